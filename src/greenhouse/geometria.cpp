@@ -1,0 +1,103 @@
+#include "greenhouse/geometria.h"
+
+#include "greenhouse/conversiones.h"
+
+#include <cmath>
+
+namespace hortelia {
+namespace {
+
+constexpr double kPi = 3.141596;
+
+std::string Motivo(int tipo, const Dimensiones& d) {
+    if (tipo < 1 || tipo > 4) return "El tipo de techo no es válido.";
+    if (!std::isfinite(d.ancho) || !std::isfinite(d.largo) || !std::isfinite(d.alturaLateral) ||
+        !std::isfinite(d.alturaMaxima) || !std::isfinite(d.modulos))
+        return "Hay una dimensión con un número demasiado grande.";
+    if (d.ancho <= 0) return "El ancho del módulo debe ser mayor que 0.";
+    if (d.largo <= 0) return "El largo del módulo debe ser mayor que 0.";
+    if (d.modulos != std::floor(d.modulos) || d.modulos < 1 || d.modulos > 32767)
+        return "La cantidad de módulos debe ser un número entero de 1 a 32767.";
+    if (tipo != 3 && d.alturaMaxima < d.alturaLateral)
+        return "La altura máxima no puede ser menor que la altura del parante lateral.";
+    return {};
+}
+
+}  // namespace
+
+double ArcoParabolico(double ancho, float flecha, int* cuerdas) {
+    const double a = ancho / 2;
+    const double k = -(flecha / (a * a));
+    auto y = [&](double x) { return k * (std::pow(x, 2) - a * a); };
+    double arco = 0;
+    int n = 0;
+    for (double x = -a + 0.1; x <= a; x += 0.1) {
+        const double d = y(x) - k * (std::pow(x - 0.1, 2) - a * a);
+        arco += 0.1 / std::cos(std::atan(d / 0.1));
+        ++n;
+    }
+    if (cuerdas) *cuerdas = n;
+    return arco;
+}
+
+ResultadoGeometria CalculaGeometria(int tipo, const Dimensiones& d) {
+    ResultadoGeometria r;
+    r.mensaje = Motivo(tipo, d);
+    if (!r.mensaje.empty()) return r;
+
+    const double w = d.ancho, l = d.largo, hl = d.alturaLateral, hm = d.alturaMaxima, n = d.modulos;
+    const double s = w * l * n;
+    const double pl = 2 * l * hl;
+    const double pf = 2 * w * hl * n;
+    const double vb = s * hl;
+    const float flecha = static_cast<float>(hm - hl);
+    const double f = flecha;
+
+    double g = 0, t = 0;
+    switch (tipo) {
+    case 1:
+        g = f * w * n;
+        t = s / std::cos(std::atan(f / w));
+        break;
+    case 2:
+        g = f * w * n;
+        t = s / std::cos(std::atan(f / w)) + l * f * n;
+        break;
+    case 3:
+        g = n * kPi * std::pow(w / 2, 2);
+        t = s * kPi / 2;
+        break;
+    case 4:
+        g = (4 * f) * (w / 2) / 3 * n;
+        t = ArcoParabolico(w, flecha) * l * n;
+        break;
+    }
+    const double vt = g * l / 2;
+    const float volumen = static_cast<float>(vb + vt);
+    const double sup = ((pf + pl) + g) + t;
+
+    r.geometria.flecha = flecha;
+    r.geometria.sueloCubierto = Cortar(s, 2);
+    r.geometria.volumen = CortarSimple(volumen, 2);
+    r.geometria.supCobertura = Cortar(sup, 2);
+    if (!std::isfinite(r.geometria.supCobertura) || !std::isfinite(r.geometria.volumen)) {
+        r.mensaje = "Las dimensiones dan un invernáculo demasiado grande.";
+        return r;
+    }
+    r.ok = true;
+    return r;
+}
+
+std::string DerivaGeometria(Escenario& e) {
+    const Dimensiones d{e.Ancho.valor(), e.Largo.valor(), e.AlturaLateral.valor(), e.AlturaMaxima.valor(),
+                        static_cast<double>(e.Modulos)};
+    const ResultadoGeometria r = CalculaGeometria(e.TipoTecho, d);
+    if (!r.ok) return r.mensaje;
+    e.Flecha = r.geometria.flecha;
+    e.SueloCubierto = Variante::Doble(r.geometria.sueloCubierto);
+    e.SupCobertura = Variante::Doble(r.geometria.supCobertura);
+    e.Volumen = r.geometria.volumen;
+    return {};
+}
+
+}  // namespace hortelia

@@ -1,0 +1,41 @@
+#pragma once
+
+// Geometry of a block of identical modules side by side: the modules share their long
+// walls (only the two outer ones count) and each has its own two gables. From the roof
+// type and the five dimensions follow the covered floor, the cover surface and the volume.
+
+#include "scenario/escenario.h"
+
+#include <string>
+
+namespace hortelia {
+
+struct Dimensiones {
+    double ancho = 0, largo = 0, alturaLateral = 0, alturaMaxima = 0;
+    double modulos = 0;  ///< as typed; must be a whole number 1..32767
+};
+
+struct Geometria {
+    float flecha = 0;           ///< roof rise, m
+    double sueloCubierto = 0;   ///< m2, cut to 2 decimals
+    double supCobertura = 0;    ///< m2, cut to 2 decimals
+    float volumen = 0;          ///< m3, cut to 2 decimals in single precision
+};
+
+struct ResultadoGeometria {
+    bool ok = false;
+    std::string mensaje;  ///< why the dimensions cannot be used, in Spanish
+    Geometria geometria;
+};
+
+/// Derives the geometry, or refuses inputs it cannot use with a message.
+ResultadoGeometria CalculaGeometria(int tipoTecho, const Dimensiones& d);
+
+/// Arc length of one module's parabolic roof, summed in chords of 0.1 m.
+double ArcoParabolico(double ancho, float flecha, int* cuerdas = nullptr);
+
+/// Derives Flecha, SueloCubierto, SupCobertura and Volumen from the record's dimensions.
+/// Returns an empty string on success; otherwise the message, and the record is unchanged.
+std::string DerivaGeometria(Escenario& e);
+
+}  // namespace hortelia

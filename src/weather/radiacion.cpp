@@ -1,0 +1,111 @@
+#include "weather/radiacion.h"
+
+#include "greenhouse/conversiones.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace hortelia {
+namespace {
+
+constexpr double kGradoARadian = 0.017453;
+
+// Radiation of hour h with its clouds, from a cloudless value.
+void RecalculaHora(Escenario& e, int h) {
+    e.RadHora(h) = Variante::Doble(Cortar(e.RadTope(h).valor() * FactorNubes(e, h), 1));
+}
+
+}  // namespace
+
+std::int16_t DiaDelAnio(int dia, int mes) {
+    int m = mes;
+    if (m < 3) m += 12;
+    const double n = std::floor(m * 30.6 + dia - 91.3) + 59;
+    auto r = AEntero16(n);
+    if (!r) throw std::out_of_range("día del año fuera de rango");
+    std::int16_t d = *r;
+    if (d > 365) d = static_cast<std::int16_t>(d - 365);
+    return d;
+}
+
+float FactorNubes(const Escenario& e, int h) {
+    return static_cast<float>(1.0 - static_cast<double>(e.NubHora(h)) * static_cast<double>(e.CoefNubes) / 8.0);
+}
+
+void CalculaRadiacion(Escenario& e) {
+    const double fi = e.Latitud.valor() * e.Hemisferio.valor() * kGradoARadian;
+    const int n = DiaDelAnio(e.Dia, e.Mes);
+    const double delta = std::cos(((n + 10.5) * 360 / 365.25) * kGradoARadian) * (-23.45) * kGradoARadian;
+    const double sinFi = std::sin(fi), cosFi = std::cos(fi);
+    const double sinDelta = std::sin(delta), cosDelta = std::cos(delta);
+    const double s0 = 2.01886 - 0.171135 * delta - 0.089574 * std::pow(delta, 2);
+
+    double omega = -3.05426;
+    for (int h = 1; h <= 24; ++h) {
+        double q = 0;
+        for (int k = 0; k < 3; ++k) {
+            omega += 0.087265;
+            const double cosZ = cosDelta * cosFi * std::cos(omega) + sinFi * sinDelta;
+            if (cosZ > 0) {
+                double masa = std::fabs(1 / (cosZ + 1e-12));
+                if (masa >= 2.9) masa = 30 * std::exp(-2.91 * std::exp(-0.07 * masa));
+                q += 20 * s0 * std::pow(0.85, masa) * cosZ;
+            }
+        }
+        const double p = q * 41.84 / 3.6;
+        e.RadTope(h) = Variante::Doble(Cortar(p, 1));
+        e.RadHora(h) = Variante::Doble(Cortar(p * FactorNubes(e, h), 1));
+    }
+}
+
+float CoeficienteNubes(int tipo) {
+    switch (tipo) {
+    case 1: return 0.3F;
+    case 2: return 0.5F;
+    case 3: return 0.7F;
+    default: throw std::out_of_range("tipo de nubes fuera de 1..3");
+    }
+}
+
+std::string CaptionTipoNubes(int tipo) {
+    switch (tipo) {
+    case 1: return "Tipo de nubes: Claras";
+    case 2: return "Tipo de nubes: Intermedias";
+    case 3: return "Tipo de nubes: Oscuras";
+    default: throw std::out_of_range("tipo de nubes fuera de 1..3");
+    }
+}
+
+void AplicaTipoNubes(Escenario& e, int tipo) {
+    e.CoefNubes = CoeficienteNubes(tipo);
+    e.TipoNubes = static_cast<std::int16_t>(tipo);
+    for (int h = 1; h <= 24; ++h) RecalculaHora(e, h);
+}
+
+bool NubosidadMas(Escenario& e, int h) {
+    if (!(e.NubHora(h) < 8)) return false;
+    e.NubHora(h) += 1;
+    RecalculaHora(e, h);
+    return true;
+}
+
+bool NubosidadMenos(Escenario& e, int h) {
+    if (!(e.NubHora(h) > 0)) return false;
+    e.NubHora(h) -= 1;
+    RecalculaHora(e, h);
+    return true;
+}
+
+void RadiacionMas(Escenario& e, int h) {
+    Variante r = e.RadHora(h) + Variante::Entero(1);
+    if (r.valor() > e.RadTope(h).valor()) r = e.RadTope(h);
+    e.RadHora(h) = Variante::Doble(Cortar(r.valor(), 1));
+}
+
+void RadiacionMenos(Escenario& e, int h) {
+    Variante r = e.RadHora(h) - Variante::Entero(1);
+    if (r.valor() < 0) r = Variante::Entero(0);
+    e.RadHora(h) = Variante::Doble(Cortar(r.valor(), 1));
+}
+
+}  // namespace hortelia

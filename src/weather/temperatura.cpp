@@ -1,0 +1,47 @@
+#include "weather/temperatura.h"
+
+#include "greenhouse/conversiones.h"
+
+#include <cmath>
+
+namespace hortelia {
+namespace {
+constexpr double K = 1.570796;
+}
+
+double AnguloHora(const Escenario& e, int h) {
+    const double hx = e.HoraTMax.valor();
+    const float hn = e.HoraTMin;
+    if (h <= hn) {
+        const float hn24 = hn + 24.0F;
+        const float divisor = static_cast<float>(hn24 - hx);
+        const float r = static_cast<float>(((h + 24) - hx) / divisor);
+        const float unoMasR = 1.0F + r;
+        return unoMasR * K;
+    }
+    if (h <= hx) return (K * (h - static_cast<double>(hn))) / (static_cast<double>(hn) - hx);
+    const float divisor = static_cast<float>((24 - hx) + static_cast<double>(hn));
+    const float r = static_cast<float>((h - hx) / divisor);
+    const float unoMasR = 1.0F + r;
+    return unoMasR * K;
+}
+
+void CalculaTemperatura(Escenario& e) {
+    const Variante diferencia = e.TMax - e.TMin;
+    for (int h = 1; h <= 24; ++h) {
+        const double s = std::pow(std::sin(AnguloHora(e, h)), 2);
+        e.TempHora(h) = Variante::Doble(Cortar(e.TMin.valor() + diferencia.valor() * s, 1));
+    }
+}
+
+void TemperaturaMas(Escenario& e, int h) {
+    e.TempHora(h) = Variante::Doble(Cortar(e.TempHora(h).valor() + 0.12, 1));
+    if (e.TempHora(h).valor() > e.TMax.valor()) e.TempHora(h) = e.TMax;
+}
+
+void TemperaturaMenos(Escenario& e, int h) {
+    e.TempHora(h) = Variante::Doble(Cortar(e.TempHora(h).valor() - 0.1, 1));
+    if (e.TempHora(h).valor() < e.TMin.valor()) e.TempHora(h) = e.TMin;
+}
+
+}  // namespace hortelia

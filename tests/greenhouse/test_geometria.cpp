@@ -1,0 +1,113 @@
+#include "greenhouse/conversiones.h"
+#include "greenhouse/geometria.h"
+#include "greenhouse/ventilacion.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace hortelia;
+
+namespace {
+const Dimensiones kInicial{8, 30, 1.5, 3.8, 1};
+
+Geometria Calcula(int tipo, Dimensiones d = kInicial) {
+    const auto r = CalculaGeometria(tipo, d);
+    EXPECT_TRUE(r.ok) << r.mensaje;
+    return r.geometria;
+}
+}  // namespace
+
+TEST(Geometria, TwoSlopesWithTheStartDimensions) {
+    const Geometria g = Calcula(1);
+    EXPECT_EQ(NumeroATexto(g.sueloCubierto), " 240");
+    EXPECT_EQ(NumeroATexto(g.volumen), " 636");
+    EXPECT_EQ(NumeroATexto(g.supCobertura), " 382.12");
+    EXPECT_EQ(g.flecha, 2.3F);
+}
+
+TEST(Geometria, ModulesShareTheirLongWalls) {
+    Dimensiones d = kInicial;
+    d.modulos = 3;
+    const Geometria g = Calcula(1, d);
+    EXPECT_EQ(g.sueloCubierto, 720);
+    // walls 90 + gables below the eaves 72 + roof gables 55.2 + roof 3 * 249.72...
+    const double techo = 720 / std::cos(std::atan(static_cast<double>(2.3F) / 8));
+    EXPECT_EQ(g.supCobertura, Cortar(((72.0 + 90.0) + static_cast<double>(2.3F) * 8 * 3) + techo, 2));
+    EXPECT_EQ(g.volumen, CortarSimple(static_cast<float>(1080 + static_cast<double>(2.3F) * 8 * 3 * 30 / 2), 2));
+}
+
+TEST(Geometria, TunnelIgnoresTheRise) {
+    Dimensiones d = kInicial;
+    const Geometria a = Calcula(3, d);
+    d.alturaMaxima = 99;
+    const Geometria b = Calcula(3, d);
+    EXPECT_EQ(a.supCobertura, b.supCobertura);
+    const double gables = 3.141596 * 16, roof = 240 * 3.141596 / 2;
+    EXPECT_EQ(a.supCobertura, Cortar(((24 + 90) + gables) + roof, 2));
+}
+
+TEST(Geometria, InclinedPlaneAddsAStepPerModule) {
+    Dimensiones d = kInicial;
+    d.modulos = 2;
+    const double f = 2.3F;
+    EXPECT_NEAR(Calcula(2, d).supCobertura - Calcula(1, d).supCobertura, 2 * 30 * f, 0.011);
+}
+
+TEST(Geometria, ParabolaSumsSeventyNineChords) {
+    int cuerdas = 0;
+    const double arco = ArcoParabolico(8, 2.3F, &cuerdas);
+    EXPECT_EQ(cuerdas, 79);
+    EXPECT_GT(arco, 8 - 0.1);
+    EXPECT_LT(arco, 8 + 2 * 2.3);
+    const Geometria g = Calcula(4);
+    EXPECT_GT(g.supCobertura, 0);
+}
+
+TEST(Geometria, ResultsAreCutNotRounded) {
+    const Geometria g = Calcula(1, {1, 12.345, 1, 1, 1});
+    EXPECT_EQ(NumeroATexto(g.sueloCubierto), " 12.34");
+}
+
+TEST(Geometria, RefusesWhatItCannotUse) {
+    auto motivo = [](int tipo, Dimensiones d) { return CalculaGeometria(tipo, d).mensaje; };
+    EXPECT_EQ(motivo(1, {0, 30, 1.5, 3.8, 1}), "El ancho del módulo debe ser mayor que 0.");
+    EXPECT_EQ(motivo(4, {-8, 30, 1.5, 3.8, 1}), "El ancho del módulo debe ser mayor que 0.");
+    EXPECT_EQ(motivo(1, {8, 0, 1.5, 3.8, 1}), "El largo del módulo debe ser mayor que 0.");
+    for (double n : {0.0, 2.5, 40000.0, -1.0})
+        EXPECT_EQ(motivo(1, {8, 30, 1.5, 3.8, n}), "La cantidad de módulos debe ser un número entero de 1 a 32767.");
+    EXPECT_EQ(motivo(2, {8, 30, 4, 3.8, 1}),
+              "La altura máxima no puede ser menor que la altura del parante lateral.");
+    EXPECT_TRUE(CalculaGeometria(3, {8, 30, 4, 3.8, 1}).ok);  // the tunnel derives its own height
+    EXPECT_FALSE(CalculaGeometria(1, {INFINITY, 30, 1, 2, 1}).ok);
+    EXPECT_FALSE(CalculaGeometria(5, kInicial).ok);
+}
+
+TEST(Geometria, DerivationLeavesTheRecordAloneWhenRefused) {
+    Escenario e;
+    PonValoresIniciales(e);
+    EXPECT_FALSE(DerivaGeometria(e).empty());
+    EXPECT_TRUE(e.SueloCubierto.vacia());
+    EXPECT_EQ(e.Volumen, 0.0F);
+    e.Ancho = Variante::Doble(8);
+    e.Largo = Variante::Doble(30);
+    e.AlturaLateral = Variante::Doble(1.5);
+    e.AlturaMaxima = Variante::Doble(3.8);
+    e.Modulos = 1;
+    EXPECT_EQ(DerivaGeometria(e), "");
+    EXPECT_EQ(e.SueloCubierto, Variante::Doble(240));
+    EXPECT_EQ(e.Volumen, 636.0F);
+}
+
+TEST(Ventilacion, OneMoreSquareMetreOpensEveryOpenHourMore) {
+    Escenario e;
+    PonValoresIniciales(e);
+    e.SupVentanas += 1;
+    RecalculaAreasVent(e);
+    EXPECT_EQ(NumeroATexto(e.AreaVentHora(12)), " 20.4");
+    EXPECT_EQ(e.AreaVentHora(12).tipo(), Variante::Tipo::Simple);
+    EXPECT_EQ(NumeroATexto(e.AreaVentHora(3)), " 0");
+    e.AperturaHora(3) = -100;
+    RecalculaAreaVent(e, 3);
+    EXPECT_EQ(NumeroATexto(e.AreaVentHora(3)), " 51");
+}

@@ -1,0 +1,153 @@
+#include "greenhouse/conversiones.h"
+#include "scenario/escenario.h"
+#include "weather/humedad.h"
+#include "weather/radiacion.h"
+#include "weather/temperatura.h"
+#include "weather/viento.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace hortelia;
+
+namespace {
+
+class Clima : public ::testing::Test {
+protected:
+    void SetUp() override { PonValoresIniciales(e); }
+    Escenario e;
+};
+
+std::vector<std::string> Textos(const Horario<Variante>& v) {
+    std::vector<std::string> r;
+    for (int h = 1; h <= 24; ++h) r.push_back(NumeroATexto(v(h)));
+    return r;
+}
+
+}  // namespace
+
+TEST(DiaDelAnio, NonLeapCalendar) {
+    EXPECT_EQ(DiaDelAnio(1, 1), 1);
+    EXPECT_EQ(DiaDelAnio(28, 2), 59);
+    EXPECT_EQ(DiaDelAnio(1, 3), 60);
+    EXPECT_EQ(DiaDelAnio(21, 6), 172);
+    EXPECT_EQ(DiaDelAnio(15, 10), 288);
+    EXPECT_EQ(DiaDelAnio(31, 12), 365);
+    EXPECT_EQ(DiaDelAnio(31, 2), 62);
+}
+
+TEST_F(Clima, StartDayRadiation) {
+    EXPECT_EQ(NumeroATexto(e.RadTope(12)), " 1210.2");
+    EXPECT_EQ(NumeroATexto(e.RadTope(5)), " 5.8");
+    EXPECT_EQ(NumeroATexto(e.RadTope(19)), " 5.7");
+    for (int h : {1, 2, 3, 4, 20, 21, 22, 23, 24}) EXPECT_EQ(e.RadTope(h).valor(), 0.0) << h;
+    for (int h = 1; h <= 24; ++h) EXPECT_EQ(e.RadHora(h), e.RadTope(h)) << h;
+}
+
+TEST_F(Clima, NorthernWinterIsShorter) {
+    e.Hemisferio = Variante::Entero(1);
+    CalculaRadiacion(e);
+    EXPECT_EQ(NumeroATexto(e.RadTope(12)), " 631.9");
+    for (int h = 1; h <= 24; ++h) EXPECT_EQ(e.RadTope(h).valor() > 0, h >= 7 && h <= 17) << h;
+}
+
+TEST_F(Clima, PolarNightHasNoRadiation) {
+    e.Latitud = Variante::Simple(90);
+    e.Dia = 21;
+    e.Mes = 6;
+    CalculaRadiacion(e);
+    for (int h = 1; h <= 24; ++h) EXPECT_EQ(e.RadTope(h).valor(), 0.0) << h;
+}
+
+TEST_F(Clima, CloudFactorFromFullAndFromCutRadiation) {
+    for (int h = 1; h <= 24; ++h) e.NubHora(h) = 4;
+    CalculaRadiacion(e);
+    EXPECT_EQ(NumeroATexto(e.RadHora(12)), " 1028.7");
+    AplicaTipoNubes(e, 2);
+    AplicaTipoNubes(e, 1);
+    EXPECT_EQ(NumeroATexto(e.RadHora(12)), " 1028.6");
+    EXPECT_EQ(CaptionTipoNubes(3), "Tipo de nubes: Oscuras");
+    EXPECT_EQ(e.CoefNubes, 0.3F);
+}
+
+TEST_F(Clima, CloudButtonsStopAtTheirLimits) {
+    EXPECT_FALSE(NubosidadMenos(e, 12));
+    for (int i = 0; i < 8; ++i) EXPECT_TRUE(NubosidadMas(e, 12));
+    const Variante antes = e.RadHora(12);
+    EXPECT_FALSE(NubosidadMas(e, 12));
+    EXPECT_EQ(e.NubHora(12), 8.0F);
+    EXPECT_EQ(e.RadHora(12), antes);
+    EXPECT_EQ(NumeroATexto(e.RadHora(12)), " 847.1");  // 1210.2 * 0.7 cut
+}
+
+TEST_F(Clima, RadiationButtonsStayBetweenZeroAndCloudless) {
+    RadiacionMas(e, 12);
+    EXPECT_EQ(NumeroATexto(e.RadHora(12)), " 1210.2");
+    RadiacionMenos(e, 12);
+    EXPECT_EQ(NumeroATexto(e.RadHora(12)), " 1209.2");
+    RadiacionMenos(e, 2);
+    RadiacionMas(e, 2);
+    EXPECT_EQ(e.RadHora(2).valor(), 0.0);
+    for (int i = 0; i < 7; ++i) RadiacionMenos(e, 5);
+    EXPECT_EQ(e.RadHora(5).valor(), 0.0);
+}
+
+TEST_F(Clima, StartTemperatures) {
+    const std::vector<std::string> esperado{
+        " 9.5",  " 6",    " 2.9",  " .2",   "-2.1",  "-3.7",  "-4.7",  "-5",
+        "-3.1",  " 2.5",  " 10.5", " 19.4", " 27.4", " 33",   " 34.9", " 34.6",
+        " 33.6", " 32",   " 29.7", " 27",   " 23.9", " 20.4", " 16.8", " 13.1"};
+    EXPECT_EQ(Textos(e.TempHora), esperado);
+}
+
+TEST_F(Clima, TemperatureButtonsStepUpByATenthAndDownByUpToTwo) {
+    TemperaturaMas(e, 15);  // 34.9
+    EXPECT_EQ(NumeroATexto(e.TempHora(15)), " 35");
+    TemperaturaMas(e, 15);
+    EXPECT_EQ(e.TempHora(15), Variante::Entero(35));  // clamped: a copy of TMax
+    e.TempHora(1) = Variante::Doble(19.9);
+    TemperaturaMenos(e, 1);
+    EXPECT_EQ(NumeroATexto(e.TempHora(1)), " 19.7");
+    e.TempHora(1) = Variante::Doble(20.0);
+    TemperaturaMenos(e, 1);
+    EXPECT_EQ(NumeroATexto(e.TempHora(1)), " 19.9");
+    TemperaturaMas(e, 8);  // -5
+    EXPECT_EQ(NumeroATexto(e.TempHora(8)), "-4.9");
+    TemperaturaMenos(e, 8);
+    TemperaturaMenos(e, 8);
+    EXPECT_EQ(e.TempHora(8), Variante::Entero(-5));
+}
+
+TEST_F(Clima, SingleExtremeMakesASingleDifference) {
+    e.TMax = Variante::Simple(20.3F);
+    CalculaTemperatura(e);
+    EXPECT_EQ(NumeroATexto(e.TempHora(8)), "-5");
+    EXPECT_EQ(NumeroATexto(e.TempHora(15)), " 20.2");
+}
+
+TEST_F(Clima, StartHumidities) {
+    const std::vector<float> esperado{99.1F, 99.7F, 99.9F, 99.9F, 99.9F, 99.9F, 100, 100, 99.9F, 99.9F, 98.8F, 93,
+                                      78.2F, 59.1F, 50,    51.6F, 56.4F, 63.3F, 71.4F, 79.3F, 86.3F, 91.7F, 95.5F, 97.8F};
+    for (int h = 1; h <= 24; ++h) EXPECT_EQ(e.HRHora(h), esperado[static_cast<std::size_t>(h - 1)]) << h;
+    EXPECT_EQ(NumeroATexto(e.HRHora(1)), " 99.1");
+}
+
+TEST_F(Clima, HumidityButtonsClampAndKeepTheTenth) {
+    HumedadMas(e, 3);  // 99.9
+    EXPECT_EQ(NumeroATexto(e.HRHora(3)), " 100");
+    HumedadMenos(e, 15);  // 50
+    EXPECT_EQ(NumeroATexto(e.HRHora(15)), " 50");
+    HumedadMas(e, 11);  // 98.8
+    EXPECT_EQ(NumeroATexto(e.HRHora(11)), " 99.3");
+}
+
+TEST_F(Clima, WindInMetresPerSecondIsCutDown) {
+    const std::vector<std::pair<float, std::string>> casos{{1, " .2"}, {2, " .5"}, {10, " 2.7"}, {18, " 5"},
+                                                           {36, " 10"}, {50, " 13.8"}, {100, " 27.7"}, {0, " 0"}};
+    for (const auto& [kmh, ms] : casos) {
+        FijaVientoKmh(e, 7, kmh);
+        EXPECT_EQ(NumeroATexto(e.VtoHora(7)), ms) << kmh;
+    }
+}
