@@ -40,3 +40,16 @@ double Cortar(double x, int decimales);
 float CortarSimple(float x, int decimales);
 
 }  // namespace hortelia
+
+namespace hortelia {
+
+/// A caption: a literal prefix, number-to-text of the value and, where there is one, a unit.
+template <class T>
+std::string Caption(std::string_view prefijo, const T& valor, std::string_view unidad = {}) {
+    std::string r(prefijo);
+    r += NumeroATexto(valor);
+    r += unidad;
+    return r;
+}
+
+}  // namespace hortelia

@@ -1,0 +1,62 @@
+#include "greenhouse/ui/protocolo.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QWidget>
+
+namespace hortelia {
+
+const QColor Protocolo::kRosa(0xFF, 0xC0, 0xC0);
+const QColor Protocolo::kVerde(0x00, 0xC0, 0x00);
+
+Protocolo::Protocolo(Escenario& e, QList<QPushButton*> botones, QMenu* datos, QPushButton* command12, QAction* proceso)
+    : e_(e), botones_(std::move(botones)), datos_(datos), command12_(command12), proceso_(proceso) {}
+
+void Protocolo::PintaBoton(QPushButton* boton, const QColor& color) {
+    boton->setProperty("colorFondo", color);
+    boton->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #808080;"
+                                        " padding: 4px 8px; }"
+                                        "QPushButton:disabled { color: #606060; }"
+                                        "QPushButton:focus { border: 2px solid #202080; }")
+                             .arg(color.name()));
+}
+
+bool Protocolo::EsVerde(const QPushButton* boton) { return boton->property("colorFondo").value<QColor>() == kVerde; }
+
+void Protocolo::AbrePanel(QWidget* frame, bool deshabilitaProceso) {
+    frame->show();
+    frame->raise();
+    for (QPushButton* b : botones_) b->setEnabled(false);
+    datos_->setEnabled(false);
+    datos_->menuAction()->setEnabled(false);
+    if (deshabilitaProceso) HabilitaProceso(false);
+}
+
+void Protocolo::MarcaAceptado(QPushButton* boton) {
+    if (!EsVerde(boton)) {
+        PintaBoton(boton, kVerde);
+        ++e_.DatosListos;
+    }
+    if (e_.DatosListos == 10) HabilitaProceso(true);
+}
+
+void Protocolo::AnulaAceptado(QPushButton* boton) {
+    if (!EsVerde(boton)) return;
+    PintaBoton(boton, kRosa);
+    --e_.DatosListos;
+    HabilitaProceso(false);
+}
+
+void Protocolo::RehabilitaNavegacion() {
+    for (QPushButton* b : botones_) b->setEnabled(true);
+    datos_->setEnabled(true);
+    datos_->menuAction()->setEnabled(true);
+}
+
+void Protocolo::HabilitaProceso(bool si) {
+    command12_->setEnabled(si);
+    proceso_->setEnabled(si);
+}
+
+}  // namespace hortelia
