@@ -1,0 +1,155 @@
+#include "engine/modelo_horario.h"
+
+#include "greenhouse/conversiones.h"
+
+#include <cmath>
+
+namespace hortelia {
+namespace {
+
+// Leak renewals per hour: maintenance rate plus the wind through the cover material.
+double RenovacionFugas(const Escenario& e, double viento) {
+    const double material = e.MatCobertura.valor();
+    double k = 0;
+    if (material == 1) k = 0.43;
+    else if (material == 2) k = 0.05;
+    else if (material == 3) k = 0.1;
+    else return 0;
+    return e.RenovAire + k * viento;
+}
+
+}  // namespace
+
+double PresSat(double t) { return 98700 * std::pow(10, 9 - 2272.005 / (t + 273)) / 760; }
+
+double PendSat(double t) {
+    return 129.86 * (std::pow(10, 9 - 2272 / (t + 273)) * 2272 / std::pow(t + 273, 2)) / 0.43;
+}
+
+void SimulaHora(Escenario& e, int h) {
+    // Window floor, written back into the scenario.
+    if (e.AreaVentHora(h).valor() <= 0) e.AreaVentHora(h) = Variante::Doble(0.001);
+
+    const double tempExt = e.TempHora(h).valor();
+    const double hrExt = e.HRHora(h);
+    const double rad = e.RadHora(h).valor();
+    const double nub = e.NubHora(h);
+    const double viento = e.VtoHora(h).valor();
+    const double areaVent = e.AreaVentHora(h).valor();
+    const double suelo = e.SueloCubierto.valor();
+    const double cobertura = e.SupCobertura.valor();
+    const double volumen = e.Volumen;
+    const bool doble = e.DobleTecho != 0;
+    const double tMax = e.TMaxTol.valor();
+    const double tMin = e.TMinTol.valor();
+    const double iaf = e.IAF;
+    const double densAire = e.DensAire.valor();
+    const double calEspAire = e.CalEspAire.valor();
+    const double calorLatente = e.CalorLatente;
+
+    // Radiation inside
+    const double radInt = rad * (doble ? 0.6 : 0.65);
+    const double radNeta = rad * (doble ? 0.55 : 0.65) * 0.96;
+
+    // Outdoor vapour
+    const double psExt = PresSat(tempExt);
+    const double pvExt = psExt * hrExt / 100;
+    const double dpvExt = psExt - pvExt;
+
+    // Crop factors
+    const double facRad = 0.154 * std::log(1.1 * std::pow(iaf, 1.13) + 1);
+    const double facDpv = (1.65 * iaf) * (1 - 0.56 * std::pow(2.71, -radInt / 13)) / 66;
+
+    // Air renewals per hour: windows (wind counts with the roof window open), then leaks
+    const double vtoVent = viento < 1 ? 1 : viento;
+    double nVent = 0.475 * areaVent / suelo / 2 * std::pow(0.2, 0.5);
+    if (e.Cenital == 1) nVent = nVent * vtoVent;
+    nVent = nVent * 3600 * suelo / volumen;
+    const double nFugas = RenovacionFugas(e, viento);
+    const double renov = nVent < nFugas ? nFugas : nVent;
+
+    // Exchange coefficients per m2 of floor
+    const double ucob = (doble ? 4 + 0.2 * viento : 6 + 0.5 * viento) / 1.39 * cobertura / suelo;
+    const double hVent = densAire * calEspAire * volumen * renov / 3600 / suelo;
+    const double lVent = 0.00625 * densAire * calorLatente * volumen * renov / (3600 * suelo);
+    const double pendExt = PendSat(tempExt);
+
+    // Balance without control
+    const double den = facDpv * pendExt + (facDpv + lVent) * (hVent + ucob) / lVent;
+    const double aporte = radInt * (facDpv + lVent) / lVent - facDpv * dpvExt - radNeta * facRad;
+    const double difT = aporte / den;
+    const double difPv = (radInt - difT * (hVent + ucob)) / lVent;
+    const double tSin = Cortar(tempExt + difT, 1);
+    e.TempSinControl(h) = tSin;
+
+    // Humidity without control
+    const double psInt = PresSat(tSin);
+    const double pvInt = pvExt + difPv;
+    const double hr = pvInt * 100 / psInt;
+    double dpvInt = psInt - pvInt;
+    if (dpvInt < 0) dpvInt = 0;
+    double hrInterior = Cortar(hr, 1);
+    if (hrInterior > 100) hrInterior = 100;
+    if (hrInterior < 0) hrInterior = 0;
+    e.HRInterior(h) = hrInterior;
+
+    e.RenovHora(h) = CortarSimple(static_cast<float>(renov), 1);
+
+    // Control: spray cooling first, otherwise heating, otherwise nothing
+    float tCon = static_cast<float>(tSin);
+    double dpv = dpvInt;
+    if (tSin > tMax && dpvInt > 0) {
+        double agua = 0, hrc = 0;
+        while (dpv > 0 && tCon > tMax && agua < 1) {
+            agua += 0.005;
+            const double qEvap = agua * calorLatente / 3.6;
+            const double difTc = (aporte - qEvap) / den;
+            const double difPvc = (radInt - difTc * (hVent + ucob)) / lVent;
+            tCon = static_cast<float>(tempExt + difTc);
+            const double psC = PresSat(tCon);
+            const double pvC = pvExt + difPvc;
+            hrc = pvC * 100 / psC;
+            dpv = psC - pvC;
+        }
+        if (hrc > 100) hrc = 100;
+        e.HRInterior(h) = Cortar(hrc, 1);
+        e.ControlPorM2(h) = agua;
+        e.ControlHora(h) = static_cast<float>(agua * suelo);
+        e.AcumAgua += e.ControlHora(h);
+    } else if (tSin < tMin) {
+        double kc;
+        if (e.MatCobertura.valor() == 1) kc = 4.04 + 0.65 * viento;
+        else if (!doble) kc = 4.76 + 0.52 * viento;
+        else kc = 3.7 + 0.25 * viento;
+        double qCob = kc * (tMin - tempExt) / 1.39 * cobertura / suelo;
+        qCob = qCob / (nub * 0.02 + 1);
+        const double qFugas = nFugas * volumen / suelo * 1.24 * 964.52 * (tMin - tempExt) / 3600;
+        const double q = qCob + qFugas;
+        const double qHora = q / 4.17 * 3.6;
+        const double qBruto = qHora / e.Eficiencia * 100;
+        const double comb = Cortar(qBruto / e.PoderCalorico * 4.17, 3);
+        const double combTotal = Cortar(comb * suelo, 3);
+        tCon = static_cast<float>(tMin);
+        e.ControlPorM2(h) = comb;
+        e.ControlHora(h) = static_cast<float>(combTotal);
+        e.AcumComb += e.ControlHora(h);
+    }
+    e.TempConControl(h) = CortarSimple(tCon, 1);
+
+    // Transpiration
+    double etr = Cortar(3.6 * (radNeta * facRad + dpv * facDpv) / calorLatente, 2);
+    if (etr < 0) etr = 0;
+    e.EtrHora(h) = etr;
+    e.AcumEtr = Cortar(e.AcumEtr + etr, 2);
+
+    // Potential evapotranspiration
+    const double pendC = PendSat(e.TempConControl(h));
+    const float etp = static_cast<float>(3.6 * (pendC * radNeta / 1000 + densAire * calEspAire * dpv / 112000) /
+                                         (pendC / 1000 + 0.066) / calorLatente);
+    float etpCortada = CortarSimple(etp, 2);
+    if (etpCortada < 0) etpCortada = 0;
+    e.EtpHora(h) = etpCortada;
+    e.AcumEtp = CortarSimple(e.AcumEtp + etpCortada, 2);
+}
+
+}  // namespace hortelia

@@ -1,0 +1,22 @@
+#pragma once
+
+// The hourly energy and vapour balance of the greenhouse. From the hour's outdoor weather
+// and the greenhouse definition: the inside temperature without control, the humidity, the
+// air renewal, then spray cooling (too hot) or heating (too cold) with the temperature it
+// reaches and the water or fuel it takes, and the crop's Etr and Etp. The daily run calls
+// it for hours 1..24 in order; the four daily totals run from hour to hour.
+
+#include "scenario/escenario.h"
+
+namespace hortelia {
+
+/// Saturation vapour pressure at T (C), in the model's pressure unit.
+double PresSat(double t);
+/// Slope of the saturation curve at T (C), per kelvin, same unit.
+double PendSat(double t);
+
+/// One hour of the model: writes the result arrays at h and adds to the daily totals.
+/// Also raises an open window area of 0 or less to 0.001 in the record.
+void SimulaHora(Escenario& e, int h);
+
+}  // namespace hortelia

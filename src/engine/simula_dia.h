@@ -1,0 +1,24 @@
+#pragma once
+
+#include "scenario/escenario.h"
+
+#include <string>
+
+namespace hortelia {
+
+struct ResultadoDia {
+    bool ok = false;
+    std::string mensaje;  ///< why the day cannot run, in Spanish
+};
+
+/// Why the scenario cannot run (a divisor of the model at 0 or below, or never derived);
+/// empty when it can.
+std::string MotivoNoSimulable(const Escenario& e);
+
+/// Runs hours 1..24 after resetting the daily totals and each hour's control quantities.
+/// A scenario that cannot run, or a result that comes out not finite, is refused and the
+/// record is left exactly as it was; otherwise the results replace the last run's and
+/// HoraSel becomes 1.
+ResultadoDia SimulaDia(Escenario& e);
+
+}  // namespace hortelia

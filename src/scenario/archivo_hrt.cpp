@@ -1,0 +1,413 @@
+#include "scenario/archivo_hrt.h"
+
+#include "greenhouse/conversiones.h"
+#include "greenhouse/geometria.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <limits>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <tuple>
+#include <vector>
+
+namespace hortelia {
+namespace {
+
+// ---- writing ----
+
+std::string Campo(std::int16_t v) { return std::to_string(v); }
+std::string Campo(float v) { return NumeroSinBlanco(v); }
+std::string Campo(const Variante& v) { return NumeroSinBlanco(v); }
+std::string Campo(const std::string& s) { return "\"" + s + "\""; }
+
+template <class... T>
+void Linea(std::string& out, const T&... campos) {
+    bool primero = true;
+    ((out += (primero ? "" : ","), out += Campo(campos), primero = false), ...);
+    out += "\r\n";
+}
+
+// ---- reading ----
+
+struct Token {
+    std::string texto;
+    bool entrecomillado = false;
+    int linea = 0;
+    int campo = 0;
+};
+
+// Splits the text into fields: commas and line ends separate (an empty line is one empty
+// field), leading blanks are skipped, a field that starts with a double quote runs to the
+// next double quote.
+struct Lector {
+    const std::string& t;
+    std::size_t i = 0;
+    int linea = 1;
+    int campoEnLinea = 1;
+
+    bool EsFinDeLinea(char c) const { return c == '\r' || c == '\n'; }
+
+    // Consumes one line end (CR LF, LF or CR).
+    void SaltaFinDeLinea() {
+        if (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ++i;
+        ++i;
+        ++linea;
+        campoEnLinea = 1;
+    }
+
+    std::optional<Token> Siguiente(std::string& error) {
+        while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
+        if (i >= t.size()) return std::nullopt;
+        Token tok{{}, false, linea, campoEnLinea};
+        if (t[i] == '"') {
+            const std::size_t fin = t.find('"', i + 1);
+            if (fin == std::string::npos) {
+                error = "falta la comilla de cierre";
+                return std::nullopt;
+            }
+            tok.texto = t.substr(i + 1, fin - i - 1);
+            tok.entrecomillado = true;
+            i = fin + 1;
+            while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
+            if (i < t.size() && t[i] != ',' && !EsFinDeLinea(t[i])) {
+                error = "hay texto después de la comilla de cierre";
+                return std::nullopt;
+            }
+        } else {
+            const std::size_t inicio = i;
+            while (i < t.size() && t[i] != ',' && !EsFinDeLinea(t[i])) ++i;
+            tok.texto = t.substr(inicio, i - inicio);
+            while (!tok.texto.empty() && (tok.texto.back() == ' ' || tok.texto.back() == '\t')) tok.texto.pop_back();
+        }
+        if (i < t.size() && t[i] == ',') {
+            ++i;
+            ++campoEnLinea;
+        } else if (i < t.size()) {
+            SaltaFinDeLinea();
+        }
+        return tok;
+    }
+};
+
+// A whole field as a number: sign, digits with at most one point (".5" and "0.5" alike),
+// an optional exponent by E or D. Anything else does not convert.
+std::optional<double> NumeroEstricto(const std::string& s) {
+    std::size_t i = 0;
+    std::string limpio;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) limpio += s[i++];
+    bool digitos = false, punto = false;
+    for (; i < s.size(); ++i) {
+        if (std::isdigit(static_cast<unsigned char>(s[i]))) {
+            limpio += s[i];
+            digitos = true;
+        } else if (s[i] == '.' && !punto) {
+            limpio += '.';
+            punto = true;
+        } else {
+            break;
+        }
+    }
+    if (!digitos) return std::nullopt;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        limpio += 'e';
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) limpio += s[i++];
+        bool expDigitos = false;
+        for (; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])); ++i) {
+            limpio += s[i];
+            expDigitos = true;
+        }
+        if (!expDigitos) return std::nullopt;
+    }
+    if (i != s.size()) return std::nullopt;
+    errno = 0;
+    const double v = std::strtod(limpio.c_str(), nullptr);
+    if (!std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+bool EsEnteroEscrito(const std::string& s) {
+    std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+    if (i >= s.size()) return false;
+    for (; i < s.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(s[i]))) return false;
+    return true;
+}
+
+// Where field k (1-based) of the 243 stands in a file written by the program.
+std::pair<int, int> PosicionEsperada(int k) {
+    static const std::vector<int> camposPorLinea = [] {
+        std::vector<int> v{2, 5, 3, 2};
+        v.insert(v.end(), 24, 2);
+        v.insert(v.end(), {3, 3, 2});
+        v.insert(v.end(), 24, 1);
+        v.push_back(2);
+        v.insert(v.end(), 24, 1);
+        v.push_back(5);
+        v.insert(v.end(), 24, 3);
+        v.insert(v.end(), 24, 2);
+        return v;
+    }();
+    int linea = 1;
+    for (int n : camposPorLinea) {
+        if (k <= n) return {linea, k};
+        k -= n;
+        ++linea;
+    }
+    return {linea, 1};
+}
+
+struct ErrorCampo {
+    std::string motivo;
+};
+
+class Decodificador {
+public:
+    explicit Decodificador(const std::string& texto) : lector_{texto} {}
+
+    void Entero(std::int16_t& destino, const char* nombre) {
+        const Token t = Toma(nombre);
+        if (t.texto.empty()) {
+            destino = 0;
+            return;
+        }
+        const auto v = NumeroEstricto(t.texto);
+        if (!v) Falla(t, nombre, "no es un número");
+        const auto n = AEntero16(*v);
+        if (!n) Falla(t, nombre, "está fuera del rango de los enteros (-32768 a 32767)");
+        destino = *n;
+    }
+
+    void Simple(float& destino, const char* nombre) {
+        const Token t = Toma(nombre);
+        if (t.texto.empty()) {
+            destino = 0;
+            return;
+        }
+        const auto v = NumeroEstricto(t.texto);
+        if (!v) Falla(t, nombre, "no es un número");
+        if (std::fabs(*v) > std::numeric_limits<float>::max()) Falla(t, nombre, "es un número demasiado grande");
+        destino = static_cast<float>(*v);
+    }
+
+    void Var(Variante& destino, const char* nombre) {
+        const Token t = Toma(nombre);
+        if (t.texto.empty()) {
+            destino = Variante();
+            return;
+        }
+        const auto v = NumeroEstricto(t.texto);
+        if (!v) Falla(t, nombre, "no es un número");
+        const auto n = AEntero16(*v);
+        if (EsEnteroEscrito(t.texto) && n) destino = Variante::Entero(*n);
+        else destino = Variante::Doble(*v);
+    }
+
+    void Texto(std::string& destino, const char* nombre) { destino = Toma(nombre).texto; }
+
+    /// Checks a code already read: outside [min, max] the field is refused.
+    void Rango(double valor, double min, double max, const char* nombre, const char* motivo) {
+        if (valor < min || valor > max) Falla(ultimo_, nombre, motivo);
+    }
+
+    ResultadoCarga error;
+
+private:
+    Token Toma(const char* nombre) {
+        ++leidos_;
+        std::string problema;
+        auto t = lector_.Siguiente(problema);
+        if (!t) {
+            Token donde{{}, false, lector_.linea, lector_.campoEnLinea};
+            if (!problema.empty()) Falla(donde, nombre, problema);
+            std::tie(error.linea, error.campo) = PosicionEsperada(leidos_);
+            error.mensaje = "El archivo no es un escenario válido: termina antes del campo " + std::to_string(leidos_) +
+                            " de 243 (línea " + std::to_string(error.linea) + ", campo " +
+                            std::to_string(error.campo) + ": " + nombre + ").";
+            throw ErrorCampo{error.mensaje};
+        }
+        ultimo_ = *t;
+        return *t;
+    }
+
+    [[noreturn]] void Falla(const Token& t, const char* nombre, const std::string& motivo) {
+        error.linea = t.linea;
+        error.campo = t.campo;
+        error.mensaje = "El archivo no es un escenario válido: en la línea " + std::to_string(t.linea) +
+                        ", campo " + std::to_string(t.campo) + " (" + nombre + "), el valor " +
+                        (t.texto.empty() ? std::string() : "\"" + t.texto.substr(0, 40) + "\" ") + motivo + ".";
+        throw ErrorCampo{error.mensaje};
+    }
+
+    Lector lector_;
+    Token ultimo_;
+    int leidos_ = 0;
+};
+
+void LeeCampos(Decodificador& d, Escenario& e) {
+    d.Entero(e.TipoTecho, "tipo de techo");
+    d.Entero(e.DobleTecho, "doble techo");
+    d.Var(e.Ancho, "ancho");
+    d.Var(e.Largo, "largo");
+    d.Var(e.AlturaLateral, "altura lateral");
+    d.Var(e.AlturaMaxima, "altura máxima");
+    d.Entero(e.Modulos, "módulos");
+    d.Var(e.MatCobertura, "material de cobertura");
+    d.Var(e.Mantenimiento, "mantenimiento");
+    if (!e.Mantenimiento.vacia())
+        d.Rango(e.Mantenimiento.valor() == std::floor(e.Mantenimiento.valor()) ? e.Mantenimiento.valor() : 0, 1, 4,
+                "mantenimiento", "no es un estado de mantenimiento (1 a 4)");
+    d.Simple(e.RenovAire, "renovación de aire");
+    d.Simple(e.SupVentanas, "superficie de ventanas");
+    d.Entero(e.Cenital, "ventana cenital");
+    for (int h = 1; h <= 24; ++h) {
+        d.Simple(e.AperturaHora(h), "apertura horaria");
+        d.Var(e.AreaVentHora(h), "área de ventilación horaria");
+    }
+    d.Texto(e.Combustible, "combustible");
+    d.Simple(e.PoderCalorico, "poder calórico");
+    d.Simple(e.Eficiencia, "eficiencia");
+    d.Var(e.TMaxTol, "máxima tolerable");
+    d.Var(e.TMinTol, "mínima tolerable");
+    d.Simple(e.IAF, "índice de área foliar");
+    d.Var(e.TMax, "temperatura máxima");
+    d.Var(e.TMin, "temperatura mínima");
+    for (int h = 1; h <= 24; ++h) d.Var(e.TempHora(h), "temperatura horaria");
+    d.Var(e.HRMax, "humedad máxima");
+    d.Var(e.HRMin, "humedad mínima");
+    for (int h = 1; h <= 24; ++h) d.Simple(e.HRHora(h), "humedad horaria");
+    d.Var(e.Latitud, "latitud");
+    d.Var(e.Hemisferio, "hemisferio");
+    d.Entero(e.Dia, "día");
+    d.Rango(e.Dia, 1, 31, "día", "no es un día del mes (1 a 31)");
+    d.Entero(e.Mes, "mes");
+    d.Rango(e.Mes, 1, 12, "mes", "no es un mes (1 a 12)");
+    d.Entero(e.TipoNubes, "tipo de nubes");
+    d.Rango(e.TipoNubes, 1, 3, "tipo de nubes", "no es un tipo de nubes (1 a 3)");
+    for (int h = 1; h <= 24; ++h) {
+        d.Var(e.RadTope(h), "radiación tope horaria");
+        d.Simple(e.NubHora(h), "nubosidad horaria");
+        d.Var(e.RadHora(h), "radiación horaria");
+    }
+    for (int h = 1; h <= 24; ++h) {
+        d.Var(e.VtoHora(h), "viento horario (m/s)");
+        d.Simple(e.VtoHoraKmh(h), "viento horario (km/h)");
+    }
+}
+
+}  // namespace
+
+std::string TextoEscenario(const Escenario& e) {
+    std::string out;
+    out.reserve(4096);
+    Linea(out, e.TipoTecho, e.DobleTecho);
+    Linea(out, e.Ancho, e.Largo, e.AlturaLateral, e.AlturaMaxima, e.Modulos);
+    Linea(out, e.MatCobertura, e.Mantenimiento, e.RenovAire);
+    Linea(out, e.SupVentanas, e.Cenital);
+    for (int h = 1; h <= 24; ++h) Linea(out, e.AperturaHora(h), e.AreaVentHora(h));
+    Linea(out, e.Combustible, e.PoderCalorico, e.Eficiencia);
+    Linea(out, e.TMaxTol, e.TMinTol, e.IAF);
+    Linea(out, e.TMax, e.TMin);
+    for (int h = 1; h <= 24; ++h) Linea(out, e.TempHora(h));
+    Linea(out, e.HRMax, e.HRMin);
+    for (int h = 1; h <= 24; ++h) Linea(out, e.HRHora(h));
+    Linea(out, e.Latitud, e.Hemisferio, e.Dia, e.Mes, e.TipoNubes);
+    for (int h = 1; h <= 24; ++h) Linea(out, e.RadTope(h), e.NubHora(h), e.RadHora(h));
+    for (int h = 1; h <= 24; ++h) Linea(out, e.VtoHora(h), e.VtoHoraKmh(h));
+    return out;
+}
+
+ResultadoCarga LeeEscenario(const std::string& texto, Escenario& e) {
+    Escenario nuevo = e;  // unsaved fields keep their values
+    Decodificador d(texto);
+    try {
+        LeeCampos(d, nuevo);
+    } catch (const ErrorCampo&) {
+        return d.error;
+    }
+    ResultadoCarga r;
+    r.ok = true;
+    if (nuevo.TipoTecho == 3)  // the tunnel's height follows from width and side height
+        nuevo.AlturaMaxima = nuevo.Ancho / Variante::Entero(2) + nuevo.AlturaLateral;
+    r.motivoDimensiones = DerivaGeometria(nuevo);
+    r.dimensionesValidas = r.motivoDimensiones.empty();
+    if (!r.dimensionesValidas) {
+        // Never derived: processing stays refused until the dimensions are accepted.
+        nuevo.Flecha = 0;
+        nuevo.SueloCubierto = Variante();
+        nuevo.SupCobertura = Variante();
+        nuevo.Volumen = 0;
+    }
+    nuevo.DatosListos = r.dimensionesValidas ? 10 : 9;
+    e = std::move(nuevo);
+    return r;
+}
+
+ResultadoCarga CargaEscenario(const std::string& ruta, Escenario& e) {
+    std::ifstream f(ruta, std::ios::binary);
+    if (!f) {
+        ResultadoCarga r;
+        r.mensaje = "No se puede abrir el archivo \"" + ruta + "\": " + std::strerror(errno) + ".";
+        return r;
+    }
+    std::ostringstream ss;
+    ss << f.rdbuf();
+    if (f.bad()) {
+        ResultadoCarga r;
+        r.mensaje = "No se puede leer el archivo \"" + ruta + "\".";
+        return r;
+    }
+    return LeeEscenario(ss.str(), e);
+}
+
+ResultadoGuardado GuardaTexto(const std::string& ruta, const std::string& contenido) {
+    namespace fs = std::filesystem;
+    ResultadoGuardado r;
+    const fs::path destino(ruta);
+    if (destino.filename().empty()) {
+        r.mensaje = "No se puede guardar en \"" + ruta + "\": falta el nombre del archivo.";
+        return r;
+    }
+    std::random_device azar;
+    const fs::path temporal =
+        destino.parent_path() / ("." + destino.filename().string() + ".tmp" + std::to_string(azar() % 100000));
+    {
+        std::ofstream f(temporal, std::ios::binary | std::ios::trunc);
+        if (!f) {
+            r.mensaje = "No se puede guardar en \"" + ruta + "\": " + std::strerror(errno) + ".";
+            return r;
+        }
+        f.write(contenido.data(), static_cast<std::streamsize>(contenido.size()));
+        f.flush();
+        if (!f) {
+            f.close();
+            std::error_code ignorado;
+            fs::remove(temporal, ignorado);
+            r.mensaje = "No se pudo escribir el archivo \"" + ruta + "\" (¿disco lleno?).";
+            return r;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temporal, destino, ec);
+    if (ec) {
+        std::error_code ignorado;
+        fs::remove(temporal, ignorado);
+        r.mensaje = "No se puede guardar en \"" + ruta + "\": " + ec.message() + ".";
+        return r;
+    }
+    r.ok = true;
+    return r;
+}
+
+ResultadoGuardado GuardaEscenario(const std::string& ruta, const Escenario& e) {
+    return GuardaTexto(ruta, TextoEscenario(e));
+}
+
+}  // namespace hortelia

@@ -1,0 +1,207 @@
+#include "engine/modelo_horario.h"
+#include "engine/simula_dia.h"
+#include "greenhouse/conversiones.h"
+#include "greenhouse/geometria.h"
+#include "weather/viento.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace hortelia;
+
+namespace {
+
+// The start scenario with every panel accepted untouched: two slopes 8 x 30 m, glass,
+// good maintenance, roof window open.
+class Motor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PonValoresIniciales(e);
+        e.Ancho = Variante::Doble(8);
+        e.Largo = Variante::Doble(30);
+        e.AlturaLateral = Variante::Doble(1.5);
+        e.AlturaMaxima = Variante::Doble(3.8);
+        e.Modulos = 1;
+        ASSERT_EQ(DerivaGeometria(e), "");
+        e.MatCobertura = Variante::Entero(1);
+        e.Mantenimiento = Variante::Entero(1);
+        e.Cenital = 1;
+    }
+    void Corre() { ASSERT_TRUE(SimulaDia(e).ok); }
+    Escenario e;
+};
+
+bool EsPasoDeAspersion(double agua) {
+    const double pasos = agua / 0.005;
+    return std::fabs(pasos - std::round(pasos)) < 1e-6;
+}
+
+}  // namespace
+
+TEST_F(Motor, ClosedWindowsAreComputedWithAThousandthAndKeepIt) {
+    Corre();
+    EXPECT_EQ(NumeroATexto(e.AreaVentHora(1)), " .001");
+    EXPECT_EQ(NumeroATexto(e.AreaVentHora(12)), " 20");
+    // With the windows nearly shut the leaks set the renewal: 2 + 0.43 * 0.2, cut.
+    EXPECT_EQ(NumeroATexto(e.RenovHora(1)), " 2");
+    e.Mantenimiento = Variante::Entero(3);
+    e.RenovAire = 4;
+    e.MatCobertura = Variante::Entero(3);
+    FijaVientoKmh(e, 1, 36);
+    Corre();
+    EXPECT_EQ(e.RenovHora(1), CortarSimple(static_cast<float>(4 + 0.1 * 10), 1));
+}
+
+TEST_F(Motor, WindCountsForTheWindowsOnlyWithTheRoofWindowOpen) {
+    auto renovacion = [&](int cenital, float kmh) {
+        e.Cenital = static_cast<std::int16_t>(cenital);
+        FijaVientoKmh(e, 12, kmh);
+        Corre();
+        return e.RenovHora(12);
+    };
+    EXPECT_EQ(renovacion(0, 1), renovacion(0, 3));   // .2 and .8 m/s
+    EXPECT_EQ(renovacion(1, 1), renovacion(1, 3));   // both count as 1 m/s
+    EXPECT_EQ(renovacion(1, 1), renovacion(0, 3));
+    EXPECT_GT(renovacion(1, 18), renovacion(0, 18));  // 5 m/s
+}
+
+TEST_F(Motor, ColdHourIsHeatedToTheTolerableMinimum) {
+    Corre();
+    ASSERT_LT(e.TempSinControl(5), e.TMinTol.valor());
+    EXPECT_EQ(NumeroATexto(e.TempConControl(5)), "-1");
+    EXPECT_GT(e.ControlHora(5), 0.0F);
+    EXPECT_EQ(e.ControlHora(5), static_cast<float>(Cortar(e.ControlPorM2(5) * 240, 3)));
+    double comb = 0;
+    for (int h = 1; h <= 24; ++h)
+        if (e.TempSinControl(h) < e.TMinTol.valor()) comb += e.ControlHora(h);
+    EXPECT_EQ(e.AcumComb, comb);
+}
+
+TEST_F(Motor, HotDryHourIsSprayedInStepsOfFiveThousandths) {
+    Corre();
+    ASSERT_GT(e.TempSinControl(12), e.TMaxTol.valor());
+    const double agua = e.ControlPorM2(12);
+    EXPECT_GT(agua, 0);
+    EXPECT_TRUE(EsPasoDeAspersion(agua)) << agua;
+    EXPECT_EQ(NumeroATexto(e.TempConControl(12)), " 34.9");
+    double total = 0;
+    for (int h = 1; h <= 24; ++h)
+        if (e.TempSinControl(h) > e.TMaxTol.valor()) total += e.ControlHora(h);
+    EXPECT_EQ(e.AcumAgua, total);
+
+    const double hrSinControl = [&] {
+        Escenario sin = e;
+        sin.TMaxTol = Variante::Entero(99);
+        EXPECT_TRUE(SimulaDia(sin).ok);
+        return sin.HRInterior(12);
+    }();
+    EXPECT_GT(e.HRInterior(12), hrSinControl);
+}
+
+TEST_F(Motor, SprayThatCannotCoolStopsAfterTwoHundredSteps) {
+    // Dry air flushed by wide open windows in a gale never saturates.
+    e.TMaxTol = Variante::Entero(-10);
+    e.HRHora(14) = 0;
+    e.AreaVentHora(14) = Variante::Doble(5000);
+    FijaVientoKmh(e, 14, 100);
+    Corre();
+    EXPECT_GT(e.ControlPorM2(14), 1.0);
+    EXPECT_LT(e.ControlPorM2(14), 1.005);
+    EXPECT_EQ(std::lround(e.ControlPorM2(14) / 0.005), 200);
+}
+
+TEST_F(Motor, SaturatedHotHourGetsNoControl) {
+    e.TMaxTol = Variante::Entero(5);  // the saturated night at 9.4 C is now too hot
+    Corre();
+    ASSERT_GT(e.TempSinControl(1), e.TMaxTol.valor());
+    ASSERT_EQ(e.HRInterior(1), 100);
+    EXPECT_EQ(e.ControlPorM2(1), 0.0);
+    EXPECT_EQ(e.ControlHora(1), 0.0F);
+    EXPECT_EQ(NumeroATexto(e.TempConControl(1)), NumeroATexto(e.TempSinControl(1)));
+}
+
+TEST_F(Motor, QuietHourKeepsItsTemperatureToTheDigit) {
+    Corre();
+    int tranquilas = 0;
+    for (int h = 1; h <= 24; ++h) {
+        const double t = e.TempSinControl(h);
+        if (t < e.TMinTol.valor() || t > e.TMaxTol.valor()) continue;
+        ++tranquilas;
+        EXPECT_EQ(NumeroATexto(e.TempConControl(h)), NumeroATexto(t)) << h;
+        EXPECT_EQ(e.ControlPorM2(h), 0.0) << h;
+    }
+    EXPECT_GT(tranquilas, 3);
+}
+
+TEST_F(Motor, DoubleRoofLetsLessSunInAndLessHeatOut) {
+    e.TMaxTol = Variante::Entero(99);
+    Corre();
+    const Escenario simple = e;
+    e.DobleTecho = 1;
+    Corre();
+    EXPECT_GT(e.TempSinControl(12), simple.TempSinControl(12));  // less loss through the cover
+}
+
+TEST_F(Motor, RepeatedRunsDoNotAccumulate) {
+    Corre();
+    const Escenario primera = e;
+    e.HoraSel = 7;
+    Corre();
+    EXPECT_EQ(e.AcumComb, primera.AcumComb);
+    EXPECT_EQ(e.AcumAgua, primera.AcumAgua);
+    EXPECT_EQ(e.AcumEtr, primera.AcumEtr);
+    EXPECT_EQ(e.AcumEtp, primera.AcumEtp);
+    EXPECT_EQ(e.TempConControl, primera.TempConControl);
+    EXPECT_EQ(e.HoraSel, 1);
+}
+
+TEST_F(Motor, TotalsAreCutRunningSums) {
+    Corre();
+    double etr = 0;
+    float etp = 0;
+    for (int h = 1; h <= 24; ++h) {
+        EXPECT_GE(e.EtrHora(h), 0);
+        EXPECT_GE(e.EtpHora(h), 0);
+        etr = Cortar(etr + e.EtrHora(h), 2);
+        etp = CortarSimple(etp + e.EtpHora(h), 2);
+    }
+    EXPECT_EQ(e.AcumEtr, etr);
+    EXPECT_EQ(e.AcumEtp, etp);
+}
+
+TEST_F(Motor, RefusesWhatItWouldDivideByZero) {
+    Escenario sinDimensiones;
+    PonValoresIniciales(sinDimensiones);
+    const Escenario antes = sinDimensiones;
+    const ResultadoDia r = SimulaDia(sinDimensiones);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.mensaje.find("suelo cubierto"), std::string::npos);
+    EXPECT_EQ(sinDimensiones.AreaVentHora, antes.AreaVentHora);
+
+    e.Eficiencia = 0;
+    EXPECT_NE(SimulaDia(e).mensaje.find("eficiencia"), std::string::npos);
+    e.Eficiencia = 65;
+    e.PoderCalorico = -1;
+    EXPECT_NE(SimulaDia(e).mensaje.find("poder calórico"), std::string::npos);
+}
+
+TEST_F(Motor, NonFiniteResultsAreRefusedAndNothingChanges) {
+    e.SupVentanas = 1e30F;
+    e.AreaVentHora(12) = Variante::Doble(1e308);
+    e.Cenital = 1;
+    FijaVientoKmh(e, 12, 100);
+    const Escenario antes = e;
+    const ResultadoDia r = SimulaDia(e);
+    if (!r.ok) {
+        EXPECT_EQ(e.AreaVentHora, antes.AreaVentHora);
+        EXPECT_EQ(e.TempSinControl, antes.TempSinControl);
+    } else {
+        for (int h = 1; h <= 24; ++h) EXPECT_TRUE(std::isfinite(e.TempSinControl(h)));
+    }
+}
+
+TEST(Formulas, SaturationPressureAndSlope) {
+    EXPECT_NEAR(PresSat(20), 98700 * std::pow(10, 9 - 2272.005 / 293) / 760, 1e-12);
+    EXPECT_GT(PendSat(30), PendSat(10));
+}
