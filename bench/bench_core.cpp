@@ -1,4 +1,9 @@
-#include "scenario/escenario.h"
+// Figures for the core: a whole day, each weather model, and load + run + export.
+
+#include "engine/simula_dia.h"
+#include "greenhouse/geometria.h"
+#include "results/exportacion.h"
+#include "scenario/archivo_hrt.h"
 #include "weather/humedad.h"
 #include "weather/radiacion.h"
 #include "weather/temperatura.h"
@@ -7,23 +12,89 @@
 
 using namespace hortelia;
 
-static void BM_CalculaRadiacion(benchmark::State& st) {
+namespace {
+
+Escenario Inicial() {
     Escenario e;
     PonValoresIniciales(e);
+    e.Ancho = Variante::Doble(8);
+    e.Largo = Variante::Doble(30);
+    e.AlturaLateral = Variante::Doble(1.5);
+    e.AlturaMaxima = Variante::Doble(3.8);
+    e.Modulos = 1;
+    DerivaGeometria(e);
+    e.MatCobertura = Variante::Entero(1);
+    e.Cenital = 1;
+    return e;
+}
+
+// A hot, dry day: spray in most daylight hours.
+Escenario DiaCaluroso() {
+    Escenario e = Inicial();
+    e.TMax = Variante::Entero(45);
+    e.TMin = Variante::Entero(25);
+    e.HRMax = Variante::Entero(40);
+    e.HRMin = Variante::Entero(10);
+    e.TMaxTol = Variante::Entero(28);
+    CalculaTemperatura(e);
+    CalculaHumedad(e);
+    return e;
+}
+
+void SimulaDiaDe(benchmark::State& st, Escenario e) {
+    for (auto _ : st) {
+        ResultadoDia r = SimulaDia(e);
+        benchmark::DoNotOptimize(r);
+    }
+    int horas = 0;
+    for (int h = 1; h <= 24; ++h) horas += e.ControlPorM2(h) > 0;
+    st.counters["horas_con_control"] = horas;
+}
+
+}  // namespace
+
+static void BM_SimulaDia_Inicial(benchmark::State& st) { SimulaDiaDe(st, Inicial()); }
+BENCHMARK(BM_SimulaDia_Inicial)->Unit(benchmark::kMicrosecond);
+
+static void BM_SimulaDia_Caluroso(benchmark::State& st) { SimulaDiaDe(st, DiaCaluroso()); }
+BENCHMARK(BM_SimulaDia_Caluroso)->Unit(benchmark::kMicrosecond);
+
+static void BM_CalculaRadiacion(benchmark::State& st) {
+    Escenario e = Inicial();
     for (auto _ : st) {
         CalculaRadiacion(e);
         benchmark::DoNotOptimize(e.RadHora(12));
     }
 }
-BENCHMARK(BM_CalculaRadiacion);
+BENCHMARK(BM_CalculaRadiacion)->Unit(benchmark::kMicrosecond);
 
-static void BM_CalculaTemperaturaYHumedad(benchmark::State& st) {
-    Escenario e;
-    PonValoresIniciales(e);
+static void BM_CalculaTemperatura(benchmark::State& st) {
+    Escenario e = Inicial();
     for (auto _ : st) {
         CalculaTemperatura(e);
+        benchmark::DoNotOptimize(e.TempHora(12));
+    }
+}
+BENCHMARK(BM_CalculaTemperatura)->Unit(benchmark::kMicrosecond);
+
+static void BM_CalculaHumedad(benchmark::State& st) {
+    Escenario e = Inicial();
+    for (auto _ : st) {
         CalculaHumedad(e);
         benchmark::DoNotOptimize(e.HRHora(12));
     }
 }
-BENCHMARK(BM_CalculaTemperaturaYHumedad);
+BENCHMARK(BM_CalculaHumedad)->Unit(benchmark::kMicrosecond);
+
+static void BM_CargaSimulaExporta(benchmark::State& st) {
+    const std::string archivo = TextoEscenario(Inicial());
+    for (auto _ : st) {
+        Escenario e;
+        PonValoresIniciales(e);
+        LeeEscenario(archivo, e);
+        SimulaDia(e);
+        std::string texto = TextoPlanilla(e);
+        benchmark::DoNotOptimize(texto);
+    }
+}
+BENCHMARK(BM_CargaSimulaExporta)->Unit(benchmark::kMicrosecond);
