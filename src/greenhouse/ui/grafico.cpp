@@ -81,7 +81,7 @@ void Grafico::Redibuja() {
         delete eje;
     }
 
-    double minimo = 0, maximo = 0;
+    double minimo = rangoMin_, maximo = rangoMax_;
     for (const auto& s : datos_)
         for (double v : s)
             if (std::isfinite(v)) {

@@ -34,6 +34,11 @@ public:
     void EtiquetaFila(int fila, const QString& texto);
     void ColorSerie(int serie, int rojo, int verde, int azul);
     void NombreSerie(int serie, const QString& nombre);
+    /// The value axis always covers at least minimo..maximo (0..8 octavos, a few km/h).
+    void RangoMinimo(double minimo, double maximo) {
+        rangoMin_ = minimo;
+        rangoMax_ = maximo;
+    }
     void Redibuja();
 
     int Series() const { return static_cast<int>(datos_.size()); }
@@ -49,6 +54,7 @@ private:
     Tipo tipo_;
     int filas_ = 0;
     int fila_ = 1, columna_ = 1;
+    double rangoMin_ = 0, rangoMax_ = 0;
     QVector<QVector<double>> datos_;
     QVector<QVector<double>> dibujados_;
     QVector<QColor> colores_;

@@ -1,24 +1,171 @@
 #include "weather/ui/panel_temperatura.h"
 
+#include "greenhouse/conversiones.h"
+#include "scenario/textos_carga.h"
+#include "weather/temperatura.h"
+#include "weather/ui/controles_clima.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace hortelia {
 
-// Placeholder until the panel is written.
-PanelTemperatura::PanelTemperatura(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botonLateral, QWidget* parent)
+PanelTemperatura::PanelTemperatura(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botonLateral,
+                                   QWidget* parent)
     : Panel("FrTemp", QStringLiteral("Temperatura"), e, protocolo, resumen, botonLateral, parent) {
+    HScrTMax = CreaBarraHorizontal(this, "HScrTMax", QStringLiteral("Temperatura máxima"), 0, 500, 10);
+    HScrTMin = CreaBarraHorizontal(this, "HScrTMin", QStringLiteral("Temperatura mínima"), -150, 350, 10);
+    HScrTHora = CreaBarraHorizontal(this, "HScrTHora", QStringLiteral("Hora"), 1, 24, 1);
+    LTMax = CreaEtiqueta(this, "LTMax", {});
+    LTMin = CreaEtiqueta(this, "LTMin", {});
+    LTempH = CreaEtiqueta(this, "LTempH", {});
+    LTempT = CreaEtiqueta(this, "LTempT", {});
+    TempMenos = CreaBoton(this, "TempMenos", QStringLiteral("-"), QStringLiteral("Bajar la temperatura de la hora"));
+    TempMas = CreaBoton(this, "TempMas", QStringLiteral("+"), QStringLiteral("Subir la temperatura de la hora"));
+    MSCTemp = CreaGraficoHoras(this, "MSCTemp", QStringLiteral("Temperatura (C)"), Grafico::Tipo::Lineas, 1);
+    QPushButton* Command13 = CreaBotonAcepta("Command13");
+
+    auto* extremos = new QGridLayout;
+    extremos->addWidget(LTMax, 0, 0);
+    extremos->addWidget(HScrTMax, 1, 0);
+    extremos->addWidget(LTMin, 2, 0);
+    extremos->addWidget(HScrTMin, 3, 0);
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(LTempT, 1);
+    botones->addWidget(TempMenos);
+    botones->addWidget(TempMas);
+    auto* hora = new QVBoxLayout;
+    hora->addWidget(LTempH);
+    hora->addWidget(HScrTHora);
+    hora->addLayout(botones);
+    hora->addStretch(1);
+    auto* arriba = new QHBoxLayout;
+    arriba->addLayout(extremos, 1);
+    arriba->addSpacing(24);
+    arriba->addLayout(hora, 1);
+    auto* pie = new QHBoxLayout;
+    pie->addStretch(1);
+    pie->addWidget(Command13);
     auto* caja = new QVBoxLayout(this);
-    caja->addWidget(CreaBotonAcepta("AceptaPanelTemperatura"));
-    connect(BotonAcepta(), &QPushButton::clicked, this, [this] {
-        hide();
-        MarcaAceptado();
-        protocolo_.RehabilitaNavegacion();
-    });
+    caja->addLayout(arriba);
+    caja->addWidget(MSCTemp, 1);
+    caja->addLayout(pie);
+
+    // Start-up: the bars, the labels and the chart show the record as it stands.
+    PonBarras();
+    PonBarraSinEventos(HScrTHora, 1);
+    EscribeExtremos();
+    EscribeHora();
+    MSCTemp->ColorSerie(1, 250, 0, 0);
+    LlenaGrafico();
+
+    connect(HScrTMax, &QScrollBar::valueChanged, this, &PanelTemperatura::HScrTMax_Change);
+    connect(HScrTMin, &QScrollBar::valueChanged, this, &PanelTemperatura::HScrTMin_Change);
+    connect(HScrTHora, &QScrollBar::valueChanged, this, &PanelTemperatura::HScrTHora_Change);
+    connect(TempMas, &QPushButton::clicked, this, &PanelTemperatura::TempMas_Click);
+    connect(TempMenos, &QPushButton::clicked, this, &PanelTemperatura::TempMenos_Click);
+    connect(Command13, &QPushButton::clicked, this, &PanelTemperatura::Command13_Click);
 }
 
-void PanelTemperatura::Abre(Origen) { protocolo_.AbrePanel(this, true); }
+void PanelTemperatura::EscribeExtremos() {
+    LTMax->setText(Q(Caption("Máxima = ", e.TMax, " C")));
+    LTMin->setText(Q(Caption("Mínima = ", e.TMin, " C")));
+}
 
-void PanelTemperatura::MuestraCargado() { MarcaAceptado(); }
+void PanelTemperatura::EscribeHora() {
+    LTempH->setText(TextoHora(e.HoraSel));
+    LTempT->setText(Q(Caption("Temp = ", e.TempHora(e.HoraSel), " C")));
+}
+
+void PanelTemperatura::PonBarras() {
+    PonBarraSinEventos(HScrTMax, e.TMax.valor() * 10);
+    PonBarraSinEventos(HScrTMin, e.TMin.valor() * 10);
+}
+
+void PanelTemperatura::LlenaGrafico() {
+    PonSerie(MSCTemp, 1, e.TempHora);
+    MSCTemp->Redibuja();
+}
+
+void PanelTemperatura::HScrTMax_Change() {
+    e.TMax = Variante::Entero(static_cast<std::int16_t>(HScrTMax->value())) / Variante::Entero(10);
+    LTMax->setText(Q(Caption("Máxima = ", e.TMax, " C")));
+    resumen_.LFTMax->setText(LTMax->text());
+    CalculaTemperatura(e);
+    LlenaGrafico();
+    EscribeHora();
+}
+
+void PanelTemperatura::HScrTMin_Change() {
+    e.TMin = Variante::Entero(static_cast<std::int16_t>(HScrTMin->value())) / Variante::Entero(10);
+    LTMin->setText(Q(Caption("Mínima = ", e.TMin, " C")));
+    resumen_.LFTMin->setText(LTMin->text());
+    CalculaTemperatura(e);
+    LlenaGrafico();
+    EscribeHora();
+}
+
+void PanelTemperatura::HScrTHora_Change() {
+    e.HoraSel = static_cast<std::int16_t>(HScrTHora->value());
+    EscribeHora();
+}
+
+void PanelTemperatura::TempMas_Click() {
+    TemperaturaMas(e, e.HoraSel);
+    PonFila(MSCTemp, 1, e.HoraSel, e.TempHora(e.HoraSel));
+    MSCTemp->Redibuja();
+    EscribeHora();
+}
+
+void PanelTemperatura::TempMenos_Click() {
+    TemperaturaMenos(e, e.HoraSel);
+    PonFila(MSCTemp, 1, e.HoraSel, e.TempHora(e.HoraSel));
+    MSCTemp->Redibuja();
+    EscribeHora();
+}
+
+void PanelTemperatura::Abre(Origen) {
+    EscribeExtremos();
+    resumen_.LFTMax->setText(LTMax->text());
+    resumen_.LFTMin->setText(LTMin->text());
+    // Moving a bar reruns the curve, which replaces the hourly corrections.
+    HScrTMax->setValue(PosicionBarra(HScrTMax, e.TMax.valor() * 10));
+    HScrTMin->setValue(PosicionBarra(HScrTMin, e.TMin.valor() * 10));
+    e.HoraSel = 1;
+    HScrTHora->setValue(1);
+    // Always hour 1 on the labels, even when the bar was already there.
+    EscribeHora();
+    resumen_.LFTemp->show();
+    resumen_.LFTMax->show();
+    resumen_.LFTMin->show();
+    protocolo_.AbrePanel(this, true);
+}
+
+void PanelTemperatura::Command13_Click() {
+    hide();
+    MarcaAceptado();
+    protocolo_.RehabilitaNavegacion();
+}
+
+void PanelTemperatura::MuestraCargado() {
+    const TextosCarga t = TextosDeCarga(e, false);
+    resumen_.LFTemp->show();
+    Resumen::Muestra(resumen_.LFTMax, Q(t.LFTMax));
+    Resumen::Muestra(resumen_.LFTMin, Q(t.LFTMin));
+    LlenaGrafico();
+    // The bars follow the loaded extremes quietly, so that opening the panel keeps the
+    // loaded hours instead of rerunning the curve.
+    PonBarras();
+    EscribeExtremos();
+    if (e.HoraSel >= 1 && e.HoraSel <= 24) {
+        PonBarraSinEventos(HScrTHora, e.HoraSel);
+        EscribeHora();
+    }
+    MarcaAceptado();
+}
 
 }  // namespace hortelia

@@ -1,0 +1,47 @@
+#include "weather/ui/controles_clima.h"
+
+#include "greenhouse/conversiones.h"
+#include "greenhouse/ui/resumen.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace hortelia {
+
+QScrollBar* CreaBarraHorizontal(QWidget* parent, const char* nombre, const QString& accesible, int minimo, int maximo,
+                                int pasoGrande) {
+    QScrollBar* b = CreaBarra(nombre, accesible, Qt::Horizontal, minimo, maximo, pasoGrande, parent);
+    b->setMinimumWidth(160);
+    return b;
+}
+
+QLabel* CreaEtiqueta(QWidget* parent, const char* nombre, const QString& texto) {
+    auto* l = new QLabel(texto, parent);
+    l->setObjectName(nombre);
+    return l;
+}
+
+QPushButton* CreaBoton(QWidget* parent, const char* nombre, const QString& texto, const QString& accesible) {
+    auto* b = new QPushButton(texto, parent);
+    b->setObjectName(nombre);
+    b->setAccessibleName(accesible);
+    b->setToolTip(accesible);
+    b->setFixedWidth(36);
+    b->setAutoDefault(false);
+    return b;
+}
+
+Grafico* CreaGraficoHoras(QWidget* parent, const char* nombre, const QString& titulo, Grafico::Tipo tipo, int series) {
+    auto* g = new Grafico(nombre, titulo, tipo, parent);
+    g->PonSeries(series);
+    g->PonFilas(24);
+    return g;
+}
+
+std::string TextoGrafico(const Variante& v) { return NumeroSinBlanco(v); }
+std::string TextoGrafico(float v) { return NumeroATexto(v); }
+
+QString TextoHora(int h) { return Q(Caption("Hora ", h)); }
+
+}  // namespace hortelia
