@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the core and window tests, then the core
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# tests again under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzer of
+# the scenario reader for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -13,3 +14,7 @@ ctest --preset default -j "$jobs"
 cmake --preset sanitizers >/dev/null
 cmake --build --preset sanitizers -j "$jobs"
 ctest --preset sanitizers -j "$jobs"
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+fuzz/ejecuta.sh 45

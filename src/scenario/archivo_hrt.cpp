@@ -210,7 +210,13 @@ public:
         else destino = Variante::Doble(*v);
     }
 
-    void Texto(std::string& destino, const char* nombre) { destino = Toma(nombre).texto; }
+    /// A name the file can hold: no double quote, no line end.
+    void Texto(std::string& destino, const char* nombre) {
+        const Token t = Toma(nombre);
+        if (t.texto.find_first_of("\"\r\n") != std::string::npos)
+            Falla(t, nombre, "contiene comillas o saltos de línea");
+        destino = t.texto;
+    }
 
     /// Checks a code already read: outside [min, max] the field is refused.
     void Rango(double valor, double min, double max, const char* nombre, const char* motivo) {

@@ -163,6 +163,7 @@ TEST_F(Archivo, BadFilesAreRefusedWithLineAndFieldAndChangeNothing) {
         {Reemplaza(bueno, 4, "1e39,1"), 4, 1, "demasiado grande"},
         {Reemplaza(bueno, 31, "abc,-5"), 31, 1, "no es un número"},
         {Reemplaza(bueno, 29, "\"GasOil,35570,65"), 0, 0, "comilla"},
+        {Reemplaza(bueno, 29, "Gas\"Oil\",35570,65"), 29, 1, "contiene comillas"},
         {Reemplaza(bueno, 81, "31.5,-1,1,13,1"), 81, 4, "no es un mes"},
         {"\x01\x02garbage\xff", 1, 1, "no es un número"},
         {"", 1, 1, "termina antes del campo 1 de 243"},

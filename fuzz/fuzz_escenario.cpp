@@ -1,0 +1,38 @@
+// Fuzz target: any bytes through the scenario reader and the lenient number parse. A load
+// either refuses the input with a message, leaving the record as it was, or gives a record
+// whose file text reads back the same.
+
+#include "greenhouse/conversiones.h"
+#include "scenario/archivo_hrt.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) {
+    using namespace hortelia;
+    const std::string texto(reinterpret_cast<const char*>(datos), n);
+
+    const double x = Parse(texto.substr(0, 64));
+    (void)NumeroATexto(x);
+    (void)NumeroATexto(static_cast<float>(x));
+    (void)AEntero16(x);
+
+    static const Escenario inicial = [] {
+        Escenario e;
+        PonValoresIniciales(e);
+        return e;
+    }();
+    Escenario e = inicial;
+    const ResultadoCarga r = LeeEscenario(texto, e);
+    if (!r.ok) {
+        if (r.mensaje.empty() || TextoEscenario(e) != TextoEscenario(inicial)) std::abort();
+        return 0;
+    }
+    // What was loaded saves and loads again to the same text.
+    const std::string guardado = TextoEscenario(e);
+    Escenario otra = inicial;
+    if (!LeeEscenario(guardado, otra).ok || TextoEscenario(otra) != guardado) std::abort();
+    return 0;
+}
