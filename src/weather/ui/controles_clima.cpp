@@ -42,6 +42,11 @@ Grafico* CreaGraficoHoras(QWidget* parent, const char* nombre, const QString& ti
 std::string TextoGrafico(const Variante& v) { return NumeroSinBlanco(v); }
 std::string TextoGrafico(float v) { return NumeroATexto(v); }
 
+void MuestraTextoCarga(QLabel* etiqueta, const std::string& texto) {
+    if (!texto.empty()) etiqueta->setText(Q(texto));
+    etiqueta->show();
+}
+
 QString TextoHora(int h) { return Q(Caption("Hora ", h)); }
 
 }  // namespace hortelia

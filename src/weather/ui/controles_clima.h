@@ -47,6 +47,9 @@ void PonSerie(Grafico* g, int columna, const Horario<T>& horas) {
     for (int h = 1; h <= 24; ++h) PonFila(g, columna, h, horas(h));
 }
 
+/// A summary caption of a loaded scenario: an empty text leaves the label's text; shown either way.
+void MuestraTextoCarga(QLabel* etiqueta, const std::string& texto);
+
 /// "Hora " + number-to-text(h).
 QString TextoHora(int h);
 

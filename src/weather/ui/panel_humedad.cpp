@@ -154,8 +154,8 @@ void PanelHumedad::Command16_Click() {
 void PanelHumedad::MuestraCargado() {
     const TextosCarga t = TextosDeCarga(e, false);
     resumen_.LFHRel->show();
-    Resumen::Muestra(resumen_.LFHRMax, Q(t.LFHRMax));
-    Resumen::Muestra(resumen_.LFHRMin, Q(t.LFHRMin));
+    MuestraTextoCarga(resumen_.LFHRMax, t.LFHRMax);
+    MuestraTextoCarga(resumen_.LFHRMin, t.LFHRMin);
     LlenaGrafico();
     // The bars follow the loaded extremes quietly, so that opening the panel keeps the
     // loaded hours instead of rerunning the curve.

@@ -276,6 +276,8 @@ void PanelRadiacion::Abre(Origen) {
     HScrRHora->setValue(1);
     EscribeHora();
     HScrTNub->setValue(std::clamp<int>(e.TipoNubes, 1, 3));
+    // A type outside 1..3 (from a file) becomes the nearest one the bar can show.
+    if (HScrTNub->value() != e.TipoNubes) HScrTNub_Change();
     LRTNubes->setText(Q(CaptionTipoNubes(HScrTNub->value())));
     resumen_.LFRad->show();
     Resumen::Muestra(resumen_.LLat, TextoLatitud());
@@ -296,10 +298,8 @@ void PanelRadiacion::MuestraCargado() {
     if (e.TipoNubes >= 1 && e.TipoNubes <= 3) e.CoefNubes = CoeficienteNubes(e.TipoNubes);
     PonControles();
     resumen_.LFRad->show();
-    if (!t.LLat.empty()) resumen_.LLat->setText(Q(t.LLat));
-    if (!t.LFecha.empty()) resumen_.LFecha->setText(Q(t.LFecha));
-    resumen_.LLat->show();
-    resumen_.LFecha->show();
+    MuestraTextoCarga(resumen_.LLat, t.LLat);
+    MuestraTextoCarga(resumen_.LFecha, t.LFecha);
     LlenaRadiacion();
     LlenaNubes();
     MarcaAceptado();

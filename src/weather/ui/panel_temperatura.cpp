@@ -154,8 +154,8 @@ void PanelTemperatura::Command13_Click() {
 void PanelTemperatura::MuestraCargado() {
     const TextosCarga t = TextosDeCarga(e, false);
     resumen_.LFTemp->show();
-    Resumen::Muestra(resumen_.LFTMax, Q(t.LFTMax));
-    Resumen::Muestra(resumen_.LFTMin, Q(t.LFTMin));
+    MuestraTextoCarga(resumen_.LFTMax, t.LFTMax);
+    MuestraTextoCarga(resumen_.LFTMin, t.LFTMin);
     LlenaGrafico();
     // The bars follow the loaded extremes quietly, so that opening the panel keeps the
     // loaded hours instead of rerunning the curve.

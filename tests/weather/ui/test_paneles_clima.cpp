@@ -118,6 +118,7 @@ private slots:
     void viento_abreEnLaHoraDejadaPorOtroPanel();
     void protocolo_abrirBloqueaNavegacionYAceptarLaDevuelve();
     void carga_muestraLoCargadoSinRecalcular();
+    void carga_fechaYNubesFueraDeSusListasNoRompenNada();
 };
 
 void TestPanelesClima::arranque_dejaElRegistroYLosGraficosComoLosValoresIniciales() {
@@ -536,6 +537,24 @@ void TestPanelesClima::carga_muestraLoCargadoSinRecalcular() {
     b.Clic("BotViento");
     QCOMPARE(b.Texto("LVHora"), QStringLiteral("Hora  12"));
     QCOMPARE(b.Texto("LVtoms"), QStringLiteral("Velocidad =  3.3 m/s"));
+}
+
+void TestPanelesClima::carga_fechaYNubesFueraDeSusListasNoRompenNada() {
+    Banco b;
+    b.Clic("BotRadiac");
+    b.Clic("Command17");
+    b.e.Dia = 0;
+    b.e.Mes = 13;
+    b.e.TipoNubes = 7;
+    b.rad->MuestraCargado();
+    QCOMPARE(b.resumen->LFecha->text(), QStringLiteral("Fecha:  1 de enero"));  // left as it was
+    QVERIFY(b.resumen->LFecha->isVisible());
+    b.Clic("BotRadiac");
+    QVERIFY(b.rad->isVisible());
+    QCOMPARE(b.Texto("LRTNubes"), QStringLiteral("Tipo de nubes: Oscuras"));
+    QCOMPARE(b.e.TipoNubes, 3);
+    QCOMPARE(b.e.CoefNubes, 0.7F);
+    QCOMPARE(b.Control<QListWidget>("LiMes")->currentRow(), -1);  // no month of the list
 }
 
 QTEST_MAIN(TestPanelesClima)
