@@ -1,10 +1,14 @@
+#include "scenario/escenario.h"
+#include "shell/hortelia.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLabel w("Hortelia");
-    w.setWindowTitle("Hortelia");
-    w.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Hortelia"));
+    hortelia::Escenario escenario;
+    hortelia::Hortelia ventana(escenario);
+    ventana.show();
+    ventana.activateWindow();
+    return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
 
@@ -20,6 +21,16 @@ void Protocolo::PintaBoton(QPushButton* boton, const QColor& color) {
                                         "QPushButton:disabled { color: #606060; }"
                                         "QPushButton:focus { border: 2px solid #202080; }")
                              .arg(color.name()));
+}
+
+void Protocolo::Avisa(const QString& texto) const {
+    if (aviso) {
+        aviso(texto);
+        return;
+    }
+    QWidget* ventana = botones_.isEmpty() ? nullptr : botones_.front()->window();
+    QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Hortelia"), texto, QMessageBox::Ok, ventana);
+    caja.exec();
 }
 
 bool Protocolo::EsVerde(const QPushButton* boton) { return boton->property("colorFondo").value<QColor>() == kVerde; }

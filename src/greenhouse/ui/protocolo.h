@@ -9,6 +9,9 @@
 
 #include <QColor>
 #include <QList>
+#include <QString>
+
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -34,6 +37,11 @@ public:
     void RehabilitaNavegacion();
     /// Disables or enables both processing controls.
     void HabilitaProceso(bool si);
+
+    /// A message with only an OK button and the program's title ("Hortelia"), over the window.
+    void Avisa(const QString& texto) const;
+    /// Replaces the message box (tests record the text instead of waiting for a click).
+    std::function<void(const QString&)> aviso;
 
     static bool EsVerde(const QPushButton* boton);
     static void PintaBoton(QPushButton* boton, const QColor& color);
