@@ -1,0 +1,187 @@
+#include "results/ui/planilla.h"
+
+#include "greenhouse/conversiones.h"
+#include "greenhouse/ui/resumen.h"
+#include "results/exportacion.h"
+#include "results/ui/dialogo_archivo.h"
+#include "results/ui/impresion.h"
+#include "scenario/archivo_hrt.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace hortelia {
+namespace {
+
+const char* const kMarcas[] = {"", "Temp", "Hum", "Vto", "Rad", "Nub", "s/control", "c/control",
+                               "Hum", "Ren", "Cal", "Ref", "Vent", "Etr", "Etp"};
+constexpr const char* kSinControl = " --- ";
+
+}  // namespace
+
+Planilla::Planilla(Escenario& escenario, const Resumen& resumen, DialogoArchivo& dialogo, const Impresion& impresion,
+                   QWidget* parent)
+    : QWidget(parent, Qt::Window), e(escenario), resumen_(resumen), dialogo_(dialogo), impresion_(impresion) {
+    setObjectName("FPlanilla");
+    setWindowTitle(QStringLiteral("Planilla de resultados"));
+
+    // Header: three fixed captions and the copies of the summary labels.
+    auto* cabecera = new QGridLayout;
+    cabecera->setHorizontalSpacing(18);
+    cabecera->setVerticalSpacing(1);
+    const int porGrupo[] = {11, 6, 3};  // structure to efficiency; weather; crop
+    const char* titulos[] = {"Invernáculo :", "Meteorología :", "Cultivo :"};
+    int copia = 0;
+    for (int g = 0; g < 3; ++g) {
+        auto* t = new QLabel(QString::fromUtf8(titulos[g]), this);
+        t->setObjectName(QStringLiteral("Titulo%1").arg(g + 1));
+        QFont negrita = t->font();
+        negrita.setBold(true);
+        t->setFont(negrita);
+        cabecera->addWidget(t, 0, g * 2, 1, 2);
+        for (int i = 0; i < porGrupo[g]; ++i, ++copia) {
+            auto* l = new QLabel(this);
+            l->setObjectName(QStringLiteral("LCopia%1").arg(copia + 1));
+            encabezado_.append(l);
+            cabecera->addWidget(l, 1 + i % 6, g * 2 + i / 6);
+        }
+    }
+
+    // The grid: 15 hourly columns, then the totals row.
+    auto* tabla = new QGridLayout;
+    tabla->setHorizontalSpacing(10);
+    tabla->setVerticalSpacing(0);
+    const auto& titulosColumnas = TitulosColumnas();
+    const struct {
+        const char* texto;
+        int desde, hasta;
+    } grupos[] = {{"Ambiente externo", 1, 5}, {"Interior invernáculo", 6, 9}, {"Control temperatura", 10, 11},
+                  {"Transpiración", 13, 14}};
+    for (const auto& g : grupos) {
+        auto* l = new QLabel(QString::fromUtf8(g.texto), this);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFrameShape(QFrame::Box);
+        tabla->addWidget(l, 0, g.desde, 1, g.hasta - g.desde + 1);
+    }
+    for (int c = 1; c <= 15; ++c) {
+        QList<QLabel*> columna;
+        for (int i = 0; i <= 24; ++i) {
+            auto* l = new QLabel(i == 0 ? Q(titulosColumnas[static_cast<std::size_t>(c - 1)])
+                                        : (c == 1 ? QString::number(i) : QString::fromUtf8(kMarcas[c - 1])),
+                                 this);
+            l->setObjectName(QStringLiteral("Label%1_%2").arg(c).arg(i));
+            l->setAlignment(i == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+            if (i == 0) l->setWordWrap(true);
+            tabla->addWidget(l, 1 + i, c - 1);
+            columna.append(l);
+        }
+        columnas_.append(columna);
+    }
+    // Totals: the caption under the hours, each total under its own column.
+    QList<QLabel*> totales;
+    const int bajo[] = {0, 10, 11, 13, 14};
+    for (int i = 0; i <= 4; ++i) {
+        auto* l = new QLabel(i == 0 ? QStringLiteral("Totales: ") : QString(), this);
+        l->setObjectName(QStringLiteral("Label16_%1").arg(i));
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QFont negrita = l->font();
+        negrita.setBold(true);
+        l->setFont(negrita);
+        tabla->addWidget(l, 26, bajo[i]);
+        totales.append(l);
+    }
+    columnas_.append(totales);
+
+    CierraPlan = new QPushButton(QStringLiteral("&Cierra"), this);
+    CierraPlan->setObjectName("CierraPlan");
+    Command1 = new QPushButton(QStringLiteral("&Imprime"), this);
+    Command1->setObjectName("Command1");
+    Command2 = new QPushButton(QStringLiteral("&Guarda"), this);
+    Command2->setObjectName("Command2");
+    auto* botones = new QHBoxLayout;
+    botones->addStretch(1);
+    botones->addWidget(Command2);
+    botones->addWidget(Command1);
+    botones->addWidget(CierraPlan);
+
+    auto* todo = new QVBoxLayout(this);
+    todo->addLayout(cabecera);
+    todo->addSpacing(8);
+    todo->addLayout(tabla);
+    todo->addStretch(1);
+    todo->addLayout(botones);
+
+    connect(CierraPlan, &QPushButton::clicked, this, &Planilla::CierraPlan_Click);
+    connect(Command1, &QPushButton::clicked, this, &Planilla::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Planilla::Command2_Click);
+}
+
+QLabel* Planilla::Celda(int c, int i) const { return columnas_.value(c - 1).value(i); }
+
+void Planilla::Command14_Click() {
+    for (int h = 1; h <= 24; ++h) {
+        const ControlDeHora control = ControlMostrado(e, h);
+        const QString valorControl = Q(NumeroATexto(e.ControlHora(h)));
+        const QString celdas[] = {
+            Q(NumeroATexto(h)),
+            Q(NumeroATexto(e.TempHora(h))),
+            Q(NumeroATexto(e.HRHora(h))),
+            Q(NumeroATexto(e.VtoHora(h))),
+            Q(NumeroATexto(e.RadHora(h))),
+            Q(NumeroATexto(e.NubHora(h))),
+            Q(NumeroATexto(e.TempSinControl(h))),
+            Q(NumeroATexto(e.TempConControl(h))),
+            Q(NumeroATexto(e.HRInterior(h))),
+            Q(NumeroATexto(e.RenovHora(h))),
+            control == ControlDeHora::Calefaccion ? valorControl : QString(kSinControl),
+            control == ControlDeHora::Refrigeracion ? valorControl : QString(kSinControl),
+            Q(NumeroATexto(e.AreaVentHora(h))),
+            Q(NumeroATexto(e.EtrHora(h))),
+            Q(NumeroATexto(e.EtpHora(h))),
+        };
+        for (int c = 1; c <= 15; ++c) Celda(c, h)->setText(celdas[c - 1]);
+    }
+    Celda(16, 1)->setText(Q(NumeroATexto(e.AcumComb)));
+    Celda(16, 2)->setText(Q(NumeroATexto(e.AcumAgua)));
+    Celda(16, 3)->setText(Q(NumeroATexto(e.AcumEtr)));
+    Celda(16, 4)->setText(Q(NumeroATexto(e.AcumEtp)));
+
+    const Resumen& r = resumen_;
+    const QString copias[] = {r.LTTecho->text(),   r.LDTecho->text(),   r.LCobertura->text(),
+                              r.LManten->text(),   r.LDSuecub->text(),  r.LDSupinv->text(),
+                              r.LDVolinv->text(),  r.LVentanas->text(), r.LCenital->text(),
+                              r.LPoCal->text(),    r.LEfic->text(),     "Temp. " + r.LFTMax->text(),
+                              "Temp. " + r.LFTMin->text(), "H.rel. " + r.LFHRMax->text(),
+                              "H.rel. " + r.LFHRMin->text(), r.LLat->text(), r.LFecha->text(),
+                              r.LMaxTol->text(),   r.LMinTol->text(),   r.Liaf->text()};
+    // Header order: structure, cover, ventilation, heating | weather | crop.
+    for (int i = 0; i < encabezado_.size(); ++i) encabezado_[i]->setText(copias[i]);
+
+    show();
+    raise();
+    activateWindow();
+}
+
+void Planilla::Command1_Click() {
+    const QString error = impresion_.Imprime(this);
+    if (!error.isEmpty()) Avisa(error);
+}
+
+void Planilla::Command2_Click() {
+    const QString ruta = dialogo_.Elige(DialogoArchivo::Modo::Guardar, DialogoArchivo::kFiltroTexto);
+    if (ruta.isEmpty()) return;
+    const ResultadoGuardado r = GuardaTexto(ruta.toStdString(), TextoPlanilla(e));
+    if (!r.ok) Avisa(Q(r.mensaje));
+}
+
+void Planilla::Avisa(const QString& texto) {
+    if (aviso) aviso(texto);
+    else QMessageBox::warning(this, QStringLiteral("Hortelia"), texto);
+}
+
+}  // namespace hortelia
