@@ -95,6 +95,7 @@ void Grafico::Redibuja() {
     QFont pequena = ejeX->labelsFont();
     pequena.setPointSizeF(std::max(6.0, pequena.pointSizeF() - 2));
     ejeX->setLabelsFont(pequena);
+    ejeX->setTruncateLabels(false);  // " 24" fits its column; Qt would cut it to "..."
     auto* ejeY = new QValueAxis;
     ejeY->setRange(minimo, maximo);
     ejeY->setLabelsFont(pequena);

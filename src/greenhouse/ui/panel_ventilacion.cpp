@@ -72,10 +72,12 @@ PanelVentilacion::PanelVentilacion(Escenario& escenario, Protocolo& protocolo, R
     for (QWidget* w : std::initializer_list<QWidget*>{Label14, LVentaX, Label15, Command10, Command9}) superficie->addWidget(w);
     superficie->addStretch(1);
 
+    LAbierta = etiqueta("LAbierta", QStringLiteral("Abierta"));
+    LCerrada = etiqueta("LCerrada", QStringLiteral("Cerrada"));
     auto* apertura = new QVBoxLayout;
-    apertura->addWidget(new QLabel(QStringLiteral("Abierta"), this), 0, Qt::AlignHCenter);
+    apertura->addWidget(LAbierta, 0, Qt::AlignHCenter);
     apertura->addWidget(VScrVent, 1, Qt::AlignHCenter);
-    apertura->addWidget(new QLabel(QStringLiteral("Cerrada"), this), 0, Qt::AlignHCenter);
+    apertura->addWidget(LCerrada, 0, Qt::AlignHCenter);
     apertura->addWidget(LPrVent, 0, Qt::AlignHCenter);
 
     auto* lecturas = new QHBoxLayout;
@@ -100,8 +102,9 @@ PanelVentilacion::PanelVentilacion(Escenario& escenario, Protocolo& protocolo, R
     rejilla->setRowStretch(2, 1);
     rejilla->setColumnStretch(0, 1);
 
+    horario_ = {MSCVentil, HScrVent, VScrVent, LAbierta, LCerrada, LPrVent, Label12, Label13, LRelVentSue};
     // The schedule keeps its place on the panel while it is hidden.
-    for (QWidget* w : std::initializer_list<QWidget*>{MSCVentil, HScrVent, VScrVent, LPrVent, Label12, Label13, LRelVentSue}) {
+    for (QWidget* w : horario_) {
         QSizePolicy politica = w->sizePolicy();
         politica.setRetainSizeWhenHidden(true);
         w->setSizePolicy(politica);
@@ -139,8 +142,7 @@ void PanelVentilacion::MuestraHora() {
 }
 
 void PanelVentilacion::MuestraHorario(bool visible) {
-    for (QWidget* w : std::initializer_list<QWidget*>{MSCVentil, HScrVent, VScrVent, LPrVent, Label12, Label13, LRelVentSue})
-        w->setVisible(visible);
+    for (QWidget* w : horario_) w->setVisible(visible);
 }
 
 void PanelVentilacion::Abre(Origen) {

@@ -41,11 +41,12 @@ private:
     void MuestraApertura();
     void MuestraHorario(bool visible);
 
-    QLabel *LVentaX, *Label12, *Label13, *LPrVent, *LRelVentSue;
+    QLabel *LVentaX, *Label12, *Label13, *LPrVent, *LRelVentSue, *LAbierta, *LCerrada;
     QPushButton *Command7, *Command9, *Command10;
     Grafico* MSCVentil;
     QScrollBar *HScrVent, *VScrVent;
     QList<QRadioButton*> Option5;
+    QList<QWidget*> horario_;  ///< what Command7 shows: the chart, both bars and their readings
 };
 
 }  // namespace hortelia

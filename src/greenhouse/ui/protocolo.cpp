@@ -18,7 +18,7 @@ void Protocolo::PintaBoton(QPushButton* boton, const QColor& color) {
     boton->setProperty("colorFondo", color);
     boton->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #808080;"
                                         " padding: 4px 8px; }"
-                                        "QPushButton:disabled { color: #606060; }"
+                                        "QPushButton:disabled { color: #404040; }"
                                         "QPushButton:focus { border: 2px solid #202080; }")
                              .arg(color.name()));
 }

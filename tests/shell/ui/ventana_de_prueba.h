@@ -1,0 +1,77 @@
+#pragma once
+
+// The real main window with its start-up record, for the window tests: messages are
+// collected instead of shown, and controls are found by the names the user sees them by.
+
+#include "greenhouse/ui/protocolo.h"
+#include "scenario/escenario.h"
+#include "shell/hortelia.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <clocale>
+
+namespace hortelia {
+
+struct VentanaDePrueba {
+    Escenario e;
+    Hortelia w{e};
+    QStringList avisos;
+
+    explicit VentanaDePrueba(bool inicia = true) {
+        w.PonAviso([this](const QString& texto) { avisos << texto; });
+        w.show();
+        w.activateWindow();
+        if (!QTest::qWaitForWindowActive(&w)) qWarning("la ventana no quedó activa");
+        if (inicia) Click("Command5");
+    }
+
+    template <class T = QWidget>
+    T* Hijo(const char* nombre) const {
+        T* x = w.findChild<T*>(QString::fromLatin1(nombre));
+        if (!x) qFatal("no existe el control %s", nombre);
+        return x;
+    }
+    QPushButton* Boton(const char* nombre) const { return Hijo<QPushButton>(nombre); }
+    QAction* Accion(const char* nombre) const { return Hijo<QAction>(nombre); }
+    QString Texto(const char* etiqueta) const { return Hijo<QLabel>(etiqueta)->text(); }
+    bool Visible(const char* nombre) const { return Hijo(nombre)->isVisible(); }
+    bool Verde(const char* boton) const { return Protocolo::EsVerde(Boton(boton)); }
+
+    void Click(const char* nombre) const { QTest::mouseClick(Hijo<QAbstractButton>(nombre), Qt::LeftButton); }
+    /// Replaces a text box's text by typing, as a user selecting all and typing over it.
+    void Escribe(const char* caja, const QString& texto) const {
+        QLineEdit* t = Hijo<QLineEdit>(caja);
+        t->selectAll();
+        QTest::keyClick(t, Qt::Key_Delete);
+        QTest::keyClicks(t, texto);
+    }
+    /// Clicks the "&Acepta datos" of the panel that is open.
+    void AceptaAbierto() const {
+        for (Panel* p : w.Paneles())
+            if (p->isVisible()) {
+                QTest::mouseClick(p->BotonAcepta(), Qt::LeftButton);
+                return;
+            }
+        qFatal("ningún panel abierto");
+    }
+    /// Accepts the ten panels from their side buttons, dimensions before ventilation.
+    void AceptaTodos() const {
+        for (const char* b : {"BotTecho", "BotDimens", "BotMaterial", "BotVentil", "BotCalef", "BotCUltivo", "BotTemp",
+                              "BotHRel", "BotRadiac", "BotViento"}) {
+            Click(b);
+            if (QString::fromLatin1(b) == "BotVentil") Click("Command7");
+            AceptaAbierto();
+        }
+    }
+};
+
+}  // namespace hortelia
