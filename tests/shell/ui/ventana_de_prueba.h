@@ -46,7 +46,12 @@ struct VentanaDePrueba {
     bool Visible(const char* nombre) const { return Hijo(nombre)->isVisible(); }
     bool Verde(const char* boton) const { return Protocolo::EsVerde(Boton(boton)); }
 
-    void Click(const char* nombre) const { QTest::mouseClick(Hijo<QAbstractButton>(nombre), Qt::LeftButton); }
+    /// A button at its centre; an option button on its round mark (the layout may widen it).
+    void Click(const char* nombre) const {
+        QAbstractButton* b = Hijo<QAbstractButton>(nombre);
+        const bool opcion = qobject_cast<QRadioButton*>(b) != nullptr;
+        QTest::mouseClick(b, Qt::LeftButton, {}, opcion ? QPoint(8, b->height() / 2) : QPoint());
+    }
     /// Replaces a text box's text by typing, as a user selecting all and typing over it.
     void Escribe(const char* caja, const QString& texto) const {
         QLineEdit* t = Hijo<QLineEdit>(caja);

@@ -1,0 +1,403 @@
+// The six greenhouse panels inside the main window, driven as a user drives them: options,
+// typed boxes, scroll bars, +/- buttons and accept; then a loaded record shown on each panel.
+
+#include "../../shell/ui/ventana_de_prueba.h"
+
+#include "greenhouse/ui/grafico.h"
+
+using namespace hortelia;
+
+namespace {
+
+// Roof panel, then dimensions, accepted with what the boxes hold.
+void AceptaEstructura(const VentanaDePrueba& v, const char* techo = "Option1_0") {
+    v.Click("BotTecho");
+    v.Click(techo);
+    v.Click("Command2");
+    v.Click("BotDimens");
+    v.Click("Command3");
+}
+
+}  // namespace
+
+class TestPanelesInvernaculo : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { std::setlocale(LC_ALL, "C"); }
+
+    // Roof and dimensions
+
+    void techo_escribeTipoYDobleTechoEnElResumen() {
+        VentanaDePrueba v;
+        v.Click("BotTecho");
+        QVERIFY(v.Visible("Pictecho1_0") && !v.Visible("Pictecho1_2"));
+        v.Click("Option1_2");
+        QCOMPARE(v.Texto("LTTecho"), QString("Tipo de techo: Túnel"));
+        QVERIFY(v.Visible("Pictecho1_2") && !v.Visible("Pictecho1_0"));
+        v.Click("Option2_1");
+        QCOMPARE(v.Texto("LDTecho"), QString("Doble techo:    Si"));
+        v.Click("Option2_0");
+        QCOMPARE(v.Texto("LDTecho"), QString("Doble techo:    No"));
+        v.Click("Command2");
+        QCOMPARE(v.e.TipoTecho, std::int16_t(3));
+        QCOMPARE(v.e.DobleTecho, std::int16_t(0));
+        QVERIFY(v.Visible("LTTecho") && v.Visible("LDTecho"));
+    }
+
+    void dimensiones_conLosValoresIniciales() {
+        VentanaDePrueba v;
+        AceptaEstructura(v);
+        QCOMPARE(v.Texto("LDSuecub"), QString("Suelo cubierto = 240 m2"));
+        QCOMPARE(v.Texto("LDSupinv"), QString("Sup. cobertura  = 382.12 m2"));
+        QCOMPARE(v.Texto("LDVolinv"), QString("Volumen invern. = 636 m3"));
+        for (const char* l : {"LDimens", "LDSuecub", "LDSupinv", "LDVolinv"}) QVERIFY2(v.Visible(l), l);
+        QVERIFY(v.Verde("BotDimens"));
+        QCOMPARE(v.e.Modulos, std::int16_t(1));
+    }
+
+    void dimensiones_queLaGeometriaRechaza_data() {
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("mensaje");
+        const QString modulos("La cantidad de módulos debe ser un número entero de 1 a 32767.");
+        QTest::newRow("ancho 0") << "TDimens1" << "0" << "El ancho del módulo debe ser mayor que 0.";
+        QTest::newRow("ancho en letras") << "TDimens1" << "ocho" << "El ancho del módulo debe ser mayor que 0.";
+        QTest::newRow("módulos 2.5") << "TDimens5" << "2.5" << modulos;
+        QTest::newRow("módulos 40000") << "TDimens5" << "40000" << modulos;
+        QTest::newRow("módulos 0") << "TDimens5" << "0" << modulos;
+        QTest::newRow("altura máxima baja") << "TDimens4" << "1"
+                                            << "La altura máxima no puede ser menor que la altura del parante lateral.";
+    }
+    void dimensiones_queLaGeometriaRechaza() {
+        QFETCH(QString, caja);
+        QFETCH(QString, texto);
+        QFETCH(QString, mensaje);
+        VentanaDePrueba v;
+        v.Click("BotDimens");
+        v.Escribe(qPrintable(caja), texto);
+        v.Click("Command3");
+        QCOMPARE(v.avisos, QStringList{mensaje});
+        QVERIFY(v.Visible("FrDimens"));
+        QVERIFY(!v.Verde("BotDimens"));
+        QVERIFY(!v.Boton("BotTecho")->isEnabled());
+        QVERIFY(!v.Visible("LDSuecub"));
+        QCOMPARE(v.e.DatosListos, std::int16_t(0));
+    }
+
+    void tunel_alturaMaximaSigueAlAnchoMientrasSeEscribe() {
+        VentanaDePrueba v;
+        v.Click("BotTecho");
+        v.Click("Option1_2");
+        v.Click("Command2");
+        v.Click("BotDimens");
+        QLineEdit* maxima = v.Hijo<QLineEdit>("TDimens4");
+        QCOMPARE(maxima->text(), QString(" 5.5"));
+        QVERIFY(!maxima->isEnabled());
+        v.Escribe("TDimens1", "1");
+        QCOMPARE(maxima->text(), QString(" 2"));
+        QTest::keyClick(v.Hijo<QLineEdit>("TDimens1"), Qt::Key_0);
+        QCOMPARE(maxima->text(), QString(" 6.5"));
+        v.Escribe("TDimens3", "2");
+        QCOMPARE(maxima->text(), QString(" 7"));
+        v.Click("Command3");
+        QCOMPARE(v.e.AlturaMaxima.valor(), 7.0);
+        // Roof area S * pi / 2 with pi = 3.141596; 2 * 30 * 2 + 2 * 10 * 2 walls; 1 * pi * 25 gables.
+        QCOMPARE(v.Texto("LDSuecub"), QString("Suelo cubierto = 300 m2"));
+    }
+
+    void cambioDeTecho_anulaLasDimensionesAceptadas() {
+        VentanaDePrueba v;
+        AceptaEstructura(v);
+        QCOMPARE(v.e.DatosListos, std::int16_t(2));
+        v.Click("BotTecho");
+        v.Click("Option1_3");
+        QVERIFY(!v.Verde("BotDimens"));
+        QCOMPARE(v.e.DatosListos, std::int16_t(1));
+        for (const char* l : {"LDimens", "LDSuecub", "LDSupinv", "LDVolinv"}) QVERIFY2(!v.Visible(l), l);
+        QVERIFY(!v.Boton("Command12")->isEnabled());
+        v.Click("Command2");
+        QVERIFY(!v.Verde("BotDimens"));
+        QCOMPARE(v.e.DatosListos, std::int16_t(1));
+    }
+
+    // Cover and maintenance
+
+    void cobertura_estadosYTasaEscrita() {
+        VentanaDePrueba v;
+        v.Click("BotMaterial");
+        v.Click("Option4_2");
+        QCOMPARE(v.Texto("LManten"), QString("Mantenimiento =  4 l/h"));
+        QCOMPARE(v.e.RenovAire, 4.0F);
+        v.Click("Option4_3");
+        QCOMPARE(v.e.RenovAire, 4.0F);
+        QLineEdit* otro = v.Hijo<QLineEdit>("TOtro");
+        QVERIFY(otro->isEnabled());
+        v.Escribe("TOtro", "12.5");
+        QVERIFY(otro->isEnabled());
+        QCOMPARE(v.e.RenovAire, 12.5F);
+        QCOMPARE(v.Texto("LManten"), QString("Mantenimiento = 12.5 l/h"));
+        v.Escribe("TOtro", "1,5");
+        QCOMPARE(v.e.RenovAire, 1.0F);
+        v.Click("Option3_1");
+        QCOMPARE(v.Texto("LCobertura"), QString("Material: Plástico 1er.año"));
+        v.Click("Option4_0");
+        QVERIFY(!otro->isEnabled());
+        QCOMPARE(v.e.RenovAire, 2.0F);
+        v.Click("Command4");
+        QCOMPARE(v.e.MatCobertura.valor(), 2.0);
+        QCOMPARE(v.e.Mantenimiento.valor(), 1.0);
+        QVERIFY(v.Verde("BotMaterial"));
+    }
+
+    void cobertura_sinTocarNada_esVidrioYMantenimientoVacio() {
+        VentanaDePrueba v;
+        v.Click("BotMaterial");
+        v.Click("Command4");
+        QCOMPARE(v.e.MatCobertura.valor(), 1.0);
+        QVERIFY(v.e.Mantenimiento.vacia());
+        QCOMPARE(v.Texto("LCobertura"), QString("Material: Vidrio"));
+        QCOMPARE(v.Texto("LManten"), QString("Mantenimiento = 2 l/h"));
+    }
+
+    void cobertura_tasaIlegible_seRechazaConMensaje() {
+        VentanaDePrueba v;
+        v.Click("BotMaterial");
+        v.Click("Option4_3");
+        v.Escribe("TOtro", "mucha");
+        v.Click("Command4");
+        QCOMPARE(v.avisos.size(), 1);
+        QVERIFY(v.Visible("FrMaterial"));
+        v.Escribe("TOtro", "-3");
+        v.Click("Command4");
+        QCOMPARE(v.avisos.size(), 2);
+        v.Escribe("TOtro", "0");
+        v.Click("Command4");
+        QVERIFY(!v.Visible("FrMaterial"));
+    }
+
+    // Ventilation
+
+    void ventilacion_antesDeLasDimensiones_avisaYNoAbre() {
+        VentanaDePrueba v;
+        v.Click("BotVentil");
+        QCOMPARE(v.avisos, QStringList{"Especifique Dimensiones antes de continuar"});
+        QVERIFY(!v.Visible("FrVentil"));
+        QVERIFY(v.Boton("BotTecho")->isEnabled());
+        QVERIFY(v.Accion("Datos")->isEnabled());
+    }
+
+    void ventilacion_graficoDeInicio() {
+        VentanaDePrueba v;
+        auto* g = v.Hijo<Grafico>("MSCVentil");
+        QCOMPARE(g->Filas(), 24);
+        QCOMPARE(g->Color(1), QColor(0, 128, 128));
+        QCOMPARE(g->Etiqueta(1), QString(" 1"));
+        QCOMPARE(g->Etiqueta(24), QString(" 24"));
+        for (int h = 1; h <= 24; ++h) QCOMPARE(g->ValorDibujado(h, 1), h >= 10 && h <= 16 ? 20.0 : 0.0);
+    }
+
+    void ventilacion_horarios() {
+        VentanaDePrueba v;
+        AceptaEstructura(v);
+        v.Click("BotVentil");
+        QVERIFY(v.Visible("FrVentil"));
+        QVERIFY(!v.Visible("MSCVentil"));
+        QVERIFY(!v.Boton("Command6")->isEnabled());
+        v.Click("Command7");
+        QVERIFY(v.Visible("MSCVentil") && v.Visible("HScrVent") && v.Visible("VScrVent"));
+        QVERIFY(!v.Boton("Command7")->isEnabled());
+        QVERIFY(v.Boton("Command6")->isEnabled());
+        QCOMPARE(v.Texto("Label12"), QString("Hora =  1"));
+
+        v.Hijo<QScrollBar>("HScrVent")->setValue(12);
+        QCOMPARE(v.Texto("Label12"), QString("Hora =  12"));
+        QCOMPARE(v.Texto("LPrVent"), QString(" 40%"));
+        QCOMPARE(v.Texto("Label13"), QString("Ventanas abiertas =  20 m2"));
+        QCOMPARE(v.Texto("LRelVentSue"), QString("Vent.ab./Suelo cub.=  .083"));
+        QCOMPARE(v.Hijo<QScrollBar>("VScrVent")->value(), -40);
+
+        v.Click("Command9");
+        QCOMPARE(v.Texto("LVentaX"), QString(" 51"));
+        QCOMPARE(v.Texto("Label13"), QString("Ventanas abiertas =  20.4 m2"));
+        auto* g = v.Hijo<Grafico>("MSCVentil");
+        QCOMPARE(g->ValorDibujado(12, 1), 20.4);
+        QCOMPARE(g->ValorDibujado(1, 1), 0.0);
+
+        v.Hijo<QScrollBar>("VScrVent")->setValue(-100);
+        QCOMPARE(v.e.AperturaHora(12), -100.0F);
+        QCOMPARE(v.Texto("LPrVent"), QString(" 100%"));
+        QCOMPARE(g->ValorDibujado(12, 1), 51.0);
+
+        v.Click("Option5_1");
+        v.Click("Command6");
+        QCOMPARE(v.Texto("LCenital"), QString("Cenital: Cerrada"));
+        QCOMPARE(v.Texto("LVentanas"), QString("Ventanas =  51 m2"));
+        QCOMPARE(v.e.Cenital, std::int16_t(0));
+        QVERIFY(v.Verde("BotVentil"));
+    }
+
+    void ventilacion_menosSeDetieneEnCero() {
+        VentanaDePrueba v;
+        AceptaEstructura(v);
+        v.Click("BotVentil");
+        for (int i = 0; i < 52; ++i) v.Click("Command10");
+        QCOMPARE(v.e.SupVentanas, 0.0F);
+        QCOMPARE(v.Texto("LVentaX"), QString(" 0"));
+        QCOMPARE(v.e.AreaVentHora(12).valor(), 0.0);
+    }
+
+    // Heating
+
+    void calefaccion_combustibles() {
+        VentanaDePrueba v;
+        QCOMPARE(v.Hijo<QLineEdit>("TPoCal")->text(), QString(" 35570"));
+        QVERIFY(v.Hijo<QRadioButton>("Option6_1")->isChecked());
+        v.Click("BotCalef");
+        v.Click("Option6_2");
+        QCOMPARE(v.Hijo<QLineEdit>("TPoCal")->text(), QString(" 45850"));
+        QCOMPARE(v.Texto("LPoCal"), QString("P.Calórico =  45850"));
+        QCOMPARE(QString::fromStdString(v.e.Combustible), QString("Butano"));
+        v.Hijo<QScrollBar>("HScrEfic")->setValue(80);
+        QCOMPARE(v.Texto("LEfiCal"), QString("Eficiencia del sistema=  80%"));
+        v.Click("Command8");
+        QCOMPARE(v.Texto("LEfic"), QString("Eficiencia =  80 %"));
+        QCOMPARE(v.e.Eficiencia, 80.0F);
+        QVERIFY(v.Visible("LPoCal") && v.Visible("LEfic"));
+    }
+
+    void calefaccion_otroPoderCalorico() {
+        VentanaDePrueba v;
+        v.Click("BotCalef");
+        v.Click("Option6_6");
+        QLineEdit* poder = v.Hijo<QLineEdit>("TPoCal");
+        QVERIFY(poder->isEnabled());
+        QVERIFY(poder->hasFocus());
+        QCOMPARE(QString::fromStdString(v.e.Combustible), QString("Otro"));
+        QCOMPARE(v.e.PoderCalorico, 35570.0F);
+
+        // Return ends the typing.
+        v.Escribe("TPoCal", "12345.67");
+        QTest::keyClick(poder, Qt::Key_Return);
+        QCOMPARE(v.e.PoderCalorico, 12345.6F);
+        QCOMPARE(poder->text(), QString(" 12345.6"));
+
+        // Leaving the box ends it too; letters, zero and negatives bring the last value back.
+        for (const char* malo : {"abc", "0", "-5", "1e999"}) {
+            poder->setFocus();
+            v.Escribe("TPoCal", malo);
+            v.Hijo<QScrollBar>("HScrEfic")->setFocus();
+            QCOMPARE(v.e.PoderCalorico, 12345.6F);
+            QCOMPARE(poder->text(), QString(" 12345.6"));
+        }
+        QCOMPARE(v.Texto("LPoCal"), QString("P.Calórico =  12345.6"));
+    }
+
+    void calefaccion_aceptarConElValorRecienEscrito() {
+        VentanaDePrueba v;
+        v.Click("BotCalef");
+        v.Click("Option6_6");
+        v.Escribe("TPoCal", "40000");
+        QTest::keyClick(&v.w, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(!v.Visible("FrCalefacc"));
+        QCOMPARE(v.e.PoderCalorico, 40000.0F);
+        QCOMPARE(v.Texto("LPoCal"), QString("P.Calórico =  40000"));
+    }
+
+    // Crop
+
+    void cultivo_barras() {
+        VentanaDePrueba v;
+        QCOMPARE(v.Hijo<QScrollBar>("HScrIAF")->value(), 14);
+        QCOMPARE(v.Texto("LCIAF"), QString("Índice de área foliar=  3.5"));
+        v.Click("BotCUltivo");
+        v.Hijo<QScrollBar>("HScrIAF")->setValue(1);
+        QCOMPARE(v.Texto("LCIAF"), QString("Índice de área foliar=  .25"));
+        v.Hijo<QScrollBar>("HScrMinTol")->setValue(-10);
+        QCOMPARE(v.Texto("LCMinTol"), QString("Temperatura mínima tolerable= -10 C"));
+        v.Hijo<QScrollBar>("HScrMaxTol")->setValue(5);
+        QCOMPARE(v.Texto("LCMaxTol"), QString("Temperatura máxima tolerable=  5 C"));
+        v.Hijo<QScrollBar>("HScrMinTol")->setValue(30);
+        v.Click("Command11");
+        QCOMPARE(v.Texto("Liaf"), QString("Índice área foliar=  .25"));
+        QCOMPARE(v.Texto("LMinTol"), QString("Mínima tolerable=  30"));
+        QCOMPARE(v.Texto("LMaxTol"), QString("Máxima tolerable=  5"));
+        QCOMPARE(v.e.IAF, 0.25F);
+        QCOMPARE(v.e.TMinTol.valor(), 30.0);
+    }
+
+    void cultivo_desdeElMenu_muestraElResumenEnSeguida() {
+        VentanaDePrueba v;
+        v.Accion("Cultivo")->trigger();
+        for (const char* l : {"LCultivo", "LMaxTol", "LMinTol", "Liaf"}) QVERIFY2(v.Visible(l), l);
+    }
+
+    // A loaded record
+
+    void cargado_muestraLosValoresSinQueLosManejadoresLosCambien() {
+        VentanaDePrueba v;
+        Escenario& e = v.e;
+        e.TipoTecho = 3;
+        e.DobleTecho = 1;
+        e.Ancho = Variante::Doble(8);
+        e.Largo = Variante::Doble(30);
+        e.AlturaLateral = Variante::Doble(1.5);
+        e.AlturaMaxima = Variante::Doble(9);
+        e.Modulos = 2;
+        e.MatCobertura = Variante::Entero(2);
+        e.Mantenimiento = Variante::Entero(4);
+        e.RenovAire = 7.5F;
+        e.SupVentanas = 60;
+        e.Cenital = 1;
+        e.Combustible = "Butano";
+        e.PoderCalorico = 40000;
+        e.Eficiencia = 80;
+        e.TMaxTol = Variante::Entero(30);
+        e.TMinTol = Variante::Entero(5);
+        e.IAF = 2.25F;
+        for (int i = 0; i < 6; ++i) v.w.Paneles()[i]->MuestraCargado();
+
+        QCOMPARE(e.DatosListos, std::int16_t(6));
+        for (const char* b : {"BotTecho", "BotDimens", "BotMaterial", "BotVentil", "BotCalef", "BotCUltivo"})
+            QVERIFY2(v.Verde(b), b);
+        QCOMPARE(v.Texto("LTTecho"), QString("Tipo de techo: Túnel"));
+        QCOMPARE(v.Texto("LDTecho"), QString("Doble techo:   Si"));
+        QVERIFY(v.Hijo<QRadioButton>("Option1_2")->isChecked());
+        QVERIFY(v.Hijo<QRadioButton>("Option2_1")->isChecked());
+        QCOMPARE(e.AlturaMaxima.valor(), 5.5);
+        QCOMPARE(v.Hijo<QLineEdit>("TDimens4")->text(), QString(" 5.5"));
+        QCOMPARE(v.Hijo<QLineEdit>("TDimens5")->text(), QString(" 2"));
+        QCOMPARE(v.Texto("LDSuecub"), QString("Suelo cubierto = 480 m2"));
+        QCOMPARE(v.Texto("LCobertura"), QString("Mat. cobertura: Plástico 1er.año"));
+        QCOMPARE(v.Texto("LManten"), QString("Mantenimiento=  7.5 l/h"));
+        QVERIFY(v.Hijo<QRadioButton>("Option4_3")->isChecked());
+        QVERIFY(v.Hijo<QLineEdit>("TOtro")->isEnabled());
+        QCOMPARE(e.RenovAire, 7.5F);
+        QCOMPARE(v.Texto("LVentanas"), QString("Ventanas =  60 m2"));
+        QCOMPARE(v.Texto("LCenital"), QString("Cenital: Abierta"));
+        QVERIFY(v.Hijo<QRadioButton>("Option5_0")->isChecked());
+        QVERIFY(v.Hijo<QRadioButton>("Option6_2")->isChecked());
+        QCOMPARE(e.PoderCalorico, 40000.0F);
+        QCOMPARE(v.Texto("LPoCal"), QString("P.Calórico =  40000"));
+        QCOMPARE(v.Hijo<QScrollBar>("HScrEfic")->value(), 80);
+        QCOMPARE(v.Texto("Liaf"), QString("Índice de área foliar=  2.25"));
+        QCOMPARE(v.Texto("LMaxTol"), QString("Máxima tolerable=  30 C"));
+        QCOMPARE(v.Hijo<QScrollBar>("HScrIAF")->value(), 9);
+        QCOMPARE(v.Hijo<QScrollBar>("HScrMinTol")->value(), 5);
+        QCOMPARE(v.Texto("LCMinTol"), QString("Temperatura mínima tolerable=  5 C"));
+    }
+
+    void cargado_dimensionesInutilizables_dejanRosaYSinCifras() {
+        VentanaDePrueba v;
+        AceptaEstructura(v);
+        QVERIFY(v.Verde("BotDimens"));
+        v.e.Ancho = Variante::Doble(0);
+        v.w.Paneles()[1]->MuestraCargado();
+        QVERIFY(!v.Verde("BotDimens"));
+        QCOMPARE(v.e.DatosListos, std::int16_t(1));
+        for (const char* l : {"LDimens", "LDSuecub", "LDSupinv", "LDVolinv"}) QVERIFY2(!v.Visible(l), l);
+        QCOMPARE(v.Hijo<QLineEdit>("TDimens1")->text(), QString(" 0"));
+    }
+};
+
+QTEST_MAIN(TestPanelesInvernaculo)
+#include "test_paneles_invernaculo.moc"
