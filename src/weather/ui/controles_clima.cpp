@@ -12,7 +12,7 @@ namespace hortelia {
 QScrollBar* CreaBarraHorizontal(QWidget* parent, const char* nombre, const QString& accesible, int minimo, int maximo,
                                 int pasoGrande) {
     QScrollBar* b = CreaBarra(nombre, accesible, Qt::Horizontal, minimo, maximo, pasoGrande, parent);
-    b->setMinimumWidth(160);
+    b->setMinimumWidth(110);
     return b;
 }
 
@@ -27,7 +27,7 @@ QPushButton* CreaBoton(QWidget* parent, const char* nombre, const QString& texto
     b->setObjectName(nombre);
     b->setAccessibleName(accesible);
     b->setToolTip(accesible);
-    b->setFixedWidth(36);
+    b->setFixedWidth(30);
     b->setAutoDefault(false);
     return b;
 }

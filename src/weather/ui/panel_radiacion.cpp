@@ -48,11 +48,11 @@ PanelRadiacion::PanelRadiacion(Escenario& e, Protocolo& protocolo, Resumen& resu
     auto* LRFecha = CreaEtiqueta(this, "LRFecha", QStringLiteral("Fecha:"));
     QStringList dias;
     for (int d = 1; d <= 31; ++d) dias << QString::number(d);
-    LiDia = CreaLista(this, "LiDia", QStringLiteral("Día"), dias, 56);
+    LiDia = CreaLista(this, "LiDia", QStringLiteral("Día"), dias, 46);
     auto* Label21 = CreaEtiqueta(this, "Label21", QStringLiteral("de"));
     QStringList meses;
     for (int m = 1; m <= 12; ++m) meses << Q(NombreMes(m));
-    LiMes = CreaLista(this, "LiMes", QStringLiteral("Mes"), meses, 110);
+    LiMes = CreaLista(this, "LiMes", QStringLiteral("Mes"), meses, 100);
     HScrTNub = CreaBarraHorizontal(this, "HScrTNub", QStringLiteral("Tipo de nubes"), 1, 3, 1);
     LRTNubes = CreaEtiqueta(this, "LRTNubes", {});
     HScrRHora = CreaBarraHorizontal(this, "HScrRHora", QStringLiteral("Hora"), 1, 24, 1);
@@ -81,10 +81,10 @@ PanelRadiacion::PanelRadiacion(Escenario& e, Protocolo& protocolo, Resumen& resu
     lugar->addWidget(HScrTNub);
     lugar->addStretch(1);
     auto* listas = new QHBoxLayout;
+    listas->setSpacing(4);
     listas->addWidget(LiDia);
     listas->addWidget(Label21);
     listas->addWidget(LiMes);
-    listas->addStretch(1);
     auto* fecha = new QVBoxLayout;
     fecha->addWidget(LRFecha);
     fecha->addLayout(listas);
@@ -105,10 +105,9 @@ PanelRadiacion::PanelRadiacion(Escenario& e, Protocolo& protocolo, Resumen& resu
     hora->addLayout(radiacion);
     hora->addStretch(1);
     auto* arriba = new QHBoxLayout;
+    arriba->setSpacing(8);
     arriba->addLayout(lugar, 1);
-    arriba->addSpacing(12);
     arriba->addLayout(fecha);
-    arriba->addSpacing(12);
     arriba->addLayout(hora, 1);
     auto* pie = new QHBoxLayout;
     pie->addStretch(1);

@@ -11,6 +11,8 @@
 #include "weather/ui/panel_temperatura.h"
 #include "weather/ui/panel_viento.h"
 
+#include "../../shell/ui/ventana_de_prueba.h"
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -119,6 +121,7 @@ private slots:
     void protocolo_abrirBloqueaNavegacionYAceptarLaDevuelve();
     void carga_muestraLoCargadoSinRecalcular();
     void carga_fechaYNubesFueraDeSusListasNoRompenNada();
+    void ventana_diezAceptadosYLasEntradasDelTiempo();
 };
 
 void TestPanelesClima::arranque_dejaElRegistroYLosGraficosComoLosValoresIniciales() {
@@ -555,6 +558,35 @@ void TestPanelesClima::carga_fechaYNubesFueraDeSusListasNoRompenNada() {
     QCOMPARE(b.e.TipoNubes, 3);
     QCOMPARE(b.e.CoefNubes, 0.7F);
     QCOMPARE(b.Control<QListWidget>("LiMes")->currentRow(), -1);  // no month of the list
+}
+
+void TestPanelesClima::ventana_diezAceptadosYLasEntradasDelTiempo() {
+    VentanaDePrueba v;
+    // The window's start-up filled the weather charts from the record.
+    QCOMPARE(v.Hijo<Grafico>("MSCTemp")->ValorDibujado(15, 1), 34.9);
+    QCOMPARE(v.Hijo<Grafico>("MSCHRel")->ValorDibujado(1, 1), 99.1);
+    QCOMPARE(v.Hijo<Grafico>("MSCRad")->ValorDibujado(12, 2), 1210.2);
+    QCOMPARE(v.Hijo<Grafico>("MSCVto")->ValorDibujado(24, 1), 1.0);
+
+    v.AceptaTodos();
+    QCOMPARE(v.e.DatosListos, std::int16_t(10));
+    QVERIFY(v.Boton("Command12")->isEnabled() && v.Accion("Proceso")->isEnabled());
+
+    // The four weather entries of Datos open their panels with processing off until accepted.
+    const struct { const char* entrada; const char* marco; } entradas[] = {
+        {"Temperatura", "FrTemp"}, {"Humedad", "FrHRel"}, {"Radiacion", "FrRadiac"}, {"Viento", "FrViento"}};
+    for (const auto& c : entradas) {
+        v.Accion(c.entrada)->trigger();
+        QVERIFY2(v.Visible(c.marco), c.marco);
+        QVERIFY2(!v.Boton("Command12")->isEnabled() && !v.Accion("Proceso")->isEnabled(), c.entrada);
+        QVERIFY2(!v.Accion("Datos")->isEnabled(), c.entrada);
+        if (QString::fromLatin1(c.entrada) == "Radiacion") v.Hijo<QScrollBar>("HScrRHora")->setValue(7);
+        if (QString::fromLatin1(c.entrada) == "Viento") QCOMPARE(v.Texto("LVHora"), QStringLiteral("Hora  7"));
+        v.AceptaAbierto();
+        QVERIFY2(!v.Visible(c.marco), c.marco);
+        QVERIFY2(v.Boton("Command12")->isEnabled() && v.Accion("Proceso")->isEnabled(), c.entrada);
+    }
+    QCOMPARE(v.e.DatosListos, std::int16_t(10));
 }
 
 QTEST_MAIN(TestPanelesClima)
