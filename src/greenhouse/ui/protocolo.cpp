@@ -1,6 +1,7 @@
 #include "greenhouse/ui/protocolo.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,8 +37,16 @@ void Protocolo::Avisa(const QString& texto) const {
 bool Protocolo::EsVerde(const QPushButton* boton) { return boton->property("colorFondo").value<QColor>() == kVerde; }
 
 void Protocolo::AbrePanel(QWidget* frame, bool deshabilitaProceso) {
+    foco_ = QApplication::focusWidget();
     frame->show();
     frame->raise();
+    // Otherwise the focus leaves the disabled side button for the next control that takes it,
+    // which may be "&Salir".
+    for (QWidget* w = frame->nextInFocusChain(); w != frame; w = w->nextInFocusChain())
+        if (frame->isAncestorOf(w) && w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::OtherFocusReason);
+            break;
+        }
     for (QPushButton* b : botones_) b->setEnabled(false);
     datos_->setEnabled(false);
     datos_->menuAction()->setEnabled(false);
@@ -63,6 +72,7 @@ void Protocolo::RehabilitaNavegacion() {
     for (QPushButton* b : botones_) b->setEnabled(true);
     datos_->setEnabled(true);
     datos_->menuAction()->setEnabled(true);
+    if (foco_ && foco_->isVisible() && foco_->isEnabled()) foco_->setFocus(Qt::OtherFocusReason);
 }
 
 void Protocolo::HabilitaProceso(bool si) {

@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -27,13 +28,14 @@ public:
 
     Protocolo(Escenario& e, QList<QPushButton*> botones, QMenu* datos, QPushButton* command12, QAction* proceso);
 
-    /// Shows the panel's frame; disables the side buttons and Datos, and processing if asked.
+    /// Shows the panel's frame with the focus on its first control; disables the side buttons
+    /// and Datos, and processing if asked.
     void AbrePanel(QWidget* frame, bool deshabilitaProceso);
     /// Pink to green (counting it) once; at ten accepted panels enables processing.
     void MarcaAceptado(QPushButton* boton);
     /// Green back to pink: one accepted panel less, processing disabled.
     void AnulaAceptado(QPushButton* boton);
-    /// Enables the ten side buttons and the Datos menu.
+    /// Enables the ten side buttons and the Datos menu; the focus goes back where it was before opening.
     void RehabilitaNavegacion();
     /// Disables or enables both processing controls.
     void HabilitaProceso(bool si);
@@ -55,6 +57,7 @@ private:
     QMenu* datos_;
     QPushButton* command12_;
     QAction* proceso_;
+    QPointer<QWidget> foco_;  ///< what had the focus when the panel was opened
 };
 
 }  // namespace hortelia

@@ -211,6 +211,18 @@ private slots:
         QVERIFY(v.Boton("Command6")->isEnabled());
     }
 
+    void teclado_elFocoEntraAlPanelYVuelveAlBotonLateral() {
+        VentanaDePrueba v;
+        QPushButton* techo = v.Boton("BotTecho");
+        QCOMPARE(QApplication::focusWidget(), techo);
+        QTest::keyClick(techo, Qt::Key_Space);
+        QVERIFY(v.Visible("FrTecho"));
+        QVERIFY(v.Hijo("FrTecho")->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(&v.w, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(!v.Visible("FrTecho"));
+        QCOMPARE(QApplication::focusWidget(), techo);
+    }
+
     void aviso_tieneElTituloDelPrograma() {
         Escenario e;
         Hortelia w(e);
