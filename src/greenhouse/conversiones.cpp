@@ -1,5 +1,6 @@
 #include "greenhouse/conversiones.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -18,9 +19,10 @@ std::string Formatea(double x, int digitos) {
     if (std::isinf(x)) return x > 0 ? "Inf" : "-Inf";
     if (x == 0.0) return "0";
 
+    // to_chars is independent of the C locale, which the windows set from the environment.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", digitos - 1, x);
-    const std::string s(buf);
+    const auto fin = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, digitos - 1).ptr;
+    const std::string s(buf, fin);
     const auto e = s.find('e');
     const bool negativo = s[0] == '-';
     std::string mantisa;
@@ -56,6 +58,24 @@ std::string Formatea(double x, int digitos) {
 std::string ConBlanco(std::string s) { return s[0] == '-' ? s : " " + s; }
 
 }  // namespace
+
+double LeeDecimal(const std::string& texto) {
+    // from_chars reads "." whatever the C locale says; a leading "+" it does not take.
+    const char* inicio = texto.data();
+    const char* fin = inicio + texto.size();
+    if (inicio != fin && *inicio == '+') ++inicio;
+    double v = 0;
+    const auto r = std::from_chars(inicio, fin, v);
+    if (r.ec == std::errc::result_out_of_range) {
+        const bool negativo = *inicio == '-';
+        // Too large gives an infinity (callers refuse it); too small gives zero.
+        const auto e = texto.find_first_of("eE");
+        const bool exponenteNegativo = e != std::string::npos && e + 1 < texto.size() && texto[e + 1] == '-';
+        if (exponenteNegativo) return negativo ? -0.0 : 0.0;
+        return negativo ? -HUGE_VAL : HUGE_VAL;
+    }
+    return v;
+}
 
 double Parse(std::string_view t) {
     std::size_t i = 0;
@@ -96,7 +116,7 @@ double Parse(std::string_view t) {
         }
         if (expDigitos) limpio += exp;
     }
-    return std::strtod(limpio.c_str(), nullptr);
+    return LeeDecimal(limpio);
 }
 
 std::string NumeroSinBlanco(double x) { return Formatea(x, 15); }

@@ -18,6 +18,10 @@ namespace hortelia {
 /// no number gives 0. A number too large for a double gives an infinity, which callers refuse.
 double Parse(std::string_view texto);
 
+/// A plain decimal number ("-1.5e3", "+.5"), read whatever the C locale; out of range gives
+/// an infinity (too large) or zero (too small).
+double LeeDecimal(const std::string& texto);
+
 /// Number-to-text: a leading blank for zero and positive numbers, no zero before the point,
 /// at most 15 significant digits (7 for a single); exponent form outside the plain range.
 std::string NumeroATexto(double x);

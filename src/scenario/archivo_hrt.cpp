@@ -127,8 +127,7 @@ std::optional<double> NumeroEstricto(const std::string& s) {
         if (!expDigitos) return std::nullopt;
     }
     if (i != s.size()) return std::nullopt;
-    errno = 0;
-    const double v = std::strtod(limpio.c_str(), nullptr);
+    const double v = LeeDecimal(limpio);
     if (!std::isfinite(v)) return std::nullopt;
     return v;
 }
