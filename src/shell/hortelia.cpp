@@ -260,11 +260,12 @@ void Hortelia::CreaPaneles() {
     Resumen& r = *resumen_;
     Protocolo& p = *protocolo_;
     const QList<QPushButton*>& b = botones_;
-    paneles_ = {new PanelTecho(e, p, r, b[0], b[1]),       new PanelDimensiones(e, p, r, b[1]),
-                new PanelCobertura(e, p, r, b[2]),         new PanelVentilacion(e, p, r, b[3]),
-                new PanelCalefaccion(e, p, r, b[4]),       new PanelCultivo(e, p, r, b[5]),
-                new PanelTemperatura(e, p, r, b[6], this), new PanelHumedad(e, p, r, b[7], this),
-                new PanelRadiacion(e, p, r, b[8], this),   new PanelViento(e, p, r, b[9], this)};
+    QWidget* area = areaTrabajo_;
+    paneles_ = {new PanelTecho(e, p, r, b[0], b[1], area),     new PanelDimensiones(e, p, r, b[1], area),
+                new PanelCobertura(e, p, r, b[2], area),       new PanelVentilacion(e, p, r, b[3], area),
+                new PanelCalefaccion(e, p, r, b[4], area),     new PanelCultivo(e, p, r, b[5], area),
+                new PanelTemperatura(e, p, r, b[6], area),     new PanelHumedad(e, p, r, b[7], area),
+                new PanelRadiacion(e, p, r, b[8], area),       new PanelViento(e, p, r, b[9], area)};
     for (int i = 0; i < paneles_.size(); ++i) {
         Panel* panel = paneles_[i];
         PonEnAreaDeTrabajo(panel);

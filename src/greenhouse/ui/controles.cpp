@@ -56,7 +56,8 @@ QScrollBar* CreaBarra(const QString& nombre, const QString& accesible, Qt::Orien
 int PosicionBarra(const QScrollBar* barra, double valor) {
     const auto entero = AEntero16(valor);
     const double v = entero ? *entero : (std::isnan(valor) ? barra->minimum() : valor);
-    return static_cast<int>(std::clamp(v, static_cast<double>(barra->minimum()), static_cast<double>(barra->maximum())));
+    const double minimo = barra->minimum(), maximo = barra->maximum();
+    return static_cast<int>(std::clamp(v, minimo, maximo));
 }
 
 void PonBarraSinEventos(QScrollBar* barra, double valor) {

@@ -157,7 +157,7 @@ void DibujaPlanta(QPainter& p, QPointF base, double alto) {
 }
 
 void DibujaInvernaculo(QPainter& p) {
-    DibujaSol(p, QPointF(245, 45), 18);
+    DibujaSol(p, QPointF(262, 38), 16);
     // A two-slope greenhouse in perspective: front gable, side wall, roof.
     const QPointF a(40, 165), b(150, 165), c(150, 105), d(95, 65), e(40, 105);
     const QPointF fondo(110, -30);
@@ -183,10 +183,13 @@ void DibujaCultivo(QPainter& p) {
     p.setBrush(kCubierta);
     p.drawPath(Modulo(1, 20, 260, suelo, 90, 60));
     p.setBrush(Qt::NoBrush);
-    // Roof window open on its hinge.
+    // Roof window on the right slope, lifted on its upper hinge.
+    const QPointF bisagra(165, 37);
     p.setPen(QPen(kEstructura, 3));
-    p.drawLine(QPointF(150, 30), QPointF(185, 38));
-    for (double x = 45; x <= 255; x += 30) DibujaPlanta(p, QPointF(x, suelo), 38 + std::fmod(x, 20));
+    p.drawLine(bisagra, bisagra + QPointF(34, -4));
+    p.setPen(QPen(kEstructura, 1));
+    p.drawLine(bisagra + QPointF(28, -3), bisagra + QPointF(30, 13));
+    for (double x = 75; x <= 255; x += 30) DibujaPlanta(p, QPointF(x, suelo), 38 + std::fmod(x, 20));
     // Heater with warm air.
     p.setPen(QPen(QColor(120, 60, 30), 1.5));
     p.setBrush(QColor(200, 90, 40));

@@ -31,7 +31,8 @@ PanelCultivo::PanelCultivo(Escenario& escenario, Protocolo& protocolo, Resumen& 
     LCMinTol = etiqueta("LCMinTol");
     HScrIAF = CreaBarra("HScrIAF", QStringLiteral("Índice de área foliar"), Qt::Horizontal, 0, 60, 1, this);
     HScrMaxTol = CreaBarra("HScrMaxTol", QStringLiteral("Temperatura máxima tolerable"), Qt::Horizontal, 0, 60, 5, this);
-    HScrMinTol = CreaBarra("HScrMinTol", QStringLiteral("Temperatura mínima tolerable"), Qt::Horizontal, -10, 30, 5, this);
+    HScrMinTol =
+        CreaBarra("HScrMinTol", QStringLiteral("Temperatura mínima tolerable"), Qt::Horizontal, -10, 30, 5, this);
 
     auto* rejilla = new QGridLayout(this);
     rejilla->setContentsMargins(16, 16, 16, 16);

@@ -69,7 +69,8 @@ PanelVentilacion::PanelVentilacion(Escenario& escenario, Protocolo& protocolo, R
     MarcaOpcionSinEventos(Option5, 0);
 
     auto* superficie = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{Label14, LVentaX, Label15, Command10, Command9}) superficie->addWidget(w);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label14, LVentaX, Label15, Command10, Command9})
+        superficie->addWidget(w);
     superficie->addStretch(1);
 
     LAbierta = etiqueta("LAbierta", QStringLiteral("Abierta"));

@@ -68,7 +68,8 @@ private slots:
         QVERIFY(!v.Boton("Command12")->isEnabled());
         QCOMPARE(v.Boton("Command12")->text(), QString("&Procesamiento datos"));
         QCOMPARE(v.Boton("Command1")->text(), QString("&Salir"));
-        for (QLabel* l : v.Hijo<Resumen>("Resumen")->findChildren<QLabel*>()) QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));
+        for (QLabel* l : v.Hijo<Resumen>("Resumen")->findChildren<QLabel*>())
+            QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));
     }
 
     void titulos_conSusColores() {
