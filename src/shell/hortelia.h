@@ -39,7 +39,8 @@ public:
 
     /// The ten input panels in the order of their side buttons, roof to wind.
     const QList<Panel*>& Paneles() const { return paneles_; }
-    /// Places a frame (the results frame) in the working area: hidden, in front of the rest when shown.
+    /// Places a frame (the results frame) in the working area, hidden; show() and raise() bring it
+    /// in front of whatever else the area holds.
     void PonEnAreaDeTrabajo(QWidget* frame);
     /// Replaces the message box of the panels (tests read the message instead).
     void PonAviso(std::function<void(const QString&)> aviso) { protocolo_->aviso = std::move(aviso); }
