@@ -34,6 +34,11 @@ ResultadoGeometria CalculaGeometria(int tipoTecho, const Dimensiones& d);
 /// Arc length of one module's parabolic roof, summed in chords of 0.1 m.
 double ArcoParabolico(double ancho, float flecha, int* cuerdas = nullptr);
 
+/// The tunnel's maximum height: its arch is a half circle on the module width.
+inline Variante AlturaMaximaTunel(const Variante& ancho, const Variante& alturaLateral) {
+    return ancho / Variante::Entero(2) + alturaLateral;
+}
+
 /// Derives Flecha, SueloCubierto, SupCobertura and Volumen from the record's dimensions.
 /// Returns an empty string on success; otherwise the message, and the record is unchanged.
 std::string DerivaGeometria(Escenario& e);

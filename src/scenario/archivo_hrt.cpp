@@ -340,7 +340,7 @@ ResultadoCarga LeeEscenario(const std::string& texto, Escenario& e) {
     ResultadoCarga r;
     r.ok = true;
     if (nuevo.TipoTecho == 3)  // the tunnel's height follows from width and side height
-        nuevo.AlturaMaxima = nuevo.Ancho / Variante::Entero(2) + nuevo.AlturaLateral;
+        nuevo.AlturaMaxima = AlturaMaximaTunel(nuevo.Ancho, nuevo.AlturaLateral);
     r.motivoDimensiones = DerivaGeometria(nuevo);
     r.dimensionesValidas = r.motivoDimensiones.empty();
     if (!r.dimensionesValidas) {
@@ -350,7 +350,6 @@ ResultadoCarga LeeEscenario(const std::string& texto, Escenario& e) {
         nuevo.SupCobertura = Variante();
         nuevo.Volumen = 0;
     }
-    nuevo.DatosListos = r.dimensionesValidas ? 10 : 9;
     e = std::move(nuevo);
     return r;
 }

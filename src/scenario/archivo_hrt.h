@@ -25,8 +25,7 @@ struct ResultadoCarga {
 
 /// Reads a scenario from text. On success every saved field is replaced, the geometry is
 /// derived again (when the dimensions allow it; otherwise the derived values are cleared and
-/// the reason given), and DatosListos becomes 10 only with valid dimensions. On failure the
-/// record is untouched.
+/// the reason given). On failure the record is untouched.
 ResultadoCarga LeeEscenario(const std::string& texto, Escenario& e);
 
 /// Reads the file at `ruta`; a file that cannot be opened is refused the same way.

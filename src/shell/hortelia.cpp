@@ -8,6 +8,10 @@
 #include "greenhouse/ui/panel_techo.h"
 #include "greenhouse/ui/panel_ventilacion.h"
 #include "greenhouse/ui/resumen.h"
+#include "engine/simula_dia.h"
+#include "results/ui/panel_resultados.h"
+#include "results/ui/planilla.h"
+#include "scenario/archivo_hrt.h"
 #include "shell/mnemonicos.h"
 #include "weather/ui/panel_humedad.h"
 #include "weather/ui/panel_radiacion.h"
@@ -23,7 +27,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace hortelia {
 namespace {
@@ -272,6 +279,12 @@ void Hortelia::CreaPaneles() {
         connect(botones_[i], &QPushButton::clicked, panel, [panel] { panel->Abre(Panel::Origen::BotonLateral); });
         connect(entradas_[i], &QAction::triggered, panel, [panel] { panel->Abre(Panel::Origen::Menu); });
     }
+    FrResultados = new PanelResultados(e, areaTrabajo_);
+    PonEnAreaDeTrabajo(FrResultados);
+    connect(FrResultados->Command14, &QPushButton::clicked, this, &Hortelia::Command14_Click);
+    connect(FrResultados->Command15, &QPushButton::clicked, this, &Hortelia::Guarda_Click);
+    connect(FrResultados->Command19, &QPushButton::clicked, this, &Hortelia::Command19_Click);
+    connect(FrResultados->Command20, &QPushButton::clicked, this, &Hortelia::Command20_Click);
 }
 
 void Hortelia::Form_Load() {
@@ -301,10 +314,77 @@ void Hortelia::Command5_Click() {
 void Hortelia::Command1_Click() { QApplication::closeAllWindows(); }
 void Hortelia::Sale_Click() { QApplication::closeAllWindows(); }
 
-void Hortelia::Command12_Click() {}
+bool Hortelia::PanelAbierto() const {
+    return std::any_of(paneles_.begin(), paneles_.end(), [](const Panel* p) { return p->isVisible(); });
+}
 
-void Hortelia::Abre_Click() {}
+void Hortelia::AjustaNavegacion() {
+    if (FrResultados->isVisible()) {
+        for (QPushButton* b : botones_) b->setEnabled(false);
+        Datos->setEnabled(false);
+        Datos->menuAction()->setEnabled(false);
+        protocolo_->HabilitaProceso(false);
+    } else if (PanelAbierto()) {
+        protocolo_->HabilitaProceso(false);
+    } else {
+        protocolo_->RehabilitaNavegacion();
+        protocolo_->HabilitaProceso(e.DatosListos == 10);
+    }
+}
 
-void Hortelia::Guarda_Click() {}
+void Hortelia::Command12_Click() {
+    const ResultadoDia r = SimulaDia(e);
+    if (!r.ok) {
+        protocolo_->Avisa(Q(r.mensaje));
+        return;
+    }
+    FrResultados->MuestraDia();
+    AjustaNavegacion();
+    FrResultados->HScrResHora->setFocus();
+}
+
+void Hortelia::Command20_Click() {
+    FrResultados->hide();
+    AjustaNavegacion();
+    // The focus goes back to the open panel, or to the first side button.
+    if (!PanelAbierto()) botones_.front()->setFocus();
+}
+
+void Hortelia::Command14_Click() {
+    if (!planilla_) {
+        planilla_ = new Planilla(e, *resumen_, dialogo_, impresion_, this);
+        planilla_->aviso = [this](const QString& t) { protocolo_->Avisa(t); };
+    }
+    planilla_->Command14_Click();
+}
+
+void Hortelia::Command19_Click() {
+    const QString error = impresion_.Imprime(this);
+    if (!error.isEmpty()) protocolo_->Avisa(error);
+}
+
+void Hortelia::Guarda_Click() {
+    const QString ruta = dialogo_.Elige(DialogoArchivo::Modo::Guardar, DialogoArchivo::kFiltroEscenario);
+    if (ruta.isEmpty()) return;
+    const ResultadoGuardado r = GuardaEscenario(ruta.toStdString(), e);
+    if (!r.ok) protocolo_->Avisa(Q(r.mensaje));
+}
+
+void Hortelia::Abre_Click() {
+    const QString ruta = dialogo_.Elige(DialogoArchivo::Modo::Abrir, DialogoArchivo::kFiltroEscenario);
+    if (ruta.isEmpty()) return;
+    const ResultadoCarga r = CargaEscenario(ruta.toStdString(), e);
+    if (!r.ok) {
+        protocolo_->Avisa(Q(r.mensaje));
+        return;
+    }
+    // Each panel shows its loaded values and turns green; the dimensions stay pink when the
+    // geometry refuses them.
+    for (Panel* p : paneles_) p->MuestraCargado();
+    AjustaNavegacion();
+    if (!r.dimensionesValidas)
+        protocolo_->Avisa(QStringLiteral("El escenario se cargó, pero sus dimensiones no son válidas: ") +
+                          Q(r.motivoDimensiones) + QStringLiteral(" Acepte las dimensiones antes de procesar."));
+}
 
 }  // namespace hortelia

@@ -10,10 +10,15 @@
 //    navigation off, processing off too (not from the Dimensiones and Cultivo entries).
 //  - A panel's "&Acepta datos" writes the record and its summary lines and turns its button
 //    green; with ten green buttons Command12 and Proceso run the day (Command12_Click).
-//  - A loaded scenario file is shown by every panel's MuestraCargado (from Abre_Click).
+//  - Command12_Click runs the day (SimulaDia) on the record, shows FrResultados at hour 1 and
+//    locks the inputs until its "&Cierra"; "&Planilla de datos" fills and shows FPlanilla.
+//  - Abre_Click reads a whole scenario file into the record (or refuses it, changing nothing),
+//    then every panel's MuestraCargado shows the loaded values; Guarda_Click writes the file.
 
 #include "greenhouse/ui/panel.h"
 #include "greenhouse/ui/protocolo.h"
+#include "results/ui/dialogo_archivo.h"
+#include "results/ui/impresion.h"
 #include "scenario/escenario.h"
 
 #include <QList>
@@ -29,6 +34,8 @@ class QPushButton;
 
 namespace hortelia {
 
+class PanelResultados;
+class Planilla;
 class Resumen;
 
 class Hortelia : public QMainWindow {
@@ -53,6 +60,16 @@ public:
     /// Archivos menu: load and save a scenario file.
     void Abre_Click();
     void Guarda_Click();
+    /// Results frame: "&Planilla de datos", "&Imprime", "&Cierra".
+    void Command14_Click();
+    void Command19_Click();
+    void Command20_Click();
+
+    /// The one file dialog (tests replace its choice) and the printing (tests replace its dialog).
+    DialogoArchivo& Dialogo() { return dialogo_; }
+    Impresion& Impresora() { return impresion_; }
+    /// The data sheet, once created by "&Planilla de datos".
+    Planilla* FPlanilla() const { return planilla_; }
 
 private:
     void Form_Load();
@@ -74,6 +91,15 @@ private:
     QList<QLabel*> titulos_;       ///< Label10, Label11, Label17
     QList<QAction*> entradas_;     ///< Techo .. Viento, in the order of the side buttons
     QList<Panel*> paneles_;
+    PanelResultados* FrResultados = nullptr;
+    Planilla* planilla_ = nullptr;
+    DialogoArchivo dialogo_{this};
+    Impresion impresion_;
+
+    bool PanelAbierto() const;
+    /// Side buttons, Datos and processing as the open frames allow: locked while the results
+    /// are shown, navigation off while a panel is open, processing only with ten accepted.
+    void AjustaNavegacion();
 };
 
 }  // namespace hortelia

@@ -16,11 +16,6 @@ namespace {
 
 constexpr int kTunel = 3;
 
-// The tunnel's arch is a half circle on the module width.
-Variante AlturaTunel(const Variante& ancho, const Variante& alturaLateral) {
-    return ancho / Variante::Entero(2) + alturaLateral;
-}
-
 Variante Lee(const QLineEdit* caja) { return Variante::Doble(Parse(caja->text().toStdString())); }
 
 }  // namespace
@@ -83,7 +78,7 @@ void PanelDimensiones::Abre(Origen origen) {
     MuestraDibujo();
     if (e.TipoTecho == kTunel) {
         // From the boxes as shown: before the first edit the record holds no width yet.
-        TDimens4->setText(Q(NumeroATexto(AlturaTunel(Lee(TDimens1), Lee(TDimens3)))));
+        TDimens4->setText(Q(NumeroATexto(AlturaMaximaTunel(Lee(TDimens1), Lee(TDimens3)))));
     }
     protocolo_.AbrePanel(this, origen == Origen::BotonLateral);
 }
@@ -92,7 +87,7 @@ void PanelDimensiones::TDimens1_Change() {
     e.AlturaLateral = Lee(TDimens3);
     e.Ancho = Lee(TDimens1);
     if (e.TipoTecho == kTunel) {
-        e.AlturaMaxima = AlturaTunel(e.Ancho, e.AlturaLateral);
+        e.AlturaMaxima = AlturaMaximaTunel(e.Ancho, e.AlturaLateral);
         TDimens4->setText(Q(NumeroATexto(e.AlturaMaxima)));
     }
 }
@@ -130,7 +125,7 @@ void PanelDimensiones::Command3_Click() {
 }
 
 void PanelDimensiones::MuestraCargado() {
-    if (e.TipoTecho == kTunel) e.AlturaMaxima = AlturaTunel(e.Ancho, e.AlturaLateral);
+    if (e.TipoTecho == kTunel) e.AlturaMaxima = AlturaMaximaTunel(e.Ancho, e.AlturaLateral);
     const std::pair<QLineEdit*, std::string> cajas[] = {
         {TDimens1, NumeroATexto(e.Ancho)},        {TDimens2, NumeroATexto(e.Largo)},
         {TDimens3, NumeroATexto(e.AlturaLateral)}, {TDimens4, NumeroATexto(e.AlturaMaxima)},
