@@ -1,0 +1,290 @@
+// Processing, the results frame, the data sheet, scenario files and printing, driven
+// through the real main window as a user does.
+
+#include "../../shell/ui/ventana_de_prueba.h"
+
+#include "greenhouse/ui/grafico.h"
+#include "results/exportacion.h"
+#include "results/ui/planilla.h"
+#include "scenario/archivo_hrt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <clocale>
+
+using namespace hortelia;
+
+namespace {
+
+QString Lee(const QString& ruta) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+// The window's file dialog answers with the next of these paths ("" is a cancel).
+void Responde(VentanaDePrueba& v, QStringList* respuestas, QStringList* filtros = nullptr) {
+    v.w.Dialogo().elige = [respuestas, filtros](DialogoArchivo::Modo, const QString& filtro, const QString&) {
+        if (filtros) *filtros << filtro;
+        return respuestas->isEmpty() ? QString() : respuestas->takeFirst();
+    };
+}
+
+}  // namespace
+
+class TestResultados : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { std::setlocale(LC_ALL, "C"); }
+
+    void procesarMuestraLaHoraUnoYBloqueaLasEntradas() {
+        VentanaDePrueba v;
+        v.AceptaTodos();
+        QVERIFY(v.Boton("Command12")->isEnabled());
+        v.e.HoraSel = 7;
+        v.Click("Command12");
+        QVERIFY(v.Visible("FrResultados"));
+        QCOMPARE(v.Texto("ResHora"), QStringLiteral("Hora  1"));
+        QCOMPARE(v.Hijo<QScrollBar>("HScrResHora")->value(), 1);
+        QCOMPARE(v.Texto("ResTE"), QStringLiteral("Temperatura =  9.5 C"));
+        QCOMPARE(v.Texto("ResVto"), QStringLiteral("Viento =  .2 m/s"));
+        QCOMPARE(v.Texto("ResRen"), QStringLiteral("Renovación aire =  2"));
+        QCOMPARE(v.Texto("ResAcEtr"), QStringLiteral("Etr =  3.38 mm"));
+        QVERIFY(v.Texto("ResAAgua").startsWith(QStringLiteral("Agua asperjada =  ")));
+        for (const char* b : {"BotTecho", "BotViento", "Command12"}) QVERIFY(!v.Boton(b)->isEnabled());
+        QVERIFY(!v.Accion("Datos")->isEnabled());
+        QVERIFY(!v.Accion("Proceso")->isEnabled());
+        QVERIFY(v.Accion("Abre")->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), v.Hijo("HScrResHora"));
+
+        v.Click("Command20");
+        QVERIFY(!v.Visible("FrResultados"));
+        for (const char* b : {"BotTecho", "BotViento", "Command12"}) QVERIFY(v.Boton(b)->isEnabled());
+        QVERIFY(v.Accion("Datos")->isEnabled());
+        QVERIFY(v.Accion("Proceso")->isEnabled());
+    }
+
+    void laParejaDeControlDiceQueHizoCadaHora() {
+        VentanaDePrueba v;
+        v.AceptaTodos();
+        v.Click("Command12");
+        auto* hora = v.Hijo<QScrollBar>("HScrResHora");
+        hora->setValue(5);  // cold: heated to -1
+        QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  .24"));
+        QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración =  - - -"));
+        QCOMPARE(v.Texto("ResTC"), QStringLiteral("Temp.con control = -1 C"));
+        hora->setValue(12);  // hot: sprayed
+        QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  - - -"));
+        QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración =  123.6 l.H2O/h"));
+        hora->setValue(24);
+        QCOMPARE(v.Texto("ResHora"), QStringLiteral("Hora  24"));
+        QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  - - -"));
+        QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración =  - - -"));
+        v.e.TempSinControl(3) = v.e.TMaxTol.valor();  // exactly at a limit
+        hora->setValue(3);
+        QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  - - -"));
+        QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración =  - - -"));
+        auto* temp = v.w.findChild<Grafico*>("MSCResTemp");
+        QCOMPARE(temp->Series(), 3);
+        QCOMPARE(temp->Color(3), QColor(200, 200, 0));
+        QCOMPARE(temp->ValorDibujado(12, 2), v.e.TempSinControl(12));
+        auto* ctrl = v.w.findChild<Grafico*>("MSCResCtrl");
+        QCOMPARE(ctrl->ValorDibujado(5, 1), static_cast<double>(0.24F));
+        QCOMPARE(ctrl->ValorDibujado(5, 2), 0.0);
+        QCOMPARE(ctrl->ValorDibujado(12, 2), static_cast<double>(123.6F));
+    }
+
+    void laPlanillaCopiaLasHorasYElResumen() {
+        VentanaDePrueba v;
+        v.AceptaTodos();
+        v.Click("Command12");
+        v.Click("Command14");
+        Planilla* p = v.w.FPlanilla();
+        QVERIFY(p && p->isVisible());
+        QCOMPARE(p->windowTitle(), QStringLiteral("Planilla de resultados"));
+        QCOMPARE(p->Celda(1, 0)->text(), QStringLiteral("Hora"));
+        QCOMPARE(p->Celda(1, 1)->text(), QStringLiteral(" 1"));
+        QCOMPARE(p->Celda(1, 24)->text(), QStringLiteral(" 24"));
+        QCOMPARE(p->Celda(11, 5)->text(), QStringLiteral(" .24"));
+        QCOMPARE(p->Celda(12, 5)->text(), QStringLiteral(" --- "));
+        QCOMPARE(p->Celda(11, 1)->text(), QStringLiteral(" --- "));
+        QCOMPARE(p->Celda(12, 1)->text(), QStringLiteral(" --- "));
+        QCOMPARE(p->Celda(12, 12)->text(), QStringLiteral(" 123.6"));
+        QCOMPARE(p->Celda(13, 1)->text(), QStringLiteral(" .001"));  // the window floor
+        QCOMPARE(p->Celda(16, 3)->text(), QStringLiteral(" 3.38"));
+        QCOMPARE(p->Encabezado().at(1)->text(), QStringLiteral("Doble techo:    No"));
+        QCOMPARE(p->Encabezado().at(11)->text(), QStringLiteral("Temp. Máxima =  35 C"));
+        v.Click("CierraPlan");
+        QVERIFY(!p->isVisible());
+        v.Click("Command14");
+        QCOMPARE(v.w.FPlanilla(), p);  // created once
+    }
+
+    void elTextoDeLaPlanillaSeGuardaOSeDiceQueNo() {
+        VentanaDePrueba v;
+        v.AceptaTodos();
+        v.Click("Command12");
+        v.Click("Command14");
+        QTemporaryDir dir;
+        QStringList respuestas{dir.filePath("dia.txt"), QString(), dir.filePath("no/existe/dia.txt")};
+        QStringList filtros;
+        Responde(v, &respuestas, &filtros);
+        Planilla* p = v.w.FPlanilla();
+        QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        QCOMPARE(Lee(dir.filePath("dia.txt")), QString::fromStdString(TextoPlanilla(v.e)));
+        QCOMPARE(filtros.at(0), QStringLiteral("Archivos de texto (*.txt)"));
+        QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);  // cancel: silent
+        QVERIFY(v.avisos.isEmpty());
+        QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        QCOMPARE(v.avisos.size(), 1);
+        QVERIFY(v.avisos.at(0).startsWith(QStringLiteral("No se puede guardar")));
+    }
+
+    void guardarYAbrirDevuelvenElMismoDia() {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("escenario.hrt");
+        QString resultadosAntes;
+        {
+            VentanaDePrueba v;
+            v.AceptaTodos();
+            v.Click("BotTecho");
+            v.Click("Option2_1");  // double roof
+            v.AceptaAbierto();
+            v.Click("Command12");
+            QStringList respuestas{ruta};
+            QStringList filtros;
+            Responde(v, &respuestas, &filtros);
+            v.Click("Command15");
+            QCOMPARE(filtros, QStringList{QStringLiteral("Archivos Hortelia (*.hrt)")});
+            resultadosAntes = QString::fromStdString(TextoPlanilla(v.e));
+        }
+        VentanaDePrueba v;
+        QStringList respuestas{ruta};
+        Responde(v, &respuestas);
+        v.w.Abre_Click();
+        QVERIFY(v.avisos.isEmpty());
+        for (const char* b : {"BotTecho", "BotDimens", "BotMaterial", "BotVentil", "BotCalef", "BotCUltivo", "BotTemp",
+                              "BotHRel", "BotRadiac", "BotViento"})
+            QVERIFY2(v.Verde(b), b);
+        QCOMPARE(v.e.DatosListos, 10);
+        QVERIFY(v.Boton("Command12")->isEnabled());
+        QCOMPARE(v.Texto("LDTecho"), QStringLiteral("Doble techo:   Si"));
+        QCOMPARE(v.Texto("Liaf"), QStringLiteral("Índice de área foliar=  3.5"));
+        QCOMPARE(v.Texto("LDSupinv"), QStringLiteral("Sup. cobertura  = 382.12 m2"));
+        QCOMPARE(v.Texto("LManten"), QStringLiteral("Mantenimiento=  2 l/h"));
+        QVERIFY(v.Hijo<QRadioButton>("Option2_1")->isChecked());
+        v.Click("Command12");
+        QCOMPARE(QString::fromStdString(TextoPlanilla(v.e)), resultadosAntes);
+    }
+
+    void unArchivoGuardadoAlInicioCargaTodoMenosLasDimensiones() {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("inicio.hrt");
+        QVERIFY(GuardaEscenario(ruta.toStdString(), [] {
+                    Escenario e;
+                    PonValoresIniciales(e);
+                    return e;
+                }()).ok);
+        VentanaDePrueba v;
+        QStringList respuestas{ruta};
+        Responde(v, &respuestas);
+        v.w.Abre_Click();
+        QCOMPARE(v.avisos.size(), 1);
+        QVERIFY(v.avisos.at(0).contains(QStringLiteral("dimensiones no son válidas")));
+        QVERIFY(v.Verde("BotTecho"));
+        QVERIFY(!v.Verde("BotDimens"));
+        QVERIFY(v.Verde("BotViento"));
+        QCOMPARE(v.e.DatosListos, 9);
+        QVERIFY(!v.Boton("Command12")->isEnabled());
+        QVERIFY(!v.Accion("Proceso")->isEnabled());
+        QCOMPARE(v.Texto("LDTecho"), QStringLiteral("Doble techo:   No"));
+        QVERIFY(!v.Visible("LDSuecub"));
+    }
+
+    void unArchivoIlegibleNoCambiaNada() {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("roto.hrt");
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("1,0\r\n8,30,1.5,3.8,40000\r\n");
+        f.close();
+        VentanaDePrueba v;
+        const std::string antes = TextoEscenario(v.e);
+        QStringList respuestas{ruta, QString()};
+        Responde(v, &respuestas);
+        v.w.Abre_Click();
+        QCOMPARE(v.avisos.size(), 1);
+        QVERIFY(v.avisos.at(0).contains(QStringLiteral("línea 2, campo 5")));
+        QCOMPARE(TextoEscenario(v.e), antes);
+        QVERIFY(!v.Verde("BotTecho"));
+        v.w.Abre_Click();  // cancel: silent
+        QCOMPARE(v.avisos.size(), 1);
+    }
+
+    void unCombustibleDesconocidoDejaLasOpcionesPeroMuestraSuPoder() {
+        Escenario e;
+        PonValoresIniciales(e);
+        std::string texto = TextoEscenario(e);
+        texto.replace(texto.find("\"GasOil\",35570"), 14, "\"Leña\",15000");
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("lena.hrt");
+        QVERIFY(GuardaTexto(ruta.toStdString(), texto).ok);
+        VentanaDePrueba v;
+        QStringList respuestas{ruta};
+        Responde(v, &respuestas);
+        v.w.Abre_Click();
+        QCOMPARE(v.e.Combustible, std::string("Leña"));
+        QVERIFY(v.Hijo<QRadioButton>("Option6_1")->isChecked());  // GasOil, as it was
+        QCOMPARE(v.Texto("LPoCal"), QStringLiteral("P.Calórico =  15000"));
+        QCOMPARE(v.e.PoderCalorico, 15000.0F);
+    }
+
+    void unDiaQueNoSePuedeProcesarDiceElPorQueYNoCambiaNada() {
+        Escenario e;
+        PonValoresIniciales(e);
+        std::string texto = TextoEscenario(e);
+        texto.replace(0, texto.find("\r\n", 5) + 2, "1,0\r\n8,30,1.5,3.8,1\r\n");
+        texto.replace(texto.find("35570,65"), 8, "35570,0");
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("sin_eficiencia.hrt");
+        QVERIFY(GuardaTexto(ruta.toStdString(), texto).ok);
+        VentanaDePrueba v;
+        QStringList respuestas{ruta};
+        Responde(v, &respuestas);
+        v.w.Abre_Click();
+        QVERIFY(v.Boton("Command12")->isEnabled());
+        const std::string antes = TextoEscenario(v.e);
+        v.Click("Command12");
+        QCOMPARE(v.avisos.size(), 1);
+        QVERIFY(v.avisos.at(0).contains(QStringLiteral("eficiencia")));
+        QVERIFY(!v.Visible("FrResultados"));
+        QCOMPARE(TextoEscenario(v.e), antes);
+    }
+
+    void imprimeUnaImagenDeLaVentanaEnUnPdf() {
+        VentanaDePrueba v;
+        v.AceptaTodos();
+        v.Click("Command12");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("resultados.pdf");
+        v.w.Impresora().dialogo = [pdf](QPrinter& p, QWidget*) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            return true;
+        };
+        v.Click("Command19");
+        QVERIFY(v.avisos.isEmpty());
+        QVERIFY(QFile(pdf).size() > 1000);
+        QVERIFY(Lee(pdf).startsWith(QStringLiteral("%PDF")));
+        v.w.Impresora().dialogo = [](QPrinter&, QWidget*) { return false; };  // cancel
+        v.Click("Command19");
+        QVERIFY(v.avisos.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestResultados)
+#include "test_resultados.moc"
