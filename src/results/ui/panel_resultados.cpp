@@ -102,7 +102,8 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     grupos->addWidget(control, 1, 0);
     grupos->addWidget(transpiracion, 1, 1);
     grupos->addWidget(acumulados, 0, 2, 2, 1);
-    auto* graficos = new QHBoxLayout;
+    // One above the other, so each chart is wide enough for the 24 hour labels.
+    auto* graficos = new QVBoxLayout;
     graficos->addWidget(MSCResTemp, 1);
     graficos->addWidget(MSCResCtrl, 1);
     auto* botones = new QHBoxLayout;

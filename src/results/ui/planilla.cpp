@@ -75,8 +75,13 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, DialogoArchivo&
                                         : (c == 1 ? QString::number(i) : QString::fromUtf8(kMarcas[c - 1])),
                                  this);
             l->setObjectName(QStringLiteral("Label%1_%2").arg(c).arg(i));
-            l->setAlignment(i == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
-            if (i == 0) l->setWordWrap(true);
+            l->setAlignment(i == 0 ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignRight | Qt::AlignVCenter);
+            if (i == 0) {
+                // Titles wrap on narrow columns: room for three lines.
+                l->setWordWrap(true);
+                l->setMinimumHeight(3 * l->fontMetrics().lineSpacing() + 2);
+                l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("Humedad")) + 4);
+            }
             tabla->addWidget(l, 1 + i, c - 1);
             columna.append(l);
         }
