@@ -3,9 +3,12 @@
 #include "greenhouse/conversiones.h"
 #include "greenhouse/ui/resumen.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
 namespace hortelia {
 
@@ -48,5 +51,35 @@ void MuestraTextoCarga(QLabel* etiqueta, const std::string& texto) {
 }
 
 QString TextoHora(int h) { return Q(Caption("Hora ", h)); }
+
+void DisponePanelDeCurva(QWidget* panel, QLabel* lMax, QScrollBar* barraMax, QLabel* lMin, QScrollBar* barraMin,
+                         QLabel* lHora, QScrollBar* barraHora, QLabel* valor, QPushButton* menos, QPushButton* mas,
+                         Grafico* grafico, QPushButton* acepta) {
+    auto* extremos = new QGridLayout;
+    extremos->addWidget(lMax, 0, 0);
+    extremos->addWidget(barraMax, 1, 0);
+    extremos->addWidget(lMin, 2, 0);
+    extremos->addWidget(barraMin, 3, 0);
+    auto* botones = new QHBoxLayout;
+    botones->addWidget(valor, 1);
+    botones->addWidget(menos);
+    botones->addWidget(mas);
+    auto* hora = new QVBoxLayout;
+    hora->addWidget(lHora);
+    hora->addWidget(barraHora);
+    hora->addLayout(botones);
+    hora->addStretch(1);
+    auto* arriba = new QHBoxLayout;
+    arriba->addLayout(extremos, 1);
+    arriba->addSpacing(24);
+    arriba->addLayout(hora, 1);
+    auto* pie = new QHBoxLayout;
+    pie->addStretch(1);
+    pie->addWidget(acepta);
+    auto* caja = new QVBoxLayout(panel);
+    caja->addLayout(arriba);
+    caja->addWidget(grafico, 1);
+    caja->addLayout(pie);
+}
 
 }  // namespace hortelia

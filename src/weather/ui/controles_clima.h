@@ -50,6 +50,13 @@ void PonSerie(Grafico* g, int columna, const Horario<T>& horas) {
 /// A summary caption of a loaded scenario: an empty text leaves the label's text; shown either way.
 void MuestraTextoCarga(QLabel* etiqueta, const std::string& texto);
 
+/// The layout of the panels of a daily curve (temperature, humidity): the two extremes with
+/// their bars on the left; the hour, its bar, its value and the -/+ buttons on the right; the
+/// chart below; the accept button at the foot.
+void DisponePanelDeCurva(QWidget* panel, QLabel* lMax, QScrollBar* barraMax, QLabel* lMin, QScrollBar* barraMin,
+                         QLabel* lHora, QScrollBar* barraHora, QLabel* valor, QPushButton* menos, QPushButton* mas,
+                         Grafico* grafico, QPushButton* acepta);
+
 /// "Hora " + number-to-text(h).
 QString TextoHora(int h);
 

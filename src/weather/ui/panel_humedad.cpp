@@ -5,12 +5,9 @@
 #include "weather/humedad.h"
 #include "weather/ui/controles_clima.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QVBoxLayout>
 
 namespace hortelia {
 
@@ -30,31 +27,8 @@ PanelHumedad::PanelHumedad(Escenario& e, Protocolo& protocolo, Resumen& resumen,
     MSCHRel->RangoMinimo(0, 100);
     QPushButton* Command16 = CreaBotonAcepta("Command16");
 
-    auto* extremos = new QGridLayout;
-    extremos->addWidget(LHRMax, 0, 0);
-    extremos->addWidget(HScrHRMax, 1, 0);
-    extremos->addWidget(LHRMin, 2, 0);
-    extremos->addWidget(HScrHRMin, 3, 0);
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(LHRel, 1);
-    botones->addWidget(HRMenos);
-    botones->addWidget(HRMas);
-    auto* hora = new QVBoxLayout;
-    hora->addWidget(LHRHora);
-    hora->addWidget(HScrHRelH);
-    hora->addLayout(botones);
-    hora->addStretch(1);
-    auto* arriba = new QHBoxLayout;
-    arriba->addLayout(extremos, 1);
-    arriba->addSpacing(24);
-    arriba->addLayout(hora, 1);
-    auto* pie = new QHBoxLayout;
-    pie->addStretch(1);
-    pie->addWidget(Command16);
-    auto* caja = new QVBoxLayout(this);
-    caja->addLayout(arriba);
-    caja->addWidget(MSCHRel, 1);
-    caja->addLayout(pie);
+    DisponePanelDeCurva(this, LHRMax, HScrHRMax, LHRMin, HScrHRMin, LHRHora, HScrHRelH, LHRel, HRMenos, HRMas, MSCHRel,
+                        Command16);
 
     // Start-up: the bars, the labels and the chart show the record as it stands.
     PonBarras();

@@ -5,12 +5,9 @@
 #include "weather/temperatura.h"
 #include "weather/ui/controles_clima.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QVBoxLayout>
 
 namespace hortelia {
 
@@ -29,31 +26,8 @@ PanelTemperatura::PanelTemperatura(Escenario& e, Protocolo& protocolo, Resumen& 
     MSCTemp = CreaGraficoHoras(this, "MSCTemp", QStringLiteral("Temperatura (C)"), Grafico::Tipo::Lineas, 1);
     QPushButton* Command13 = CreaBotonAcepta("Command13");
 
-    auto* extremos = new QGridLayout;
-    extremos->addWidget(LTMax, 0, 0);
-    extremos->addWidget(HScrTMax, 1, 0);
-    extremos->addWidget(LTMin, 2, 0);
-    extremos->addWidget(HScrTMin, 3, 0);
-    auto* botones = new QHBoxLayout;
-    botones->addWidget(LTempT, 1);
-    botones->addWidget(TempMenos);
-    botones->addWidget(TempMas);
-    auto* hora = new QVBoxLayout;
-    hora->addWidget(LTempH);
-    hora->addWidget(HScrTHora);
-    hora->addLayout(botones);
-    hora->addStretch(1);
-    auto* arriba = new QHBoxLayout;
-    arriba->addLayout(extremos, 1);
-    arriba->addSpacing(24);
-    arriba->addLayout(hora, 1);
-    auto* pie = new QHBoxLayout;
-    pie->addStretch(1);
-    pie->addWidget(Command13);
-    auto* caja = new QVBoxLayout(this);
-    caja->addLayout(arriba);
-    caja->addWidget(MSCTemp, 1);
-    caja->addLayout(pie);
+    DisponePanelDeCurva(this, LTMax, HScrTMax, LTMin, HScrTMin, LTempH, HScrTHora, LTempT, TempMenos, TempMas, MSCTemp,
+                        Command13);
 
     // Start-up: the bars, the labels and the chart show the record as it stands.
     PonBarras();
