@@ -172,40 +172,29 @@ public:
     explicit Decodificador(const std::string& texto) : lector_{texto} {}
 
     void Entero(std::int16_t& destino, const char* nombre) {
-        const Token t = Toma(nombre);
-        if (t.texto.empty()) {
+        const auto v = Numero(nombre);
+        if (!v) {
             destino = 0;
             return;
         }
-        const auto v = NumeroEstricto(t.texto);
-        if (!v) Falla(t, nombre, "no es un número");
         const auto n = AEntero16(*v);
-        if (!n) Falla(t, nombre, "está fuera del rango de los enteros (-32768 a 32767)");
+        if (!n) Falla(ultimo_, nombre, "está fuera del rango de los enteros (-32768 a 32767)");
         destino = *n;
     }
 
     void Simple(float& destino, const char* nombre) {
-        const Token t = Toma(nombre);
-        if (t.texto.empty()) {
-            destino = 0;
-            return;
-        }
-        const auto v = NumeroEstricto(t.texto);
-        if (!v) Falla(t, nombre, "no es un número");
-        if (std::fabs(*v) > std::numeric_limits<float>::max()) Falla(t, nombre, "es un número demasiado grande");
-        destino = static_cast<float>(*v);
+        const auto v = Numero(nombre);
+        if (v && std::fabs(*v) > std::numeric_limits<float>::max())
+            Falla(ultimo_, nombre, "es un número demasiado grande");
+        destino = v ? static_cast<float>(*v) : 0.0F;
     }
 
+    /// A whole number that fits 16 bits stays an integer; any other number is a double.
     void Var(Variante& destino, const char* nombre) {
-        const Token t = Toma(nombre);
-        if (t.texto.empty()) {
-            destino = Variante();
-            return;
-        }
-        const auto v = NumeroEstricto(t.texto);
-        if (!v) Falla(t, nombre, "no es un número");
-        const auto n = AEntero16(*v);
-        if (EsEnteroEscrito(t.texto) && n) destino = Variante::Entero(*n);
+        const auto v = Numero(nombre);
+        const auto n = v ? AEntero16(*v) : std::nullopt;
+        if (!v) destino = Variante();
+        else if (EsEnteroEscrito(ultimo_.texto) && n) destino = Variante::Entero(*n);
         else destino = Variante::Doble(*v);
     }
 
@@ -225,6 +214,15 @@ public:
     ResultadoCarga error;
 
 private:
+    /// The next field as a number; nullopt for an empty field; anything else is refused.
+    std::optional<double> Numero(const char* nombre) {
+        const Token t = Toma(nombre);
+        if (t.texto.empty()) return std::nullopt;
+        const auto v = NumeroEstricto(t.texto);
+        if (!v) Falla(t, nombre, "no es un número");
+        return v;
+    }
+
     Token Toma(const char* nombre) {
         ++leidos_;
         std::string problema;
