@@ -50,6 +50,9 @@ QScrollBar* CreaBarra(const QString& nombre, const QString& accesible, Qt::Orien
     b->setPageStep(pasoGrande);
     b->setSingleStep(1);
     b->setFocusPolicy(Qt::StrongFocus);
+    // Qt inverts the keys of its scroll bars; on a horizontal one Right would lower the value
+    // and move the thumb to the left.
+    if (orientacion == Qt::Horizontal) b->setInvertedControls(false);
     return b;
 }
 

@@ -1,0 +1,181 @@
+#!/usr/bin/env bash
+# End to end: the real program under a private X server, driven from the keyboard and the
+# mouse as a user would. It goes through the ten panels (changing a few values on the way),
+# processes the day, saves the scenario and the data sheet's text, leaves with "Salir", then
+# runs hortelia-sim on the saved scenario: the hourly table and the totals of both texts must
+# agree to the digit.
+#
+#   extremo_a_extremo.sh HORTELIA HORTELIA-SIM
+#
+# Every wait polls for a window, a file or the end of a process, and gives up after a bound.
+# Exit 77 (skipped) when Xvfb or xdotool are missing.
+set -euo pipefail
+
+programa=$(realpath "$1")
+simulador=$(realpath "$2")
+limite=${HORTELIA_E2E_ESPERA:-30}  # seconds for each wait
+
+for herramienta in Xvfb xdotool; do
+  command -v "$herramienta" >/dev/null || { echo "falta $herramienta: prueba omitida"; exit 77; }
+done
+
+trabajo=$(mktemp -d "${TMPDIR:-/tmp}/hortelia-e2e.XXXXXX")
+xvfb_pid=""
+app_pid=""
+termina() {
+  local estado=$?
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  if [ "$estado" -ne 0 ] && [ "$estado" -ne 77 ]; then
+    echo "--- salida del programa ---"
+    cat "$trabajo/programa.log" 2>/dev/null || true
+    echo "(archivos de trabajo en $trabajo)"
+  else
+    rm -rf "$trabajo"
+  fi
+}
+trap termina EXIT
+trap 'exit 143' TERM INT HUP
+
+falla() {
+  echo "FALLA: $*" >&2
+  # A picture of the screen helps when one is at hand.
+  if command -v import >/dev/null && [ -n "${DISPLAY:-}" ]; then import -window root "$trabajo/pantalla.png" 2>/dev/null || true; fi
+  exit 1
+}
+
+# xdotool, never for longer than a wait (a --sync that is never met would hang).
+xdo() { timeout "$limite" xdotool "$@"; }
+
+# Polls COMMAND until it succeeds, for at most $limite seconds.
+espera() {
+  local que=$1
+  shift
+  local fin=$((SECONDS + limite))
+  until "$@"; do
+    [ $SECONDS -lt $fin ] || falla "después de $limite s: $que"
+    [ -z "$app_pid" ] || kill -0 "$app_pid" 2>/dev/null || falla "el programa terminó antes de tiempo ($que)"
+    sleep 0.1
+  done
+}
+
+# A private display: the server picks a free number and writes it to a descriptor.
+mkfifo "$trabajo/pantalla"
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$trabajo/pantalla" >"$trabajo/xvfb.log" 2>&1 &
+xvfb_pid=$!
+numero=""
+read -r -t "$limite" numero <"$trabajo/pantalla" || true
+[ -n "$numero" ] || falla "Xvfb no dio un número de pantalla"
+export DISPLAY=":$numero"
+
+# Qt's own file dialog (no desktop theme), the X platform, no session leftovers.
+export QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME="" QT_STYLE_OVERRIDE=Fusion
+export XDG_RUNTIME_DIR="$trabajo/run" HOME="$trabajo"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# The program works in an empty folder: its file dialog opens there, so a plain name is typed.
+salida="$trabajo/salida"
+mkdir "$salida"
+(cd "$salida" && exec "$programa") >"$trabajo/programa.log" 2>&1 &
+app_pid=$!
+
+ventana() {  # the id of the visible window of the program titled $1, if any
+  xdo search --all --onlyvisible --pid "$app_pid" --name "^$1\$" 2>/dev/null | head -n 1
+}
+aparece() { [ -n "$(ventana "$1")" ]; }
+desaparece() { [ -z "$(ventana "$1")" ]; }
+enfoca() {
+  local w
+  w=$(ventana "$1")
+  xdo windowfocus --sync "$w" 2>/dev/null || falla "no se pudo enfocar la ventana $1"
+}
+teclas() { xdo key --clearmodifiers --delay 40 "$@"; }
+# Bars and buttons answer the key at once; a mnemonic of a lone button clicks it a little
+# later (Qt animates the press), so the next key waits for that.
+pausa() { sleep 0.3; }
+no_vacio() { [ -s "$1" ]; }
+
+# The file dialog: the name typed over the proposed one, then Enter. Without a window manager
+# the focus goes nowhere when a dialog closes, so it is given back to the window that had it.
+guarda_como() {
+  local nombre=$1 vuelve=$2
+  local ruta="$salida/$nombre"
+  espera "el diálogo Guardar" aparece Guardar
+  enfoca Guardar
+  pausa
+  teclas ctrl+a
+  xdo type --delay 15 "$nombre"
+  teclas Return
+  espera "el diálogo Guardar se cierra" desaparece Guardar
+  espera "el archivo $ruta" no_vacio "$ruta"
+  enfoca "$vuelve"
+}
+
+espera "la ventana principal" aparece Hortelia
+enfoca Hortelia
+
+# Start frame; the roof panel from its side button, which has the focus.
+teclas alt+i
+pausa
+teclas space alt+a
+# Dimensions from the next side button: width 9 m, length 40 m.
+teclas Tab space ctrl+a 9 Tab ctrl+a 4 0 alt+a
+# The rest from the Datos menu.
+teclas alt+d i e m alt+a
+teclas alt+d i e v alt+h alt+a
+# Heating: efficiency 65 % -> 70 %.
+teclas alt+d i c Right Right Right Right Right alt+a
+teclas alt+d c alt+a
+# Temperature: maximum 35 C -> 30 C.
+teclas alt+d m t Next Next Next Next Next alt+a
+teclas alt+d m h alt+a
+# Radiation: latitude 31.5 -> 35 (the bar counts half degrees).
+teclas alt+d m r Right Right Right Right Right Right Right alt+a
+teclas alt+d m v alt+a
+# Processing, then the scenario from the results frame's "&Guarda".
+teclas alt+p
+pausa
+teclas alt+g
+guarda_como escenario.hrt Hortelia
+# The data sheet and its own "&Guarda".
+teclas alt+p
+espera "la planilla de datos" aparece "Planilla de resultados"
+enfoca "Planilla de resultados"
+pausa
+teclas alt+g
+guarda_como planilla.txt "Planilla de resultados"
+teclas alt+c
+espera "la planilla se cierra" desaparece "Planilla de resultados"
+
+# "&Salir" with the mouse: the bottom of the side column.
+geometria=$(xdo getwindowgeometry --shell "$(ventana Hortelia)")
+alto=$(sed -n 's/^HEIGHT=//p' <<<"$geometria")
+x0=$(sed -n 's/^X=//p' <<<"$geometria")
+y0=$(sed -n 's/^Y=//p' <<<"$geometria")
+xdo mousemove --sync $((x0 + 100)) $((y0 + alto - 24)) click 1
+sale() { ! kill -0 "$app_pid" 2>/dev/null; }
+espera "Salir termina el programa" sale
+estado=0
+wait "$app_pid" || estado=$?
+app_pid=""
+[ "$estado" -eq 0 ] || falla "el programa terminó con estado $estado"
+
+# The same scenario through the batch tool.
+"$simulador" "$salida/escenario.hrt" >"$trabajo/simulador.txt" || falla "hortelia-sim rechazó el escenario guardado"
+
+tabla() {  # the 24 hourly rows and the totals line of an export text
+  grep -E $'^([0-9]+\t|Totales\t)' "$1"
+}
+tabla "$salida/planilla.txt" >"$trabajo/planilla.tabla"
+tabla "$trabajo/simulador.txt" >"$trabajo/simulador.tabla"
+[ "$(grep -c $'^[0-9]' "$trabajo/planilla.tabla")" -eq 24 ] || falla "la planilla guardada no tiene 24 filas horarias"
+grep -q $'^Totales\t' "$trabajo/planilla.tabla" || falla "la planilla guardada no tiene la línea de totales"
+diff -u "$trabajo/planilla.tabla" "$trabajo/simulador.tabla" || falla "la planilla de la ventana y la de hortelia-sim difieren"
+
+# The values typed on the way reached the record, the file and both texts.
+for linea in "Suelo cubierto = 360 m2" "Eficiencia =  70 %" "Temp. Máxima=  30 C" "Latitud=  35°"; do
+  grep -qxF "$linea" "$salida/planilla.txt" || falla "la planilla no dice \"$linea\""
+  grep -qxF "$linea" "$trabajo/simulador.txt" || falla "hortelia-sim no dice \"$linea\""
+done
+echo "extremo a extremo: 24 horas y totales iguales en la ventana y en hortelia-sim"
