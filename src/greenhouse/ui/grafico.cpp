@@ -15,16 +15,17 @@
 namespace hortelia {
 
 Grafico::Grafico(const QString& nombre, const QString& titulo, Tipo tipo, QWidget* parent)
-    : QChartView(parent), tipo_(tipo) {
+    : QChartView(new QChart, parent), tipo_(tipo) {
+    // The chart is given to the view at construction: a chart set later would leave the view's
+    // own default chart behind, never deleted.
     setObjectName(nombre);
     setAccessibleName(titulo.isEmpty() ? nombre : titulo);
     setRenderHint(QPainter::Antialiasing);
-    auto* c = new QChart;
+    QChart* c = chart();
     c->legend()->hide();
     c->setMargins(QMargins(2, 2, 2, 2));
     c->setBackgroundRoundness(0);
     if (!titulo.isEmpty()) c->setTitle(titulo);
-    setChart(c);
     setMinimumSize(220, 150);
 }
 
