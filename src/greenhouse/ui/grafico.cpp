@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace hortelia {
 
@@ -74,14 +75,62 @@ double Grafico::ValorDibujado(int fila, int columna) const {
 
 QColor Grafico::Color(int serie) const { return colores_.value(serie - 1); }
 
-void Grafico::Redibuja() {
+void Grafico::Reconstruye() {
     QChart* c = chart();
     c->removeAllSeries();
     for (QAbstractAxis* eje : c->axes()) {
         c->removeAxis(eje);
         delete eje;
     }
+    conjuntos_.clear();
+    lineas_.clear();
 
+    ejeX_ = new QBarCategoryAxis;
+    QFont pequena = ejeX_->labelsFont();
+    pequena.setPointSizeF(std::max(6.0, pequena.pointSizeF() - 2));
+    ejeX_->setLabelsFont(pequena);
+    ejeX_->setTruncateLabels(false);  // " 24" fits its column; Qt would cut it to "..."
+    ejeY_ = new QValueAxis;
+    ejeY_->setLabelsFont(pequena);
+    c->addAxis(ejeX_, Qt::AlignBottom);
+    c->addAxis(ejeY_, Qt::AlignLeft);
+    rangoDibujado_ = {0, 0};
+
+    if (tipo_ == Tipo::Barras) {
+        auto* barras = new QBarSeries;
+        barras->setBarWidth(0.8);
+        for (int s = 0; s < Series(); ++s) {
+            auto* conjunto = new QBarSet(QString());
+            for (int f = 0; f < filas_; ++f) conjunto->append(0);
+            barras->append(conjunto);
+            conjuntos_.append(conjunto);
+        }
+        c->addSeries(barras);
+        barras->attachAxis(ejeX_);
+        barras->attachAxis(ejeY_);
+    } else {
+        for (int s = 0; s < Series(); ++s) {
+            auto* linea = new QLineSeries;
+            for (int f = 0; f < filas_; ++f) linea->append(f, 0);
+            c->addSeries(linea);
+            linea->attachAxis(ejeX_);
+            linea->attachAxis(ejeY_);
+            lineas_.append(linea);
+        }
+    }
+}
+
+void Grafico::Redibuja() {
+    // Qt Charts objects are built again only when the number of series or rows changed; a
+    // redraw of the same shape changes the values, labels, colours and range in place, which
+    // spares the chart a new layout of its axes (a move of a bar redraws a chart).
+    const int seriesDibujadas = static_cast<int>(tipo_ == Tipo::Barras ? conjuntos_.size() : lineas_.size());
+    if (!ejeX_ || seriesDibujadas != Series() || filasDibujadas_ != filas_) {
+        Reconstruye();
+        filasDibujadas_ = filas_;
+    }
+
+    if (ejeX_->categories() != etiquetas_) ejeX_->setCategories(etiquetas_);
     double minimo = rangoMin_, maximo = rangoMax_;
     for (const auto& s : datos_)
         for (double v : s)
@@ -90,48 +139,37 @@ void Grafico::Redibuja() {
                 maximo = std::max(maximo, v);
             }
     if (maximo <= minimo) maximo = minimo + 1;
-
-    auto* ejeX = new QBarCategoryAxis;
-    ejeX->append(etiquetas_);
-    QFont pequena = ejeX->labelsFont();
-    pequena.setPointSizeF(std::max(6.0, pequena.pointSizeF() - 2));
-    ejeX->setLabelsFont(pequena);
-    ejeX->setTruncateLabels(false);  // " 24" fits its column; Qt would cut it to "..."
-    auto* ejeY = new QValueAxis;
-    ejeY->setRange(minimo, maximo);
-    ejeY->setLabelsFont(pequena);
-    ejeY->applyNiceNumbers();
-    c->addAxis(ejeX, Qt::AlignBottom);
-    c->addAxis(ejeY, Qt::AlignLeft);
+    if (rangoDibujado_ != std::pair(minimo, maximo)) {
+        ejeY_->setRange(minimo, maximo);
+        ejeY_->applyNiceNumbers();
+        rangoDibujado_ = {minimo, maximo};
+    }
 
     const bool leyenda = std::any_of(nombres_.begin(), nombres_.end(), [](const QString& n) { return !n.isEmpty(); });
-    c->legend()->setVisible(leyenda);
+    if (chart()->legend()->isVisible() != leyenda) chart()->legend()->setVisible(leyenda);
 
-    if (tipo_ == Tipo::Barras) {
-        auto* barras = new QBarSeries;
-        barras->setBarWidth(0.8);
-        for (int s = 0; s < Series(); ++s) {
-            auto* conjunto = new QBarSet(nombres_.value(s));
-            for (double v : datos_[s]) conjunto->append(v);
+    for (int s = 0; s < conjuntos_.size(); ++s) {
+        QBarSet* conjunto = conjuntos_[s];
+        if (conjunto->label() != nombres_.value(s)) conjunto->setLabel(nombres_.value(s));
+        if (conjunto->color() != colores_[s]) {
             conjunto->setColor(colores_[s]);
             conjunto->setBorderColor(colores_[s].darker(130));
-            barras->append(conjunto);
         }
-        c->addSeries(barras);
-        barras->attachAxis(ejeX);
-        barras->attachAxis(ejeY);
-    } else {
-        for (int s = 0; s < Series(); ++s) {
-            auto* linea = new QLineSeries;
-            linea->setName(nombres_.value(s));
-            for (int f = 0; f < filas_; ++f) linea->append(f, datos_[s][f]);
+        for (int f = 0; f < filas_; ++f)
+            if (conjunto->at(f) != datos_[s][f]) conjunto->replace(f, datos_[s][f]);
+    }
+    for (int s = 0; s < lineas_.size(); ++s) {
+        QLineSeries* linea = lineas_[s];
+        if (linea->name() != nombres_.value(s)) linea->setName(nombres_.value(s));
+        if (linea->pen().color() != colores_[s]) {
             QPen lapiz(colores_[s]);
             lapiz.setWidthF(2);
             linea->setPen(lapiz);
-            c->addSeries(linea);
-            linea->attachAxis(ejeX);
-            linea->attachAxis(ejeY);
         }
+        QList<QPointF> puntos;
+        puntos.reserve(filas_);
+        for (int f = 0; f < filas_; ++f) puntos.append(QPointF(f, datos_[s][f]));
+        if (linea->points() != puntos) linea->replace(puntos);
     }
     dibujados_ = datos_;
 }

@@ -11,8 +11,13 @@
 #include <QVector>
 
 #include <string>
+#include <utility>
 
+class QBarCategoryAxis;
+class QBarSet;
 class QChart;
+class QLineSeries;
+class QValueAxis;
 
 namespace hortelia {
 
@@ -51,6 +56,9 @@ public:
     double ValorDibujado(int fila, int columna) const;
 
 private:
+    /// New axes and series for the present number of series and rows, values at 0.
+    void Reconstruye();
+
     Tipo tipo_;
     int filas_ = 0;
     int fila_ = 1, columna_ = 1;
@@ -60,6 +68,13 @@ private:
     QVector<QColor> colores_;
     QStringList nombres_;
     QStringList etiquetas_;
+    // What Qt Charts shows now: its axes, its series, the row count and the unrounded range.
+    QBarCategoryAxis* ejeX_ = nullptr;
+    QValueAxis* ejeY_ = nullptr;
+    QList<QBarSet*> conjuntos_;
+    QList<QLineSeries*> lineas_;
+    int filasDibujadas_ = -1;
+    std::pair<double, double> rangoDibujado_;
 };
 
 }  // namespace hortelia
