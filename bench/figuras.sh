@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Performance figures of Hortelia, each against its target: the day's simulation and the
+# weather models, load + run + export, the window shown after the program starts, one move of
+# the latitude bar with its chart, hortelia-sim on one scenario, and the program's peak memory.
+# Builds what it needs with the default preset; the windows run offscreen. Prints a table;
+# a figure over its target is marked, the exit status stays 0 (figures, not tests).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+cmake --preset default >/dev/null
+cmake --build --preset default --target hortelia_bench hortelia_bench_ui hortelia_arranque hortelia-sim >/dev/null
+
+# hyperfine times whole processes; Debian has it. Without it, a plain loop does.
+if ! command -v hyperfine >/dev/null; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends hyperfine >/dev/null 2>&1 || true
+fi
+
+trabajo=$(mktemp -d)
+trap 'rm -rf "$trabajo"' EXIT
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$trabajo/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+escenario=tests/data/inicio.hrt
+
+# Mean wall time of a command in milliseconds over $2 runs.
+proceso_ms() {
+  local comando=$1 veces=$2
+  if command -v hyperfine >/dev/null; then
+    hyperfine -N --warmup 3 --runs "$veces" --export-csv "$trabajo/h.csv" "$comando" >/dev/null 2>&1
+    awk -F, 'NR == 2 { printf "%.1f", $2 * 1000 }' "$trabajo/h.csv"
+  else
+    local inicio fin
+    $comando >/dev/null 2>&1
+    inicio=$(date +%s%N)
+    for _ in $(seq "$veces"); do $comando >/dev/null 2>&1; done
+    fin=$(date +%s%N)
+    awk -v d=$((fin - inicio)) -v n="$veces" 'BEGIN { printf "%.1f", d / n / 1e6 }'
+  fi
+}
+
+# Google Benchmark as CSV: name -> real time in its own unit.
+build/bench/hortelia_bench --benchmark_format=csv 2>/dev/null >"$trabajo/nucleo.csv"
+build/bench/hortelia_bench_ui --benchmark_format=csv 2>/dev/null >"$trabajo/ventana.csv"
+bench() {  # file, benchmark name prefix
+  awk -F, -v n="\"$2" 'index($1, n) == 1 { printf "%.2f", $3; exit }' "$trabajo/$1"
+}
+
+# The program's start in-process and its peak memory: median of five runs of the harness.
+for _ in 1 2 3 4 5; do build/bench/hortelia_arranque 2>/dev/null; done >"$trabajo/arranque.txt"
+mediana() { awk -v k="$1" '$1 == k { print $2 }' "$trabajo/arranque.txt" | sort -n | sed -n 3p; }
+
+filas=()
+fila() {  # figure, value, unit, target (same unit)
+  local marca=ok
+  awk -v v="$2" -v o="$4" 'BEGIN { exit !(v + 0 < o + 0) }' || marca="OVER TARGET"
+  filas+=("$(printf '%-52s %10s %-3s  < %-6s %s' "$1" "$2" "$3" "$4" "$marca")")
+}
+fila "SimulaDia, start values (µs)" "$(bench nucleo.csv BM_SimulaDia_Inicial)" us 50
+fila "SimulaDia, hot day, spray most hours (µs)" "$(bench nucleo.csv BM_SimulaDia_Caluroso)" us 50
+fila "CalculaRadiacion (µs)" "$(bench nucleo.csv BM_CalculaRadiacion)" us 50
+fila "CalculaTemperatura (µs)" "$(bench nucleo.csv BM_CalculaTemperatura)" us 50
+fila "CalculaHumedad (µs)" "$(bench nucleo.csv BM_CalculaHumedad)" us 50
+fila "Load + run + export in-process (µs)" "$(bench nucleo.csv BM_CargaSimulaExporta)" us 1000
+fila "Latitude bar move with its chart painted (ms)" "$(bench ventana.csv BM_CambioLatitud)" ms 5
+fila "Main window built and shown, in-process (ms)" "$(bench ventana.csv BM_MuestraVentana)" ms 500
+fila "Program start to window shown, main() on (ms)" "$(mediana ventana_mostrada_ms)" ms 500
+fila "Program start to window shown, whole process (ms)" "$(proceso_ms build/bench/hortelia_arranque 20)" ms 500
+fila "hortelia-sim on one scenario, whole process (ms)" "$(proceso_ms "build/hortelia-sim $escenario" 50)" ms 20
+fila "Peak memory of the program with its window (MB)" "$(mediana memoria_pico_mb)" MB 120
+
+echo
+echo "Hortelia performance ($(nproc) cores, $(uname -m); windows offscreen; timer: $(command -v hyperfine >/dev/null && echo hyperfine || echo shell loop))"
+printf '%s\n' "${filas[@]}"
