@@ -93,7 +93,7 @@ enfoca() {
 teclas() { xdo key --clearmodifiers --delay 40 "$@"; }
 # Bars and buttons answer the key at once; a mnemonic of a lone button clicks it a little
 # later (Qt animates the press), so the next key waits for that.
-pausa() { sleep 0.3; }
+pausa() { sleep 0.5; }
 no_vacio() { [ -s "$1" ]; }
 
 # The file dialog: the name typed over the proposed one, then Enter. Without a window manager
