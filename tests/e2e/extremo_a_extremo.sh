@@ -22,11 +22,22 @@ done
 trabajo=$(mktemp -d "${TMPDIR:-/tmp}/hortelia-e2e.XXXXXX")
 xvfb_pid=""
 app_pid=""
+# Ends a process of ours: TERM, then KILL if it is still there after two seconds (an X server
+# that is still starting may miss the TERM).
+para() {
+  local pid=$1
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || return 0
+  for _ in $(seq 20); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -KILL "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
 termina() {
   local estado=$?
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
+  para "$app_pid"
+  para "$xvfb_pid"
   if [ "$estado" -ne 0 ] && [ "$estado" -ne 77 ]; then
     echo "--- salida del programa ---"
     cat "$trabajo/programa.log" 2>/dev/null || true
