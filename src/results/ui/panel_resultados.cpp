@@ -1,6 +1,7 @@
 #include "results/ui/panel_resultados.h"
 
 #include "greenhouse/conversiones.h"
+#include "greenhouse/ui/controles.h"
 #include "greenhouse/ui/grafico.h"
 #include "greenhouse/ui/resumen.h"
 #include "results/exportacion.h"
@@ -43,11 +44,7 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     setObjectName("FrResultados");
     hide();
 
-    HScrResHora = new QScrollBar(Qt::Horizontal, this);
-    HScrResHora->setObjectName("HScrResHora");
-    HScrResHora->setAccessibleName(QStringLiteral("Hora de los resultados"));
-    HScrResHora->setRange(1, 24);
-    HScrResHora->setPageStep(1);
+    HScrResHora = CreaBarra("HScrResHora", QStringLiteral("Hora de los resultados"), Qt::Horizontal, 1, 24, 1, this);
     HScrResHora->setMinimumWidth(240);
     ResHora = new QLabel(QStringLiteral("Hora "), this);
     ResHora->setObjectName("ResHora");
@@ -96,12 +93,13 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     Command19 = Boton(this, "Command19", "&Imprime");
     Command20 = Boton(this, "Command20", "&Cierra");
 
+    // The daily totals can be long numbers: they get the width of two groups.
     auto* grupos = new QGridLayout;
     grupos->addWidget(externo, 0, 0);
     grupos->addWidget(interior, 0, 1);
-    grupos->addWidget(control, 1, 0);
-    grupos->addWidget(transpiracion, 1, 1);
-    grupos->addWidget(acumulados, 0, 2, 2, 1);
+    grupos->addWidget(control, 0, 2);
+    grupos->addWidget(transpiracion, 1, 0);
+    grupos->addWidget(acumulados, 1, 1, 1, 2);
     // One above the other, so each chart is wide enough for the 24 hour labels.
     auto* graficos = new QVBoxLayout;
     graficos->addWidget(MSCResTemp, 1);
