@@ -14,25 +14,109 @@
 #include <optional>
 #include <random>
 #include <sstream>
-#include <tuple>
 #include <vector>
 
 namespace hortelia {
 namespace {
 
+// ---- the format ----
+
+/// A code that must lie in a list: outside [min, max] the file is refused.
+struct Limites {
+    double min, max;
+    const char* motivo;
+    bool vacioPermitido = false;  ///< an Empty variant means "not chosen yet"
+};
+
+// The 129 lines and 243 fields in their order; this order is the format. `f` is the writer or
+// the reader: f(field, name[, limits]) for each field, f.FinDeLinea() after each line.
+template <class F, class E>
+void Formato(F& f, E& e) {
+    f(e.TipoTecho, "tipo de techo");
+    f(e.DobleTecho, "doble techo");
+    f.FinDeLinea();
+    f(e.Ancho, "ancho");
+    f(e.Largo, "largo");
+    f(e.AlturaLateral, "altura lateral");
+    f(e.AlturaMaxima, "altura máxima");
+    f(e.Modulos, "módulos");
+    f.FinDeLinea();
+    f(e.MatCobertura, "material de cobertura");
+    f(e.Mantenimiento, "mantenimiento", Limites{1, 4, "no es un estado de mantenimiento (1 a 4)", true});
+    f(e.RenovAire, "renovación de aire");
+    f.FinDeLinea();
+    f(e.SupVentanas, "superficie de ventanas");
+    f(e.Cenital, "ventana cenital");
+    f.FinDeLinea();
+    for (int h = 1; h <= 24; ++h) {
+        f(e.AperturaHora(h), "apertura horaria");
+        f(e.AreaVentHora(h), "área de ventilación horaria");
+        f.FinDeLinea();
+    }
+    f(e.Combustible, "combustible");
+    f(e.PoderCalorico, "poder calórico");
+    f(e.Eficiencia, "eficiencia");
+    f.FinDeLinea();
+    f(e.TMaxTol, "máxima tolerable");
+    f(e.TMinTol, "mínima tolerable");
+    f(e.IAF, "índice de área foliar");
+    f.FinDeLinea();
+    f(e.TMax, "temperatura máxima");
+    f(e.TMin, "temperatura mínima");
+    f.FinDeLinea();
+    for (int h = 1; h <= 24; ++h) {
+        f(e.TempHora(h), "temperatura horaria");
+        f.FinDeLinea();
+    }
+    f(e.HRMax, "humedad máxima");
+    f(e.HRMin, "humedad mínima");
+    f.FinDeLinea();
+    for (int h = 1; h <= 24; ++h) {
+        f(e.HRHora(h), "humedad horaria");
+        f.FinDeLinea();
+    }
+    f(e.Latitud, "latitud");
+    f(e.Hemisferio, "hemisferio");
+    f(e.Dia, "día", Limites{1, 31, "no es un día del mes (1 a 31)"});
+    f(e.Mes, "mes", Limites{1, 12, "no es un mes (1 a 12)"});
+    f(e.TipoNubes, "tipo de nubes", Limites{1, 3, "no es un tipo de nubes (1 a 3)"});
+    f.FinDeLinea();
+    for (int h = 1; h <= 24; ++h) {
+        f(e.RadTope(h), "radiación tope horaria");
+        f(e.NubHora(h), "nubosidad horaria");
+        f(e.RadHora(h), "radiación horaria");
+        f.FinDeLinea();
+    }
+    for (int h = 1; h <= 24; ++h) {
+        f(e.VtoHora(h), "viento horario (m/s)");
+        f(e.VtoHoraKmh(h), "viento horario (km/h)");
+        f.FinDeLinea();
+    }
+}
+
 // ---- writing ----
 
-std::string Campo(std::int16_t v) { return std::to_string(v); }
-std::string Campo(float v) { return NumeroSinBlanco(v); }
-std::string Campo(const Variante& v) { return NumeroSinBlanco(v); }
-std::string Campo(const std::string& s) { return "\"" + s + "\""; }
-
-template <class... T>
-void Linea(std::string& out, const T&... campos) {
+// Numbers without a blank, strings in double quotes, Empty variants as empty fields.
+struct Escritor {
+    std::string out;
     bool primero = true;
-    ((out += (primero ? "" : ","), out += Campo(campos), primero = false), ...);
-    out += "\r\n";
-}
+
+    template <class T>
+    void operator()(const T& v, const char* /*nombre*/, const Limites& = {}) {
+        if (!primero) out += ',';
+        primero = false;
+        out += Campo(v);
+    }
+    void FinDeLinea() {
+        out += "\r\n";
+        primero = true;
+    }
+
+    static std::string Campo(std::int16_t v) { return std::to_string(v); }
+    static std::string Campo(float v) { return NumeroSinBlanco(v); }
+    static std::string Campo(const Variante& v) { return NumeroSinBlanco(v); }
+    static std::string Campo(const std::string& s) { return "\"" + s + "\""; }
+};
 
 // ---- reading ----
 
@@ -140,37 +224,32 @@ bool EsEnteroEscrito(const std::string& s) {
     return true;
 }
 
-// Where field k (1-based) of the 243 stands in a file written by the program.
-std::pair<int, int> PosicionEsperada(int k) {
-    static const std::vector<int> camposPorLinea = [] {
-        std::vector<int> v{2, 5, 3, 2};
-        v.insert(v.end(), 24, 2);
-        v.insert(v.end(), {3, 3, 2});
-        v.insert(v.end(), 24, 1);
-        v.push_back(2);
-        v.insert(v.end(), 24, 1);
-        v.push_back(5);
-        v.insert(v.end(), 24, 3);
-        v.insert(v.end(), 24, 2);
-        return v;
-    }();
-    int linea = 1;
-    for (int n : camposPorLinea) {
-        if (k <= n) return {linea, k};
-        k -= n;
-        ++linea;
-    }
-    return {linea, 1};
-}
-
 struct ErrorCampo {
     std::string motivo;
 };
 
-class Decodificador {
+class Lectura {
 public:
-    explicit Decodificador(const std::string& texto) : lector_{texto} {}
+    explicit Lectura(const std::string& texto) : lector_{texto} {}
 
+    void operator()(std::int16_t& v, const char* nombre, const Limites& l = {}) {
+        Entero(v, nombre);
+        Comprueba(v, false, nombre, l);
+    }
+    void operator()(float& v, const char* nombre) { Simple(v, nombre); }
+    void operator()(Variante& v, const char* nombre, const Limites& l = {}) {
+        Var(v, nombre);
+        Comprueba(v.valor(), v.vacia(), nombre, l);
+    }
+    void operator()(std::string& v, const char* nombre) { Texto(v, nombre); }
+    void FinDeLinea() {
+        ++lineaEsperada_;
+        campoEsperado_ = 0;
+    }
+
+    ResultadoCarga error;
+
+private:
     void Entero(std::int16_t& destino, const char* nombre) {
         const auto v = Numero(nombre);
         if (!v) {
@@ -206,14 +285,12 @@ public:
         destino = t.texto;
     }
 
-    /// Checks a code already read: outside [min, max] the field is refused.
-    void Rango(double valor, double min, double max, const char* nombre, const char* motivo) {
-        if (valor < min || valor > max) Falla(ultimo_, nombre, motivo);
+    /// A code outside its list (or not a whole number) is refused.
+    void Comprueba(double valor, bool vacio, const char* nombre, const Limites& l) {
+        if (!l.motivo || (vacio && l.vacioPermitido)) return;
+        if (vacio || valor != std::floor(valor) || valor < l.min || valor > l.max) Falla(ultimo_, nombre, l.motivo);
     }
 
-    ResultadoCarga error;
-
-private:
     /// The next field as a number; nullopt for an empty field; anything else is refused.
     std::optional<double> Numero(const char* nombre) {
         const Token t = Toma(nombre);
@@ -225,12 +302,14 @@ private:
 
     Token Toma(const char* nombre) {
         ++leidos_;
+        ++campoEsperado_;
         std::string problema;
         auto t = lector_.Siguiente(problema);
         if (!t) {
             Token donde{{}, false, lector_.linea, lector_.campoEnLinea};
             if (!problema.empty()) Falla(donde, nombre, problema);
-            std::tie(error.linea, error.campo) = PosicionEsperada(leidos_);
+            error.linea = lineaEsperada_;
+            error.campo = campoEsperado_;
             error.mensaje = "El archivo no es un escenario válido: termina antes del campo " + std::to_string(leidos_) +
                             " de 243 (línea " + std::to_string(error.linea) + ", campo " +
                             std::to_string(error.campo) + ": " + nombre + ").";
@@ -252,88 +331,26 @@ private:
     Lector lector_;
     Token ultimo_;
     int leidos_ = 0;
+    int lineaEsperada_ = 1;  ///< where the next field stands in a file the program wrote
+    int campoEsperado_ = 0;
 };
-
-void LeeCampos(Decodificador& d, Escenario& e) {
-    d.Entero(e.TipoTecho, "tipo de techo");
-    d.Entero(e.DobleTecho, "doble techo");
-    d.Var(e.Ancho, "ancho");
-    d.Var(e.Largo, "largo");
-    d.Var(e.AlturaLateral, "altura lateral");
-    d.Var(e.AlturaMaxima, "altura máxima");
-    d.Entero(e.Modulos, "módulos");
-    d.Var(e.MatCobertura, "material de cobertura");
-    d.Var(e.Mantenimiento, "mantenimiento");
-    if (!e.Mantenimiento.vacia())
-        d.Rango(e.Mantenimiento.valor() == std::floor(e.Mantenimiento.valor()) ? e.Mantenimiento.valor() : 0, 1, 4,
-                "mantenimiento", "no es un estado de mantenimiento (1 a 4)");
-    d.Simple(e.RenovAire, "renovación de aire");
-    d.Simple(e.SupVentanas, "superficie de ventanas");
-    d.Entero(e.Cenital, "ventana cenital");
-    for (int h = 1; h <= 24; ++h) {
-        d.Simple(e.AperturaHora(h), "apertura horaria");
-        d.Var(e.AreaVentHora(h), "área de ventilación horaria");
-    }
-    d.Texto(e.Combustible, "combustible");
-    d.Simple(e.PoderCalorico, "poder calórico");
-    d.Simple(e.Eficiencia, "eficiencia");
-    d.Var(e.TMaxTol, "máxima tolerable");
-    d.Var(e.TMinTol, "mínima tolerable");
-    d.Simple(e.IAF, "índice de área foliar");
-    d.Var(e.TMax, "temperatura máxima");
-    d.Var(e.TMin, "temperatura mínima");
-    for (int h = 1; h <= 24; ++h) d.Var(e.TempHora(h), "temperatura horaria");
-    d.Var(e.HRMax, "humedad máxima");
-    d.Var(e.HRMin, "humedad mínima");
-    for (int h = 1; h <= 24; ++h) d.Simple(e.HRHora(h), "humedad horaria");
-    d.Var(e.Latitud, "latitud");
-    d.Var(e.Hemisferio, "hemisferio");
-    d.Entero(e.Dia, "día");
-    d.Rango(e.Dia, 1, 31, "día", "no es un día del mes (1 a 31)");
-    d.Entero(e.Mes, "mes");
-    d.Rango(e.Mes, 1, 12, "mes", "no es un mes (1 a 12)");
-    d.Entero(e.TipoNubes, "tipo de nubes");
-    d.Rango(e.TipoNubes, 1, 3, "tipo de nubes", "no es un tipo de nubes (1 a 3)");
-    for (int h = 1; h <= 24; ++h) {
-        d.Var(e.RadTope(h), "radiación tope horaria");
-        d.Simple(e.NubHora(h), "nubosidad horaria");
-        d.Var(e.RadHora(h), "radiación horaria");
-    }
-    for (int h = 1; h <= 24; ++h) {
-        d.Var(e.VtoHora(h), "viento horario (m/s)");
-        d.Simple(e.VtoHoraKmh(h), "viento horario (km/h)");
-    }
-}
 
 }  // namespace
 
 std::string TextoEscenario(const Escenario& e) {
-    std::string out;
-    out.reserve(4096);
-    Linea(out, e.TipoTecho, e.DobleTecho);
-    Linea(out, e.Ancho, e.Largo, e.AlturaLateral, e.AlturaMaxima, e.Modulos);
-    Linea(out, e.MatCobertura, e.Mantenimiento, e.RenovAire);
-    Linea(out, e.SupVentanas, e.Cenital);
-    for (int h = 1; h <= 24; ++h) Linea(out, e.AperturaHora(h), e.AreaVentHora(h));
-    Linea(out, e.Combustible, e.PoderCalorico, e.Eficiencia);
-    Linea(out, e.TMaxTol, e.TMinTol, e.IAF);
-    Linea(out, e.TMax, e.TMin);
-    for (int h = 1; h <= 24; ++h) Linea(out, e.TempHora(h));
-    Linea(out, e.HRMax, e.HRMin);
-    for (int h = 1; h <= 24; ++h) Linea(out, e.HRHora(h));
-    Linea(out, e.Latitud, e.Hemisferio, e.Dia, e.Mes, e.TipoNubes);
-    for (int h = 1; h <= 24; ++h) Linea(out, e.RadTope(h), e.NubHora(h), e.RadHora(h));
-    for (int h = 1; h <= 24; ++h) Linea(out, e.VtoHora(h), e.VtoHoraKmh(h));
-    return out;
+    Escritor escritor;
+    escritor.out.reserve(4096);
+    Formato(escritor, e);
+    return escritor.out;
 }
 
 ResultadoCarga LeeEscenario(const std::string& texto, Escenario& e) {
     Escenario nuevo = e;  // unsaved fields keep their values
-    Decodificador d(texto);
+    Lectura lectura(texto);
     try {
-        LeeCampos(d, nuevo);
+        Formato(lectura, nuevo);
     } catch (const ErrorCampo&) {
-        return d.error;
+        return lectura.error;
     }
     ResultadoCarga r;
     r.ok = true;
