@@ -22,9 +22,7 @@ double RenovacionFugas(const Escenario& e, double viento) {
 
 double PresSat(double t) { return 98700 * std::pow(10, 9 - 2272.005 / (t + 273)) / 760; }
 
-double PendSat(double t) {
-    return 129.86 * (std::pow(10, 9 - 2272 / (t + 273)) * 2272 / std::pow(t + 273, 2)) / 0.43;
-}
+double PendSat(double t) { return 129.86 * (std::pow(10, 9 - 2272 / (t + 273)) * 2272 / std::pow(t + 273, 2)) / 0.43; }
 
 void SimulaHora(Escenario& e, int h) {
     // Window floor, written back into the scenario.

@@ -47,8 +47,9 @@ ResultadoDia SimulaDia(Escenario& e) {
         SimulaHora(dia, h);
     }
     if (!ResultadosFinitos(dia)) {
-        r.mensaje = "Los datos dan resultados fuera de rango (no numéricos); revise las dimensiones, la "
-                    "ventilación y la calefacción.";
+        r.mensaje =
+            "Los datos dan resultados fuera de rango (no numéricos); revise las dimensiones, la "
+            "ventilación y la calefacción.";
         return r;
     }
     dia.HoraSel = 1;

@@ -16,10 +16,10 @@ struct Dimensiones {
 };
 
 struct Geometria {
-    float flecha = 0;           ///< roof rise, m
-    double sueloCubierto = 0;   ///< m2, cut to 2 decimals
-    double supCobertura = 0;    ///< m2, cut to 2 decimals
-    float volumen = 0;          ///< m3, cut to 2 decimals in single precision
+    float flecha = 0;          ///< roof rise, m
+    double sueloCubierto = 0;  ///< m2, cut to 2 decimals
+    double supCobertura = 0;   ///< m2, cut to 2 decimals
+    float volumen = 0;         ///< m3, cut to 2 decimals in single precision
 };
 
 struct ResultadoGeometria {

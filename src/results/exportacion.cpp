@@ -43,9 +43,9 @@ std::vector<std::string> LineasResumen(const Escenario& e) {
 
 const std::vector<std::string>& TitulosColumnas() {
     static const std::vector<std::string> titulos{
-        "Hora",           "Temperat. (°C)",  "Humedad rel. (%)", "Viento (m/s)",     "Radiac. (w/m2)",
-        "Nub. (octavos)", "Temp. s/control", "Temp. c/control",  "Humedad relativa", "Renovac. aire",
-        "Calefacc.",      "Refriger. (l H2O)", "Ventilac. (m2)", "Evt relat. (mm)",  "Evt pot. (mm)"};
+        "Hora",           "Temperat. (°C)",    "Humedad rel. (%)", "Viento (m/s)",     "Radiac. (w/m2)",
+        "Nub. (octavos)", "Temp. s/control",   "Temp. c/control",  "Humedad relativa", "Renovac. aire",
+        "Calefacc.",      "Refriger. (l H2O)", "Ventilac. (m2)",   "Evt relat. (mm)",  "Evt pot. (mm)"};
     return titulos;
 }
 

@@ -311,8 +311,8 @@ private:
             error.linea = lineaEsperada_;
             error.campo = campoEsperado_;
             error.mensaje = "El archivo no es un escenario válido: termina antes del campo " + std::to_string(leidos_) +
-                            " de 243 (línea " + std::to_string(error.linea) + ", campo " +
-                            std::to_string(error.campo) + ": " + nombre + ").";
+                            " de 243 (línea " + std::to_string(error.linea) + ", campo " + std::to_string(error.campo) +
+                            ": " + nombre + ").";
             throw ErrorCampo{error.mensaje};
         }
         ultimo_ = *t;
@@ -322,8 +322,8 @@ private:
     [[noreturn]] void Falla(const Token& t, const char* nombre, const std::string& motivo) {
         error.linea = t.linea;
         error.campo = t.campo;
-        error.mensaje = "El archivo no es un escenario válido: en la línea " + std::to_string(t.linea) +
-                        ", campo " + std::to_string(t.campo) + " (" + nombre + "), el valor " +
+        error.mensaje = "El archivo no es un escenario válido: en la línea " + std::to_string(t.linea) + ", campo " +
+                        std::to_string(t.campo) + " (" + nombre + "), el valor " +
                         (t.texto.empty() ? std::string() : "\"" + t.texto.substr(0, 40) + "\" ") + motivo + ".";
         throw ErrorCampo{error.mensaje};
     }

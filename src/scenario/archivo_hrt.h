@@ -16,9 +16,9 @@ std::string TextoEscenario(const Escenario& e);
 
 struct ResultadoCarga {
     bool ok = false;
-    int linea = 0;         ///< line of the field that failed (1-based), 0 when not about a field
-    int campo = 0;         ///< field number within its line (1-based)
-    std::string mensaje;   ///< why the file was refused, in Spanish
+    int linea = 0;        ///< line of the field that failed (1-based), 0 when not about a field
+    int campo = 0;        ///< field number within its line (1-based)
+    std::string mensaje;  ///< why the file was refused, in Spanish
     bool dimensionesValidas = false;
     std::string motivoDimensiones;  ///< why the loaded dimensions cannot be used
 };

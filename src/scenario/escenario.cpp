@@ -8,8 +8,9 @@
 namespace hortelia {
 
 const std::string& NombreMes(int mes) {
-    static const std::array<std::string, 12> nombres{"enero", "febrero", "marzo",     "abril",   "mayo",      "junio",
-                                                     "julio", "agosto",  "setiembre", "octubre", "noviembre", "diciembre"};
+    static const std::array<std::string, 12> nombres{"enero",     "febrero", "marzo",     "abril",
+                                                     "mayo",      "junio",   "julio",     "agosto",
+                                                     "setiembre", "octubre", "noviembre", "diciembre"};
     if (mes < 1 || mes > 12) throw std::out_of_range("mes fuera de 1..12");
     return nombres[static_cast<std::size_t>(mes - 1)];
 }

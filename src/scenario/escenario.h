@@ -32,15 +32,15 @@ private:
 
 struct Escenario {
     // Structure
-    std::int16_t TipoTecho = 0;      ///< 1 two slopes, 2 inclined plane, 3 tunnel, 4 parabolic
-    std::int16_t DobleTecho = 0;     ///< 0 no, 1 yes
-    std::int16_t TipoTechoAnt = 0;   ///< roof type when the roof panel was opened
+    std::int16_t TipoTecho = 0;                          ///< 1 two slopes, 2 inclined plane, 3 tunnel, 4 parabolic
+    std::int16_t DobleTecho = 0;                         ///< 0 no, 1 yes
+    std::int16_t TipoTechoAnt = 0;                       ///< roof type when the roof panel was opened
     Variante Ancho, Largo, AlturaLateral, AlturaMaxima;  ///< m
     std::int16_t Modulos = 0;
-    float Flecha = 0;                ///< roof rise, m (derived)
-    Variante SueloCubierto;          ///< covered floor, m2 (derived)
-    Variante SupCobertura;           ///< cover surface, m2 (derived)
-    float Volumen = 0;               ///< inside air, m3 (derived)
+    float Flecha = 0;        ///< roof rise, m (derived)
+    Variante SueloCubierto;  ///< covered floor, m2 (derived)
+    Variante SupCobertura;   ///< cover surface, m2 (derived)
+    float Volumen = 0;       ///< inside air, m3 (derived)
 
     // Cover and maintenance
     Variante MatCobertura;   ///< 1 glass, 2 plastic first year, 3 plastic second year

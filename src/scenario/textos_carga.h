@@ -11,15 +11,15 @@
 namespace hortelia {
 
 struct TextosCarga {
-    std::string LTTecho, LDTecho;                 ///< roof type, double roof ("Doble techo:   No")
-    std::string LDSuecub, LDSupinv, LDVolinv;     ///< derived figures; empty if never derived
-    std::string LCobertura, LManten;              ///< cover material, maintenance
-    std::string LVentanas, LCenital;              ///< windows, roof window
-    std::string LPoCal, LEfic;                    ///< calorific value, efficiency
-    std::string LMaxTol, LMinTol, Liaf;           ///< crop ("Índice de área foliar= ")
-    std::string LFTMax, LFTMin;                   ///< "Máxima= " ... " C"
-    std::string LFHRMax, LFHRMin;                 ///< "Máxima= " ... " %"
-    std::string LLat, LFecha;                     ///< "Latitud= " ... "°", "Fecha: 1 de enero"
+    std::string LTTecho, LDTecho;              ///< roof type, double roof ("Doble techo:   No")
+    std::string LDSuecub, LDSupinv, LDVolinv;  ///< derived figures; empty if never derived
+    std::string LCobertura, LManten;           ///< cover material, maintenance
+    std::string LVentanas, LCenital;           ///< windows, roof window
+    std::string LPoCal, LEfic;                 ///< calorific value, efficiency
+    std::string LMaxTol, LMinTol, Liaf;        ///< crop ("Índice de área foliar= ")
+    std::string LFTMax, LFTMin;                ///< "Máxima= " ... " C"
+    std::string LFHRMax, LFHRMin;              ///< "Máxima= " ... " %"
+    std::string LLat, LFecha;                  ///< "Latitud= " ... "°", "Fecha: 1 de enero"
 };
 
 /// Captions for the record as it stands; the derived figures only when `geometriaValida`.

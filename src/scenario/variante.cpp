@@ -18,10 +18,8 @@ Variante ConTipo(Tipo t, double v) {
         if (v >= std::numeric_limits<std::int16_t>::min() && v <= std::numeric_limits<std::int16_t>::max())
             return Variante::Entero(static_cast<std::int16_t>(v));
         return Variante::Doble(v);
-    case Tipo::Simple:
-        return Variante::Simple(static_cast<float>(v));
-    default:
-        return Variante::Doble(v);
+    case Tipo::Simple: return Variante::Simple(static_cast<float>(v));
+    default: return Variante::Doble(v);
     }
 }
 
@@ -35,17 +33,11 @@ Tipo TipoResultado(const Variante& a, const Variante& b) {
 
 }  // namespace
 
-Variante operator+(const Variante& a, const Variante& b) {
-    return ConTipo(TipoResultado(a, b), a.valor() + b.valor());
-}
+Variante operator+(const Variante& a, const Variante& b) { return ConTipo(TipoResultado(a, b), a.valor() + b.valor()); }
 
-Variante operator-(const Variante& a, const Variante& b) {
-    return ConTipo(TipoResultado(a, b), a.valor() - b.valor());
-}
+Variante operator-(const Variante& a, const Variante& b) { return ConTipo(TipoResultado(a, b), a.valor() - b.valor()); }
 
-Variante operator*(const Variante& a, const Variante& b) {
-    return ConTipo(TipoResultado(a, b), a.valor() * b.valor());
-}
+Variante operator*(const Variante& a, const Variante& b) { return ConTipo(TipoResultado(a, b), a.valor() * b.valor()); }
 
 Variante operator/(const Variante& a, const Variante& b) {
     const Tipo t = TipoResultado(a, b) == Tipo::Doble ? Tipo::Doble : Tipo::Simple;

@@ -1,5 +1,6 @@
 #include "shell/hortelia.h"
 
+#include "engine/simula_dia.h"
 #include "greenhouse/ui/dibujos.h"
 #include "greenhouse/ui/panel_calefaccion.h"
 #include "greenhouse/ui/panel_cobertura.h"
@@ -8,7 +9,6 @@
 #include "greenhouse/ui/panel_techo.h"
 #include "greenhouse/ui/panel_ventilacion.h"
 #include "greenhouse/ui/resumen.h"
-#include "engine/simula_dia.h"
 #include "results/ui/panel_resultados.h"
 #include "results/ui/planilla.h"
 #include "scenario/archivo_hrt.h"
@@ -142,10 +142,11 @@ QWidget* Hortelia::CreaInicio() {
     auto* Label2 = texto(
         "Label2", QStringLiteral("Modelo para simular las necesidades de calefacción y ventilación en invernáculos"),
         1.5, false);
-    auto* Label3 = texto("Label3",
-                         QStringLiteral("Describa el invernáculo, el cultivo y el tiempo de un día: el programa calcula, "
-                                        "hora por hora, el clima interior, el combustible, el agua y la transpiración."),
-                         1.0, false);
+    auto* Label3 =
+        texto("Label3",
+              QStringLiteral("Describa el invernáculo, el cultivo y el tiempo de un día: el programa calcula, "
+                             "hora por hora, el clima interior, el combustible, el agua y la transpiración."),
+              1.0, false);
     Label3->setStyleSheet(QStringLiteral("color: #404040;"));
 
     auto* dibujos = new QHBoxLayout;
@@ -268,11 +269,11 @@ void Hortelia::CreaPaneles() {
     Protocolo& p = *protocolo_;
     const QList<QPushButton*>& b = botones_;
     QWidget* area = areaTrabajo_;
-    paneles_ = {new PanelTecho(e, p, r, b[0], b[1], area),     new PanelDimensiones(e, p, r, b[1], area),
-                new PanelCobertura(e, p, r, b[2], area),       new PanelVentilacion(e, p, r, b[3], area),
-                new PanelCalefaccion(e, p, r, b[4], area),     new PanelCultivo(e, p, r, b[5], area),
-                new PanelTemperatura(e, p, r, b[6], area),     new PanelHumedad(e, p, r, b[7], area),
-                new PanelRadiacion(e, p, r, b[8], area),       new PanelViento(e, p, r, b[9], area)};
+    paneles_ = {new PanelTecho(e, p, r, b[0], b[1], area), new PanelDimensiones(e, p, r, b[1], area),
+                new PanelCobertura(e, p, r, b[2], area),   new PanelVentilacion(e, p, r, b[3], area),
+                new PanelCalefaccion(e, p, r, b[4], area), new PanelCultivo(e, p, r, b[5], area),
+                new PanelTemperatura(e, p, r, b[6], area), new PanelHumedad(e, p, r, b[7], area),
+                new PanelRadiacion(e, p, r, b[8], area),   new PanelViento(e, p, r, b[9], area)};
     for (int i = 0; i < paneles_.size(); ++i) {
         Panel* panel = paneles_[i];
         PonEnAreaDeTrabajo(panel);

@@ -43,10 +43,8 @@ bool Mnemonicos::eventFilter(QObject* objeto, QEvent* evento) {
     QMenuBar* barra = ventana_->menuBar();
     for (QAction* a : barra->actions()) {
         if (!a->isVisible() || !a->isEnabled() || QKeySequence::mnemonic(a->text()) != tecla) continue;
-        if (a->menu())
-            barra->setActiveAction(a);
-        else
-            a->trigger();
+        if (a->menu()) barra->setActiveAction(a);
+        else a->trigger();
         return true;
     }
     return true;  // nothing enabled answers to this letter

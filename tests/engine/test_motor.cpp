@@ -60,8 +60,8 @@ TEST_F(Motor, WindCountsForTheWindowsOnlyWithTheRoofWindowOpen) {
         Corre();
         return e.RenovHora(12);
     };
-    EXPECT_EQ(renovacion(0, 1), renovacion(0, 3));   // .2 and .8 m/s
-    EXPECT_EQ(renovacion(1, 1), renovacion(1, 3));   // both count as 1 m/s
+    EXPECT_EQ(renovacion(0, 1), renovacion(0, 3));  // .2 and .8 m/s
+    EXPECT_EQ(renovacion(1, 1), renovacion(1, 3));  // both count as 1 m/s
     EXPECT_EQ(renovacion(1, 1), renovacion(0, 3));
     EXPECT_GT(renovacion(1, 18), renovacion(0, 18));  // 5 m/s
 }

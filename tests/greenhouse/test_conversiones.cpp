@@ -20,8 +20,8 @@ TEST(NumeroATexto, BlankForNonNegativeAndNoZeroBeforeThePoint) {
 }
 
 TEST(NumeroATexto, SignificantDigitsFollowTheKind) {
-    EXPECT_EQ(NumeroATexto(99.1F), " 99.1");       // the single nearest 99.1
-    EXPECT_EQ(NumeroATexto(0.1 + 0.2), " .3");     // 15 digits hide the binary tail
+    EXPECT_EQ(NumeroATexto(99.1F), " 99.1");    // the single nearest 99.1
+    EXPECT_EQ(NumeroATexto(0.1 + 0.2), " .3");  // 15 digits hide the binary tail
     EXPECT_EQ(NumeroATexto(1.0 / 3.0), " .333333333333333");
     EXPECT_EQ(NumeroATexto(1.0F / 3.0F), " .3333333");
     EXPECT_EQ(NumeroATexto(12345.6F), " 12345.6");

@@ -76,8 +76,7 @@ TEST(Geometria, RefusesWhatItCannotUse) {
     EXPECT_EQ(motivo(1, {8, 0, 1.5, 3.8, 1}), "El largo del módulo debe ser mayor que 0.");
     for (double n : {0.0, 2.5, 40000.0, -1.0})
         EXPECT_EQ(motivo(1, {8, 30, 1.5, 3.8, n}), "La cantidad de módulos debe ser un número entero de 1 a 32767.");
-    EXPECT_EQ(motivo(2, {8, 30, 4, 3.8, 1}),
-              "La altura máxima no puede ser menor que la altura del parante lateral.");
+    EXPECT_EQ(motivo(2, {8, 30, 4, 3.8, 1}), "La altura máxima no puede ser menor que la altura del parante lateral.");
     EXPECT_TRUE(CalculaGeometria(3, {8, 30, 4, 3.8, 1}).ok);  // the tunnel derives its own height
     EXPECT_FALSE(CalculaGeometria(1, {INFINITY, 30, 1, 2, 1}).ok);
     EXPECT_FALSE(CalculaGeometria(5, kInicial).ok);

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace {
 
@@ -43,8 +43,7 @@ const std::string kDatos = HORTELIA_TEST_DATA;
 }  // namespace
 
 TEST(HorteliaSim, PrintsTheDataSheetOfTheDay) {
-    for (const auto& [args, esperado] :
-         std::vector<std::pair<std::string, std::string>>{
+    for (const auto& [args, esperado] : std::vector<std::pair<std::string, std::string>>{
              {kDatos + "/inicio.hrt", "inicio.expected"},
              {"--recalcular-clima " + kDatos + "/seco_doble.hrt", "seco_doble_recalculado.expected"}}) {
         const Salida s = Ejecuta(args);

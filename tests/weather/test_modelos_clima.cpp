@@ -95,10 +95,9 @@ TEST_F(Clima, RadiationButtonsStayBetweenZeroAndCloudless) {
 }
 
 TEST_F(Clima, StartTemperatures) {
-    const std::vector<std::string> esperado{
-        " 9.5",  " 6",    " 2.9",  " .2",   "-2.1",  "-3.7",  "-4.7",  "-5",
-        "-3.1",  " 2.5",  " 10.5", " 19.4", " 27.4", " 33",   " 34.9", " 34.6",
-        " 33.6", " 32",   " 29.7", " 27",   " 23.9", " 20.4", " 16.8", " 13.1"};
+    const std::vector<std::string> esperado{" 9.5",  " 6",   " 2.9",  " .2",   "-2.1",  "-3.7",  "-4.7",  "-5",
+                                            "-3.1",  " 2.5", " 10.5", " 19.4", " 27.4", " 33",   " 34.9", " 34.6",
+                                            " 33.6", " 32",  " 29.7", " 27",   " 23.9", " 20.4", " 16.8", " 13.1"};
     EXPECT_EQ(Textos(e.TempHora), esperado);
 }
 
@@ -128,8 +127,9 @@ TEST_F(Clima, SingleExtremeMakesASingleDifference) {
 }
 
 TEST_F(Clima, StartHumidities) {
-    const std::vector<float> esperado{99.1F, 99.7F, 99.9F, 99.9F, 99.9F, 99.9F, 100, 100, 99.9F, 99.9F, 98.8F, 93,
-                                      78.2F, 59.1F, 50,    51.6F, 56.4F, 63.3F, 71.4F, 79.3F, 86.3F, 91.7F, 95.5F, 97.8F};
+    const std::vector<float> esperado{99.1F, 99.7F, 99.9F, 99.9F, 99.9F, 99.9F, 100,   100,
+                                      99.9F, 99.9F, 98.8F, 93,    78.2F, 59.1F, 50,    51.6F,
+                                      56.4F, 63.3F, 71.4F, 79.3F, 86.3F, 91.7F, 95.5F, 97.8F};
     for (int h = 1; h <= 24; ++h) EXPECT_EQ(e.HRHora(h), esperado[static_cast<std::size_t>(h - 1)]) << h;
     EXPECT_EQ(NumeroATexto(e.HRHora(1)), " 99.1");
 }
@@ -144,7 +144,7 @@ TEST_F(Clima, HumidityButtonsClampAndKeepTheTenth) {
 }
 
 TEST_F(Clima, WindInMetresPerSecondIsCutDown) {
-    const std::vector<std::pair<float, std::string>> casos{{1, " .2"}, {2, " .5"}, {10, " 2.7"}, {18, " 5"},
+    const std::vector<std::pair<float, std::string>> casos{{1, " .2"},  {2, " .5"},    {10, " 2.7"},   {18, " 5"},
                                                            {36, " 10"}, {50, " 13.8"}, {100, " 27.7"}, {0, " 0"}};
     for (const auto& [kmh, ms] : casos) {
         FijaVientoKmh(e, 7, kmh);

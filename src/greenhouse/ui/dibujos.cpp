@@ -23,7 +23,10 @@ QPainterPath Techo(int tipo, double x0, double w, double alero, double flecha) {
     QPainterPath p;
     p.moveTo(x0, alero);
     switch (tipo) {
-    case 1: p.lineTo(x0 + w / 2, alero - flecha); p.lineTo(x0 + w, alero); break;
+    case 1:
+        p.lineTo(x0 + w / 2, alero - flecha);
+        p.lineTo(x0 + w, alero);
+        break;
     case 2:
         p.lineTo(x0 + w, alero - flecha);
         p.lineTo(x0 + w, alero);

@@ -25,9 +25,12 @@ struct Combustible {
 
 // Index 6 ("Otro ...") takes the value typed in TPoCal.
 constexpr Combustible kCombustibles[] = {
-    {"Nafta", "Nafta", 30290},           {"GasOil", "GasOil", 35570},
-    {"Butano", "Butano", 45850},         {"Propano", "Propano", 46060},
-    {"Gas nat.pobre", "Gas nat.pobre", 31640}, {"Gas nat.rico", "Gas nat.rico", 36950},
+    {"Nafta", "Nafta", 30290},
+    {"GasOil", "GasOil", 35570},
+    {"Butano", "Butano", 45850},
+    {"Propano", "Propano", 46060},
+    {"Gas nat.pobre", "Gas nat.pobre", 31640},
+    {"Gas nat.rico", "Gas nat.rico", 36950},
     {"Otro ...", "Otro", 0},
 };
 constexpr int kOtro = 6;

@@ -129,8 +129,9 @@ void PanelCobertura::Command4_Click() {
     const QString texto = TOtro->text();
     const bool hayNumero = std::any_of(texto.begin(), texto.end(), [](QChar c) { return c.isDigit(); });
     if (!hayNumero || !std::isfinite(e.RenovAire) || e.RenovAire < 0) {
-        protocolo_.Avisa(QStringLiteral("La tasa de renovación debe ser un número mayor o igual a 0 "
-                                        "(renovaciones del aire por hora)."));
+        protocolo_.Avisa(
+            QStringLiteral("La tasa de renovación debe ser un número mayor o igual a 0 "
+                           "(renovaciones del aire por hora)."));
         if (TOtro->isEnabled()) TOtro->setFocus();
         return;
     }

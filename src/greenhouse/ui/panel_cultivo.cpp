@@ -30,7 +30,8 @@ PanelCultivo::PanelCultivo(Escenario& escenario, Protocolo& protocolo, Resumen& 
     LCMaxTol = etiqueta("LCMaxTol");
     LCMinTol = etiqueta("LCMinTol");
     HScrIAF = CreaBarra("HScrIAF", QStringLiteral("Índice de área foliar"), Qt::Horizontal, 0, 60, 1, this);
-    HScrMaxTol = CreaBarra("HScrMaxTol", QStringLiteral("Temperatura máxima tolerable"), Qt::Horizontal, 0, 60, 5, this);
+    HScrMaxTol =
+        CreaBarra("HScrMaxTol", QStringLiteral("Temperatura máxima tolerable"), Qt::Horizontal, 0, 60, 5, this);
     HScrMinTol =
         CreaBarra("HScrMinTol", QStringLiteral("Temperatura mínima tolerable"), Qt::Horizontal, -10, 30, 5, this);
 

@@ -126,10 +126,11 @@ void PanelDimensiones::Command3_Click() {
 
 void PanelDimensiones::MuestraCargado() {
     if (e.TipoTecho == kTunel) e.AlturaMaxima = AlturaMaximaTunel(e.Ancho, e.AlturaLateral);
-    const std::pair<QLineEdit*, std::string> cajas[] = {
-        {TDimens1, NumeroATexto(e.Ancho)},        {TDimens2, NumeroATexto(e.Largo)},
-        {TDimens3, NumeroATexto(e.AlturaLateral)}, {TDimens4, NumeroATexto(e.AlturaMaxima)},
-        {TDimens5, NumeroATexto(e.Modulos)}};
+    const std::pair<QLineEdit*, std::string> cajas[] = {{TDimens1, NumeroATexto(e.Ancho)},
+                                                        {TDimens2, NumeroATexto(e.Largo)},
+                                                        {TDimens3, NumeroATexto(e.AlturaLateral)},
+                                                        {TDimens4, NumeroATexto(e.AlturaMaxima)},
+                                                        {TDimens5, NumeroATexto(e.Modulos)}};
     for (const auto& [caja, texto] : cajas) {
         const QSignalBlocker bloqueo(caja);
         caja->setText(Q(texto));

@@ -42,7 +42,8 @@ PanelVentilacion::PanelVentilacion(Escenario& escenario, Protocolo& protocolo, R
     for (QPushButton* b : {Command10, Command9}) b->setFixedWidth(36);
     Command7 = boton("Command7", QStringLiteral("Carga datos &horarios de apertura de ventanas"), QString());
 
-    MSCVentil = new Grafico("MSCVentil", QStringLiteral("Ventanas abiertas por hora (m2)"), Grafico::Tipo::Barras, this);
+    MSCVentil =
+        new Grafico("MSCVentil", QStringLiteral("Ventanas abiertas por hora (m2)"), Grafico::Tipo::Barras, this);
     MSCVentil->PonSeries(1);
     MSCVentil->ColorSerie(1, 0, 128, 128);
     MSCVentil->PonFilas(24);

@@ -18,8 +18,8 @@
 namespace hortelia {
 namespace {
 
-const char* const kMarcas[] = {"", "Temp", "Hum", "Vto", "Rad", "Nub", "s/control", "c/control",
-                               "Hum", "Ren", "Cal", "Ref", "Vent", "Etr", "Etp"};
+const char* const kMarcas[] = {"",    "Temp", "Hum", "Vto", "Rad",  "Nub", "s/control", "c/control",
+                               "Hum", "Ren",  "Cal", "Ref", "Vent", "Etr", "Etp"};
 constexpr const char* kSinControl = " --- ";
 
 }  // namespace
@@ -60,7 +60,9 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, DialogoArchivo&
     const struct {
         const char* texto;
         int desde, hasta;
-    } grupos[] = {{"Ambiente externo", 1, 5}, {"Interior invernáculo", 6, 9}, {"Control temperatura", 10, 11},
+    } grupos[] = {{"Ambiente externo", 1, 5},
+                  {"Interior invernáculo", 6, 9},
+                  {"Control temperatura", 10, 11},
                   {"Transpiración", 13, 14}};
     for (const auto& g : grupos) {
         auto* l = new QLabel(QString::fromUtf8(g.texto), this);
@@ -157,13 +159,26 @@ void Planilla::Command14_Click() {
     Celda(16, 4)->setText(Q(NumeroATexto(e.AcumEtp)));
 
     const Resumen& r = resumen_;
-    const QString copias[] = {r.LTTecho->text(),   r.LDTecho->text(),   r.LCobertura->text(),
-                              r.LManten->text(),   r.LDSuecub->text(),  r.LDSupinv->text(),
-                              r.LDVolinv->text(),  r.LVentanas->text(), r.LCenital->text(),
-                              r.LPoCal->text(),    r.LEfic->text(),     "Temp. " + r.LFTMax->text(),
-                              "Temp. " + r.LFTMin->text(), "H.rel. " + r.LFHRMax->text(),
-                              "H.rel. " + r.LFHRMin->text(), r.LLat->text(), r.LFecha->text(),
-                              r.LMaxTol->text(),   r.LMinTol->text(),   r.Liaf->text()};
+    const QString copias[] = {r.LTTecho->text(),
+                              r.LDTecho->text(),
+                              r.LCobertura->text(),
+                              r.LManten->text(),
+                              r.LDSuecub->text(),
+                              r.LDSupinv->text(),
+                              r.LDVolinv->text(),
+                              r.LVentanas->text(),
+                              r.LCenital->text(),
+                              r.LPoCal->text(),
+                              r.LEfic->text(),
+                              "Temp. " + r.LFTMax->text(),
+                              "Temp. " + r.LFTMin->text(),
+                              "H.rel. " + r.LFHRMax->text(),
+                              "H.rel. " + r.LFHRMin->text(),
+                              r.LLat->text(),
+                              r.LFecha->text(),
+                              r.LMaxTol->text(),
+                              r.LMinTol->text(),
+                              r.Liaf->text()};
     // Header order: structure, cover, ventilation, heating | weather | crop.
     for (int i = 0; i < encabezado_.size(); ++i) encabezado_[i]->setText(copias[i]);
 

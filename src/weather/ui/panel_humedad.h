@@ -16,7 +16,8 @@ class Grafico;
 class PanelHumedad : public Panel {
     Q_OBJECT
 public:
-    PanelHumedad(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botonLateral, QWidget* parent = nullptr);
+    PanelHumedad(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botonLateral,
+                 QWidget* parent = nullptr);
 
     void Abre(Origen origen) override;
     void MuestraCargado() override;

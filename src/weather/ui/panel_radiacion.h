@@ -21,7 +21,8 @@ class Grafico;
 class PanelRadiacion : public Panel {
     Q_OBJECT
 public:
-    PanelRadiacion(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botonLateral, QWidget* parent = nullptr);
+    PanelRadiacion(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botonLateral,
+                   QWidget* parent = nullptr);
 
     void Abre(Origen origen) override;
     void MuestraCargado() override;

@@ -16,7 +16,8 @@ class Grafico;
 class PanelTemperatura : public Panel {
     Q_OBJECT
 public:
-    PanelTemperatura(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botonLateral, QWidget* parent = nullptr);
+    PanelTemperatura(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botonLateral,
+                     QWidget* parent = nullptr);
 
     void Abre(Origen origen) override;
     void MuestraCargado() override;

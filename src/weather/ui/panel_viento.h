@@ -15,7 +15,8 @@ class Grafico;
 class PanelViento : public Panel {
     Q_OBJECT
 public:
-    PanelViento(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botonLateral, QWidget* parent = nullptr);
+    PanelViento(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botonLateral,
+                QWidget* parent = nullptr);
 
     void Abre(Origen origen) override;
     void MuestraCargado() override;

@@ -60,12 +60,20 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("mensaje");
         const QString modulos("La cantidad de módulos debe ser un número entero de 1 a 32767.");
-        QTest::newRow("ancho 0") << "TDimens1" << "0" << "El ancho del módulo debe ser mayor que 0.";
-        QTest::newRow("ancho en letras") << "TDimens1" << "ocho" << "El ancho del módulo debe ser mayor que 0.";
-        QTest::newRow("módulos 2.5") << "TDimens5" << "2.5" << modulos;
-        QTest::newRow("módulos 40000") << "TDimens5" << "40000" << modulos;
-        QTest::newRow("módulos 0") << "TDimens5" << "0" << modulos;
-        QTest::newRow("altura máxima baja") << "TDimens4" << "1"
+        QTest::newRow("ancho 0") << "TDimens1"
+                                 << "0"
+                                 << "El ancho del módulo debe ser mayor que 0.";
+        QTest::newRow("ancho en letras") << "TDimens1"
+                                         << "ocho"
+                                         << "El ancho del módulo debe ser mayor que 0.";
+        QTest::newRow("módulos 2.5") << "TDimens5"
+                                     << "2.5" << modulos;
+        QTest::newRow("módulos 40000") << "TDimens5"
+                                       << "40000" << modulos;
+        QTest::newRow("módulos 0") << "TDimens5"
+                                   << "0" << modulos;
+        QTest::newRow("altura máxima baja") << "TDimens4"
+                                            << "1"
                                             << "La altura máxima no puede ser menor que la altura del parante lateral.";
     }
     void dimensiones_queLaGeometriaRechaza() {

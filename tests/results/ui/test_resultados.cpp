@@ -184,11 +184,13 @@ private slots:
     void unArchivoGuardadoAlInicioCargaTodoMenosLasDimensiones() {
         QTemporaryDir dir;
         const QString ruta = dir.filePath("inicio.hrt");
-        QVERIFY(GuardaEscenario(ruta.toStdString(), [] {
-                    Escenario e;
-                    PonValoresIniciales(e);
-                    return e;
-                }()).ok);
+        QVERIFY(GuardaEscenario(ruta.toStdString(),
+                                [] {
+                                    Escenario e;
+                                    PonValoresIniciales(e);
+                                    return e;
+                                }())
+                    .ok);
         VentanaDePrueba v;
         QStringList respuestas{ruta};
         Responde(v, &respuestas);

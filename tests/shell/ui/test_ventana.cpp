@@ -15,8 +15,8 @@ using namespace hortelia;
 
 namespace {
 
-const char* const kBotones[] = {"BotTecho", "BotDimens", "BotMaterial", "BotVentil", "BotCalef",
-                                "BotCUltivo", "BotTemp", "BotHRel", "BotRadiac", "BotViento"};
+const char* const kBotones[] = {"BotTecho",   "BotDimens", "BotMaterial", "BotVentil", "BotCalef",
+                                "BotCUltivo", "BotTemp",   "BotHRel",     "BotRadiac", "BotViento"};
 
 QColor Fondo(const QLabel* l) { return l->palette().color(QPalette::Window); }
 
@@ -89,21 +89,26 @@ private slots:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("menu");  // the menu that holds it; empty for the bar
         const QList<std::array<const char*, 3>> filas = {
-            {"Archivo", "&Archivos", ""},        {"Abre", "&Abre", "MenuArchivo"},
-            {"Guarda", "&Guarda", "MenuArchivo"}, {"Sale", "&Sale", "MenuArchivo"},
-            {"Datos", "&Datos", ""},              {"Invernaculo", "&Invernáculo", "MenuDatos"},
+            {"Archivo", "&Archivos", ""},
+            {"Abre", "&Abre", "MenuArchivo"},
+            {"Guarda", "&Guarda", "MenuArchivo"},
+            {"Sale", "&Sale", "MenuArchivo"},
+            {"Datos", "&Datos", ""},
+            {"Invernaculo", "&Invernáculo", "MenuDatos"},
             {"Estructura", "&Estructura", "MenuInvernaculo"},
             {"Techo", "&Tipo de techo", "MenuEstructura"},
             {"Dimensiones", "&Dimensiones", "MenuEstructura"},
             {"Material", "&Material", "MenuEstructura"},
             {"Ventilacion", "&Ventilación", "MenuEstructura"},
             {"Calefaccion", "Sistema &Calefacción", "MenuInvernaculo"},
-            {"Cultivo", "&Cultivo", "MenuDatos"},  {"Meteorologia", "&Meteorología", "MenuDatos"},
+            {"Cultivo", "&Cultivo", "MenuDatos"},
+            {"Meteorologia", "&Meteorología", "MenuDatos"},
             {"Temperatura", "&Temperatura", "MenuMeteorologia"},
             {"Humedad", "&Humedad relativa", "MenuMeteorologia"},
             {"Radiacion", "&Radiación global", "MenuMeteorologia"},
             {"Viento", "&Viento", "MenuMeteorologia"},
-            {"Proceso", "&Procesamiento", ""},     {"Acerca", "Acerca de &Hortelia", ""},
+            {"Proceso", "&Procesamiento", ""},
+            {"Acerca", "Acerca de &Hortelia", ""},
         };
         for (const auto& f : filas) QTest::newRow(f[0]) << QString(f[0]) << QString::fromUtf8(f[1]) << QString(f[2]);
     }
@@ -156,10 +161,8 @@ private slots:
 
         // Side buttons, and the roof, cover, ventilation and heating entries, disable processing.
         for (const char* abre : {"BotTecho", "Techo", "Material", "Ventilacion", "Calefaccion", "BotCUltivo"}) {
-            if (QString(abre).startsWith("Bot"))
-                v.Click(abre);
-            else
-                v.Accion(abre)->trigger();
+            if (QString(abre).startsWith("Bot")) v.Click(abre);
+            else v.Accion(abre)->trigger();
             if (QString(abre) == "Ventilacion") v.Click("Command7");
             QVERIFY2(!v.Boton("Command12")->isEnabled(), abre);
             QVERIFY2(!v.Accion("Proceso")->isEnabled(), abre);

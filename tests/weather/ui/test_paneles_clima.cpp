@@ -30,8 +30,8 @@ using namespace hortelia;
 
 namespace {
 
-const char* const kBotones[] = {"BotTecho", "BotDimens", "BotMaterial", "BotVentil", "BotCalef",
-                                "BotCUltivo", "BotTemp", "BotHRel", "BotRadiac", "BotViento"};
+const char* const kBotones[] = {"BotTecho",   "BotDimens", "BotMaterial", "BotVentil", "BotCalef",
+                                "BotCUltivo", "BotTemp",   "BotHRel",     "BotRadiac", "BotViento"};
 
 // A stand-in for the main window: the record after start-up, the ten side buttons, the
 // Datos menu, the processing controls, the summary column and the four panels.
@@ -73,10 +73,10 @@ struct Banco {
         rad = new PanelRadiacion(e, *protocolo, *resumen, Boton("BotRadiac"), &ventana);
         vto = new PanelViento(e, *protocolo, *resumen, Boton("BotViento"), &ventana);
         for (Panel* p : {static_cast<Panel*>(temp), static_cast<Panel*>(hum), static_cast<Panel*>(rad),
-                         static_cast<Panel*>(vto)})
-        {
+                         static_cast<Panel*>(vto)}) {
             fila->addWidget(p, 1);
-            QObject::connect(p->BotonLateral(), &QPushButton::clicked, p, [p] { p->Abre(Panel::Origen::BotonLateral); });
+            QObject::connect(p->BotonLateral(), &QPushButton::clicked, p,
+                             [p] { p->Abre(Panel::Origen::BotonLateral); });
         }
         fila->addWidget(resumen);
         ventana.resize(1100, 720);
@@ -405,13 +405,15 @@ void TestPanelesClima::viento_kmhYmsDeLaHora() {
     QCOMPARE(b.Texto("LVtoKh"), QStringLiteral("Velocidad =  1 km/h"));
     QCOMPARE(b.Control<QScrollBar>("HScrVto")->value(), 1);
 
-    const struct { int kmh; const char* ms; } casos[] = {{2, " .5"}, {10, " 2.7"}, {18, " 5"}, {36, " 10"},
-                                                         {50, " 13.8"}, {100, " 27.7"}, {0, " 0"}};
+    const struct {
+        int kmh;
+        const char* ms;
+    } casos[] = {{2, " .5"}, {10, " 2.7"}, {18, " 5"}, {36, " 10"}, {50, " 13.8"}, {100, " 27.7"}, {0, " 0"}};
     for (const auto& c : casos) {
         b.Mueve("HScrVto", c.kmh);
         QCOMPARE(b.Texto("LVtoms"), QStringLiteral("Velocidad = ") + QString::fromLatin1(c.ms) + " m/s");
-        QCOMPARE(b.Texto("LVtoKh"), QStringLiteral("Velocidad = ") + QString::fromStdString(NumeroATexto(c.kmh)) +
-                                        " km/h");
+        QCOMPARE(b.Texto("LVtoKh"),
+                 QStringLiteral("Velocidad = ") + QString::fromStdString(NumeroATexto(c.kmh)) + " km/h");
         QCOMPARE(b.Chart("MSCVto")->ValorDibujado(1, 1), static_cast<double>(c.kmh));
     }
 
@@ -510,7 +512,8 @@ void TestPanelesClima::carga_muestraLoCargadoSinRecalcular() {
     QCOMPARE(b.Chart("MSCNub")->ValorDibujado(12, 1), 5.0);
     QCOMPARE(b.Chart("MSCVto")->ValorDibujado(12, 1), 12.0);
     QCOMPARE(e.DatosListos, 4);
-    for (const char* boton : {"BotTemp", "BotHRel", "BotRadiac", "BotViento"}) QVERIFY(Protocolo::EsVerde(b.Boton(boton)));
+    for (const char* boton : {"BotTemp", "BotHRel", "BotRadiac", "BotViento"})
+        QVERIFY(Protocolo::EsVerde(b.Boton(boton)));
 
     // The controls show the loaded values, and the hemisphere did not recompute anything.
     QVERIFY(b.Control<QRadioButton>("Option7_1")->isChecked());
@@ -534,7 +537,7 @@ void TestPanelesClima::carga_muestraLoCargadoSinRecalcular() {
     QCOMPARE(e.RadHora(12).valor(), 321.4);
     b.Mueve("HScrRHora", 12);
     QCOMPARE(b.Texto("LRNub"), QStringLiteral("Nubosidad =  5 octavos"));
-    b.Clic("NubMenos");  // with the loaded cloud type's coefficient
+    b.Clic("NubMenos");                      // with the loaded cloud type's coefficient
     QCOMPARE(e.RadHora(12).valor(), 425.2);  // 654.3 * 0.65 cut down
     b.Clic("Command17");
     b.Clic("BotViento");
@@ -573,7 +576,10 @@ void TestPanelesClima::ventana_diezAceptadosYLasEntradasDelTiempo() {
     QVERIFY(v.Boton("Command12")->isEnabled() && v.Accion("Proceso")->isEnabled());
 
     // The four weather entries of Datos open their panels with processing off until accepted.
-    const struct { const char* entrada; const char* marco; } entradas[] = {
+    const struct {
+        const char* entrada;
+        const char* marco;
+    } entradas[] = {
         {"Temperatura", "FrTemp"}, {"Humedad", "FrHRel"}, {"Radiacion", "FrRadiac"}, {"Viento", "FrViento"}};
     for (const auto& c : entradas) {
         v.Accion(c.entrada)->trigger();
