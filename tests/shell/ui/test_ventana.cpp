@@ -159,8 +159,9 @@ private slots:
         QVERIFY(v.Boton("Command12")->isEnabled());
         QVERIFY(v.Accion("Proceso")->isEnabled());
 
-        // Side buttons, and the roof, cover, ventilation and heating entries, disable processing.
-        for (const char* abre : {"BotTecho", "Techo", "Material", "Ventilacion", "Calefaccion", "BotCUltivo"}) {
+        // Side buttons, and every entry but Dimensiones and Cultivo, disable processing.
+        for (const char* abre : {"BotTecho", "Techo", "Material", "Ventilacion", "Calefaccion", "BotCUltivo",
+                                 "Temperatura", "Humedad", "Radiacion", "Viento"}) {
             if (QString(abre).startsWith("Bot")) v.Click(abre);
             else v.Accion(abre)->trigger();
             if (QString(abre) == "Ventilacion") v.Click("Command7");

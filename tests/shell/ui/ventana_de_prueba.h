@@ -3,6 +3,7 @@
 // The real main window with its start-up record, for the window tests: messages are
 // collected instead of shown, and controls are found by the names the user sees them by.
 
+#include "greenhouse/ui/grafico.h"
 #include "greenhouse/ui/protocolo.h"
 #include "scenario/escenario.h"
 #include "shell/hortelia.h"
@@ -45,6 +46,10 @@ struct VentanaDePrueba {
     QString Texto(const char* etiqueta) const { return Hijo<QLabel>(etiqueta)->text(); }
     bool Visible(const char* nombre) const { return Hijo(nombre)->isVisible(); }
     bool Verde(const char* boton) const { return Protocolo::EsVerde(Boton(boton)); }
+    void Mueve(const char* barra, int valor) const { Hijo<QScrollBar>(barra)->setValue(valor); }
+    double Dibujado(const char* grafico, int fila, int serie = 1) const {
+        return Hijo<Grafico>(grafico)->ValorDibujado(fila, serie);
+    }
 
     /// A button at its centre; an option button on its round mark (the layout may widen it).
     void Click(const char* nombre) const {
@@ -67,6 +72,11 @@ struct VentanaDePrueba {
                 return;
             }
         qFatal("ningún panel abierto");
+    }
+    /// Opens a panel from its side button and accepts it.
+    void Acepta(const char* boton) const {
+        Click(boton);
+        AceptaAbierto();
     }
     /// Accepts the ten panels from their side buttons, dimensions before ventilation.
     void AceptaTodos() const {
