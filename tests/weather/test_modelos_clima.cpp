@@ -20,30 +20,28 @@ protected:
     Escenario e;
 };
 
-std::vector<std::string> Textos(const Horario<Variante>& v) {
-    std::vector<std::string> r;
-    for (int h = 1; h <= 24; ++h) r.push_back(NumeroATexto(v(h)));
-    return r;
-}
-
 }  // namespace
 
 TEST(DiaDelAnio, NonLeapCalendar) {
     EXPECT_EQ(DiaDelAnio(1, 1), 1);
-    EXPECT_EQ(DiaDelAnio(28, 2), 59);
     EXPECT_EQ(DiaDelAnio(1, 3), 60);
-    EXPECT_EQ(DiaDelAnio(21, 6), 172);
     EXPECT_EQ(DiaDelAnio(15, 10), 288);
     EXPECT_EQ(DiaDelAnio(31, 12), 365);
     EXPECT_EQ(DiaDelAnio(31, 2), 62);
 }
 
-TEST_F(Clima, StartDayRadiation) {
+// The whole start day is compared with a checked-in file (test_archivo_hrt); here the hours
+// that tell each model's shape: noon and sunrise, the warmest and coldest, the driest.
+TEST_F(Clima, StartDay) {
     EXPECT_EQ(NumeroATexto(e.RadTope(12)), " 1210.2");
     EXPECT_EQ(NumeroATexto(e.RadTope(5)), " 5.8");
-    EXPECT_EQ(NumeroATexto(e.RadTope(19)), " 5.7");
-    for (int h : {1, 2, 3, 4, 20, 21, 22, 23, 24}) EXPECT_EQ(e.RadTope(h).valor(), 0.0) << h;
-    for (int h = 1; h <= 24; ++h) EXPECT_EQ(e.RadHora(h), e.RadTope(h)) << h;
+    EXPECT_EQ(e.RadTope(4).valor(), 0.0);
+    EXPECT_EQ(e.RadHora(12), e.RadTope(12));
+    EXPECT_EQ(NumeroATexto(e.TempHora(15)), " 34.9");
+    EXPECT_EQ(NumeroATexto(e.TempHora(8)), "-5");
+    EXPECT_EQ(NumeroATexto(e.TempHora(1)), " 9.5");
+    EXPECT_EQ(e.HRHora(15), 50.0F);
+    EXPECT_EQ(NumeroATexto(e.HRHora(1)), " 99.1");
 }
 
 TEST_F(Clima, NorthernWinterIsShorter) {
@@ -94,13 +92,6 @@ TEST_F(Clima, RadiationButtonsStayBetweenZeroAndCloudless) {
     EXPECT_EQ(e.RadHora(5).valor(), 0.0);
 }
 
-TEST_F(Clima, StartTemperatures) {
-    const std::vector<std::string> esperado{" 9.5",  " 6",   " 2.9",  " .2",   "-2.1",  "-3.7",  "-4.7",  "-5",
-                                            "-3.1",  " 2.5", " 10.5", " 19.4", " 27.4", " 33",   " 34.9", " 34.6",
-                                            " 33.6", " 32",  " 29.7", " 27",   " 23.9", " 20.4", " 16.8", " 13.1"};
-    EXPECT_EQ(Textos(e.TempHora), esperado);
-}
-
 TEST_F(Clima, TemperatureButtonsStepUpByATenthAndDownByUpToTwo) {
     TemperaturaMas(e, 15);  // 34.9
     EXPECT_EQ(NumeroATexto(e.TempHora(15)), " 35");
@@ -124,14 +115,6 @@ TEST_F(Clima, SingleExtremeMakesASingleDifference) {
     CalculaTemperatura(e);
     EXPECT_EQ(NumeroATexto(e.TempHora(8)), "-5");
     EXPECT_EQ(NumeroATexto(e.TempHora(15)), " 20.2");
-}
-
-TEST_F(Clima, StartHumidities) {
-    const std::vector<float> esperado{99.1F, 99.7F, 99.9F, 99.9F, 99.9F, 99.9F, 100,   100,
-                                      99.9F, 99.9F, 98.8F, 93,    78.2F, 59.1F, 50,    51.6F,
-                                      56.4F, 63.3F, 71.4F, 79.3F, 86.3F, 91.7F, 95.5F, 97.8F};
-    for (int h = 1; h <= 24; ++h) EXPECT_EQ(e.HRHora(h), esperado[static_cast<std::size_t>(h - 1)]) << h;
-    EXPECT_EQ(NumeroATexto(e.HRHora(1)), " 99.1");
 }
 
 TEST_F(Clima, HumidityButtonsClampAndKeepTheTenth) {

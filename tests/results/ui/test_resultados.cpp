@@ -3,18 +3,16 @@
 
 #include "../../shell/ui/ventana_de_prueba.h"
 
-#include "greenhouse/ui/grafico.h"
 #include "results/exportacion.h"
 #include "results/ui/planilla.h"
 #include "scenario/archivo_hrt.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPrinter>
-#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <clocale>
+#include <functional>
 
 using namespace hortelia;
 
@@ -26,12 +24,29 @@ QString Lee(const QString& ruta) {
     return QString::fromUtf8(f.readAll());
 }
 
-// The window's file dialog answers with the next of these paths ("" is a cancel).
-void Responde(VentanaDePrueba& v, QStringList* respuestas, QStringList* filtros = nullptr) {
-    v.w.Dialogo().elige = [respuestas, filtros](DialogoArchivo::Modo, const QString& filtro, const QString&) {
+// The window's file dialog answers with the next of these paths ("" is a cancel) and notes
+// the filter it was asked with.
+void Responde(VentanaDePrueba& v, QStringList respuestas, QStringList* filtros = nullptr) {
+    v.w.Dialogo().elige = [respuestas, filtros](DialogoArchivo::Modo, const QString& filtro, const QString&) mutable {
         if (filtros) *filtros << filtro;
-        return respuestas->isEmpty() ? QString() : respuestas->takeFirst();
+        return respuestas.isEmpty() ? QString() : respuestas.takeFirst();
     };
+}
+
+void Abre(VentanaDePrueba& v, const QString& ruta) {
+    Responde(v, {ruta});
+    v.w.Abre_Click();
+}
+
+// The file text of the start values, changed by cambia, written in dir.
+QString GuardaInicio(const QTemporaryDir& dir, const char* nombre, const std::function<void(std::string&)>& cambia) {
+    Escenario e;
+    PonValoresIniciales(e);
+    std::string texto = TextoEscenario(e);
+    cambia(texto);
+    const QString ruta = dir.filePath(QString::fromLatin1(nombre));
+    if (!GuardaTexto(ruta.toStdString(), texto).ok) qFatal("no se pudo escribir %s", nombre);
+    return ruta;
 }
 
 }  // namespace
@@ -56,22 +71,19 @@ private slots:
         QCOMPARE(v.Texto("ResAcEtr"), QStringLiteral("Etr =  3.38 mm"));
         QVERIFY(v.Texto("ResAAgua").startsWith(QStringLiteral("Agua asperjada =  ")));
         for (const char* b : {"BotTecho", "BotViento", "Command12"}) QVERIFY(!v.Boton(b)->isEnabled());
-        QVERIFY(!v.Accion("Datos")->isEnabled());
-        QVERIFY(!v.Accion("Proceso")->isEnabled());
+        QVERIFY(!v.Accion("Datos")->isEnabled() && !v.Accion("Proceso")->isEnabled());
         QVERIFY(v.Accion("Abre")->isEnabled());
         QCOMPARE(QApplication::focusWidget(), v.Hijo("HScrResHora"));
 
         v.Click("Command20");
         QVERIFY(!v.Visible("FrResultados"));
         for (const char* b : {"BotTecho", "BotViento", "Command12"}) QVERIFY(v.Boton(b)->isEnabled());
-        QVERIFY(v.Accion("Datos")->isEnabled());
-        QVERIFY(v.Accion("Proceso")->isEnabled());
+        QVERIFY(v.Accion("Datos")->isEnabled() && v.Accion("Proceso")->isEnabled());
     }
 
     void laParejaDeControlDiceQueHizoCadaHora() {
         VentanaDePrueba v;
-        v.AceptaTodos();
-        v.Click("Command12");
+        v.Procesa();
         auto* hora = v.Hijo<QScrollBar>("HScrResHora");
         hora->setValue(5);  // cold: heated to -1
         QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  .24"));
@@ -88,20 +100,18 @@ private slots:
         hora->setValue(3);
         QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  - - -"));
         QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración =  - - -"));
-        auto* temp = v.w.findChild<Grafico*>("MSCResTemp");
+        auto* temp = v.Hijo<Grafico>("MSCResTemp");
         QCOMPARE(temp->Series(), 3);
         QCOMPARE(temp->Color(3), QColor(200, 200, 0));
         QCOMPARE(temp->ValorDibujado(12, 2), v.e.TempSinControl(12));
-        auto* ctrl = v.w.findChild<Grafico*>("MSCResCtrl");
-        QCOMPARE(ctrl->ValorDibujado(5, 1), static_cast<double>(0.24F));
-        QCOMPARE(ctrl->ValorDibujado(5, 2), 0.0);
-        QCOMPARE(ctrl->ValorDibujado(12, 2), static_cast<double>(123.6F));
+        QCOMPARE(v.Dibujado("MSCResCtrl", 5, 1), static_cast<double>(0.24F));
+        QCOMPARE(v.Dibujado("MSCResCtrl", 5, 2), 0.0);
+        QCOMPARE(v.Dibujado("MSCResCtrl", 12, 2), static_cast<double>(123.6F));
     }
 
     void laPlanillaCopiaLasHorasYElResumen() {
         VentanaDePrueba v;
-        v.AceptaTodos();
-        v.Click("Command12");
+        v.Procesa();
         v.Click("Command14");
         Planilla* p = v.w.FPlanilla();
         QVERIFY(p && p->isVisible());
@@ -126,13 +136,11 @@ private slots:
 
     void elTextoDeLaPlanillaSeGuardaOSeDiceQueNo() {
         VentanaDePrueba v;
-        v.AceptaTodos();
-        v.Click("Command12");
+        v.Procesa();
         v.Click("Command14");
         QTemporaryDir dir;
-        QStringList respuestas{dir.filePath("dia.txt"), QString(), dir.filePath("no/existe/dia.txt")};
         QStringList filtros;
-        Responde(v, &respuestas, &filtros);
+        Responde(v, {dir.filePath("dia.txt"), QString(), dir.filePath("no/existe/dia.txt")}, &filtros);
         Planilla* p = v.w.FPlanilla();
         QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
         QCOMPARE(Lee(dir.filePath("dia.txt")), QString::fromStdString(TextoPlanilla(v.e)));
@@ -155,17 +163,14 @@ private slots:
             v.Click("Option2_1");  // double roof
             v.AceptaAbierto();
             v.Click("Command12");
-            QStringList respuestas{ruta};
             QStringList filtros;
-            Responde(v, &respuestas, &filtros);
+            Responde(v, {ruta}, &filtros);
             v.Click("Command15");
             QCOMPARE(filtros, QStringList{QStringLiteral("Archivos Hortelia (*.hrt)")});
             resultadosAntes = QString::fromStdString(TextoPlanilla(v.e));
         }
         VentanaDePrueba v;
-        QStringList respuestas{ruta};
-        Responde(v, &respuestas);
-        v.w.Abre_Click();
+        Abre(v, ruta);
         QVERIFY(v.avisos.isEmpty());
         for (const char* b : {"BotTecho", "BotDimens", "BotMaterial", "BotVentil", "BotCalef", "BotCUltivo", "BotTemp",
                               "BotHRel", "BotRadiac", "BotViento"})
@@ -183,18 +188,9 @@ private slots:
 
     void unArchivoGuardadoAlInicioCargaTodoMenosLasDimensiones() {
         QTemporaryDir dir;
-        const QString ruta = dir.filePath("inicio.hrt");
-        QVERIFY(GuardaEscenario(ruta.toStdString(),
-                                [] {
-                                    Escenario e;
-                                    PonValoresIniciales(e);
-                                    return e;
-                                }())
-                    .ok);
         VentanaDePrueba v;
-        QStringList respuestas{ruta};
-        Responde(v, &respuestas);
-        v.w.Abre_Click();
+        v.AceptaTodos();  // what the file leaves unusable turns back
+        Abre(v, GuardaInicio(dir, "inicio.hrt", [](std::string&) {}));
         QCOMPARE(v.avisos.size(), 1);
         QVERIFY(v.avisos.at(0).contains(QStringLiteral("dimensiones no son válidas")));
         QVERIFY(v.Verde("BotTecho"));
@@ -209,16 +205,9 @@ private slots:
 
     void unArchivoIlegibleNoCambiaNada() {
         QTemporaryDir dir;
-        const QString ruta = dir.filePath("roto.hrt");
-        QFile f(ruta);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("1,0\r\n8,30,1.5,3.8,40000\r\n");
-        f.close();
         VentanaDePrueba v;
         const std::string antes = TextoEscenario(v.e);
-        QStringList respuestas{ruta, QString()};
-        Responde(v, &respuestas);
-        v.w.Abre_Click();
+        Abre(v, GuardaInicio(dir, "roto.hrt", [](std::string& t) { t = "1,0\r\n8,30,1.5,3.8,40000\r\n"; }));
         QCOMPARE(v.avisos.size(), 1);
         QVERIFY(v.avisos.at(0).contains(QStringLiteral("línea 2, campo 5")));
         QCOMPARE(TextoEscenario(v.e), antes);
@@ -228,17 +217,10 @@ private slots:
     }
 
     void unCombustibleDesconocidoDejaLasOpcionesPeroMuestraSuPoder() {
-        Escenario e;
-        PonValoresIniciales(e);
-        std::string texto = TextoEscenario(e);
-        texto.replace(texto.find("\"GasOil\",35570"), 14, "\"Leña\",15000");
         QTemporaryDir dir;
-        const QString ruta = dir.filePath("lena.hrt");
-        QVERIFY(GuardaTexto(ruta.toStdString(), texto).ok);
         VentanaDePrueba v;
-        QStringList respuestas{ruta};
-        Responde(v, &respuestas);
-        v.w.Abre_Click();
+        Abre(v, GuardaInicio(dir, "lena.hrt",
+                             [](std::string& t) { t.replace(t.find("\"GasOil\",35570"), 14, "\"Leña\",15000"); }));
         QCOMPARE(v.e.Combustible, std::string("Leña"));
         QVERIFY(v.Hijo<QRadioButton>("Option6_1")->isChecked());  // GasOil, as it was
         QCOMPARE(v.Texto("LPoCal"), QStringLiteral("P.Calórico =  15000"));
@@ -246,18 +228,12 @@ private slots:
     }
 
     void unDiaQueNoSePuedeProcesarDiceElPorQueYNoCambiaNada() {
-        Escenario e;
-        PonValoresIniciales(e);
-        std::string texto = TextoEscenario(e);
-        texto.replace(0, texto.find("\r\n", 5) + 2, "1,0\r\n8,30,1.5,3.8,1\r\n");
-        texto.replace(texto.find("35570,65"), 8, "35570,0");
         QTemporaryDir dir;
-        const QString ruta = dir.filePath("sin_eficiencia.hrt");
-        QVERIFY(GuardaTexto(ruta.toStdString(), texto).ok);
         VentanaDePrueba v;
-        QStringList respuestas{ruta};
-        Responde(v, &respuestas);
-        v.w.Abre_Click();
+        Abre(v, GuardaInicio(dir, "sin_eficiencia.hrt", [](std::string& t) {
+                 t.replace(0, t.find("\r\n", 5) + 2, "1,0\r\n8,30,1.5,3.8,1\r\n");
+                 t.replace(t.find("35570,65"), 8, "35570,0");
+             }));
         QVERIFY(v.Boton("Command12")->isEnabled());
         const std::string antes = TextoEscenario(v.e);
         v.Click("Command12");
@@ -269,8 +245,7 @@ private slots:
 
     void imprimeUnaImagenDeLaVentanaEnUnPdf() {
         VentanaDePrueba v;
-        v.AceptaTodos();
-        v.Click("Command12");
+        v.Procesa();
         QTemporaryDir dir;
         const QString pdf = dir.filePath("resultados.pdf");
         v.w.Impresora().dialogo = [pdf](QPrinter& p, QWidget*) {

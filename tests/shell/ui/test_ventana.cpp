@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <functional>
+
 using namespace hortelia;
 
 namespace {
@@ -74,56 +76,38 @@ private slots:
 
     void titulos_conSusColores() {
         VentanaDePrueba v;
-        QCOMPARE(v.Texto("Label10"), QString("Estructura invernáculo"));
-        QCOMPARE(v.Texto("Label11"), QString("Cultivo"));
-        QCOMPARE(v.Texto("Label17"), QString("Condiciones meteorológicas"));
-        QCOMPARE(Fondo(v.Hijo<QLabel>("Label10")), QColor(0x80, 0x80, 0x80));
-        QCOMPARE(Fondo(v.Hijo<QLabel>("Label11")), QColor(0x00, 0x80, 0x00));
-        QCOMPARE(Fondo(v.Hijo<QLabel>("Label17")), QColor(0x00, 0xC0, 0xC0));
-        for (const char* t : {"Label10", "Label11", "Label17"})
-            QCOMPARE(v.Hijo<QLabel>(t)->palette().color(QPalette::WindowText), QColor(Qt::white));
+        const struct {
+            const char* nombre;
+            const char* texto;
+            QColor fondo;
+        } titulos[] = {{"Label10", "Estructura invernáculo", QColor(0x80, 0x80, 0x80)},
+                       {"Label11", "Cultivo", QColor(0x00, 0x80, 0x00)},
+                       {"Label17", "Condiciones meteorológicas", QColor(0x00, 0xC0, 0xC0)}};
+        for (const auto& t : titulos) {
+            QCOMPARE(v.Texto(t.nombre), QString(t.texto));
+            QCOMPARE(Fondo(v.Hijo<QLabel>(t.nombre)), t.fondo);
+            QCOMPARE(v.Hijo<QLabel>(t.nombre)->palette().color(QPalette::WindowText), QColor(Qt::white));
+        }
     }
 
-    void menus_data() {
-        QTest::addColumn<QString>("entrada");
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("menu");  // the menu that holds it; empty for the bar
-        const QList<std::array<const char*, 3>> filas = {
-            {"Archivo", "&Archivos", ""},
-            {"Abre", "&Abre", "MenuArchivo"},
-            {"Guarda", "&Guarda", "MenuArchivo"},
-            {"Sale", "&Sale", "MenuArchivo"},
-            {"Datos", "&Datos", ""},
-            {"Invernaculo", "&Invernáculo", "MenuDatos"},
-            {"Estructura", "&Estructura", "MenuInvernaculo"},
-            {"Techo", "&Tipo de techo", "MenuEstructura"},
-            {"Dimensiones", "&Dimensiones", "MenuEstructura"},
-            {"Material", "&Material", "MenuEstructura"},
-            {"Ventilacion", "&Ventilación", "MenuEstructura"},
-            {"Calefaccion", "Sistema &Calefacción", "MenuInvernaculo"},
-            {"Cultivo", "&Cultivo", "MenuDatos"},
-            {"Meteorologia", "&Meteorología", "MenuDatos"},
-            {"Temperatura", "&Temperatura", "MenuMeteorologia"},
-            {"Humedad", "&Humedad relativa", "MenuMeteorologia"},
-            {"Radiacion", "&Radiación global", "MenuMeteorologia"},
-            {"Viento", "&Viento", "MenuMeteorologia"},
-            {"Proceso", "&Procesamiento", ""},
-            {"Acerca", "Acerca de &Hortelia", ""},
-        };
-        for (const auto& f : filas) QTest::newRow(f[0]) << QString(f[0]) << QString::fromUtf8(f[1]) << QString(f[2]);
-    }
-    void menus() {
-        QFETCH(QString, entrada);
-        QFETCH(QString, texto);
-        QFETCH(QString, menu);
+    // The menu bar as the user reads it, with each entry's name: a submenu's entries in brackets.
+    void menus_conSusTextosEnOrden() {
         VentanaDePrueba v;
-        QAction* a = v.Accion(qPrintable(entrada));
-        QCOMPARE(a->text(), texto);
-        if (menu.isEmpty()) {
-            QVERIFY(v.w.menuBar()->actions().contains(a));
-        } else {
-            QVERIFY(v.Hijo<QMenu>(qPrintable(menu))->actions().contains(a));
-        }
+        std::function<QString(const QList<QAction*>&)> arbol = [&arbol](const QList<QAction*>& acciones) {
+            QStringList r;
+            for (QAction* a : acciones)
+                r << a->objectName() + '=' + a->text() +
+                         (a->menu() ? '[' + arbol(a->menu()->actions()) + ']' : QString());
+            return r.join(", ");
+        };
+        QCOMPARE(
+            arbol(v.w.menuBar()->actions()),
+            QString("Archivo=&Archivos[Abre=&Abre, Guarda=&Guarda, Sale=&Sale], Datos=&Datos["
+                    "Invernaculo=&Invernáculo[Estructura=&Estructura[Techo=&Tipo de techo, Dimensiones=&Dimensiones, "
+                    "Material=&Material, Ventilacion=&Ventilación], Calefaccion=Sistema &Calefacción], "
+                    "Cultivo=&Cultivo, Meteorologia=&Meteorología[Temperatura=&Temperatura, "
+                    "Humedad=&Humedad relativa, Radiacion=&Radiación global, Viento=&Viento]], "
+                    "Proceso=&Procesamiento, Acerca=Acerca de &Hortelia"));
     }
 
     void abrirPanel_deshabilitaNavegacionHastaAceptar() {
@@ -247,7 +231,8 @@ private slots:
         buscador.stop();
         QCOMPARE(titulo, QString("Hortelia"));
         QCOMPARE(texto, QString("Especifique Dimensiones antes de continuar"));
-        QVERIFY(w.findChild<QPushButton*>("BotTecho")->isEnabled());
+        QVERIFY(w.findChild<QPushButton*>("BotTecho")->isEnabled() && w.findChild<QAction*>("Datos")->isEnabled());
+        QVERIFY(!w.findChild<QWidget*>("FrVentil")->isVisible());
     }
 
     void salir_conUnPanelAbierto_cierraLaVentana() {

@@ -73,11 +73,6 @@ struct VentanaDePrueba {
             }
         qFatal("ningún panel abierto");
     }
-    /// Opens a panel from its side button and accepts it.
-    void Acepta(const char* boton) const {
-        Click(boton);
-        AceptaAbierto();
-    }
     /// Accepts the ten panels from their side buttons, dimensions before ventilation.
     void AceptaTodos() const {
         for (const char* b : {"BotTecho", "BotDimens", "BotMaterial", "BotVentil", "BotCalef", "BotCUltivo", "BotTemp",
@@ -86,6 +81,11 @@ struct VentanaDePrueba {
             if (QString::fromLatin1(b) == "BotVentil") Click("Command7");
             AceptaAbierto();
         }
+    }
+    /// Accepts the ten panels and runs the day with "&Procesamiento datos".
+    void Procesa() const {
+        AceptaTodos();
+        Click("Command12");
     }
 };
 
