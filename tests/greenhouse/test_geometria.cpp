@@ -82,22 +82,6 @@ TEST(Geometria, RefusesWhatItCannotUse) {
     EXPECT_FALSE(CalculaGeometria(5, kInicial).ok);
 }
 
-TEST(Geometria, DerivationLeavesTheRecordAloneWhenRefused) {
-    Escenario e;
-    PonValoresIniciales(e);
-    EXPECT_FALSE(DerivaGeometria(e).empty());
-    EXPECT_TRUE(e.SueloCubierto.vacia());
-    EXPECT_EQ(e.Volumen, 0.0F);
-    e.Ancho = Variante::Doble(8);
-    e.Largo = Variante::Doble(30);
-    e.AlturaLateral = Variante::Doble(1.5);
-    e.AlturaMaxima = Variante::Doble(3.8);
-    e.Modulos = 1;
-    EXPECT_EQ(DerivaGeometria(e), "");
-    EXPECT_EQ(e.SueloCubierto, Variante::Doble(240));
-    EXPECT_EQ(e.Volumen, 636.0F);
-}
-
 TEST(Ventilacion, OneMoreSquareMetreOpensEveryOpenHourMore) {
     Escenario e;
     PonValoresIniciales(e);

