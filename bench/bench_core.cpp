@@ -17,12 +17,7 @@ namespace {
 Escenario Inicial() {
     Escenario e;
     PonValoresIniciales(e);
-    e.Ancho = Variante::Doble(8);
-    e.Largo = Variante::Doble(30);
-    e.AlturaLateral = Variante::Doble(1.5);
-    e.AlturaMaxima = Variante::Doble(3.8);
-    e.Modulos = 1;
-    DerivaGeometria(e);
+    AceptaDimensiones(e, {8, 30, 1.5, 3.8, 1});
     e.MatCobertura = Variante::Entero(1);
     e.Cenital = 1;
     return e;

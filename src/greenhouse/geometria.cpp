@@ -89,15 +89,35 @@ ResultadoGeometria CalculaGeometria(int tipo, const Dimensiones& d) {
     return r;
 }
 
+namespace {
+
+void GuardaDerivados(Escenario& e, const Geometria& g) {
+    e.Flecha = g.flecha;
+    e.SueloCubierto = Variante::Doble(g.sueloCubierto);
+    e.SupCobertura = Variante::Doble(g.supCobertura);
+    e.Volumen = g.volumen;
+}
+
+}  // namespace
+
+std::string AceptaDimensiones(Escenario& e, const Dimensiones& d) {
+    const ResultadoGeometria r = CalculaGeometria(e.TipoTecho, d);
+    if (!r.ok) return r.mensaje;
+    e.Ancho = Variante::Doble(d.ancho);
+    e.Largo = Variante::Doble(d.largo);
+    e.AlturaLateral = Variante::Doble(d.alturaLateral);
+    e.AlturaMaxima = Variante::Doble(d.alturaMaxima);
+    e.Modulos = static_cast<std::int16_t>(d.modulos);  // whole and in range: checked above
+    GuardaDerivados(e, r.geometria);
+    return {};
+}
+
 std::string DerivaGeometria(Escenario& e) {
     const Dimensiones d{e.Ancho.valor(), e.Largo.valor(), e.AlturaLateral.valor(), e.AlturaMaxima.valor(),
                         static_cast<double>(e.Modulos)};
     const ResultadoGeometria r = CalculaGeometria(e.TipoTecho, d);
     if (!r.ok) return r.mensaje;
-    e.Flecha = r.geometria.flecha;
-    e.SueloCubierto = Variante::Doble(r.geometria.sueloCubierto);
-    e.SupCobertura = Variante::Doble(r.geometria.supCobertura);
-    e.Volumen = r.geometria.volumen;
+    GuardaDerivados(e, r.geometria);
     return {};
 }
 

@@ -39,6 +39,11 @@ inline Variante AlturaMaximaTunel(const Variante& ancho, const Variante& alturaL
     return ancho / Variante::Entero(2) + alturaLateral;
 }
 
+/// Accepting the dimensions: stores the five inputs (the module count as a 16-bit integer)
+/// and their derived values. Returns an empty string on success; otherwise the message, and
+/// the record is unchanged.
+std::string AceptaDimensiones(Escenario& e, const Dimensiones& d);
+
 /// Derives Flecha, SueloCubierto, SupCobertura and Volumen from the record's dimensions.
 /// Returns an empty string on success; otherwise the message, and the record is unchanged.
 std::string DerivaGeometria(Escenario& e);

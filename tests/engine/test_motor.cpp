@@ -18,12 +18,7 @@ class Motor : public ::testing::Test {
 protected:
     void SetUp() override {
         PonValoresIniciales(e);
-        e.Ancho = Variante::Doble(8);
-        e.Largo = Variante::Doble(30);
-        e.AlturaLateral = Variante::Doble(1.5);
-        e.AlturaMaxima = Variante::Doble(3.8);
-        e.Modulos = 1;
-        ASSERT_EQ(DerivaGeometria(e), "");
+        ASSERT_EQ(AceptaDimensiones(e, {8, 30, 1.5, 3.8, 1}), "");
         e.MatCobertura = Variante::Entero(1);
         e.Mantenimiento = Variante::Entero(1);
         e.Cenital = 1;

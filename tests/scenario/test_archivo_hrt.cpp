@@ -28,12 +28,7 @@ protected:
         e = inicio;
         e.TipoTecho = 2;
         e.DobleTecho = 1;
-        e.Ancho = Variante::Doble(7.5);
-        e.Largo = Variante::Doble(40);
-        e.AlturaLateral = Variante::Doble(2);
-        e.AlturaMaxima = Variante::Doble(4.25);
-        e.Modulos = 3;
-        ASSERT_EQ(DerivaGeometria(e), "");
+        ASSERT_EQ(AceptaDimensiones(e, {7.5, 40, 2, 4.25, 3}), "");
         e.MatCobertura = Variante::Entero(2);
         e.Mantenimiento = Variante::Entero(4);
         e.RenovAire = 2.75F;

@@ -103,23 +103,16 @@ void PanelDimensiones::MuestraResultados() {
 }
 
 void PanelDimensiones::Command3_Click() {
-    const Variante ancho = Lee(TDimens1), largo = Lee(TDimens2), lateral = Lee(TDimens3), maxima = Lee(TDimens4);
-    const double modulos = Parse(TDimens5->text().toStdString());
-    const ResultadoGeometria r =
-        CalculaGeometria(e.TipoTecho, {ancho.valor(), largo.valor(), lateral.valor(), maxima.valor(), modulos});
-    if (!r.ok) {
+    const std::string motivo =
+        AceptaDimensiones(e, {Lee(TDimens1).valor(), Lee(TDimens2).valor(), Lee(TDimens3).valor(),
+                              Lee(TDimens4).valor(), Lee(TDimens5).valor()});
+    if (!motivo.empty()) {
         // The panel stays open until the dimensions make a greenhouse.
-        protocolo_.Avisa(Q(r.mensaje));
+        protocolo_.Avisa(Q(motivo));
         return;
     }
     MarcaAceptado();
     hide();
-    e.Ancho = ancho;
-    e.Largo = largo;
-    e.AlturaLateral = lateral;
-    e.AlturaMaxima = maxima;
-    e.Modulos = AEntero16(modulos).value_or(0);
-    DerivaGeometria(e);
     MuestraResultados();
     protocolo_.RehabilitaNavegacion();
 }
