@@ -5,16 +5,13 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <limits>
 #include <optional>
 #include <random>
 #include <sstream>
-#include <vector>
 
 namespace hortelia {
 namespace {
@@ -122,7 +119,6 @@ struct Escritor {
 
 struct Token {
     std::string texto;
-    bool entrecomillado = false;
     int linea = 0;
     int campo = 0;
 };
@@ -149,7 +145,7 @@ struct Lector {
     std::optional<Token> Siguiente(std::string& error) {
         while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
         if (i >= t.size()) return std::nullopt;
-        Token tok{{}, false, linea, campoEnLinea};
+        Token tok{{}, linea, campoEnLinea};
         if (t[i] == '"') {
             const std::size_t fin = t.find('"', i + 1);
             if (fin == std::string::npos) {
@@ -157,7 +153,6 @@ struct Lector {
                 return std::nullopt;
             }
             tok.texto = t.substr(i + 1, fin - i - 1);
-            tok.entrecomillado = true;
             i = fin + 1;
             while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
             if (i < t.size() && t[i] != ',' && !EsFinDeLinea(t[i])) {
@@ -224,9 +219,8 @@ bool EsEnteroEscrito(const std::string& s) {
     return true;
 }
 
-struct ErrorCampo {
-    std::string motivo;
-};
+/// Thrown to stop reading; the details are in Lectura::error.
+struct ErrorCampo {};
 
 class Lectura {
 public:
@@ -306,14 +300,14 @@ private:
         std::string problema;
         auto t = lector_.Siguiente(problema);
         if (!t) {
-            Token donde{{}, false, lector_.linea, lector_.campoEnLinea};
+            Token donde{{}, lector_.linea, lector_.campoEnLinea};
             if (!problema.empty()) Falla(donde, nombre, problema);
             error.linea = lineaEsperada_;
             error.campo = campoEsperado_;
             error.mensaje = "El archivo no es un escenario válido: termina antes del campo " + std::to_string(leidos_) +
                             " de 243 (línea " + std::to_string(error.linea) + ", campo " + std::to_string(error.campo) +
                             ": " + nombre + ").";
-            throw ErrorCampo{error.mensaje};
+            throw ErrorCampo{};
         }
         ultimo_ = *t;
         return *t;
@@ -325,7 +319,7 @@ private:
         error.mensaje = "El archivo no es un escenario válido: en la línea " + std::to_string(t.linea) + ", campo " +
                         std::to_string(t.campo) + " (" + nombre + "), el valor " +
                         (t.texto.empty() ? std::string() : "\"" + t.texto.substr(0, 40) + "\" ") + motivo + ".";
-        throw ErrorCampo{error.mensaje};
+        throw ErrorCampo{};
     }
 
     Lector lector_;
