@@ -49,27 +49,47 @@ const std::vector<std::string>& TitulosColumnas() {
     return titulos;
 }
 
+std::vector<std::string> CeldasHora(const Escenario& e, int h) {
+    const ControlDeHora c = ControlMostrado(e, h);
+    const std::string control = NumeroATexto(e.ControlHora(h));
+    return {NumeroATexto(h),
+            NumeroATexto(e.TempHora(h)),
+            NumeroATexto(e.HRHora(h)),
+            NumeroATexto(e.VtoHora(h)),
+            NumeroATexto(e.RadHora(h)),
+            NumeroATexto(e.NubHora(h)),
+            NumeroATexto(e.TempSinControl(h)),
+            NumeroATexto(e.TempConControl(h)),
+            NumeroATexto(e.HRInterior(h)),
+            NumeroATexto(e.RenovHora(h)),
+            c == ControlDeHora::Calefaccion ? control : "",
+            c == ControlDeHora::Refrigeracion ? control : "",
+            NumeroATexto(e.AreaVentHora(h)),
+            NumeroATexto(e.EtrHora(h)),
+            NumeroATexto(e.EtpHora(h))};
+}
+
+std::vector<std::string> CeldasTotales(const Escenario& e) {
+    return {NumeroATexto(e.AcumComb), NumeroATexto(e.AcumAgua), NumeroATexto(e.AcumEtr), NumeroATexto(e.AcumEtp)};
+}
+
 std::string TextoPlanilla(const Escenario& e) {
     std::string out = "Planilla de resultados\n";
     for (const std::string& l : LineasResumen(e)) out += l + "\n";
     out += "\n";
+    // Cells as the sheet shows them, without the blank that number-to-text puts first.
     auto fila = [&out](const std::vector<std::string>& celdas) {
-        for (std::size_t i = 0; i < celdas.size(); ++i) out += (i ? "\t" : "") + celdas[i];
+        for (std::size_t i = 0; i < celdas.size(); ++i) {
+            const std::string& c = celdas[i];
+            out += (i ? "\t" : "") + (!c.empty() && c[0] == ' ' ? c.substr(1) : c);
+        }
         out += "\n";
     };
     fila(TitulosColumnas());
-    for (int h = 1; h <= 24; ++h) {
-        const ControlDeHora c = ControlMostrado(e, h);
-        const std::string control = NumeroSinBlanco(e.ControlHora(h));
-        fila({std::to_string(h), NumeroSinBlanco(e.TempHora(h)), NumeroSinBlanco(e.HRHora(h)),
-              NumeroSinBlanco(e.VtoHora(h)), NumeroSinBlanco(e.RadHora(h)), NumeroSinBlanco(e.NubHora(h)),
-              NumeroSinBlanco(e.TempSinControl(h)), NumeroSinBlanco(e.TempConControl(h)),
-              NumeroSinBlanco(e.HRInterior(h)), NumeroSinBlanco(e.RenovHora(h)),
-              c == ControlDeHora::Calefaccion ? control : "", c == ControlDeHora::Refrigeracion ? control : "",
-              NumeroSinBlanco(e.AreaVentHora(h)), NumeroSinBlanco(e.EtrHora(h)), NumeroSinBlanco(e.EtpHora(h))});
-    }
-    fila({"Totales", NumeroSinBlanco(e.AcumComb), NumeroSinBlanco(e.AcumAgua), NumeroSinBlanco(e.AcumEtr),
-          NumeroSinBlanco(e.AcumEtp)});
+    for (int h = 1; h <= 24; ++h) fila(CeldasHora(e, h));
+    std::vector<std::string> totales = CeldasTotales(e);
+    totales.insert(totales.begin(), "Totales");
+    fila(totales);
     return out;
 }
 

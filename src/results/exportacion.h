@@ -22,6 +22,12 @@ std::vector<std::string> LineasResumen(const Escenario& e);
 /// The 15 column titles, "Hora" to "Evt pot. (mm)".
 const std::vector<std::string>& TitulosColumnas();
 
+/// The 15 cells of hour h as the data sheet shows them (number-to-text, with its blank); the
+/// heating or cooling cell that the hour does not show is empty.
+std::vector<std::string> CeldasHora(const Escenario& e, int h);
+/// The four daily totals (fuel, sprayed water, Etr, Etp) by number-to-text.
+std::vector<std::string> CeldasTotales(const Escenario& e);
+
 /// The whole export text of the last run.
 std::string TextoPlanilla(const Escenario& e);
 

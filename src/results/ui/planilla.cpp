@@ -132,31 +132,14 @@ QLabel* Planilla::Celda(int c, int i) const { return columnas_.value(c - 1).valu
 
 void Planilla::Command14_Click() {
     for (int h = 1; h <= 24; ++h) {
-        const ControlDeHora control = ControlMostrado(e, h);
-        const QString valorControl = Q(NumeroATexto(e.ControlHora(h)));
-        const QString celdas[] = {
-            Q(NumeroATexto(h)),
-            Q(NumeroATexto(e.TempHora(h))),
-            Q(NumeroATexto(e.HRHora(h))),
-            Q(NumeroATexto(e.VtoHora(h))),
-            Q(NumeroATexto(e.RadHora(h))),
-            Q(NumeroATexto(e.NubHora(h))),
-            Q(NumeroATexto(e.TempSinControl(h))),
-            Q(NumeroATexto(e.TempConControl(h))),
-            Q(NumeroATexto(e.HRInterior(h))),
-            Q(NumeroATexto(e.RenovHora(h))),
-            control == ControlDeHora::Calefaccion ? valorControl : QString(kSinControl),
-            control == ControlDeHora::Refrigeracion ? valorControl : QString(kSinControl),
-            Q(NumeroATexto(e.AreaVentHora(h))),
-            Q(NumeroATexto(e.EtrHora(h))),
-            Q(NumeroATexto(e.EtpHora(h))),
-        };
-        for (int c = 1; c <= 15; ++c) Celda(c, h)->setText(celdas[c - 1]);
+        const std::vector<std::string> celdas = CeldasHora(e, h);
+        for (int c = 1; c <= 15; ++c) {
+            const std::string& texto = celdas[static_cast<std::size_t>(c - 1)];
+            Celda(c, h)->setText(texto.empty() ? QString(kSinControl) : Q(texto));
+        }
     }
-    Celda(16, 1)->setText(Q(NumeroATexto(e.AcumComb)));
-    Celda(16, 2)->setText(Q(NumeroATexto(e.AcumAgua)));
-    Celda(16, 3)->setText(Q(NumeroATexto(e.AcumEtr)));
-    Celda(16, 4)->setText(Q(NumeroATexto(e.AcumEtp)));
+    const std::vector<std::string> totales = CeldasTotales(e);
+    for (int i = 1; i <= 4; ++i) Celda(16, i)->setText(Q(totales[static_cast<std::size_t>(i - 1)]));
 
     const Resumen& r = resumen_;
     const QString copias[] = {r.LTTecho->text(),
