@@ -1,6 +1,5 @@
 #include "results/ui/planilla.h"
 
-#include "greenhouse/conversiones.h"
 #include "greenhouse/ui/resumen.h"
 #include "results/exportacion.h"
 #include "results/ui/dialogo_archivo.h"
