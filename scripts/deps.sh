@@ -3,7 +3,7 @@
 # only those that are missing. Debian 12.
 set -euo pipefail
 paquetes=(build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-charts-dev qt6-translations-l10n qt6-svg-dev libgl-dev
+  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-translations-l10n qt6-svg-dev libgl-dev
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool fonts-dejavu-core)
