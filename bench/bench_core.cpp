@@ -1,9 +1,10 @@
 // Figures for the core: a whole day, each weather model, and load + run + export.
 
+#include "engine/carga_escenario.h"
 #include "engine/simula_dia.h"
+#include "engine/valores_iniciales.h"
 #include "greenhouse/geometria.h"
 #include "results/exportacion.h"
-#include "scenario/archivo_hrt.h"
 #include "weather/humedad.h"
 #include "weather/radiacion.h"
 #include "weather/temperatura.h"
@@ -86,7 +87,7 @@ static void BM_CargaSimulaExporta(benchmark::State& st) {
     for (auto _ : st) {
         Escenario e;
         PonValoresIniciales(e);
-        LeeEscenario(archivo, e);
+        CargaTextoEscenario(archivo, e);
         SimulaDia(e);
         std::string texto = TextoPlanilla(e);
         benchmark::DoNotOptimize(texto);

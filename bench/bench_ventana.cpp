@@ -1,9 +1,9 @@
 // Figures for the windows, offscreen: building and showing the main window, and one move of
 // the latitude bar with the radiation chart redrawn and painted.
 
-#include "greenhouse/ui/grafico.h"
 #include "scenario/escenario.h"
 #include "shell/hortelia.h"
+#include "ui/grafico.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -2,8 +2,9 @@
 // either refuses the input with a message, leaving the record as it was, or gives a record
 // whose file text reads back the same.
 
-#include "greenhouse/conversiones.h"
-#include "scenario/archivo_hrt.h"
+#include "engine/carga_escenario.h"
+#include "engine/valores_iniciales.h"
+#include "numeros/conversiones.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
         return e;
     }();
     Escenario e = inicial;
-    const ResultadoCarga r = LeeEscenario(texto, e);
+    const ResultadoCarga r = CargaTextoEscenario(texto, e);
     if (!r.ok) {
         if (r.mensaje.empty() || TextoEscenario(e) != TextoEscenario(inicial)) std::abort();
         return 0;

@@ -1,6 +1,6 @@
 #include "engine/modelo_horario.h"
 
-#include "greenhouse/conversiones.h"
+#include "numeros/conversiones.h"
 
 #include <cmath>
 

@@ -1,16 +1,18 @@
 #include "greenhouse/geometria.h"
 
-#include "greenhouse/conversiones.h"
+#include "numeros/conversiones.h"
+#include "scenario/catalogo.h"
 
 #include <cmath>
 
 namespace hortelia {
 namespace {
 
+// Not a typo: the tunnel's arches have always been measured with this value of pi.
 constexpr double kPi = 3.141596;
 
 std::string Motivo(int tipo, const Dimensiones& d) {
-    if (tipo < 1 || tipo > 4) return "El tipo de techo no es válido.";
+    if (!TechoDeCodigo(tipo)) return "El tipo de techo no es válido.";
     if (!std::isfinite(d.ancho) || !std::isfinite(d.largo) || !std::isfinite(d.alturaLateral) ||
         !std::isfinite(d.alturaMaxima) || !std::isfinite(d.modulos))
         return "Hay una dimensión con un número demasiado grande.";
@@ -18,7 +20,7 @@ std::string Motivo(int tipo, const Dimensiones& d) {
     if (d.largo <= 0) return "El largo del módulo debe ser mayor que 0.";
     if (d.modulos != std::floor(d.modulos) || d.modulos < 1 || d.modulos > 32767)
         return "La cantidad de módulos debe ser un número entero de 1 a 32767.";
-    if (tipo != 3 && d.alturaMaxima < d.alturaLateral)
+    if (!EsTecho(tipo, Techo::Tunel) && d.alturaMaxima < d.alturaLateral)
         return "La altura máxima no puede ser menor que la altura del parante lateral.";
     return {};
 }
@@ -55,20 +57,20 @@ ResultadoGeometria CalculaGeometria(int tipo, const Dimensiones& d) {
     const double f = flecha;
 
     double g = 0, t = 0;
-    switch (tipo) {
-    case 1:
+    switch (*TechoDeCodigo(tipo)) {
+    case Techo::DosAguas:
         g = f * w * n;
         t = s / std::cos(std::atan(f / w));
         break;
-    case 2:
+    case Techo::PlanoInclinado:
         g = f * w * n;
         t = s / std::cos(std::atan(f / w)) + l * f * n;
         break;
-    case 3:
+    case Techo::Tunel:
         g = n * kPi * std::pow(w / 2, 2);
         t = s * kPi / 2;
         break;
-    case 4:
+    case Techo::Parabolico:
         g = (4 * f) * (w / 2) / 3 * n;
         t = ArcoParabolico(w, flecha) * l * n;
         break;

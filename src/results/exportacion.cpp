@@ -1,7 +1,7 @@
 #include "results/exportacion.h"
 
-#include "greenhouse/conversiones.h"
-#include "scenario/textos_carga.h"
+#include "numeros/conversiones.h"
+#include "results/textos_resumen.h"
 
 namespace hortelia {
 namespace {

@@ -1,27 +1,20 @@
 #include "scenario/archivo_hrt.h"
 
-#include "greenhouse/conversiones.h"
-#include "greenhouse/geometria.h"
+#include "numeros/conversiones.h"
+#include "scenario/limites.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <optional>
-#include <random>
-#include <sstream>
 
 namespace hortelia {
 namespace {
 
 // ---- the format ----
 
-/// A code that must lie in a list: outside [min, max] the file is refused.
-struct Limites {
-    double min, max;
-    const char* motivo;
+/// A code that must lie in its list; outside it the file is refused.
+struct Lista {
+    const Limite* limite = nullptr;
     bool vacioPermitido = false;  ///< an Empty variant means "not chosen yet"
 };
 
@@ -39,7 +32,7 @@ void Formato(F& f, E& e) {
     f(e.Modulos, "módulos");
     f.FinDeLinea();
     f(e.MatCobertura, "material de cobertura");
-    f(e.Mantenimiento, "mantenimiento", Limites{1, 4, "no es un estado de mantenimiento (1 a 4)", true});
+    f(e.Mantenimiento, "mantenimiento", Lista{&limites::kMantenimiento, true});
     f(e.RenovAire, "renovación de aire");
     f.FinDeLinea();
     f(e.SupVentanas, "superficie de ventanas");
@@ -74,9 +67,9 @@ void Formato(F& f, E& e) {
     }
     f(e.Latitud, "latitud");
     f(e.Hemisferio, "hemisferio");
-    f(e.Dia, "día", Limites{1, 31, "no es un día del mes (1 a 31)"});
-    f(e.Mes, "mes", Limites{1, 12, "no es un mes (1 a 12)"});
-    f(e.TipoNubes, "tipo de nubes", Limites{1, 3, "no es un tipo de nubes (1 a 3)"});
+    f(e.Dia, "día", Lista{&limites::kDia});
+    f(e.Mes, "mes", Lista{&limites::kMes});
+    f(e.TipoNubes, "tipo de nubes", Lista{&limites::kTipoNubes});
     f.FinDeLinea();
     for (int h = 1; h <= 24; ++h) {
         f(e.RadTope(h), "radiación tope horaria");
@@ -99,7 +92,7 @@ struct Escritor {
     bool primero = true;
 
     template <class T>
-    void operator()(const T& v, const char* /*nombre*/, const Limites& = {}) {
+    void operator()(const T& v, const char* /*nombre*/, const Lista& = {}) {
         if (!primero) out += ',';
         primero = false;
         out += Campo(v);
@@ -226,12 +219,12 @@ class Lectura {
 public:
     explicit Lectura(const std::string& texto) : lector_{texto} {}
 
-    void operator()(std::int16_t& v, const char* nombre, const Limites& l = {}) {
+    void operator()(std::int16_t& v, const char* nombre, const Lista& l = {}) {
         Entero(v, nombre);
         Comprueba(v, false, nombre, l);
     }
     void operator()(float& v, const char* nombre) { Simple(v, nombre); }
-    void operator()(Variante& v, const char* nombre, const Limites& l = {}) {
+    void operator()(Variante& v, const char* nombre, const Lista& l = {}) {
         Var(v, nombre);
         Comprueba(v.valor(), v.vacia(), nombre, l);
     }
@@ -241,7 +234,7 @@ public:
         campoEsperado_ = 0;
     }
 
-    ResultadoCarga error;
+    ResultadoLectura error;
 
 private:
     void Entero(std::int16_t& destino, const char* nombre) {
@@ -280,9 +273,10 @@ private:
     }
 
     /// A code outside its list (or not a whole number) is refused.
-    void Comprueba(double valor, bool vacio, const char* nombre, const Limites& l) {
-        if (!l.motivo || (vacio && l.vacioPermitido)) return;
-        if (vacio || valor != std::floor(valor) || valor < l.min || valor > l.max) Falla(ultimo_, nombre, l.motivo);
+    void Comprueba(double valor, bool vacio, const char* nombre, const Lista& l) {
+        if (!l.limite || (vacio && l.vacioPermitido)) return;
+        if (vacio || !l.limite->Admite(valor))
+            Falla(ultimo_, nombre, "no es un " + std::string(l.limite->que) + " (" + l.limite->Rango() + ")");
     }
 
     /// The next field as a number; nullopt for an empty field; anything else is refused.
@@ -338,7 +332,7 @@ std::string TextoEscenario(const Escenario& e) {
     return escritor.out;
 }
 
-ResultadoCarga LeeEscenario(const std::string& texto, Escenario& e) {
+ResultadoLectura LeeEscenario(const std::string& texto, Escenario& e) {
     Escenario nuevo = e;  // unsaved fields keep their values
     Lectura lectura(texto);
     try {
@@ -346,80 +340,13 @@ ResultadoCarga LeeEscenario(const std::string& texto, Escenario& e) {
     } catch (const ErrorCampo&) {
         return lectura.error;
     }
-    ResultadoCarga r;
-    r.ok = true;
-    if (nuevo.TipoTecho == 3)  // the tunnel's height follows from width and side height
-        nuevo.AlturaMaxima = AlturaMaximaTunel(nuevo.Ancho, nuevo.AlturaLateral);
-    r.motivoDimensiones = DerivaGeometria(nuevo);
-    r.dimensionesValidas = r.motivoDimensiones.empty();
-    if (!r.dimensionesValidas) {
-        // Never derived: processing stays refused until the dimensions are accepted.
-        nuevo.Flecha = 0;
-        nuevo.SueloCubierto = Variante();
-        nuevo.SupCobertura = Variante();
-        nuevo.Volumen = 0;
-    }
     e = std::move(nuevo);
-    return r;
-}
-
-ResultadoCarga CargaEscenario(const std::string& ruta, Escenario& e) {
-    std::ifstream f(ruta, std::ios::binary);
-    if (!f) {
-        ResultadoCarga r;
-        r.mensaje = "No se puede abrir el archivo \"" + ruta + "\": " + std::strerror(errno) + ".";
-        return r;
-    }
-    std::ostringstream ss;
-    ss << f.rdbuf();
-    if (f.bad()) {
-        ResultadoCarga r;
-        r.mensaje = "No se puede leer el archivo \"" + ruta + "\".";
-        return r;
-    }
-    return LeeEscenario(ss.str(), e);
-}
-
-ResultadoGuardado GuardaTexto(const std::string& ruta, const std::string& contenido) {
-    namespace fs = std::filesystem;
-    ResultadoGuardado r;
-    const fs::path destino(ruta);
-    if (destino.filename().empty()) {
-        r.mensaje = "No se puede guardar en \"" + ruta + "\": falta el nombre del archivo.";
-        return r;
-    }
-    std::random_device azar;
-    const fs::path temporal =
-        destino.parent_path() / ("." + destino.filename().string() + ".tmp" + std::to_string(azar() % 100000));
-    {
-        std::ofstream f(temporal, std::ios::binary | std::ios::trunc);
-        if (!f) {
-            r.mensaje = "No se puede guardar en \"" + ruta + "\": " + std::strerror(errno) + ".";
-            return r;
-        }
-        f.write(contenido.data(), static_cast<std::streamsize>(contenido.size()));
-        f.flush();
-        if (!f) {
-            f.close();
-            std::error_code ignorado;
-            fs::remove(temporal, ignorado);
-            r.mensaje = "No se pudo escribir el archivo \"" + ruta + "\" (¿disco lleno?).";
-            return r;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temporal, destino, ec);
-    if (ec) {
-        std::error_code ignorado;
-        fs::remove(temporal, ignorado);
-        r.mensaje = "No se puede guardar en \"" + ruta + "\": " + ec.message() + ".";
-        return r;
-    }
+    ResultadoLectura r;
     r.ok = true;
     return r;
 }
 
-ResultadoGuardado GuardaEscenario(const std::string& ruta, const Escenario& e) {
+ResultadoArchivo GuardaEscenario(const std::string& ruta, const Escenario& e) {
     return GuardaTexto(ruta, TextoEscenario(e));
 }
 

@@ -5,7 +5,7 @@
 // panels, the models, the engine and the file reader read and write its fields
 // in place by name. Hourly arrays are addressed by hour 1..24.
 
-#include "scenario/variante.h"
+#include "numeros/variante.h"
 
 #include <array>
 #include <cstdint>
@@ -102,11 +102,5 @@ struct Escenario {
     double AcumComb = 0, AcumAgua = 0, AcumEtr = 0;
     float AcumEtp = 0;
 };
-
-/// Sets every start value in the fixed start-up order, running the three weather models.
-void PonValoresIniciales(Escenario& e);
-
-/// Month name 1..12 ("enero" .. "diciembre"); throws outside that range.
-const std::string& NombreMes(int mes);
 
 }  // namespace hortelia

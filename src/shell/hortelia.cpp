@@ -1,18 +1,19 @@
 #include "shell/hortelia.h"
 
+#include "engine/carga_escenario.h"
 #include "engine/simula_dia.h"
-#include "greenhouse/ui/dibujos.h"
+#include "engine/valores_iniciales.h"
 #include "greenhouse/ui/panel_calefaccion.h"
 #include "greenhouse/ui/panel_cobertura.h"
 #include "greenhouse/ui/panel_cultivo.h"
 #include "greenhouse/ui/panel_dimensiones.h"
 #include "greenhouse/ui/panel_techo.h"
 #include "greenhouse/ui/panel_ventilacion.h"
-#include "greenhouse/ui/resumen.h"
 #include "results/ui/panel_resultados.h"
 #include "results/ui/planilla.h"
-#include "scenario/archivo_hrt.h"
 #include "shell/mnemonicos.h"
+#include "ui/dibujos.h"
+#include "ui/resumen.h"
 #include "weather/ui/panel_humedad.h"
 #include "weather/ui/panel_radiacion.h"
 #include "weather/ui/panel_temperatura.h"
@@ -151,9 +152,9 @@ QWidget* Hortelia::CreaInicio() {
 
     auto* dibujos = new QHBoxLayout;
     dibujos->setSpacing(30);
-    dibujos->addWidget(new Dibujo("Picture1", Dibujo::Tipo::Invernaculo, 1,
+    dibujos->addWidget(new Dibujo("Picture1", Dibujo::Tipo::Invernaculo, Techo::DosAguas,
                                   QStringLiteral("Dibujo de un invernáculo a dos aguas bajo el sol"), marco));
-    dibujos->addWidget(new Dibujo("Picture2", Dibujo::Tipo::Cultivo, 1,
+    dibujos->addWidget(new Dibujo("Picture2", Dibujo::Tipo::Cultivo, Techo::DosAguas,
                                   QStringLiteral("Dibujo del cultivo, la calefacción y una ventana cenital"), marco));
 
     auto* Command5 = new QPushButton(QStringLiteral("&Inicio"), marco);
@@ -367,7 +368,7 @@ void Hortelia::Command19_Click() {
 void Hortelia::Guarda_Click() {
     const QString ruta = dialogo_.Elige(DialogoArchivo::Modo::Guardar, DialogoArchivo::kFiltroEscenario);
     if (ruta.isEmpty()) return;
-    const ResultadoGuardado r = GuardaEscenario(ruta.toStdString(), e);
+    const ResultadoArchivo r = GuardaEscenario(ruta.toStdString(), e);
     if (!r.ok) protocolo_->Avisa(Q(r.mensaje));
 }
 

@@ -15,11 +15,11 @@
 //  - Abre_Click reads a whole scenario file into the record (or refuses it, changing nothing),
 //    then every panel's MuestraCargado shows the loaded values; Guarda_Click writes the file.
 
-#include "greenhouse/ui/panel.h"
-#include "greenhouse/ui/protocolo.h"
-#include "results/ui/dialogo_archivo.h"
-#include "results/ui/impresion.h"
 #include "scenario/escenario.h"
+#include "ui/dialogo_archivo.h"
+#include "ui/impresion.h"
+#include "ui/panel.h"
+#include "ui/protocolo.h"
 
 #include <QList>
 #include <QMainWindow>

@@ -1,6 +1,6 @@
 #include "shell/mnemonicos.h"
 
-#include "greenhouse/ui/panel.h"
+#include "ui/panel.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "weather/humedad.h"
 
-#include "greenhouse/conversiones.h"
+#include "numeros/conversiones.h"
 #include "weather/temperatura.h"
 
 #include <cmath>

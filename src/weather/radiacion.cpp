@@ -1,6 +1,6 @@
 #include "weather/radiacion.h"
 
-#include "greenhouse/conversiones.h"
+#include "numeros/conversiones.h"
 
 #include <cmath>
 #include <stdexcept>

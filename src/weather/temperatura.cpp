@@ -1,6 +1,6 @@
 #include "weather/temperatura.h"
 
-#include "greenhouse/conversiones.h"
+#include "numeros/conversiones.h"
 
 #include <cmath>
 

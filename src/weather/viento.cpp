@@ -1,6 +1,6 @@
 #include "weather/viento.h"
 
-#include "greenhouse/conversiones.h"
+#include "numeros/conversiones.h"
 
 namespace hortelia {
 

@@ -1,7 +1,8 @@
 #include "engine/modelo_horario.h"
 #include "engine/simula_dia.h"
-#include "greenhouse/conversiones.h"
+#include "engine/valores_iniciales.h"
 #include "greenhouse/geometria.h"
+#include "numeros/conversiones.h"
 #include "weather/viento.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
-#include "greenhouse/conversiones.h"
+#include "engine/valores_iniciales.h"
 #include "greenhouse/geometria.h"
 #include "greenhouse/ventilacion.h"
+#include "numeros/conversiones.h"
 
 #include <gtest/gtest.h>
 

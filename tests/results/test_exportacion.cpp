@@ -1,6 +1,7 @@
+#include "engine/carga_escenario.h"
 #include "engine/simula_dia.h"
+#include "engine/valores_iniciales.h"
 #include "results/exportacion.h"
-#include "scenario/archivo_hrt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
+#include "engine/carga_escenario.h"
 #include "engine/simula_dia.h"
+#include "engine/valores_iniciales.h"
 #include "greenhouse/geometria.h"
-#include "scenario/archivo_hrt.h"
 #include "weather/radiacion.h"
 #include "weather/temperatura.h"
 
@@ -59,7 +60,7 @@ TEST_F(Archivo, SavedAtStartMatchesTheCheckedInFile) {
 TEST_F(Archivo, SaveThenLoadGivesBackEveryField) {
     Escenario leido;
     PonValoresIniciales(leido);
-    const ResultadoCarga r = LeeEscenario(TextoEscenario(e), leido);
+    const ResultadoCarga r = CargaTextoEscenario(TextoEscenario(e), leido);
     ASSERT_TRUE(r.ok) << r.mensaje;
     EXPECT_TRUE(r.dimensionesValidas);
     EXPECT_EQ(TextoEscenario(leido), TextoEscenario(e));
@@ -78,7 +79,7 @@ TEST_F(Archivo, ReaderTakesLineEndsAsSeparatorsAndBothDecimalForms) {
     texto.replace(texto.find("\r\n"), 2, ",");
     for (auto i = texto.find("\r\n"); i != std::string::npos; i = texto.find("\r\n", i)) texto.erase(i, 1);
     Escenario leido = inicio;
-    const ResultadoCarga r = LeeEscenario(texto, leido);
+    const ResultadoCarga r = CargaTextoEscenario(texto, leido);
     ASSERT_TRUE(r.ok) << r.mensaje;
     EXPECT_EQ(leido.IAF, 0.5F);
     EXPECT_EQ(leido.TMaxTol, Variante::Entero(35));
@@ -87,7 +88,7 @@ TEST_F(Archivo, ReaderTakesLineEndsAsSeparatorsAndBothDecimalForms) {
 
 TEST_F(Archivo, StartFileLoadsEverythingButTheDimensions) {
     Escenario leido = e;
-    const ResultadoCarga r = LeeEscenario(TextoEscenario(inicio), leido);
+    const ResultadoCarga r = CargaTextoEscenario(TextoEscenario(inicio), leido);
     ASSERT_TRUE(r.ok);
     EXPECT_FALSE(r.dimensionesValidas);
     EXPECT_EQ(r.motivoDimensiones, "El ancho del módulo debe ser mayor que 0.");
@@ -100,7 +101,7 @@ TEST_F(Archivo, StartFileLoadsEverythingButTheDimensions) {
 TEST_F(Archivo, TunnelHeightFollowsWidthAndSideHeight) {
     e.TipoTecho = 3;
     Escenario leido = inicio;
-    ASSERT_TRUE(LeeEscenario(TextoEscenario(e), leido).ok);
+    ASSERT_TRUE(CargaTextoEscenario(TextoEscenario(e), leido).ok);
     EXPECT_EQ(leido.AlturaMaxima.valor(), 7.5 / 2 + 2);
 }
 
@@ -128,7 +129,7 @@ TEST_F(Archivo, BadFilesAreRefusedWithLineAndFieldAndChangeNothing) {
     for (const Caso& c : casos) {
         Escenario leido = e;
         leido.DatosListos = 4;
-        const ResultadoCarga r = LeeEscenario(c.texto, leido);
+        const ResultadoCarga r = CargaTextoEscenario(c.texto, leido);
         EXPECT_FALSE(r.ok) << c.fragmento;
         EXPECT_NE(r.mensaje.find(c.fragmento), std::string::npos) << r.mensaje;
         if (c.linea) {
@@ -152,7 +153,7 @@ TEST_F(Archivo, SavingGoesThroughATemporaryFile) {
     EXPECT_EQ(TextoEscenario(leido), TextoEscenario(inicio));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);
 
-    const ResultadoGuardado fallo = GuardaEscenario((dir / "no" / "existe.hrt").string(), e);
+    const ResultadoArchivo fallo = GuardaEscenario((dir / "no" / "existe.hrt").string(), e);
     EXPECT_FALSE(fallo.ok);
     EXPECT_NE(fallo.mensaje.find("No se puede guardar"), std::string::npos);
     EXPECT_FALSE(CargaEscenario((dir / "falta.hrt").string(), leido).ok);

@@ -1,4 +1,5 @@
-#include "greenhouse/conversiones.h"
+#include "engine/valores_iniciales.h"
+#include "numeros/conversiones.h"
 #include "scenario/escenario.h"
 #include "weather/humedad.h"
 #include "weather/radiacion.h"

@@ -1,8 +1,9 @@
 #include "greenhouse/ui/panel_calefaccion.h"
 
-#include "greenhouse/conversiones.h"
-#include "greenhouse/ui/controles.h"
-#include "scenario/textos_carga.h"
+#include "numeros/conversiones.h"
+#include "results/textos_resumen.h"
+#include "scenario/catalogo.h"
+#include "ui/controles.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,28 +18,12 @@
 namespace hortelia {
 namespace {
 
-struct Combustible {
-    const char* opcion;  ///< caption of the option
-    const char* nombre;  ///< name stored in the record and the scenario file
-    float poderCalorico;
-};
+// "Otro ..." takes the value typed in TPoCal.
+constexpr int kOtro = static_cast<int>(kCombustibles.size()) - 1;
 
-// Index 6 ("Otro ...") takes the value typed in TPoCal.
-constexpr Combustible kCombustibles[] = {
-    {"Nafta", "Nafta", 30290},
-    {"GasOil", "GasOil", 35570},
-    {"Butano", "Butano", 45850},
-    {"Propano", "Propano", 46060},
-    {"Gas nat.pobre", "Gas nat.pobre", 31640},
-    {"Gas nat.rico", "Gas nat.rico", 36950},
-    {"Otro ...", "Otro", 0},
-};
-constexpr int kOtro = 6;
-
-int IndiceCombustible(const std::string& nombre) {
-    for (int i = 0; i < static_cast<int>(std::size(kCombustibles)); ++i)
-        if (nombre == kCombustibles[i].nombre) return i;
-    return -1;
+int Indice(const std::string& nombre) {
+    const auto i = IndiceCombustible(nombre);
+    return i ? static_cast<int>(*i) : -1;
 }
 
 }  // namespace
@@ -53,7 +38,7 @@ PanelCalefaccion::PanelCalefaccion(Escenario& escenario, Protocolo& protocolo, R
     auto* FrCombust = new QGroupBox(QStringLiteral("Combustible"), this);
     FrCombust->setObjectName("FrCombust");
     QStringList opciones;
-    for (const Combustible& c : kCombustibles) opciones << QString::fromUtf8(c.opcion);
+    for (const Combustible& c : kCombustibles) opciones << Q(c.opcion);
     Option6 = CreaOpciones("Option6", opciones, FrCombust);
     auto* Label16 = new QLabel(QStringLiteral("Poder calórico:"), FrCombust);
     Label16->setObjectName("Label16");
@@ -87,7 +72,7 @@ PanelCalefaccion::PanelCalefaccion(Escenario& escenario, Protocolo& protocolo, R
     TPoCal->setText(Q(NumeroATexto(e.PoderCalorico)));
     PonBarraSinEventos(HScrEfic, e.Eficiencia);
     LEfiCal->setText(Q(Caption("Eficiencia del sistema= ", e.Eficiencia, "%")));
-    MarcaOpcionSinEventos(Option6, IndiceCombustible(e.Combustible));
+    MarcaOpcionSinEventos(Option6, Indice(e.Combustible));
 
     for (QRadioButton* r : Option6)
         connect(r, &QRadioButton::toggled, this, [this](bool marcada) {
@@ -115,15 +100,16 @@ void PanelCalefaccion::Abre(Origen) {
 void PanelCalefaccion::Option6_Click() {
     const int i = OpcionMarcada(Option6);
     if (i < 0) return;
-    if (i != kOtro) {
-        e.Combustible = kCombustibles[i].nombre;
-        e.PoderCalorico = kCombustibles[i].poderCalorico;
+    const Combustible& c = kCombustibles[static_cast<std::size_t>(i)];
+    if (c.poderCalorico) {
+        e.Combustible = c.nombre;
+        e.PoderCalorico = *c.poderCalorico;
     }
     TPoCal->setText(Q(NumeroATexto(e.PoderCalorico)));
     MuestraPoderCalorico();
     if (i == kOtro) {
         // The calorific value stays as it is until the user leaves the box.
-        e.Combustible = kCombustibles[i].nombre;
+        e.Combustible = c.nombre;
         TPoCal->setEnabled(true);
         TPoCal->setFocus();
         TPoCal->selectAll();
@@ -156,7 +142,7 @@ void PanelCalefaccion::Command8_Click() {
 
 void PanelCalefaccion::MuestraCargado() {
     const TextosCarga t = TextosDeCarga(e, false);
-    const int i = IndiceCombustible(e.Combustible);
+    const int i = Indice(e.Combustible);
     MarcaOpcionSinEventos(Option6, i);
     resumen_.LCalef->show();
     Resumen::Muestra(resumen_.LEfic, Q(t.LEfic));

@@ -3,7 +3,7 @@
 // Heating panel FrCalefacc: the fuel (Option6) with its calorific value, typed in TPoCal
 // for "Otro ...", and the efficiency of the heating system (HScrEfic).
 
-#include "greenhouse/ui/panel.h"
+#include "ui/panel.h"
 
 #include <QList>
 

@@ -1,8 +1,9 @@
 #include "greenhouse/ui/panel_cobertura.h"
 
-#include "greenhouse/conversiones.h"
-#include "greenhouse/ui/controles.h"
-#include "scenario/textos_carga.h"
+#include "numeros/conversiones.h"
+#include "results/textos_resumen.h"
+#include "scenario/catalogo.h"
+#include "ui/controles.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,30 +19,27 @@
 namespace hortelia {
 namespace {
 
-constexpr int kOtro = 3;  // option index of a typed rate
-constexpr float kRenovacion[] = {2, 3, 4};
+constexpr int kOtro = kMantenimientoTecleado - 1;  // option index of a typed rate
 
-QString TextoMaterial(int material) {
-    switch (material) {
-    case 1: return QStringLiteral("Material: Vidrio");
-    case 2: return QStringLiteral("Material: Plástico 1er.año");
-    default: return QStringLiteral("Material: Plástico 2do.año");
-    }
-}
+QString TextoMaterial(Material m) { return QStringLiteral("Material: ") + Q(NombreMaterialCorto(m)); }
 
 }  // namespace
 
 PanelCobertura::PanelCobertura(Escenario& escenario, Protocolo& protocolo, Resumen& resumen, QPushButton* botMaterial,
                                QWidget* parent)
     : Panel("FrMaterial", QStringLiteral("Material cobertura"), escenario, protocolo, resumen, botMaterial, parent) {
-    Option3 = CreaOpciones("Option3", {"Vidrio", "Plástico 1er. año", "Plástico 2do. año"}, this);
-    auto* materiales = new QVBoxLayout;
-    materiales->setSpacing(10);
-    for (QRadioButton* r : Option3) materiales->addWidget(r);
+    QStringList materiales;
+    for (Material m : kMateriales) materiales << Q(NombreMaterial(m));
+    Option3 = CreaOpciones("Option3", materiales, this);
+    auto* columnaMateriales = new QVBoxLayout;
+    columnaMateriales->setSpacing(10);
+    for (QRadioButton* r : Option3) columnaMateriales->addWidget(r);
 
     auto* FrMantenim = new QGroupBox(QStringLiteral("Mantenimiento"), this);
     FrMantenim->setObjectName("FrMantenim");
-    Option4 = CreaOpciones("Option4", {"Bueno", "Regular", "Malo", "Otro ..."}, FrMantenim);
+    QStringList estados;
+    for (const EstadoMantenimiento& m : kMantenimientos) estados << Q(m.nombre);
+    Option4 = CreaOpciones("Option4", estados, FrMantenim);
     TOtro = new QLineEdit(QStringLiteral("2"), FrMantenim);
     TOtro->setObjectName("TOtro");
     TOtro->setAccessibleName(QStringLiteral("Tasa de renovación"));
@@ -65,7 +63,7 @@ PanelCobertura::PanelCobertura(Escenario& escenario, Protocolo& protocolo, Resum
     auto* rejilla = new QGridLayout(this);
     rejilla->setContentsMargins(16, 16, 16, 16);
     rejilla->setVerticalSpacing(20);
-    rejilla->addLayout(materiales, 0, 0);
+    rejilla->addLayout(columnaMateriales, 0, 0);
     rejilla->addWidget(FrMantenim, 1, 0);
     rejilla->setColumnStretch(1, 1);
     rejilla->setRowStretch(2, 1);
@@ -99,7 +97,7 @@ void PanelCobertura::Option3_Click() {
     const int i = OpcionMarcada(Option3);
     if (i >= 0) {
         e.MatCobertura = Variante::Entero(static_cast<std::int16_t>(i + 1));
-        resumen_.LCobertura->setText(TextoMaterial(i + 1));
+        resumen_.LCobertura->setText(TextoMaterial(kMateriales[static_cast<std::size_t>(i)]));
     }
     resumen_.LCobertura->show();
 }
@@ -113,7 +111,7 @@ void PanelCobertura::Option4_Click() {
         TOtro->setEnabled(true);
         TOtro->setFocus();
     } else {
-        e.RenovAire = kRenovacion[i];
+        e.RenovAire = *kMantenimientos[static_cast<std::size_t>(i)].renovacionesHora;
         TOtro->setEnabled(false);
     }
     TOtro->setText(Q(NumeroATexto(e.RenovAire)));

@@ -3,7 +3,7 @@
 // Cover panel FrMaterial: the cover material (Option3) and the state of maintenance
 // (Option4), which sets the air renewal rate; "Otro ..." lets the rate be typed in TOtro.
 
-#include "greenhouse/ui/panel.h"
+#include "ui/panel.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
 #include "greenhouse/ui/panel_cultivo.h"
 
-#include "greenhouse/conversiones.h"
-#include "greenhouse/ui/controles.h"
-#include "scenario/textos_carga.h"
+#include "numeros/conversiones.h"
+#include "results/textos_resumen.h"
+#include "ui/controles.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // Crop panel FrCultivo: leaf area index (HScrIAF, a quarter per step) and the highest and
 // lowest inside temperatures the crop tolerates (HScrMaxTol, HScrMinTol).
 
-#include "greenhouse/ui/panel.h"
+#include "ui/panel.h"
 
 class QLabel;
 class QScrollBar;

@@ -1,9 +1,9 @@
 #include "greenhouse/ui/panel_dimensiones.h"
 
-#include "greenhouse/conversiones.h"
 #include "greenhouse/geometria.h"
-#include "greenhouse/ui/dibujos.h"
-#include "scenario/textos_carga.h"
+#include "numeros/conversiones.h"
+#include "results/textos_resumen.h"
+#include "ui/dibujos.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -13,8 +13,6 @@
 
 namespace hortelia {
 namespace {
-
-constexpr int kTunel = 3;
 
 Variante Lee(const QLineEdit* caja) { return Variante::Doble(Parse(caja->text().toStdString())); }
 
@@ -46,11 +44,11 @@ PanelDimensiones::PanelDimensiones(Escenario& escenario, Protocolo& protocolo, R
     TDimens4 = caja(4, QStringLiteral("4. Altura máxima:"), "3.8", "m");
     TDimens5 = caja(5, QStringLiteral("5. Cantidad de módulos:"), "1", QString());
 
-    const QStringList formas{"A dos aguas", "Plano inclinado", "Túnel", "Parabólico"};
     auto* dibujos = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
-        auto* d = new Dibujo(QStringLiteral("Pictecho2_%1").arg(i), Dibujo::Tipo::Dimensiones, i + 1,
-                             QStringLiteral("Dimensiones del módulo: %1").arg(formas[i]), this);
+        const Techo techo = kTechos[i];
+        auto* d = new Dibujo(QStringLiteral("Pictecho2_%1").arg(i), Dibujo::Tipo::Dimensiones, techo,
+                             QStringLiteral("Dimensiones del módulo: %1").arg(Q(NombreTecho(techo))), this);
         dibujos->addWidget(d, 0, 0);
         Pictecho2.append(d);
     }
@@ -71,12 +69,12 @@ PanelDimensiones::PanelDimensiones(Escenario& escenario, Protocolo& protocolo, R
 
 void PanelDimensiones::MuestraDibujo() {
     for (int i = 0; i < Pictecho2.size(); ++i) Pictecho2[i]->setVisible(i == e.TipoTecho - 1);
-    TDimens4->setEnabled(e.TipoTecho != kTunel);
+    TDimens4->setEnabled(!EsTecho(e.TipoTecho, Techo::Tunel));
 }
 
 void PanelDimensiones::Abre(Origen origen) {
     MuestraDibujo();
-    if (e.TipoTecho == kTunel) {
+    if (EsTecho(e.TipoTecho, Techo::Tunel)) {
         // From the boxes as shown: before the first edit the record holds no width yet.
         TDimens4->setText(Q(NumeroATexto(AlturaMaximaTunel(Lee(TDimens1), Lee(TDimens3)))));
     }
@@ -86,7 +84,7 @@ void PanelDimensiones::Abre(Origen origen) {
 void PanelDimensiones::TDimens1_Change() {
     e.AlturaLateral = Lee(TDimens3);
     e.Ancho = Lee(TDimens1);
-    if (e.TipoTecho == kTunel) {
+    if (EsTecho(e.TipoTecho, Techo::Tunel)) {
         e.AlturaMaxima = AlturaMaximaTunel(e.Ancho, e.AlturaLateral);
         TDimens4->setText(Q(NumeroATexto(e.AlturaMaxima)));
     }
@@ -118,7 +116,7 @@ void PanelDimensiones::Command3_Click() {
 }
 
 void PanelDimensiones::MuestraCargado() {
-    if (e.TipoTecho == kTunel) e.AlturaMaxima = AlturaMaximaTunel(e.Ancho, e.AlturaLateral);
+    if (EsTecho(e.TipoTecho, Techo::Tunel)) e.AlturaMaxima = AlturaMaximaTunel(e.Ancho, e.AlturaLateral);
     const std::pair<QLineEdit*, std::string> cajas[] = {{TDimens1, NumeroATexto(e.Ancho)},
                                                         {TDimens2, NumeroATexto(e.Largo)},
                                                         {TDimens3, NumeroATexto(e.AlturaLateral)},

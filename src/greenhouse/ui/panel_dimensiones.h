@@ -4,7 +4,7 @@
 // modules. Accepting derives covered floor, cover surface and volume through the core's
 // geometry (the same routine loading uses) and refuses dimensions it cannot use.
 
-#include "greenhouse/ui/panel.h"
+#include "ui/panel.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
 #include "greenhouse/ui/panel_techo.h"
 
-#include "greenhouse/ui/controles.h"
-#include "greenhouse/ui/dibujos.h"
-#include "scenario/textos_carga.h"
+#include "results/textos_resumen.h"
+#include "ui/controles.h"
+#include "ui/dibujos.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,7 +24,8 @@ PanelTecho::PanelTecho(Escenario& escenario, Protocolo& protocolo, Resumen& resu
                        QPushButton* botDimens, QWidget* parent)
     : Panel("FrTecho", QStringLiteral("Tipo de techo"), escenario, protocolo, resumen, botTecho, parent),
       botDimens_(botDimens) {
-    const QStringList formas{"A dos aguas", "Plano inclinado", "Túnel", "Parabólico"};
+    QStringList formas;
+    for (Techo t : kTechos) formas << Q(NombreTecho(t));
     Option1 = CreaOpciones("Option1", formas, this);
     auto* FrDTecho = new QGroupBox(QStringLiteral("¿Doble techo?"), this);
     FrDTecho->setObjectName("FrDTecho");
@@ -42,7 +43,7 @@ PanelTecho::PanelTecho(Escenario& escenario, Protocolo& protocolo, Resumen& resu
 
     auto* dibujos = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
-        auto* d = new Dibujo(QStringLiteral("Pictecho1_%1").arg(i), Dibujo::Tipo::Techo, i + 1,
+        auto* d = new Dibujo(QStringLiteral("Pictecho1_%1").arg(i), Dibujo::Tipo::Techo, kTechos[i],
                              QStringLiteral("Corte del techo: %1").arg(formas[i]), this);
         dibujos->addWidget(d, 0, 0);
         Pictecho1.append(d);

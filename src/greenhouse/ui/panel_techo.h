@@ -3,7 +3,7 @@
 // Roof panel FrTecho: the roof shape (Option1) with its picture, and the double roof (Option2).
 // A new roof shape voids accepted dimensions: their three figures belong to the old shape.
 
-#include "greenhouse/ui/panel.h"
+#include "ui/panel.h"
 
 #include <QList>
 

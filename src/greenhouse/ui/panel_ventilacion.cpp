@@ -1,10 +1,10 @@
 #include "greenhouse/ui/panel_ventilacion.h"
 
-#include "greenhouse/conversiones.h"
-#include "greenhouse/ui/controles.h"
-#include "greenhouse/ui/grafico.h"
 #include "greenhouse/ventilacion.h"
-#include "scenario/textos_carga.h"
+#include "numeros/conversiones.h"
+#include "results/textos_resumen.h"
+#include "ui/controles.h"
+#include "ui/grafico.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

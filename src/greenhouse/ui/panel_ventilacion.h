@@ -5,7 +5,7 @@
 // chart MSCVentil of open window area, and the roof window (Option5). It opens only once the
 // dimensions have given a floor area; the schedule is shown by Command7 before accepting.
 
-#include "greenhouse/ui/panel.h"
+#include "ui/panel.h"
 
 #include <QList>
 

@@ -1,10 +1,10 @@
 #include "results/ui/panel_resultados.h"
 
-#include "greenhouse/conversiones.h"
-#include "greenhouse/ui/controles.h"
-#include "greenhouse/ui/grafico.h"
-#include "greenhouse/ui/resumen.h"
+#include "numeros/conversiones.h"
 #include "results/exportacion.h"
+#include "ui/controles.h"
+#include "ui/grafico.h"
+#include "ui/resumen.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #include "results/ui/planilla.h"
 
-#include "greenhouse/ui/resumen.h"
 #include "results/exportacion.h"
-#include "results/ui/dialogo_archivo.h"
-#include "results/ui/impresion.h"
-#include "scenario/archivo_hrt.h"
+#include "scenario/archivo_texto.h"
+#include "ui/dialogo_archivo.h"
+#include "ui/impresion.h"
+#include "ui/resumen.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -177,7 +177,7 @@ void Planilla::Command1_Click() {
 void Planilla::Command2_Click() {
     const QString ruta = dialogo_.Elige(DialogoArchivo::Modo::Guardar, DialogoArchivo::kFiltroTexto);
     if (ruta.isEmpty()) return;
-    const ResultadoGuardado r = GuardaTexto(ruta.toStdString(), TextoPlanilla(e));
+    const ResultadoArchivo r = GuardaTexto(ruta.toStdString(), TextoPlanilla(e));
     if (!r.ok) Avisa(Q(r.mensaje));
 }
 

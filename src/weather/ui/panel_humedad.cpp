@@ -1,9 +1,9 @@
 #include "weather/ui/panel_humedad.h"
 
-#include "greenhouse/conversiones.h"
-#include "scenario/textos_carga.h"
+#include "numeros/conversiones.h"
+#include "results/textos_resumen.h"
+#include "ui/controles_clima.h"
 #include "weather/humedad.h"
-#include "weather/ui/controles_clima.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -4,7 +4,7 @@
 // the humidity curve; an hour selector with +/- corrects single hours by half a percent;
 // the chart MSCHRel shows HRHora.
 
-#include "greenhouse/ui/panel.h"
+#include "ui/panel.h"
 
 class QLabel;
 class QScrollBar;

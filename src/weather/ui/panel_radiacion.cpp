@@ -1,9 +1,10 @@
 #include "weather/ui/panel_radiacion.h"
 
-#include "greenhouse/conversiones.h"
-#include "scenario/textos_carga.h"
+#include "numeros/conversiones.h"
+#include "results/textos_resumen.h"
+#include "scenario/catalogo.h"
+#include "ui/controles_clima.h"
 #include "weather/radiacion.h"
-#include "weather/ui/controles_clima.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -5,7 +5,7 @@
 // cover and radiation +/- buttons corrects single hours. MSCRad shows RadHora and RadTope,
 // MSCNub the cloud cover.
 
-#include "greenhouse/ui/panel.h"
+#include "ui/panel.h"
 
 #include <QList>
 

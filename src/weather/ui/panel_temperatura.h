@@ -4,7 +4,7 @@
 // temperature curve; an hour selector with +/- corrects single hours; the chart MSCTemp
 // shows TempHora. Everything is written into the record as it changes.
 
-#include "greenhouse/ui/panel.h"
+#include "ui/panel.h"
 
 class QLabel;
 class QScrollBar;

@@ -1,7 +1,7 @@
 #include "weather/ui/panel_viento.h"
 
-#include "greenhouse/conversiones.h"
-#include "weather/ui/controles_clima.h"
+#include "numeros/conversiones.h"
+#include "ui/controles_clima.h"
 #include "weather/viento.h"
 
 #include <QHBoxLayout>

@@ -3,7 +3,7 @@
 // Wind panel (frame FrViento): an hour selector and the km/h of that hour on a bar; each
 // change stores the km/h and the m/s cut down to one decimal. The chart MSCVto shows the km/h.
 
-#include "greenhouse/ui/panel.h"
+#include "ui/panel.h"
 
 class QLabel;
 class QScrollBar;

@@ -1,7 +1,7 @@
 // The six greenhouse panels inside the main window, driven as a user drives them: options,
 // typed boxes, scroll bars, +/- buttons and accept; then a loaded record shown on each panel.
 
-#include "../../shell/ui/ventana_de_prueba.h"
+#include "support/ventana_de_prueba.h"
 
 using namespace hortelia;
 

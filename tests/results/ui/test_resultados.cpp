@@ -1,7 +1,8 @@
 // Processing, the results frame, the data sheet, scenario files and printing, driven
 // through the real main window as a user does.
 
-#include "../../shell/ui/ventana_de_prueba.h"
+#include "engine/valores_iniciales.h"
+#include "support/ventana_de_prueba.h"
 
 #include "results/exportacion.h"
 #include "results/ui/planilla.h"

@@ -2,11 +2,12 @@
 // bars, lists, options and +/- buttons, accept; assert on labels, charts and buttons. The
 // models' numbers are the core tests' business: here one or two values per behaviour.
 
-#include "../../shell/ui/ventana_de_prueba.h"
+#include "engine/valores_iniciales.h"
+#include "support/ventana_de_prueba.h"
 
-#include "greenhouse/conversiones.h"
-#include "greenhouse/ui/resumen.h"
+#include "numeros/conversiones.h"
 #include "scenario/archivo_hrt.h"
+#include "ui/resumen.h"
 
 #include <QListWidget>
 

@@ -1,0 +1,163 @@
+#include "numeros/conversiones.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace hortelia {
+namespace {
+
+bool EsBlanco(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+
+// Shortest form with at most `digitos` significant digits: round, drop trailing zeros,
+// choose plain or exponent form from the rounded exponent.
+std::string Formatea(double x, int digitos) {
+    if (std::isnan(x)) return "NaN";
+    if (std::isinf(x)) return x > 0 ? "Inf" : "-Inf";
+    if (x == 0.0) return "0";
+
+    // to_chars is independent of the C locale, which the windows set from the environment.
+    char buf[64];
+    const auto fin = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, digitos - 1).ptr;
+    const std::string s(buf, fin);
+    const auto e = s.find('e');
+    const bool negativo = s[0] == '-';
+    std::string mantisa;
+    for (std::size_t i = negativo ? 1 : 0; i < e; ++i)
+        if (EsDigito(s[i])) mantisa += s[i];
+    const int exponente = std::atoi(s.c_str() + e + 1);
+    while (mantisa.size() > 1 && mantisa.back() == '0') mantisa.pop_back();
+
+    std::string r = negativo ? "-" : "";
+    if (exponente >= -4 && exponente < digitos) {
+        const int enteros = exponente + 1;
+        if (enteros <= 0) {
+            r += '.';
+            r.append(static_cast<std::size_t>(-enteros), '0');
+            r += mantisa;
+        } else if (static_cast<int>(mantisa.size()) <= enteros) {
+            r += mantisa;
+            r.append(static_cast<std::size_t>(enteros) - mantisa.size(), '0');
+        } else {
+            r += mantisa.substr(0, static_cast<std::size_t>(enteros));
+            r += '.';
+            r += mantisa.substr(static_cast<std::size_t>(enteros));
+        }
+        return r;
+    }
+    r += mantisa.substr(0, 1);
+    if (mantisa.size() > 1) r += "." + mantisa.substr(1);
+    char exp[16];
+    std::snprintf(exp, sizeof exp, "E%c%02d", exponente < 0 ? '-' : '+', std::abs(exponente));
+    return r + exp;
+}
+
+std::string ConBlanco(std::string s) { return s[0] == '-' ? s : " " + s; }
+
+}  // namespace
+
+double LeeDecimal(const std::string& texto) {
+    // from_chars reads "." whatever the C locale says; a leading "+" it does not take.
+    const char* inicio = texto.data();
+    const char* fin = inicio + texto.size();
+    if (inicio != fin && *inicio == '+') ++inicio;
+    double v = 0;
+    const auto r = std::from_chars(inicio, fin, v);
+    if (r.ec == std::errc::result_out_of_range) {
+        const bool negativo = *inicio == '-';
+        // Too large gives an infinity (callers refuse it); too small gives zero.
+        const auto e = texto.find_first_of("eE");
+        const bool exponenteNegativo = e != std::string::npos && e + 1 < texto.size() && texto[e + 1] == '-';
+        if (exponenteNegativo) return negativo ? -0.0 : 0.0;
+        return negativo ? -HUGE_VAL : HUGE_VAL;
+    }
+    return v;
+}
+
+double Parse(std::string_view t) {
+    std::size_t i = 0;
+    auto saltaBlancos = [&] {
+        while (i < t.size() && EsBlanco(t[i])) ++i;
+    };
+    std::string limpio;
+    saltaBlancos();
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) limpio += t[i++];
+    bool digitos = false;
+    bool punto = false;
+    for (;; ++i) {
+        saltaBlancos();
+        if (i >= t.size()) break;
+        if (EsDigito(t[i])) {
+            limpio += t[i];
+            digitos = true;
+        } else if (t[i] == '.' && !punto) {
+            limpio += '.';
+            punto = true;
+        } else {
+            break;
+        }
+    }
+    if (!digitos) return 0.0;
+    // An exponent counts only when at least one digit follows it.
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
+        std::size_t j = i + 1;
+        std::string exp = "e";
+        while (j < t.size() && EsBlanco(t[j])) ++j;
+        if (j < t.size() && (t[j] == '+' || t[j] == '-')) exp += t[j++];
+        bool expDigitos = false;
+        for (;; ++j) {
+            while (j < t.size() && EsBlanco(t[j])) ++j;
+            if (j >= t.size() || !EsDigito(t[j])) break;
+            exp += t[j];
+            expDigitos = true;
+        }
+        if (expDigitos) limpio += exp;
+    }
+    return LeeDecimal(limpio);
+}
+
+std::string NumeroSinBlanco(double x) { return Formatea(x, 15); }
+std::string NumeroSinBlanco(float x) { return Formatea(x, 7); }
+
+std::string NumeroSinBlanco(const Variante& v) {
+    switch (v.tipo()) {
+    case Variante::Tipo::Vacio: return "";
+    case Variante::Tipo::Simple: return NumeroSinBlanco(static_cast<float>(v.valor()));
+    case Variante::Tipo::Entero:
+    case Variante::Tipo::Doble: return NumeroSinBlanco(v.valor());
+    }
+    return "";
+}
+
+std::string NumeroATexto(double x) { return ConBlanco(NumeroSinBlanco(x)); }
+std::string NumeroATexto(float x) { return ConBlanco(NumeroSinBlanco(x)); }
+std::string NumeroATexto(std::int16_t x) { return ConBlanco(std::to_string(x)); }
+std::string NumeroATexto(int x) { return ConBlanco(std::to_string(x)); }
+
+std::string NumeroATexto(const Variante& v) {
+    // An Empty variant reads as 0 wherever it is shown.
+    return v.vacia() ? " 0" : ConBlanco(NumeroSinBlanco(v));
+}
+
+std::optional<std::int16_t> AEntero16(double x) {
+    if (!std::isfinite(x)) return std::nullopt;
+    const double r = std::nearbyint(x);  // default rounding: halves to even
+    if (r < -32768.0 || r > 32767.0) return std::nullopt;
+    return static_cast<std::int16_t>(r);
+}
+
+double Cortar(double x, int decimales) {
+    const double p = std::pow(10.0, decimales);
+    return std::floor(x * p) / p;
+}
+
+float CortarSimple(float x, int decimales) {
+    const float p = static_cast<float>(std::pow(10.0, decimales));
+    const float escalado = x * p;
+    return std::floor(escalado) / p;
+}
+
+}  // namespace hortelia

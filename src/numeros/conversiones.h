@@ -1,0 +1,59 @@
+#pragma once
+
+// The number conversions that every panel, caption, chart and file uses:
+// lenient parse of typed text, number-to-text by value kind, the checked
+// conversion to a 16-bit integer and the cut of decimals toward minus infinity.
+
+#include "numeros/variante.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace hortelia {
+
+/// Lenient parse: skips leading blanks, tabs and line feeds, reads the longest numeric
+/// prefix ("." as the only decimal point, exponent by E or D, blanks inside skipped);
+/// no number gives 0. A number too large for a double gives an infinity, which callers refuse.
+double Parse(std::string_view texto);
+
+/// A plain decimal number ("-1.5e3", "+.5"), read whatever the C locale; out of range gives
+/// an infinity (too large) or zero (too small).
+double LeeDecimal(const std::string& texto);
+
+/// Number-to-text: a leading blank for zero and positive numbers, no zero before the point,
+/// at most 15 significant digits (7 for a single); exponent form outside the plain range.
+std::string NumeroATexto(double x);
+std::string NumeroATexto(float x);
+std::string NumeroATexto(std::int16_t x);
+std::string NumeroATexto(int x);
+std::string NumeroATexto(const Variante& v);
+
+/// The same digits without the leading blank (file fields, export cells, chart values).
+std::string NumeroSinBlanco(double x);
+std::string NumeroSinBlanco(float x);
+std::string NumeroSinBlanco(const Variante& v);
+
+/// Round to the nearest integer, halves to even; nullopt outside -32768..32767 (overflow).
+std::optional<std::int16_t> AEntero16(double x);
+
+/// Int(x * 10^n) / 10^n in double precision: the cut toward minus infinity.
+double Cortar(double x, int decimales);
+/// The same cut with the factor, the floor and the division in single precision.
+float CortarSimple(float x, int decimales);
+
+}  // namespace hortelia
+
+namespace hortelia {
+
+/// A caption: a literal prefix, number-to-text of the value and, where there is one, a unit.
+template <class T>
+std::string Caption(std::string_view prefijo, const T& valor, std::string_view unidad = {}) {
+    std::string r(prefijo);
+    r += NumeroATexto(valor);
+    r += unidad;
+    return r;
+}
+
+}  // namespace hortelia

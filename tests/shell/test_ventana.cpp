@@ -1,0 +1,239 @@
+// The main window driven as a user drives it: the start frame, the menus and their enabling,
+// the side column, opening and accepting panels, and Alt+letter where two captions share it.
+
+#include "support/ventana_de_prueba.h"
+
+#include "ui/resumen.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <functional>
+
+using namespace hortelia;
+
+namespace {
+
+QColor Fondo(const QLabel* l) { return l->palette().color(QPalette::Window); }
+
+}  // namespace
+
+class TestVentana : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { std::setlocale(LC_ALL, "C"); }
+
+    void inicio_muestraElMarcoDeInicioConLosMenusDeshabilitados() {
+        VentanaDePrueba v(false);
+        QCOMPARE(v.w.windowTitle(), QString("Hortelia"));
+        QVERIFY(v.Visible("FrInicio"));
+        QCOMPARE(v.Texto("Label1"), QString("Hortelia"));
+        QCOMPARE(v.Texto("Label2"),
+                 QString("Modelo para simular las necesidades de calefacción y ventilación en invernáculos"));
+        QVERIFY(!v.Texto("Label3").isEmpty());
+        QVERIFY(v.Visible("Picture1") && v.Visible("Picture2"));
+        QCOMPARE(v.Boton("Command5")->text(), QString("&Inicio"));
+        for (const char* a : {"Archivo", "Datos", "Proceso", "Acerca"}) QVERIFY2(!v.Accion(a)->isEnabled(), a);
+        for (const char* b : kBotones) QVERIFY2(!v.Visible(b), b);
+        for (const char* c : {"Command1", "Command12", "Label10", "Label11", "Label17"}) QVERIFY2(!v.Visible(c), c);
+    }
+
+    void inicio_porTeclado_abreLaVistaDeTrabajo() {
+        VentanaDePrueba v(false);
+        QTest::keyClick(&v.w, Qt::Key_I, Qt::AltModifier);
+        QTRY_VERIFY(!v.Visible("FrInicio"));
+        QVERIFY(v.Visible("BotTecho"));
+    }
+
+    void vistaDeTrabajo_botonesRosaYResumenOculto() {
+        VentanaDePrueba v;
+        QVERIFY(!v.Visible("FrInicio"));
+        QVERIFY(v.Accion("Archivo")->isEnabled() && v.Accion("Datos")->isEnabled());
+        QVERIFY(!v.Accion("Proceso")->isEnabled() && !v.Accion("Acerca")->isEnabled());
+        const QStringList textos{"Tipo Techo", "Dimensiones", "Cobertura", "Ventilación", "Calefacción",
+                                 "Cultivo",    "Temperat",    "Humedad",   "Radiación",   "Viento"};
+        for (int i = 0; i < 10; ++i) {
+            QPushButton* b = v.Boton(kBotones[i]);
+            QVERIFY2(b->isVisible() && b->isEnabled(), kBotones[i]);
+            QCOMPARE(b->text(), textos[i]);
+            QCOMPARE(b->property("colorFondo").value<QColor>(), QColor(0xFF, 0xC0, 0xC0));
+        }
+        QVERIFY(v.Visible("Command1") && v.Visible("Command12"));
+        QVERIFY(!v.Boton("Command12")->isEnabled());
+        QCOMPARE(v.Boton("Command12")->text(), QString("&Procesamiento datos"));
+        QCOMPARE(v.Boton("Command1")->text(), QString("&Salir"));
+        for (QLabel* l : v.Hijo<Resumen>("Resumen")->findChildren<QLabel*>())
+            QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));
+    }
+
+    void titulos_conSusColores() {
+        VentanaDePrueba v;
+        const struct {
+            const char* nombre;
+            const char* texto;
+            QColor fondo;
+        } titulos[] = {{"Label10", "Estructura invernáculo", QColor(0x80, 0x80, 0x80)},
+                       {"Label11", "Cultivo", QColor(0x00, 0x80, 0x00)},
+                       {"Label17", "Condiciones meteorológicas", QColor(0x00, 0xC0, 0xC0)}};
+        for (const auto& t : titulos) {
+            QCOMPARE(v.Texto(t.nombre), QString(t.texto));
+            QCOMPARE(Fondo(v.Hijo<QLabel>(t.nombre)), t.fondo);
+            QCOMPARE(v.Hijo<QLabel>(t.nombre)->palette().color(QPalette::WindowText), QColor(Qt::white));
+        }
+    }
+
+    // The menu bar as the user reads it, with each entry's name: a submenu's entries in brackets.
+    void menus_conSusTextosEnOrden() {
+        VentanaDePrueba v;
+        std::function<QString(const QList<QAction*>&)> arbol = [&arbol](const QList<QAction*>& acciones) {
+            QStringList r;
+            for (QAction* a : acciones)
+                r << a->objectName() + '=' + a->text() +
+                         (a->menu() ? '[' + arbol(a->menu()->actions()) + ']' : QString());
+            return r.join(", ");
+        };
+        QCOMPARE(
+            arbol(v.w.menuBar()->actions()),
+            QString("Archivo=&Archivos[Abre=&Abre, Guarda=&Guarda, Sale=&Sale], Datos=&Datos["
+                    "Invernaculo=&Invernáculo[Estructura=&Estructura[Techo=&Tipo de techo, Dimensiones=&Dimensiones, "
+                    "Material=&Material, Ventilacion=&Ventilación], Calefaccion=Sistema &Calefacción], "
+                    "Cultivo=&Cultivo, Meteorologia=&Meteorología[Temperatura=&Temperatura, "
+                    "Humedad=&Humedad relativa, Radiacion=&Radiación global, Viento=&Viento]], "
+                    "Proceso=&Procesamiento, Acerca=Acerca de &Hortelia"));
+    }
+
+    void abrirPanel_deshabilitaNavegacionHastaAceptar() {
+        VentanaDePrueba v;
+        v.Click("BotMaterial");
+        QVERIFY(v.Visible("FrMaterial"));
+        for (const char* b : kBotones) QVERIFY2(!v.Boton(b)->isEnabled(), b);
+        QVERIFY(!v.Accion("Datos")->isEnabled());
+        QVERIFY(v.Accion("Archivo")->isEnabled());
+        QVERIFY(v.Boton("Command1")->isEnabled());
+        v.Click("Command4");
+        QVERIFY(!v.Visible("FrMaterial"));
+        for (const char* b : kBotones) QVERIFY2(v.Boton(b)->isEnabled(), b);
+        QVERIFY(v.Accion("Datos")->isEnabled());
+        QVERIFY(v.Verde("BotMaterial"));
+    }
+
+    void aceptarDosVeces_cuentaUnaVez() {
+        VentanaDePrueba v;
+        for (int vez = 0; vez < 2; ++vez) {
+            v.Click("BotTecho");
+            v.Click("Command2");
+        }
+        QCOMPARE(v.e.DatosListos, std::int16_t(1));
+        QCOMPARE(v.Boton("BotTecho")->property("colorFondo").value<QColor>(), QColor(0x00, 0xC0, 0x00));
+    }
+
+    void diezAceptados_habilitanProceso_yCadaEntradaLoTrataComoDebe() {
+        VentanaDePrueba v;
+        v.AceptaTodos();
+        QCOMPARE(v.e.DatosListos, std::int16_t(10));
+        QVERIFY(v.Boton("Command12")->isEnabled());
+        QVERIFY(v.Accion("Proceso")->isEnabled());
+
+        // Side buttons, and every entry but Dimensiones and Cultivo, disable processing.
+        for (const char* abre : {"BotTecho", "Techo", "Material", "Ventilacion", "Calefaccion", "BotCUltivo",
+                                 "Temperatura", "Humedad", "Radiacion", "Viento"}) {
+            if (QString(abre).startsWith("Bot")) v.Click(abre);
+            else v.Accion(abre)->trigger();
+            if (QString(abre) == "Ventilacion") v.Click("Command7");
+            QVERIFY2(!v.Boton("Command12")->isEnabled(), abre);
+            QVERIFY2(!v.Accion("Proceso")->isEnabled(), abre);
+            v.AceptaAbierto();
+            QVERIFY2(v.Boton("Command12")->isEnabled(), abre);
+        }
+        // The dimensions and crop entries leave processing alone.
+        for (const char* abre : {"Dimensiones", "Cultivo"}) {
+            v.Accion(abre)->trigger();
+            QVERIFY2(v.Boton("Command12")->isEnabled(), abre);
+            QVERIFY2(v.Accion("Proceso")->isEnabled(), abre);
+            QVERIFY2(!v.Boton("BotTecho")->isEnabled(), abre);
+            v.AceptaAbierto();
+        }
+        QCOMPARE(v.e.DatosListos, std::int16_t(10));
+    }
+
+    void altA_conPanelAbierto_aceptaElPanel_sinElLoAbreArchivos() {
+        VentanaDePrueba v;
+        v.Click("BotTecho");
+        QTest::keyClick(&v.w, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(!v.Visible("FrTecho"));
+        QVERIFY(v.Verde("BotTecho"));
+        QVERIFY(!QApplication::activePopupWidget());
+
+        QTest::keyClick(&v.w, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), v.Hijo<QMenu>("MenuArchivo"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(&v.w, Qt::Key_Escape);
+    }
+
+    void altP_corriendoElDia_unaSolaVez() {
+        VentanaDePrueba v;
+        v.AceptaTodos();
+        QSignalSpy boton(v.Boton("Command12"), &QPushButton::clicked);
+        QSignalSpy menu(v.Accion("Proceso"), &QAction::triggered);
+        QTest::keyClick(&v.w, Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(boton.count() + menu.count(), 1);
+        QTest::qWait(50);
+        QCOMPARE(boton.count() + menu.count(), 1);
+    }
+
+    void altH_enVentilacion_cargaLosHorarios() {
+        VentanaDePrueba v;
+        v.Click("BotDimens");
+        v.Click("Command3");
+        v.Click("BotVentil");
+        QTest::keyClick(&v.w, Qt::Key_H, Qt::AltModifier);
+        QTRY_VERIFY(v.Visible("MSCVentil"));
+        QVERIFY(v.Boton("Command6")->isEnabled());
+    }
+
+    void teclado_elFocoEntraAlPanelYVuelveAlBotonLateral() {
+        VentanaDePrueba v;
+        QPushButton* techo = v.Boton("BotTecho");
+        QCOMPARE(QApplication::focusWidget(), techo);
+        QTest::keyClick(techo, Qt::Key_Space);
+        QVERIFY(v.Visible("FrTecho"));
+        QVERIFY(v.Hijo("FrTecho")->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(&v.w, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(!v.Visible("FrTecho"));
+        QCOMPARE(QApplication::focusWidget(), techo);
+    }
+
+    void aviso_tieneElTituloDelPrograma() {
+        VentanaDePrueba v;
+        v.w.PonAviso({});  // the real message box
+        QString titulo, texto;
+        QTimer buscador;
+        QObject::connect(&buscador, &QTimer::timeout, [&] {
+            if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                titulo = caja->windowTitle();
+                texto = caja->text();
+                caja->accept();
+            }
+        });
+        buscador.start(10);
+        v.Click("BotVentil");
+        buscador.stop();
+        QCOMPARE(titulo, QString("Hortelia"));
+        QCOMPARE(texto, QString("Especifique Dimensiones antes de continuar"));
+        QVERIFY(v.Boton("BotTecho")->isEnabled() && v.Accion("Datos")->isEnabled());
+        QVERIFY(!v.Visible("FrVentil"));
+    }
+
+    void salir_conUnPanelAbierto_cierraLaVentana() {
+        VentanaDePrueba v;
+        v.Click("BotCalef");
+        v.Click("Command1");
+        QVERIFY(!v.w.isVisible());
+    }
+};
+
+QTEST_MAIN(TestVentana)
+#include "test_ventana.moc"

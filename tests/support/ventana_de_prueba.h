@@ -1,0 +1,95 @@
+#pragma once
+
+// The real main window with its start-up record, for the window tests: messages are
+// collected instead of shown, and controls are found by the names the user sees them by.
+
+#include "scenario/escenario.h"
+#include "shell/hortelia.h"
+#include "ui/grafico.h"
+#include "ui/protocolo.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <clocale>
+
+namespace hortelia {
+
+/// The ten side buttons, roof to wind.
+inline const char* const kBotones[] = {"BotTecho",   "BotDimens", "BotMaterial", "BotVentil", "BotCalef",
+                                       "BotCUltivo", "BotTemp",   "BotHRel",     "BotRadiac", "BotViento"};
+
+struct VentanaDePrueba {
+    Escenario e;
+    Hortelia w{e};
+    QStringList avisos;
+
+    explicit VentanaDePrueba(bool inicia = true) {
+        w.PonAviso([this](const QString& texto) { avisos << texto; });
+        w.show();
+        w.activateWindow();
+        if (!QTest::qWaitForWindowActive(&w)) qWarning("la ventana no quedó activa");
+        if (inicia) Click("Command5");
+    }
+
+    template <class T = QWidget>
+    T* Hijo(const char* nombre) const {
+        T* x = w.findChild<T*>(QString::fromLatin1(nombre));
+        if (!x) qFatal("no existe el control %s", nombre);
+        return x;
+    }
+    QPushButton* Boton(const char* nombre) const { return Hijo<QPushButton>(nombre); }
+    QAction* Accion(const char* nombre) const { return Hijo<QAction>(nombre); }
+    QString Texto(const char* etiqueta) const { return Hijo<QLabel>(etiqueta)->text(); }
+    bool Visible(const char* nombre) const { return Hijo(nombre)->isVisible(); }
+    bool Verde(const char* boton) const { return Protocolo::EsVerde(Boton(boton)); }
+    void Mueve(const char* barra, int valor) const { Hijo<QScrollBar>(barra)->setValue(valor); }
+    double Dibujado(const char* grafico, int fila, int serie = 1) const {
+        return Hijo<Grafico>(grafico)->ValorDibujado(fila, serie);
+    }
+
+    /// A button at its centre; an option button on its round mark (the layout may widen it).
+    void Click(const char* nombre) const {
+        QAbstractButton* b = Hijo<QAbstractButton>(nombre);
+        const bool opcion = qobject_cast<QRadioButton*>(b) != nullptr;
+        QTest::mouseClick(b, Qt::LeftButton, {}, opcion ? QPoint(8, b->height() / 2) : QPoint());
+    }
+    /// Replaces a text box's text by typing, as a user selecting all and typing over it.
+    void Escribe(const char* caja, const QString& texto) const {
+        QLineEdit* t = Hijo<QLineEdit>(caja);
+        t->selectAll();
+        QTest::keyClick(t, Qt::Key_Delete);
+        QTest::keyClicks(t, texto);
+    }
+    /// Clicks the "&Acepta datos" of the panel that is open.
+    void AceptaAbierto() const {
+        for (Panel* p : w.Paneles())
+            if (p->isVisible()) {
+                QTest::mouseClick(p->BotonAcepta(), Qt::LeftButton);
+                return;
+            }
+        qFatal("ningún panel abierto");
+    }
+    /// Accepts the ten panels from their side buttons, dimensions before ventilation.
+    void AceptaTodos() const {
+        for (const char* b : kBotones) {
+            Click(b);
+            if (QString::fromLatin1(b) == "BotVentil") Click("Command7");
+            AceptaAbierto();
+        }
+    }
+    /// Accepts the ten panels and runs the day with "&Procesamiento datos".
+    void Procesa() const {
+        AceptaTodos();
+        Click("Command12");
+    }
+};
+
+}  // namespace hortelia
