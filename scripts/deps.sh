@@ -6,7 +6,10 @@ paquetes=(build-essential cmake ninja-build pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-translations-l10n qt6-svg-dev libgl-dev
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool fonts-dejavu-core)
+  xvfb xauth xdotool fonts-dejavu-core
+  libxlsxwriter-dev
+  desktop-file-utils appstream poppler-utils unzip file dpkg-dev
+  locales)
 faltan=()
 for p in "${paquetes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
