@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the core and window tests; the fuzzer of the
+# Sets the machine up (scripts/deps.sh), builds everything and runs every test: a check that
+# deps.sh brings everything the build found; the core and window tests; the fuzzer of the
 # scenario reader for a bounded time; then the core and window tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
@@ -9,6 +10,9 @@ jobs=$(nproc)
 
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$jobs"
+# What this build found and the programs the tests start must come with deps.sh's packages,
+# or a fresh machine would stop where this one did not.
+scripts/comprueba_dependencias.sh build
 ctest --preset default -j "$jobs"
 
 cmake --preset fuzz >/dev/null

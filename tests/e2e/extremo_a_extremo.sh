@@ -8,16 +8,24 @@
 #   extremo_a_extremo.sh HORTELIA HORTELIA-SIM
 #
 # Every wait polls for a window, a file or the end of a process, and gives up after a bound.
-# Exit 77 (skipped) when Xvfb or xdotool are missing.
+# A program of scripts/programas-de-prueba.txt that is not installed fails the test.
 set -euo pipefail
 
 programa=$(realpath "$1")
 simulador=$(realpath "$2")
 limite=${HORTELIA_E2E_ESPERA:-30}  # seconds for each wait
 
-for herramienta in Xvfb xdotool; do
-  command -v "$herramienta" >/dev/null || { echo "falta $herramienta: prueba omitida"; exit 77; }
-done
+# The programs the tests start, each with the package that brings it.
+programas=$(dirname "$0")/../../scripts/programas-de-prueba.txt
+[ -r "$programas" ] || { echo "FALLA: no se puede leer $programas" >&2; exit 1; }
+faltan=0
+while read -r herramienta paquete _; do
+  case $herramienta in "" | "#"*) continue ;; esac
+  command -v "$herramienta" >/dev/null && continue
+  echo "FALLA: falta el programa $herramienta, que trae el paquete $paquete (scripts/deps.sh lo instala)" >&2
+  faltan=1
+done <"$programas"
+[ "$faltan" -eq 0 ] || exit 1
 
 trabajo=$(mktemp -d "${TMPDIR:-/tmp}/hortelia-e2e.XXXXXX")
 xvfb_pid=""
@@ -38,7 +46,7 @@ termina() {
   local estado=$?
   para "$app_pid"
   para "$xvfb_pid"
-  if [ "$estado" -ne 0 ] && [ "$estado" -ne 77 ]; then
+  if [ "$estado" -ne 0 ]; then
     echo "--- salida del programa ---"
     cat "$trabajo/programa.log" 2>/dev/null || true
     echo "(archivos de trabajo en $trabajo)"
