@@ -15,17 +15,9 @@ programa=$(realpath "$1")
 simulador=$(realpath "$2")
 limite=${HORTELIA_E2E_ESPERA:-30}  # seconds for each wait
 
-# The programs the tests start, each with the package that brings it.
-programas=$(dirname "$0")/../../scripts/programas-de-prueba.txt
-[ -r "$programas" ] || { echo "FALLA: no se puede leer $programas" >&2; exit 1; }
-faltan=0
-while read -r herramienta paquete _; do
-  case $herramienta in "" | "#"*) continue ;; esac
-  command -v "$herramienta" >/dev/null && continue
-  echo "FALLA: falta el programa $herramienta, que trae el paquete $paquete (scripts/deps.sh lo instala)" >&2
-  faltan=1
-done <"$programas"
-[ "$faltan" -eq 0 ] || exit 1
+# The programs the tests start must all be there.
+source "$(dirname "$0")/../support/programas.sh"
+comprueba_programas
 
 trabajo=$(mktemp -d "${TMPDIR:-/tmp}/hortelia-e2e.XXXXXX")
 xvfb_pid=""

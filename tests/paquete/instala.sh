@@ -13,15 +13,8 @@ export LC_ALL=C
 cmake=$1 cpack=$2 rcc=$3 build=$4 fuentes=$5 version=$6
 unset DESTDIR
 
-faltan=()
-for herramienta in desktop-file-validate appstreamcli update-mime-database file dpkg-deb dpkg-shlibdeps; do
-  command -v "$herramienta" >/dev/null || faltan+=("$herramienta")
-done
-if [ ${#faltan[@]} -gt 0 ]; then
-  echo "FALLA: faltan herramientas: ${faltan[*]}" \
-    "(paquetes Debian desktop-file-utils, appstream, shared-mime-info, file, dpkg-dev)" >&2
-  exit 1
-fi
+source "$(dirname "$0")/../support/programas.sh"
+comprueba_programas
 
 trabajo=$(mktemp -d "${TMPDIR:-/tmp}/hortelia-paquete.XXXXXX")
 trap 'rm -rf "$trabajo"' EXIT
