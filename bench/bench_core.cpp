@@ -89,7 +89,7 @@ static void BM_CargaSimulaExporta(benchmark::State& st) {
         PonValoresIniciales(e);
         CargaTextoEscenario(archivo, e);
         SimulaDia(e);
-        std::string texto = TextoPlanilla(e);
+        std::string texto = TextoPlanilla(e, {});
         benchmark::DoNotOptimize(texto);
     }
 }

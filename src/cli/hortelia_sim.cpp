@@ -87,7 +87,9 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    std::cout << hortelia::TextoPlanilla(e);
+    hortelia::TextosResumen resumen;
+    hortelia::AplicaCarga(resumen, e, carga.dimensionesValidas);
+    std::cout << hortelia::TextoPlanilla(e, resumen);
     std::cout.flush();
     return std::cout ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include "numeros/conversiones.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace hortelia {
@@ -122,7 +123,9 @@ void SimulaHora(Escenario& e, int h) {
         double qCob = kc * (tMin - tempExt) / 1.39 * cobertura / suelo;
         qCob = qCob / (nub * 0.02 + 1);
         const double qFugas = nFugas * volumen / suelo * 1.24 * 964.52 * (tMin - tempExt) / 3600;
-        const double q = qCob + qFugas;
+        // Outdoor air warmer than the tolerable minimum gives a negative demand: the house
+        // then burns nothing, it cannot give fuel back.
+        const double q = std::max(0.0, qCob + qFugas);
         const double qHora = q / 4.17 * 3.6;
         const double qBruto = qHora / e.Eficiencia * 100;
         const double comb = Cortar(qBruto / e.PoderCalorico * 4.17, 3);

@@ -4,41 +4,33 @@
 #include "results/textos_resumen.h"
 
 namespace hortelia {
-namespace {
-
-// A loaded caption, or the label's start caption when the record holds no listed code.
-std::string O(const std::string& texto, const char* inicial) { return texto.empty() ? inicial : texto; }
-
-}  // namespace
-
 ControlDeHora ControlMostrado(const Escenario& e, int h) {
     if (e.TempSinControl(h) < e.TMinTol.valor()) return ControlDeHora::Calefaccion;
     if (e.TempSinControl(h) > e.TMaxTol.valor()) return ControlDeHora::Refrigeracion;
     return ControlDeHora::Ninguno;
 }
 
-std::vector<std::string> LineasResumen(const Escenario& e) {
-    const TextosCarga t = TextosDeCarga(e, e.SueloCubierto.valor() > 0);
-    return {O(t.LTTecho, "Tipo de techo: A dos aguas "),
-            O(t.LDTecho, "Doble techo:    No"),
-            O(t.LCobertura, "Mat. cobertura: "),
-            t.LManten,
-            O(t.LDSuecub, "Suelo cubierto = "),
-            O(t.LDSupinv, "Superficie inv. ="),
-            O(t.LDVolinv, "Volumen inv.   ="),
-            t.LVentanas,
-            O(t.LCenital, "Cenital:"),
-            t.LPoCal,
-            t.LEfic,
-            "Temp. " + t.LFTMax,
-            "Temp. " + t.LFTMin,
-            "H.rel. " + t.LFHRMax,
-            "H.rel. " + t.LFHRMin,
-            t.LLat,
-            O(t.LFecha, "Fecha:"),
-            t.LMaxTol,
-            t.LMinTol,
-            t.Liaf};
+std::vector<std::string> LineasResumen(const TextosResumen& t) {
+    return {t.tipoTecho,
+            t.dobleTecho,
+            t.material,
+            t.mantenimiento,
+            t.suelo,
+            t.superficie,
+            t.volumen,
+            t.ventanas,
+            t.cenital,
+            t.poderCalorico,
+            t.eficiencia,
+            "Temp. " + t.tMax,
+            "Temp. " + t.tMin,
+            "H.rel. " + t.hrMax,
+            "H.rel. " + t.hrMin,
+            t.latitud,
+            t.fecha,
+            t.maxTol,
+            t.minTol,
+            t.iaf};
 }
 
 const std::vector<std::string>& TitulosColumnas() {
@@ -73,9 +65,9 @@ std::vector<std::string> CeldasTotales(const Escenario& e) {
     return {NumeroATexto(e.AcumComb), NumeroATexto(e.AcumAgua), NumeroATexto(e.AcumEtr), NumeroATexto(e.AcumEtp)};
 }
 
-std::string TextoPlanilla(const Escenario& e) {
+std::string TextoPlanilla(const Escenario& e, const TextosResumen& resumen) {
     std::string out = "Planilla de resultados\n";
-    for (const std::string& l : LineasResumen(e)) out += l + "\n";
+    for (const std::string& l : LineasResumen(resumen)) out += l + "\n";
     out += "\n";
     // Cells as the sheet shows them, without the blank that number-to-text puts first.
     auto fila = [&out](const std::vector<std::string>& celdas) {
@@ -87,9 +79,12 @@ std::string TextoPlanilla(const Escenario& e) {
     };
     fila(TitulosColumnas());
     for (int h = 1; h <= 24; ++h) fila(CeldasHora(e, h));
-    std::vector<std::string> totales = CeldasTotales(e);
-    totales.insert(totales.begin(), "Totales");
-    fila(totales);
+    // Each total under its own column, as on the sheet: fuel, water, Etr, Etp.
+    const std::vector<std::string> totales = CeldasTotales(e);
+    std::vector<std::string> celdas(TitulosColumnas().size());
+    celdas[0] = "Totales";
+    for (std::size_t i = 0; i < totales.size(); ++i) celdas[kColumnasTotales[i]] = totales[i];
+    fila(celdas);
     return out;
 }
 

@@ -44,4 +44,21 @@ TextosCarga TextosDeCarga(const Escenario& e, bool geometriaValida) {
     return t;
 }
 
+void AplicaCarga(TextosResumen& t, const Escenario& e, bool geometriaValida) {
+    const TextosCarga c = TextosDeCarga(e, geometriaValida);
+    const std::pair<std::string*, const std::string*> pares[] = {
+        {&t.tipoTecho, &c.LTTecho},   {&t.dobleTecho, &c.LDTecho},
+        {&t.material, &c.LCobertura}, {&t.mantenimiento, &c.LManten},
+        {&t.suelo, &c.LDSuecub},      {&t.superficie, &c.LDSupinv},
+        {&t.volumen, &c.LDVolinv},    {&t.ventanas, &c.LVentanas},
+        {&t.cenital, &c.LCenital},    {&t.poderCalorico, &c.LPoCal},
+        {&t.eficiencia, &c.LEfic},    {&t.tMax, &c.LFTMax},
+        {&t.tMin, &c.LFTMin},         {&t.hrMax, &c.LFHRMax},
+        {&t.hrMin, &c.LFHRMin},       {&t.latitud, &c.LLat},
+        {&t.fecha, &c.LFecha},        {&t.maxTol, &c.LMaxTol},
+        {&t.minTol, &c.LMinTol},      {&t.iaf, &c.Liaf}};
+    for (const auto& [destino, texto] : pares)
+        if (!texto->empty()) *destino = *texto;
+}
+
 }  // namespace hortelia

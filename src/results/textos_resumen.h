@@ -25,6 +25,24 @@ struct TextosCarga {
 /// Captions for the record as it stands; the derived figures only when `geometriaValida`.
 TextosCarga TextosDeCarga(const Escenario& e, bool geometriaValida);
 
+/// The summary captions that the data sheet and the text export repeat, as the panels and
+/// loading last wrote them; a new scenario starts with the labels' start captions.
+struct TextosResumen {
+    std::string tipoTecho = "Tipo de techo: A dos aguas ", dobleTecho = "Doble techo:    No";
+    std::string material = "Mat. cobertura: ", mantenimiento = "Mantenimiento:";
+    std::string suelo = "Suelo cubierto = ", superficie = "Superficie inv. =", volumen = "Volumen inv.   =";
+    std::string ventanas = "Ventanas=", cenital = "Cenital:";
+    std::string poderCalorico = "P.Calorífico =", eficiencia = "Eficiencia =";
+    std::string tMax = "Máxima =", tMin = "Mínima =", hrMax = "Máxima =", hrMin = "Mínima =";
+    std::string latitud = "Latitud =", fecha = "Fecha:";
+    std::string maxTol = "Máxima tolerable=", minTol = "Mínima tolerable=", iaf = "Índice área foliar=";
+
+    friend bool operator==(const TextosResumen&, const TextosResumen&) = default;
+};
+
+/// What loading a scenario writes: every caption it has a text for (see TextosCarga).
+void AplicaCarga(TextosResumen& t, const Escenario& e, bool geometriaValida);
+
 /// Roof type caption ("Tipo de techo: Túnel"), empty outside 1..4.
 std::string TextoTipoTecho(int tipo);
 /// Cover material caption as loading writes it ("Mat. cobertura: Vidrio"), empty outside 1..3.

@@ -5,7 +5,9 @@
 namespace hortelia {
 
 std::string Limite::Rango() const {
-    std::string r = "de " + NumeroSinBlanco(minimo) + " a " + NumeroSinBlanco(maximo);
+    std::string r = (minimoExcluido ? "mayor que " + NumeroSinBlanco(minimo) + " y hasta "
+                                    : "de " + NumeroSinBlanco(minimo) + " a ") +
+                    NumeroSinBlanco(maximo);
     if (!unidad.empty()) r += " " + std::string(unidad);
     return r;
 }

@@ -13,22 +13,45 @@ namespace hortelia {
 
 struct Limite {
     double minimo, maximo;
-    std::string_view que;     ///< what the value is, for messages: "día del mes"
-    std::string_view unidad;  ///< "m", "°C"; empty for a code or a count
-    bool entero = false;      ///< a code or a count: whole numbers only
+    std::string_view que;         ///< what the value is, for messages: "día del mes"
+    std::string_view unidad;      ///< "m", "°C"; empty for a code or a count
+    bool entero = false;          ///< a code or a count: whole numbers only
+    bool minimoExcluido = false;  ///< the value must be above `minimo`, not equal to it
 
-    bool Admite(double v) const { return v >= minimo && v <= maximo && (!entero || std::floor(v) == v); }
-    /// "de 1 a 31", "de -90 a 70 °C".
+    /// Inside the range (NaN never is).
+    bool Admite(double v) const {
+        const bool sobreMinimo = minimoExcluido ? v > minimo : v >= minimo;
+        return sobreMinimo && v <= maximo && (!entero || std::floor(v) == v);
+    }
+    /// "de 1 a 31", "de -90 a 70 °C", "mayor que 0 y hasta 100 m".
     std::string Rango() const;
 };
 
 namespace limites {
 
 // Codes of a list.
+inline constexpr Limite kTipoTecho{1, 4, "tipo de techo", {}, true};
+inline constexpr Limite kDobleTecho{0, 1, "código de doble techo", {}, true};
+inline constexpr Limite kMaterial{1, 3, "material de cobertura", {}, true};
 inline constexpr Limite kMantenimiento{1, 4, "estado de mantenimiento", {}, true};
+inline constexpr Limite kCenital{0, 1, "código de ventana cenital", {}, true};
 inline constexpr Limite kDia{1, 31, "día del mes", {}, true};
 inline constexpr Limite kMes{1, 12, "mes", {}, true};
 inline constexpr Limite kTipoNubes{1, 3, "tipo de nubes", {}, true};
+
+// The structure: dimensions no greenhouse exceeds.
+inline constexpr Limite kAncho{0, 100, "ancho del módulo", "m", false, true};
+inline constexpr Limite kLargo{0, 2000, "largo del módulo", "m", false, true};
+inline constexpr Limite kAltura{0, 50, "altura", "m"};
+inline constexpr Limite kModulos{1, 500, "cantidad de módulos", {}, true};
+
+// One hour of weather: what the air near the ground can be.
+inline constexpr Limite kTemperatura{-90, 70, "temperatura", "°C"};
+inline constexpr Limite kHumedad{0, 100, "humedad relativa", "%"};
+inline constexpr Limite kRadiacion{0, 2000, "radiación", "W/m²"};
+inline constexpr Limite kNubosidad{0, 8, "nubosidad", "octavos"};
+inline constexpr Limite kVientoMs{0, 100, "velocidad del viento", "m/s"};
+inline constexpr Limite kVientoKmh{0, 360, "velocidad del viento", "km/h"};
 
 }  // namespace limites
 

@@ -201,3 +201,23 @@ TEST(Formulas, SaturationPressureAndSlope) {
     EXPECT_NEAR(PresSat(20), 98700 * std::pow(10, 9 - 2272.005 / 293) / 760, 1e-12);
     EXPECT_GT(PendSat(30), PendSat(10));
 }
+
+// A night with a tolerable minimum of 10 °C, 10.3 °C outside and dry air: the crop's
+// evaporation keeps the house below 10 °C, so the hour heats, yet the outside air is warmer
+// than the minimum and the demand comes out negative. Such an hour burns nothing.
+TEST_F(Motor, AHeatingHourWarmerOutsideThanTheMinimumBurnsNothing) {
+    e.TMinTol = Variante::Entero(10);
+    e.TempHora(2) = Variante::Doble(10.3);
+    e.HRHora(2) = 20;
+    Corre();
+    ASSERT_LT(e.TempSinControl(2), 10);
+    EXPECT_EQ(e.ControlHora(2), 0.0F);
+    EXPECT_EQ(e.ControlPorM2(2), 0.0);
+    EXPECT_EQ(e.TempConControl(2), 10.0F);
+    double suma = 0;
+    for (int h = 1; h <= 24; ++h) {
+        EXPECT_GE(e.ControlHora(h), 0.0F) << "hora " << h;
+        if (e.TempSinControl(h) < 10) suma += e.ControlHora(h);
+    }
+    EXPECT_EQ(e.AcumComb, suma);
+}

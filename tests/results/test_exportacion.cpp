@@ -40,7 +40,7 @@ TEST_F(Exportacion, ControlCellsFollowTheTemperatureWithoutControl) {
     e.TempSinControl(5) = 35.1;
     e.ControlHora(5) = 0;
     EXPECT_EQ(ControlMostrado(e, 3), ControlDeHora::Ninguno);
-    const auto l = Partes(TextoPlanilla(e), '\n');
+    const auto l = Partes(TextoPlanilla(e, {}), '\n');
     auto celdas = [&](int h) { return Partes(l[static_cast<std::size_t>(22 + h)] + "\t", '\t'); };
     EXPECT_EQ(celdas(3)[10], "");
     EXPECT_EQ(celdas(3)[11], "");

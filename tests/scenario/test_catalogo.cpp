@@ -39,3 +39,11 @@ TEST(Limites, WholeCodesInsideTheirRangeAndARangeToSay) {
     EXPECT_FALSE(limites::kMes.Admite(0));
     EXPECT_EQ(limites::kDia.Rango(), "de 1 a 31");
 }
+
+TEST(Limites, AnOpenMinimumIsSaidAndRefused) {
+    EXPECT_FALSE(limites::kAncho.Admite(0));
+    EXPECT_TRUE(limites::kAncho.Admite(0.1));
+    EXPECT_FALSE(limites::kAncho.Admite(1e17));
+    EXPECT_EQ(limites::kAncho.Rango(), "mayor que 0 y hasta 100 m");
+    EXPECT_EQ(limites::kTemperatura.Rango(), "de -90 a 70 °C");
+}

@@ -90,7 +90,6 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, DialogoArchivo&
     }
     // Totals: the caption under the hours, each total under its own column.
     QList<QLabel*> totales;
-    const int bajo[] = {0, 10, 11, 13, 14};
     for (int i = 0; i <= 4; ++i) {
         auto* l = new QLabel(i == 0 ? QStringLiteral("Totales: ") : QString(), this);
         l->setObjectName(QStringLiteral("Label16_%1").arg(i));
@@ -98,7 +97,7 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, DialogoArchivo&
         QFont negrita = l->font();
         negrita.setBold(true);
         l->setFont(negrita);
-        tabla->addWidget(l, 26, bajo[i]);
+        tabla->addWidget(l, 26, i == 0 ? 0 : static_cast<int>(kColumnasTotales[i - 1]));
         totales.append(l);
     }
     columnas_.append(totales);
@@ -140,29 +139,9 @@ void Planilla::Command14_Click() {
     const std::vector<std::string> totales = CeldasTotales(e);
     for (int i = 1; i <= 4; ++i) Celda(16, i)->setText(Q(totales[static_cast<std::size_t>(i - 1)]));
 
-    const Resumen& r = resumen_;
-    const QString copias[] = {r.LTTecho->text(),
-                              r.LDTecho->text(),
-                              r.LCobertura->text(),
-                              r.LManten->text(),
-                              r.LDSuecub->text(),
-                              r.LDSupinv->text(),
-                              r.LDVolinv->text(),
-                              r.LVentanas->text(),
-                              r.LCenital->text(),
-                              r.LPoCal->text(),
-                              r.LEfic->text(),
-                              "Temp. " + r.LFTMax->text(),
-                              "Temp. " + r.LFTMin->text(),
-                              "H.rel. " + r.LFHRMax->text(),
-                              "H.rel. " + r.LFHRMin->text(),
-                              r.LLat->text(),
-                              r.LFecha->text(),
-                              r.LMaxTol->text(),
-                              r.LMinTol->text(),
-                              r.Liaf->text()};
     // Header order: structure, cover, ventilation, heating | weather | crop.
-    for (int i = 0; i < encabezado_.size(); ++i) encabezado_[i]->setText(copias[i]);
+    const std::vector<std::string> copias = LineasResumen(TextosDelResumen());
+    for (int i = 0; i < encabezado_.size(); ++i) encabezado_[i]->setText(Q(copias[static_cast<std::size_t>(i)]));
 
     show();
     raise();
@@ -177,8 +156,35 @@ void Planilla::Command1_Click() {
 void Planilla::Command2_Click() {
     const QString ruta = dialogo_.Elige(DialogoArchivo::Modo::Guardar, DialogoArchivo::kFiltroTexto);
     if (ruta.isEmpty()) return;
-    const ResultadoArchivo r = GuardaTexto(ruta.toStdString(), TextoPlanilla(e));
+    const ResultadoArchivo r = GuardaTexto(ruta.toStdString(), TextoPlanilla(e, TextosDelResumen()));
     if (!r.ok) Avisa(Q(r.mensaje));
+}
+
+TextosResumen Planilla::TextosDelResumen() const {
+    const Resumen& r = resumen_;
+    auto t = [](const QLabel* l) { return l->text().toStdString(); };
+    TextosResumen x;
+    x.tipoTecho = t(r.LTTecho);
+    x.dobleTecho = t(r.LDTecho);
+    x.material = t(r.LCobertura);
+    x.mantenimiento = t(r.LManten);
+    x.suelo = t(r.LDSuecub);
+    x.superficie = t(r.LDSupinv);
+    x.volumen = t(r.LDVolinv);
+    x.ventanas = t(r.LVentanas);
+    x.cenital = t(r.LCenital);
+    x.poderCalorico = t(r.LPoCal);
+    x.eficiencia = t(r.LEfic);
+    x.tMax = t(r.LFTMax);
+    x.tMin = t(r.LFTMin);
+    x.hrMax = t(r.LFHRMax);
+    x.hrMin = t(r.LFHRMin);
+    x.latitud = t(r.LLat);
+    x.fecha = t(r.LFecha);
+    x.maxTol = t(r.LMaxTol);
+    x.minTol = t(r.LMinTol);
+    x.iaf = t(r.Liaf);
+    return x;
 }
 
 void Planilla::Avisa(const QString& texto) {

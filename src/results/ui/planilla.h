@@ -4,6 +4,7 @@
 // day, one row an hour, with the daily totals and a header that repeats the main window's
 // summary. Created once, then filled, shown and hidden. Its "&Guarda" writes the text export.
 
+#include "results/textos_resumen.h"
 #include "scenario/escenario.h"
 
 #include <QList>
@@ -42,6 +43,8 @@ public:
 
 private:
     void Avisa(const QString& texto);
+    /// The summary column's captions as they stand.
+    TextosResumen TextosDelResumen() const;
 
     Escenario& e;
     const Resumen& resumen_;

@@ -139,7 +139,23 @@ private slots:
         Responde(v, {dir.filePath("dia.txt"), QString(), dir.filePath("no/existe/dia.txt")}, &filtros);
         Planilla* p = v.w.FPlanilla();
         QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        QCOMPARE(Lee(dir.filePath("dia.txt")), QString::fromStdString(TextoPlanilla(v.e)));
+        // The text repeats what the sheet shows: its 20 header lines, and every hourly cell and
+        // total under the column it stands under on the sheet.
+        const QStringList lineas = Lee(dir.filePath("dia.txt")).split('\n');
+        for (int i = 0; i < p->Encabezado().size(); ++i) QCOMPARE(lineas.at(1 + i), p->Encabezado().at(i)->text());
+        for (int h = 0; h <= 24; ++h) {
+            const QStringList celdas = lineas.at(22 + h).split('\t');
+            QCOMPARE(celdas.size(), 15);
+            for (int c = 1; c <= 15; ++c) {
+                const QString enPlanilla = p->Celda(c, h)->text();
+                QCOMPARE(celdas.at(c - 1), enPlanilla == " --- " ? QString() : enPlanilla.trimmed());
+            }
+        }
+        const QStringList totales = lineas.at(47).split('\t');
+        QCOMPARE(totales.size(), 15);
+        QCOMPARE(totales.at(0), QStringLiteral("Totales"));
+        const int columnas[] = {11, 12, 14, 15};
+        for (int i = 0; i < 4; ++i) QCOMPARE(totales.at(columnas[i] - 1), p->Celda(16, i + 1)->text().trimmed());
         QCOMPARE(filtros.at(0), QStringLiteral("Archivos de texto (*.txt)"));
         QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);  // cancel: silent
         QVERIFY(v.avisos.isEmpty());
@@ -163,7 +179,7 @@ private slots:
             Responde(v, {ruta}, &filtros);
             v.Click("Command15");
             QCOMPARE(filtros, QStringList{QStringLiteral("Archivos Hortelia (*.hrt)")});
-            resultadosAntes = QString::fromStdString(TextoPlanilla(v.e));
+            resultadosAntes = QString::fromStdString(TextoPlanilla(v.e, {}));
         }
         VentanaDePrueba v;
         Abre(v, ruta);
@@ -174,7 +190,7 @@ private slots:
         QCOMPARE(v.Texto("LDTecho"), QStringLiteral("Doble techo:   Si"));
         QCOMPARE(v.Texto("Liaf"), QStringLiteral("Índice de área foliar=  3.5"));
         v.Click("Command12");
-        QCOMPARE(QString::fromStdString(TextoPlanilla(v.e)), resultadosAntes);
+        QCOMPARE(QString::fromStdString(TextoPlanilla(v.e, {})), resultadosAntes);
     }
 
     void unArchivoGuardadoAlInicioCargaTodoMenosLasDimensiones() {
