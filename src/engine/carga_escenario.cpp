@@ -28,7 +28,7 @@ ResultadoCarga CargaTextoEscenario(const std::string& texto, Escenario& e) {
 }
 
 ResultadoCarga CargaEscenario(const std::string& ruta, Escenario& e) {
-    const ResultadoArchivo archivo = LeeArchivoTexto(ruta);
+    const ResultadoArchivo archivo = LeeArchivoTexto(ruta, kLimiteEscenario);
     if (!archivo.ok) {
         ResultadoCarga r;
         r.mensaje = archivo.mensaje;

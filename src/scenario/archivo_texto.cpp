@@ -9,8 +9,25 @@
 
 namespace hortelia {
 
-ResultadoArchivo LeeArchivoTexto(const std::string& ruta) {
+ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
+    namespace fs = std::filesystem;
     ResultadoArchivo r;
+    std::error_code ec;
+    const fs::file_status estado = fs::status(ruta, ec);
+    if (ec) {
+        r.mensaje = "No se puede abrir el archivo \"" + ruta + "\": " + ec.message() + ".";
+        return r;
+    }
+    if (!fs::is_regular_file(estado)) {
+        r.mensaje = "\"" + ruta + "\" no es un archivo común (es una carpeta, un dispositivo o una tubería).";
+        return r;
+    }
+    const auto tamanio = fs::file_size(ruta, ec);
+    if (!ec && tamanio > limite) {
+        r.mensaje = "El archivo \"" + ruta + "\" es demasiado grande (" + std::to_string(tamanio / 1024) +
+                    " KB; a lo sumo " + std::to_string(limite / 1024) + " KB).";
+        return r;
+    }
     std::ifstream f(ruta, std::ios::binary);
     if (!f) {
         r.mensaje = "No se puede abrir el archivo \"" + ruta + "\": " + std::strerror(errno) + ".";

@@ -15,8 +15,12 @@ struct ResultadoArchivo {
     std::string mensaje;  ///< why it failed, in Spanish
 };
 
-/// Reads the whole file at `ruta`.
-ResultadoArchivo LeeArchivoTexto(const std::string& ruta);
+/// A scenario file is about 3 KB; a climate table of many years a few hundred.
+inline constexpr std::size_t kLimiteEscenario = 1024 * 1024;
+inline constexpr std::size_t kLimiteTablaClima = 10 * 1024 * 1024;
+
+/// Reads the whole file at `ruta`: only a regular file of at most `limite` bytes.
+ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite);
 
 /// Writes `contenido` to `ruta` through a temporary file renamed over the target.
 ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& contenido);
