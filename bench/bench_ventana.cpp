@@ -42,7 +42,6 @@ BENCHMARK(BM_MuestraVentana)->Unit(benchmark::kMillisecond)->Iterations(20);
 void BM_CambioLatitud(benchmark::State& st) {
     Escenario e;
     Hortelia w(e);
-    w.PonAviso([](const QString&) {});
     w.show();
     if (!QTest::qWaitForWindowExposed(&w)) st.SkipWithError("la ventana no se mostró");
     w.findChild<QPushButton*>("Command5")->click();

@@ -11,12 +11,15 @@
 #include "greenhouse/ui/panel_ventilacion.h"
 #include "results/ui/panel_resultados.h"
 #include "results/ui/planilla.h"
+#include "scenario/archivo_hrt.h"
 #include "shell/mnemonicos.h"
+#include "ui/dialogo_archivo.h"
 #include "ui/dibujos.h"
+#include "ui/impresion.h"
 #include "ui/resumen.h"
-#include "weather/ui/panel_humedad.h"
+#include "ui/texto_qt.h"
+#include "weather/ui/panel_curva.h"
 #include "weather/ui/panel_radiacion.h"
-#include "weather/ui/panel_temperatura.h"
 #include "weather/ui/panel_viento.h"
 
 #include <QAction>
@@ -59,7 +62,11 @@ QColor DesdeBGR(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bg
 
 }  // namespace
 
-Hortelia::Hortelia(Escenario& escenario, QWidget* parent) : QMainWindow(parent), e(escenario) {
+Hortelia::Hortelia(Escenario& escenario, Interaccion* interaccion, QWidget* parent)
+    : QMainWindow(parent),
+      e(escenario),
+      interaccionQt_(interaccion ? nullptr : std::make_unique<InteraccionQt>(this)),
+      interaccion_(interaccion ? *interaccion : *interaccionQt_) {
     setObjectName("Hortelia");
     setWindowTitle(QStringLiteral("Hortelia"));
     resize(1100, 720);
@@ -70,16 +77,24 @@ Hortelia::Hortelia(Escenario& escenario, QWidget* parent) : QMainWindow(parent),
     caja->addWidget(CreaInicio());
     caja->addWidget(CreaVistaTrabajo());
     setCentralWidget(central);
-    protocolo_ = std::make_unique<Protocolo>(e, botones_, Datos, Command12, Proceso);
+    protocolo_ = std::make_unique<Protocolo>(
+        e, Protocolo::Controles{laterales_, menuArchivo_, menuDatos_, procesa_, entradaProceso_});
+    contexto_ = std::make_unique<Contexto>(Contexto{e, *protocolo_, *resumen_, interaccion_});
+    // A data sheet left open would show the results of other inputs.
+    protocolo_->alAceptar = [this] {
+        if (planilla_) planilla_->hide();
+    };
     new Mnemonicos(this);
-    Form_Load();
+    // The start values first (they run the weather models), then the panels that show them.
+    PonValoresIniciales(e);
+    CreaPaneles();
 }
 
 Hortelia::~Hortelia() = default;
 
 void Hortelia::CreaMenus() {
     QMenuBar* barra = menuBar();
-    auto entrada = [this](QMenu* menu, const char* nombre, const QString& texto) {
+    auto entrada = [](QMenu* menu, const char* nombre, const QString& texto) {
         QAction* a = menu->addAction(texto);
         a->setObjectName(nombre);
         return a;
@@ -91,36 +106,38 @@ void Hortelia::CreaMenus() {
         return m;
     };
 
-    Archivo = barra->addMenu(QStringLiteral("&Archivos"));
-    Archivo->setObjectName("MenuArchivo");
-    Archivo->menuAction()->setObjectName("Archivo");
-    connect(entrada(Archivo, "Abre", QStringLiteral("&Abre")), &QAction::triggered, this, &Hortelia::Abre_Click);
-    connect(entrada(Archivo, "Guarda", QStringLiteral("&Guarda")), &QAction::triggered, this, &Hortelia::Guarda_Click);
-    connect(entrada(Archivo, "Sale", QStringLiteral("&Sale")), &QAction::triggered, this, &Hortelia::Sale_Click);
+    menuArchivo_ = barra->addMenu(QStringLiteral("&Archivos"));
+    menuArchivo_->setObjectName("MenuArchivo");
+    menuArchivo_->menuAction()->setObjectName("Archivo");
+    connect(entrada(menuArchivo_, "Abre", QStringLiteral("&Abre")), &QAction::triggered, this, &Hortelia::AbreArchivo);
+    connect(entrada(menuArchivo_, "Guarda", QStringLiteral("&Guarda")), &QAction::triggered, this,
+            &Hortelia::GuardaArchivo);
+    connect(entrada(menuArchivo_, "Sale", QStringLiteral("&Sale")), &QAction::triggered, this, &Hortelia::Sale);
 
-    Datos = barra->addMenu(QStringLiteral("&Datos"));
-    Datos->setObjectName("MenuDatos");
-    Datos->menuAction()->setObjectName("Datos");
-    QMenu* Invernaculo = submenu(Datos, "Invernaculo", QStringLiteral("&Invernáculo"));
-    QMenu* Estructura = submenu(Invernaculo, "Estructura", QStringLiteral("&Estructura"));
-    entradas_ << entrada(Estructura, "Techo", QStringLiteral("&Tipo de techo"))
-              << entrada(Estructura, "Dimensiones", QStringLiteral("&Dimensiones"))
-              << entrada(Estructura, "Material", QStringLiteral("&Material"))
-              << entrada(Estructura, "Ventilacion", QStringLiteral("&Ventilación"))
-              << entrada(Invernaculo, "Calefaccion", QStringLiteral("Sistema &Calefacción"))
-              << entrada(Datos, "Cultivo", QStringLiteral("&Cultivo"));
-    QMenu* Meteorologia = submenu(Datos, "Meteorologia", QStringLiteral("&Meteorología"));
-    entradas_ << entrada(Meteorologia, "Temperatura", QStringLiteral("&Temperatura"))
-              << entrada(Meteorologia, "Humedad", QStringLiteral("&Humedad relativa"))
-              << entrada(Meteorologia, "Radiacion", QStringLiteral("&Radiación global"))
-              << entrada(Meteorologia, "Viento", QStringLiteral("&Viento"));
+    menuDatos_ = barra->addMenu(QStringLiteral("&Datos"));
+    menuDatos_->setObjectName("MenuDatos");
+    menuDatos_->menuAction()->setObjectName("Datos");
+    QMenu* invernaculo = submenu(menuDatos_, "Invernaculo", QStringLiteral("&Invernáculo"));
+    QMenu* estructura = submenu(invernaculo, "Estructura", QStringLiteral("&Estructura"));
+    entradas_ << entrada(estructura, "Techo", QStringLiteral("&Tipo de techo"))
+              << entrada(estructura, "Dimensiones", QStringLiteral("&Dimensiones"))
+              << entrada(estructura, "Material", QStringLiteral("&Material"))
+              << entrada(estructura, "Ventilacion", QStringLiteral("&Ventilación"))
+              << entrada(invernaculo, "Calefaccion", QStringLiteral("Sistema &Calefacción"))
+              << entrada(menuDatos_, "Cultivo", QStringLiteral("&Cultivo"));
+    QMenu* meteorologia = submenu(menuDatos_, "Meteorologia", QStringLiteral("&Meteorología"));
+    entradas_ << entrada(meteorologia, "Temperatura", QStringLiteral("&Temperatura"))
+              << entrada(meteorologia, "Humedad", QStringLiteral("&Humedad relativa"))
+              << entrada(meteorologia, "Radiacion", QStringLiteral("&Radiación global"))
+              << entrada(meteorologia, "Viento", QStringLiteral("&Viento"));
 
-    Proceso = barra->addAction(QStringLiteral("&Procesamiento"));
-    Proceso->setObjectName("Proceso");
-    connect(Proceso, &QAction::triggered, this, &Hortelia::Command12_Click);
-    QAction* Acerca = barra->addAction(QStringLiteral("Acerca de &Hortelia"));
-    Acerca->setObjectName("Acerca");
-    Acerca->setEnabled(false);
+    entradaProceso_ = barra->addAction(QStringLiteral("&Procesamiento"));
+    entradaProceso_->setObjectName("Proceso");
+    connect(entradaProceso_, &QAction::triggered, this, &Hortelia::ProcesaDia);
+    // Never enabled: there is nothing behind it.
+    QAction* acerca = barra->addAction(QStringLiteral("Acerca de &Hortelia"));
+    acerca->setObjectName("Acerca");
+    acerca->setEnabled(false);
 }
 
 QWidget* Hortelia::CreaInicio() {
@@ -138,17 +155,17 @@ QWidget* Hortelia::CreaInicio() {
         l->setFont(f);
         return l;
     };
-    auto* Label1 = texto("Label1", QStringLiteral("Hortelia"), 3.2, true);
-    Label1->setStyleSheet(QStringLiteral("color: #1f6b2f;"));
-    auto* Label2 = texto(
+    auto* nombre = texto("Label1", QStringLiteral("Hortelia"), 3.2, true);
+    nombre->setStyleSheet(QStringLiteral("color: #1f6b2f;"));
+    auto* lema = texto(
         "Label2", QStringLiteral("Modelo para simular las necesidades de calefacción y ventilación en invernáculos"),
         1.5, false);
-    auto* Label3 =
+    auto* explicacion =
         texto("Label3",
               QStringLiteral("Describa el invernáculo, el cultivo y el tiempo de un día: el programa calcula, "
                              "hora por hora, el clima interior, el combustible, el agua y la transpiración."),
               1.0, false);
-    Label3->setStyleSheet(QStringLiteral("color: #404040;"));
+    explicacion->setStyleSheet(QStringLiteral("color: #404040;"));
 
     auto* dibujos = new QHBoxLayout;
     dibujos->setSpacing(30);
@@ -157,21 +174,21 @@ QWidget* Hortelia::CreaInicio() {
     dibujos->addWidget(new Dibujo("Picture2", Dibujo::Tipo::Cultivo, Techo::DosAguas,
                                   QStringLiteral("Dibujo del cultivo, la calefacción y una ventana cenital"), marco));
 
-    auto* Command5 = new QPushButton(QStringLiteral("&Inicio"), marco);
-    Command5->setObjectName("Command5");
-    Command5->setMinimumSize(160, 40);
-    Command5->setDefault(true);
-    connect(Command5, &QPushButton::clicked, this, &Hortelia::Command5_Click);
+    auto* inicio = new QPushButton(QStringLiteral("&Inicio"), marco);
+    inicio->setObjectName("Command5");
+    inicio->setMinimumSize(160, 40);
+    inicio->setDefault(true);
+    connect(inicio, &QPushButton::clicked, this, &Hortelia::Inicia);
 
     auto* caja = new QVBoxLayout(marco);
     caja->setContentsMargins(60, 30, 60, 30);
     caja->setSpacing(14);
-    caja->addWidget(Label1);
-    caja->addWidget(Label2);
-    caja->addWidget(Label3);
+    caja->addWidget(nombre);
+    caja->addWidget(lema);
+    caja->addWidget(explicacion);
     caja->addLayout(dibujos, 1);
-    caja->addWidget(Command5, 0, Qt::AlignHCenter);
-    FrInicio = marco;
+    caja->addWidget(inicio, 0, Qt::AlignHCenter);
+    inicio_ = marco;
     return marco;
 }
 
@@ -193,7 +210,7 @@ QWidget* Hortelia::CreaVistaTrabajo() {
         Protocolo::PintaBoton(b, Protocolo::kRosa);
         b->hide();
         botonera->addWidget(b);
-        botones_.append(b);
+        laterales_.append(b);
     };
     auto titulo = [&](const char* nombre, const QString& texto, unsigned bgr) {
         if (!titulos_.isEmpty()) botonera->addSpacing(10);
@@ -217,20 +234,19 @@ QWidget* Hortelia::CreaVistaTrabajo() {
     boton("BotViento", QStringLiteral("Viento"));
     botonera->addStretch(1);
 
-    Command12 = new QPushButton(QStringLiteral("&Procesamiento datos"), columna);
-    Command12->setObjectName("Command12");
-    Command12->setMinimumHeight(34);
-    Command12->setEnabled(false);
-    Command12->hide();
-    Command1 = new QPushButton(QStringLiteral("&Salir"), columna);
-    Command1->setObjectName("Command1");
-    Command1->setMinimumHeight(30);
-    Command1->hide();
-    botonera->addWidget(Command12);
+    procesa_ = new QPushButton(QStringLiteral("&Procesamiento datos"), columna);
+    procesa_->setObjectName("Command12");
+    procesa_->setMinimumHeight(34);
+    procesa_->hide();
+    salir_ = new QPushButton(QStringLiteral("&Salir"), columna);
+    salir_->setObjectName("Command1");
+    salir_->setMinimumHeight(30);
+    salir_->hide();
+    botonera->addWidget(procesa_);
     botonera->addSpacing(6);
-    botonera->addWidget(Command1);
-    connect(Command12, &QPushButton::clicked, this, &Hortelia::Command12_Click);
-    connect(Command1, &QPushButton::clicked, this, &Hortelia::Command1_Click);
+    botonera->addWidget(salir_);
+    connect(procesa_, &QPushButton::clicked, this, &Hortelia::ProcesaDia);
+    connect(salir_, &QPushButton::clicked, this, &Hortelia::Sale);
 
     // Panels and the results frame share one cell: the one shown stands in front.
     auto* area = new QFrame(vistaTrabajo_);
@@ -266,127 +282,102 @@ void Hortelia::PonEnAreaDeTrabajo(QWidget* frame) {
 }
 
 void Hortelia::CreaPaneles() {
-    Resumen& r = *resumen_;
-    Protocolo& p = *protocolo_;
-    const QList<QPushButton*>& b = botones_;
+    Contexto& c = *contexto_;
     QWidget* area = areaTrabajo_;
-    paneles_ = {new PanelTecho(e, p, r, b[0], b[1], area), new PanelDimensiones(e, p, r, b[1], area),
-                new PanelCobertura(e, p, r, b[2], area),   new PanelVentilacion(e, p, r, b[3], area),
-                new PanelCalefaccion(e, p, r, b[4], area), new PanelCultivo(e, p, r, b[5], area),
-                new PanelTemperatura(e, p, r, b[6], area), new PanelHumedad(e, p, r, b[7], area),
-                new PanelRadiacion(e, p, r, b[8], area),   new PanelViento(e, p, r, b[9], area)};
+    paneles_ = {new PanelTecho(c, area),       new PanelDimensiones(c, area), new PanelCobertura(c, area),
+                new PanelVentilacion(c, area), new PanelCalefaccion(c, area), new PanelCultivo(c, area),
+                CreaPanelTemperatura(c, area), CreaPanelHumedad(c, area),     new PanelRadiacion(c, area),
+                new PanelViento(c, area)};
     for (int i = 0; i < paneles_.size(); ++i) {
         Panel* panel = paneles_[i];
         PonEnAreaDeTrabajo(panel);
-        connect(botones_[i], &QPushButton::clicked, panel, [panel] { panel->Abre(Panel::Origen::BotonLateral); });
+        connect(laterales_[i], &QPushButton::clicked, panel, [panel] { panel->Abre(Panel::Origen::BotonLateral); });
         connect(entradas_[i], &QAction::triggered, panel, [panel] { panel->Abre(Panel::Origen::Menu); });
     }
-    FrResultados = new PanelResultados(e, areaTrabajo_);
-    PonEnAreaDeTrabajo(FrResultados);
-    connect(FrResultados->Command14, &QPushButton::clicked, this, &Hortelia::Command14_Click);
-    connect(FrResultados->Command15, &QPushButton::clicked, this, &Hortelia::Guarda_Click);
-    connect(FrResultados->Command19, &QPushButton::clicked, this, &Hortelia::Command19_Click);
-    connect(FrResultados->Command20, &QPushButton::clicked, this, &Hortelia::Command20_Click);
+    resultados_ = new PanelResultados(e, areaTrabajo_);
+    PonEnAreaDeTrabajo(resultados_);
+    connect(resultados_, &PanelResultados::planillaPedida, this, &Hortelia::AbrePlanilla);
+    connect(resultados_, &PanelResultados::guardadoPedido, this, &Hortelia::GuardaArchivo);
+    connect(resultados_, &PanelResultados::impresionPedida, this, &Hortelia::ImprimeResultados);
+    connect(resultados_, &PanelResultados::cierrePedido, this, &Hortelia::CierraResultados);
 }
 
-void Hortelia::Form_Load() {
-    for (QMenu* m : {Archivo, Datos}) {
-        m->setEnabled(false);
-        m->menuAction()->setEnabled(false);
-    }
-    Proceso->setEnabled(false);
-    PonValoresIniciales(e);
-    CreaPaneles();
-}
+void Hortelia::Avisa(Interaccion::Gravedad gravedad, const QString& texto) { interaccion_.Mensaje(gravedad, texto); }
 
-void Hortelia::Command5_Click() {
-    for (QMenu* m : {Archivo, Datos}) {
-        m->setEnabled(true);
-        m->menuAction()->setEnabled(true);
-    }
-    FrInicio->hide();
+void Hortelia::Inicia() {
+    inicio_->hide();
     vistaTrabajo_->show();
-    Command1->show();
-    Command12->show();
-    for (QPushButton* b : botones_) b->show();
+    salir_->show();
+    procesa_->show();
+    for (QPushButton* b : laterales_) b->show();
     for (QLabel* l : titulos_) l->show();
-    botones_.front()->setFocus();
+    protocolo_->Inicia();
+    laterales_.front()->setFocus();
 }
 
-void Hortelia::Command1_Click() { QApplication::closeAllWindows(); }
-void Hortelia::Sale_Click() { QApplication::closeAllWindows(); }
+void Hortelia::Sale() { QApplication::closeAllWindows(); }
 
-bool Hortelia::PanelAbierto() const {
-    return std::any_of(paneles_.begin(), paneles_.end(), [](const Panel* p) { return p->isVisible(); });
-}
-
-void Hortelia::AjustaNavegacion() {
-    if (FrResultados->isVisible()) {
-        for (QPushButton* b : botones_) b->setEnabled(false);
-        Datos->setEnabled(false);
-        Datos->menuAction()->setEnabled(false);
-        protocolo_->HabilitaProceso(false);
-    } else if (PanelAbierto()) {
-        protocolo_->HabilitaProceso(false);
-    } else {
-        protocolo_->RehabilitaNavegacion();
-        protocolo_->HabilitaProceso(e.DatosListos == 10);
-    }
-}
-
-void Hortelia::Command12_Click() {
+void Hortelia::ProcesaDia() {
     const ResultadoDia r = SimulaDia(e);
     if (!r.ok) {
-        protocolo_->Avisa(Q(r.mensaje));
+        Avisa(Interaccion::Gravedad::Advertencia, Q(r.mensaje));
         return;
     }
-    FrResultados->MuestraDia();
-    AjustaNavegacion();
-    FrResultados->HScrResHora->setFocus();
+    resultados_->MuestraDia();
+    protocolo_->MuestraResultados(true);
+    resultados_->BarraHora()->setFocus();
 }
 
-void Hortelia::Command20_Click() {
-    FrResultados->hide();
-    AjustaNavegacion();
+void Hortelia::CierraResultados() {
+    resultados_->hide();
+    protocolo_->MuestraResultados(false);
     // The focus goes back to the open panel, or to the first side button.
-    if (!PanelAbierto()) botones_.front()->setFocus();
+    if (protocolo_->Abierto() < 0) laterales_.front()->setFocus();
 }
 
-void Hortelia::Command14_Click() {
-    if (!planilla_) {
-        planilla_ = new Planilla(e, *resumen_, dialogo_, impresion_, this);
-        planilla_->aviso = [this](const QString& t) { protocolo_->Avisa(t); };
-    }
-    planilla_->Command14_Click();
+void Hortelia::AbrePlanilla() {
+    if (!planilla_)
+        planilla_ = new Planilla(
+            e, *resumen_, interaccion_, [this] { return rutaEscenario_; }, this);
+    planilla_->Llena();
 }
 
-void Hortelia::Command19_Click() {
-    const QString error = impresion_.Imprime(this);
-    if (!error.isEmpty()) protocolo_->Avisa(error);
+void Hortelia::ImprimeResultados() {
+    const QString error = ImprimeVentana(this, interaccion_);
+    if (!error.isEmpty()) Avisa(Interaccion::Gravedad::Error, error);
 }
 
-void Hortelia::Guarda_Click() {
-    const QString ruta = dialogo_.Elige(DialogoArchivo::Modo::Guardar, DialogoArchivo::kFiltroEscenario);
+void Hortelia::GuardaArchivo() {
+    const QString ruta = EligeParaGuardar(interaccion_, kArchivoEscenario, rutaEscenario_);
     if (ruta.isEmpty()) return;
     const ResultadoArchivo r = GuardaEscenario(ruta.toStdString(), e);
-    if (!r.ok) protocolo_->Avisa(Q(r.mensaje));
+    if (!r.ok) {
+        Avisa(Interaccion::Gravedad::Error, Q(r.mensaje));
+        return;
+    }
+    rutaEscenario_ = ruta;
 }
 
-void Hortelia::Abre_Click() {
-    const QString ruta = dialogo_.Elige(DialogoArchivo::Modo::Abrir, DialogoArchivo::kFiltroEscenario);
+void Hortelia::AbreArchivo() {
+    const QString ruta = EligeParaAbrir(interaccion_, kArchivoEscenario, rutaEscenario_);
     if (ruta.isEmpty()) return;
     const ResultadoCarga r = CargaEscenario(ruta.toStdString(), e);
     if (!r.ok) {
-        protocolo_->Avisa(Q(r.mensaje));
+        Avisa(Interaccion::Gravedad::Error, Q(r.mensaje));
         return;
     }
-    // Each panel shows its loaded values and turns green; the dimensions stay pink when the
-    // geometry refuses them.
+    rutaEscenario_ = ruta;
+    // The results of the scenario that was on screen go; an open panel stays, showing the
+    // loaded values. The summary and each panel show them; the dimensions stay pending when
+    // the geometry refuses them.
+    if (protocolo_->ResultadosVisibles()) CierraResultados();
+    if (planilla_) planilla_->hide();
+    resumen_->Carga(e, r.dimensionesValidas);
     for (Panel* p : paneles_) p->MuestraCargado();
-    AjustaNavegacion();
     if (!r.dimensionesValidas)
-        protocolo_->Avisa(QStringLiteral("El escenario se cargó, pero sus dimensiones no son válidas: ") +
-                          Q(r.motivoDimensiones) + QStringLiteral(" Acepte las dimensiones antes de procesar."));
+        Avisa(Interaccion::Gravedad::Advertencia,
+              QStringLiteral("El escenario se cargó, pero sus dimensiones no son válidas: ") + Q(r.motivoDimensiones) +
+                  QStringLiteral(" Acepte las dimensiones antes de procesar."));
 }
 
 }  // namespace hortelia

@@ -1,9 +1,12 @@
 #include "ui/controles.h"
 
 #include "numeros/conversiones.h"
+#include "ui/texto_qt.h"
 
 #include <QButtonGroup>
-#include <QRadioButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -13,7 +16,37 @@
 
 namespace hortelia {
 
-QList<QRadioButton*> CreaOpciones(const QString& nombre, const QStringList& textos, QWidget* padre) {
+QLabel* CreaEtiqueta(QWidget* padre, const char* nombre, const QString& texto) {
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(nombre);
+    return l;
+}
+
+QPushButton* CreaBoton(QWidget* padre, const char* nombre, const QString& texto, const QString& accesible) {
+    auto* b = new QPushButton(texto, padre);
+    b->setObjectName(nombre);
+    b->setAutoDefault(false);
+    if (!accesible.isEmpty()) {
+        b->setAccessibleName(accesible);
+        b->setToolTip(accesible);
+    }
+    return b;
+}
+
+QPushButton* CreaBotonPaso(QWidget* padre, const char* nombre, const QString& texto, const QString& accesible) {
+    QPushButton* b = CreaBoton(padre, nombre, texto, accesible);
+    b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 24);
+    return b;
+}
+
+QGroupBox* CreaGrupo(QWidget* padre, const char* nombre, const QString& titulo) {
+    auto* g = new QGroupBox(titulo, padre);
+    g->setObjectName(nombre);
+    g->setAccessibleName(titulo);
+    return g;
+}
+
+QList<QRadioButton*> CreaOpciones(QWidget* padre, const QString& nombre, const QStringList& textos) {
     auto* grupo = new QButtonGroup(padre);
     grupo->setExclusive(true);
     QList<QRadioButton*> opciones;
@@ -41,8 +74,8 @@ void MarcaOpcionSinEventos(const QList<QRadioButton*>& opciones, int i) {
     opciones[i]->setChecked(true);
 }
 
-QScrollBar* CreaBarra(const QString& nombre, const QString& accesible, Qt::Orientation orientacion, int minimo,
-                      int maximo, int pasoGrande, QWidget* padre) {
+QScrollBar* CreaBarra(QWidget* padre, const char* nombre, const QString& accesible, Qt::Orientation orientacion,
+                      int minimo, int maximo, int pasoGrande) {
     auto* b = new QScrollBar(orientacion, padre);
     b->setObjectName(nombre);
     b->setAccessibleName(accesible);
@@ -50,9 +83,12 @@ QScrollBar* CreaBarra(const QString& nombre, const QString& accesible, Qt::Orien
     b->setPageStep(pasoGrande);
     b->setSingleStep(1);
     b->setFocusPolicy(Qt::StrongFocus);
-    // Qt inverts the keys of its scroll bars; on a horizontal one Right would lower the value
-    // and move the thumb to the left.
-    if (orientacion == Qt::Horizontal) b->setInvertedControls(false);
+    if (orientacion == Qt::Horizontal) {
+        b->setMinimumWidth(110);
+        // Qt inverts the keys of its scroll bars; on a horizontal one Right would lower the value
+        // and move the thumb to the left.
+        b->setInvertedControls(false);
+    }
     return b;
 }
 
@@ -67,5 +103,17 @@ void PonBarraSinEventos(QScrollBar* barra, double valor) {
     const QSignalBlocker bloqueo(barra);
     barra->setValue(PosicionBarra(barra, valor));
 }
+
+Grafico* CreaGraficoHoras(QWidget* padre, const char* nombre, const QString& titulo, Grafico::Tipo tipo, int series) {
+    auto* g = new Grafico(nombre, titulo, tipo, padre);
+    g->PonSeries(series);
+    g->PonFilas(24);
+    return g;
+}
+
+std::string TextoGrafico(const Variante& v) { return NumeroSinBlanco(v); }
+std::string TextoGrafico(float v) { return NumeroATexto(v); }
+
+QString TextoHora(int h) { return Q(Caption("Hora ", h)); }
 
 }  // namespace hortelia

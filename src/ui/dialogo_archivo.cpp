@@ -1,23 +1,32 @@
 #include "ui/dialogo_archivo.h"
 
-#include <QFileDialog>
+#include <QFileInfo>
 
 namespace hortelia {
 
-QString DialogoArchivo::Elige(Modo modo, const QString& filtro) {
-    QString ruta;
-    if (elige) {
-        ruta = elige(modo, filtro, ultimo_);
-    } else if (modo == Modo::Abrir) {
-        ruta = QFileDialog::getOpenFileName(padre_, QStringLiteral("Abrir"), ultimo_, filtro, nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
-    } else {
-        // No overwrite prompt and no default extension: a name is used as typed.
-        ruta = QFileDialog::getSaveFileName(padre_, QStringLiteral("Guardar"), ultimo_, filtro, nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
+QString EligeParaAbrir(Interaccion& interaccion, const TipoArchivo& tipo, const QString& propuesto) {
+    return interaccion.Archivo(Interaccion::Modo::Abrir, tipo.filtro, propuesto);
+}
+
+QString EligeParaGuardar(Interaccion& interaccion, const TipoArchivo& tipo, const QString& propuesto) {
+    QString ruta = propuesto;
+    for (;;) {
+        ruta = interaccion.Archivo(Interaccion::Modo::Guardar, tipo.filtro, ruta);
+        if (ruta.isEmpty()) return {};
+        if (QFileInfo(ruta).suffix().compare(tipo.extension, Qt::CaseInsensitive) != 0)
+            ruta += QLatin1Char('.') + tipo.extension;
+        if (!QFileInfo::exists(ruta)) return ruta;
+        const auto respuesta = interaccion.Pregunta(
+            QStringLiteral("El archivo %1 ya existe. ¿Desea reemplazarlo?").arg(QFileInfo(ruta).fileName()),
+            QStringLiteral("Reemplazar"), QStringLiteral("No"), false);
+        if (respuesta == Interaccion::Respuesta::Si) return ruta;
     }
-    if (!ruta.isEmpty()) ultimo_ = ruta;
-    return ruta;
+}
+
+QString ConExtension(const QString& ruta, const TipoArchivo& tipo) {
+    const QFileInfo info(ruta);
+    const QString base = info.suffix().isEmpty() ? ruta : ruta.left(ruta.size() - info.suffix().size() - 1);
+    return base + QLatin1Char('.') + tipo.extension;
 }
 
 }  // namespace hortelia

@@ -1,35 +1,29 @@
 #pragma once
 
-// The one file dialog of the main window, shared by the scenario's load and save and the
-// data sheet's text export: it proposes the name last chosen. Tests replace `elige` with a
-// function that answers without a dialog.
+// Choosing a file to open or to save, through the program's Interaccion. A name typed without
+// its extension gets it; replacing a file that exists is asked first (and "No" shows the
+// dialog again).
+
+#include "ui/interaccion.h"
 
 #include <QString>
 
-#include <functional>
-
-class QWidget;
-
 namespace hortelia {
 
-class DialogoArchivo {
-public:
-    enum class Modo { Abrir, Guardar };
-
-    explicit DialogoArchivo(QWidget* padre) : padre_(padre) {}
-
-    /// The chosen path, or an empty string on cancel.
-    QString Elige(Modo modo, const QString& filtro);
-
-    /// Replaces the platform dialog: gets the mode, the filter and the proposed name.
-    std::function<QString(Modo, const QString&, const QString&)> elige;
-
-    static inline const QString kFiltroEscenario = QStringLiteral("Archivos Hortelia (*.hrt)");
-    static inline const QString kFiltroTexto = QStringLiteral("Archivos de texto (*.txt)");
-
-private:
-    QWidget* padre_;
-    QString ultimo_;
+/// A kind of file: the dialog's filter and the extension a name must end in.
+struct TipoArchivo {
+    QString filtro;
+    QString extension;  ///< without the point
 };
+inline const TipoArchivo kArchivoEscenario{QStringLiteral("Archivos Hortelia (*.hrt)"), QStringLiteral("hrt")};
+inline const TipoArchivo kArchivoTexto{QStringLiteral("Archivos de texto (*.txt)"), QStringLiteral("txt")};
+
+/// The chosen file to read, or an empty string on cancel.
+QString EligeParaAbrir(Interaccion& interaccion, const TipoArchivo& tipo, const QString& propuesto);
+/// The chosen file to write, with its extension, or an empty string on cancel.
+QString EligeParaGuardar(Interaccion& interaccion, const TipoArchivo& tipo, const QString& propuesto);
+
+/// `ruta` with the extension of `tipo` in place of its own ("dia.hrt" -> "dia.txt").
+QString ConExtension(const QString& ruta, const TipoArchivo& tipo);
 
 }  // namespace hortelia

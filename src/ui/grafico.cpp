@@ -63,11 +63,6 @@ void Grafico::NombreSerie(int serie, const QString& nombre) {
     if (serie >= 1 && serie <= Series()) nombres_[serie - 1] = nombre;
 }
 
-double Grafico::Valor(int fila, int columna) const {
-    if (columna < 1 || columna > Series() || fila < 1 || fila > filas_) return 0;
-    return datos_[columna - 1][fila - 1];
-}
-
 double Grafico::ValorDibujado(int fila, int columna) const {
     if (columna < 1 || columna > dibujados_.size() || fila < 1 || fila > dibujados_[columna - 1].size()) return 0;
     return dibujados_[columna - 1][fila - 1];

@@ -48,9 +48,7 @@ public:
 
     int Series() const { return static_cast<int>(datos_.size()); }
     int Filas() const { return filas_; }
-    double Valor(int fila, int columna) const;
     QColor Color(int serie) const;
-    QString Etiqueta(int fila) const { return etiquetas_.value(fila - 1); }
 
     /// Values shown since the last redraw (what the user sees).
     double ValorDibujado(int fila, int columna) const;

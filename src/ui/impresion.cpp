@@ -1,8 +1,9 @@
 #include "ui/impresion.h"
 
+#include "ui/interaccion.h"
+
 #include <QPainter>
 #include <QPixmap>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
@@ -19,18 +20,13 @@ bool DibujaVentana(QWidget* ventana, QPrinter& impresora) {
     return p.end();
 }
 
-QString Impresion::Imprime(QWidget* ventana) const {
+QString ImprimeVentana(QWidget* ventana, Interaccion& interaccion) {
     QPrinter impresora(QPrinter::HighResolution);
     impresora.setPageOrientation(QPageLayout::Landscape);
     const QPrinterInfo predeterminada = QPrinterInfo::defaultPrinter();
     if (!predeterminada.isNull()) impresora.setPrinterName(predeterminada.printerName());
     else impresora.setOutputFileName(QStringLiteral("hortelia.pdf"));
-    const bool acepta = dialogo ? dialogo(impresora, ventana) : [&] {
-        QPrintDialog d(&impresora, ventana);
-        d.setWindowTitle(QStringLiteral("Imprimir"));
-        return d.exec() == QDialog::Accepted;
-    }();
-    if (!acepta) return {};
+    if (!interaccion.Impresion(impresora)) return {};
     if (!DibujaVentana(ventana, impresora)) return QStringLiteral("No se pudo imprimir: la impresora no responde.");
     return {};
 }

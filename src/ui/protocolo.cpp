@@ -3,19 +3,30 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace hortelia {
 
 const QColor Protocolo::kRosa(0xFF, 0xC0, 0xC0);
 const QColor Protocolo::kVerde(0x00, 0xC0, 0x00);
 
-Protocolo::Protocolo(Escenario& e, QList<QPushButton*> botones, QMenu* datos, QPushButton* command12, QAction* proceso)
-    : e_(e), botones_(std::move(botones)), datos_(datos), command12_(command12), proceso_(proceso) {}
+namespace {
+
+void Habilita(QMenu* menu, bool si) {
+    menu->setEnabled(si);
+    menu->menuAction()->setEnabled(si);
+}
+
+}  // namespace
+
+Protocolo::Protocolo(Escenario& e, Controles controles) : e_(e), c_(std::move(controles)) { Pinta(); }
 
 void Protocolo::PintaBoton(QPushButton* boton, const QColor& color) {
+    // The colour painted is kept on the button, so that it is restyled only when it changes.
+    if (boton->property("colorFondo").value<QColor>() == color) return;
     boton->setProperty("colorFondo", color);
     boton->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #808080;"
                                         " padding: 4px 8px; }"
@@ -24,22 +35,18 @@ void Protocolo::PintaBoton(QPushButton* boton, const QColor& color) {
                              .arg(color.name()));
 }
 
-void Protocolo::Avisa(const QString& texto) const {
-    if (aviso) {
-        aviso(texto);
-        return;
-    }
-    QWidget* ventana = botones_.isEmpty() ? nullptr : botones_.front()->window();
-    QMessageBox caja(QMessageBox::NoIcon, QStringLiteral("Hortelia"), texto, QMessageBox::Ok, ventana);
-    caja.exec();
+void Protocolo::Inicia() {
+    trabajando_ = true;
+    Pinta();
 }
 
-bool Protocolo::EsVerde(const QPushButton* boton) { return boton->property("colorFondo").value<QColor>() == kVerde; }
-
-void Protocolo::AbrePanel(QWidget* frame, bool deshabilitaProceso) {
+void Protocolo::Abre(int indice, QWidget* frame, bool conservaProceso) {
     foco_ = QApplication::focusWidget();
+    abierto_ = indice;
+    conservaProceso_ = conservaProceso;
     frame->show();
     frame->raise();
+    Pinta();
     // Otherwise the focus leaves the disabled side button for the next control that takes it,
     // which may be "&Salir".
     for (QWidget* w = frame->nextInFocusChain(); w != frame; w = w->nextInFocusChain())
@@ -47,37 +54,54 @@ void Protocolo::AbrePanel(QWidget* frame, bool deshabilitaProceso) {
             w->setFocus(Qt::OtherFocusReason);
             break;
         }
-    for (QPushButton* b : botones_) b->setEnabled(false);
-    datos_->setEnabled(false);
-    datos_->menuAction()->setEnabled(false);
-    if (deshabilitaProceso) HabilitaProceso(false);
 }
 
-void Protocolo::MarcaAceptado(QPushButton* boton) {
-    if (!EsVerde(boton)) {
-        PintaBoton(boton, kVerde);
-        ++e_.DatosListos;
-    }
-    if (e_.DatosListos == 10) HabilitaProceso(true);
-}
-
-void Protocolo::AnulaAceptado(QPushButton* boton) {
-    if (!EsVerde(boton)) return;
-    PintaBoton(boton, kRosa);
-    --e_.DatosListos;
-    HabilitaProceso(false);
-}
-
-void Protocolo::RehabilitaNavegacion() {
-    for (QPushButton* b : botones_) b->setEnabled(true);
-    datos_->setEnabled(true);
-    datos_->menuAction()->setEnabled(true);
+void Protocolo::Cierra(int indice) {
+    if (abierto_ != indice) return;
+    abierto_ = -1;
+    Pinta();
     if (foco_ && foco_->isVisible() && foco_->isEnabled()) foco_->setFocus(Qt::OtherFocusReason);
 }
 
-void Protocolo::HabilitaProceso(bool si) {
-    command12_->setEnabled(si);
-    proceso_->setEnabled(si);
+void Protocolo::Acepta(int indice) {
+    aceptado_[static_cast<std::size_t>(indice)] = true;
+    Pinta();
+    if (alAceptar) alAceptar();
+}
+
+void Protocolo::Anula(int indice) {
+    aceptado_[static_cast<std::size_t>(indice)] = false;
+    Pinta();
+}
+
+void Protocolo::MuestraResultados(bool visibles) {
+    resultados_ = visibles;
+    Pinta();
+}
+
+bool Protocolo::TodosAceptados() const {
+    return std::all_of(aceptado_.begin(), aceptado_.end(), [](bool a) { return a; });
+}
+
+bool Protocolo::ProcesoHabilitado() const {
+    return trabajando_ && TodosAceptados() && !resultados_ && (abierto_ < 0 || conservaProceso_);
+}
+
+void Protocolo::Pinta() {
+    e_.DatosListos = static_cast<std::int16_t>(std::count(aceptado_.begin(), aceptado_.end(), true));
+    const bool navegacion = trabajando_ && abierto_ < 0 && !resultados_;
+    for (int i = 0; i < c_.laterales.size(); ++i) {
+        QPushButton* b = c_.laterales[i];
+        const bool aceptado = Aceptado(i);
+        b->setEnabled(navegacion);
+        PintaBoton(b, aceptado ? kVerde : kRosa);
+        b->setAccessibleDescription(aceptado ? QStringLiteral("aceptado") : QStringLiteral("pendiente"));
+    }
+    Habilita(c_.archivo, trabajando_);
+    Habilita(c_.datos, navegacion);
+    const bool proceso = ProcesoHabilitado();
+    c_.procesa->setEnabled(proceso);
+    c_.proceso->setEnabled(proceso);
 }
 
 }  // namespace hortelia

@@ -1,17 +1,19 @@
 #pragma once
 
-// What the ten input panels share: the side buttons that open them and show by their
-// colour whether each is accepted, the Datos menu, and the processing controls. Opening
-// a panel disables navigation; accepting marks its button green and counts it; at ten
-// accepted panels processing becomes available; re-enabling navigation ends every accept.
+// What the ten input panels share, as one navigation state: which panels are accepted, which
+// one is open and whether it leaves processing as it was, whether the results are shown, and
+// whether the working view is up at all. Pinta() sets every side button's enabling, colour
+// (pink pending, green accepted) and accessible description, the Archivos and Datos menus and
+// both processing controls from that state; nothing else enables or disables them.
+// The record's DatosListos follows the number of accepted panels.
 
 #include "scenario/escenario.h"
 
 #include <QColor>
 #include <QList>
 #include <QPointer>
-#include <QString>
 
+#include <array>
 #include <functional>
 
 class QAction;
@@ -23,40 +25,56 @@ namespace hortelia {
 
 class Protocolo {
 public:
+    static constexpr int kPaneles = 10;
     static const QColor kRosa;   ///< not accepted (0xC0C0FF as BBGGRR)
     static const QColor kVerde;  ///< accepted (0x00C000 as BBGGRR)
 
-    Protocolo(Escenario& e, QList<QPushButton*> botones, QMenu* datos, QPushButton* command12, QAction* proceso);
+    /// The controls the state decides: the ten side buttons (roof to wind), the Archivos and
+    /// Datos menus, "&Procesamiento datos" and the Procesamiento entry.
+    struct Controles {
+        QList<QPushButton*> laterales;
+        QMenu* archivo = nullptr;
+        QMenu* datos = nullptr;
+        QPushButton* procesa = nullptr;
+        QAction* proceso = nullptr;
+    };
 
-    /// Shows the panel's frame with the focus on its first control; disables the side buttons
-    /// and Datos, and processing if asked.
-    void AbrePanel(QWidget* frame, bool deshabilitaProceso);
-    /// Pink to green (counting it) once; at ten accepted panels enables processing.
-    void MarcaAceptado(QPushButton* boton);
-    /// Green back to pink: one accepted panel less, processing disabled.
-    void AnulaAceptado(QPushButton* boton);
-    /// Enables the ten side buttons and the Datos menu; the focus goes back where it was before opening.
-    void RehabilitaNavegacion();
-    /// Disables or enables both processing controls.
-    void HabilitaProceso(bool si);
+    Protocolo(Escenario& e, Controles controles);
 
-    /// A message with only an OK button and the program's title ("Hortelia"), over the window.
-    void Avisa(const QString& texto) const;
-    /// Replaces the message box (tests record the text instead of waiting for a click).
-    std::function<void(const QString&)> aviso;
+    /// The working view is up ("&Inicio").
+    void Inicia();
+    /// Panel `indice` (0..9) opens in `frame`, the focus on its first control; navigation off
+    /// until it is accepted, processing too unless `conservaProceso`.
+    void Abre(int indice, QWidget* frame, bool conservaProceso);
+    /// The open panel closed by its accept button; the focus goes back where it was.
+    void Cierra(int indice);
+    void Acepta(int indice);
+    /// A panel whose result another voided turns pending again.
+    void Anula(int indice);
+    void MuestraResultados(bool visibles);
 
-    static bool EsVerde(const QPushButton* boton);
+    bool Aceptado(int indice) const { return aceptado_[static_cast<std::size_t>(indice)]; }
+    bool TodosAceptados() const;
+    /// The open panel, -1 when none is.
+    int Abierto() const { return abierto_; }
+    bool ResultadosVisibles() const { return resultados_; }
+    bool ProcesoHabilitado() const;
+
     static void PintaBoton(QPushButton* boton, const QColor& color);
 
-    const QList<QPushButton*>& Botones() const { return botones_; }
-    QMenu* MenuDatos() const { return datos_; }
+    /// Called when a panel is accepted: what shows results of other inputs must go.
+    std::function<void()> alAceptar;
 
 private:
+    void Pinta();
+
     Escenario& e_;
-    QList<QPushButton*> botones_;
-    QMenu* datos_;
-    QPushButton* command12_;
-    QAction* proceso_;
+    Controles c_;
+    bool trabajando_ = false;
+    std::array<bool, kPaneles> aceptado_{};
+    int abierto_ = -1;
+    bool conservaProceso_ = false;
+    bool resultados_ = false;
     QPointer<QWidget> foco_;  ///< what had the focus when the panel was opened
 };
 

@@ -1,18 +1,70 @@
 #include "ui/resumen.h"
 
+#include "ui/texto_qt.h"
+
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace hortelia {
+namespace {
+
+using Linea = Resumen::Linea;
+
+struct Descripcion {
+    const char* nombre;                 ///< objectName
+    const char* encabezado;             ///< a heading's fixed caption; null for a line
+    std::string TextosResumen::*texto;  ///< where a line's caption is kept, if the sheet repeats it
+};
+
+// In the order of Resumen::Linea.
+const Descripcion kDescripciones[] = {
+    {"LEstruct", "Estructura:", nullptr},
+    {"LTTecho", nullptr, &TextosResumen::tipoTecho},
+    {"LDTecho", nullptr, &TextosResumen::dobleTecho},
+    {"LDimens", "Dimensiones:", nullptr},
+    {"LDSuecub", nullptr, &TextosResumen::suelo},
+    {"LDSupinv", nullptr, &TextosResumen::superficie},
+    {"LDVolinv", nullptr, &TextosResumen::volumen},
+    {"LCob", "Cobertura:", nullptr},
+    {"LCobertura", nullptr, &TextosResumen::material},
+    {"LManten", nullptr, &TextosResumen::mantenimiento},
+    {"LVentil", "Ventilación:", nullptr},
+    {"LVentanas", nullptr, &TextosResumen::ventanas},
+    {"LCenital", nullptr, &TextosResumen::cenital},
+    {"LCalef", "Calefacción:", nullptr},
+    {"LEfic", nullptr, &TextosResumen::eficiencia},
+    {"LPoCal", nullptr, &TextosResumen::poderCalorico},
+    {"LCultivo", "Cultivo:", nullptr},
+    {"LMaxTol", nullptr, &TextosResumen::maxTol},
+    {"LMinTol", nullptr, &TextosResumen::minTol},
+    {"Liaf", nullptr, &TextosResumen::iaf},
+    {"LFTemp", "Temperatura:", nullptr},
+    {"LFTMax", nullptr, &TextosResumen::tMax},
+    {"LFTMin", nullptr, &TextosResumen::tMin},
+    {"LFHRel", "Humedad relativa:", nullptr},
+    {"LFHRMax", nullptr, &TextosResumen::hrMax},
+    {"LFHRMin", nullptr, &TextosResumen::hrMin},
+    {"LFRad", "Radiación:", nullptr},
+    {"LLat", nullptr, &TextosResumen::latitud},
+    {"LFecha", nullptr, &TextosResumen::fecha},
+};
+static_assert(std::size(kDescripciones) == Resumen::kLineas);
+
+const Descripcion& De(Linea l) { return kDescripciones[static_cast<std::size_t>(l)]; }
+
+}  // namespace
 
 Resumen::Resumen(QWidget* parent) : QWidget(parent) {
     setObjectName("Resumen");
     auto* caja = new QVBoxLayout(this);
     caja->setContentsMargins(6, 4, 6, 4);
     caja->setSpacing(1);
-    auto etiqueta = [&](const char* nombre, const char* texto, bool titulo = false) {
-        auto* l = new QLabel(QString::fromUtf8(texto), this);
-        l->setObjectName(nombre);
-        if (titulo) {
+    for (int i = 0; i < kLineas; ++i) {
+        const Descripcion& d = kDescripciones[i];
+        auto* l = new QLabel(this);
+        l->setObjectName(d.nombre);
+        if (d.encabezado) {
+            l->setText(QString::fromUtf8(d.encabezado));
             QFont f = l->font();
             f.setBold(true);
             l->setFont(f);
@@ -22,38 +74,44 @@ Resumen::Resumen(QWidget* parent) : QWidget(parent) {
         }
         l->hide();
         caja->addWidget(l);
-        return l;
-    };
-    LEstruct = etiqueta("LEstruct", "Estructura:", true);
-    LTTecho = etiqueta("LTTecho", "Tipo de techo: A dos aguas ");
-    LDTecho = etiqueta("LDTecho", "Doble techo:    No");
-    LDimens = etiqueta("LDimens", "Dimensiones:", true);
-    LDSuecub = etiqueta("LDSuecub", "Suelo cubierto = ");
-    LDSupinv = etiqueta("LDSupinv", "Superficie inv. =");
-    LDVolinv = etiqueta("LDVolinv", "Volumen inv.   =");
-    LCob = etiqueta("LCob", "Cobertura:", true);
-    LCobertura = etiqueta("LCobertura", "Mat. cobertura: ");
-    LManten = etiqueta("LManten", "Mantenimiento:");
-    LVentil = etiqueta("LVentil", "Ventilación:", true);
-    LVentanas = etiqueta("LVentanas", "Ventanas=");
-    LCenital = etiqueta("LCenital", "Cenital:");
-    LCalef = etiqueta("LCalef", "Calefacción:", true);
-    LEfic = etiqueta("LEfic", "Eficiencia =");
-    LPoCal = etiqueta("LPoCal", "P.Calorífico =");
-    LCultivo = etiqueta("LCultivo", "Cultivo:", true);
-    LMaxTol = etiqueta("LMaxTol", "Máxima tolerable=");
-    LMinTol = etiqueta("LMinTol", "Mínima tolerable=");
-    Liaf = etiqueta("Liaf", "Índice área foliar=");
-    LFTemp = etiqueta("LFTemp", "Temperatura:", true);
-    LFTMax = etiqueta("LFTMax", "Máxima =");
-    LFTMin = etiqueta("LFTMin", "Mínima =");
-    LFHRel = etiqueta("LFHRel", "Humedad relativa:", true);
-    LFHRMax = etiqueta("LFHRMax", "Máxima =");
-    LFHRMin = etiqueta("LFHRMin", "Mínima =");
-    LFRad = etiqueta("LFRad", "Radiación:", true);
-    LLat = etiqueta("LLat", "Latitud =");
-    LFecha = etiqueta("LFecha", "Fecha:");
+        etiquetas_[static_cast<std::size_t>(i)] = l;
+    }
     caja->addStretch(1);
+    PintaTextos();
+}
+
+void Resumen::PintaTextos() {
+    for (int i = 0; i < kLineas; ++i)
+        if (kDescripciones[i].texto) etiquetas_[static_cast<std::size_t>(i)]->setText(Q(textos_.*kDescripciones[i].texto));
+}
+
+void Resumen::Escribe(Linea linea, const QString& texto) {
+    const Descripcion& d = De(linea);
+    if (!d.texto) return;
+    textos_.*d.texto = texto.toStdString();
+    Etiqueta(linea)->setText(texto);
+}
+
+void Resumen::Muestra(Linea linea, const QString& texto) {
+    Escribe(linea, texto);
+    Muestra(linea);
+}
+
+void Resumen::Muestra(Linea linea) { Etiqueta(linea)->show(); }
+
+void Resumen::Oculta(Linea linea) { Etiqueta(linea)->hide(); }
+
+QString Resumen::Texto(Linea linea) const { return Etiqueta(linea)->text(); }
+
+void Resumen::Carga(const Escenario& e, bool dimensionesValidas) {
+    AplicaCarga(textos_, e, dimensionesValidas);
+    PintaTextos();
+    for (int i = 0; i < kLineas; ++i) {
+        const auto linea = static_cast<Linea>(i);
+        const bool figura = linea == Linea::Dimensiones || linea == Linea::Suelo || linea == Linea::Superficie ||
+                            linea == Linea::Volumen;
+        Etiqueta(linea)->setVisible(!figura || dimensionesValidas);
+    }
 }
 
 }  // namespace hortelia

@@ -1,43 +1,81 @@
 #pragma once
 
-// The summary column of the main window: one group of labels per input panel, all hidden
-// until the panel that sets them is accepted or a scenario file is loaded. The panels
-// write these labels; the data sheet copies them.
+// The summary column of the main window: a heading and its lines for each input panel but
+// the wind, all hidden until the panel that sets them is accepted or a scenario file is
+// loaded. Panels write a line's caption and show or hide it; the captions the data sheet
+// repeats are kept in one core structure (TextosResumen) that the sheet and the export read.
 
-#include "ui/texto_qt.h"
+#include "results/textos_resumen.h"
+#include "scenario/escenario.h"
 
-#include <QLabel>
 #include <QWidget>
+
+#include <array>
+
+class QLabel;
 
 namespace hortelia {
 
 class Resumen : public QWidget {
     Q_OBJECT
 public:
+    /// Every line of the column, top to bottom; the headings carry fixed captions.
+    enum class Linea {
+        Estructura,
+        TipoTecho,
+        DobleTecho,
+        Dimensiones,
+        Suelo,
+        Superficie,
+        Volumen,
+        Cobertura,
+        Material,
+        Mantenimiento,
+        Ventilacion,
+        Ventanas,
+        Cenital,
+        Calefaccion,
+        Eficiencia,
+        PoderCalorico,
+        Cultivo,
+        MaxTol,
+        MinTol,
+        Iaf,
+        Temperatura,
+        TMax,
+        TMin,
+        Humedad,
+        HRMax,
+        HRMin,
+        Radiacion,
+        Latitud,
+        Fecha,
+    };
+    static constexpr int kLineas = static_cast<int>(Linea::Fecha) + 1;
+
     explicit Resumen(QWidget* parent = nullptr);
 
-    // structure
-    QLabel *LEstruct, *LTTecho, *LDTecho, *LDimens, *LDSuecub, *LDSupinv, *LDVolinv;
-    // cover
-    QLabel *LCob, *LCobertura, *LManten;
-    // ventilation
-    QLabel *LVentil, *LVentanas, *LCenital;
-    // heating
-    QLabel *LCalef, *LEfic, *LPoCal;
-    // crop
-    QLabel *LCultivo, *LMaxTol, *LMinTol, *Liaf;
-    // temperature
-    QLabel *LFTemp, *LFTMax, *LFTMin;
-    // humidity
-    QLabel *LFHRel, *LFHRMax, *LFHRMin;
-    // radiation
-    QLabel *LFRad, *LLat, *LFecha;
+    /// Writes a line's caption (a heading's caption is fixed).
+    void Escribe(Linea linea, const QString& texto);
+    /// Writes a line's caption and shows it.
+    void Muestra(Linea linea, const QString& texto);
+    void Muestra(Linea linea);
+    void Oculta(Linea linea);
+    QString Texto(Linea linea) const;
 
-    /// Sets a label's text and shows it.
-    static void Muestra(QLabel* l, const QString& texto) {
-        l->setText(texto);
-        l->show();
-    }
+    /// After a scenario file was loaded: every caption the file gives (the derived figures
+    /// only when the dimensions are valid), and every line but those figures shown.
+    void Carga(const Escenario& e, bool dimensionesValidas);
+
+    /// The captions the data sheet and the text export repeat.
+    const TextosResumen& Textos() const { return textos_; }
+
+private:
+    QLabel* Etiqueta(Linea linea) const { return etiquetas_[static_cast<std::size_t>(linea)]; }
+    void PintaTextos();
+
+    std::array<QLabel*, kLineas> etiquetas_{};
+    TextosResumen textos_;
 };
 
 }  // namespace hortelia

@@ -206,25 +206,65 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), techo);
     }
 
-    void aviso_tieneElTituloDelPrograma() {
+    void ventilacionSinDimensiones_loAdvierteYNoAbre() {
         VentanaDePrueba v;
-        v.w.PonAviso({});  // the real message box
-        QString titulo, texto;
-        QTimer buscador;
-        QObject::connect(&buscador, &QTimer::timeout, [&] {
-            if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                titulo = caja->windowTitle();
-                texto = caja->text();
-                caja->accept();
-            }
-        });
-        buscador.start(10);
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "Especifique Dimensiones antes de continuar");
         v.Click("BotVentil");
-        buscador.stop();
-        QCOMPARE(titulo, QString("Hortelia"));
-        QCOMPARE(texto, QString("Especifique Dimensiones antes de continuar"));
         QVERIFY(v.Boton("BotTecho")->isEnabled() && v.Accion("Datos")->isEnabled());
         QVERIFY(!v.Visible("FrVentil"));
+    }
+
+    // Qt's message box over the window, titled with the program's name and the icon of its severity.
+    void lasCajasDeQt_tienenElTituloYElIconoDeSuGravedad() {
+        QWidget ventana;
+        InteraccionQt interaccion(&ventana);
+        const struct {
+            Interaccion::Gravedad gravedad;
+            QMessageBox::Icon icono;
+        } casos[] = {{Interaccion::Gravedad::Informacion, QMessageBox::Information},
+                     {Interaccion::Gravedad::Advertencia, QMessageBox::Warning},
+                     {Interaccion::Gravedad::Error, QMessageBox::Critical}};
+        for (const auto& c : casos) {
+            QString titulo;
+            QMessageBox::Icon icono = QMessageBox::NoIcon;
+            QTimer::singleShot(0, [&] {
+                if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    titulo = caja->windowTitle();
+                    icono = caja->icon();
+                    caja->accept();
+                }
+            });
+            interaccion.Mensaje(c.gravedad, QStringLiteral("texto"));
+            QCOMPARE(titulo, QString("Hortelia"));
+            QCOMPARE(icono, c.icono);
+        }
+    }
+
+    // A message the test did not expect is caught: planted here on purpose.
+    void unMensajeInesperado_haceFallarLaPrueba() {
+        VentanaDePrueba v;
+        v.guion.fallaEnLoInesperado = false;
+        v.Click("BotVentil");
+        QCOMPARE(v.guion.inesperados.size(), 1);
+        QVERIFY(v.guion.inesperados.at(0).contains("Especifique Dimensiones"));
+    }
+
+    // A screen reader hears which panels are still missing.
+    void botonesLaterales_dicenSiEstanAceptados() {
+        VentanaDePrueba v;
+        for (const char* b : kBotones)
+            QCOMPARE(v.Boton(b)->accessibleDescription(), QStringLiteral("pendiente"));
+        v.Click("BotTecho");
+        v.Click("Command2");
+        QCOMPARE(v.Boton("BotTecho")->accessibleDescription(), QStringLiteral("aceptado"));
+        QCOMPARE(v.Boton("BotDimens")->accessibleDescription(), QStringLiteral("pendiente"));
+        v.AceptaTodos();
+        for (const char* b : kBotones) QCOMPARE(v.Boton(b)->accessibleDescription(), QStringLiteral("aceptado"));
+        // A new roof shape voids the dimensions, and the button says so.
+        v.Click("BotTecho");
+        v.Click("Option1_3");
+        QCOMPARE(v.Boton("BotDimens")->accessibleDescription(), QStringLiteral("pendiente"));
+        v.Click("Command2");
     }
 
     void salir_conUnPanelAbierto_cierraLaVentana() {

@@ -1,10 +1,13 @@
 #pragma once
 
-// The real main window with its start-up record, for the window tests: messages are
-// collected instead of shown, and controls are found by the names the user sees them by.
+// The real main window with its start-up record, for the window tests: everything the window
+// asks the user is answered by a script (InteraccionGuionada), which fails the test on
+// anything it was not told to expect; controls are found by the names the user sees them by.
 
+#include "engine/valores_iniciales.h"
 #include "scenario/escenario.h"
 #include "shell/hortelia.h"
+#include "support/interaccion_guionada.h"
 #include "ui/grafico.h"
 #include "ui/protocolo.h"
 
@@ -28,15 +31,17 @@ inline const char* const kBotones[] = {"BotTecho",   "BotDimens", "BotMaterial",
 
 struct VentanaDePrueba {
     Escenario e;
-    Hortelia w{e};
-    QStringList avisos;
+    InteraccionGuionada guion;
+    Hortelia w{e, &guion};
 
     explicit VentanaDePrueba(bool inicia = true) {
-        w.PonAviso([this](const QString& texto) { avisos << texto; });
         w.show();
         w.activateWindow();
         if (!QTest::qWaitForWindowActive(&w)) qWarning("la ventana no quedó activa");
         if (inicia) Click("Command5");
+    }
+    ~VentanaDePrueba() {
+        if (!guion.GuionTerminado()) QTest::qFail("el guion esperaba más de lo que pasó", __FILE__, __LINE__);
     }
 
     template <class T = QWidget>
@@ -49,7 +54,9 @@ struct VentanaDePrueba {
     QAction* Accion(const char* nombre) const { return Hijo<QAction>(nombre); }
     QString Texto(const char* etiqueta) const { return Hijo<QLabel>(etiqueta)->text(); }
     bool Visible(const char* nombre) const { return Hijo(nombre)->isVisible(); }
-    bool Verde(const char* boton) const { return Protocolo::EsVerde(Boton(boton)); }
+    bool Verde(const char* boton) const {
+        return Boton(boton)->property("colorFondo").value<QColor>() == Protocolo::kVerde;
+    }
     void Mueve(const char* barra, int valor) const { Hijo<QScrollBar>(barra)->setValue(valor); }
     double Dibujado(const char* grafico, int fila, int serie = 1) const {
         return Hijo<Grafico>(grafico)->ValorDibujado(fila, serie);
@@ -89,6 +96,11 @@ struct VentanaDePrueba {
     void Procesa() const {
         AceptaTodos();
         Click("Command12");
+    }
+    /// "&Abre" with the file dialog answering `ruta`.
+    void Abre(const QString& ruta) {
+        guion.RespondeArchivo(ruta);
+        w.AbreArchivo();
     }
 };
 

@@ -1,16 +1,15 @@
 #include "greenhouse/ui/panel_calefaccion.h"
 
 #include "numeros/conversiones.h"
-#include "results/textos_resumen.h"
 #include "scenario/catalogo.h"
 #include "ui/controles.h"
+#include "ui/texto_qt.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 
 #include <cmath>
@@ -18,145 +17,131 @@
 namespace hortelia {
 namespace {
 
-// "Otro ..." takes the value typed in TPoCal.
-constexpr int kOtro = static_cast<int>(kCombustibles.size()) - 1;
+using Linea = Resumen::Linea;
 
-int Indice(const std::string& nombre) {
+int OpcionDeCombustible(const std::string& nombre) {
     const auto i = IndiceCombustible(nombre);
     return i ? static_cast<int>(*i) : -1;
 }
 
 }  // namespace
 
-PanelCalefaccion::PanelCalefaccion(Escenario& escenario, Protocolo& protocolo, Resumen& resumen, QPushButton* botCalef,
-                                   QWidget* parent)
-    : Panel("FrCalefacc", QStringLiteral("Sistema de Calefacción"), escenario, protocolo, resumen, botCalef, parent) {
-    HScrEfic = CreaBarra("HScrEfic", QStringLiteral("Eficiencia del sistema"), Qt::Horizontal, 0, 100, 10, this);
-    LEfiCal = new QLabel(this);
-    LEfiCal->setObjectName("LEfiCal");
+PanelCalefaccion::PanelCalefaccion(Contexto& contexto, QWidget* parent)
+    : Panel("FrCalefacc", QStringLiteral("Sistema de Calefacción"), kPanelCalefaccion, contexto, parent) {
+    barraEficiencia_ =
+        CreaBarra(this, "HScrEfic", QStringLiteral("Eficiencia del sistema"), Qt::Horizontal, 0, 100, 10);
+    etiquetaEficiencia_ = CreaEtiqueta(this, "LEfiCal");
 
-    auto* FrCombust = new QGroupBox(QStringLiteral("Combustible"), this);
-    FrCombust->setObjectName("FrCombust");
+    QGroupBox* grupo = CreaGrupo(this, "FrCombust", QStringLiteral("Combustible"));
     QStringList opciones;
     for (const Combustible& c : kCombustibles) opciones << Q(c.opcion);
-    Option6 = CreaOpciones("Option6", opciones, FrCombust);
-    auto* Label16 = new QLabel(QStringLiteral("Poder calórico:"), FrCombust);
-    Label16->setObjectName("Label16");
-    TPoCal = new QLineEdit(FrCombust);
-    TPoCal->setObjectName("TPoCal");
-    TPoCal->setAccessibleName(QStringLiteral("Poder calórico"));
-    TPoCal->setFixedWidth(100);
-    TPoCal->setEnabled(false);
-    Label16->setBuddy(TPoCal);
-    auto* combustibles = new QGridLayout(FrCombust);
+    opcionesCombustible_ = CreaOpciones(grupo, QStringLiteral("Option6"), opciones);
+    QLabel* rotulo = CreaEtiqueta(grupo, "Label16", QStringLiteral("Poder calórico:"));
+    poderCalorico_ = new QLineEdit(grupo);
+    poderCalorico_->setObjectName("TPoCal");
+    poderCalorico_->setAccessibleName(QStringLiteral("Poder calórico"));
+    poderCalorico_->setFixedWidth(100);
+    poderCalorico_->setEnabled(false);
+    rotulo->setBuddy(poderCalorico_);
+    auto* combustibles = new QGridLayout(grupo);
     combustibles->setVerticalSpacing(8);
-    for (int i = 0; i < Option6.size(); ++i) combustibles->addWidget(Option6[i], i, 0);
+    for (int i = 0; i < opcionesCombustible_.size(); ++i) combustibles->addWidget(opcionesCombustible_[i], i, 0);
     auto* poder = new QHBoxLayout;
-    poder->addWidget(Label16);
-    poder->addWidget(TPoCal);
+    poder->addWidget(rotulo);
+    poder->addWidget(poderCalorico_);
     poder->addStretch(1);
-    combustibles->addLayout(poder, Option6.size(), 0);
+    combustibles->addLayout(poder, static_cast<int>(opcionesCombustible_.size()), 0);
 
     auto* rejilla = new QGridLayout(this);
     rejilla->setContentsMargins(16, 16, 16, 16);
     rejilla->setVerticalSpacing(12);
-    rejilla->addWidget(LEfiCal, 0, 0);
-    rejilla->addWidget(HScrEfic, 1, 0);
-    rejilla->addWidget(FrCombust, 2, 0);
+    rejilla->addWidget(etiquetaEficiencia_, 0, 0);
+    rejilla->addWidget(barraEficiencia_, 1, 0);
+    rejilla->addWidget(grupo, 2, 0);
     rejilla->setColumnStretch(1, 1);
     rejilla->setColumnMinimumWidth(0, 320);
     rejilla->setRowStretch(3, 1);
     rejilla->addWidget(CreaBotonAcepta("Command8"), 4, 0, 1, 2, Qt::AlignRight);
 
     // The record's start values, without running the handlers.
-    TPoCal->setText(Q(NumeroATexto(e.PoderCalorico)));
-    PonBarraSinEventos(HScrEfic, e.Eficiencia);
-    LEfiCal->setText(Q(Caption("Eficiencia del sistema= ", e.Eficiencia, "%")));
-    MarcaOpcionSinEventos(Option6, Indice(e.Combustible));
+    poderCalorico_->setText(Q(NumeroATexto(e.PoderCalorico)));
+    PonBarraSinEventos(barraEficiencia_, e.Eficiencia);
+    etiquetaEficiencia_->setText(Q(Caption("Eficiencia del sistema= ", e.Eficiencia, "%")));
+    MarcaOpcionSinEventos(opcionesCombustible_, OpcionDeCombustible(e.Combustible));
 
-    for (QRadioButton* r : Option6)
-        connect(r, &QRadioButton::toggled, this, [this](bool marcada) {
-            if (marcada) Option6_Click();
-        });
-    connect(TPoCal, &QLineEdit::editingFinished, this, &PanelCalefaccion::TPoCal_LostFocus);
-    connect(HScrEfic, &QScrollBar::valueChanged, this, &PanelCalefaccion::HScrEfic_Change);
-    connect(BotonAcepta(), &QPushButton::clicked, this, &PanelCalefaccion::Command8_Click);
+    ConectaOpciones(opcionesCombustible_, this, &PanelCalefaccion::EligeCombustible);
+    connect(poderCalorico_, &QLineEdit::editingFinished, this, &PanelCalefaccion::TomaPoderCalorico);
+    connect(barraEficiencia_, &QScrollBar::valueChanged, this, &PanelCalefaccion::CambiaEficiencia);
 }
 
 void PanelCalefaccion::MuestraPoderCalorico() {
-    resumen_.LPoCal->setText(Q(Caption("P.Calórico = ", e.PoderCalorico)));
+    resumen_.Escribe(Linea::PoderCalorico, Q(Caption("P.Calórico = ", e.PoderCalorico)));
 }
 
 void PanelCalefaccion::MuestraEficiencia() {
-    LEfiCal->setText(Q(Caption("Eficiencia del sistema= ", e.Eficiencia, "%")));
-    resumen_.LEfic->setText(Q(Caption("Eficiencia = ", e.Eficiencia, " %")));
+    etiquetaEficiencia_->setText(Q(Caption("Eficiencia del sistema= ", e.Eficiencia, "%")));
+    resumen_.Escribe(Linea::Eficiencia, Q(Caption("Eficiencia = ", e.Eficiencia, " %")));
 }
 
 void PanelCalefaccion::Abre(Origen) {
-    resumen_.LCalef->show();
-    protocolo_.AbrePanel(this, true);
+    resumen_.Muestra(Linea::Calefaccion);
+    AbrePanel();
 }
 
-void PanelCalefaccion::Option6_Click() {
-    const int i = OpcionMarcada(Option6);
+void PanelCalefaccion::EligeCombustible() {
+    const int i = OpcionMarcada(opcionesCombustible_);
     if (i < 0) return;
     const Combustible& c = kCombustibles[static_cast<std::size_t>(i)];
     if (c.poderCalorico) {
         e.Combustible = c.nombre;
         e.PoderCalorico = *c.poderCalorico;
     }
-    TPoCal->setText(Q(NumeroATexto(e.PoderCalorico)));
+    poderCalorico_->setText(Q(NumeroATexto(e.PoderCalorico)));
     MuestraPoderCalorico();
-    if (i == kOtro) {
+    if (!c.poderCalorico) {
         // The calorific value stays as it is until the user leaves the box.
         e.Combustible = c.nombre;
-        TPoCal->setEnabled(true);
-        TPoCal->setFocus();
-        TPoCal->selectAll();
+        poderCalorico_->setEnabled(true);
+        poderCalorico_->setFocus();
+        poderCalorico_->selectAll();
     }
 }
 
-void PanelCalefaccion::TPoCal_LostFocus() {
+void PanelCalefaccion::TomaPoderCalorico() {
     const float previo = e.PoderCalorico;
-    const auto nuevo = static_cast<float>(Cortar(Parse(TPoCal->text().toStdString()), 1));
+    const auto nuevo = static_cast<float>(Cortar(Parse(poderCalorico_->text().toStdString()), 1));
     e.PoderCalorico = std::isfinite(nuevo) && nuevo > 0 ? nuevo : previo;
-    TPoCal->setText(Q(NumeroATexto(e.PoderCalorico)));
+    poderCalorico_->setText(Q(NumeroATexto(e.PoderCalorico)));
     MuestraPoderCalorico();
 }
 
-void PanelCalefaccion::HScrEfic_Change() {
-    e.Eficiencia = static_cast<float>(HScrEfic->value());
+void PanelCalefaccion::CambiaEficiencia() {
+    e.Eficiencia = static_cast<float>(barraEficiencia_->value());
     MuestraEficiencia();
 }
 
-void PanelCalefaccion::Command8_Click() {
+void PanelCalefaccion::Acepta() {
     // A value typed and accepted at once, by the keyboard, is taken as leaving the box.
-    if (TPoCal->isEnabled() && TPoCal->isModified()) TPoCal_LostFocus();
-    hide();
-    Resumen::Muestra(resumen_.LEfic, Q(Caption("Eficiencia = ", e.Eficiencia, " %")));
+    if (poderCalorico_->isEnabled() && poderCalorico_->isModified()) TomaPoderCalorico();
+    resumen_.Muestra(Linea::Eficiencia, Q(Caption("Eficiencia = ", e.Eficiencia, " %")));
     MuestraPoderCalorico();
-    resumen_.LPoCal->show();
+    resumen_.Muestra(Linea::PoderCalorico);
     MarcaAceptado();
-    protocolo_.RehabilitaNavegacion();
+    Cierra();
 }
 
 void PanelCalefaccion::MuestraCargado() {
-    const TextosCarga t = TextosDeCarga(e, false);
-    const int i = Indice(e.Combustible);
-    MarcaOpcionSinEventos(Option6, i);
-    resumen_.LCalef->show();
-    Resumen::Muestra(resumen_.LEfic, Q(t.LEfic));
-    Resumen::Muestra(resumen_.LPoCal, Q(t.LPoCal));
+    const int i = OpcionDeCombustible(e.Combustible);
+    MarcaOpcionSinEventos(opcionesCombustible_, i);
     // The panel shows the loaded figures as well, so that accepting it again keeps them.
     {
-        const QSignalBlocker bloqueo(TPoCal);
-        TPoCal->setText(Q(NumeroATexto(e.PoderCalorico)));
+        const QSignalBlocker bloqueo(poderCalorico_);
+        poderCalorico_->setText(Q(NumeroATexto(e.PoderCalorico)));
     }
-    if (i == kOtro) TPoCal->setEnabled(true);
-    PonBarraSinEventos(HScrEfic, e.Eficiencia);
-    LEfiCal->setText(Q(Caption("Eficiencia del sistema= ", e.Eficiencia, "%")));
+    if (i >= 0 && !kCombustibles[static_cast<std::size_t>(i)].poderCalorico) poderCalorico_->setEnabled(true);
+    PonBarraSinEventos(barraEficiencia_, e.Eficiencia);
+    etiquetaEficiencia_->setText(Q(Caption("Eficiencia del sistema= ", e.Eficiencia, "%")));
     MarcaAceptado();
-    BotonLateral()->setEnabled(true);
 }
 
 }  // namespace hortelia

@@ -17,26 +17,25 @@ namespace hortelia {
 class PanelCalefaccion : public Panel {
     Q_OBJECT
 public:
-    PanelCalefaccion(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botCalef,
-                     QWidget* parent = nullptr);
+    PanelCalefaccion(Contexto& contexto, QWidget* parent = nullptr);
 
     void Abre(Origen origen) override;
+    void Acepta() override;
     void MuestraCargado() override;
 
-    void Option6_Click();
+    void EligeCombustible();
     /// Takes the typed calorific value, cut to one decimal; 0, below or unreadable brings the previous back.
-    void TPoCal_LostFocus();
-    void HScrEfic_Change();
-    void Command8_Click();
+    void TomaPoderCalorico();
+    void CambiaEficiencia();
 
 private:
     void MuestraPoderCalorico();
     void MuestraEficiencia();
 
-    QScrollBar* HScrEfic;
-    QLabel* LEfiCal;
-    QList<QRadioButton*> Option6;
-    QLineEdit* TPoCal;
+    QScrollBar* barraEficiencia_;
+    QLabel* etiquetaEficiencia_;
+    QList<QRadioButton*> opcionesCombustible_;
+    QLineEdit* poderCalorico_;
 };
 
 }  // namespace hortelia

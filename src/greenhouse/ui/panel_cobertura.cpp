@@ -1,16 +1,15 @@
 #include "greenhouse/ui/panel_cobertura.h"
 
 #include "numeros/conversiones.h"
-#include "results/textos_resumen.h"
 #include "scenario/catalogo.h"
 #include "ui/controles.h"
+#include "ui/texto_qt.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -19,145 +18,131 @@
 namespace hortelia {
 namespace {
 
-constexpr int kOtro = kMantenimientoTecleado - 1;  // option index of a typed rate
+using Linea = Resumen::Linea;
+
+constexpr int kTecleado = kMantenimientoTecleado - 1;  // option index of a typed rate
 
 QString TextoMaterial(Material m) { return QStringLiteral("Material: ") + Q(NombreMaterialCorto(m)); }
 
 }  // namespace
 
-PanelCobertura::PanelCobertura(Escenario& escenario, Protocolo& protocolo, Resumen& resumen, QPushButton* botMaterial,
-                               QWidget* parent)
-    : Panel("FrMaterial", QStringLiteral("Material cobertura"), escenario, protocolo, resumen, botMaterial, parent) {
+PanelCobertura::PanelCobertura(Contexto& contexto, QWidget* parent)
+    : Panel("FrMaterial", QStringLiteral("Material cobertura"), kPanelCobertura, contexto, parent) {
     QStringList materiales;
     for (Material m : kMateriales) materiales << Q(NombreMaterial(m));
-    Option3 = CreaOpciones("Option3", materiales, this);
+    opcionesMaterial_ = CreaOpciones(this, QStringLiteral("Option3"), materiales);
     auto* columnaMateriales = new QVBoxLayout;
     columnaMateriales->setSpacing(10);
-    for (QRadioButton* r : Option3) columnaMateriales->addWidget(r);
+    for (QRadioButton* r : opcionesMaterial_) columnaMateriales->addWidget(r);
 
-    auto* FrMantenim = new QGroupBox(QStringLiteral("Mantenimiento"), this);
-    FrMantenim->setObjectName("FrMantenim");
+    QGroupBox* grupo = CreaGrupo(this, "FrMantenim", QStringLiteral("Mantenimiento"));
     QStringList estados;
     for (const EstadoMantenimiento& m : kMantenimientos) estados << Q(m.nombre);
-    Option4 = CreaOpciones("Option4", estados, FrMantenim);
-    TOtro = new QLineEdit(QStringLiteral("2"), FrMantenim);
-    TOtro->setObjectName("TOtro");
-    TOtro->setAccessibleName(QStringLiteral("Tasa de renovación"));
-    TOtro->setFixedWidth(80);
-    TOtro->setEnabled(false);
-    auto* Label9 = new QLabel(QStringLiteral("Tasa de renovación:"), FrMantenim);
-    Label9->setObjectName("Label9");
-    Label9->setBuddy(TOtro);
-    auto* Label8 = new QLabel(QStringLiteral("l/h"), FrMantenim);
-    Label8->setObjectName("Label8");
-    auto* mantenimiento = new QGridLayout(FrMantenim);
+    opcionesMantenimiento_ = CreaOpciones(grupo, QStringLiteral("Option4"), estados);
+    tasa_ = new QLineEdit(QStringLiteral("2"), grupo);
+    tasa_->setObjectName("TOtro");
+    tasa_->setAccessibleName(QStringLiteral("Tasa de renovación"));
+    tasa_->setFixedWidth(80);
+    tasa_->setEnabled(false);
+    QLabel* rotulo = CreaEtiqueta(grupo, "Label9", QStringLiteral("Tasa de renovación:"));
+    rotulo->setBuddy(tasa_);
+    QLabel* unidad = CreaEtiqueta(grupo, "Label8", QStringLiteral("l/h"));
+    auto* mantenimiento = new QGridLayout(grupo);
     mantenimiento->setVerticalSpacing(10);
-    for (int i = 0; i < Option4.size(); ++i) mantenimiento->addWidget(Option4[i], i, 0);
-    auto* tasa = new QHBoxLayout;
-    tasa->addWidget(Label9);
-    tasa->addWidget(TOtro);
-    tasa->addWidget(Label8);
-    tasa->addStretch(1);
-    mantenimiento->addLayout(tasa, Option4.size(), 0);
+    for (int i = 0; i < opcionesMantenimiento_.size(); ++i) mantenimiento->addWidget(opcionesMantenimiento_[i], i, 0);
+    auto* fila = new QHBoxLayout;
+    fila->addWidget(rotulo);
+    fila->addWidget(tasa_);
+    fila->addWidget(unidad);
+    fila->addStretch(1);
+    mantenimiento->addLayout(fila, static_cast<int>(opcionesMantenimiento_.size()), 0);
 
     auto* rejilla = new QGridLayout(this);
     rejilla->setContentsMargins(16, 16, 16, 16);
     rejilla->setVerticalSpacing(20);
     rejilla->addLayout(columnaMateriales, 0, 0);
-    rejilla->addWidget(FrMantenim, 1, 0);
+    rejilla->addWidget(grupo, 1, 0);
     rejilla->setColumnStretch(1, 1);
     rejilla->setRowStretch(2, 1);
     rejilla->addWidget(CreaBotonAcepta("Command4"), 3, 0, 1, 2, Qt::AlignRight);
 
-    MarcaOpcionSinEventos(Option3, 0);
-    MarcaOpcionSinEventos(Option4, 0);
+    MarcaOpcionSinEventos(opcionesMaterial_, 0);
+    MarcaOpcionSinEventos(opcionesMantenimiento_, 0);
 
-    for (QRadioButton* r : Option3)
-        connect(r, &QRadioButton::toggled, this, [this](bool marcada) {
-            if (marcada) Option3_Click();
-        });
-    for (QRadioButton* r : Option4)
-        connect(r, &QRadioButton::toggled, this, [this](bool marcada) {
-            if (marcada) Option4_Click();
-        });
-    connect(TOtro, &QLineEdit::textChanged, this, &PanelCobertura::TOtro_Change);
-    connect(BotonAcepta(), &QPushButton::clicked, this, &PanelCobertura::Command4_Click);
+    ConectaOpciones(opcionesMaterial_, this, &PanelCobertura::EligeMaterial);
+    ConectaOpciones(opcionesMantenimiento_, this, &PanelCobertura::EligeMantenimiento);
+    connect(tasa_, &QLineEdit::textChanged, this, &PanelCobertura::CambiaTasa);
 }
 
-QString PanelCobertura::CaptionMantenimiento() const {
-    return QStringLiteral("Mantenimiento = ") + TOtro->text() + QStringLiteral(" l/h");
+QString PanelCobertura::TextoMantenimiento() const {
+    return QStringLiteral("Mantenimiento = ") + tasa_->text() + QStringLiteral(" l/h");
 }
 
 void PanelCobertura::Abre(Origen) {
-    resumen_.LCob->show();
-    protocolo_.AbrePanel(this, true);
+    resumen_.Muestra(Linea::Cobertura);
+    AbrePanel();
 }
 
-void PanelCobertura::Option3_Click() {
-    const int i = OpcionMarcada(Option3);
+void PanelCobertura::EligeMaterial() {
+    const int i = OpcionMarcada(opcionesMaterial_);
     if (i >= 0) {
-        e.MatCobertura = Variante::Entero(static_cast<std::int16_t>(i + 1));
-        resumen_.LCobertura->setText(TextoMaterial(kMateriales[static_cast<std::size_t>(i)]));
+        const Material m = kMateriales[static_cast<std::size_t>(i)];
+        e.MatCobertura = Variante::Entero(static_cast<std::int16_t>(m));
+        resumen_.Escribe(Linea::Material, TextoMaterial(m));
     }
-    resumen_.LCobertura->show();
+    resumen_.Muestra(Linea::Material);
 }
 
-void PanelCobertura::Option4_Click() {
-    const int i = OpcionMarcada(Option4);
+void PanelCobertura::EligeMantenimiento() {
+    const int i = OpcionMarcada(opcionesMantenimiento_);
     if (i < 0) return;
-    e.Mantenimiento = Variante::Entero(static_cast<std::int16_t>(i + 1));
-    if (i == kOtro) {
-        // The box stays editable as long as "Otro ..." is chosen; the rate keeps its value until typed.
-        TOtro->setEnabled(true);
-        TOtro->setFocus();
+    const EstadoMantenimiento& estado = kMantenimientos[static_cast<std::size_t>(i)];
+    e.Mantenimiento = Variante::Entero(estado.codigo);
+    if (estado.renovacionesHora) {
+        e.RenovAire = *estado.renovacionesHora;
+        tasa_->setEnabled(false);
     } else {
-        e.RenovAire = *kMantenimientos[static_cast<std::size_t>(i)].renovacionesHora;
-        TOtro->setEnabled(false);
+        // The box stays editable as long as "Otro ..." is chosen; the rate keeps its value until typed.
+        tasa_->setEnabled(true);
+        tasa_->setFocus();
     }
-    TOtro->setText(Q(NumeroATexto(e.RenovAire)));
-    Resumen::Muestra(resumen_.LManten, CaptionMantenimiento());
+    tasa_->setText(Q(NumeroATexto(e.RenovAire)));
+    resumen_.Muestra(Linea::Mantenimiento, TextoMantenimiento());
 }
 
-void PanelCobertura::TOtro_Change() {
-    e.RenovAire = static_cast<float>(Parse(TOtro->text().toStdString()));
-    Resumen::Muestra(resumen_.LManten, CaptionMantenimiento());
+void PanelCobertura::CambiaTasa() {
+    e.RenovAire = static_cast<float>(Parse(tasa_->text().toStdString()));
+    resumen_.Muestra(Linea::Mantenimiento, TextoMantenimiento());
 }
 
-void PanelCobertura::Command4_Click() {
-    const QString texto = TOtro->text();
+void PanelCobertura::Acepta() {
+    const QString texto = tasa_->text();
     const bool hayNumero = std::any_of(texto.begin(), texto.end(), [](QChar c) { return c.isDigit(); });
     if (!hayNumero || !std::isfinite(e.RenovAire) || e.RenovAire < 0) {
-        protocolo_.Avisa(
+        Advierte(
             QStringLiteral("La tasa de renovación debe ser un número mayor o igual a 0 "
                            "(renovaciones del aire por hora)."));
-        if (TOtro->isEnabled()) TOtro->setFocus();
+        if (tasa_->isEnabled()) tasa_->setFocus();
         return;
     }
-    hide();
     MarcaAceptado();
-    Option3_Click();
-    Resumen::Muestra(resumen_.LManten, CaptionMantenimiento());
-    protocolo_.RehabilitaNavegacion();
+    EligeMaterial();
+    resumen_.Muestra(Linea::Mantenimiento, TextoMantenimiento());
+    Cierra();
 }
 
 void PanelCobertura::MuestraCargado() {
-    const TextosCarga t = TextosDeCarga(e, false);
-    resumen_.LCob->show();
-    if (!t.LCobertura.empty()) {
-        MarcaOpcionSinEventos(Option3, static_cast<int>(e.MatCobertura.valor()) - 1);
-        resumen_.LCobertura->setText(Q(t.LCobertura));
-    }
-    resumen_.LCobertura->show();
+    if (const auto m = MaterialDeCodigo(e.MatCobertura.valor()); m && !e.MatCobertura.vacia())
+        MarcaOpcionSinEventos(opcionesMaterial_, static_cast<int>(*m) - 1);
     const double mantenimiento = e.Mantenimiento.valor();
-    if (mantenimiento == std::floor(mantenimiento)) MarcaOpcionSinEventos(Option4, static_cast<int>(mantenimiento) - 1);
+    if (mantenimiento == std::floor(mantenimiento))
+        MarcaOpcionSinEventos(opcionesMantenimiento_, static_cast<int>(mantenimiento) - 1);
     {
-        const QSignalBlocker bloqueo(TOtro);
-        TOtro->setText(Q(NumeroATexto(e.RenovAire)));
+        const QSignalBlocker bloqueo(tasa_);
+        tasa_->setText(Q(NumeroATexto(e.RenovAire)));
     }
-    TOtro->setEnabled(OpcionMarcada(Option4) == kOtro);
-    Resumen::Muestra(resumen_.LManten, Q(t.LManten));
+    tasa_->setEnabled(OpcionMarcada(opcionesMantenimiento_) == kTecleado);
     MarcaAceptado();
-    BotonLateral()->setEnabled(true);
 }
 
 }  // namespace hortelia

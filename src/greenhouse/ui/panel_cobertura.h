@@ -15,22 +15,22 @@ namespace hortelia {
 class PanelCobertura : public Panel {
     Q_OBJECT
 public:
-    PanelCobertura(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botMaterial,
-                   QWidget* parent = nullptr);
+    PanelCobertura(Contexto& contexto, QWidget* parent = nullptr);
 
     void Abre(Origen origen) override;
+    void Acepta() override;
     void MuestraCargado() override;
 
-    void Option3_Click();
-    void Option4_Click();
-    void TOtro_Change();
-    void Command4_Click();
+    void EligeMaterial();
+    void EligeMantenimiento();
+    /// The rate box changed (typed, or written by the program): the record and the summary follow.
+    void CambiaTasa();
 
 private:
-    QString CaptionMantenimiento() const;
+    QString TextoMantenimiento() const;
 
-    QList<QRadioButton*> Option3, Option4;
-    QLineEdit* TOtro;
+    QList<QRadioButton*> opcionesMaterial_, opcionesMantenimiento_;
+    QLineEdit* tasa_;
 };
 
 }  // namespace hortelia

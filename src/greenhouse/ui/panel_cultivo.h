@@ -1,7 +1,7 @@
 #pragma once
 
-// Crop panel FrCultivo: leaf area index (HScrIAF, a quarter per step) and the highest and
-// lowest inside temperatures the crop tolerates (HScrMaxTol, HScrMinTol).
+// Crop panel FrCultivo: leaf area index (a quarter per step of its bar) and the highest and
+// lowest inside temperatures the crop tolerates.
 
 #include "ui/panel.h"
 
@@ -13,23 +13,23 @@ namespace hortelia {
 class PanelCultivo : public Panel {
     Q_OBJECT
 public:
-    PanelCultivo(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botCultivo,
-                 QWidget* parent = nullptr);
+    PanelCultivo(Contexto& contexto, QWidget* parent = nullptr);
 
     /// From the menu the summary lines are shown at once and processing is left alone.
     void Abre(Origen origen) override;
+    void Acepta() override;
     void MuestraCargado() override;
 
-    void HScrIAF_Change();
-    void HScrMaxTol_Change();
-    void HScrMinTol_Change();
-    void Command11_Click();
+    void CambiaIAF();
+    void CambiaMaximaTolerable();
+    void CambiaMinimaTolerable();
 
 private:
-    void MuestraValoresPanel();
+    /// The bars and their captions from the record, without running the bars' handlers.
+    void MuestraValores();
 
-    QScrollBar *HScrIAF, *HScrMaxTol, *HScrMinTol;
-    QLabel *LCIAF, *LCMaxTol, *LCMinTol;
+    QScrollBar *barraIAF_, *barraMaxima_, *barraMinima_;
+    QLabel *etiquetaIAF_, *etiquetaMaxima_, *etiquetaMinima_;
 };
 
 }  // namespace hortelia

@@ -3,7 +3,9 @@
 #include "greenhouse/geometria.h"
 #include "numeros/conversiones.h"
 #include "results/textos_resumen.h"
+#include "scenario/catalogo.h"
 #include "ui/dibujos.h"
+#include "ui/texto_qt.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -14,13 +16,16 @@
 namespace hortelia {
 namespace {
 
+using Linea = Resumen::Linea;
+
 Variante Lee(const QLineEdit* caja) { return Variante::Doble(Parse(caja->text().toStdString())); }
+
+bool EsTunel(const Escenario& e) { return EsTecho(e.TipoTecho, Techo::Tunel); }
 
 }  // namespace
 
-PanelDimensiones::PanelDimensiones(Escenario& escenario, Protocolo& protocolo, Resumen& resumen, QPushButton* botDimens,
-                                   QWidget* parent)
-    : Panel("FrDimens", QStringLiteral("Dimensiones"), escenario, protocolo, resumen, botDimens, parent) {
+PanelDimensiones::PanelDimensiones(Contexto& contexto, QWidget* parent)
+    : Panel("FrDimens", QStringLiteral("Dimensiones"), kPanelDimensiones, contexto, parent) {
     auto* formulario = new QFormLayout;
     formulario->setVerticalSpacing(12);
     auto caja = [&](int n, const QString& rotulo, const QString& texto, const QString& unidad) {
@@ -38,19 +43,19 @@ PanelDimensiones::PanelDimensiones(Escenario& escenario, Protocolo& protocolo, R
         formulario->addRow(l, fila);
         return t;
     };
-    TDimens1 = caja(1, QStringLiteral("1. Ancho del módulo:"), "8", "m");
-    TDimens2 = caja(2, QStringLiteral("2. Largo del módulo:"), "30", "m");
-    TDimens3 = caja(3, QStringLiteral("3. Altura parante lateral:"), "1.5", "m");
-    TDimens4 = caja(4, QStringLiteral("4. Altura máxima:"), "3.8", "m");
-    TDimens5 = caja(5, QStringLiteral("5. Cantidad de módulos:"), "1", QString());
+    ancho_ = caja(1, QStringLiteral("1. Ancho del módulo:"), "8", "m");
+    largo_ = caja(2, QStringLiteral("2. Largo del módulo:"), "30", "m");
+    alturaLateral_ = caja(3, QStringLiteral("3. Altura parante lateral:"), "1.5", "m");
+    alturaMaxima_ = caja(4, QStringLiteral("4. Altura máxima:"), "3.8", "m");
+    modulos_ = caja(5, QStringLiteral("5. Cantidad de módulos:"), "1", QString());
 
     auto* dibujos = new QGridLayout;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < static_cast<int>(kTechos.size()); ++i) {
         const Techo techo = kTechos[i];
         auto* d = new Dibujo(QStringLiteral("Pictecho2_%1").arg(i), Dibujo::Tipo::Dimensiones, techo,
                              QStringLiteral("Dimensiones del módulo: %1").arg(Q(NombreTecho(techo))), this);
         dibujos->addWidget(d, 0, 0);
-        Pictecho2.append(d);
+        dibujos_.append(d);
     }
 
     auto* rejilla = new QGridLayout(this);
@@ -62,80 +67,70 @@ PanelDimensiones::PanelDimensiones(Escenario& escenario, Protocolo& protocolo, R
     rejilla->addWidget(CreaBotonAcepta("Command3"), 2, 0, Qt::AlignRight);
     MuestraDibujo();
 
-    connect(TDimens1, &QLineEdit::textChanged, this, &PanelDimensiones::TDimens1_Change);
-    connect(TDimens3, &QLineEdit::textChanged, this, &PanelDimensiones::TDimens3_Change);
-    connect(BotonAcepta(), &QPushButton::clicked, this, &PanelDimensiones::Command3_Click);
+    connect(ancho_, &QLineEdit::textChanged, this, &PanelDimensiones::CambiaAnchoOAltura);
+    connect(alturaLateral_, &QLineEdit::textChanged, this, &PanelDimensiones::CambiaAnchoOAltura);
 }
 
 void PanelDimensiones::MuestraDibujo() {
-    for (int i = 0; i < Pictecho2.size(); ++i) Pictecho2[i]->setVisible(i == e.TipoTecho - 1);
-    TDimens4->setEnabled(!EsTecho(e.TipoTecho, Techo::Tunel));
+    for (int i = 0; i < dibujos_.size(); ++i) dibujos_[i]->setVisible(i == e.TipoTecho - 1);
+    alturaMaxima_->setEnabled(!EsTunel(e));
 }
 
 void PanelDimensiones::Abre(Origen origen) {
     MuestraDibujo();
-    if (EsTecho(e.TipoTecho, Techo::Tunel)) {
+    if (EsTunel(e)) {
         // From the boxes as shown: before the first edit the record holds no width yet.
-        TDimens4->setText(Q(NumeroATexto(AlturaMaximaTunel(Lee(TDimens1), Lee(TDimens3)))));
+        alturaMaxima_->setText(Q(NumeroATexto(AlturaMaximaTunel(Lee(ancho_), Lee(alturaLateral_)))));
     }
-    protocolo_.AbrePanel(this, origen == Origen::BotonLateral);
+    AbrePanel(origen == Origen::Menu);
 }
 
-void PanelDimensiones::TDimens1_Change() {
-    e.AlturaLateral = Lee(TDimens3);
-    e.Ancho = Lee(TDimens1);
-    if (EsTecho(e.TipoTecho, Techo::Tunel)) {
+void PanelDimensiones::CambiaAnchoOAltura() {
+    e.AlturaLateral = Lee(alturaLateral_);
+    e.Ancho = Lee(ancho_);
+    if (EsTunel(e)) {
         e.AlturaMaxima = AlturaMaximaTunel(e.Ancho, e.AlturaLateral);
-        TDimens4->setText(Q(NumeroATexto(e.AlturaMaxima)));
+        alturaMaxima_->setText(Q(NumeroATexto(e.AlturaMaxima)));
     }
 }
 
-void PanelDimensiones::TDimens3_Change() { TDimens1_Change(); }
-
-void PanelDimensiones::MuestraResultados() {
+void PanelDimensiones::MuestraFiguras() {
     const TextosCarga t = TextosDeCarga(e, true);
-    Resumen::Muestra(resumen_.LDSuecub, Q(t.LDSuecub));
-    Resumen::Muestra(resumen_.LDSupinv, Q(t.LDSupinv));
-    Resumen::Muestra(resumen_.LDVolinv, Q(t.LDVolinv));
-    resumen_.LDimens->show();
+    resumen_.Muestra(Linea::Suelo, Q(t.LDSuecub));
+    resumen_.Muestra(Linea::Superficie, Q(t.LDSupinv));
+    resumen_.Muestra(Linea::Volumen, Q(t.LDVolinv));
+    resumen_.Muestra(Linea::Dimensiones);
 }
 
-void PanelDimensiones::Command3_Click() {
+void PanelDimensiones::Acepta() {
     const std::string motivo =
-        AceptaDimensiones(e, {Lee(TDimens1).valor(), Lee(TDimens2).valor(), Lee(TDimens3).valor(),
-                              Lee(TDimens4).valor(), Lee(TDimens5).valor()});
+        AceptaDimensiones(e, {Lee(ancho_).valor(), Lee(largo_).valor(), Lee(alturaLateral_).valor(),
+                              Lee(alturaMaxima_).valor(), Lee(modulos_).valor()});
     if (!motivo.empty()) {
         // The panel stays open until the dimensions make a greenhouse.
-        protocolo_.Avisa(Q(motivo));
+        Advierte(Q(motivo));
         return;
     }
     MarcaAceptado();
-    hide();
-    MuestraResultados();
-    protocolo_.RehabilitaNavegacion();
+    MuestraFiguras();
+    Cierra();
 }
 
 void PanelDimensiones::MuestraCargado() {
-    if (EsTecho(e.TipoTecho, Techo::Tunel)) e.AlturaMaxima = AlturaMaximaTunel(e.Ancho, e.AlturaLateral);
-    const std::pair<QLineEdit*, std::string> cajas[] = {{TDimens1, NumeroATexto(e.Ancho)},
-                                                        {TDimens2, NumeroATexto(e.Largo)},
-                                                        {TDimens3, NumeroATexto(e.AlturaLateral)},
-                                                        {TDimens4, NumeroATexto(e.AlturaMaxima)},
-                                                        {TDimens5, NumeroATexto(e.Modulos)}};
+    if (EsTunel(e)) e.AlturaMaxima = AlturaMaximaTunel(e.Ancho, e.AlturaLateral);
+    const std::pair<QLineEdit*, std::string> cajas[] = {{ancho_, NumeroATexto(e.Ancho)},
+                                                        {largo_, NumeroATexto(e.Largo)},
+                                                        {alturaLateral_, NumeroATexto(e.AlturaLateral)},
+                                                        {alturaMaxima_, NumeroATexto(e.AlturaMaxima)},
+                                                        {modulos_, NumeroATexto(e.Modulos)}};
     for (const auto& [caja, texto] : cajas) {
         const QSignalBlocker bloqueo(caja);
         caja->setText(Q(texto));
     }
     MuestraDibujo();
-    if (DerivaGeometria(e).empty()) {
-        MuestraResultados();
-        MarcaAceptado();
-    } else {
-        // Figures of other dimensions would be wrong here; the panel must be accepted again.
-        for (QLabel* l : {resumen_.LDimens, resumen_.LDSuecub, resumen_.LDSupinv, resumen_.LDVolinv}) l->hide();
-        protocolo_.AnulaAceptado(BotonLateral());
-    }
-    BotonLateral()->setEnabled(true);
+    // Figures of dimensions the geometry refuses would be wrong: the panel must be accepted again.
+    if (DerivaGeometria(e).empty()) MarcaAceptado();
+    else c_.protocolo.Anula(Indice());
 }
 
 }  // namespace hortelia

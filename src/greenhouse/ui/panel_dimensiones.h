@@ -17,23 +17,23 @@ class Dibujo;
 class PanelDimensiones : public Panel {
     Q_OBJECT
 public:
-    PanelDimensiones(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botDimens,
-                     QWidget* parent = nullptr);
+    PanelDimensiones(Contexto& contexto, QWidget* parent = nullptr);
 
+    /// From the menu, processing is left as it was.
     void Abre(Origen origen) override;
-    /// Shows the loaded dimensions; refused ones leave BotDimens pink and the figures hidden.
+    void Acepta() override;
+    /// Shows the loaded dimensions; refused ones leave the panel pending and the figures hidden.
     void MuestraCargado() override;
 
-    void TDimens1_Change();
-    void TDimens3_Change();
-    void Command3_Click();
+    /// Width or side height typed: both go to the record; a tunnel's maximum height follows.
+    void CambiaAnchoOAltura();
 
 private:
     void MuestraDibujo();
-    void MuestraResultados();
+    void MuestraFiguras();
 
-    QLineEdit *TDimens1, *TDimens2, *TDimens3, *TDimens4, *TDimens5;
-    QList<Dibujo*> Pictecho2;
+    QLineEdit *ancho_, *largo_, *alturaLateral_, *alturaMaxima_, *modulos_;
+    QList<Dibujo*> dibujos_;
 };
 
 }  // namespace hortelia

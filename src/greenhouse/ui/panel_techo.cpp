@@ -1,52 +1,54 @@
 #include "greenhouse/ui/panel_techo.h"
 
-#include "results/textos_resumen.h"
+#include "scenario/catalogo.h"
 #include "ui/controles.h"
 #include "ui/dibujos.h"
+#include "ui/texto_qt.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace hortelia {
 namespace {
 
+using Linea = Resumen::Linea;
+
+// The panel writes four blanks after the colon; loading a file writes three.
 QString TextoDobleTecho(int doble) {
     return doble == 1 ? QStringLiteral("Doble techo:    Si") : QStringLiteral("Doble techo:    No");
 }
 
+QString TextoTipo(int tipo) { return QStringLiteral("Tipo de techo: ") + Q(NombreTecho(*TechoDeCodigo(tipo))); }
+
 }  // namespace
 
-PanelTecho::PanelTecho(Escenario& escenario, Protocolo& protocolo, Resumen& resumen, QPushButton* botTecho,
-                       QPushButton* botDimens, QWidget* parent)
-    : Panel("FrTecho", QStringLiteral("Tipo de techo"), escenario, protocolo, resumen, botTecho, parent),
-      botDimens_(botDimens) {
+PanelTecho::PanelTecho(Contexto& contexto, QWidget* parent)
+    : Panel("FrTecho", QStringLiteral("Tipo de techo"), kPanelTecho, contexto, parent) {
     QStringList formas;
     for (Techo t : kTechos) formas << Q(NombreTecho(t));
-    Option1 = CreaOpciones("Option1", formas, this);
-    auto* FrDTecho = new QGroupBox(QStringLiteral("¿Doble techo?"), this);
-    FrDTecho->setObjectName("FrDTecho");
-    Option2 = CreaOpciones("Option2", {"No", "Si"}, FrDTecho);
-    auto* dobles = new QHBoxLayout(FrDTecho);
-    for (QRadioButton* r : Option2) dobles->addWidget(r);
+    opcionesTecho_ = CreaOpciones(this, QStringLiteral("Option1"), formas);
+    QGroupBox* grupoDoble = CreaGrupo(this, "FrDTecho", QStringLiteral("¿Doble techo?"));
+    opcionesDoble_ = CreaOpciones(grupoDoble, QStringLiteral("Option2"), {QStringLiteral("No"), QStringLiteral("Si")});
+    auto* dobles = new QHBoxLayout(grupoDoble);
+    for (QRadioButton* r : opcionesDoble_) dobles->addWidget(r);
     dobles->addStretch(1);
 
     auto* opciones = new QVBoxLayout;
     opciones->setSpacing(10);
-    for (QRadioButton* r : Option1) opciones->addWidget(r);
+    for (QRadioButton* r : opcionesTecho_) opciones->addWidget(r);
     opciones->addSpacing(16);
-    opciones->addWidget(FrDTecho);
+    opciones->addWidget(grupoDoble);
     opciones->addStretch(1);
 
     auto* dibujos = new QGridLayout;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < static_cast<int>(kTechos.size()); ++i) {
         auto* d = new Dibujo(QStringLiteral("Pictecho1_%1").arg(i), Dibujo::Tipo::Techo, kTechos[i],
                              QStringLiteral("Corte del techo: %1").arg(formas[i]), this);
         dibujos->addWidget(d, 0, 0);
-        Pictecho1.append(d);
+        dibujos_.append(d);
     }
 
     auto* caja = new QGridLayout(this);
@@ -58,100 +60,85 @@ PanelTecho::PanelTecho(Escenario& escenario, Protocolo& protocolo, Resumen& resu
     caja->setRowStretch(0, 1);
     caja->addWidget(CreaBotonAcepta("Command2"), 1, 1, Qt::AlignRight);
 
-    MarcaOpcionSinEventos(Option1, e.TipoTecho - 1);
-    MarcaOpcionSinEventos(Option2, e.DobleTecho);
+    MarcaOpcionSinEventos(opcionesTecho_, e.TipoTecho - 1);
+    MarcaOpcionSinEventos(opcionesDoble_, e.DobleTecho);
     MuestraDibujo(e.TipoTecho);
 
-    for (QRadioButton* r : Option1)
-        connect(r, &QRadioButton::toggled, this, [this](bool marcada) {
-            if (marcada) Option1_Click();
-        });
-    for (QRadioButton* r : Option2)
-        connect(r, &QRadioButton::toggled, this, [this](bool marcada) {
-            if (marcada) Option2_Click();
-        });
-    connect(BotonAcepta(), &QPushButton::clicked, this, &PanelTecho::Command2_Click);
+    ConectaOpciones(opcionesTecho_, this, &PanelTecho::EligeTipoTecho);
+    ConectaOpciones(opcionesDoble_, this, &PanelTecho::EligeDobleTecho);
 }
 
 void PanelTecho::MuestraDibujo(int tipo) {
-    for (int i = 0; i < Pictecho1.size(); ++i) Pictecho1[i]->setVisible(i == tipo - 1);
+    for (int i = 0; i < dibujos_.size(); ++i) dibujos_[i]->setVisible(i == tipo - 1);
 }
 
 void PanelTecho::OcultaDimensiones() {
-    for (QLabel* l : {resumen_.LDimens, resumen_.LDSuecub, resumen_.LDSupinv, resumen_.LDVolinv}) l->hide();
+    for (Linea l : {Linea::Dimensiones, Linea::Suelo, Linea::Superficie, Linea::Volumen}) resumen_.Oculta(l);
+}
+
+void PanelTecho::LeeOpciones() {
+    const int tipo = OpcionMarcada(opcionesTecho_);
+    if (tipo >= 0) {
+        e.TipoTecho = static_cast<std::int16_t>(tipo + 1);
+        resumen_.Escribe(Linea::TipoTecho, TextoTipo(e.TipoTecho));
+    }
+    const int doble = OpcionMarcada(opcionesDoble_);
+    if (doble >= 0) {
+        e.DobleTecho = static_cast<std::int16_t>(doble);
+        resumen_.Escribe(Linea::DobleTecho, TextoDobleTecho(doble));
+    }
 }
 
 void PanelTecho::Abre(Origen origen) {
     e.TipoTechoAnt = e.TipoTecho;
-    resumen_.LEstruct->show();
+    resumen_.Muestra(Linea::Estructura);
     MuestraDibujo(e.TipoTecho);
-    if (origen == Origen::Menu) {
-        // The menu entry takes the options as they stand.
-        const int tipo = OpcionMarcada(Option1);
-        if (tipo >= 0) {
-            e.TipoTecho = static_cast<std::int16_t>(tipo + 1);
-            resumen_.LTTecho->setText(Q(TextoTipoTecho(e.TipoTecho)));
-        }
-        const int doble = OpcionMarcada(Option2);
-        if (doble >= 0) {
-            e.DobleTecho = static_cast<std::int16_t>(doble);
-            resumen_.LDTecho->setText(TextoDobleTecho(doble));
-        }
-    }
-    protocolo_.AbrePanel(this, true);
+    // The menu entry takes the options as they stand.
+    if (origen == Origen::Menu) LeeOpciones();
+    AbrePanel();
 }
 
-void PanelTecho::Option1_Click() {
-    resumen_.LTTecho->show();
-    const int tipo = OpcionMarcada(Option1);
+void PanelTecho::EligeTipoTecho() {
+    resumen_.Muestra(Linea::TipoTecho);
+    const int tipo = OpcionMarcada(opcionesTecho_);
     if (tipo < 0) return;
     e.TipoTecho = static_cast<std::int16_t>(tipo + 1);
-    resumen_.LTTecho->setText(Q(TextoTipoTecho(e.TipoTecho)));
+    resumen_.Escribe(Linea::TipoTecho, TextoTipo(e.TipoTecho));
     MuestraDibujo(e.TipoTecho);
     if (e.TipoTecho != e.TipoTechoAnt) {
         // Floor, cover and volume belonged to the other shape: the dimensions must be accepted again.
         OcultaDimensiones();
         e.TipoTechoAnt = e.TipoTecho;
-        protocolo_.AnulaAceptado(botDimens_);
+        c_.protocolo.Anula(kPanelDimensiones);
     }
 }
 
-void PanelTecho::Option2_Click() {
-    resumen_.LDTecho->show();
-    const int doble = OpcionMarcada(Option2);
+void PanelTecho::EligeDobleTecho() {
+    resumen_.Muestra(Linea::DobleTecho);
+    const int doble = OpcionMarcada(opcionesDoble_);
     if (doble < 0) return;
     e.DobleTecho = static_cast<std::int16_t>(doble);
-    resumen_.LDTecho->setText(TextoDobleTecho(doble));
+    resumen_.Escribe(Linea::DobleTecho, TextoDobleTecho(doble));
 }
 
-void PanelTecho::Command2_Click() {
-    resumen_.LTTecho->show();
-    resumen_.LDTecho->show();
+void PanelTecho::Acepta() {
+    resumen_.Muestra(Linea::TipoTecho);
+    resumen_.Muestra(Linea::DobleTecho);
     MarcaAceptado();
-    hide();
     if (e.TipoTecho != e.TipoTechoAnt) {
         OcultaDimensiones();
         e.TipoTechoAnt = e.TipoTecho;
     }
-    protocolo_.RehabilitaNavegacion();
+    Cierra();
 }
 
 void PanelTecho::MuestraCargado() {
-    const TextosCarga t = TextosDeCarga(e, false);
-    resumen_.LEstruct->show();
-    if (!t.LTTecho.empty()) {
-        MarcaOpcionSinEventos(Option1, e.TipoTecho - 1);
+    if (TechoDeCodigo(e.TipoTecho)) {
+        MarcaOpcionSinEventos(opcionesTecho_, e.TipoTecho - 1);
         MuestraDibujo(e.TipoTecho);
-        resumen_.LTTecho->setText(Q(t.LTTecho));
     }
-    resumen_.LTTecho->show();
-    if (!t.LDTecho.empty()) {
-        MarcaOpcionSinEventos(Option2, e.DobleTecho);
-        resumen_.LDTecho->setText(Q(t.LDTecho));
-    }
-    resumen_.LDTecho->show();
+    if (e.DobleTecho == 0 || e.DobleTecho == 1) MarcaOpcionSinEventos(opcionesDoble_, e.DobleTecho);
     MarcaAceptado();
-    BotonLateral()->setEnabled(true);
 }
 
 }  // namespace hortelia

@@ -16,23 +16,23 @@ class Dibujo;
 class PanelTecho : public Panel {
     Q_OBJECT
 public:
-    PanelTecho(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botTecho, QPushButton* botDimens,
-               QWidget* parent = nullptr);
+    PanelTecho(Contexto& contexto, QWidget* parent = nullptr);
 
     void Abre(Origen origen) override;
+    void Acepta() override;
     void MuestraCargado() override;
 
-    void Option1_Click();
-    void Option2_Click();
-    void Command2_Click();
+    void EligeTipoTecho();
+    void EligeDobleTecho();
 
 private:
     void MuestraDibujo(int tipo);
     void OcultaDimensiones();
+    /// Takes the options as they stand into the record and the summary.
+    void LeeOpciones();
 
-    QPushButton* botDimens_;
-    QList<QRadioButton*> Option1, Option2;
-    QList<Dibujo*> Pictecho1;
+    QList<QRadioButton*> opcionesTecho_, opcionesDoble_;
+    QList<Dibujo*> dibujos_;
 };
 
 }  // namespace hortelia

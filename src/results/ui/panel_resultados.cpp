@@ -4,37 +4,31 @@
 #include "results/exportacion.h"
 #include "ui/controles.h"
 #include "ui/grafico.h"
-#include "ui/resumen.h"
+#include "ui/texto_qt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace hortelia {
 namespace {
 
-QLabel* Etiqueta(QWidget* padre, QLayout* caja, const char* nombre, const char* texto) {
-    auto* l = new QLabel(QString::fromUtf8(texto), padre);
-    l->setObjectName(nombre);
-    caja->addWidget(l);
-    return l;
-}
-
+// A group of the frame with its labels one under the other.
 QGroupBox* Grupo(QWidget* padre, const char* nombre, const char* titulo, QVBoxLayout*& caja) {
-    auto* g = new QGroupBox(QString::fromUtf8(titulo), padre);
-    g->setObjectName(nombre);
+    QGroupBox* g = CreaGrupo(padre, nombre, QString::fromUtf8(titulo));
     caja = new QVBoxLayout(g);
     caja->setSpacing(2);
     return g;
 }
 
-QPushButton* Boton(QWidget* padre, const char* nombre, const char* texto) {
-    auto* b = new QPushButton(QString::fromUtf8(texto), padre);
-    b->setObjectName(nombre);
-    return b;
+QLabel* Etiqueta(QWidget* padre, QLayout* caja, const char* nombre, const char* texto) {
+    QLabel* l = CreaEtiqueta(padre, nombre, QString::fromUtf8(texto));
+    caja->addWidget(l);
+    return l;
 }
 
 }  // namespace
@@ -42,56 +36,56 @@ QPushButton* Boton(QWidget* padre, const char* nombre, const char* texto) {
 PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     : QGroupBox(QStringLiteral("Resultados"), parent), e(escenario) {
     setObjectName("FrResultados");
+    setAccessibleName(title());
     hide();
 
-    HScrResHora = CreaBarra("HScrResHora", QStringLiteral("Hora de los resultados"), Qt::Horizontal, 1, 24, 1, this);
-    HScrResHora->setMinimumWidth(240);
-    ResHora = new QLabel(QStringLiteral("Hora "), this);
-    ResHora->setObjectName("ResHora");
-    ResHora->setMinimumWidth(70);
+    barraHora_ = CreaBarra(this, "HScrResHora", QStringLiteral("Hora de los resultados"), Qt::Horizontal, 1, 24, 1);
+    barraHora_->setMinimumWidth(240);
+    hora_ = CreaEtiqueta(this, "ResHora", QStringLiteral("Hora "));
+    hora_->setMinimumWidth(70);
     auto* filaHora = new QHBoxLayout;
-    filaHora->addWidget(ResHora);
-    filaHora->addWidget(HScrResHora, 1);
+    filaHora->addWidget(hora_);
+    filaHora->addWidget(barraHora_, 1);
 
     QVBoxLayout* caja = nullptr;
     auto* externo = Grupo(this, "Label19", "Ambiente externo", caja);
-    ResTE = Etiqueta(externo, caja, "ResTE", "Temperatura = C");
-    ResHR = Etiqueta(externo, caja, "ResHR", "Humedad rel. = %");
-    ResVto = Etiqueta(externo, caja, "ResVto", "Viento =  m/s");
-    ResRad = Etiqueta(externo, caja, "ResRad", "Radiación =  w/m2");
+    temperatura_ = Etiqueta(externo, caja, "ResTE", "Temperatura = C");
+    humedad_ = Etiqueta(externo, caja, "ResHR", "Humedad rel. = %");
+    viento_ = Etiqueta(externo, caja, "ResVto", "Viento =  m/s");
+    radiacion_ = Etiqueta(externo, caja, "ResRad", "Radiación =  w/m2");
     auto* interior = Grupo(this, "Label20", "Interior invernáculo", caja);
-    ResTS = Etiqueta(interior, caja, "ResTS", "Temp.sin control = C");
-    ResTC = Etiqueta(interior, caja, "ResTC", "Temp.con control = C");
-    ResHRI = Etiqueta(interior, caja, "ResHRI", "Humedad rel. = %");
-    ResRen = Etiqueta(interior, caja, "ResRen", "Renovac.aire = ");
+    sinControl_ = Etiqueta(interior, caja, "ResTS", "Temp.sin control = C");
+    conControl_ = Etiqueta(interior, caja, "ResTC", "Temp.con control = C");
+    humedadInterior_ = Etiqueta(interior, caja, "ResHRI", "Humedad rel. = %");
+    renovacion_ = Etiqueta(interior, caja, "ResRen", "Renovac.aire = ");
     auto* control = Grupo(this, "Label22", "Control Temperatura", caja);
-    ResCal = Etiqueta(control, caja, "ResCal", "Calefacción = ");
-    ResRef = Etiqueta(control, caja, "ResRef", "Refrigeración=");
+    calefaccion_ = Etiqueta(control, caja, "ResCal", "Calefacción = ");
+    refrigeracion_ = Etiqueta(control, caja, "ResRef", "Refrigeración=");
     auto* transpiracion = Grupo(this, "Label23", "Transpiración", caja);
-    ResEtr = Etiqueta(transpiracion, caja, "ResEtr", "Etr =   mm");
-    ResEtp = Etiqueta(transpiracion, caja, "ResEtp", "Etp =   mm");
+    etr_ = Etiqueta(transpiracion, caja, "ResEtr", "Etr =   mm");
+    etp_ = Etiqueta(transpiracion, caja, "ResEtp", "Etp =   mm");
     auto* acumulados = Grupo(this, "Label24", "Acumulados diarios", caja);
-    ResAComb = Etiqueta(acumulados, caja, "ResAComb", "Combustible = ");
-    ResAAgua = Etiqueta(acumulados, caja, "ResAAgua", "Agua aspers. = ");
-    ResAcEtr = Etiqueta(acumulados, caja, "ResAcEtr", "Etr =");
-    ResAcEtp = Etiqueta(acumulados, caja, "ResAcEtp", "Etp =");
+    combustible_ = Etiqueta(acumulados, caja, "ResAComb", "Combustible = ");
+    agua_ = Etiqueta(acumulados, caja, "ResAAgua", "Agua aspers. = ");
+    etrDia_ = Etiqueta(acumulados, caja, "ResAcEtr", "Etr =");
+    etpDia_ = Etiqueta(acumulados, caja, "ResAcEtp", "Etp =");
 
-    MSCResTemp = new Grafico("MSCResTemp", QStringLiteral("Temperaturas (C)"), Grafico::Tipo::Lineas, this);
-    MSCResTemp->PonSeries(3);
-    MSCResTemp->PonFilas(24);
-    MSCResTemp->NombreSerie(1, QStringLiteral("Exterior"));
-    MSCResTemp->NombreSerie(2, QStringLiteral("Sin control"));
-    MSCResTemp->NombreSerie(3, QStringLiteral("Con control"));
-    MSCResCtrl = new Grafico("MSCResCtrl", QStringLiteral("Control por hora"), Grafico::Tipo::Barras, this);
-    MSCResCtrl->PonSeries(2);
-    MSCResCtrl->PonFilas(24);
-    MSCResCtrl->NombreSerie(1, QStringLiteral("Combustible"));
-    MSCResCtrl->NombreSerie(2, QStringLiteral("Agua asperjada"));
+    graficoTemperaturas_ = new Grafico("MSCResTemp", QStringLiteral("Temperaturas (C)"), Grafico::Tipo::Lineas, this);
+    graficoTemperaturas_->PonSeries(3);
+    graficoTemperaturas_->PonFilas(24);
+    graficoTemperaturas_->NombreSerie(1, QStringLiteral("Exterior"));
+    graficoTemperaturas_->NombreSerie(2, QStringLiteral("Sin control"));
+    graficoTemperaturas_->NombreSerie(3, QStringLiteral("Con control"));
+    graficoControl_ = new Grafico("MSCResCtrl", QStringLiteral("Control por hora"), Grafico::Tipo::Barras, this);
+    graficoControl_->PonSeries(2);
+    graficoControl_->PonFilas(24);
+    graficoControl_->NombreSerie(1, QStringLiteral("Combustible"));
+    graficoControl_->NombreSerie(2, QStringLiteral("Agua asperjada"));
 
-    Command14 = Boton(this, "Command14", "&Planilla de datos");
-    Command15 = Boton(this, "Command15", "&Guarda");
-    Command19 = Boton(this, "Command19", "&Imprime");
-    Command20 = Boton(this, "Command20", "&Cierra");
+    QPushButton* planilla = CreaBoton(this, "Command14", QStringLiteral("&Planilla de datos"));
+    QPushButton* guarda = CreaBoton(this, "Command15", QStringLiteral("&Guarda"));
+    QPushButton* imprime = CreaBoton(this, "Command19", QStringLiteral("&Imprime"));
+    QPushButton* cierra = CreaBoton(this, "Command20", QStringLiteral("&Cierra"));
 
     // The daily totals can be long numbers: they get the width of two groups.
     auto* grupos = new QGridLayout;
@@ -102,11 +96,11 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     grupos->addWidget(acumulados, 1, 1, 1, 2);
     // One above the other, so each chart is wide enough for the 24 hour labels.
     auto* graficos = new QVBoxLayout;
-    graficos->addWidget(MSCResTemp, 1);
-    graficos->addWidget(MSCResCtrl, 1);
+    graficos->addWidget(graficoTemperaturas_, 1);
+    graficos->addWidget(graficoControl_, 1);
     auto* botones = new QHBoxLayout;
     botones->addStretch(1);
-    for (QPushButton* b : {Command14, Command15, Command19, Command20}) botones->addWidget(b);
+    for (QPushButton* b : {planilla, guarda, imprime, cierra}) botones->addWidget(b);
 
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(filaHora);
@@ -114,59 +108,63 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     todo->addLayout(graficos, 1);
     todo->addLayout(botones);
 
-    connect(HScrResHora, &QScrollBar::valueChanged, this, &PanelResultados::MuestraHora);
+    connect(barraHora_, &QScrollBar::valueChanged, this, &PanelResultados::MuestraHora);
+    connect(planilla, &QPushButton::clicked, this, &PanelResultados::planillaPedida);
+    connect(guarda, &QPushButton::clicked, this, &PanelResultados::guardadoPedido);
+    connect(imprime, &QPushButton::clicked, this, &PanelResultados::impresionPedida);
+    connect(cierra, &QPushButton::clicked, this, &PanelResultados::cierrePedido);
 }
 
 void PanelResultados::MuestraHora(int h) {
     e.HoraSel = static_cast<std::int16_t>(h);
-    ResHora->setText(Q(Caption("Hora ", e.HoraSel)));
-    HScrResHora->setValue(e.HoraSel);
-    ResTE->setText(Q(Caption("Temperatura = ", e.TempHora(h), " C")));
-    ResHR->setText(Q(Caption("Humedad rel. = ", e.HRHora(h), " %")));
-    ResVto->setText(Q(Caption("Viento = ", e.VtoHora(h), " m/s")));
-    ResRad->setText(Q(Caption("Radiación = ", e.RadHora(h), " w/m2")));
-    ResTS->setText(Q(Caption("Temp.sin control = ", e.TempSinControl(h), " C")));
-    ResTC->setText(Q(Caption("Temp.con control = ", e.TempConControl(h), " C")));
-    ResHRI->setText(Q(Caption("Humedad rel. = ", e.HRInterior(h), " %")));
-    ResRen->setText(Q(Caption("Renovación aire = ", e.RenovHora(h))));
+    hora_->setText(Q(Caption("Hora ", e.HoraSel)));
+    barraHora_->setValue(e.HoraSel);
+    temperatura_->setText(Q(Caption("Temperatura = ", e.TempHora(h), " C")));
+    humedad_->setText(Q(Caption("Humedad rel. = ", e.HRHora(h), " %")));
+    viento_->setText(Q(Caption("Viento = ", e.VtoHora(h), " m/s")));
+    radiacion_->setText(Q(Caption("Radiación = ", e.RadHora(h), " w/m2")));
+    sinControl_->setText(Q(Caption("Temp.sin control = ", e.TempSinControl(h), " C")));
+    conControl_->setText(Q(Caption("Temp.con control = ", e.TempConControl(h), " C")));
+    humedadInterior_->setText(Q(Caption("Humedad rel. = ", e.HRInterior(h), " %")));
+    renovacion_->setText(Q(Caption("Renovación aire = ", e.RenovHora(h))));
     const QString sinCal = QStringLiteral("Calefacción =  - - -");
     const QString sinRef = QStringLiteral("Refrigeración =  - - -");
     switch (ControlMostrado(e, h)) {
     case ControlDeHora::Calefaccion:
-        ResCal->setText(Q(Caption("Calefacción = ", e.ControlHora(h))));
-        ResRef->setText(sinRef);
+        calefaccion_->setText(Q(Caption("Calefacción = ", e.ControlHora(h))));
+        refrigeracion_->setText(sinRef);
         break;
     case ControlDeHora::Refrigeracion:
-        ResCal->setText(sinCal);
-        ResRef->setText(Q(Caption("Refrigeración = ", e.ControlHora(h), " l.H2O/h")));
+        calefaccion_->setText(sinCal);
+        refrigeracion_->setText(Q(Caption("Refrigeración = ", e.ControlHora(h), " l.H2O/h")));
         break;
     case ControlDeHora::Ninguno:
-        ResCal->setText(sinCal);
-        ResRef->setText(sinRef);
+        calefaccion_->setText(sinCal);
+        refrigeracion_->setText(sinRef);
         break;
     }
-    ResEtr->setText(Q(Caption("Etr = ", e.EtrHora(h), " mm")));
-    ResEtp->setText(Q(Caption("Etp = ", e.EtpHora(h), " mm")));
+    etr_->setText(Q(Caption("Etr = ", e.EtrHora(h), " mm")));
+    etp_->setText(Q(Caption("Etp = ", e.EtpHora(h), " mm")));
 }
 
 void PanelResultados::LlenaGraficos() {
-    MSCResTemp->ColorSerie(1, 0, 0, 250);
-    MSCResTemp->ColorSerie(2, 250, 0, 0);
-    MSCResTemp->ColorSerie(3, 200, 200, 0);
+    graficoTemperaturas_->ColorSerie(1, 0, 0, 250);
+    graficoTemperaturas_->ColorSerie(2, 250, 0, 0);
+    graficoTemperaturas_->ColorSerie(3, 200, 200, 0);
     for (int h = 1; h <= 24; ++h) {
-        MSCResTemp->PonValor(h, 1, e.TempHora(h).valor());
-        MSCResTemp->PonValor(h, 2, e.TempSinControl(h));
-        MSCResTemp->PonValor(h, 3, e.TempConControl(h));
+        graficoTemperaturas_->PonValor(h, 1, e.TempHora(h).valor());
+        graficoTemperaturas_->PonValor(h, 2, e.TempSinControl(h));
+        graficoTemperaturas_->PonValor(h, 3, e.TempConControl(h));
     }
-    MSCResTemp->Redibuja();
-    MSCResCtrl->ColorSerie(1, 250, 0, 0);
-    MSCResCtrl->ColorSerie(2, 0, 0, 250);
+    graficoTemperaturas_->Redibuja();
+    graficoControl_->ColorSerie(1, 250, 0, 0);
+    graficoControl_->ColorSerie(2, 0, 0, 250);
     for (int h = 1; h <= 24; ++h) {
         const ControlDeHora c = ControlMostrado(e, h);
-        MSCResCtrl->PonValor(h, 1, c == ControlDeHora::Calefaccion ? e.ControlHora(h) : 0);
-        MSCResCtrl->PonValor(h, 2, c == ControlDeHora::Refrigeracion ? e.ControlHora(h) : 0);
+        graficoControl_->PonValor(h, 1, c == ControlDeHora::Calefaccion ? e.ControlHora(h) : 0);
+        graficoControl_->PonValor(h, 2, c == ControlDeHora::Refrigeracion ? e.ControlHora(h) : 0);
     }
-    MSCResCtrl->Redibuja();
+    graficoControl_->Redibuja();
 }
 
 void PanelResultados::MuestraDia() {
@@ -174,14 +172,15 @@ void PanelResultados::MuestraDia() {
     show();
     raise();
     // Hour 1 whatever was selected: set the bar without its handler, then show the hour.
-    HScrResHora->blockSignals(true);
-    HScrResHora->setValue(1);
-    HScrResHora->blockSignals(false);
+    {
+        const QSignalBlocker bloqueo(barraHora_);
+        barraHora_->setValue(1);
+    }
     MuestraHora(1);
-    ResAComb->setText(Q(Caption("Combustible = ", e.AcumComb)));
-    ResAAgua->setText(Q(Caption("Agua asperjada = ", e.AcumAgua, " l/d")));
-    ResAcEtr->setText(Q(Caption("Etr = ", e.AcumEtr, " mm")));
-    ResAcEtp->setText(Q(Caption("Etp = ", e.AcumEtp, " mm")));
+    combustible_->setText(Q(Caption("Combustible = ", e.AcumComb)));
+    agua_->setText(Q(Caption("Agua asperjada = ", e.AcumAgua, " l/d")));
+    etrDia_->setText(Q(Caption("Etr = ", e.AcumEtr, " mm")));
+    etpDia_->setText(Q(Caption("Etp = ", e.AcumEtp, " mm")));
 }
 
 }  // namespace hortelia

@@ -2,15 +2,14 @@
 
 // The results frame FrResultados: an hour selector with that hour's outdoor weather, inside
 // climate, control and transpiration; the daily totals; the temperature chart and the
-// control chart; and its four buttons. It only reads the record; the main window runs the
-// day and decides what the buttons do.
+// control chart; and its four buttons, whose presses it signals. It only reads the record;
+// the main window runs the day and answers the buttons.
 
 #include "scenario/escenario.h"
 
 #include <QGroupBox>
 
 class QLabel;
-class QPushButton;
 class QScrollBar;
 
 namespace hortelia {
@@ -24,23 +23,29 @@ public:
 
     /// After a run: fills both charts, shows hour 1 and the daily totals.
     void MuestraDia();
-    /// Shows hour h (the scroll bar's change handler).
+    /// Shows hour h (the hour bar's change handler).
     void MuestraHora(int h);
+    /// The hour bar, which takes the focus after a run.
+    QScrollBar* BarraHora() const { return barraHora_; }
 
-    QScrollBar* HScrResHora;
-    QPushButton *Command14, *Command15, *Command19, *Command20;
-    Grafico *MSCResTemp, *MSCResCtrl;
+signals:
+    void planillaPedida();   ///< "&Planilla de datos"
+    void guardadoPedido();   ///< "&Guarda"
+    void impresionPedida();  ///< "&Imprime"
+    void cierrePedido();     ///< "&Cierra"
 
 private:
     void LlenaGraficos();
 
     Escenario& e;
-    QLabel* ResHora;
-    QLabel *ResTE, *ResHR, *ResVto, *ResRad;
-    QLabel *ResTS, *ResTC, *ResHRI, *ResRen;
-    QLabel *ResCal, *ResRef;
-    QLabel *ResEtr, *ResEtp;
-    QLabel *ResAComb, *ResAAgua, *ResAcEtr, *ResAcEtp;
+    QScrollBar* barraHora_;
+    QLabel* hora_;
+    QLabel *temperatura_, *humedad_, *viento_, *radiacion_;
+    QLabel *sinControl_, *conControl_, *humedadInterior_, *renovacion_;
+    QLabel *calefaccion_, *refrigeracion_;
+    QLabel *etr_, *etp_;
+    QLabel *combustible_, *agua_, *etrDia_, *etpDia_;
+    Grafico *graficoTemperaturas_, *graficoControl_;
 };
 
 }  // namespace hortelia

@@ -4,13 +4,15 @@
 #include "scenario/archivo_texto.h"
 #include "ui/dialogo_archivo.h"
 #include "ui/impresion.h"
+#include "ui/controles.h"
+#include "ui/interaccion.h"
 #include "ui/resumen.h"
+#include "ui/texto_qt.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -23,9 +25,13 @@ constexpr const char* kSinControl = " --- ";
 
 }  // namespace
 
-Planilla::Planilla(Escenario& escenario, const Resumen& resumen, DialogoArchivo& dialogo, const Impresion& impresion,
-                   QWidget* parent)
-    : QWidget(parent, Qt::Window), e(escenario), resumen_(resumen), dialogo_(dialogo), impresion_(impresion) {
+Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& interaccion,
+                   std::function<QString()> rutaEscenario, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      e(escenario),
+      resumen_(resumen),
+      interaccion_(interaccion),
+      rutaEscenario_(std::move(rutaEscenario)) {
     setObjectName("FPlanilla");
     setWindowTitle(QStringLiteral("Planilla de resultados"));
 
@@ -102,17 +108,14 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, DialogoArchivo&
     }
     columnas_.append(totales);
 
-    CierraPlan = new QPushButton(QStringLiteral("&Cierra"), this);
-    CierraPlan->setObjectName("CierraPlan");
-    Command1 = new QPushButton(QStringLiteral("&Imprime"), this);
-    Command1->setObjectName("Command1");
-    Command2 = new QPushButton(QStringLiteral("&Guarda"), this);
-    Command2->setObjectName("Command2");
+    QPushButton* cierra = CreaBoton(this, "CierraPlan", QStringLiteral("&Cierra"));
+    QPushButton* imprime = CreaBoton(this, "Command1", QStringLiteral("&Imprime"));
+    QPushButton* guarda = CreaBoton(this, "Command2", QStringLiteral("&Guarda"));
     auto* botones = new QHBoxLayout;
     botones->addStretch(1);
-    botones->addWidget(Command2);
-    botones->addWidget(Command1);
-    botones->addWidget(CierraPlan);
+    botones->addWidget(guarda);
+    botones->addWidget(imprime);
+    botones->addWidget(cierra);
 
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(cabecera);
@@ -121,14 +124,14 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, DialogoArchivo&
     todo->addStretch(1);
     todo->addLayout(botones);
 
-    connect(CierraPlan, &QPushButton::clicked, this, &Planilla::CierraPlan_Click);
-    connect(Command1, &QPushButton::clicked, this, &Planilla::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Planilla::Command2_Click);
+    connect(cierra, &QPushButton::clicked, this, &QWidget::hide);
+    connect(imprime, &QPushButton::clicked, this, &Planilla::Imprime);
+    connect(guarda, &QPushButton::clicked, this, &Planilla::ExportaTexto);
 }
 
 QLabel* Planilla::Celda(int c, int i) const { return columnas_.value(c - 1).value(i); }
 
-void Planilla::Command14_Click() {
+void Planilla::Llena() {
     for (int h = 1; h <= 24; ++h) {
         const std::vector<std::string> celdas = CeldasHora(e, h);
         for (int c = 1; c <= 15; ++c) {
@@ -140,7 +143,8 @@ void Planilla::Command14_Click() {
     for (int i = 1; i <= 4; ++i) Celda(16, i)->setText(Q(totales[static_cast<std::size_t>(i - 1)]));
 
     // Header order: structure, cover, ventilation, heating | weather | crop.
-    const std::vector<std::string> copias = LineasResumen(TextosDelResumen());
+    texto_ = TextoPlanilla(e, resumen_.Textos());
+    const std::vector<std::string> copias = LineasResumen(resumen_.Textos());
     for (int i = 0; i < encabezado_.size(); ++i) encabezado_[i]->setText(Q(copias[static_cast<std::size_t>(i)]));
 
     show();
@@ -148,48 +152,20 @@ void Planilla::Command14_Click() {
     activateWindow();
 }
 
-void Planilla::Command1_Click() {
-    const QString error = impresion_.Imprime(this);
-    if (!error.isEmpty()) Avisa(error);
+void Planilla::Imprime() {
+    const QString error = ImprimeVentana(this, interaccion_);
+    if (!error.isEmpty()) interaccion_.Mensaje(Interaccion::Gravedad::Error, error);
 }
 
-void Planilla::Command2_Click() {
-    const QString ruta = dialogo_.Elige(DialogoArchivo::Modo::Guardar, DialogoArchivo::kFiltroTexto);
+void Planilla::ExportaTexto() {
+    // Beside the scenario, with its name: never the scenario file itself.
+    const QString escenario = rutaEscenario_();
+    const QString propuesto =
+        escenario.isEmpty() ? QStringLiteral("planilla.txt") : ConExtension(escenario, kArchivoTexto);
+    const QString ruta = EligeParaGuardar(interaccion_, kArchivoTexto, propuesto);
     if (ruta.isEmpty()) return;
-    const ResultadoArchivo r = GuardaTexto(ruta.toStdString(), TextoPlanilla(e, TextosDelResumen()));
-    if (!r.ok) Avisa(Q(r.mensaje));
-}
-
-TextosResumen Planilla::TextosDelResumen() const {
-    const Resumen& r = resumen_;
-    auto t = [](const QLabel* l) { return l->text().toStdString(); };
-    TextosResumen x;
-    x.tipoTecho = t(r.LTTecho);
-    x.dobleTecho = t(r.LDTecho);
-    x.material = t(r.LCobertura);
-    x.mantenimiento = t(r.LManten);
-    x.suelo = t(r.LDSuecub);
-    x.superficie = t(r.LDSupinv);
-    x.volumen = t(r.LDVolinv);
-    x.ventanas = t(r.LVentanas);
-    x.cenital = t(r.LCenital);
-    x.poderCalorico = t(r.LPoCal);
-    x.eficiencia = t(r.LEfic);
-    x.tMax = t(r.LFTMax);
-    x.tMin = t(r.LFTMin);
-    x.hrMax = t(r.LFHRMax);
-    x.hrMin = t(r.LFHRMin);
-    x.latitud = t(r.LLat);
-    x.fecha = t(r.LFecha);
-    x.maxTol = t(r.LMaxTol);
-    x.minTol = t(r.LMinTol);
-    x.iaf = t(r.Liaf);
-    return x;
-}
-
-void Planilla::Avisa(const QString& texto) {
-    if (aviso) aviso(texto);
-    else QMessageBox::warning(this, QStringLiteral("Hortelia"), texto);
+    const ResultadoArchivo r = GuardaTexto(ruta.toStdString(), texto_);
+    if (!r.ok) interaccion_.Mensaje(Interaccion::Gravedad::Error, Q(r.mensaje));
 }
 
 }  // namespace hortelia

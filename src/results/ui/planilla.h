@@ -2,57 +2,50 @@
 
 // The data sheet FPlanilla ("Planilla de resultados"): a second window laying out the whole
 // day, one row an hour, with the daily totals and a header that repeats the main window's
-// summary. Created once, then filled, shown and hidden. Its "&Guarda" writes the text export.
+// summary. Created once, then filled, shown and hidden. Its "&Guarda" writes the text export,
+// which repeats exactly what the sheet shows.
 
-#include "results/textos_resumen.h"
 #include "scenario/escenario.h"
 
 #include <QList>
 #include <QWidget>
 
 #include <functional>
+#include <string>
 
 class QLabel;
-class QPushButton;
 
 namespace hortelia {
 
-class DialogoArchivo;
-struct Impresion;
+class Interaccion;
 class Resumen;
 
 class Planilla : public QWidget {
     Q_OBJECT
 public:
-    Planilla(Escenario& e, const Resumen& resumen, DialogoArchivo& dialogo, const Impresion& impresion,
+    /// `rutaEscenario` gives the scenario's file ("" before one is saved or opened), beside
+    /// which the text export is proposed.
+    Planilla(Escenario& e, const Resumen& resumen, Interaccion& interaccion, std::function<QString()> rutaEscenario,
              QWidget* parent = nullptr);
 
     /// Fills every cell from the last run and the summary, then shows the window.
-    void Command14_Click();
-    void CierraPlan_Click() { hide(); }
-    void Command1_Click();
+    void Llena();
+    void Imprime();
     /// Writes the text export to a chosen file; a failed write says so, cancel is silent.
-    void Command2_Click();
-
-    /// Where messages go (a message box by default; tests record them).
-    std::function<void(const QString&)> aviso;
+    void ExportaTexto();
 
     /// Cell of column c (1..16), element i (0 title, 1..24 hours; 1..4 totals in column 16).
     QLabel* Celda(int c, int i) const;
     const QList<QLabel*>& Encabezado() const { return encabezado_; }
 
 private:
-    void Avisa(const QString& texto);
-    /// The summary column's captions as they stand.
-    TextosResumen TextosDelResumen() const;
-
     Escenario& e;
     const Resumen& resumen_;
-    DialogoArchivo& dialogo_;
-    const Impresion& impresion_;
+    Interaccion& interaccion_;
+    std::function<QString()> rutaEscenario_;
     QList<QList<QLabel*>> columnas_;
     QList<QLabel*> encabezado_;
-    QPushButton *CierraPlan, *Command1, *Command2;
+    std::string texto_;  ///< the export of what the sheet shows, made when it was filled
 };
 
 }  // namespace hortelia

@@ -1,9 +1,9 @@
 #pragma once
 
-// Radiation panel (frame FrRadiac): latitude, hemisphere and date rerun the radiation of the
-// day; the cloud type reapplies the clouds to every hour; an hour selector with the cloud
-// cover and radiation +/- buttons corrects single hours. MSCRad shows RadHora and RadTope,
-// MSCNub the cloud cover.
+// Radiation panel FrRadiac: latitude, hemisphere and date rerun the radiation of the day; the
+// cloud type reapplies the clouds to every hour; an hour selector with the cloud cover and
+// radiation "-"/"+" buttons corrects single hours. One chart shows the radiation at the
+// ground and the cloudless one, another the cloud cover.
 
 #include "ui/panel.h"
 
@@ -21,39 +21,41 @@ class Grafico;
 class PanelRadiacion : public Panel {
     Q_OBJECT
 public:
-    PanelRadiacion(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botonLateral,
-                   QWidget* parent = nullptr);
+    PanelRadiacion(Contexto& contexto, QWidget* parent = nullptr);
 
     void Abre(Origen origen) override;
+    void Acepta() override;
     void MuestraCargado() override;
 
-    void HScrLat_Change();
-    void Option7_Click();
-    void LiDia_Click();
-    void LiMes_Click();
-    void HScrTNub_Change();
-    void HScrRHora_Change();
-    void NubMas_Click();
-    void NubMenos_Click();
-    void RadMas_Click();
-    void RadMenos_Click();
-    void Command17_Click();
+    void CambiaLatitud();
+    void EligeHemisferio();
+    void EligeDia();
+    void EligeMes();
+    void CambiaTipoNubes();
+    void CambiaHora();
+    void SubeNubosidad();
+    void BajaNubosidad();
+    void SubeRadiacion();
+    void BajaRadiacion();
 
 private:
     QString TextoLatitud() const;
     QString TextoFecha() const;
     void EscribeHora();
+    void EscribeRadiacionHora();
     void RecalculaDia();
     void LlenaRadiacion();
     void LlenaNubes();
     void PonControles();
+    /// After a change of the hour's cloud cover: its labels and both charts' rows.
+    void MuestraNubosidadHora();
+    void MuestraRadiacionHora();
 
-    QScrollBar *HScrLat, *HScrTNub, *HScrRHora;
-    QList<QRadioButton*> Option7;  ///< 0 "Sur", 1 "Norte"
-    QListWidget *LiDia, *LiMes;
-    QLabel *LRLat, *LRTNubes, *LRHora, *LRNub, *LRRad, *LRRadNub;
-    QPushButton *NubMenos, *NubMas, *RadMenos, *RadMas;
-    Grafico *MSCRad, *MSCNub;
+    QScrollBar *barraLatitud_, *barraTipoNubes_, *barraHora_;
+    QList<QRadioButton*> opcionesHemisferio_;  ///< 0 "Sur", 1 "Norte"
+    QListWidget *listaDias_, *listaMeses_;
+    QLabel *latitud_, *tipoNubes_, *hora_, *nubosidad_, *radiacionTope_, *radiacion_;
+    Grafico *graficoRadiacion_, *graficoNubes_;
 };
 
 }  // namespace hortelia

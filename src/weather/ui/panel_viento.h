@@ -1,7 +1,7 @@
 #pragma once
 
-// Wind panel (frame FrViento): an hour selector and the km/h of that hour on a bar; each
-// change stores the km/h and the m/s cut down to one decimal. The chart MSCVto shows the km/h.
+// Wind panel FrViento: the wind of each hour in whole km/h on a bar, stored in m/s as well;
+// an hour selector picks the hour (the one last used by any hourly panel when it opens).
 
 #include "ui/panel.h"
 
@@ -15,23 +15,22 @@ class Grafico;
 class PanelViento : public Panel {
     Q_OBJECT
 public:
-    PanelViento(Escenario& e, Protocolo& protocolo, Resumen& resumen, QPushButton* botonLateral,
-                QWidget* parent = nullptr);
+    PanelViento(Contexto& contexto, QWidget* parent = nullptr);
 
     void Abre(Origen origen) override;
+    void Acepta() override;
     void MuestraCargado() override;
 
-    void HScrVto_Change();
-    void HScrVHora_Change();
-    void Command18_Click();
+    void CambiaVelocidad();
+    void CambiaHora();
 
 private:
     void EscribeHora();
     void LlenaGrafico();
 
-    QScrollBar *HScrVto, *HScrVHora;
-    QLabel *LVHora, *LVtoms, *LVtoKh;
-    Grafico* MSCVto;
+    QScrollBar *barraHora_, *barraVelocidad_;
+    QLabel *hora_, *kmh_, *ms_;
+    Grafico* grafico_;
 };
 
 }  // namespace hortelia

@@ -9,6 +9,7 @@
 #include "scenario/archivo_hrt.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -23,20 +24,6 @@ QString Lee(const QString& ruta) {
     QFile f(ruta);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(f.readAll());
-}
-
-// The window's file dialog answers with the next of these paths ("" is a cancel) and notes
-// the filter it was asked with.
-void Responde(VentanaDePrueba& v, QStringList respuestas, QStringList* filtros = nullptr) {
-    v.w.Dialogo().elige = [respuestas, filtros](DialogoArchivo::Modo, const QString& filtro, const QString&) mutable {
-        if (filtros) *filtros << filtro;
-        return respuestas.isEmpty() ? QString() : respuestas.takeFirst();
-    };
-}
-
-void Abre(VentanaDePrueba& v, const QString& ruta) {
-    Responde(v, {ruta});
-    v.w.Abre_Click();
 }
 
 // The file text of the start values, changed by cambia, written in dir.
@@ -81,6 +68,21 @@ private slots:
         QVERIFY(v.Accion("Datos")->isEnabled() && v.Accion("Proceso")->isEnabled());
     }
 
+    // Under a Spanish locale (the program's users') numbers keep their point: the captions do
+    // not depend on the locale, neither Qt's nor the C library's.
+    void conLocaleEspanol_losNumerosSiguenConPunto() {
+        if (!std::setlocale(LC_ALL, "es_ES.UTF-8")) QFAIL("falta el locale es_ES.UTF-8: ejecute scripts/deps.sh");
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        VentanaDePrueba v;
+        v.Procesa();
+        v.Hijo<QScrollBar>("HScrResHora")->setValue(5);
+        const QString calefaccion = v.Texto("ResCal"), etr = v.Texto("ResAcEtr");
+        QLocale::setDefault(QLocale::c());
+        std::setlocale(LC_ALL, "C");
+        QCOMPARE(calefaccion, QStringLiteral("Calefacción =  .24"));
+        QCOMPARE(etr, QStringLiteral("Etr =  3.38 mm"));
+    }
+
     void laParejaDeControlDiceQueHizoCadaHora() {
         VentanaDePrueba v;
         v.Procesa();
@@ -112,7 +114,7 @@ private slots:
         VentanaDePrueba v;
         v.Procesa();
         v.Click("Command14");
-        Planilla* p = v.w.FPlanilla();
+        Planilla* p = v.w.PlanillaCreada();
         QVERIFY(p && p->isVisible());
         QCOMPARE(p->windowTitle(), QStringLiteral("Planilla de resultados"));
         // Column, row, text: hours, heating and spraying or " --- ", the window floor, a total.
@@ -127,7 +129,7 @@ private slots:
         v.Click("CierraPlan");
         QVERIFY(!p->isVisible());
         v.Click("Command14");
-        QCOMPARE(v.w.FPlanilla(), p);  // created once
+        QCOMPARE(v.w.PlanillaCreada(), p);  // created once
     }
 
     void elTextoDeLaPlanillaSeGuardaOSeDiceQueNo() {
@@ -135,9 +137,8 @@ private slots:
         v.Procesa();
         v.Click("Command14");
         QTemporaryDir dir;
-        QStringList filtros;
-        Responde(v, {dir.filePath("dia.txt"), QString(), dir.filePath("no/existe/dia.txt")}, &filtros);
-        Planilla* p = v.w.FPlanilla();
+        v.guion.RespondeArchivo(dir.filePath("dia.txt"));
+        Planilla* p = v.w.PlanillaCreada();
         QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
         // The text repeats what the sheet shows: its 20 header lines, and every hourly cell and
         // total under the column it stands under on the sheet.
@@ -156,12 +157,12 @@ private slots:
         QCOMPARE(totales.at(0), QStringLiteral("Totales"));
         const int columnas[] = {11, 12, 14, 15};
         for (int i = 0; i < 4; ++i) QCOMPARE(totales.at(columnas[i] - 1), p->Celda(16, i + 1)->text().trimmed());
-        QCOMPARE(filtros.at(0), QStringLiteral("Archivos de texto (*.txt)"));
-        QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);  // cancel: silent
-        QVERIFY(v.avisos.isEmpty());
+        QCOMPARE(v.guion.filtros.at(0), QStringLiteral("Archivos de texto (*.txt)"));
+        v.guion.RespondeArchivo(QString());  // cancel: silent
         QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        QCOMPARE(v.avisos.size(), 1);
-        QVERIFY(v.avisos.at(0).startsWith(QStringLiteral("No se puede guardar")));
+        v.guion.RespondeArchivo(dir.filePath("no/existe/dia.txt"));
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "No se puede guardar");
+        QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
     }
 
     void guardarYAbrirDevuelvenElMismoDia() {
@@ -175,15 +176,13 @@ private slots:
             v.Click("Option2_1");  // double roof
             v.AceptaAbierto();
             v.Click("Command12");
-            QStringList filtros;
-            Responde(v, {ruta}, &filtros);
+            v.guion.RespondeArchivo(ruta);
             v.Click("Command15");
-            QCOMPARE(filtros, QStringList{QStringLiteral("Archivos Hortelia (*.hrt)")});
+            QCOMPARE(v.guion.filtros, QStringList{QStringLiteral("Archivos Hortelia (*.hrt)")});
             resultadosAntes = QString::fromStdString(TextoPlanilla(v.e, {}));
         }
         VentanaDePrueba v;
-        Abre(v, ruta);
-        QVERIFY(v.avisos.isEmpty());
+        v.Abre(ruta);
         // Each panel's showing of loaded values is checked in the panels' tests.
         QCOMPARE(v.e.DatosListos, 10);
         QVERIFY(v.Boton("Command12")->isEnabled());
@@ -197,9 +196,8 @@ private slots:
         QTemporaryDir dir;
         VentanaDePrueba v;
         v.AceptaTodos();  // what the file leaves unusable turns back
-        Abre(v, GuardaInicio(dir, "inicio.hrt", [](std::string&) {}));
-        QCOMPARE(v.avisos.size(), 1);
-        QVERIFY(v.avisos.at(0).contains(QStringLiteral("dimensiones no son válidas")));
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "dimensiones no son válidas");
+        v.Abre(GuardaInicio(dir, "inicio.hrt", [](std::string&) {}));
         QVERIFY(!v.Verde("BotDimens"));
         QCOMPARE(v.e.DatosListos, 9);
         QVERIFY(!v.Boton("Command12")->isEnabled());
@@ -212,19 +210,18 @@ private slots:
         QTemporaryDir dir;
         VentanaDePrueba v;
         const std::string antes = TextoEscenario(v.e);
-        Abre(v, GuardaInicio(dir, "roto.hrt", [](std::string& t) { t = "1,0\r\n8,30,1.5,3.8,40000\r\n"; }));
-        QCOMPARE(v.avisos.size(), 1);
-        QVERIFY(v.avisos.at(0).contains(QStringLiteral("línea 2, campo 5")));
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "línea 2, campo 5");
+        v.Abre(GuardaInicio(dir, "roto.hrt", [](std::string& t) { t = "1,0\r\n8,30,1.5,3.8,40000\r\n"; }));
         QCOMPARE(TextoEscenario(v.e), antes);
         QVERIFY(!v.Verde("BotTecho"));
-        v.w.Abre_Click();  // cancel: silent
-        QCOMPARE(v.avisos.size(), 1);
+        v.Abre(QString());  // cancel: silent
     }
 
     void unCombustibleDesconocidoDejaLasOpcionesPeroMuestraSuPoder() {
         QTemporaryDir dir;
         VentanaDePrueba v;
-        Abre(v, GuardaInicio(dir, "lena.hrt",
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "dimensiones no son válidas");
+        v.Abre(GuardaInicio(dir, "lena.hrt",
                              [](std::string& t) { t.replace(t.find("\"GasOil\",35570"), 14, "\"Leña\",15000"); }));
         QCOMPARE(v.e.Combustible, std::string("Leña"));
         QVERIFY(v.Hijo<QRadioButton>("Option6_1")->isChecked());  // GasOil, as it was
@@ -235,15 +232,14 @@ private slots:
     void unDiaQueNoSePuedeProcesarDiceElPorQueYNoCambiaNada() {
         QTemporaryDir dir;
         VentanaDePrueba v;
-        Abre(v, GuardaInicio(dir, "sin_eficiencia.hrt", [](std::string& t) {
+        v.Abre(GuardaInicio(dir, "sin_eficiencia.hrt", [](std::string& t) {
                  t.replace(0, t.find("\r\n", 5) + 2, "1,0\r\n8,30,1.5,3.8,1\r\n");
                  t.replace(t.find("35570,65"), 8, "35570,0");
              }));
         QVERIFY(v.Boton("Command12")->isEnabled());
         const std::string antes = TextoEscenario(v.e);
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "eficiencia");
         v.Click("Command12");
-        QCOMPARE(v.avisos.size(), 1);
-        QVERIFY(v.avisos.at(0).contains(QStringLiteral("eficiencia")));
         QVERIFY(!v.Visible("FrResultados"));
         QCOMPARE(TextoEscenario(v.e), antes);
     }
@@ -253,18 +249,16 @@ private slots:
         v.Procesa();
         QTemporaryDir dir;
         const QString pdf = dir.filePath("resultados.pdf");
-        v.w.Impresora().dialogo = [pdf](QPrinter& p, QWidget*) {
+        v.guion.RespondeImpresion([pdf](QPrinter& p) {
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(pdf);
             return true;
-        };
+        });
         v.Click("Command19");
-        QVERIFY(v.avisos.isEmpty());
         QVERIFY(QFile(pdf).size() > 1000);
         QVERIFY(Lee(pdf).startsWith(QStringLiteral("%PDF")));
-        v.w.Impresora().dialogo = [](QPrinter&, QWidget*) { return false; };  // cancel
+        v.guion.RespondeImpresion([](QPrinter&) { return false; });  // cancel
         v.Click("Command19");
-        QVERIFY(v.avisos.isEmpty());
     }
 };
 

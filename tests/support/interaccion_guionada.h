@@ -1,0 +1,108 @@
+#pragma once
+
+// The window tests' Interaccion: every message, question, file choice and print dialog is
+// answered from a script the test writes beforehand (each kind in its own order), and
+// anything the script did not expect fails the test (and is kept, so a test can show that it
+// was caught).
+
+#include "ui/interaccion.h"
+
+#include <QPrinter>
+#include <QStringList>
+#include <QTest>
+
+#include <deque>
+#include <functional>
+#include <optional>
+
+namespace hortelia {
+
+class InteraccionGuionada : public Interaccion {
+public:
+    struct Mensaje_ {
+        Gravedad gravedad;
+        QString fragmento;  ///< the message must contain it
+    };
+    struct Pregunta_ {
+        QString fragmento;
+        Respuesta respuesta;
+    };
+    struct Archivo_ {
+        QString ruta;  ///< "" cancels
+    };
+    struct Impresion_ {
+        std::function<bool(QPrinter&)> responde;
+    };
+    void EsperaMensaje(Gravedad g, const QString& fragmento) { mensajes_.push_back(Mensaje_{g, fragmento}); }
+    void RespondePregunta(const QString& fragmento, Respuesta r) { preguntas_.push_back(Pregunta_{fragmento, r}); }
+    void RespondeArchivo(const QString& ruta) { archivos_.push_back(Archivo_{ruta}); }
+    void RespondeImpresion(std::function<bool(QPrinter&)> f) { impresiones_.push_back(Impresion_{std::move(f)}); }
+
+    void Mensaje(Gravedad gravedad, const QString& texto) override {
+        mensajes << texto;
+        const auto paso = Siguiente(mensajes_, QStringLiteral("mensaje \"%1\"").arg(texto));
+        if (!paso) return;
+        if (paso->gravedad != gravedad || !texto.contains(paso->fragmento))
+            Falla(QStringLiteral("mensaje \"%1\" (gravedad %2), se esperaba uno con \"%3\" (gravedad %4)")
+                      .arg(texto)
+                      .arg(static_cast<int>(gravedad))
+                      .arg(paso->fragmento)
+                      .arg(static_cast<int>(paso->gravedad)));
+    }
+    Respuesta Pregunta(const QString& texto, const QString& si, const QString& no, bool conCancelar) override {
+        preguntas << texto;
+        opcionesUltimaPregunta = {si, no};
+        if (conCancelar) opcionesUltimaPregunta << QStringLiteral("Cancelar");
+        const auto paso = Siguiente(preguntas_, QStringLiteral("pregunta \"%1\"").arg(texto));
+        if (!paso) return conCancelar ? Respuesta::Cancelar : Respuesta::No;
+        if (!texto.contains(paso->fragmento))
+            Falla(QStringLiteral("pregunta \"%1\", se esperaba una con \"%2\"").arg(texto, paso->fragmento));
+        return paso->respuesta;
+    }
+    QString Archivo(Modo modo, const QString& filtro, const QString& propuesto) override {
+        filtros << filtro;
+        propuestos << propuesto;
+        modos.push_back(modo);
+        const auto paso = Siguiente(archivos_, QStringLiteral("diálogo de archivo (%1)").arg(filtro));
+        return paso ? paso->ruta : QString();
+    }
+    bool Impresion(QPrinter& impresora) override {
+        const auto paso = Siguiente(impresiones_, QStringLiteral("diálogo de impresión"));
+        return paso && paso->responde(impresora);
+    }
+
+    /// Whatever the script did not expect, as it happened.
+    QStringList inesperados;
+    QStringList mensajes, preguntas, filtros, propuestos;
+    QStringList opcionesUltimaPregunta;
+    std::vector<Modo> modos;
+    /// False while a test shows on purpose that something unexpected is caught.
+    bool fallaEnLoInesperado = true;
+
+    bool GuionTerminado() const {
+        return mensajes_.empty() && preguntas_.empty() && archivos_.empty() && impresiones_.empty();
+    }
+
+private:
+    template <class T>
+    std::optional<T> Siguiente(std::deque<T>& cola, const QString& que) {
+        if (cola.empty()) {
+            Falla(QStringLiteral("inesperado: ") + que);
+            return std::nullopt;
+        }
+        T paso = std::move(cola.front());
+        cola.pop_front();
+        return paso;
+    }
+    void Falla(const QString& que) {
+        inesperados << que;
+        if (fallaEnLoInesperado) QTest::qFail(qPrintable(que), __FILE__, __LINE__);
+    }
+
+    std::deque<Mensaje_> mensajes_;
+    std::deque<Pregunta_> preguntas_;
+    std::deque<Archivo_> archivos_;
+    std::deque<Impresion_> impresiones_;
+};
+
+}  // namespace hortelia
