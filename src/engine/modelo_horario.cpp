@@ -27,7 +27,7 @@ double PendSat(double t) { return 129.86 * (std::pow(10, 9 - 2272 / (t + 273)) *
 
 void SimulaHora(Escenario& e, int h) {
     // Window floor, written back into the scenario.
-    if (e.AreaVentHora(h).valor() <= 0) e.AreaVentHora(h) = Variante::Doble(0.001);
+    if (e.AreaVentHora(h).valor() <= 0) e.AreaVentHora(h) = Variante::Doble(kAreaVentMinima);
 
     const double tempExt = e.TempHora(h).valor();
     const double hrExt = e.HRHora(h);

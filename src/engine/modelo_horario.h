@@ -15,6 +15,9 @@ double PresSat(double t);
 /// Slope of the saturation curve at T (C), per kelvin, same unit.
 double PendSat(double t);
 
+/// The open window area (m2) below which an hour is computed, and which the run writes back.
+inline constexpr double kAreaVentMinima = 0.001;
+
 /// One hour of the model: writes the result arrays at h and adds to the daily totals.
 /// Also raises an open window area of 0 or less to 0.001 in the record.
 void SimulaHora(Escenario& e, int h);

@@ -1,6 +1,7 @@
 #include "engine/simula_dia.h"
 
 #include "engine/modelo_horario.h"
+#include "scenario/archivo_hrt.h"
 
 #include <cmath>
 
@@ -56,6 +57,13 @@ ResultadoDia SimulaDia(Escenario& e) {
     e = std::move(dia);
     r.ok = true;
     return r;
+}
+
+std::string HuellaEscenario(const Escenario& e) {
+    Escenario copia = e;
+    for (int h = 1; h <= 24; ++h)
+        if (copia.AreaVentHora(h).valor() <= kAreaVentMinima) copia.AreaVentHora(h) = Variante::Entero(0);
+    return TextoEscenario(copia);
 }
 
 }  // namespace hortelia

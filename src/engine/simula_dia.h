@@ -21,4 +21,8 @@ std::string MotivoNoSimulable(const Escenario& e);
 /// HoraSel becomes 1.
 ResultadoDia SimulaDia(Escenario& e);
 
+/// The scenario's file text with the run's 0.001 window floor taken back to 0: what decides
+/// whether the user changed the scenario since it was loaded or saved (a run is no change).
+std::string HuellaEscenario(const Escenario& e);
+
 }  // namespace hortelia

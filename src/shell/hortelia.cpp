@@ -24,6 +24,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -32,6 +34,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -88,6 +91,10 @@ Hortelia::Hortelia(Escenario& escenario, Interaccion* interaccion, QWidget* pare
     // The start values first (they run the weather models), then the panels that show them.
     PonValoresIniciales(e);
     CreaPaneles();
+    huellaGuardada_ = HuellaEscenario(e);
+    ActualizaTitulo();
+    // After what the user does, the title's modified mark follows the record.
+    qApp->installEventFilter(this);
 }
 
 Hortelia::~Hortelia() = default;
@@ -315,7 +322,47 @@ void Hortelia::Inicia() {
     laterales_.front()->setFocus();
 }
 
-void Hortelia::Sale() { QApplication::closeAllWindows(); }
+void Hortelia::Sale() { close(); }
+
+bool Hortelia::HayCambios() const { return HuellaEscenario(e) != huellaGuardada_; }
+
+void Hortelia::ActualizaTitulo() {
+    tituloPendiente_ = false;
+    const QString nombre = rutaEscenario_.isEmpty() ? QString() : QFileInfo(rutaEscenario_).fileName();
+    setWindowTitle(nombre.isEmpty() ? QStringLiteral("Hortelia[*]") : QStringLiteral("Hortelia — %1[*]").arg(nombre));
+    setWindowModified(HayCambios());
+}
+
+bool Hortelia::eventFilter(QObject* objeto, QEvent* evento) {
+    const QEvent::Type t = evento->type();
+    if (!tituloPendiente_ && (t == QEvent::MouseButtonRelease || t == QEvent::KeyRelease || t == QEvent::Wheel)) {
+        tituloPendiente_ = true;
+        QTimer::singleShot(0, this, &Hortelia::ActualizaTitulo);
+    }
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+bool Hortelia::PuedeDejarElEscenario() {
+    if (!HayCambios()) return true;
+    const QString nombre =
+        rutaEscenario_.isEmpty() ? QStringLiteral("este escenario") : QFileInfo(rutaEscenario_).fileName();
+    switch (interaccion_.Pregunta(QStringLiteral("¿Guardar los cambios de %1?").arg(nombre), QStringLiteral("Guardar"),
+                                  QStringLiteral("Descartar"), true)) {
+    case Interaccion::Respuesta::Si: return Guarda();
+    case Interaccion::Respuesta::No: return true;
+    case Interaccion::Respuesta::Cancelar: return false;
+    }
+    return false;
+}
+
+void Hortelia::closeEvent(QCloseEvent* evento) {
+    if (PuedeDejarElEscenario()) {
+        if (planilla_) planilla_->close();
+        evento->accept();
+    } else {
+        evento->ignore();
+    }
+}
 
 void Hortelia::ProcesaDia() {
     const ResultadoDia r = SimulaDia(e);
@@ -347,26 +394,37 @@ void Hortelia::ImprimeResultados() {
     if (!error.isEmpty()) Avisa(Interaccion::Gravedad::Error, error);
 }
 
-void Hortelia::GuardaArchivo() {
+void Hortelia::GuardaArchivo() { Guarda(); }
+
+bool Hortelia::Guarda() {
     const QString ruta = EligeParaGuardar(interaccion_, kArchivoEscenario, rutaEscenario_);
-    if (ruta.isEmpty()) return;
+    if (ruta.isEmpty()) return false;
     const ResultadoArchivo r = GuardaEscenario(ruta.toStdString(), e);
     if (!r.ok) {
-        Avisa(Interaccion::Gravedad::Error, Q(r.mensaje));
-        return;
+        Avisa(Interaccion::Gravedad::Error,
+              QStringLiteral(
+                  "Elija otra carpeta o nombre para guardar el escenario; el archivo anterior no se tocó.\n\n") +
+                  Q(r.mensaje));
+        return false;
     }
     rutaEscenario_ = ruta;
+    huellaGuardada_ = HuellaEscenario(e);
+    ActualizaTitulo();
+    return true;
 }
 
 void Hortelia::AbreArchivo() {
+    if (!PuedeDejarElEscenario()) return;
     const QString ruta = EligeParaAbrir(interaccion_, kArchivoEscenario, rutaEscenario_);
     if (ruta.isEmpty()) return;
     const ResultadoCarga r = CargaEscenario(ruta.toStdString(), e);
     if (!r.ok) {
-        Avisa(Interaccion::Gravedad::Error, Q(r.mensaje));
+        Avisa(Interaccion::Gravedad::Error,
+              QStringLiteral("Elija un archivo guardado por Hortelia (.hrt).\n\n") + Q(r.mensaje));
         return;
     }
     rutaEscenario_ = ruta;
+    huellaGuardada_ = HuellaEscenario(e);
     // The results of the scenario that was on screen go; an open panel stays, showing the
     // loaded values. The summary and each panel show them; the dimensions stay pending when
     // the geometry refuses them.
@@ -374,6 +432,7 @@ void Hortelia::AbreArchivo() {
     if (planilla_) planilla_->hide();
     resumen_->Carga(e, r.dimensionesValidas);
     for (Panel* p : paneles_) p->MuestraCargado();
+    ActualizaTitulo();
     if (!r.dimensionesValidas)
         Avisa(Interaccion::Gravedad::Advertencia,
               QStringLiteral("El escenario se cargó, pero sus dimensiones no son válidas: ") + Q(r.motivoDimensiones) +

@@ -25,8 +25,10 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <string>
 
 class QAction;
+class QCloseEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -51,7 +53,7 @@ public:
 
     /// "&Inicio": the working view.
     void Inicia();
-    /// "&Salir" and the menu's "&Sale".
+    /// "&Salir" and the menu's "&Sale": closes the window, asking first about unsaved changes.
     void Sale();
     /// "&Procesamiento datos" and the Procesamiento entry: the daily run and its results frame.
     void ProcesaDia();
@@ -63,7 +65,21 @@ public:
     void ImprimeResultados();
     void CierraResultados();
 
+    /// The scenario changed since it was loaded or saved (a run is no change).
+    bool HayCambios() const;
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 private:
+    /// Saves the scenario where the user chooses; false when cancelled or failed.
+    bool Guarda();
+    /// True when the scenario on screen may be replaced or the program left: nothing unsaved,
+    /// or the user saved it or chose to discard it.
+    bool PuedeDejarElEscenario();
+    /// "Hortelia — NOMBRE.hrt" with Qt's modified mark.
+    void ActualizaTitulo();
     void CreaMenus();
     QWidget* CreaInicio();
     QWidget* CreaVistaTrabajo();
@@ -90,7 +106,9 @@ private:
     QList<Panel*> paneles_;
     PanelResultados* resultados_ = nullptr;
     Planilla* planilla_ = nullptr;
-    QString rutaEscenario_;  ///< the scenario's file, once opened or saved
+    QString rutaEscenario_;       ///< the scenario's file, once opened or saved
+    std::string huellaGuardada_;  ///< HuellaEscenario when last loaded or saved (or at start)
+    bool tituloPendiente_ = false;
 };
 
 }  // namespace hortelia

@@ -91,7 +91,9 @@ mkdir "$salida"
 (cd "$salida" && exec "$programa") >"$trabajo/programa.log" 2>&1 &
 app_pid=$!
 
-ventana() {  # the id of the visible window of the program titled $1, if any
+# The main window's title carries the scenario's file name and a "*" while it has unsaved changes.
+principal='Hortelia( — .*)?[*]?'
+ventana() {  # the id of the visible window of the program whose whole title matches $1, if any
   xdo search --all --onlyvisible --pid "$app_pid" --name "^$1\$" 2>/dev/null | head -n 1
 }
 aparece() { [ -n "$(ventana "$1")" ]; }
@@ -123,8 +125,8 @@ guarda_como() {
   enfoca "$vuelve"
 }
 
-espera "la ventana principal" aparece Hortelia
-enfoca Hortelia
+espera "la ventana principal" aparece "$principal"
+enfoca "$principal"
 
 # Start frame; the roof panel from its side button, which has the focus.
 teclas alt+i
@@ -148,7 +150,7 @@ teclas alt+d m v alt+a
 teclas alt+p
 pausa
 teclas alt+g
-guarda_como escenario.hrt Hortelia
+guarda_como escenario.hrt "$principal"
 # The data sheet and its own "&Guarda".
 teclas alt+p
 espera "la planilla de datos" aparece "Planilla de resultados"
@@ -160,7 +162,7 @@ teclas alt+c
 espera "la planilla se cierra" desaparece "Planilla de resultados"
 
 # "&Salir" with the mouse: the bottom of the side column.
-geometria=$(xdo getwindowgeometry --shell "$(ventana Hortelia)")
+geometria=$(xdo getwindowgeometry --shell "$(ventana "$principal")")
 alto=$(sed -n 's/^HEIGHT=//p' <<<"$geometria")
 x0=$(sed -n 's/^X=//p' <<<"$geometria")
 y0=$(sed -n 's/^Y=//p' <<<"$geometria")

@@ -28,7 +28,7 @@ private slots:
 
     void inicio_muestraElMarcoDeInicioConLosMenusDeshabilitados() {
         VentanaDePrueba v(false);
-        QCOMPARE(v.w.windowTitle(), QString("Hortelia"));
+        QCOMPARE(v.w.windowTitle(), QString("Hortelia[*]"));
         QVERIFY(v.Visible("FrInicio"));
         QCOMPARE(v.Texto("Label1"), QString("Hortelia"));
         QCOMPARE(v.Texto("Label2"),
@@ -252,8 +252,7 @@ private slots:
     // A screen reader hears which panels are still missing.
     void botonesLaterales_dicenSiEstanAceptados() {
         VentanaDePrueba v;
-        for (const char* b : kBotones)
-            QCOMPARE(v.Boton(b)->accessibleDescription(), QStringLiteral("pendiente"));
+        for (const char* b : kBotones) QCOMPARE(v.Boton(b)->accessibleDescription(), QStringLiteral("pendiente"));
         v.Click("BotTecho");
         v.Click("Command2");
         QCOMPARE(v.Boton("BotTecho")->accessibleDescription(), QStringLiteral("aceptado"));

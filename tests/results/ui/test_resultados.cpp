@@ -196,6 +196,7 @@ private slots:
         QTemporaryDir dir;
         VentanaDePrueba v;
         v.AceptaTodos();  // what the file leaves unusable turns back
+        v.guion.RespondePregunta("¿Guardar los cambios", Interaccion::Respuesta::No);
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "dimensiones no son válidas");
         v.Abre(GuardaInicio(dir, "inicio.hrt", [](std::string&) {}));
         QVERIFY(!v.Verde("BotDimens"));

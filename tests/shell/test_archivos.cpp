@@ -1,0 +1,154 @@
+// Scenario files in the window as a user meets them: a save never destroys a file, unsaved
+// changes are never lost without a question, and a loaded file replaces everything on screen.
+
+#include "support/ventana_de_prueba.h"
+
+#include "results/ui/planilla.h"
+#include "scenario/archivo_hrt.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace hortelia;
+
+namespace {
+
+using Respuesta = Interaccion::Respuesta;
+
+QByteArray Bytes(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestArchivos : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { std::setlocale(LC_ALL, "C"); }
+
+    void guardar_agregaLaExtensionYPreguntaAntesDeReemplazar() {
+        QTemporaryDir dir;
+        VentanaDePrueba v;
+        v.guion.RespondeArchivo(dir.filePath("invernaculo"));
+        v.w.GuardaArchivo();
+        QVERIFY(QFile::exists(dir.filePath("invernaculo.hrt")));
+        QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — invernaculo.hrt[*]"));
+
+        // Another file that exists: "No" shows the dialog again, then a new name is taken.
+        QFile otro(dir.filePath("otro.hrt"));
+        QVERIFY(otro.open(QIODevice::WriteOnly));
+        otro.write("no es mío");
+        otro.close();
+        v.guion.RespondeArchivo(dir.filePath("otro.hrt"));
+        v.guion.RespondePregunta("otro.hrt ya existe", Respuesta::No);
+        v.guion.RespondeArchivo(dir.filePath("nuevo.HRT"));
+        v.w.GuardaArchivo();
+        QCOMPARE(Bytes(dir.filePath("otro.hrt")), QByteArray("no es mío"));
+        QVERIFY(QFile::exists(dir.filePath("nuevo.HRT")));
+        QCOMPARE(v.guion.propuestos.at(1), dir.filePath("invernaculo.hrt"));  // the last name chosen
+    }
+
+    void laPlanilla_proponeElTextoJuntoAlEscenarioYNuncaElEscenario() {
+        QTemporaryDir dir;
+        VentanaDePrueba v;
+        v.Procesa();
+        v.guion.RespondeArchivo(dir.filePath("dia.hrt"));
+        v.Click("Command15");
+        const QByteArray escenario = Bytes(dir.filePath("dia.hrt"));
+        v.Click("Command14");
+        v.guion.RespondeArchivo(dir.filePath("dia.txt"));
+        QTest::mouseClick(v.w.PlanillaCreada()->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        QCOMPARE(v.guion.propuestos.last(), dir.filePath("dia.txt"));
+        QCOMPARE(v.guion.filtros.last(), QStringLiteral("Archivos de texto (*.txt)"));
+        // Enter on the proposed name, and a name typed without ".txt", both leave the scenario alone.
+        v.guion.RespondeArchivo(dir.filePath("dia"));
+        v.guion.RespondePregunta("dia.txt ya existe", Respuesta::Si);
+        QTest::mouseClick(v.w.PlanillaCreada()->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        QCOMPARE(Bytes(dir.filePath("dia.hrt")), escenario);
+        QVERIFY(Bytes(dir.filePath("dia.txt")).startsWith("Planilla de resultados"));
+    }
+
+    void salir_conCambios_pregunta_yCancelarNoPierdeNada() {
+        QTemporaryDir dir;
+        VentanaDePrueba v;
+        QVERIFY(!v.w.HayCambios());
+        v.Click("BotCUltivo");
+        v.Mueve("HScrIAF", 10);
+        v.AceptaAbierto();
+        QVERIFY(v.w.HayCambios());
+        QTRY_VERIFY(v.w.isWindowModified());
+
+        v.guion.RespondePregunta("¿Guardar los cambios de este escenario?", Respuesta::Cancelar);
+        v.Click("Command1");
+        QVERIFY(v.w.isVisible());
+        QCOMPARE(v.guion.opcionesUltimaPregunta, QStringList({"Guardar", "Descartar", "Cancelar"}));
+
+        // "Guardar" saves, then leaves; the menu's "&Sale" asks the same.
+        v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::Si);
+        v.guion.RespondeArchivo(dir.filePath("cultivo.hrt"));
+        v.Accion("Sale")->trigger();
+        QVERIFY(!v.w.isVisible());
+        Escenario leido = v.e;
+        QVERIFY(LeeEscenario(Bytes(dir.filePath("cultivo.hrt")).toStdString(), leido).ok);
+        QCOMPARE(leido.IAF, 2.5F);
+    }
+
+    void cerrarLaVentana_conCambios_descartados_cierra() {
+        VentanaDePrueba v;
+        v.Click("BotTecho");
+        v.Click("Option2_1");
+        v.AceptaAbierto();
+        v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::No);
+        QVERIFY(v.w.close());
+    }
+
+    // The window floor a run writes into the record is not a change the user made.
+    void procesarNoEsUnCambio_yAbrirPreguntaSiLoHay() {
+        QTemporaryDir dir;
+        VentanaDePrueba v;
+        v.AceptaTodos();
+        v.guion.RespondeArchivo(dir.filePath("dia.hrt"));
+        v.w.GuardaArchivo();
+        v.Click("Command12");
+        v.Click("Command20");
+        QVERIFY(!v.w.HayCambios());
+        QTRY_VERIFY(!v.w.isWindowModified());
+
+        v.Click("BotViento");
+        v.Mueve("HScrVto", 20);
+        v.AceptaAbierto();
+        v.guion.RespondePregunta("¿Guardar los cambios de dia.hrt?", Respuesta::Cancelar);
+        v.w.AbreArchivo();  // cancelled before the file dialog
+        QCOMPARE(v.e.VtoHoraKmh(1), 20.0F);
+    }
+
+    // Loading closes what showed the other scenario's results; an open panel stays open,
+    // showing the loaded values, with navigation off until it is accepted.
+    void cargar_cierraLosResultadosYDejaElPanelAbierto() {
+        QTemporaryDir dir;
+        VentanaDePrueba v;
+        v.AceptaTodos();
+        v.guion.RespondeArchivo(dir.filePath("a.hrt"));
+        v.w.GuardaArchivo();
+        v.Click("Command12");
+        v.Click("Command14");
+        QVERIFY(v.w.PlanillaCreada()->isVisible());
+        v.Abre(dir.filePath("a.hrt"));
+        QVERIFY(!v.Visible("FrResultados"));
+        QVERIFY(!v.w.PlanillaCreada()->isVisible());
+        QVERIFY(v.Boton("BotTecho")->isEnabled() && v.Boton("Command12")->isEnabled());
+
+        v.Click("BotTemp");
+        v.Abre(dir.filePath("a.hrt"));
+        QVERIFY(v.Visible("FrTemp"));
+        for (const char* b : kBotones) QVERIFY2(!v.Boton(b)->isEnabled(), b);
+        QVERIFY(!v.Accion("Datos")->isEnabled());
+        QVERIFY(!v.Boton("Command12")->isEnabled());
+        v.AceptaAbierto();
+        QVERIFY(v.Boton("BotTecho")->isEnabled() && v.Boton("Command12")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestArchivos)
+#include "test_archivos.moc"
