@@ -23,24 +23,34 @@ std::string_view SinBlancos(std::string_view s) {
     return s;
 }
 
-// A cell without the blanks around it and without the double quotes a spreadsheet may add.
-std::string_view Celda(std::string_view s) {
-    s = SinBlancos(s);
-    if (s.size() >= 2 && s.front() == '"' && s.back() == '"') s = SinBlancos(s.substr(1, s.size() - 2));
-    return s;
-}
-
-std::vector<std::string_view> Parte(std::string_view linea, char separador) {
-    std::vector<std::string_view> celdas;
-    std::size_t inicio = 0;
+// The cells of a line. A cell that starts with a double quote runs to the closing one and may hold
+// the separator ("20,5" in a table separated by commas) and doubled quotes; blanks around a
+// cell are dropped.
+std::vector<std::string> Parte(std::string_view linea, char separador) {
+    std::vector<std::string> celdas;
+    std::size_t i = 0;
     for (;;) {
-        const std::size_t fin = linea.find(separador, inicio);
-        if (fin == std::string_view::npos) {
-            celdas.push_back(Celda(linea.substr(inicio)));
-            return celdas;
+        while (i < linea.size() && EsBlanco(linea[i]) && linea[i] != separador) ++i;
+        std::string celda;
+        if (i < linea.size() && linea[i] == '"') {
+            for (++i; i < linea.size(); ++i) {
+                if (linea[i] != '"') {
+                    celda += linea[i];
+                } else if (i + 1 < linea.size() && linea[i + 1] == '"') {
+                    celda += '"';
+                    ++i;
+                } else {
+                    ++i;
+                    break;
+                }
+            }
+            celda = std::string(SinBlancos(celda));
         }
-        celdas.push_back(Celda(linea.substr(inicio, fin - inicio)));
-        inicio = fin + 1;
+        const std::size_t fin = std::min(linea.find(separador, i), linea.size());
+        celda += SinBlancos(linea.substr(i, fin - i));
+        celdas.push_back(std::move(celda));
+        if (fin == linea.size()) return celdas;
+        i = fin + 1;
     }
 }
 
@@ -160,8 +170,8 @@ private:
             LeeTitulo(linea, numero);
             return;
         }
-        const std::vector<std::string_view> celdas = Parte(linea, separador_);
-        if (std::all_of(celdas.begin(), celdas.end(), [](std::string_view c) { return c.empty(); })) return;
+        const std::vector<std::string> celdas = Parte(linea, separador_);
+        if (std::all_of(celdas.begin(), celdas.end(), [](const std::string& c) { return c.empty(); })) return;
         if (celdas.size() != posicion_.size())
             Falla(numero, 0,
                   "la línea tiene " + std::to_string(celdas.size()) + " columnas y el título " +
@@ -176,7 +186,7 @@ private:
                                                                  : ',';
         lineaTitulo_ = numero;
         columnaDe_.fill(0);
-        const std::vector<std::string_view> nombres = Parte(linea, separador_);
+        const std::vector<std::string> nombres = Parte(linea, separador_);
         for (std::size_t k = 0; k < nombres.size(); ++k) {
             const int col = static_cast<int>(k) + 1;
             const std::string nombre = NombreNormalizado(nombres[k]);
@@ -208,7 +218,7 @@ private:
                 r.tabla.faltan.emplace_back(kNombres[static_cast<std::size_t>(c)]);
     }
 
-    void LeeFila(const std::vector<std::string_view>& celdas, int numero) {
+    void LeeFila(const std::vector<std::string>& celdas, int numero) {
         FilaClima f;
         f.hrmax = kHRMaxInicial;
         f.hrmin = kHRMinInicial;
