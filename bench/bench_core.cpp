@@ -2,11 +2,13 @@
 
 #include "engine/carga_escenario.h"
 #include "engine/simula_dia.h"
+#include "engine/temporada.h"
 #include "engine/valores_iniciales.h"
 #include "greenhouse/geometria.h"
 #include "results/exportacion.h"
 #include "weather/humedad.h"
 #include "weather/radiacion.h"
+#include "weather/tabla_clima.h"
 #include "weather/temperatura.h"
 
 #include <benchmark/benchmark.h>
@@ -94,3 +96,46 @@ static void BM_CargaSimulaExporta(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_CargaSimulaExporta)->Unit(benchmark::kMicrosecond);
+
+// ---- a whole season: 365 days from monthly normals ----
+
+namespace {
+
+Escenario TunelDeEjemplo() {
+    Escenario e;
+    PonValoresIniciales(e);
+    CargaEscenario(std::string(HORTELIA_EJEMPLOS) + "/tunel_doble.hrt", e);
+    return e;
+}
+
+// Normals of a hot site: summer maxima of 40 °C, dry afternoons; the tunnel sprays above 30 °C.
+TablaClima NormalesCalurosas() {
+    std::string t = "mes,tmax,tmin,hrmax,hrmin,nubosidad,viento\n";
+    const double maximas[] = {40, 39, 36, 31, 27, 24, 23, 26, 29, 33, 37, 39.5};
+    for (int m = 1; m <= 12; ++m)
+        t += std::to_string(m) + "," + std::to_string(maximas[m - 1]) + "," + std::to_string(maximas[m - 1] - 16) +
+             ",80,25,1,10\n";
+    return LeeTablaClima(t).tabla;
+}
+
+void TemporadaDe(benchmark::State& st, const Escenario& e, const TablaClima& tabla) {
+    int horasRiego = 0, horasCalor = 0;
+    for (auto _ : st) {
+        ResultadoTemporada r = SimulaTemporada(e, tabla);
+        horasRiego = r.temporada.total.horasRefrigeracion;
+        horasCalor = r.temporada.total.horasCalefaccion;
+        benchmark::DoNotOptimize(r);
+    }
+    st.counters["horas_aspersion"] = horasRiego;
+    st.counters["horas_calefaccion"] = horasCalor;
+}
+
+}  // namespace
+
+static void BM_Temporada_NormalesEjemplo(benchmark::State& st) {
+    TemporadaDe(st, TunelDeEjemplo(), CargaTablaClima(std::string(HORTELIA_EJEMPLOS) + "/clima_normales.csv").tabla);
+}
+BENCHMARK(BM_Temporada_NormalesEjemplo)->Unit(benchmark::kMillisecond);
+
+static void BM_Temporada_Calurosa(benchmark::State& st) { TemporadaDe(st, TunelDeEjemplo(), NormalesCalurosas()); }
+BENCHMARK(BM_Temporada_Calurosa)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Performance figures of Hortelia, each against its target: the day's simulation and the
 # weather models, load + run + export, the window shown after the program starts, one move of
-# the latitude bar with its chart, hortelia-sim on one scenario, and the program's peak memory.
+# the latitude bar with its chart, hortelia-sim on one scenario, the program's peak memory, and
+# a season of 365 days in-process and through hortelia-sim.
 # Builds what it needs with the default preset; the windows run offscreen. Prints a table;
 # a figure over its target is marked, the exit status stays 0 (figures, not tests).
 set -euo pipefail
@@ -68,6 +69,11 @@ fila "Program start to window shown, main() on (ms)" "$(mediana ventana_mostrada
 fila "Program start to window shown, whole process (ms)" "$(proceso_ms build/bench/hortelia_arranque 20)" ms 500
 fila "hortelia-sim on one scenario, whole process (ms)" "$(proceso_ms "build/hortelia-sim $escenario" 50)" ms 20
 fila "Peak memory of the program with its window (MB)" "$(mediana memoria_pico_mb)" MB 120
+# A whole season: 365 days of the shipped normals on the example tunnel, and of a hot table.
+fila "Season of 365 days, example normals, in-process (ms)" "$(bench nucleo.csv BM_Temporada_NormalesEjemplo)" ms 10
+fila "Season of 365 days, hot table with spray, in-process (ms)" "$(bench nucleo.csv BM_Temporada_Calurosa)" ms 20
+fila "hortelia-sim --temporada, a year, whole process (ms)" \
+  "$(proceso_ms "build/hortelia-sim --temporada ejemplos/clima_normales.csv ejemplos/tunel_doble.hrt" 20)" ms 20
 
 echo
 echo "Hortelia performance ($(nproc) cores, $(uname -m); windows offscreen; timer: $(command -v hyperfine >/dev/null && echo hyperfine || echo shell loop))"

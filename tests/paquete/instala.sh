@@ -50,11 +50,16 @@ for programa in hortelia hortelia-sim; do
 done
 ejemplos=("$fuentes"/ejemplos/*)
 [ ${#ejemplos[@]} -gt 0 ] || falla "no hay ningún escenario en ejemplos/"
+escenarios=("$fuentes"/ejemplos/*.hrt)
 for ejemplo in "${ejemplos[@]}"; do
   instalado=$prefijo/share/hortelia/ejemplos/$(basename "$ejemplo")
+  # A climate table (.csv) runs as a season of the first example scenario.
+  orden=("$prefijo/bin/hortelia-sim" "$instalado")
+  [[ $ejemplo != *.csv ]] || orden=("$prefijo/bin/hortelia-sim" --temporada "$instalado"
+    "$prefijo/share/hortelia/ejemplos/$(basename "${escenarios[0]}")")
   if ! cmp -s "$ejemplo" "$instalado"; then
     falla "el ejemplo $(basename "$ejemplo") no está instalado tal cual en share/hortelia/ejemplos"
-  elif ! "$prefijo/bin/hortelia-sim" "$instalado" >/dev/null 2>"$trabajo/sim.err"; then
+  elif ! "${orden[@]}" >/dev/null 2>"$trabajo/sim.err"; then
     falla "hortelia-sim no corre el ejemplo $(basename "$ejemplo"): $(cat "$trabajo/sim.err")"
   fi
 done

@@ -1,0 +1,265 @@
+// A whole season: the day's figures stored as the panels store them, normals interpolated round
+// the year, one day equal to the file's day rebuilt, months and the season adding up their days.
+
+#include "engine/carga_escenario.h"
+#include "engine/recalcula_clima.h"
+#include "engine/simula_dia.h"
+#include "engine/temporada.h"
+#include "engine/valores_iniciales.h"
+#include "greenhouse/geometria.h"
+#include "weather/viento.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+using namespace hortelia;
+
+namespace {
+
+// A tunnel with double roof that heats below 8 °C and sprays above 28 °C.
+Escenario Tunel() {
+    Escenario e;
+    PonValoresIniciales(e);
+    e.TipoTecho = 3;
+    e.DobleTecho = 1;
+    EXPECT_EQ(AceptaDimensiones(e, {7, 40, 1.5, 5, 1}), "");
+    e.MatCobertura = Variante::Entero(2);
+    e.Mantenimiento = Variante::Entero(1);
+    e.Cenital = 1;
+    e.TMinTol = Variante::Entero(8);
+    e.TMaxTol = Variante::Entero(28);
+    return e;
+}
+
+TablaClima Tabla(const std::string& texto) {
+    ResultadoTablaClima r = LeeTablaClima(texto);
+    EXPECT_TRUE(r.ok) << r.mensaje;
+    return r.tabla;
+}
+
+// What a day and a period give, for comparing them whole.
+auto Figuras(const DiaTemporada& d) {
+    return std::tuple(d.combustible, d.agua, d.etr, d.etp, d.horasCalefaccion, d.horasRefrigeracion, d.tempMinInterior,
+                      d.tempMaxInterior, d.potenciaPicoKw);
+}
+auto Sumas(const PeriodoTemporada& p) {
+    return std::tuple(p.dias, p.combustible, p.agua, p.etr, p.etp, p.horasCalefaccion, p.horasRefrigeracion,
+                      p.tempMinInterior, p.potenciaPicoKw);
+}
+
+// Normals whose December and January are easy to interpolate by hand; the other months as January.
+TablaClima Normales() {
+    std::string t = "mes,tmax,tmin,hrmax,hrmin,nubosidad,viento\n12,20,10,80,40,2,10\n";
+    for (int m = 1; m <= 11; ++m) t += std::to_string(m) + ",26.2,13.1,90,50,6,20\n";
+    return Tabla(t);
+}
+
+}  // namespace
+
+TEST(Temporada, MissingColumnsTakeTheStartValues) {
+    Escenario e;
+    PonValoresIniciales(e);
+    EXPECT_EQ(e.HRMax.valor(), kHRMaxInicial);
+    EXPECT_EQ(e.HRMin.valor(), kHRMinInicial);
+    EXPECT_EQ(e.NubHora(7), kNubosidadInicial);
+    EXPECT_EQ(e.VtoHoraKmh(7), kVientoInicial);
+}
+
+// Mid-December is day 349, mid-January day 15: January 1 lies 17/31 of the way from one to the
+// other, December 31 16/31, December 16 1/31. By hand: 20 + 6.2 * 17/31 = 23.4, 10 + 3.1 * 17/31 =
+// 11.7, 80 + 10 * 17/31 = 85.48, 2 + 4 * 17/31 = 4.19, 10 + 10 * 17/31 = 15.48; and so on.
+TEST(Temporada, NormalsAreInterpolatedRoundTheNewYear) {
+    struct Caso {
+        Fecha f;
+        float tmax, tmin;
+        int hr, nub, viento;
+    };
+    const TablaClima t = Normales();
+    for (const Caso& c : {Caso{{0, 1, 1}, 23.4F, 11.7F, 85, 4, 15}, Caso{{0, 12, 31}, 23.2F, 11.6F, 85, 4, 15},
+                          Caso{{0, 12, 16}, 20.2F, 10.1F, 80, 2, 10}, Caso{{0, 12, 15}, 20, 10, 80, 2, 10},
+                          Caso{{0, 1, 15}, 26.2F, 13.1F, 90, 6, 20}}) {
+        OpcionesTemporada o;
+        o.desde = o.hasta = c.f;
+        const ResultadoTemporada r = SimulaTemporada(Tunel(), t, o);
+        ASSERT_TRUE(r.ok) << r.mensaje;
+        ASSERT_EQ(r.temporada.dias.size(), 1U);
+        const DiaTemporada& d = r.temporada.dias[0];
+        EXPECT_EQ(d.tmax, Variante::Simple(c.tmax)) << c.f.mes << "-" << c.f.dia;
+        EXPECT_EQ(d.tmin, Variante::Simple(c.tmin)) << c.f.mes << "-" << c.f.dia;
+        EXPECT_EQ(d.hrmax, Variante::Entero(static_cast<std::int16_t>(c.hr)));
+        EXPECT_EQ(d.hrmin, Variante::Entero(static_cast<std::int16_t>(c.hr - 40)));
+        EXPECT_EQ(d.nubosidad, c.nub);
+        EXPECT_EQ(d.vientoKmh, c.viento);
+    }
+    EXPECT_DOUBLE_EQ(ClimaDelDia(t, {0, 1, 1})->hrmax, 80 + 10.0 * 17 / 31);
+}
+
+TEST(Temporada, FiguresAreRoundedHalfAwayFromZero) {
+    const TablaClima t =
+        Tabla("fecha;tmax;tmin;hrmax;hrmin;nubosidad;viento\n2024-07-01;12,25;-2,25;90,5;50,5;3,5;2,5\n");
+    const ResultadoTemporada r = SimulaTemporada(Tunel(), t);
+    ASSERT_TRUE(r.ok) << r.mensaje;
+    const DiaTemporada& d = r.temporada.dias[0];
+    EXPECT_EQ(d.tmax, Variante::Simple(12.3F));
+    EXPECT_EQ(d.tmin, Variante::Simple(-2.3F));
+    EXPECT_EQ(d.hrmax, Variante::Entero(91));
+    EXPECT_EQ(d.hrmin, Variante::Entero(51));
+    EXPECT_EQ(d.nubosidad, 4);
+    EXPECT_EQ(d.vientoKmh, 3);
+}
+
+// The same day saved in a scenario file and rebuilt as `hortelia-sim --recalcular-clima` does.
+// Figures exact in binary, so that the file's doubles and the season's singles are one value.
+TEST(Temporada, OneDayEqualsTheScenarioFileRebuilt) {
+    const Escenario tunel = Tunel();
+    Escenario archivo = tunel;
+    archivo.Dia = 20;
+    archivo.Mes = 10;
+    archivo.TMax = Variante::Doble(33.5);
+    archivo.TMin = Variante::Doble(4.5);
+    archivo.HRMax = Variante::Entero(90);
+    archivo.HRMin = Variante::Entero(30);
+    for (int h = 1; h <= 24; ++h) {
+        archivo.NubHora(h) = 2;
+        FijaVientoKmh(archivo, h, 9);
+    }
+    Escenario e;
+    PonValoresIniciales(e);
+    ASSERT_TRUE(CargaTextoEscenario(TextoEscenario(archivo), e).ok);
+    RecalculaClima(e);
+    ASSERT_TRUE(SimulaDia(e).ok);
+    const DiaTemporada a = FigurasDelDia(e, {2024, 10, 20});
+
+    const TablaClima t = Tabla("fecha,tmax,tmin,hrmax,hrmin,nubosidad,viento\n2024-10-20,33.5,4.5,90,30,2,9\n");
+    const ResultadoTemporada r = SimulaTemporada(tunel, t);
+    ASSERT_TRUE(r.ok) << r.mensaje;
+    const DiaTemporada& b = r.temporada.dias.at(0);
+    EXPECT_GT(a.horasCalefaccion, 0);
+    EXPECT_GT(a.horasRefrigeracion, 0);
+    EXPECT_EQ(Figuras(b), Figuras(a));
+    EXPECT_EQ(b.tmax.valor(), a.tmax.valor());
+}
+
+// A day set by hand: which hours count as heating or spraying, and the peak output.
+TEST(Temporada, HoursAndPeakOfADay) {
+    Escenario e = Tunel();  // heats below 8, sprays above 28
+    e.PoderCalorico = 36000;
+    e.Eficiencia = 80;
+    for (int h = 1; h <= 24; ++h) {
+        e.TempSinControl(h) = 20;
+        e.TempConControl(h) = 20;
+        e.ControlHora(h) = 0;
+    }
+    const auto pon = [&](int h, double sin, float con, float control) {
+        e.TempSinControl(h) = sin;
+        e.TempConControl(h) = con;
+        e.ControlHora(h) = control;
+    };
+    pon(3, 5, 8, 2.5F);     // heats: 2.5 × 36000 × 80 % / 3600 = 20 kW
+    pon(4, 6, 8, 1.25F);    // heats: 10 kW
+    pon(5, 7.9, 8, 0);      // cold but burns nothing: not a heating hour
+    pon(14, 31, 28, 40);    // sprays
+    pon(15, 33, 29.5F, 0);  // hot and saturated: no water, not counted
+    pon(16, 29, 28, 55);    // sprays
+    const DiaTemporada d = FigurasDelDia(e);
+    EXPECT_EQ(d.horasCalefaccion, 2);
+    EXPECT_EQ(d.horasRefrigeracion, 2);
+    EXPECT_EQ(d.potenciaPicoKw, 20);
+    EXPECT_EQ(d.tempMinInterior, 8);
+    EXPECT_EQ(d.tempMaxInterior, 29.5F);
+    for (int h = 1; h <= 24; ++h) e.ControlHora(h) = 0;
+    EXPECT_EQ(FigurasDelDia(e).potenciaPicoKw, 0);
+}
+
+TEST(Temporada, MonthsAndSeasonAddUpTheirDays) {
+    // Across the new year in normals and in a daily table, and a year of normals that starts and
+    // ends in July (both ends in July's row).
+    using Mes = std::tuple<int, int, int>;  // year, month, days
+    struct Caso {
+        TablaClima t;
+        std::optional<Fecha> desde, hasta;
+        std::size_t meses;
+        Mes primero, segundo;
+    };
+    const std::vector<Caso> casos{
+        {Normales(), Fecha{0, 12, 20}, Fecha{0, 1, 10}, 2, {0, 12, 12}, {0, 1, 10}},
+        {Normales(), Fecha{0, 7, 15}, Fecha{0, 7, 14}, 12, {0, 7, 31}, {0, 8, 31}},
+        {Tabla("fecha,tmax,tmin\n2023-12-30,31,3\n2023-12-31,31,3\n2024-01-01,31,3\n2024-01-03,31,3\n"),
+         std::nullopt,
+         std::nullopt,
+         2,
+         {2023, 12, 2},
+         {2024, 1, 2}},
+    };
+    for (const Caso& c : casos) {
+        OpcionesTemporada o;
+        o.desde = c.desde;
+        o.hasta = c.hasta;
+        const ResultadoTemporada r = SimulaTemporada(Tunel(), c.t, o);
+        ASSERT_TRUE(r.ok) << r.mensaje;
+        const Temporada& t = r.temporada;
+        ASSERT_EQ(t.meses.size(), c.meses);
+        EXPECT_EQ(Mes(t.meses[0].anio, t.meses[0].mes, t.meses[0].dias), c.primero);
+        EXPECT_EQ(Mes(t.meses[1].anio, t.meses[1].mes, t.meses[1].dias), c.segundo);
+        PeriodoTemporada total;
+        for (const PeriodoTemporada& m : t.meses) {
+            PeriodoTemporada suma;
+            for (const DiaTemporada& d : t.dias)
+                if (d.fecha.mes == m.mes && d.fecha.anio == m.anio) SumaDia(suma, d);
+            EXPECT_EQ(Sumas(m), Sumas(suma));
+        }
+        for (const DiaTemporada& d : t.dias) SumaDia(total, d);
+        EXPECT_EQ(Sumas(t.total), Sumas(total));
+        EXPECT_GT(t.total.horasCalefaccion + t.total.horasRefrigeracion, 0);
+    }
+}
+
+TEST(Temporada, PricesGiveCostsAndNoPriceNoCost) {
+    PeriodoTemporada p;
+    p.combustible = 10;
+    p.agua = 2500;
+    AplicaPrecios(p, {1.5, std::nullopt});
+    EXPECT_EQ(p.costoCombustible, 15);
+    EXPECT_FALSE(p.costoAgua);
+    AplicaPrecios(p, {std::nullopt, 0.8});
+    EXPECT_FALSE(p.costoCombustible);
+    EXPECT_DOUBLE_EQ(*p.costoAgua, 2);
+
+    OpcionesTemporada o;
+    o.precios.agua = -1;
+    EXPECT_NE(SimulaTemporada(Tunel(), Normales(), o).mensaje.find("precio del agua"), std::string::npos);
+}
+
+TEST(Temporada, RangesAndDaysThatCannotRun) {
+    const TablaClima diaria = Tabla("fecha,tmax,tmin\n2024-06-01,15,2\n2024-06-02,16,3\n2024-06-05,17,3\n");
+    struct Caso {
+        const TablaClima* t;
+        std::optional<Fecha> desde, hasta;
+        std::string dice;
+    };
+    const TablaClima normales = Normales();
+    for (const Caso& c : {Caso{&diaria, Fecha{2024, 5, 31}, std::nullopt, "inicio 2024-05-31 está fuera de la tabla"},
+                          Caso{&diaria, std::nullopt, Fecha{2024, 6, 6}, "fin 2024-06-06 está fuera"},
+                          Caso{&diaria, Fecha{2024, 6, 2}, Fecha{2024, 6, 1}, "posterior a la de fin"},
+                          Caso{&diaria, Fecha{2024, 6, 3}, Fecha{2024, 6, 4}, "no tiene días entre"},
+                          Caso{&normales, Fecha{0, 2, 29}, std::nullopt, "no es un día del año"}}) {
+        OpcionesTemporada o;
+        o.desde = c.desde;
+        o.hasta = c.hasta;
+        const ResultadoTemporada r = SimulaTemporada(Tunel(), *c.t, o);
+        EXPECT_FALSE(r.ok);
+        EXPECT_NE(r.mensaje.find(c.dice), std::string::npos) << r.mensaje;
+    }
+    const ResultadoTemporada conHueco = SimulaTemporada(Tunel(), diaria);
+    ASSERT_TRUE(conHueco.ok);
+    EXPECT_EQ(conHueco.temporada.dias.size(), 3U);
+    EXPECT_EQ(conHueco.temporada.diasSinDatos, 2);
+
+    Escenario sinDimensiones;
+    PonValoresIniciales(sinDimensiones);
+    const ResultadoTemporada r = SimulaTemporada(sinDimensiones, diaria);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.mensaje.find("El día 2024-06-01 no se puede procesar: El suelo cubierto es 0"), std::string::npos);
+}
