@@ -91,7 +91,7 @@ TEST_F(Archivo, StartFileLoadsEverythingButTheDimensions) {
     const ResultadoCarga r = CargaTextoEscenario(TextoEscenario(inicio), leido);
     ASSERT_TRUE(r.ok);
     EXPECT_FALSE(r.dimensionesValidas);
-    EXPECT_EQ(r.motivoDimensiones, "El ancho del módulo debe ser mayor que 0.");
+    EXPECT_EQ(r.motivoDimensiones, "El ancho del módulo debe ser mayor que 0 y hasta 100 m.");
     EXPECT_TRUE(leido.SueloCubierto.vacia());
     EXPECT_EQ(leido.Volumen, 0.0F);
     EXPECT_EQ(TextoEscenario(leido), TextoEscenario(inicio));
