@@ -1,5 +1,7 @@
 #include "scenario/archivo_texto.h"
 
+#include "scenario/texto_visible.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,6 +22,9 @@ namespace fs = std::filesystem;
 
 std::string Razon(int error) { return std::strerror(error); }
 
+/// A path in a message, quoted, with what a terminal would act on escaped.
+std::string Entre(const std::string& ruta) { return "\"" + TextoVisible(ruta, 4096) + "\""; }
+
 /// What a file that is not a regular one is, for messages.
 const char* Clase(mode_t modo) {
     if (S_ISDIR(modo)) return "una carpeta";
@@ -30,11 +35,11 @@ const char* Clase(mode_t modo) {
 }
 
 std::string NoEsComun(const std::string& ruta, mode_t modo) {
-    return "\"" + ruta + "\" no es un archivo común (es " + Clase(modo) + ").";
+    return Entre(ruta) + " no es un archivo común (es " + Clase(modo) + ").";
 }
 
 std::string DemasiadoGrande(const std::string& ruta, std::size_t limite, const std::string& tamanio) {
-    return "El archivo \"" + ruta + "\" es demasiado grande (" + tamanio + "; a lo sumo " +
+    return "El archivo " + Entre(ruta) + " es demasiado grande (" + tamanio + "; a lo sumo " +
            std::to_string(limite / 1024) + " KB).";
 }
 
@@ -108,7 +113,8 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
     // Looked at before opening: opening a device or a pipe may block or act on it.
     struct stat estado {};
     if (::stat(ruta.c_str(), &estado) != 0) {
-        r.mensaje = "No se puede abrir el archivo \"" + ruta + "\": " + Razon(errno) + ".";
+        const int error = errno;
+        r.mensaje = "No se puede abrir el archivo " + Entre(ruta) + ": " + Razon(error) + ".";
         return r;
     }
     if (!S_ISREG(estado.st_mode)) {
@@ -118,7 +124,8 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
     // Not blocking, and checked again on what was opened: it may have been replaced in between.
     const int fd = ::open(ruta.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        r.mensaje = "No se puede abrir el archivo \"" + ruta + "\": " + Razon(errno) + ".";
+        const int error = errno;
+        r.mensaje = "No se puede abrir el archivo " + Entre(ruta) + ": " + Razon(error) + ".";
         return r;
     }
     struct Cierra {
@@ -126,7 +133,8 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
         ~Cierra() { ::close(fd); }
     } cierra{fd};
     if (::fstat(fd, &estado) != 0) {
-        r.mensaje = "No se puede leer el archivo \"" + ruta + "\": " + Razon(errno) + ".";
+        const int error = errno;
+        r.mensaje = "No se puede leer el archivo " + Entre(ruta) + ": " + Razon(error) + ".";
         return r;
     }
     if (!S_ISREG(estado.st_mode)) {
@@ -146,7 +154,8 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
         const ssize_t n = ::read(fd, buf, std::min(sizeof buf, tope - texto.size()));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            r.mensaje = "No se puede leer el archivo \"" + ruta + "\": " + Razon(errno) + ".";
+            const int error = errno;
+            r.mensaje = "No se puede leer el archivo " + Entre(ruta) + ": " + Razon(error) + ".";
             return r;
         }
         if (n == 0) break;
@@ -169,7 +178,7 @@ ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& conteni
 
 ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& contenido, const LlamadasGuardado& llamadas) {
     ResultadoArchivo r;
-    const std::string prefijo = "No se puede guardar en \"" + ruta + "\": ";
+    const std::string prefijo = "No se puede guardar en " + Entre(ruta) + ": ";
     if (fs::path(ruta).filename().empty()) {
         r.mensaje = prefijo + "falta el nombre del archivo.";
         return r;
@@ -190,7 +199,8 @@ ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& conteni
     std::string plantilla = (carpeta / ("." + final.filename().string().substr(0, 200) + ".XXXXXX")).string();
     const int fd = ::mkostemp(plantilla.data(), O_CLOEXEC);
     if (fd < 0) {
-        r.mensaje = prefijo + "no se puede crear un archivo temporal en su carpeta (" + Razon(errno) + ").";
+        const int error = errno;
+        r.mensaje = prefijo + "no se puede crear un archivo temporal en su carpeta (" + Razon(error) + ").";
         return r;
     }
     bool abierto = true;

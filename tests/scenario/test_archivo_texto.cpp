@@ -215,4 +215,7 @@ TEST_F(ArchivoTexto, ReadingStopsPastTheLimitAndRefusesWhatIsNotAFile) {
     EXPECT_FALSE(tuberia.ok);
     EXPECT_NE(tuberia.mensaje.find("no es un archivo común (es una tubería)"), std::string::npos) << tuberia.mensaje;
     EXPECT_NE(LeeArchivoTexto((dir / "falta").string(), 1024).mensaje.find("No se puede abrir"), std::string::npos);
+    // A name that would drive a terminal is shown escaped.
+    const std::string mensaje = LeeArchivoTexto((dir / "x\x1b[2J").string(), 1024).mensaje;
+    EXPECT_NE(mensaje.find("x\\x1B[2J\": No such file or directory."), std::string::npos) << mensaje;
 }
