@@ -10,5 +10,5 @@ trap 'rm -rf "$trabajo"' EXIT
 cp fuzz/corpus/* tests/data/*.hrt "$trabajo"/
 "$objetivo" -max_total_time="$segundos" -timeout=5 -rss_limit_mb=1024 -print_final_stats=1 \
   -artifact_prefix=fuzz/regresiones/ "$trabajo" 2>&1 | tail -n 12
-# Regression inputs found earlier run once each.
-if compgen -G "fuzz/regresiones/*" >/dev/null; then "$objetivo" fuzz/regresiones/*; fi
+# Regression inputs found earlier run once each; one that hangs fails like in the run above.
+if compgen -G "fuzz/regresiones/*" >/dev/null; then "$objetivo" -timeout=5 fuzz/regresiones/*; fi

@@ -9,9 +9,12 @@
 #include "results/exportacion.h"
 #include "results/informe_temporada.h"
 #include "scenario/catalogo.h"
+#include "scenario/texto_visible.h"
 #include "weather/tabla_clima.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -39,6 +42,18 @@ constexpr const char* kAyuda =
 int ErrorDeUso(const std::string& mensaje) {
     std::cerr << "hortelia-sim: " << mensaje << "\n" << kUso;
     return 2;
+}
+
+/// Flushes the data sheet; an output that cannot be written (a full disk) is said, not hidden.
+int TerminaSalida() {
+    errno = 0;
+    std::cout.flush();
+    const bool escrito = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (escrito) return 0;
+    const int error = errno;
+    std::cerr << "hortelia-sim: no se pudo escribir la planilla en la salida estándar"
+              << (error ? " (" + std::string(std::strerror(error)) + ")" : std::string()) << ".\n";
+    return 1;
 }
 
 }  // namespace
@@ -331,6 +346,5 @@ int main(int argc, char** argv) {
     hortelia::TextosResumen resumen;
     hortelia::AplicaCarga(resumen, e, carga.dimensionesValidas);
     std::cout << hortelia::TextoPlanilla(e, resumen);
-    std::cout.flush();
-    return std::cout ? 0 : 1;
+    return TerminaSalida();
 }

@@ -1,22 +1,92 @@
 #include "engine/simula_dia.h"
 
 #include "engine/modelo_horario.h"
+#include "numeros/conversiones.h"
 #include "scenario/archivo_hrt.h"
+#include "scenario/limites.h"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace hortelia {
 namespace {
 
-bool ResultadosFinitos(const Escenario& e) {
-    for (int h = 1; h <= 24; ++h) {
-        const double valores[] = {e.TempSinControl(h), e.TempConControl(h), e.HRInterior(h), e.RenovHora(h),
-                                  e.ControlPorM2(h),   e.ControlHora(h),    e.EtrHora(h),    e.EtpHora(h)};
-        for (double v : valores)
-            if (!std::isfinite(v)) return false;
-    }
+bool HoraFinita(const Escenario& e, int h) {
+    const double valores[] = {e.TempSinControl(h), e.TempConControl(h), e.HRInterior(h), e.RenovHora(h),
+                              e.ControlPorM2(h),   e.ControlHora(h),    e.EtrHora(h),    e.EtpHora(h)};
+    for (double v : valores)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+/// The first hour whose results are not all finite: 1..24, 0 when every hour is.
+int PrimeraHoraNoFinita(const Escenario& e) {
+    for (int h = 1; h <= 24; ++h)
+        if (!HoraFinita(e, h)) return h;
+    return 0;
+}
+
+bool TotalesFinitos(const Escenario& e) {
     return std::isfinite(e.AcumComb) && std::isfinite(e.AcumAgua) && std::isfinite(e.AcumEtr) &&
            std::isfinite(e.AcumEtp);
+}
+
+// What the hourly model can take, beyond what MotivoNoSimulable already refuses.
+constexpr Limite kIAF{0, 20, "índice de área foliar", {}};
+constexpr Limite kEficiencia{1, 100, "eficiencia de la calefacción", "%"};
+constexpr Limite kPoderCalorico{1, 200000, "poder calórico", {}};
+constexpr Limite kRenovaciones{0, 1000, "renovación de aire por fugas", "por hora"};
+
+double Valor(double v) { return v; }
+double Valor(const Variante& v) { return v.valor(); }
+
+/// The inputs of hour h that lie outside what the model can take, as phrases for a message:
+/// "la temperatura exterior -300 está fuera de rango (de -90 a 70 °C)".
+std::vector<std::string> EntradasFueraDeRango(const Escenario& e, int h) {
+    std::vector<std::string> r;
+    auto mira = [&](const char* que, auto v, const Limite& l) {
+        if (!l.Admite(Valor(v)))
+            r.push_back(std::string(que) + " " + NumeroSinBlanco(v) + " está fuera de rango (" + l.Rango() + ")");
+    };
+    auto positivo = [&](const char* que, auto v) {
+        if (!(Valor(v) > 0) || !std::isfinite(Valor(v)))
+            r.push_back(std::string(que) + " " + NumeroSinBlanco(v) + " debe ser mayor que 0");
+    };
+    using namespace limites;
+    mira("la temperatura exterior", e.TempHora(h), kTemperatura);
+    mira("la humedad relativa exterior", e.HRHora(h), kHumedad);
+    mira("la radiación", e.RadHora(h), kRadiacion);
+    mira("la nubosidad", e.NubHora(h), kNubosidad);
+    mira("la velocidad del viento", e.VtoHora(h), kVientoMs);
+    if (!(e.AreaVentHora(h).valor() <= e.SupCobertura.valor()))
+        r.push_back("el área de ventanas abiertas " + NumeroSinBlanco(e.AreaVentHora(h)) +
+                    " m² es mayor que la superficie de cobertura");
+    mira("la temperatura máxima tolerable", e.TMaxTol, kTemperatura);
+    mira("la temperatura mínima tolerable", e.TMinTol, kTemperatura);
+    mira("el índice de área foliar", e.IAF, kIAF);
+    mira("la renovación de aire por fugas", e.RenovAire, kRenovaciones);
+    mira("la eficiencia de la calefacción", e.Eficiencia, kEficiencia);
+    mira("el poder calórico del combustible", e.PoderCalorico, kPoderCalorico);
+    positivo("la densidad del aire", e.DensAire);
+    positivo("el calor específico del aire", e.CalEspAire);
+    positivo("el calor latente", e.CalorLatente);
+    return r;
+}
+
+/// Why the day's results came out not finite, naming the hour and the inputs that caused it.
+std::string MotivoNoFinito(const Escenario& original, const Escenario& dia) {
+    const int h = PrimeraHoraNoFinita(dia);
+    if (h == 0)
+        return "Los totales del día dan resultados fuera de rango (no numéricos); revise las dimensiones, la "
+               "ventilación y la calefacción.";
+    // The inputs as they were: the run floors the window area in place.
+    const std::vector<std::string> causas = EntradasFueraDeRango(original, h);
+    std::string m = "Los datos de la hora " + std::to_string(h) + " dan resultados fuera de rango (no numéricos)";
+    if (causas.empty()) return m + "; revise las dimensiones, la ventilación y la calefacción.";
+    m += ": ";
+    for (std::size_t i = 0; i < causas.size(); ++i) m += (i ? "; " : "") + causas[i];
+    return m + ".";
 }
 
 }  // namespace
@@ -28,6 +98,11 @@ std::string MotivoNoSimulable(const Escenario& e) {
         return "El volumen del invernáculo es 0: acepte las dimensiones del invernáculo antes de procesar.";
     if (!(e.Eficiencia > 0)) return "La eficiencia del sistema de calefacción debe ser mayor que 0 %.";
     if (!(e.PoderCalorico > 0)) return "El poder calórico del combustible debe ser mayor que 0.";
+    // Without a material the leaks would count as none.
+    if (e.MatCobertura.vacia()) return "Acepte el panel de cobertura: el material de cobertura no está elegido.";
+    if (!limites::kMaterial.Admite(e.MatCobertura.valor()))
+        return "El material de cobertura " + NumeroSinBlanco(e.MatCobertura) + " no es válido (" +
+               limites::kMaterial.Rango() + "): acepte el panel de cobertura.";
     return {};
 }
 
@@ -47,10 +122,8 @@ ResultadoDia SimulaDia(Escenario& e) {
         dia.ControlHora(h) = 0;
         SimulaHora(dia, h);
     }
-    if (!ResultadosFinitos(dia)) {
-        r.mensaje =
-            "Los datos dan resultados fuera de rango (no numéricos); revise las dimensiones, la "
-            "ventilación y la calefacción.";
+    if (PrimeraHoraNoFinita(dia) != 0 || !TotalesFinitos(dia)) {
+        r.mensaje = MotivoNoFinito(e, dia);
         return r;
     }
     dia.HoraSel = 1;

@@ -2,8 +2,10 @@
 
 #include "numeros/conversiones.h"
 #include "scenario/catalogo.h"
+#include "scenario/limites.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace hortelia {
 namespace {
@@ -16,11 +18,18 @@ std::string Motivo(int tipo, const Dimensiones& d) {
     if (!std::isfinite(d.ancho) || !std::isfinite(d.largo) || !std::isfinite(d.alturaLateral) ||
         !std::isfinite(d.alturaMaxima) || !std::isfinite(d.modulos))
         return "Hay una dimensión con un número demasiado grande.";
-    if (d.ancho <= 0) return "El ancho del módulo debe ser mayor que 0.";
-    if (d.largo <= 0) return "El largo del módulo debe ser mayor que 0.";
-    if (d.modulos != std::floor(d.modulos) || d.modulos < 1 || d.modulos > 32767)
-        return "La cantidad de módulos debe ser un número entero de 1 a 32767.";
-    if (!EsTecho(tipo, Techo::Tunel) && d.alturaMaxima < d.alturaLateral)
+    // Within the limits table: no greenhouse is larger, and the parabolic arc is summed in
+    // chords of 0.1 m, so its width bounds the work.
+    using namespace limites;
+    if (!kAncho.Admite(d.ancho)) return "El ancho del módulo debe ser " + kAncho.Rango() + ".";
+    if (!kLargo.Admite(d.largo)) return "El largo del módulo debe ser " + kLargo.Rango() + ".";
+    if (!kModulos.Admite(d.modulos))
+        return "La cantidad de módulos debe ser un número entero " + kModulos.Rango() + ".";
+    if (!kAltura.Admite(d.alturaLateral)) return "La altura del parante lateral debe ser " + kAltura.Rango() + ".";
+    // The tunnel's maximum height is derived from its width, not typed.
+    if (EsTecho(tipo, Techo::Tunel)) return {};
+    if (!kAltura.Admite(d.alturaMaxima)) return "La altura máxima debe ser " + kAltura.Rango() + ".";
+    if (d.alturaMaxima < d.alturaLateral)
         return "La altura máxima no puede ser menor que la altura del parante lateral.";
     return {};
 }
@@ -28,6 +37,9 @@ std::string Motivo(int tipo, const Dimensiones& d) {
 }  // namespace
 
 double ArcoParabolico(double ancho, float flecha, int* cuerdas) {
+    // CalculaGeometria never gets here with another width; beyond it the loop would run for ever.
+    if (!limites::kAncho.Admite(ancho))
+        throw std::invalid_argument("ArcoParabolico: ancho fuera de los límites: " + NumeroSinBlanco(ancho));
     const double a = ancho / 2;
     const double k = -(flecha / (a * a));
     auto y = [&](double x) { return k * (std::pow(x, 2) - a * a); };

@@ -12,7 +12,7 @@ namespace hortelia {
 
 struct Dimensiones {
     double ancho = 0, largo = 0, alturaLateral = 0, alturaMaxima = 0;
-    double modulos = 0;  ///< as typed; must be a whole number 1..32767
+    double modulos = 0;  ///< as typed; must be a whole number within limites::kModulos
 };
 
 struct Geometria {
@@ -31,7 +31,8 @@ struct ResultadoGeometria {
 /// Derives the geometry, or refuses inputs it cannot use with a message.
 ResultadoGeometria CalculaGeometria(int tipoTecho, const Dimensiones& d);
 
-/// Arc length of one module's parabolic roof, summed in chords of 0.1 m.
+/// Arc length of one module's parabolic roof, summed in chords of 0.1 m (at most 1000: a
+/// width outside the limits table's is a programming error and throws).
 double ArcoParabolico(double ancho, float flecha, int* cuerdas = nullptr);
 
 /// The tunnel's maximum height: its arch is a half circle on the module width.

@@ -119,6 +119,43 @@ double Parse(std::string_view t) {
     return LeeDecimal(limpio);
 }
 
+std::optional<double> LeeNumeroTecleado(std::string_view t) {
+    auto esBlanco = [](char c) { return c == ' ' || c == '\t'; };
+    while (!t.empty() && esBlanco(t.front())) t.remove_prefix(1);
+    while (!t.empty() && esBlanco(t.back())) t.remove_suffix(1);
+    std::string limpio;
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) limpio += t[i++];
+    bool digitos = false, separador = false;
+    for (; i < t.size(); ++i) {
+        if (EsDigito(t[i])) {
+            limpio += t[i];
+            digitos = true;
+        } else if ((t[i] == '.' || t[i] == ',') && !separador) {
+            limpio += '.';
+            separador = true;
+        } else {
+            break;
+        }
+    }
+    if (!digitos) return std::nullopt;
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
+        limpio += 'e';
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) limpio += t[i++];
+        bool expDigitos = false;
+        for (; i < t.size() && EsDigito(t[i]); ++i) {
+            limpio += t[i];
+            expDigitos = true;
+        }
+        if (!expDigitos) return std::nullopt;
+    }
+    if (i != t.size()) return std::nullopt;
+    const double v = LeeDecimal(limpio);
+    if (!std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
 std::string NumeroSinBlanco(double x) { return Formatea(x, 15); }
 std::string NumeroSinBlanco(float x) { return Formatea(x, 7); }
 

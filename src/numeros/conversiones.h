@@ -18,6 +18,12 @@ namespace hortelia {
 /// no number gives 0. A number too large for a double gives an infinity, which callers refuse.
 double Parse(std::string_view texto);
 
+/// A number typed in a text box, read the way Spanish is written as well: blanks around it,
+/// an optional sign, digits with at most one decimal separator ("," or "."), an optional
+/// exponent by E. nullopt for anything else ("1.234,5", "3,8,1", "3m", "ocho", empty) and for
+/// a number too large for a double. Whatever the C locale.
+std::optional<double> LeeNumeroTecleado(std::string_view texto);
+
 /// A plain decimal number ("-1.5e3", "+.5"), read whatever the C locale; out of range gives
 /// an infinity (too large) or zero (too small).
 double LeeDecimal(const std::string& texto);

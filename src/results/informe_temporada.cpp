@@ -1,5 +1,7 @@
 #include "results/informe_temporada.h"
 
+#include "scenario/texto_visible.h"
+
 #include <charconv>
 
 namespace hortelia {

@@ -2,6 +2,7 @@
 
 #include "numeros/conversiones.h"
 #include "scenario/limites.h"
+#include "scenario/texto_visible.h"
 
 #include <cmath>
 #include <limits>
@@ -18,12 +19,17 @@ struct Lista {
     bool vacioPermitido = false;  ///< an Empty variant means "not chosen yet"
 };
 
+/// A figure that must lie in its range (weather no day has is refused); an Empty field passes.
+struct Rango {
+    const Limite* limite = nullptr;
+};
+
 // The 129 lines and 243 fields in their order; this order is the format. `f` is the writer or
 // the reader: f(field, name[, limits]) for each field, f.FinDeLinea() after each line.
 template <class F, class E>
 void Formato(F& f, E& e) {
-    f(e.TipoTecho, "tipo de techo");
-    f(e.DobleTecho, "doble techo");
+    f(e.TipoTecho, "tipo de techo", Lista{&limites::kTipoTecho});
+    f(e.DobleTecho, "doble techo", Lista{&limites::kDobleTecho});
     f.FinDeLinea();
     f(e.Ancho, "ancho");
     f(e.Largo, "largo");
@@ -31,12 +37,13 @@ void Formato(F& f, E& e) {
     f(e.AlturaMaxima, "altura máxima");
     f(e.Modulos, "módulos");
     f.FinDeLinea();
-    f(e.MatCobertura, "material de cobertura");
+    // Empty in files saved before the cover panel was first accepted.
+    f(e.MatCobertura, "material de cobertura", Lista{&limites::kMaterial, true});
     f(e.Mantenimiento, "mantenimiento", Lista{&limites::kMantenimiento, true});
     f(e.RenovAire, "renovación de aire");
     f.FinDeLinea();
     f(e.SupVentanas, "superficie de ventanas");
-    f(e.Cenital, "ventana cenital");
+    f(e.Cenital, "ventana cenital", Lista{&limites::kCenital});
     f.FinDeLinea();
     for (int h = 1; h <= 24; ++h) {
         f(e.AperturaHora(h), "apertura horaria");
@@ -51,18 +58,18 @@ void Formato(F& f, E& e) {
     f(e.TMinTol, "mínima tolerable");
     f(e.IAF, "índice de área foliar");
     f.FinDeLinea();
-    f(e.TMax, "temperatura máxima");
-    f(e.TMin, "temperatura mínima");
+    f(e.TMax, "temperatura máxima", Rango{&limites::kTemperatura});
+    f(e.TMin, "temperatura mínima", Rango{&limites::kTemperatura});
     f.FinDeLinea();
     for (int h = 1; h <= 24; ++h) {
-        f(e.TempHora(h), "temperatura horaria");
+        f(e.TempHora(h), "temperatura horaria", Rango{&limites::kTemperatura});
         f.FinDeLinea();
     }
-    f(e.HRMax, "humedad máxima");
-    f(e.HRMin, "humedad mínima");
+    f(e.HRMax, "humedad máxima", Rango{&limites::kHumedad});
+    f(e.HRMin, "humedad mínima", Rango{&limites::kHumedad});
     f.FinDeLinea();
     for (int h = 1; h <= 24; ++h) {
-        f(e.HRHora(h), "humedad horaria");
+        f(e.HRHora(h), "humedad horaria", Rango{&limites::kHumedad});
         f.FinDeLinea();
     }
     f(e.Latitud, "latitud");
@@ -72,14 +79,14 @@ void Formato(F& f, E& e) {
     f(e.TipoNubes, "tipo de nubes", Lista{&limites::kTipoNubes});
     f.FinDeLinea();
     for (int h = 1; h <= 24; ++h) {
-        f(e.RadTope(h), "radiación tope horaria");
-        f(e.NubHora(h), "nubosidad horaria");
-        f(e.RadHora(h), "radiación horaria");
+        f(e.RadTope(h), "radiación tope horaria", Rango{&limites::kRadiacion});
+        f(e.NubHora(h), "nubosidad horaria", Rango{&limites::kNubosidad});
+        f(e.RadHora(h), "radiación horaria", Rango{&limites::kRadiacion});
         f.FinDeLinea();
     }
     for (int h = 1; h <= 24; ++h) {
-        f(e.VtoHora(h), "viento horario (m/s)");
-        f(e.VtoHoraKmh(h), "viento horario (km/h)");
+        f(e.VtoHora(h), "viento horario (m/s)", Rango{&limites::kVientoMs});
+        f(e.VtoHoraKmh(h), "viento horario (km/h)", Rango{&limites::kVientoKmh});
         f.FinDeLinea();
     }
 }
@@ -91,8 +98,8 @@ struct Escritor {
     std::string out;
     bool primero = true;
 
-    template <class T>
-    void operator()(const T& v, const char* /*nombre*/, const Lista& = {}) {
+    template <class T, class... Control>
+    void operator()(const T& v, const char* /*nombre*/, const Control&...) {
         if (!primero) out += ',';
         primero = false;
         out += Campo(v);
@@ -124,6 +131,7 @@ struct Lector {
     std::size_t i = 0;
     int linea = 1;
     int campoEnLinea = 1;
+    bool trasComa = false;  ///< the last field ended with a comma: another one follows
 
     bool EsFinDeLinea(char c) const { return c == '\r' || c == '\n'; }
 
@@ -158,13 +166,23 @@ struct Lector {
             tok.texto = t.substr(inicio, i - inicio);
             while (!tok.texto.empty() && (tok.texto.back() == ' ' || tok.texto.back() == '\t')) tok.texto.pop_back();
         }
-        if (i < t.size() && t[i] == ',') {
+        trasComa = i < t.size() && t[i] == ',';
+        if (trasComa) {
             ++i;
             ++campoEnLinea;
         } else if (i < t.size()) {
             SaltaFinDeLinea();
         }
         return tok;
+    }
+
+    /// Skips blanks and line ends; true when something else is left.
+    bool QuedanDatos() {
+        while (i < t.size() && (t[i] == ' ' || t[i] == '\t' || EsFinDeLinea(t[i]))) {
+            if (EsFinDeLinea(t[i])) SaltaFinDeLinea();
+            else ++i;
+        }
+        return i < t.size();
     }
 };
 
@@ -217,21 +235,51 @@ struct ErrorCampo {};
 
 class Lectura {
 public:
-    explicit Lectura(const std::string& texto) : lector_{texto} {}
+    explicit Lectura(const std::string& texto) : lector_{texto} {
+        // A byte-order mark some editors put at the start of a UTF-8 file.
+        if (texto.starts_with("\xEF\xBB\xBF")) lector_.i = 3;
+    }
 
     void operator()(std::int16_t& v, const char* nombre, const Lista& l = {}) {
         Entero(v, nombre);
         Comprueba(v, false, nombre, l);
     }
-    void operator()(float& v, const char* nombre) { Simple(v, nombre); }
-    void operator()(Variante& v, const char* nombre, const Lista& l = {}) {
+    void operator()(float& v, const char* nombre, const Rango& r = {}) {
+        Simple(v, nombre);
+        if (!ultimo_.texto.empty()) CompruebaRango(v, nombre, r);
+    }
+    void operator()(Variante& v, const char* nombre, const Lista& l) {
         Var(v, nombre);
         Comprueba(v.valor(), v.vacia(), nombre, l);
+    }
+    void operator()(Variante& v, const char* nombre, const Rango& r = {}) {
+        Var(v, nombre);
+        if (!v.vacia()) CompruebaRango(v.valor(), nombre, r);
     }
     void operator()(std::string& v, const char* nombre) { Texto(v, nombre); }
     void FinDeLinea() {
         ++lineaEsperada_;
         campoEsperado_ = 0;
+    }
+
+    /// After the last field only blanks and line ends: anything more means the fields did not
+    /// stand where the format puts them (a number with a decimal comma, a doubled line).
+    void CompruebaFinal() {
+        const bool otroCampo = lector_.trasComa;
+        if (!otroCampo && !lector_.QuedanDatos()) return;
+        const std::size_t desde = lector_.i;
+        const std::string resto = lector_.t.substr(desde, lector_.t.find_first_of("\r\n", desde) - desde);
+        error.linea = lector_.linea;
+        error.campo = lector_.campoEnLinea;
+        error.mensaje = "El archivo no es un escenario válido: en la línea " + std::to_string(error.linea) +
+                        " hay datos después del último campo (el 243)";
+        if (!resto.empty()) error.mensaje += ": \"" + TextoVisible(resto, 40) + "\"";
+        if (primerDesplazado_.linea)
+            error.mensaje += ". Los campos dejan de estar en su línea en la línea " +
+                             std::to_string(primerDesplazado_.linea) +
+                             " (¿un número escrito con coma decimal o una línea repetida?)";
+        error.mensaje += ".";
+        throw ErrorCampo{};
     }
 
     ResultadoLectura error;
@@ -264,11 +312,14 @@ private:
         else destino = Variante::Doble(*v);
     }
 
-    /// A name the file can hold: no double quote, no line end.
+    /// A name the file can hold: no double quote, no line end, no other control character
+    /// (a tab would move the data sheet's columns, an escape would drive a terminal).
     void Texto(std::string& destino, const char* nombre) {
         const Token t = Toma(nombre);
         if (t.texto.find_first_of("\"\r\n") != std::string::npos)
             Falla(t, nombre, "contiene comillas o saltos de línea");
+        for (const char c : t.texto)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) Falla(t, nombre, "contiene caracteres de control");
         destino = t.texto;
     }
 
@@ -277,6 +328,12 @@ private:
         if (!l.limite || (vacio && l.vacioPermitido)) return;
         if (vacio || !l.limite->Admite(valor))
             Falla(ultimo_, nombre, "no es un " + std::string(l.limite->que) + " (" + l.limite->Rango() + ")");
+    }
+
+    /// A figure outside what a greenhouse or a day of weather can have is refused.
+    void CompruebaRango(double valor, const char* nombre, const Rango& r) {
+        if (r.limite && !r.limite->Admite(valor))
+            Falla(ultimo_, nombre, "está fuera de rango (" + r.limite->Rango() + ")");
     }
 
     /// The next field as a number; nullopt for an empty field; anything else is refused.
@@ -303,6 +360,8 @@ private:
                             ": " + nombre + ").";
             throw ErrorCampo{};
         }
+        if (!primerDesplazado_.linea && (t->linea != lineaEsperada_ || t->campo != campoEsperado_))
+            primerDesplazado_ = *t;
         ultimo_ = *t;
         return *t;
     }
@@ -312,12 +371,13 @@ private:
         error.campo = t.campo;
         error.mensaje = "El archivo no es un escenario válido: en la línea " + std::to_string(t.linea) + ", campo " +
                         std::to_string(t.campo) + " (" + nombre + "), el valor " +
-                        (t.texto.empty() ? std::string() : "\"" + t.texto.substr(0, 40) + "\" ") + motivo + ".";
+                        (t.texto.empty() ? std::string() : "\"" + TextoVisible(t.texto, 40) + "\" ") + motivo + ".";
         throw ErrorCampo{};
     }
 
     Lector lector_;
     Token ultimo_;
+    Token primerDesplazado_;  ///< the first field read away from its place in the format
     int leidos_ = 0;
     int lineaEsperada_ = 1;  ///< where the next field stands in a file the program wrote
     int campoEsperado_ = 0;
@@ -337,6 +397,7 @@ ResultadoLectura LeeEscenario(const std::string& texto, Escenario& e) {
     Lectura lectura(texto);
     try {
         Formato(lectura, nuevo);
+        lectura.CompruebaFinal();
     } catch (const ErrorCampo&) {
         return lectura.error;
     }

@@ -3,7 +3,9 @@
 // The scenario file (.hrt): 129 CRLF lines of comma-separated fields in a fixed order,
 // 243 fields in all; the order is the format. Writing puts numbers in their shortest form
 // without a blank, strings in double quotes and Empty variants as empty fields. Reading
-// takes line ends as separators and checks the whole file before the record changes.
+// takes line ends as separators, skips a byte-order mark, refuses codes outside their lists,
+// weather outside the limits table and anything but blanks after the last field, and checks
+// the whole file before the record changes.
 
 #include "scenario/archivo_texto.h"
 #include "scenario/escenario.h"

@@ -3,6 +3,7 @@
 #include "numeros/conversiones.h"
 #include "scenario/archivo_texto.h"
 #include "scenario/limites.h"
+#include "scenario/texto_visible.h"
 
 #include <algorithm>
 #include <array>
@@ -52,28 +53,6 @@ std::vector<std::string> Parte(std::string_view linea, char separador) {
         if (fin == linea.size()) return celdas;
         i = fin + 1;
     }
-}
-
-// Length of the well-formed UTF-8 sequence of two or more bytes at `i`, 0 when there is none.
-std::size_t SecuenciaUtf8(std::string_view s, std::size_t i) {
-    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char c = b(i);
-    std::size_t n = 0;
-    unsigned char bajo = 0x80, alto = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) n = 2;
-    else if (c >= 0xE0 && c <= 0xEF) n = 3;
-    else if (c >= 0xF0 && c <= 0xF4) n = 4;
-    else return 0;
-    if (c == 0xE0) bajo = 0xA0;  // overlong
-    if (c == 0xED) alto = 0x9F;  // surrogates
-    if (c == 0xF0) bajo = 0x90;  // overlong
-    if (c == 0xF4) alto = 0x8F;  // above U+10FFFF
-    if (i + n > s.size()) return 0;
-    if (b(i + 1) < bajo || b(i + 1) > alto) return 0;
-    for (std::size_t k = 2; k < n; ++k)
-        if (b(i + k) < 0x80 || b(i + k) > 0xBF) return 0;
-    if (c == 0xC2 && b(i + 1) <= 0x9F) return 0;  // C1 control characters are escaped too
-    return n;
 }
 
 // Title names compare in lower case without accents: "Nubosidad", "NUBOSIDAD", "nubosidád".
@@ -194,7 +173,7 @@ private:
             if (nombres[k].empty()) Falla(numero, col, "la columna " + std::to_string(col) + " no tiene título");
             if (it == kNombres.end())
                 Falla(numero, col,
-                      "la columna \"" + TextoVisible(nombres[k]) +
+                      "la columna \"" + TextoVisible(nombres[k], 60) +
                           "\" no es conocida (las columnas son fecha o mes, tmax, tmin, hrmax, hrmin, "
                           "nubosidad y viento)");
             const int c = static_cast<int>(it - kNombres.begin());
@@ -263,7 +242,7 @@ private:
     }
 
     static std::string Valor(std::string_view celda) {
-        return celda.empty() ? "la celda " : "el valor \"" + TextoVisible(celda) + "\" ";
+        return celda.empty() ? "la celda " : "el valor \"" + TextoVisible(celda, 60) + "\" ";
     }
 
     // Why a date cell is not a date: its form, or a day the calendar does not have.
@@ -445,29 +424,6 @@ std::optional<double> LeeNumeroCelda(std::string_view texto, bool comaDecimal) {
     const double v = LeeDecimal(limpio);
     if (!std::isfinite(v)) return std::nullopt;
     return v;
-}
-
-std::string TextoVisible(std::string_view bytes, std::size_t maximo) {
-    std::string r;
-    for (std::size_t i = 0; i < bytes.size();) {
-        const unsigned char c = static_cast<unsigned char>(bytes[i]);
-        std::string pieza;
-        std::size_t n = 1;
-        if (c >= 0x20 && c < 0x7F) {
-            pieza = static_cast<char>(c);
-        } else if ((n = SecuenciaUtf8(bytes, i)) > 0) {
-            pieza = std::string(bytes.substr(i, n));
-        } else {
-            n = 1;
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", c);
-            pieza = buf;
-        }
-        if (r.size() + pieza.size() > maximo) return r + "...";
-        r += pieza;
-        i += n;
-    }
-    return r;
 }
 
 }  // namespace hortelia

@@ -81,8 +81,4 @@ std::string TextoFecha(const Fecha& f, TipoTablaClima tipo);
 /// `comaDecimal`); blanks around it are ignored. None for anything else.
 std::optional<double> LeeNumeroCelda(std::string_view texto, bool comaDecimal);
 
-/// Bytes for a message: printable ASCII and well-formed UTF-8 as they are, anything else
-/// (control characters, invalid UTF-8) as \xNN; longer texts cut at `maximo` bytes with "...".
-std::string TextoVisible(std::string_view bytes, std::size_t maximo = 60);
-
 }  // namespace hortelia

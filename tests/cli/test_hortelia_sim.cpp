@@ -80,3 +80,13 @@ TEST(HorteliaSim, ExitStatusesTellWhatWentWrong) {
     EXPECT_EQ(sinDimensiones.estado, 1);
     EXPECT_NE(sinDimensiones.texto.find("dimensiones"), std::string::npos);
 }
+
+// Standard output on a full disk: the tool says it could not write and fails.
+TEST(HorteliaSim, AFullDiskIsSaidAndFails) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no hay /dev/full en esta máquina";
+    // Errors to the pipe, the sheet to the full device; "#" leaves out the helper's own 2>&1.
+    const Salida s = Ejecuta(kDatos + "/inicio.hrt 2>&1 >/dev/full #");
+    EXPECT_EQ(s.estado, 1);
+    EXPECT_NE(s.texto.find("hortelia-sim: no se pudo escribir la planilla en la salida estándar"), std::string::npos)
+        << s.texto;
+}

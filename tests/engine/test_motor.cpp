@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 using namespace hortelia;
 
@@ -180,6 +182,57 @@ TEST_F(Motor, RefusesWhatItWouldDivideByZero) {
     e.Eficiencia = 65;
     e.PoderCalorico = -1;
     EXPECT_NE(SimulaDia(e).mensaje.find("poder calórico"), std::string::npos);
+}
+
+// A file saved before the cover panel was accepted holds no material: the day would run with
+// no leaks at all.
+TEST_F(Motor, RefusesACoverMaterialNotChosen) {
+    for (const Variante& material : {Variante(), Variante::Entero(0), Variante::Entero(9)}) {
+        e.MatCobertura = material;
+        const Escenario antes = e;
+        const ResultadoDia r = SimulaDia(e);
+        EXPECT_FALSE(r.ok);
+        EXPECT_NE(r.mensaje.find("panel de cobertura"), std::string::npos) << r.mensaje;
+        EXPECT_EQ(e.TempSinControl, antes.TempSinControl);
+    }
+    e.MatCobertura = Variante();
+    EXPECT_EQ(SimulaDia(e).mensaje, "Acepte el panel de cobertura: el material de cobertura no está elegido.");
+}
+
+// A day that gives numbers no more says which hour and which of its inputs the model cannot take.
+TEST_F(Motor, NonFiniteResultsNameTheHourAndTheInputs) {
+    struct Caso {
+        void (*cambia)(Escenario&);
+        std::string mensaje;
+    };
+    const std::string inicio = "Los datos de la hora ";
+    const std::vector<Caso> casos{
+        {[](Escenario& x) { x.TempHora(5) = Variante::Doble(-273); },
+         inicio + "5 dan resultados fuera de rango (no numéricos): la temperatura exterior -273 está fuera de rango "
+                  "(de -90 a 70 °C)."},
+        {[](Escenario& x) { x.NubHora(5) = -50; },
+         inicio + "5 dan resultados fuera de rango (no numéricos): la nubosidad -50 está fuera de rango (de 0 a 8 "
+                  "octavos)."},
+        {[](Escenario& x) { x.RadHora(12) = Variante::Doble(1e300); },
+         inicio + "12 dan resultados fuera de rango (no numéricos): la radiación 1E+300 está fuera de rango (de 0 a "
+                  "2000 W/m²)."},
+        {[](Escenario& x) {
+             x.IAF = -1;
+             x.CalorLatente = 0;
+         },
+         inicio + "1 dan resultados fuera de rango (no numéricos): el índice de área foliar -1 está fuera de rango (de "
+                  "0 a 20); el calor latente 0 debe ser mayor que 0."},
+    };
+    for (const Caso& c : casos) {
+        Escenario x = e;
+        c.cambia(x);
+        const Escenario antes = x;
+        const ResultadoDia r = SimulaDia(x);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.mensaje, c.mensaje);
+        EXPECT_EQ(x.AreaVentHora, antes.AreaVentHora);
+        EXPECT_EQ(x.TempSinControl, antes.TempSinControl);
+    }
 }
 
 TEST_F(Motor, NonFiniteResultsAreRefusedAndNothingChanges) {

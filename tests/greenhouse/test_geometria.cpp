@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include <vector>
 
 using namespace hortelia;
 
@@ -70,17 +74,50 @@ TEST(Geometria, ResultsAreCutNotRounded) {
     EXPECT_EQ(NumeroATexto(g.sueloCubierto), " 12.34");
 }
 
+// Dimensions no greenhouse has are refused with the range they must lie in, before anything
+// is computed: a parabola 1e17 m wide would sum its arc for ever.
 TEST(Geometria, RefusesWhatItCannotUse) {
-    auto motivo = [](int tipo, Dimensiones d) { return CalculaGeometria(tipo, d).mensaje; };
-    EXPECT_EQ(motivo(1, {0, 30, 1.5, 3.8, 1}), "El ancho del módulo debe ser mayor que 0.");
-    EXPECT_EQ(motivo(4, {-8, 30, 1.5, 3.8, 1}), "El ancho del módulo debe ser mayor que 0.");
-    EXPECT_EQ(motivo(1, {8, 0, 1.5, 3.8, 1}), "El largo del módulo debe ser mayor que 0.");
-    for (double n : {0.0, 2.5, 40000.0, -1.0})
-        EXPECT_EQ(motivo(1, {8, 30, 1.5, 3.8, n}), "La cantidad de módulos debe ser un número entero de 1 a 32767.");
-    EXPECT_EQ(motivo(2, {8, 30, 4, 3.8, 1}), "La altura máxima no puede ser menor que la altura del parante lateral.");
-    EXPECT_TRUE(CalculaGeometria(3, {8, 30, 4, 3.8, 1}).ok);  // the tunnel derives its own height
-    EXPECT_FALSE(CalculaGeometria(1, {INFINITY, 30, 1, 2, 1}).ok);
-    EXPECT_FALSE(CalculaGeometria(5, kInicial).ok);
+    const std::string ancho = "El ancho del módulo debe ser mayor que 0 y hasta 100 m.";
+    const std::string largo = "El largo del módulo debe ser mayor que 0 y hasta 2000 m.";
+    const std::string modulos = "La cantidad de módulos debe ser un número entero de 1 a 500.";
+    const std::string lateral = "La altura del parante lateral debe ser de 0 a 50 m.";
+    const std::string maxima = "La altura máxima debe ser de 0 a 50 m.";
+    const std::string menor = "La altura máxima no puede ser menor que la altura del parante lateral.";
+    const std::vector<std::tuple<int, Dimensiones, std::string>> casos{
+        {1, {0, 30, 1.5, 3.8, 1}, ancho},
+        {4, {-8, 30, 1.5, 3.8, 1}, ancho},
+        {4, {1e17, 30, 1.5, 3.8, 1}, ancho},
+        {4, {100.01, 30, 1.5, 3.8, 1}, ancho},
+        {1, {8, 0, 1.5, 3.8, 1}, largo},
+        {1, {8, 2000.5, 1.5, 3.8, 1}, largo},
+        {1, {8, 30, 1.5, 3.8, 0}, modulos},
+        {1, {8, 30, 1.5, 3.8, 2.5}, modulos},
+        {1, {8, 30, 1.5, 3.8, 501}, modulos},
+        {1, {8, 30, 1.5, 3.8, 40000}, modulos},
+        {1, {8, 30, 1.5, 3.8, -1}, modulos},
+        {1, {8, 30, -1, 3.8, 1}, lateral},
+        {3, {8, 30, -1, 3.8, 1}, lateral},
+        {2, {8, 30, 50.5, 60, 1}, lateral},
+        {2, {8, 30, 1.5, 50.5, 1}, maxima},
+        {4, {8, 30, 1.5, -3.8, 1}, maxima},
+        {2, {8, 30, 4, 3.8, 1}, menor},
+        {5, kInicial, "El tipo de techo no es válido."},
+        {1, {INFINITY, 30, 1, 2, 1}, "Hay una dimensión con un número demasiado grande."},
+    };
+    for (const auto& [tipo, d, mensaje] : casos) {
+        const ResultadoGeometria r = CalculaGeometria(tipo, d);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.mensaje, mensaje) << tipo << ": " << d.ancho << " " << d.largo << " " << d.alturaLateral << " "
+                                      << d.alturaMaxima << " " << d.modulos;
+    }
+    // At the limits every roof is accepted; the tunnel derives its own height (here 100 m).
+    for (int tipo = 1; tipo <= 4; ++tipo) EXPECT_TRUE(CalculaGeometria(tipo, {100, 2000, 50, 50, 500}).ok) << tipo;
+    EXPECT_TRUE(CalculaGeometria(3, {100, 30, 50, 100, 1}).ok);
+    EXPECT_TRUE(CalculaGeometria(1, {8, 30, 0, 3.8, 1}).ok);
+    EXPECT_THROW(ArcoParabolico(1e17, 2.3F), std::invalid_argument);
+    int cuerdas = 0;
+    ArcoParabolico(100, 2.3F, &cuerdas);
+    EXPECT_LE(cuerdas, 1000);
 }
 
 TEST(Ventilacion, OneMoreSquareMetreOpensEveryOpenHourMore) {

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using namespace hortelia;
 
@@ -66,6 +68,54 @@ TEST(Parse, ExponentByEOrD) {
     EXPECT_EQ(Parse("1E"), 1.0);
     EXPECT_EQ(Parse("1E+x"), 1.0);
     EXPECT_TRUE(std::isinf(Parse("1E400")));
+}
+
+// What a grower types in a box: the decimal comma as Spanish writes it, or the point.
+TEST(LeeNumeroTecleado, CommaOrPointOnceAndNothingElseWhateverTheLocale) {
+    const std::vector<std::pair<const char*, std::optional<double>>> casos{
+        {"3,8", 3.8},
+        {"3.8", 3.8},
+        {" 3,8\t", 3.8},
+        {"-3,8", -3.8},
+        {"+2", 2.0},
+        {",5", 0.5},
+        {"5,", 5.0},
+        {"1,5E3", 1500.0},
+        {"2,5e-1", 0.25},
+        {"1e+2", 100.0},
+        {"0", 0.0},
+        {"-0,25", -0.25},
+        {"1.234,5", {}},
+        {"3.8,1", {}},
+        {"3,8,1", {}},
+        {"1.2.3", {}},
+        {"ocho", {}},
+        {"3m", {}},
+        {"", {}},
+        {"   ", {}},
+        {",", {}},
+        {"-", {}},
+        {"3 8", {}},
+        {"1E", {}},
+        {"1D2", {}},
+        {"1e400", {}},
+        {"-1e400", {}},
+        {"inf", {}},
+        {"nan", {}},
+        {"1,5 m", {}},
+        {"\xc2\xa0"
+         "3,8",
+         {}},
+        {"3,8\n", {}},
+    };
+    auto compruebaTabla = [&](const char* donde) {
+        for (const auto& [texto, esperado] : casos)
+            EXPECT_EQ(LeeNumeroTecleado(texto), esperado) << donde << ": \"" << texto << '"';
+    };
+    compruebaTabla("C");
+    ASSERT_NE(std::setlocale(LC_ALL, "es_ES.UTF-8"), nullptr) << "falta la configuración regional es_ES.UTF-8";
+    compruebaTabla("es_ES.UTF-8");
+    std::setlocale(LC_ALL, "C");
 }
 
 TEST(AEntero16, HalvesToEvenAndOverflowIsReported) {

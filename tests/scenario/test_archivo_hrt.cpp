@@ -91,7 +91,7 @@ TEST_F(Archivo, StartFileLoadsEverythingButTheDimensions) {
     const ResultadoCarga r = CargaTextoEscenario(TextoEscenario(inicio), leido);
     ASSERT_TRUE(r.ok);
     EXPECT_FALSE(r.dimensionesValidas);
-    EXPECT_EQ(r.motivoDimensiones, "El ancho del módulo debe ser mayor que 0.");
+    EXPECT_EQ(r.motivoDimensiones, "El ancho del módulo debe ser mayor que 0 y hasta 100 m.");
     EXPECT_TRUE(leido.SueloCubierto.vacia());
     EXPECT_EQ(leido.Volumen, 0.0F);
     EXPECT_EQ(TextoEscenario(leido), TextoEscenario(inicio));
@@ -123,8 +123,41 @@ TEST_F(Archivo, BadFilesAreRefusedWithLineAndFieldAndChangeNothing) {
         {Reemplaza(bueno, 29, "\"GasOil,35570,65"), 0, 0, "comilla"},
         {Reemplaza(bueno, 29, "Gas\"Oil\",35570,65"), 29, 1, "contiene comillas"},
         {Reemplaza(bueno, 81, "31.5,-1,1,13,1"), 81, 4, "no es un mes"},
-        {"\x01\x02garbage\xff", 1, 1, "no es un número"},
+        {"\x01\x02garbage\xff", 1, 1, "el valor \"\\x01\\x02garbage\\xFF\" no es un número"},
         {"", 1, 1, "termina antes del campo 1 de 243"},
+        // Codes outside their lists.
+        {Reemplaza(bueno, 1, "7,0"), 1, 1, "no es un tipo de techo (de 1 a 4)"},
+        {Reemplaza(bueno, 1, "2,7"), 1, 2, "no es un código de doble techo (de 0 a 1)"},
+        {Reemplaza(bueno, 3, "9,4,2.75"), 3, 1, "no es un material de cobertura (de 1 a 3)"},
+        {Reemplaza(bueno, 4, "50,5"), 4, 2, "no es un código de ventana cenital (de 0 a 1)"},
+        // Weather no day has.
+        {Reemplaza(bueno, 31, "75,-5"), 31, 1,
+         "(temperatura máxima), el valor \"75\" está fuera de rango (de -90 a 70 °C)"},
+        {Reemplaza(bueno, 36, "-300"), 36, 1,
+         "(temperatura horaria), el valor \"-300\" está fuera de rango (de -90 a 70 °C)"},
+        {Reemplaza(bueno, 56, "100,-1"), 56, 2, "(humedad mínima), el valor \"-1\" está fuera de rango (de 0 a 100 %)"},
+        {Reemplaza(bueno, 70, "100.5"), 70, 1, "(humedad horaria), el valor \"100.5\" está fuera de rango"},
+        {Reemplaza(bueno, 93, "2000.1,0,0"), 93, 1,
+         "(radiación tope horaria), el valor \"2000.1\" está fuera de rango (de 0 a 2000 W/m²)"},
+        {Reemplaza(bueno, 93, "0,9,0"), 93, 2,
+         "(nubosidad horaria), el valor \"9\" está fuera de rango (de 0 a 8 octavos)"},
+        {Reemplaza(bueno, 93, "0,0,1e39"), 93, 3, "(radiación horaria), el valor \"1e39\" está fuera de rango"},
+        {Reemplaza(bueno, 110, "-1e39,1"), 110, 1,
+         "(viento horario (m/s)), el valor \"-1e39\" está fuera de rango (de 0 a 100 m/s)"},
+        {Reemplaza(bueno, 110, "1,361"), 110, 2,
+         "(viento horario (km/h)), el valor \"361\" está fuera de rango (de 0 a 360 km/h)"},
+        // Fields out of their places: a decimal comma, a doubled line, anything after the last.
+        {Reemplaza(bueno, 110, "0,5,1.8"), 129, 2,
+         "en la línea 129 hay datos después del último campo (el 243): \"1\". Los campos dejan de estar en su línea en "
+         "la línea 110"},
+        {Reemplaza(bueno, 115, "0.27777778,1\r\n0.27777778,1"), 130, 1,
+         "en la línea 130 hay datos después del último campo"},
+        {Reemplaza(bueno, 129, ".2777778,1,"), 129, 3, "después del último campo"},
+        {bueno + "\r\n\x1b[2J", 131, 1, "después del último campo (el 243): \"\\x1B[2J\"."},
+        // A name with control characters, shown escaped.
+        {Reemplaza(bueno, 29, "\"Gas\x1b]0;x\x07\",35570,65"), 29, 1,
+         "el valor \"Gas\\x1B]0;x\\x07\" contiene caracteres de control"},
+        {Reemplaza(bueno, 29, "\"Gas\tOil\",35570,65"), 29, 1, "contiene caracteres de control"},
     };
     for (const Caso& c : casos) {
         Escenario leido = e;
@@ -139,6 +172,55 @@ TEST_F(Archivo, BadFilesAreRefusedWithLineAndFieldAndChangeNothing) {
         EXPECT_EQ(TextoEscenario(leido), bueno);
         EXPECT_EQ(leido.DatosListos, 4);
     }
+}
+
+// What an editor or an older save leaves in a file that is otherwise the program's own.
+TEST_F(Archivo, ByteOrderMarkTrailingLineEndsAndAnEmptyMaterialLoad) {
+    const std::string bueno = TextoEscenario(e);
+    for (const std::string& texto :
+         {"\xEF\xBB\xBF" + bueno, bueno + "\r\n\r\n  \r\n", bueno.substr(0, bueno.size() - 2)}) {
+        Escenario leido = inicio;
+        const ResultadoCarga r = CargaTextoEscenario(texto, leido);
+        ASSERT_TRUE(r.ok) << r.mensaje;
+        EXPECT_EQ(TextoEscenario(leido), bueno);
+    }
+    // Saved before the cover panel was first accepted: loads, but the day asks for the panel.
+    Escenario leido = inicio;
+    ASSERT_TRUE(CargaTextoEscenario(Reemplaza(bueno, 3, ",4,2.75"), leido).ok);
+    EXPECT_TRUE(leido.MatCobertura.vacia());
+    EXPECT_NE(SimulaDia(leido).mensaje.find("Acepte el panel de cobertura"), std::string::npos);
+}
+
+// Dimensions no greenhouse has load like dimensions not accepted yet, and are never computed:
+// the parabola 1e17 m wide used to sum its arc for ever.
+TEST_F(Archivo, DimensionsOutsideTheLimitsLoadAsNotAccepted) {
+    const std::string bueno = TextoEscenario(e);
+    const std::vector<std::pair<std::string, std::string>> casos{
+        {"4,0\r\n1e17,30,1.5,3.8,1", "El ancho del módulo debe ser mayor que 0 y hasta 100 m."},
+        {"1,0\r\n8,30,-1,3.8,1", "La altura del parante lateral debe ser de 0 a 50 m."},
+        {"1,0\r\n8,2001,1.5,3.8,1", "El largo del módulo debe ser mayor que 0 y hasta 2000 m."},
+        {"1,0\r\n8,30,1.5,51,1", "La altura máxima debe ser de 0 a 50 m."},
+        {"1,0\r\n8,30,1.5,3.8,501", "La cantidad de módulos debe ser un número entero de 1 a 500."},
+    };
+    for (const auto& [lineas, motivo] : casos) {
+        std::string texto = bueno;
+        texto.replace(0, texto.find("\r\n", texto.find("\r\n") + 2), lineas);
+        Escenario leido = e;
+        const ResultadoCarga r = CargaTextoEscenario(texto, leido);
+        ASSERT_TRUE(r.ok) << r.mensaje;
+        EXPECT_FALSE(r.dimensionesValidas);
+        EXPECT_EQ(r.motivoDimensiones, motivo);
+        EXPECT_TRUE(leido.SueloCubierto.vacia());
+        EXPECT_EQ(leido.Volumen, 0.0F);
+    }
+    // A tunnel's derived height is not typed: 100 m wide on 50 m walls stands 100 m high.
+    Escenario tunel = e;
+    tunel.TipoTecho = 3;
+    std::string texto = TextoEscenario(tunel);
+    texto.replace(0, texto.find("\r\n", texto.find("\r\n") + 2), "3,0\r\n100,30,50,0,1");
+    const ResultadoCarga r = CargaTextoEscenario(texto, tunel);
+    EXPECT_TRUE(r.dimensionesValidas) << r.motivoDimensiones;
+    EXPECT_EQ(tunel.AlturaMaxima.valor(), 100);
 }
 
 TEST_F(Archivo, SavingGoesThroughATemporaryFile) {

@@ -1,0 +1,221 @@
+// Whole files in and out: what a save keeps (permissions, links), what it refuses, and that a
+// save failing at any step leaves the old file as it was and no temporary beside it.
+
+#include "scenario/archivo_texto.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace hortelia;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Lee(const fs::path& ruta) {
+    std::ifstream f(ruta, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+void Escribe(const fs::path& ruta, const std::string& texto) { std::ofstream(ruta, std::ios::binary) << texto; }
+
+mode_t Permisos(const fs::path& ruta) {
+    struct stat st {};
+    ::lstat(ruta.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+class ArchivoTexto : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string plantilla = (fs::temp_directory_path() / "hortelia_archivo_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(plantilla.data()), nullptr);
+        dir = plantilla;
+        viejo = dir / "invernaculo.hrt";
+        Escribe(viejo, "contenido viejo\r\n");
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    /// The names in the folder, to see that no temporary file was left.
+    std::vector<std::string> Nombres() const {
+        std::vector<std::string> r;
+        for (const auto& x : fs::directory_iterator(dir)) r.push_back(x.path().filename().string());
+        std::sort(r.begin(), r.end());
+        return r;
+    }
+
+    fs::path dir, viejo;
+};
+
+}  // namespace
+
+TEST_F(ArchivoTexto, ASaveKeepsThePermissionsAndANewFileFollowsTheUmask) {
+    ::chmod(viejo.c_str(), 0600);
+    ASSERT_TRUE(GuardaTexto(viejo.string(), "nuevo").ok);
+    EXPECT_EQ(Lee(viejo), "nuevo");
+    EXPECT_EQ(Permisos(viejo), 0600U);
+
+    const mode_t antes = ::umask(027);
+    const ResultadoArchivo r = GuardaTexto((dir / "nuevo.hrt").string(), "x");
+    ::umask(antes);
+    ASSERT_TRUE(r.ok) << r.mensaje;
+    EXPECT_EQ(Permisos(dir / "nuevo.hrt"), 0640U);
+}
+
+// A link is written through to the file at the end of its chain and stays a link; a link to a
+// file not there yet creates that file.
+TEST_F(ArchivoTexto, ASymbolicLinkIsWrittenThroughAndStaysALink) {
+    fs::create_directory(dir / "datos");
+    Escribe(dir / "datos" / "real.hrt", "viejo");
+    fs::create_symlink("datos/real.hrt", dir / "enlace.hrt");
+    fs::create_symlink(dir / "enlace.hrt", dir / "enlace2.hrt");
+    ASSERT_TRUE(GuardaTexto((dir / "enlace2.hrt").string(), "nuevo").ok);
+    EXPECT_TRUE(fs::is_symlink(dir / "enlace2.hrt"));
+    EXPECT_TRUE(fs::is_symlink(dir / "enlace.hrt"));
+    EXPECT_EQ(Lee(dir / "datos" / "real.hrt"), "nuevo");
+    EXPECT_EQ(fs::read_symlink(dir / "enlace.hrt"), "datos/real.hrt");
+
+    fs::create_symlink("datos/falta.hrt", dir / "colgado.hrt");
+    ASSERT_TRUE(GuardaTexto((dir / "colgado.hrt").string(), "creado").ok);
+    EXPECT_TRUE(fs::is_symlink(dir / "colgado.hrt"));
+    EXPECT_EQ(Lee(dir / "datos" / "falta.hrt"), "creado");
+
+    fs::create_symlink("ciclo.hrt", dir / "ciclo.hrt");
+    EXPECT_FALSE(GuardaTexto((dir / "ciclo.hrt").string(), "x").ok);
+}
+
+// A folder, a pipe, a device or a socket is not replaced by a file: refused before anything
+// is written.
+TEST_F(ArchivoTexto, WhatIsNotARegularFileIsRefusedAndLeftAsItWas) {
+    fs::create_directory(dir / "carpeta");
+    ASSERT_EQ(::mkfifo((dir / "tuberia").c_str(), 0600), 0);
+    const bool dispositivo = ::mknod((dir / "nulo").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un dir_socket{};
+    dir_socket.sun_family = AF_UNIX;
+    const std::string ruta_socket = (dir / "socket").string();
+    ASSERT_LT(ruta_socket.size(), sizeof dir_socket.sun_path);
+    ruta_socket.copy(dir_socket.sun_path, ruta_socket.size());
+    ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&dir_socket), sizeof dir_socket), 0);
+
+    std::vector<std::pair<std::string, std::string>> casos{
+        {"carpeta", "es una carpeta"}, {"tuberia", "es una tubería"}, {"socket", "es un socket"}};
+    if (dispositivo) casos.push_back({"nulo", "es un dispositivo"});
+    const std::vector<std::string> antes = Nombres();
+    for (const auto& [nombre, clase] : casos) {
+        const fs::file_type tipo = fs::symlink_status(dir / nombre).type();
+        const ResultadoArchivo r = GuardaTexto((dir / nombre).string(), "nuevo");
+        EXPECT_FALSE(r.ok) << nombre;
+        EXPECT_NE(r.mensaje.find("No se puede guardar"), std::string::npos) << r.mensaje;
+        EXPECT_NE(r.mensaje.find("no es un archivo común (" + clase + ")"), std::string::npos) << r.mensaje;
+        EXPECT_EQ(fs::symlink_status(dir / nombre).type(), tipo) << nombre;
+    }
+    EXPECT_EQ(Nombres(), antes);
+    ::close(s);
+    if (!dispositivo) GTEST_SKIP() << "mknod de un dispositivo requiere root: ese caso no se probó";
+}
+
+// Each step of a save made to fail: the message names the step and the system's reason, the
+// old file is byte for byte what it was, and no temporary file is left.
+TEST_F(ArchivoTexto, AFailedSaveLeavesTheOldFileAndNoTemporary) {
+    const std::string viejoTexto = Lee(viejo);
+    const std::string nuevo(100000, 'n');
+    auto falla = [](int error) {
+        errno = error;
+        return -1;
+    };
+    struct Caso {
+        const char* fragmento;
+        std::function<void(LlamadasGuardado&)> cambia;
+    };
+    const std::vector<Caso> casos{
+        {"no se pudo escribir el archivo (No space left on device)",
+         [&](LlamadasGuardado& l) {
+             l.escribe = [&](int, const void*, std::size_t) -> ssize_t { return falla(ENOSPC); };
+         }},
+        {"no se pudo escribir el archivo (Disk quota exceeded)",  // a partial write, then the quota
+         [&](LlamadasGuardado& l) {
+             l.escribe = [&, veces = 0](int fd, const void* p, std::size_t n) mutable -> ssize_t {
+                 return veces++ == 0 ? ::write(fd, p, n / 2) : falla(EDQUOT);
+             };
+         }},
+        {"no se pudo asegurar el archivo en el disco (Input/output error)",
+         [&](LlamadasGuardado& l) { l.sincroniza = [&](int) { return falla(EIO); }; }},
+        {"no se pudo cerrar el archivo (Input/output error)",
+         [&](LlamadasGuardado& l) {
+             l.cierra = [&](int fd) {
+                 ::close(fd);
+                 return falla(EIO);
+             };
+         }},
+        {"no se pudo reemplazar el archivo anterior (Permission denied)",
+         [&](LlamadasGuardado& l) { l.renombra = [&](const char*, const char*) { return falla(EACCES); }; }},
+    };
+    for (const Caso& c : casos) {
+        LlamadasGuardado llamadas = LlamadasGuardado::Reales();
+        c.cambia(llamadas);
+        const ResultadoArchivo r = GuardaTexto(viejo.string(), nuevo, llamadas);
+        EXPECT_FALSE(r.ok) << c.fragmento;
+        EXPECT_EQ(r.mensaje, "No se puede guardar en \"" + viejo.string() + "\": " + c.fragmento + ".");
+        EXPECT_EQ(Lee(viejo), viejoTexto) << c.fragmento;
+        EXPECT_EQ(Nombres(), std::vector<std::string>{"invernaculo.hrt"}) << c.fragmento;
+    }
+    const ResultadoArchivo sinCarpeta = GuardaTexto((dir / "no" / "existe.hrt").string(), "x");
+    EXPECT_FALSE(sinCarpeta.ok);
+    EXPECT_NE(sinCarpeta.mensaje.find("No such file or directory"), std::string::npos) << sinCarpeta.mensaje;
+}
+
+// Writes that take a few bytes at a time, or are interrupted by a signal, still write it all.
+TEST_F(ArchivoTexto, PartialAndInterruptedWritesWriteEverything) {
+    std::string nuevo;
+    for (int i = 0; i < 5000; ++i) nuevo += std::to_string(i) + ",";
+    LlamadasGuardado llamadas = LlamadasGuardado::Reales();
+    int veces = 0;
+    llamadas.escribe = [&](int fd, const void* p, std::size_t n) -> ssize_t {
+        if (++veces % 2 == 0) {
+            errno = EINTR;
+            return -1;
+        }
+        return ::write(fd, p, std::min<std::size_t>(n, 7));
+    };
+    ASSERT_TRUE(GuardaTexto(viejo.string(), nuevo, llamadas).ok);
+    EXPECT_EQ(Lee(viejo), nuevo);
+    EXPECT_EQ(Nombres(), std::vector<std::string>{"invernaculo.hrt"});
+}
+
+// Reading takes only a regular file and never more than the limit and one byte, whatever
+// its size says: a system file that says 0 bytes is read up to the limit and refused.
+TEST_F(ArchivoTexto, ReadingStopsPastTheLimitAndRefusesWhatIsNotAFile) {
+    Escribe(viejo, std::string(1024, 'a'));
+    EXPECT_TRUE(LeeArchivoTexto(viejo.string(), 1024).ok);
+    EXPECT_FALSE(LeeArchivoTexto(viejo.string(), 1023).ok);
+    const ResultadoArchivo proc = LeeArchivoTexto("/proc/self/status", 16);
+    EXPECT_FALSE(proc.ok);
+    EXPECT_NE(proc.mensaje.find("demasiado grande"), std::string::npos) << proc.mensaje;
+
+    ASSERT_EQ(::mkfifo((dir / "tuberia").c_str(), 0600), 0);
+    const ResultadoArchivo tuberia = LeeArchivoTexto((dir / "tuberia").string(), 1024);
+    EXPECT_FALSE(tuberia.ok);
+    EXPECT_NE(tuberia.mensaje.find("no es un archivo común (es una tubería)"), std::string::npos) << tuberia.mensaje;
+    EXPECT_NE(LeeArchivoTexto((dir / "falta").string(), 1024).mensaje.find("No se puede abrir"), std::string::npos);
+    // A name that would drive a terminal is shown escaped.
+    const std::string mensaje = LeeArchivoTexto((dir / "x\x1b[2J").string(), 1024).mensaje;
+    EXPECT_NE(mensaje.find("x\\x1B[2J\": No such file or directory."), std::string::npos) << mensaje;
+}

@@ -1,0 +1,42 @@
+#include "scenario/texto_visible.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace hortelia;
+
+// What a message may show of a file's bytes: letters as they are, anything a terminal acts on
+// as \xNN.
+TEST(TextoVisible, EscapesWhatATerminalWouldActOnAndKeepsSpanishLetters) {
+    struct Caso {
+        std::string bytes;
+        std::size_t maximo;
+        std::string visible;
+    };
+    const std::vector<Caso> casos{
+        {"Leña 35,5 °C", 40, "Leña 35,5 °C"},
+        {"\x1b[2J\x1b]0;x\x07", 40, "\\x1B[2J\\x1B]0;x\\x07"},
+        {std::string("a\0b", 3), 40, "a\\x00b"},
+        {"\t\r\n\x7f", 40, "\\x09\\x0D\\x0A\\x7F"},
+        {"\xc2\x9b"
+         "31m",
+         40, "\\xC2\\x9B31m"},  // C1 control CSI in UTF-8
+        {"Le\xf1"
+         "a",
+         40, "Le\\xF1a"},                               // Latin-1, not UTF-8
+        {"\xc0\xaf \xed\xa0\x80 \xf4\x90\x80\x80", 40,  // overlong, surrogate, past U+10FFFF
+         "\\xC0\\xAF \\xED\\xA0\\x80 \\xF4\\x90\\x80\\x80"},
+        {"\xe2\x80\xae"
+         "abc",
+         40, "\\xE2\\x80\\xAEabc"},                    // right-to-left override
+        {"\xe2\x82", 40, "\\xE2\\x82"},                // a letter cut short
+        {"\xf0\x9f\x8c\xb1", 40, "\xf0\x9f\x8c\xb1"},  // four bytes, valid
+        {"0123456789", 4, "0123…"},
+        {"añob", 2, "a…"},  // never half a letter
+        {"añob", 3, "añ…"},
+        {"", 4, ""},
+    };
+    for (const Caso& c : casos) EXPECT_EQ(TextoVisible(c.bytes, c.maximo), c.visible) << c.visible;
+}
