@@ -13,7 +13,7 @@ constexpr double K = 1.570796;
 double AnguloHora(const Escenario& e, int h) {
     const double hx = e.HoraTMax.valor();
     const float hn = e.HoraTMin;
-    if (h <= hn) {
+    if (static_cast<float>(h) <= hn) {  // the hour compared as a single, as the model does
         const float hn24 = hn + 24.0F;
         const float divisor = static_cast<float>(hn24 - hx);
         const float r = static_cast<float>(((h + 24) - hx) / divisor);
