@@ -5,7 +5,7 @@ set -euo pipefail
 paquetes=(build-essential cmake ninja-build pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-translations-l10n qt6-svg-dev libgl-dev
   googletest libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-tidy
   xvfb xauth xdotool fonts-dejavu-core
   libxlsxwriter-dev
   desktop-file-utils appstream shared-mime-info poppler-utils unzip file dpkg-dev

@@ -21,6 +21,8 @@ double RenovacionFugas(const Escenario& e, double viento) {
 
 }  // namespace
 
+// The model's own constants, deliberate: 2272.005 in the pressure but 2272 in its slope,
+// 129.86 for 98700 / 760, and / 0.43 for the factor ln 10 (1 / 0.4343).
 double PresSat(double t) { return 98700 * std::pow(10, 9 - 2272.005 / (t + 273)) / 760; }
 
 double PendSat(double t) { return 129.86 * (std::pow(10, 9 - 2272 / (t + 273)) * 2272 / std::pow(t + 273, 2)) / 0.43; }
@@ -55,7 +57,7 @@ void SimulaHora(Escenario& e, int h) {
     const double pvExt = psExt * hrExt / 100;
     const double dpvExt = psExt - pvExt;
 
-    // Crop factors
+    // Crop factors (the base 2.71, not e, is the model's)
     const double facRad = 0.154 * std::log(1.1 * std::pow(iaf, 1.13) + 1);
     const double facDpv = (1.65 * iaf) * (1 - 0.56 * std::pow(2.71, -radInt / 13)) / 66;
 
@@ -99,6 +101,7 @@ void SimulaHora(Escenario& e, int h) {
     double dpv = dpvInt;
     if (tSin > tMax && dpvInt > 0) {
         double agua = 0, hrc = 0;
+        // Steps of 0.005 while below 1: 200 steps sum to just above 1, so at most 200 steps.
         while (dpv > 0 && tCon > tMax && agua < 1) {
             agua += 0.005;
             const double qEvap = agua * calorLatente / 3.6;
@@ -122,10 +125,12 @@ void SimulaHora(Escenario& e, int h) {
         else kc = 3.7 + 0.25 * viento;
         double qCob = kc * (tMin - tempExt) / 1.39 * cobertura / suelo;
         qCob = qCob / (nub * 0.02 + 1);
+        // 1.24 and 964.52 written out, not DensAire (1.29) and CalEspAire: the model's own figures.
         const double qFugas = nFugas * volumen / suelo * 1.24 * 964.52 * (tMin - tempExt) / 3600;
         // Outdoor air warmer than the tolerable minimum gives a negative demand: the house
         // then burns nothing, it cannot give fuel back.
         const double q = std::max(0.0, qCob + qFugas);
+        // 4.17 kJ a kcal, not 4.1868, here and below: the model's own figure.
         const double qHora = q / 4.17 * 3.6;
         const double qBruto = qHora / e.Eficiencia * 100;
         const double comb = Cortar(qBruto / e.PoderCalorico * 4.17, 3);

@@ -8,6 +8,7 @@
 namespace hortelia {
 namespace {
 
+// Not pi / 180 (0.0174533): the radiation model has always converted degrees with this figure.
 constexpr double kGradoARadian = 0.017453;
 
 // Radiation of hour h with its clouds, from a cloudless value.
@@ -40,6 +41,7 @@ void CalculaRadiacion(Escenario& e) {
     const double sinDelta = std::sin(delta), cosDelta = std::cos(delta);
     const double s0 = 2.01886 - 0.171135 * delta - 0.089574 * std::pow(delta, 2);
 
+    // -3.05426 (near -175 degrees) and steps of 0.087265 (5 x 0.017453): the model's own figures.
     double omega = -3.05426;
     for (int h = 1; h <= 24; ++h) {
         double q = 0;

@@ -6,13 +6,14 @@
 
 namespace hortelia {
 namespace {
+// Not std::numbers::pi / 2: the daily temperature wave has always used this figure.
 constexpr double K = 1.570796;
-}
+}  // namespace
 
 double AnguloHora(const Escenario& e, int h) {
     const double hx = e.HoraTMax.valor();
     const float hn = e.HoraTMin;
-    if (h <= hn) {
+    if (static_cast<float>(h) <= hn) {  // the hour compared as a single, as the model does
         const float hn24 = hn + 24.0F;
         const float divisor = static_cast<float>(hn24 - hx);
         const float r = static_cast<float>(((h + 24) - hx) / divisor);
@@ -34,6 +35,8 @@ void CalculaTemperatura(Escenario& e) {
     }
 }
 
+// Up by 0.12 but down by 0.1, deliberately: after the cut toward minus infinity a sum with 0.1
+// can fall just below the next tenth and leave the hour where it was.
 void TemperaturaMas(Escenario& e, int h) {
     e.TempHora(h) = Variante::Doble(Cortar(e.TempHora(h).valor() + 0.12, 1));
     if (e.TempHora(h).valor() > e.TMax.valor()) e.TempHora(h) = e.TMax;

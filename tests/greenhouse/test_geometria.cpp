@@ -23,55 +23,79 @@ Geometria Calcula(int tipo, Dimensiones d = kInicial) {
 }
 }  // namespace
 
-TEST(Geometria, TwoSlopesWithTheStartDimensions) {
-    const Geometria g = Calcula(1);
-    EXPECT_EQ(NumeroATexto(g.sueloCubierto), " 240");
-    EXPECT_EQ(NumeroATexto(g.volumen), " 636");
-    EXPECT_EQ(NumeroATexto(g.supCobertura), " 382.12");
-    EXPECT_EQ(g.flecha, 2.3F);
+// Figures worked out by hand. The rise 3.8 - 1.5 is kept as a single, 2.29999995, which moves
+// none of them. Walls: the two long walls of the block 2 L h, however many modules; two end
+// walls per module 2 W h n below the eaves, and above them the gables.
+TEST(Geometria, FiguresOfEachRoofWorkedOutByHand) {
+    struct Caso {
+        int tipo;
+        Dimensiones d;
+        const char *suelo, *cobertura, *volumen;
+    };
+    const Caso casos[] = {
+        // Two slopes: walls 90 + 24, gables 8 * 2.3 = 18.4, roof 30 sqrt(8^2 + 2.3^2) = 249.7218;
+        // 382.1218 cut. Volume 240 * 1.5 + 18.4 * 30 / 2 = 360 + 276.
+        {1, kInicial, " 240", " 382.12", " 636"},
+        // Three modules: long walls still 90 (not 270, which would give 1146.36), end walls 72,
+        // gables 55.2, roof 3 * 249.7218 = 749.1655; 966.3655 cut. Volume 1080 + 55.2 * 15.
+        {1, {8, 30, 1.5, 3.8, 3}, " 720", " 966.36", " 1908"},
+        // Two modules: 90 + 48 + 36.8 + 499.4437 = 674.2437; 960 + 36.8 * 15 = 1272.
+        {1, {8, 30, 1.5, 3.8, 2}, " 480", " 674.24", " 1272"},
+        // Inclined plane: the two-slope roof plus a step L f per module, 2 * 30 * 2.3 = 138 more.
+        {2, {8, 30, 1.5, 3.8, 2}, " 480", " 812.24", " 1272"},
+        {2, kInicial, " 240", " 451.12", " 636"},
+        // Tunnel: two half discs per module, pi' 4^2 = 50.265536 with pi' = 3.141596, roof
+        // 240 pi' / 2 = 376.99152; 114 + 50.265536 + 376.99152 = 541.257056 cut. Volume
+        // 360 + 50.265536 * 15 = 1113.98304.
+        {3, kInicial, " 240", " 541.25", " 1113.98"},
+        // Big enough for pi' to show: walls 400 + 400, discs 10 * 25 pi' = 785.399, roof
+        // 10000 pi' / 2 = 15707.98, 17293.379 cut (true pi gives 17293.36). Volume
+        // 20000 + 785.399 * 50 = 59269.95, the single 59269.949... (true pi gives 59269.9).
+        // The rise does not count: the maximum height 99 is ignored.
+        {3, {10, 100, 2, 99, 10}, " 10000", " 17293.37", " 59269.95"},
+        // Cuts, not rounding: rounding would take every figure of the first row up, and the
+        // cover of the second. Walls 2 * 12.349 + 2, roof 12.349: 39.047. The single 12.349 is
+        // 12.3489999771; the double 12.345 lies just below 12.345.
+        {1, {1, 12.349, 1, 1, 1}, " 12.34", " 39.04", " 12.34"},
+        {1, {1, 12.345, 1, 1, 1}, " 12.34", " 39.03", " 12.34"},  // 39.035
+    };
+    for (const Caso& c : casos) {
+        const Geometria g = Calcula(c.tipo, c.d);
+        EXPECT_EQ(NumeroATexto(g.sueloCubierto), c.suelo) << c.tipo << " " << c.d.largo << " " << c.d.modulos;
+        EXPECT_EQ(NumeroATexto(g.supCobertura), c.cobertura) << c.tipo << " " << c.d.largo << " " << c.d.modulos;
+        EXPECT_EQ(NumeroATexto(g.volumen), c.volumen) << c.tipo << " " << c.d.largo << " " << c.d.modulos;
+    }
+    EXPECT_EQ(Calcula(1).flecha, 2.3F);
 }
 
-TEST(Geometria, ModulesShareTheirLongWalls) {
-    Dimensiones d = kInicial;
-    d.modulos = 3;
-    const Geometria g = Calcula(1, d);
-    EXPECT_EQ(g.sueloCubierto, 720);
-    // walls 90 + gables below the eaves 72 + roof gables 55.2 + roof 3 * 249.72...
-    const double techo = 720 / std::cos(std::atan(static_cast<double>(2.3F) / 8));
-    EXPECT_EQ(g.supCobertura, Cortar(((72.0 + 90.0) + static_cast<double>(2.3F) * 8 * 3) + techo, 2));
-    EXPECT_EQ(g.volumen, CortarSimple(static_cast<float>(1080 + static_cast<double>(2.3F) * 8 * 3 * 30 / 2), 2));
-}
+// The parabola y = k (x^2 - a^2), a = W / 2, k = -f / a^2, is summed in chords of .1 m. Its exact
+// length, the integral of sqrt(1 + (2kx)^2) over -a..a, is
+//   L = sqrt(a^2 + 4 f^2) + a^2 / (2 f) asinh(2 f / a),   9.5169999 for W = 8, f = 2.3.
+// After 79 additions x has drifted just above 4, so the chord from 3.9 to 4 is never taken.
+// A chord never exceeds its arc, so L - sum >= that chord, sqrt(.1^2 + (k (4^2 - 3.9^2))^2) = .151316.
+// And L - sum <= the arc from 3.9 to 4, at most .1 sqrt(1 + (2 f / a)^2) = .152398, plus what the 79
+// chords miss of their arcs: with the slope linear in x each misses at most k^2 h^3 / 6, in all
+// 2.7e-4. A sum that took the last chord, or a wrong chord, falls outside.
+TEST(Geometria, ParabolaIsItsArcInChordsOfATenthMissingTheLast) {
+    const double a = 4, f = 2.3F, k = f / (a * a), h = .1;
+    const double exacto = std::sqrt(a * a + 4 * f * f) + a * a / (2 * f) * std::asinh(2 * f / a);
+    ASSERT_NEAR(exacto, 9.5169998716, 1e-9);
+    const double ultimaCuerda = std::hypot(h, k * (16 - 3.9 * 3.9));
+    const double faltaMaxima = h * std::sqrt(1 + std::pow(2 * f / a, 2)) + 79 * k * k * h * h * h / 6;
 
-TEST(Geometria, TunnelIgnoresTheRise) {
-    Dimensiones d = kInicial;
-    const Geometria a = Calcula(3, d);
-    d.alturaMaxima = 99;
-    const Geometria b = Calcula(3, d);
-    EXPECT_EQ(a.supCobertura, b.supCobertura);
-    const double gables = 3.141596 * 16, roof = 240 * 3.141596 / 2;
-    EXPECT_EQ(a.supCobertura, Cortar(((24 + 90) + gables) + roof, 2));
-}
-
-TEST(Geometria, InclinedPlaneAddsAStepPerModule) {
-    Dimensiones d = kInicial;
-    d.modulos = 2;
-    const double f = 2.3F;
-    EXPECT_NEAR(Calcula(2, d).supCobertura - Calcula(1, d).supCobertura, 2 * 30 * f, 0.011);
-}
-
-TEST(Geometria, ParabolaSumsSeventyNineChords) {
     int cuerdas = 0;
     const double arco = ArcoParabolico(8, 2.3F, &cuerdas);
     EXPECT_EQ(cuerdas, 79);
-    EXPECT_GT(arco, 8 - 0.1);
-    EXPECT_LT(arco, 8 + 2 * 2.3);
-    const Geometria g = Calcula(4);
-    EXPECT_GT(g.supCobertura, 0);
-}
+    EXPECT_GE(exacto - arco, ultimaCuerda);
+    EXPECT_LE(exacto - arco, faltaMaxima);
 
-TEST(Geometria, ResultsAreCutNotRounded) {
-    const Geometria g = Calcula(1, {1, 12.345, 1, 1, 1});
-    EXPECT_EQ(NumeroATexto(g.sueloCubierto), " 12.34");
+    // The cover: walls 90 + 24, the parabolic end wall above the eaves 2/3 * 8 * 2.3 = 12.2667,
+    // and 30 m of that arc; between 407.196 and 407.237. Volume 360 + 12.2667 * 30 / 2 = 544.
+    const Geometria g = Calcula(4);
+    const double resto = 114 + 2.0 / 3 * 8 * f;
+    EXPECT_GE(g.supCobertura, resto + 30 * (exacto - faltaMaxima) - .01);  // less the cut
+    EXPECT_LE(g.supCobertura, resto + 30 * (exacto - ultimaCuerda));
+    EXPECT_EQ(NumeroATexto(g.volumen), " 544");
 }
 
 // Dimensions no greenhouse has are refused with the range they must lie in, before anything

@@ -6,10 +6,59 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string>
+#include <vector>
 
 using namespace hortelia;
 
-TEST(NumeroATexto, BlankForNonNegativeAndNoZeroBeforeThePoint) {
+namespace {
+
+// Every number test runs under the C locale, and leaves it so even when it fails halfway.
+class EnLocaleC : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr); }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
+using NumeroATextoTest = EnLocaleC;
+using ParseTest = EnLocaleC;
+using AEntero16Test = EnLocaleC;
+using CortarTest = EnLocaleC;
+using LocaleTest = EnLocaleC;
+
+// What every conversion makes of a fixed set of inputs, in the locale now in force.
+struct Conversiones {
+    std::vector<std::string> textos;
+    std::vector<double> valores;
+};
+
+Conversiones Convierte() {
+    Conversiones c;
+    for (double x : {0.0, -0.5, 0.25, 20.5, 1.0 / 3.0, 0.00001, -0.000015, 1.5e16, 123456.789, -1234.5}) {
+        c.textos.push_back(NumeroATexto(x));
+        c.textos.push_back(NumeroSinBlanco(x));
+    }
+    for (float x : {99.1F, 1.0F / 3.0F, 12345.6F, 1e7F, -0.2F, 0.5F}) {
+        c.textos.push_back(NumeroATexto(x));
+        c.textos.push_back(NumeroSinBlanco(x));
+    }
+    for (int x : {0, -10, 35, 32767}) {
+        c.textos.push_back(NumeroATexto(x));
+        c.textos.push_back(NumeroATexto(static_cast<std::int16_t>(x)));
+    }
+    for (const Variante& v :
+         {Variante(), Variante::Entero(35), Variante::Simple(0.1F), Variante::Doble(-0.2), Variante::Doble(2.5)}) {
+        c.textos.push_back(NumeroATexto(v));
+        c.textos.push_back(NumeroSinBlanco(v));
+    }
+    for (const char* t : {"1,5", "  2.5  ", "-3x", "1 2", "1.2.3", "1E3", "1D2", "2.5e-1", ".5", "1E400", "3,25"})
+        c.valores.push_back(Parse(t));
+    for (const char* t : {"-1.5e3", "+.5", "0.1", "2.5", "3,5", "1e400", "1e-400"}) c.valores.push_back(LeeDecimal(t));
+    return c;
+}
+
+}  // namespace
+
+TEST_F(NumeroATextoTest, BlankForNonNegativeAndNoZeroBeforeThePoint) {
     EXPECT_EQ(NumeroATexto(0.0), " 0");
     EXPECT_EQ(NumeroATexto(-0.0), " 0");
     EXPECT_EQ(NumeroATexto(-0.5), "-.5");
@@ -19,7 +68,7 @@ TEST(NumeroATexto, BlankForNonNegativeAndNoZeroBeforeThePoint) {
     EXPECT_EQ(NumeroATexto(static_cast<std::int16_t>(-10)), "-10");
 }
 
-TEST(NumeroATexto, SignificantDigitsFollowTheKind) {
+TEST_F(NumeroATextoTest, SignificantDigitsFollowTheKind) {
     EXPECT_EQ(NumeroATexto(99.1F), " 99.1");    // the single nearest 99.1
     EXPECT_EQ(NumeroATexto(0.1 + 0.2), " .3");  // 15 digits hide the binary tail
     EXPECT_EQ(NumeroATexto(1.0 / 3.0), " .333333333333333");
@@ -29,7 +78,7 @@ TEST(NumeroATexto, SignificantDigitsFollowTheKind) {
     EXPECT_EQ(NumeroATexto(9999999.0F), " 9999999");
 }
 
-TEST(NumeroATexto, ExponentFormOutsideThePlainRange) {
+TEST_F(NumeroATextoTest, ExponentFormOutsideThePlainRange) {
     EXPECT_EQ(NumeroATexto(0.0001), " .0001");
     EXPECT_EQ(NumeroATexto(0.00001), " 1E-05");
     EXPECT_EQ(NumeroATexto(-0.000015), "-1.5E-05");
@@ -40,7 +89,7 @@ TEST(NumeroATexto, ExponentFormOutsideThePlainRange) {
     EXPECT_EQ(NumeroATexto(999999999999999.9), " 1E+15");  // rounding carries into a new digit
 }
 
-TEST(NumeroATexto, VariantTextFollowsTheHeldKind) {
+TEST_F(NumeroATextoTest, VariantTextFollowsTheHeldKind) {
     EXPECT_EQ(NumeroATexto(Variante::Entero(35)), " 35");
     EXPECT_EQ(NumeroATexto(Variante::Simple(0.1F)), " .1");
     EXPECT_EQ(NumeroATexto(Variante::Doble(0.1F)), " .100000001490116");
@@ -49,7 +98,7 @@ TEST(NumeroATexto, VariantTextFollowsTheHeldKind) {
     EXPECT_EQ(NumeroSinBlanco(Variante::Doble(-0.2)), "-.2");
 }
 
-TEST(Parse, LongestNumericPrefix) {
+TEST_F(ParseTest, LongestNumericPrefix) {
     EXPECT_EQ(Parse("1,5"), 1.0);
     EXPECT_EQ(Parse("  2.5  "), 2.5);
     EXPECT_EQ(Parse("abc"), 0.0);
@@ -61,7 +110,7 @@ TEST(Parse, LongestNumericPrefix) {
     EXPECT_EQ(Parse("-"), 0.0);
 }
 
-TEST(Parse, ExponentByEOrD) {
+TEST_F(ParseTest, ExponentByEOrD) {
     EXPECT_EQ(Parse("1E3"), 1000.0);
     EXPECT_EQ(Parse("1D2"), 100.0);
     EXPECT_EQ(Parse("2.5e-1"), 0.25);
@@ -71,7 +120,7 @@ TEST(Parse, ExponentByEOrD) {
 }
 
 // What a grower types in a box: the decimal comma as Spanish writes it, or the point.
-TEST(LeeNumeroTecleado, CommaOrPointOnceAndNothingElseWhateverTheLocale) {
+TEST_F(LocaleTest, LeeNumeroTecleadoTakesACommaOrAPointOnceAndNothingElse) {
     const std::vector<std::pair<const char*, std::optional<double>>> casos{
         {"3,8", 3.8},
         {"3.8", 3.8},
@@ -115,10 +164,9 @@ TEST(LeeNumeroTecleado, CommaOrPointOnceAndNothingElseWhateverTheLocale) {
     compruebaTabla("C");
     ASSERT_NE(std::setlocale(LC_ALL, "es_ES.UTF-8"), nullptr) << "falta la configuración regional es_ES.UTF-8";
     compruebaTabla("es_ES.UTF-8");
-    std::setlocale(LC_ALL, "C");
 }
 
-TEST(AEntero16, HalvesToEvenAndOverflowIsReported) {
+TEST_F(AEntero16Test, HalvesToEvenAndOverflowIsReported) {
     EXPECT_EQ(AEntero16(2.5), 2);
     EXPECT_EQ(AEntero16(3.5), 4);
     EXPECT_EQ(AEntero16(-2.5), -2);
@@ -128,7 +176,7 @@ TEST(AEntero16, HalvesToEvenAndOverflowIsReported) {
     EXPECT_FALSE(AEntero16(std::numeric_limits<double>::quiet_NaN()).has_value());
 }
 
-TEST(Cortar, GoesTowardMinusInfinity) {
+TEST_F(CortarTest, GoesTowardMinusInfinity) {
     EXPECT_EQ(Cortar(-2.37, 1), -2.4);
     EXPECT_EQ(Cortar(12.345, 2), 12.34);
     EXPECT_EQ(Cortar(-0.25, 0), -1.0);
@@ -136,4 +184,19 @@ TEST(Cortar, GoesTowardMinusInfinity) {
     // In single precision 12.2 times 10 lands on 122, in double just below it.
     EXPECT_EQ(CortarSimple(12.2F, 1), 12.2F);
     EXPECT_EQ(Cortar(12.2F, 1), 12.1);
+}
+
+// The windows set the C locale from the environment, a Spanish one among them, whose decimal
+// separator is the comma. No conversion may follow it: texts and values are those of "C".
+TEST_F(LocaleTest, ACommaDecimalLocaleChangesNoConversion) {
+    const Conversiones enC = Convierte();
+    ASSERT_NE(std::setlocale(LC_ALL, "es_ES.UTF-8"), nullptr)
+        << "falta la configuración regional es_ES.UTF-8: ejecute scripts/deps.sh, que la genera";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    const Conversiones enEs = Convierte();
+    std::setlocale(LC_ALL, "C");
+    ASSERT_EQ(enEs.textos.size(), enC.textos.size());
+    for (std::size_t i = 0; i < enC.textos.size(); ++i) EXPECT_EQ(enEs.textos[i], enC.textos[i]) << i;
+    ASSERT_EQ(enEs.valores.size(), enC.valores.size());
+    for (std::size_t i = 0; i < enC.valores.size(); ++i) EXPECT_EQ(enEs.valores[i], enC.valores[i]) << i;
 }
