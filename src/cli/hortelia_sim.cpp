@@ -153,8 +153,12 @@ std::optional<std::string> LeeOrdenTemporada(const std::vector<std::string>& arg
             std::string texto;
             if (auto e = valor(texto)) return e;
             destino = hortelia::LeeNumeroCelda(texto, true);
-            if (!destino || *destino < 0) return "el valor de " + a + " debe ser un número de 0 o más: " + texto;
-            return std::nullopt;
+            if (destino && *destino >= 0) return std::nullopt;
+            std::string error = "el valor de ";
+            error += a;
+            error += " debe ser un número de 0 o más: ";
+            error += texto;
+            return error;
         };
         std::optional<std::string> error;
         if (a == "--temporada") error = valor(o.clima);

@@ -25,7 +25,8 @@ struct Fecha {
     int anio = 0;
     int mes = 0;
     int dia = 0;
-    friend auto operator<=>(const Fecha&, const Fecha&) = default;
+    // clang-tidy 14 reads the defaulted comparison's 0 as a null pointer.
+    friend auto operator<=>(const Fecha&, const Fecha&) = default;  // NOLINT(modernize-use-nullptr)
 };
 
 enum class TipoTablaClima { Diaria, Normales };
