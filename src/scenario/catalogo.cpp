@@ -55,6 +55,13 @@ std::string_view UnidadCombustible(std::string_view nombre) {
     return i ? kCombustibles[*i].unidad : kCombustibles.back().unidad;
 }
 
+std::string_view UnidadPoderCalorico(std::string_view nombre) {
+    const std::string_view unidad = UnidadCombustible(nombre);
+    if (unidad == "litros") return "litro";
+    if (unidad == "unidades") return "unidad";
+    return unidad;
+}
+
 const std::string& NombreMes(int mes) {
     static const std::array<std::string, 12> nombres{"enero",     "febrero", "marzo",     "abril",
                                                      "mayo",      "junio",   "julio",     "agosto",

@@ -75,6 +75,8 @@ inline constexpr const Combustible& kCombustibleInicial = kCombustibles[1];
 std::optional<std::size_t> IndiceCombustible(std::string_view nombre);
 /// The unit a fuel is counted in; "unidades" for "Otro" and for a name the catalogue does not know.
 std::string_view UnidadCombustible(std::string_view nombre);
+/// One of that unit, as the calorific value is given per it: "litro", "kg", "m³", "unidad".
+std::string_view UnidadPoderCalorico(std::string_view nombre);
 
 /// Month names 1..12 ("enero" .. "diciembre"); throws outside that range.
 const std::string& NombreMes(int mes);

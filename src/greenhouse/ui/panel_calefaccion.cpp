@@ -108,11 +108,24 @@ void PanelCalefaccion::EligeCombustible() {
 }
 
 void PanelCalefaccion::TomaPoderCalorico() {
-    const float previo = e.PoderCalorico;
-    const auto nuevo = static_cast<float>(Cortar(Parse(poderCalorico_->text().toStdString()), 1));
-    e.PoderCalorico = std::isfinite(nuevo) && nuevo > 0 ? nuevo : previo;
+    const QString texto = poderCalorico_->text();
+    const auto tecleado = LeeNumeroTecleado(texto.toStdString());
+    const auto nuevo = static_cast<float>(Cortar(tecleado.value_or(0), 1));
+    const bool vale = tecleado && std::isfinite(nuevo) && nuevo > 0;
+    if (vale) e.PoderCalorico = nuevo;
+    // The previous value comes back into the box; what was wrong is said once.
     poderCalorico_->setText(Q(NumeroATexto(e.PoderCalorico)));
+    poderCalorico_->setModified(false);
     MuestraPoderCalorico();
+    if (!vale && !avisando_) {
+        avisando_ = true;
+        Advierte(QStringLiteral("Escriba un poder calórico mayor que 0 (kJ por %1 de combustible, con coma o punto "
+                                "decimal): \"%2\" %3. Se conserva %4.")
+                     .arg(Q(UnidadPoderCalorico(e.Combustible)), texto,
+                          tecleado ? QStringLiteral("no es mayor que 0") : QStringLiteral("no es un número"),
+                          Q(NumeroSinBlanco(e.PoderCalorico))));
+        avisando_ = false;
+    }
 }
 
 void PanelCalefaccion::CambiaEficiencia() {

@@ -36,6 +36,7 @@ private:
     QLabel* etiquetaEficiencia_;
     QList<QRadioButton*> opcionesCombustible_;
     QLineEdit* poderCalorico_;
+    bool avisando_ = false;  ///< a message about the box is on screen (it takes the focus away)
 };
 
 }  // namespace hortelia

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <cmath>
 
 namespace hortelia {
@@ -111,17 +110,19 @@ void PanelCobertura::EligeMantenimiento() {
 }
 
 void PanelCobertura::CambiaTasa() {
-    e.RenovAire = static_cast<float>(Parse(tasa_->text().toStdString()));
+    // A rate typed with a decimal comma or point; what is not yet a number waits for the accept.
+    if (const auto tasa = LeeNumeroTecleado(tasa_->text().toStdString())) e.RenovAire = static_cast<float>(*tasa);
     resumen_.Muestra(Linea::Mantenimiento, TextoMantenimiento());
 }
 
 void PanelCobertura::Acepta() {
-    const QString texto = tasa_->text();
-    const bool hayNumero = std::any_of(texto.begin(), texto.end(), [](QChar c) { return c.isDigit(); });
-    if (!hayNumero || !std::isfinite(e.RenovAire) || e.RenovAire < 0) {
-        Advierte(
-            QStringLiteral("La tasa de renovación debe ser un número mayor o igual a 0 "
-                           "(renovaciones del aire por hora)."));
+    const auto tasa = LeeNumeroTecleado(tasa_->text().toStdString());
+    if (!tasa || !std::isfinite(e.RenovAire) || e.RenovAire < 0) {
+        const QString motivo =
+            tasa ? QStringLiteral("es menor que 0") : QStringLiteral("\"%1\" no es un número").arg(tasa_->text());
+        Advierte(QStringLiteral("Escriba la tasa de renovación (renovaciones del aire por hora, 0 o más, con coma "
+                                "o punto decimal): ") +
+                 motivo + '.');
         if (tasa_->isEnabled()) tasa_->setFocus();
         return;
     }

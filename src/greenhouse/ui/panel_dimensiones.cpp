@@ -18,7 +18,10 @@ namespace {
 
 using Linea = Resumen::Linea;
 
-Variante Lee(const QLineEdit* caja) { return Variante::Doble(Parse(caja->text().toStdString())); }
+// A box as typed, with a decimal comma or point; while it holds no number, 0.
+Variante Lee(const QLineEdit* caja) {
+    return Variante::Doble(LeeNumeroTecleado(caja->text().toStdString()).value_or(0));
+}
 
 bool EsTunel(const Escenario& e) { return EsTecho(e.TipoTecho, Techo::Tunel); }
 
@@ -103,6 +106,13 @@ void PanelDimensiones::MuestraFiguras() {
 }
 
 void PanelDimensiones::Acepta() {
+    for (QLineEdit* caja : {ancho_, largo_, alturaLateral_, alturaMaxima_, modulos_}) {
+        if (LeeNumeroTecleado(caja->text().toStdString())) continue;
+        Advierte(QStringLiteral("Escriba un número en \"%1\" (con coma o punto decimal): \"%2\" no es un número.")
+                     .arg(caja->accessibleName(), caja->text()));
+        caja->setFocus();
+        return;
+    }
     const std::string motivo =
         AceptaDimensiones(e, {Lee(ancho_).valor(), Lee(largo_).valor(), Lee(alturaLateral_).valor(),
                               Lee(alturaMaxima_).valor(), Lee(modulos_).valor()});

@@ -60,7 +60,7 @@ private slots:
     // The boxes reach the geometry as typed; the core tests check its other refusals.
     void dimensiones_queLaGeometriaRechaza_dejanElPanelAbiertoYRosa() {
         VentanaDePrueba v;
-        v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "El ancho del módulo debe ser mayor que 0");
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "\"ocho\" no es un número");
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "La cantidad de módulos debe ser un número entero");
         v.Click("BotDimens");
         v.Escribe("TDimens1", "ocho");
@@ -73,6 +73,21 @@ private slots:
         QVERIFY(!v.Boton("BotTecho")->isEnabled());
         QVERIFY(!v.Visible("LDSuecub"));
         QCOMPARE(v.e.DatosListos, std::int16_t(0));
+    }
+
+    // A grower writes decimals the way Spanish does: 3,8 is 3.8 (a volume of 636 m3, not 540);
+    // a text with both a point and a comma is not a number.
+    void dimensiones_conComaDecimal() {
+        VentanaDePrueba v;
+        v.Click("BotDimens");
+        v.Escribe("TDimens3", "1,5");
+        v.Escribe("TDimens4", "1.234,5");
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "\"1.234,5\" no es un número");
+        v.Click("Command3");
+        QVERIFY(v.Visible("FrDimens"));
+        v.Escribe("TDimens4", "3,8");
+        v.Click("Command3");
+        QCOMPARE(v.Texto("LDVolinv"), QString("Volumen invern. = 636 m3"));
     }
 
     void tunel_alturaMaximaSigueAlAnchoMientrasSeEscribe() {
@@ -128,7 +143,7 @@ private slots:
         QCOMPARE(v.e.RenovAire, 12.5F);
         QCOMPARE(v.Texto("LManten"), QString("Mantenimiento = 12.5 l/h"));
         v.Escribe("TOtro", "1,5");
-        QCOMPARE(v.e.RenovAire, 1.0F);
+        QCOMPARE(v.e.RenovAire, 1.5F);
         v.Click("Option3_1");
         QCOMPARE(v.Texto("LCobertura"), QString("Material: Plástico 1er.año"));
         v.Click("Option4_0");
@@ -155,7 +170,7 @@ private slots:
         v.Click("BotMaterial");
         v.Click("Option4_3");
         v.Escribe("TOtro", "mucha");
-        v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "La tasa de renovación debe ser un número");
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "\"mucha\" no es un número");
         v.Click("Command4");
         QVERIFY(v.Visible("FrMaterial"));
         v.Escribe("TOtro", "0");
@@ -251,15 +266,21 @@ private slots:
         QCOMPARE(v.e.PoderCalorico, 12345.6F);
         QCOMPARE(poder->text(), QString(" 12345.6"));
 
-        // Leaving the box ends it too; letters, zero and negatives bring the last value back.
-        for (const char* malo : {"abc", "0", "-5", "1e999"}) {
+        // Leaving the box ends it too; letters, zero and negatives bring the last value back, and
+        // say why.
+        for (const char* malo : {"abc", "0", "-5", "1e999", "1.234,5"}) {
             poder->setFocus();
             v.Escribe("TPoCal", malo);
+            v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, QStringLiteral("\"%1\"").arg(malo));
             v.Hijo<QScrollBar>("HScrEfic")->setFocus();
             QCOMPARE(v.e.PoderCalorico, 12345.6F);
             QCOMPARE(poder->text(), QString(" 12345.6"));
         }
         QCOMPARE(v.Texto("LPoCal"), QString("P.Calórico =  12345.6"));
+        poder->setFocus();
+        v.Escribe("TPoCal", "9876,54");
+        QTest::keyClick(poder, Qt::Key_Return);
+        QCOMPARE(v.e.PoderCalorico, 9876.5F);
     }
 
     void calefaccion_aceptarConElValorRecienEscrito() {
