@@ -13,6 +13,7 @@
 #include "results/ui/planilla.h"
 #include "scenario/archivo_hrt.h"
 #include "shell/mnemonicos.h"
+#include "ui/colores.h"
 #include "ui/dialogo_archivo.h"
 #include "ui/dibujos.h"
 #include "ui/impresion.h"
@@ -33,7 +34,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
+#include <QShortcut>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -42,7 +48,8 @@
 namespace hortelia {
 namespace {
 
-// A heading of the side column: white text on the group's colour.
+// A heading of the side column on the group's colour, its text white or black, whichever
+// reads at 4.5:1 or better against it (WCAG AA).
 QLabel* Titulo(const char* nombre, const QString& texto, const QColor& fondo, QWidget* padre) {
     auto* l = new QLabel(texto, padre);
     l->setObjectName(nombre);
@@ -52,7 +59,7 @@ QLabel* Titulo(const char* nombre, const QString& texto, const QColor& fondo, QW
     l->setMargin(4);
     QPalette paleta = l->palette();
     paleta.setColor(QPalette::Window, fondo);
-    paleta.setColor(QPalette::WindowText, Qt::white);
+    paleta.setColor(QPalette::WindowText, ContrasteWcag(fondo, Qt::white) >= 4.5 ? Qt::white : Qt::black);
     l->setPalette(paleta);
     QFont f = l->font();
     f.setBold(true);
@@ -60,8 +67,8 @@ QLabel* Titulo(const char* nombre, const QString& texto, const QColor& fondo, QW
     return l;
 }
 
-// Colours given as 0x00BBGGRR.
-QColor DesdeBGR(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+constexpr int kRecientes = 6;
+const QString kClaveRecientes = QStringLiteral("archivos/recientes");
 
 }  // namespace
 
@@ -71,8 +78,10 @@ Hortelia::Hortelia(Escenario& escenario, Interaccion* interaccion, QWidget* pare
       interaccionQt_(interaccion ? nullptr : std::make_unique<InteraccionQt>(this)),
       interaccion_(interaccion ? *interaccion : *interaccionQt_) {
     setObjectName("Hortelia");
-    setWindowTitle(QStringLiteral("Hortelia"));
-    resize(1100, 720);
+    // No wider than 1024 px, and never larger than the screen.
+    const QRect pantalla = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    resize(std::min(1024, pantalla.width()), std::min(720, pantalla.height()));
+    statusBar()->setObjectName("BarraEstado");
     CreaMenus();
     auto* central = new QWidget(this);
     auto* caja = new QVBoxLayout(central);
@@ -116,10 +125,21 @@ void Hortelia::CreaMenus() {
     menuArchivo_ = barra->addMenu(QStringLiteral("&Archivos"));
     menuArchivo_->setObjectName("MenuArchivo");
     menuArchivo_->menuAction()->setObjectName("Archivo");
-    connect(entrada(menuArchivo_, "Abre", QStringLiteral("&Abre")), &QAction::triggered, this, &Hortelia::AbreArchivo);
-    connect(entrada(menuArchivo_, "Guarda", QStringLiteral("&Guarda")), &QAction::triggered, this,
-            &Hortelia::GuardaArchivo);
-    connect(entrada(menuArchivo_, "Sale", QStringLiteral("&Sale")), &QAction::triggered, this, &Hortelia::Sale);
+    // The conventional shortcuts beside the accelerators.
+    QAction* abre = entrada(menuArchivo_, "Abre", QStringLiteral("&Abre"));
+    abre->setShortcut(QKeySequence::Open);
+    abre->setStatusTip(QStringLiteral("Abre un escenario guardado (.hrt)"));
+    connect(abre, &QAction::triggered, this, &Hortelia::AbreArchivo);
+    QAction* guarda = entrada(menuArchivo_, "Guarda", QStringLiteral("&Guarda"));
+    guarda->setShortcut(QKeySequence::Save);
+    guarda->setStatusTip(QStringLiteral("Guarda el escenario (.hrt)"));
+    connect(guarda, &QAction::triggered, this, &Hortelia::GuardaArchivo);
+    menuRecientes_ = submenu(menuArchivo_, "Recientes", QStringLiteral("Abiertos &recientemente"));
+    connect(menuRecientes_, &QMenu::aboutToShow, this, &Hortelia::LlenaRecientes);
+    QAction* sale = entrada(menuArchivo_, "Sale", QStringLiteral("&Sale"));
+    sale->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    sale->setStatusTip(QStringLiteral("Termina el programa"));
+    connect(sale, &QAction::triggered, this, &Hortelia::Sale);
 
     menuDatos_ = barra->addMenu(QStringLiteral("&Datos"));
     menuDatos_->setObjectName("MenuDatos");
@@ -140,6 +160,7 @@ void Hortelia::CreaMenus() {
 
     entradaProceso_ = barra->addAction(QStringLiteral("&Procesamiento"));
     entradaProceso_->setObjectName("Proceso");
+    entradaProceso_->setStatusTip(QStringLiteral("Simula las 24 horas del día"));
     connect(entradaProceso_, &QAction::triggered, this, &Hortelia::ProcesaDia);
     // Never enabled: there is nothing behind it.
     QAction* acerca = barra->addAction(QStringLiteral("Acerca de &Hortelia"));
@@ -206,7 +227,9 @@ QWidget* Hortelia::CreaVistaTrabajo() {
 
     auto* columna = new QWidget(vistaTrabajo_);
     columna->setObjectName("ColumnaBotones");
-    columna->setFixedWidth(190);
+    // Widths follow the font, so that a 144 dpi screen does not cut the captions.
+    const QFontMetrics medida(font());
+    columna->setFixedWidth(medida.horizontalAdvance(QStringLiteral("Procesamiento datos")) + 48);
     auto* botonera = new QVBoxLayout(columna);
     botonera->setContentsMargins(0, 0, 0, 0);
     botonera->setSpacing(4);
@@ -214,6 +237,7 @@ QWidget* Hortelia::CreaVistaTrabajo() {
         auto* b = new QPushButton(texto, columna);
         b->setObjectName(nombre);
         b->setMinimumHeight(30);
+        b->setStatusTip(QStringLiteral("Abre el panel \"%1\"; verde cuando sus datos están aceptados").arg(texto));
         Protocolo::PintaBoton(b, Protocolo::kRosa);
         b->hide();
         botonera->addWidget(b);
@@ -244,10 +268,12 @@ QWidget* Hortelia::CreaVistaTrabajo() {
     procesa_ = new QPushButton(QStringLiteral("&Procesamiento datos"), columna);
     procesa_->setObjectName("Command12");
     procesa_->setMinimumHeight(34);
+    procesa_->setStatusTip(QStringLiteral("Simula las 24 horas del día (con los diez paneles aceptados)"));
     procesa_->hide();
     salir_ = new QPushButton(QStringLiteral("&Salir"), columna);
     salir_->setObjectName("Command1");
     salir_->setMinimumHeight(30);
+    salir_->setStatusTip(QStringLiteral("Termina el programa (pregunta antes si hay cambios sin guardar)"));
     salir_->hide();
     botonera->addWidget(procesa_);
     botonera->addSpacing(6);
@@ -255,18 +281,23 @@ QWidget* Hortelia::CreaVistaTrabajo() {
     connect(procesa_, &QPushButton::clicked, this, &Hortelia::ProcesaDia);
     connect(salir_, &QPushButton::clicked, this, &Hortelia::Sale);
 
-    // Panels and the results frame share one cell: the one shown stands in front.
-    auto* area = new QFrame(vistaTrabajo_);
+    // Panels and the results frame share one cell: the one shown stands in front. On a small
+    // screen the cell scrolls instead of cutting a panel.
+    auto* desplazable = new QScrollArea(vistaTrabajo_);
+    desplazable->setObjectName("DesplazaTrabajo");
+    desplazable->setWidgetResizable(true);
+    desplazable->setFrameShape(QFrame::StyledPanel);
+    auto* area = new QWidget;
     area->setObjectName("AreaTrabajo");
-    area->setFrameShape(QFrame::StyledPanel);
     auto* celda = new QGridLayout(area);
     celda->setContentsMargins(4, 4, 4, 4);
+    desplazable->setWidget(area);
     areaTrabajo_ = area;
 
     auto* marcoResumen = new QFrame(vistaTrabajo_);
     marcoResumen->setObjectName("MarcoResumen");
     marcoResumen->setFrameShape(QFrame::StyledPanel);
-    marcoResumen->setFixedWidth(250);
+    marcoResumen->setFixedWidth(medida.horizontalAdvance(QStringLiteral("Mat. cobertura: Plástico 2do.año")) + 32);
     marcoResumen->setBackgroundRole(QPalette::Base);
     marcoResumen->setAutoFillBackground(true);
     auto* cajaResumen = new QVBoxLayout(marcoResumen);
@@ -278,7 +309,7 @@ QWidget* Hortelia::CreaVistaTrabajo() {
     fila->setContentsMargins(8, 8, 8, 8);
     fila->setSpacing(8);
     fila->addWidget(columna);
-    fila->addWidget(area, 1);
+    fila->addWidget(desplazable, 1);
     fila->addWidget(marcoResumen);
     return vistaTrabajo_;
 }
@@ -307,6 +338,11 @@ void Hortelia::CreaPaneles() {
     connect(resultados_, &PanelResultados::guardadoPedido, this, &Hortelia::GuardaArchivo);
     connect(resultados_, &PanelResultados::impresionPedida, this, &Hortelia::ImprimeResultados);
     connect(resultados_, &PanelResultados::cierrePedido, this, &Hortelia::CierraResultados);
+    // Ctrl+P prints what there is to print: the results, while they show.
+    auto* imprime = new QShortcut(QKeySequence::Print, this);
+    connect(imprime, &QShortcut::activated, this, [this] {
+        if (protocolo_->ResultadosVisibles()) ImprimeResultados();
+    });
 }
 
 void Hortelia::Avisa(Interaccion::Gravedad gravedad, const QString& texto) { interaccion_.Mensaje(gravedad, texto); }
@@ -408,21 +444,55 @@ bool Hortelia::Guarda() {
         return false;
     }
     rutaEscenario_ = ruta;
+    RecuerdaReciente(ruta, true);
     huellaGuardada_ = HuellaEscenario(e);
     ActualizaTitulo();
+    statusBar()->showMessage(QStringLiteral("Escenario guardado en %1").arg(ruta), 5000);
     return true;
 }
 
 void Hortelia::AbreArchivo() {
     if (!PuedeDejarElEscenario()) return;
     const QString ruta = EligeParaAbrir(interaccion_, kArchivoEscenario, rutaEscenario_);
-    if (ruta.isEmpty()) return;
+    if (!ruta.isEmpty()) CargaArchivo(ruta);
+}
+
+QStringList Hortelia::Recientes() const { return QSettings().value(kClaveRecientes).toStringList(); }
+
+void Hortelia::RecuerdaReciente(const QString& ruta, bool valido) {
+    QStringList lista = Recientes();
+    const QString absoluta = QFileInfo(ruta).absoluteFilePath();
+    lista.removeAll(absoluta);
+    if (valido) lista.prepend(absoluta);
+    while (lista.size() > kRecientes) lista.removeLast();
+    QSettings().setValue(kClaveRecientes, lista);
+}
+
+void Hortelia::LlenaRecientes() {
+    menuRecientes_->clear();
+    const QStringList lista = Recientes();
+    for (int i = 0; i < lista.size(); ++i) {
+        const QString ruta = lista[i];
+        QAction* a = menuRecientes_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(ruta).fileName()));
+        a->setObjectName(QStringLiteral("Reciente%1").arg(i + 1));
+        a->setStatusTip(ruta);
+        a->setToolTip(ruta);
+        connect(a, &QAction::triggered, this, [this, ruta] {
+            if (PuedeDejarElEscenario()) CargaArchivo(ruta);
+        });
+    }
+    if (lista.isEmpty()) menuRecientes_->addAction(QStringLiteral("(ninguno)"))->setEnabled(false);
+}
+
+void Hortelia::CargaArchivo(const QString& ruta) {
     const ResultadoCarga r = CargaEscenario(ruta.toStdString(), e);
     if (!r.ok) {
+        RecuerdaReciente(ruta, false);
         Avisa(Interaccion::Gravedad::Error,
               QStringLiteral("Elija un archivo guardado por Hortelia (.hrt).\n\n") + Q(r.mensaje));
         return;
     }
+    RecuerdaReciente(ruta, true);
     rutaEscenario_ = ruta;
     huellaGuardada_ = HuellaEscenario(e);
     // The results of the scenario that was on screen go; an open panel stays, showing the

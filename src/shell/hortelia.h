@@ -59,6 +59,9 @@ public:
     void ProcesaDia();
     /// Archivos menu: load and save a scenario file.
     void AbreArchivo();
+    /// Loads the scenario at `ruta` (a refused file says why and changes nothing); what "&Abre",
+    /// the recent files and a file named on the command line do once the file is chosen.
+    void CargaArchivo(const QString& ruta);
     void GuardaArchivo();
     /// Results frame: "&Planilla de datos", "&Imprime", "&Cierra".
     void AbrePlanilla();
@@ -80,6 +83,11 @@ private:
     bool PuedeDejarElEscenario();
     /// "Hortelia — NOMBRE.hrt" with Qt's modified mark.
     void ActualizaTitulo();
+    /// The scenarios opened or saved lately, newest first (kept between runs with QSettings).
+    QStringList Recientes() const;
+    /// Puts `ruta` first among the recent files, or takes it out when it cannot be read.
+    void RecuerdaReciente(const QString& ruta, bool valido);
+    void LlenaRecientes();
     void CreaMenus();
     QWidget* CreaInicio();
     QWidget* CreaVistaTrabajo();
@@ -97,7 +105,7 @@ private:
     QWidget* inicio_ = nullptr;
     QWidget* vistaTrabajo_ = nullptr;
     QWidget* areaTrabajo_ = nullptr;
-    QMenu *menuArchivo_ = nullptr, *menuDatos_ = nullptr;
+    QMenu *menuArchivo_ = nullptr, *menuDatos_ = nullptr, *menuRecientes_ = nullptr;
     QAction* entradaProceso_ = nullptr;
     QPushButton *salir_ = nullptr, *procesa_ = nullptr;
     QList<QPushButton*> laterales_;  ///< BotTecho .. BotViento

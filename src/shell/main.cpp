@@ -1,22 +1,47 @@
+// The program: Hortelia's main window over one scenario record; a scenario file named on the
+// command line (as a file manager passes it) is loaded once the window shows.
+
 #include "scenario/escenario.h"
 #include "shell/hortelia.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hortelia"));
+    QApplication::setOrganizationName(QStringLiteral("Hortelia"));
+    QApplication::setApplicationVersion(QStringLiteral(HORTELIA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("ar.hortelia.Hortelia"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/hortelia.svg")));
     // Qt's own dialogs (files, printing, messages) speak Spanish too.
     QTranslator qtEnCastellano;
     if (qtEnCastellano.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtEnCastellano);
+
+    QCommandLineParser opciones;
+    opciones.setApplicationDescription(
+        QStringLiteral("Simula el clima de un invernáculo durante un día: temperatura, humedad, combustible, "
+                       "agua y transpiración del cultivo."));
+    opciones.addHelpOption();
+    opciones.addVersionOption();
+    opciones.addPositionalArgument(QStringLiteral("escenario"),
+                                   QStringLiteral("Un escenario guardado (.hrt) para abrir."),
+                                   QStringLiteral("[ESCENARIO.hrt]"));
+    opciones.process(app);
+
     hortelia::Escenario escenario;
     hortelia::Hortelia ventana(escenario);
     ventana.show();
     ventana.activateWindow();
+    const QStringList archivos = opciones.positionalArguments();
+    if (!archivos.isEmpty())
+        QTimer::singleShot(0, &ventana, [&ventana, ruta = archivos.front()] { ventana.CargaArchivo(ruta); });
     return QApplication::exec();
 }

@@ -3,6 +3,9 @@
 #include "numeros/conversiones.h"
 #include "ui/texto_qt.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
@@ -74,9 +77,77 @@ void MarcaOpcionSinEventos(const QList<QRadioButton*>& opciones, int i) {
     opciones[i]->setChecked(true);
 }
 
+namespace {
+
+// A scroll bar that knows what its position means to the user.
+class Barra : public QScrollBar {
+public:
+    Barra(Qt::Orientation orientacion, Lectura lectura, QWidget* padre)
+        : QScrollBar(orientacion, padre), lectura_(std::move(lectura)) {}
+    double Valor(int posicion) const { return posicion * lectura_.factor; }
+    QString Texto(int posicion) const {
+        return lectura_.texto ? lectura_.texto(posicion) : Q(NumeroSinBlanco(Valor(posicion)));
+    }
+    double Factor() const { return lectura_.factor; }
+
+private:
+    Lectura lectura_;
+};
+
+// What a screen reader asks of such a bar: its value in the user's terms.
+class AccesibleBarra : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit AccesibleBarra(Barra* b) : QAccessibleWidget(b, QAccessible::ScrollBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType tipo) override {
+        if (tipo == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(tipo);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return B()->Texto(B()->value());
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return B()->Valor(B()->value()); }
+    void setCurrentValue(const QVariant& valor) override {
+        B()->setValue(static_cast<int>(std::lround(valor.toDouble() / B()->Factor())));
+    }
+    QVariant maximumValue() const override { return std::max(B()->Valor(B()->minimum()), B()->Valor(B()->maximum())); }
+    QVariant minimumValue() const override { return std::min(B()->Valor(B()->minimum()), B()->Valor(B()->maximum())); }
+    QVariant minimumStepSize() const override { return std::fabs(B()->Factor()); }
+
+private:
+    Barra* B() const { return static_cast<Barra*>(widget()); }
+};
+
+QAccessibleInterface* FabricaAccesible(const QString&, QObject* objeto) {
+    if (auto* b = dynamic_cast<Barra*>(objeto)) return new AccesibleBarra(b);
+    return nullptr;
+}
+
+}  // namespace
+
+Lectura EnUnidad(double factor, const QString& unidad) {
+    return {factor, [factor, unidad](int posicion) {
+                const QString n = Q(NumeroSinBlanco(posicion * factor));
+                return unidad.isEmpty()
+                           ? n
+                           : n + (unidad == QStringLiteral("°") ? QString() : QStringLiteral(" ")) + unidad;
+            }};
+}
+
+void Explica(QWidget* control, const QString& texto) {
+    control->setToolTip(texto);
+    control->setStatusTip(texto);
+}
+
 QScrollBar* CreaBarra(QWidget* padre, const char* nombre, const QString& accesible, Qt::Orientation orientacion,
-                      int minimo, int maximo, int pasoGrande) {
-    auto* b = new QScrollBar(orientacion, padre);
+                      int minimo, int maximo, int pasoGrande, Lectura lectura) {
+    static const bool instalada = [] {
+        QAccessible::installFactory(FabricaAccesible);
+        return true;
+    }();
+    (void)instalada;
+    auto* b = new Barra(orientacion, std::move(lectura), padre);
     b->setObjectName(nombre);
     b->setAccessibleName(accesible);
     b->setRange(minimo, maximo);

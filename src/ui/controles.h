@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <string>
 
 class QGroupBox;
@@ -45,10 +46,22 @@ int OpcionMarcada(const QList<QRadioButton*>& opciones);
 /// Checks option i without running any handler; an index outside the array changes nothing.
 void MarcaOpcionSinEventos(const QList<QRadioButton*>& opciones, int i);
 
+/// How a bar's position reads to its user: the value it stands for (position × `factor`) and
+/// its text ("31.5°" for position 63 of the latitude bar). A screen reader hears these.
+struct Lectura {
+    double factor = 1;
+    std::function<QString(int posicion)> texto;  ///< by default the value by number-to-text
+};
+/// The value times `factor` with `unidad` after it: "31.5°", "40 %", "3.5".
+Lectura EnUnidad(double factor, const QString& unidad);
+
 /// A scroll bar with objectName `nombre`, accessible name `accesible`, range and large step;
-/// a horizontal one wide enough to aim at.
+/// a horizontal one wide enough to aim at. Its accessible value is `lectura`'s.
 QScrollBar* CreaBarra(QWidget* padre, const char* nombre, const QString& accesible, Qt::Orientation orientacion,
-                      int minimo, int maximo, int pasoGrande);
+                      int minimo, int maximo, int pasoGrande, Lectura lectura = {});
+
+/// A tooltip and a status-bar text: what the control does, its unit and range.
+void Explica(QWidget* control, const QString& texto);
 /// Bar position of a record value: 16-bit integer (halves to even), kept inside the bar's range.
 int PosicionBarra(const QScrollBar* barra, double valor);
 /// Puts the bar on a record value without running its change handler.

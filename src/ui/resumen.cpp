@@ -77,12 +77,15 @@ Resumen::Resumen(QWidget* parent) : QWidget(parent) {
         etiquetas_[static_cast<std::size_t>(i)] = l;
     }
     caja->addStretch(1);
+    Etiqueta(Linea::Mantenimiento)
+        ->setToolTip(QStringLiteral("Renovaciones del aire interior por hora por las fugas del invernáculo (l/h)"));
     PintaTextos();
 }
 
 void Resumen::PintaTextos() {
     for (int i = 0; i < kLineas; ++i)
-        if (kDescripciones[i].texto) etiquetas_[static_cast<std::size_t>(i)]->setText(Q(textos_.*kDescripciones[i].texto));
+        if (kDescripciones[i].texto)
+            etiquetas_[static_cast<std::size_t>(i)]->setText(Q(textos_.*kDescripciones[i].texto));
 }
 
 void Resumen::Escribe(Linea linea, const QString& texto) {

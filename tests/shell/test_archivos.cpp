@@ -7,6 +7,7 @@
 #include "scenario/archivo_hrt.h"
 
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 
 using namespace hortelia;
@@ -121,6 +122,56 @@ private slots:
         v.guion.RespondePregunta("¿Guardar los cambios de dia.hrt?", Respuesta::Cancelar);
         v.w.AbreArchivo();  // cancelled before the file dialog
         QCOMPARE(v.e.VtoHoraKmh(1), 20.0F);
+    }
+
+    // A file named on the command line loads before "&Inicio": the start frame shows as always
+    // and leads to the loaded scenario.
+    void unArchivoAlArrancar_cargaDetrasDelMarcoDeInicio() {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("dia.hrt");
+        {
+            VentanaDePrueba v;
+            v.AceptaTodos();
+            v.guion.RespondeArchivo(ruta);
+            v.w.GuardaArchivo();
+        }
+        VentanaDePrueba v(false);
+        v.w.CargaArchivo(ruta);
+        QVERIFY(v.Visible("FrInicio"));
+        QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — dia.hrt[*]"));
+        v.Click("Command5");
+        for (const char* b : kBotones) QVERIFY2(v.Verde(b), b);
+        QVERIFY(v.Boton("Command12")->isEnabled());
+        // A file that cannot be read says so in a message, as "&Abre" would.
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "Elija un archivo guardado por Hortelia");
+        v.w.CargaArchivo(dir.filePath("no-existe.hrt"));
+    }
+
+    // The scenarios opened or saved lately, newest first, in "&Archivos"; one that is gone
+    // leaves the list when chosen.
+    void losRecientes_seRecuerdanYSeAbren() {
+        QTemporaryDir dir;
+        VentanaDePrueba v;
+        v.AceptaTodos();
+        for (const char* nombre : {"a.hrt", "b.hrt"}) {
+            v.guion.RespondeArchivo(dir.filePath(nombre));
+            v.w.GuardaArchivo();
+        }
+        auto* menu = v.Hijo<QMenu>("MenuRecientes");
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("&1 b.hrt"));
+        QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("&2 a.hrt"));
+        menu->actions().at(1)->trigger();
+        QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — a.hrt[*]"));
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("&1 a.hrt"));
+
+        QFile::remove(dir.filePath("b.hrt"));
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "b.hrt");
+        menu->actions().at(1)->trigger();
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), 1);
     }
 
     // Loading closes what showed the other scenario's results; an open panel stays open,

@@ -3,11 +3,15 @@
 
 #include "support/ventana_de_prueba.h"
 
+#include "ui/colores.h"
 #include "ui/resumen.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -69,7 +73,9 @@ private slots:
             QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));
     }
 
-    void titulos_conSusColores() {
+    // The headings keep their colours, with a text that reads at 4.5:1 or better (WCAG AA):
+    // white on grey and on cyan read at 3.9:1 and 2.3:1, so those two get black.
+    void titulos_conSusColoresYTextoLegible() {
         VentanaDePrueba v;
         const struct {
             const char* nombre;
@@ -81,7 +87,8 @@ private slots:
         for (const auto& t : titulos) {
             QCOMPARE(v.Texto(t.nombre), QString(t.texto));
             QCOMPARE(Fondo(v.Hijo<QLabel>(t.nombre)), t.fondo);
-            QCOMPARE(v.Hijo<QLabel>(t.nombre)->palette().color(QPalette::WindowText), QColor(Qt::white));
+            const QColor texto = v.Hijo<QLabel>(t.nombre)->palette().color(QPalette::WindowText);
+            QVERIFY2(ContrasteWcag(texto, t.fondo) >= 4.5, t.nombre);
         }
     }
 
@@ -97,12 +104,20 @@ private slots:
         };
         QCOMPARE(
             arbol(v.w.menuBar()->actions()),
-            QString("Archivo=&Archivos[Abre=&Abre, Guarda=&Guarda, Sale=&Sale], Datos=&Datos["
+            QString("Archivo=&Archivos[Abre=&Abre, Guarda=&Guarda, Recientes=Abiertos &recientemente[], Sale=&Sale], "
+                    "Datos=&Datos["
                     "Invernaculo=&Invernáculo[Estructura=&Estructura[Techo=&Tipo de techo, Dimensiones=&Dimensiones, "
                     "Material=&Material, Ventilacion=&Ventilación], Calefaccion=Sistema &Calefacción], "
                     "Cultivo=&Cultivo, Meteorologia=&Meteorología[Temperatura=&Temperatura, "
                     "Humedad=&Humedad relativa, Radiacion=&Radiación global, Viento=&Viento]], "
                     "Proceso=&Procesamiento, Acerca=Acerca de &Hortelia"));
+    }
+
+    void menus_conLosAtajosDeSiempre() {
+        VentanaDePrueba v;
+        QCOMPARE(v.Accion("Abre")->shortcut(), QKeySequence(QKeySequence::Open));
+        QCOMPARE(v.Accion("Guarda")->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(v.Accion("Sale")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     }
 
     void abrirPanel_deshabilitaNavegacionHastaAceptar() {
@@ -238,6 +253,66 @@ private slots:
             QCOMPARE(titulo, QString("Hortelia"));
             QCOMPARE(icono, c.icono);
         }
+    }
+
+    // Scroll bars say their value in the user's terms, not the bar's position.
+    void barras_dicenSuValorComoLoLeeElUsuario() {
+        VentanaDePrueba v;
+        const struct {
+            const char* barra;
+            double valor;
+            const char* texto;
+        } barras[] = {{"HScrLat", 31.5, "31.5°"}, {"HScrIAF", 3.5, "3.5"},   {"VScrVent", 40, "40 %"},
+                      {"HScrTMax", 35, "35 °C"},  {"HScrHRMin", 50, "50 %"}, {"HScrEfic", 65, "65 %"},
+                      {"HScrTNub", 1, "Claras"},  {"HScrVto", 1, "1 km/h"}};
+        v.Hijo<QScrollBar>("VScrVent")->setValue(-40);
+        for (const auto& b : barras) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(v.Hijo<QScrollBar>(b.barra));
+            QVERIFY2(a && a->valueInterface(), b.barra);
+            QCOMPARE(a->text(QAccessible::Value), QString::fromUtf8(b.texto));
+            QCOMPARE(a->valueInterface()->currentValue().toDouble(), b.valor);
+        }
+    }
+
+    // What a disabled button waits for, in its tooltip and the status bar.
+    void aceptarVentilacion_diceQueFaltaCargarLosHorarios() {
+        VentanaDePrueba v;
+        v.Click("BotDimens");
+        v.Click("Command3");
+        v.Click("BotVentil");
+        QPushButton* acepta = v.Boton("Command6");
+        QVERIFY(!acepta->isEnabled());
+        QCOMPARE(acepta->toolTip(), QStringLiteral("Cargue primero los datos horarios de apertura"));
+        QCOMPARE(acepta->statusTip(), acepta->toolTip());
+        v.Click("Command7");
+        QVERIFY(acepta->isEnabled());
+        QVERIFY(!acepta->toolTip().contains("Cargue"));
+        QVERIFY(!v.Hijo<QScrollBar>("HScrEfic")->toolTip().isEmpty());
+        QVERIFY(v.Hijo<QLineEdit>("TDimens1")->toolTip().contains("hasta 100 m"));
+    }
+
+    // At 1024 x 720 (a 1366 x 768 screen) every panel shows whole; on a smaller window the
+    // working area scrolls, and the side buttons stay on screen.
+    void cadaPanel_caben_yEnVentanaChicaSeDesplazan() {
+        VentanaDePrueba v;
+        v.w.resize(1024, 720);
+        v.Click("BotDimens");
+        v.Click("Command3");
+        auto* area = v.Hijo<QScrollArea>("DesplazaTrabajo");
+        for (const char* b : kBotones) {
+            v.Click(b);
+            if (QString(b) == "BotVentil") v.Click("Command7");
+            QApplication::processEvents();
+            QVERIFY2(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible(), b);
+            v.AceptaAbierto();
+        }
+        v.w.resize(800, 560);
+        v.Click("BotRadiac");
+        QApplication::processEvents();
+        QVERIFY(area->verticalScrollBar()->isVisible() || area->horizontalScrollBar()->isVisible());
+        for (const char* c : {"Command1", "Command12"})
+            QVERIFY2(v.w.rect().contains(v.Boton(c)->mapTo(&v.w, v.Boton(c)->rect().bottomRight())), c);
+        v.AceptaAbierto();
     }
 
     // A message the test did not expect is caught: planted here on purpose.

@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <clocale>
@@ -29,12 +31,22 @@ namespace hortelia {
 inline const char* const kBotones[] = {"BotTecho",   "BotDimens", "BotMaterial", "BotVentil", "BotCalef",
                                        "BotCUltivo", "BotTemp",   "BotHRel",     "BotRadiac", "BotViento"};
 
+/// What the program keeps between runs (the recent files) goes to Qt's test folder, never the
+/// user's, and starts empty in every test.
+inline void LimpiaPreferencias() {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Hortelia"));
+    QCoreApplication::setApplicationName(QStringLiteral("Hortelia-pruebas"));
+    QSettings().clear();
+}
+
 struct VentanaDePrueba {
     Escenario e;
     InteraccionGuionada guion;
     Hortelia w{e, &guion};
 
     explicit VentanaDePrueba(bool inicia = true) {
+        LimpiaPreferencias();
         w.show();
         w.activateWindow();
         if (!QTest::qWaitForWindowActive(&w)) qWarning("la ventana no quedó activa");

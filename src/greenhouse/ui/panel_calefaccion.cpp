@@ -28,8 +28,10 @@ int OpcionDeCombustible(const std::string& nombre) {
 
 PanelCalefaccion::PanelCalefaccion(Contexto& contexto, QWidget* parent)
     : Panel("FrCalefacc", QStringLiteral("Sistema de Calefacción"), kPanelCalefaccion, contexto, parent) {
-    barraEficiencia_ =
-        CreaBarra(this, "HScrEfic", QStringLiteral("Eficiencia del sistema"), Qt::Horizontal, 0, 100, 10);
+    barraEficiencia_ = CreaBarra(this, "HScrEfic", QStringLiteral("Eficiencia del sistema"), Qt::Horizontal, 0, 100, 10,
+                                 EnUnidad(1, QStringLiteral("%")));
+    Explica(barraEficiencia_, QStringLiteral("Eficiencia del sistema de calefacción: de 0 a 100 % del calor del "
+                                             "combustible que llega al invernáculo"));
     etiquetaEficiencia_ = CreaEtiqueta(this, "LEfiCal");
 
     QGroupBox* grupo = CreaGrupo(this, "FrCombust", QStringLiteral("Combustible"));
@@ -49,6 +51,8 @@ PanelCalefaccion::PanelCalefaccion(Contexto& contexto, QWidget* parent)
     auto* poder = new QHBoxLayout;
     poder->addWidget(rotulo);
     poder->addWidget(poderCalorico_);
+    unidadPoder_ = CreaEtiqueta(grupo, "UnidadPoCal");
+    poder->addWidget(unidadPoder_);
     poder->addStretch(1);
     combustibles->addLayout(poder, static_cast<int>(opcionesCombustible_.size()), 0);
 
@@ -63,11 +67,20 @@ PanelCalefaccion::PanelCalefaccion(Contexto& contexto, QWidget* parent)
     rejilla->setRowStretch(3, 1);
     rejilla->addWidget(CreaBotonAcepta("Command8"), 4, 0, 1, 2, Qt::AlignRight);
 
+    for (std::size_t i = 0; i < kCombustibles.size(); ++i) {
+        const Combustible& c = kCombustibles[i];
+        Explica(opcionesCombustible_[static_cast<int>(i)],
+                c.poderCalorico ? QStringLiteral("%1: %2 kJ por %3; se cuenta en %4")
+                                      .arg(Q(c.nombre), Q(NumeroSinBlanco(*c.poderCalorico)),
+                                           Q(UnidadPoderCalorico(c.nombre)), Q(c.unidad))
+                                : QStringLiteral("Otro combustible: escriba su poder calórico"));
+    }
     // The record's start values, without running the handlers.
     poderCalorico_->setText(Q(NumeroATexto(e.PoderCalorico)));
     PonBarraSinEventos(barraEficiencia_, e.Eficiencia);
     etiquetaEficiencia_->setText(Q(Caption("Eficiencia del sistema= ", e.Eficiencia, "%")));
     MarcaOpcionSinEventos(opcionesCombustible_, OpcionDeCombustible(e.Combustible));
+    MuestraPoderCalorico();
 
     ConectaOpciones(opcionesCombustible_, this, &PanelCalefaccion::EligeCombustible);
     connect(poderCalorico_, &QLineEdit::editingFinished, this, &PanelCalefaccion::TomaPoderCalorico);
@@ -76,6 +89,12 @@ PanelCalefaccion::PanelCalefaccion(Contexto& contexto, QWidget* parent)
 
 void PanelCalefaccion::MuestraPoderCalorico() {
     resumen_.Escribe(Linea::PoderCalorico, Q(Caption("P.Calórico = ", e.PoderCalorico)));
+    // The calorific value is energy per unit of the fuel the heating counts.
+    const QString unidad = Q(UnidadPoderCalorico(e.Combustible));
+    unidadPoder_->setText(QStringLiteral("kJ/") + unidad);
+    Explica(poderCalorico_, QStringLiteral("Poder calórico del combustible: kJ por %1, mayor que 0 (coma o punto "
+                                           "decimal); se escribe para \"Otro ...\"")
+                                .arg(unidad));
 }
 
 void PanelCalefaccion::MuestraEficiencia() {
@@ -154,6 +173,7 @@ void PanelCalefaccion::MuestraCargado() {
     if (i >= 0 && !kCombustibles[static_cast<std::size_t>(i)].poderCalorico) poderCalorico_->setEnabled(true);
     PonBarraSinEventos(barraEficiencia_, e.Eficiencia);
     etiquetaEficiencia_->setText(Q(Caption("Eficiencia del sistema= ", e.Eficiencia, "%")));
+    MuestraPoderCalorico();
     MarcaAceptado();
 }
 

@@ -36,6 +36,7 @@ private:
     QLabel* etiquetaEficiencia_;
     QList<QRadioButton*> opcionesCombustible_;
     QLineEdit* poderCalorico_;
+    QLabel* unidadPoder_;    ///< "kJ/litro", the calorific value's unit for the chosen fuel
     bool avisando_ = false;  ///< a message about the box is on screen (it takes the focus away)
 };
 

@@ -65,6 +65,17 @@ PanelCobertura::PanelCobertura(Contexto& contexto, QWidget* parent)
     rejilla->setRowStretch(2, 1);
     rejilla->addWidget(CreaBotonAcepta("Command4"), 3, 0, 1, 2, Qt::AlignRight);
 
+    for (int i = 0; i < opcionesMantenimiento_.size(); ++i) {
+        const EstadoMantenimiento& m = kMantenimientos[static_cast<std::size_t>(i)];
+        Explica(opcionesMantenimiento_[i],
+                m.renovacionesHora ? QStringLiteral("Las fugas renuevan el aire %1 veces por hora")
+                                         .arg(Q(NumeroSinBlanco(*m.renovacionesHora)))
+                                   : QStringLiteral("Escriba las renovaciones del aire por hora que dan las fugas"));
+    }
+    Explica(tasa_, QStringLiteral("Renovaciones del aire por hora por las fugas del invernáculo: 0 o más (con coma o "
+                                  "punto decimal)"));
+    Explica(unidad, QStringLiteral("l/h: renovaciones del aire interior por hora"));
+    for (QRadioButton* r : opcionesMaterial_) Explica(r, QStringLiteral("Material de la cobertura"));
     MarcaOpcionSinEventos(opcionesMaterial_, 0);
     MarcaOpcionSinEventos(opcionesMantenimiento_, 0);
 

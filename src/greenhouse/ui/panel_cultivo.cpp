@@ -26,11 +26,17 @@ PanelCultivo::PanelCultivo(Contexto& contexto, QWidget* parent)
     etiquetaIAF_ = CreaEtiqueta(this, "LCIAF");
     etiquetaMaxima_ = CreaEtiqueta(this, "LCMaxTol");
     etiquetaMinima_ = CreaEtiqueta(this, "LCMinTol");
-    barraIAF_ = CreaBarra(this, "HScrIAF", QStringLiteral("Índice de área foliar"), Qt::Horizontal, 0, 60, 1);
-    barraMaxima_ =
-        CreaBarra(this, "HScrMaxTol", QStringLiteral("Temperatura máxima tolerable"), Qt::Horizontal, 0, 60, 5);
-    barraMinima_ =
-        CreaBarra(this, "HScrMinTol", QStringLiteral("Temperatura mínima tolerable"), Qt::Horizontal, -10, 30, 5);
+    barraIAF_ = CreaBarra(this, "HScrIAF", QStringLiteral("Índice de área foliar"), Qt::Horizontal, 0, 60, 1,
+                          EnUnidad(0.25, {}));
+    barraMaxima_ = CreaBarra(this, "HScrMaxTol", QStringLiteral("Temperatura máxima tolerable"), Qt::Horizontal, 0, 60,
+                             5, EnUnidad(1, QStringLiteral("°C")));
+    barraMinima_ = CreaBarra(this, "HScrMinTol", QStringLiteral("Temperatura mínima tolerable"), Qt::Horizontal, -10,
+                             30, 5, EnUnidad(1, QStringLiteral("°C")));
+    Explica(barraIAF_, QStringLiteral("Índice de área foliar: m² de hoja por m² de suelo, de 0 a 15 en pasos de 0.25"));
+    Explica(barraMaxima_, QStringLiteral("Temperatura interior más alta que tolera el cultivo: de 0 a 60 °C; por "
+                                         "encima se refrigera con agua asperjada"));
+    Explica(barraMinima_, QStringLiteral("Temperatura interior más baja que tolera el cultivo: de -10 a 30 °C; por "
+                                         "debajo se calefacciona"));
 
     auto* rejilla = new QGridLayout(this);
     rejilla->setContentsMargins(16, 16, 16, 16);

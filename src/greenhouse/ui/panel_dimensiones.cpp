@@ -4,6 +4,8 @@
 #include "numeros/conversiones.h"
 #include "results/textos_resumen.h"
 #include "scenario/catalogo.h"
+#include "scenario/limites.h"
+#include "ui/controles.h"
 #include "ui/dibujos.h"
 #include "ui/texto_qt.h"
 
@@ -51,6 +53,15 @@ PanelDimensiones::PanelDimensiones(Contexto& contexto, QWidget* parent)
     alturaLateral_ = caja(3, QStringLiteral("3. Altura parante lateral:"), "1.5", "m");
     alturaMaxima_ = caja(4, QStringLiteral("4. Altura máxima:"), "3.8", "m");
     modulos_ = caja(5, QStringLiteral("5. Cantidad de módulos:"), "1", QString());
+    const std::pair<QLineEdit*, const Limite*> limitesCajas[] = {{ancho_, &limites::kAncho},
+                                                                 {largo_, &limites::kLargo},
+                                                                 {alturaLateral_, &limites::kAltura},
+                                                                 {alturaMaxima_, &limites::kAltura},
+                                                                 {modulos_, &limites::kModulos}};
+    for (const auto& [caja, limite] : limitesCajas)
+        Explica(caja, caja->accessibleName().section(QStringLiteral(". "), 1).chopped(1) + QStringLiteral(": ") +
+                          Q(limite->Rango()) +
+                          (limite->entero ? QString() : QStringLiteral(" (con coma o punto decimal)")));
 
     auto* dibujos = new QGridLayout;
     for (int i = 0; i < static_cast<int>(kTechos.size()); ++i) {

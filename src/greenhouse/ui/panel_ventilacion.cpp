@@ -46,7 +46,14 @@ PanelVentilacion::PanelVentilacion(Contexto& contexto, QWidget* parent)
     grafico_->Redibuja();
 
     barraHora_ = CreaBarra(this, "HScrVent", QStringLiteral("Hora"), Qt::Horizontal, 1, 24, 1);
-    barraApertura_ = CreaBarra(this, "VScrVent", QStringLiteral("Apertura de las ventanas"), Qt::Vertical, -100, 0, 10);
+    // The bar runs from 0 (closed, at the bottom) up to -100 (fully open, at the top).
+    barraApertura_ = CreaBarra(this, "VScrVent", QStringLiteral("Apertura de las ventanas"), Qt::Vertical, -100, 0, 10,
+                               EnUnidad(-1, QStringLiteral("%")));
+    Explica(barraHora_, QStringLiteral("Hora del día cuya apertura se ve y se cambia (1 a 24)"));
+    Explica(barraApertura_, QStringLiteral("Apertura de las ventanas en la hora elegida: de 0 % (abajo, cerradas) a "
+                                           "100 % (arriba, abiertas del todo)"));
+    Explica(suma_, QStringLiteral("Un m² más de superficie de ventanas"));
+    Explica(resta_, QStringLiteral("Un m² menos de superficie de ventanas (no baja de 0)"));
     porcentaje_ = CreaEtiqueta(this, "LPrVent", QStringLiteral("0%"));
     porcentaje_->setMinimumWidth(48);
     hora_ = CreaEtiqueta(this, "Label12", QStringLiteral("Hora="));
@@ -130,6 +137,14 @@ void PanelVentilacion::MuestraHora() {
     MuestraApertura();
 }
 
+// The accept button says why it waits: the schedule must be shown and checked first.
+void PanelVentilacion::PermiteAceptar(bool si) {
+    BotonAcepta()->setEnabled(si);
+    Explica(BotonAcepta(), si ? QStringLiteral("Acepta la superficie de ventanas, su apertura hora por hora y la "
+                                               "ventana cenital")
+                              : QStringLiteral("Cargue primero los datos horarios de apertura"));
+}
+
 void PanelVentilacion::VeHorario(bool visible) {
     for (QWidget* w : horario_) w->setVisible(visible);
 }
@@ -140,7 +155,7 @@ void PanelVentilacion::Abre(Origen) {
         return;
     }
     VeHorario(false);
-    BotonAcepta()->setEnabled(false);
+    PermiteAceptar(false);
     cargaHorario_->setEnabled(true);
     resumen_.Muestra(Linea::Ventilacion);
     AbrePanel();
@@ -153,7 +168,7 @@ void PanelVentilacion::CargaHorario() {
     }
     grafico_->Redibuja();
     VeHorario(true);
-    BotonAcepta()->setEnabled(true);
+    PermiteAceptar(true);
     BotonAcepta()->setFocus();
     cargaHorario_->setEnabled(false);
     e.HoraSel = 1;

@@ -40,6 +40,7 @@ private:
     void MuestraHora();
     void MuestraApertura();
     void VeHorario(bool visible);
+    void PermiteAceptar(bool si);
 
     QLabel *superficie_, *hora_, *abiertas_, *porcentaje_, *relacion_;
     QPushButton *cargaHorario_, *suma_, *resta_;

@@ -2,9 +2,9 @@
 
 #include "results/exportacion.h"
 #include "scenario/archivo_texto.h"
+#include "ui/controles.h"
 #include "ui/dialogo_archivo.h"
 #include "ui/impresion.h"
-#include "ui/controles.h"
 #include "ui/interaccion.h"
 #include "ui/resumen.h"
 #include "ui/texto_qt.h"

@@ -16,11 +16,23 @@ namespace hortelia {
 
 PanelCurva::PanelCurva(Contexto& contexto, Curva curva, QWidget* parent)
     : Panel(curva.frame, curva.titulo, curva.indice, contexto, parent), c(std::move(curva)) {
-    barraMaxima_ =
-        CreaBarra(this, c.barraMaxima, c.accesibleMaxima, Qt::Horizontal, c.minimoBarraMaxima, c.maximoBarraMaxima, 10);
-    barraMinima_ =
-        CreaBarra(this, c.barraMinima, c.accesibleMinima, Qt::Horizontal, c.minimoBarraMinima, c.maximoBarraMinima, 10);
+    const QString unidad = QString::fromUtf8(c.unidadVisible);
+    barraMaxima_ = CreaBarra(this, c.barraMaxima, c.accesibleMaxima, Qt::Horizontal, c.minimoBarraMaxima,
+                             c.maximoBarraMaxima, 10, EnUnidad(1 / c.posicionesPorUnidad, unidad));
+    barraMinima_ = CreaBarra(this, c.barraMinima, c.accesibleMinima, Qt::Horizontal, c.minimoBarraMinima,
+                             c.maximoBarraMinima, 10, EnUnidad(1 / c.posicionesPorUnidad, unidad));
     barraHora_ = CreaBarra(this, c.barraHora, QStringLiteral("Hora"), Qt::Horizontal, 1, 24, 1);
+    auto rango = [&](int minimo, int maximo) {
+        return QStringLiteral("de %1 a %2 %3")
+            .arg(Q(NumeroSinBlanco(minimo / c.posicionesPorUnidad)), Q(NumeroSinBlanco(maximo / c.posicionesPorUnidad)),
+                 unidad);
+    };
+    const QString recalcula = QStringLiteral("; recalcula las 24 horas y borra las correcciones");
+    Explica(barraMaxima_, c.accesibleMaxima + QStringLiteral(" del día: ") +
+                              rango(c.minimoBarraMaxima, c.maximoBarraMaxima) + recalcula);
+    Explica(barraMinima_, c.accesibleMinima + QStringLiteral(" del día: ") +
+                              rango(c.minimoBarraMinima, c.maximoBarraMinima) + recalcula);
+    Explica(barraHora_, QStringLiteral("Hora del día que se ve y se corrige con - y + (1 a 24)"));
     etiquetaMaxima_ = CreaEtiqueta(this, c.etiquetaMaxima);
     etiquetaMinima_ = CreaEtiqueta(this, c.etiquetaMinima);
     etiquetaHora_ = CreaEtiqueta(this, c.etiquetaHora);

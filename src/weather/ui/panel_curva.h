@@ -29,6 +29,7 @@ struct Curva {
     int minimoBarraMaxima, maximoBarraMaxima, minimoBarraMinima, maximoBarraMinima;
     double posicionesPorUnidad;  ///< bar position of one unit of the extremes (10 for tenths of a degree)
     const char* unidad;          ///< " C", " %"
+    const char* unidadVisible;   ///< "°C", "%": the unit a screen reader and a tooltip say
     const char* prefijoValor;    ///< "Temp = ", "HR = "
     QColor color;
     double minimoGrafico, maximoGrafico;  ///< the chart's value axis covers at least this range

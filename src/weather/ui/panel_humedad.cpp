@@ -32,6 +32,7 @@ PanelCurva* CreaPanelHumedad(Contexto& contexto, QWidget* parent) {
         100,
         1,
         " %",
+        "%",
         "HR = ",
         QColor(0, 200, 128),
         0,

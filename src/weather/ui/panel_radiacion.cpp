@@ -48,7 +48,9 @@ int Elegida(const QListWidget* lista) {
 
 PanelRadiacion::PanelRadiacion(Contexto& contexto, QWidget* parent)
     : Panel("FrRadiac", QStringLiteral("Radiación"), kPanelRadiacion, contexto, parent) {
-    barraLatitud_ = CreaBarra(this, "HScrLat", QStringLiteral("Latitud"), Qt::Horizontal, 0, 180, 10);
+    barraLatitud_ = CreaBarra(this, "HScrLat", QStringLiteral("Latitud"), Qt::Horizontal, 0, 180, 10,
+                              EnUnidad(0.5, QStringLiteral("°")));
+    Explica(barraLatitud_, QStringLiteral("Latitud del lugar: de 0 a 90° en pasos de medio grado"));
     latitud_ = CreaEtiqueta(this, "LRLat");
     QGroupBox* grupoHemisferio = CreaGrupo(this, "FrHemisf", QStringLiteral("Hemisferio"));
     opcionesHemisferio_ =
@@ -61,9 +63,16 @@ PanelRadiacion::PanelRadiacion(Contexto& contexto, QWidget* parent)
     QStringList meses;
     for (int m = 1; m <= 12; ++m) meses << Q(NombreMes(m));
     listaMeses_ = CreaLista(this, "LiMes", QStringLiteral("Mes"), meses, 100);
-    barraTipoNubes_ = CreaBarra(this, "HScrTNub", QStringLiteral("Tipo de nubes"), Qt::Horizontal, 1, 3, 1);
+    Explica(listaDias_, QStringLiteral("Día del mes del día simulado"));
+    Explica(listaMeses_, QStringLiteral("Mes del día simulado"));
+    Explica(grupoHemisferio, QStringLiteral("Hemisferio del lugar: cambia la estación del año de la fecha"));
+    barraTipoNubes_ = CreaBarra(this, "HScrTNub", QStringLiteral("Tipo de nubes"), Qt::Horizontal, 1, 3, 1,
+                                {1, [](int p) { return Q(CaptionTipoNubes(p)).section(QStringLiteral(": "), 1); }});
+    Explica(barraTipoNubes_, QStringLiteral("Tipo de nubes: claras, intermedias u oscuras; cuánto tapan el sol las "
+                                            "nubes de cada hora"));
     tipoNubes_ = CreaEtiqueta(this, "LRTNubes");
     barraHora_ = CreaBarra(this, "HScrRHora", QStringLiteral("Hora"), Qt::Horizontal, 1, 24, 1);
+    Explica(barraHora_, QStringLiteral("Hora del día cuya nubosidad y radiación se ven y se corrigen (1 a 24)"));
     hora_ = CreaEtiqueta(this, "LRHora");
     nubosidad_ = CreaEtiqueta(this, "LRNub");
     radiacionTope_ = CreaEtiqueta(this, "LRRad");

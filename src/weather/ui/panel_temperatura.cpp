@@ -32,6 +32,7 @@ PanelCurva* CreaPanelTemperatura(Contexto& contexto, QWidget* parent) {
         350,  // 0..50 °C and -15..35 °C in tenths
         10,
         " C",
+        "°C",
         "Temp = ",
         QColor(250, 0, 0),
         0,

@@ -16,8 +16,10 @@ namespace hortelia {
 PanelViento::PanelViento(Contexto& contexto, QWidget* parent)
     : Panel("FrViento", QStringLiteral("Viento"), kPanelViento, contexto, parent) {
     barraHora_ = CreaBarra(this, "HScrVHora", QStringLiteral("Hora"), Qt::Horizontal, 1, 24, 1);
-    barraVelocidad_ =
-        CreaBarra(this, "HScrVto", QStringLiteral("Velocidad del viento en km/h"), Qt::Horizontal, 0, 100, 10);
+    barraVelocidad_ = CreaBarra(this, "HScrVto", QStringLiteral("Velocidad del viento en km/h"), Qt::Horizontal, 0, 100,
+                                10, EnUnidad(1, QStringLiteral("km/h")));
+    Explica(barraHora_, QStringLiteral("Hora del día cuyo viento se ve y se cambia (1 a 24)"));
+    Explica(barraVelocidad_, QStringLiteral("Velocidad del viento en la hora elegida: de 0 a 100 km/h"));
     hora_ = CreaEtiqueta(this, "LVHora");
     kmh_ = CreaEtiqueta(this, "LVtoKh");
     ms_ = CreaEtiqueta(this, "LVtoms");
