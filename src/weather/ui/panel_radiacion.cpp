@@ -22,9 +22,38 @@ namespace {
 
 using Linea = Resumen::Linea;
 
+// A list of a panel. While its panel is hidden it tells a screen reader that none of its
+// entries shows and none has the focus (Qt would report them by their last places).
+class Lista : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+    QRect visualRect(const QModelIndex& indice) const override {
+        return isVisible() ? QListWidget::visualRect(indice) : QRect();
+    }
+
+    /// While hidden, the keyboard's place goes; the chosen entry stays selected.
+    void SueltaSiOculta() {
+        if (!isVisible()) selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+
+protected:
+    void hideEvent(QHideEvent* evento) override {
+        QListWidget::hideEvent(evento);
+        SueltaSiOculta();
+    }
+    void showEvent(QShowEvent* evento) override {
+        QListWidget::showEvent(evento);
+        const QList<QListWidgetItem*> elegidas = selectedItems();
+        if (elegidas.isEmpty()) return;
+        selectionModel()->setCurrentIndex(indexFromItem(elegidas.front()), QItemSelectionModel::NoUpdate);
+        scrollToItem(elegidas.front());
+    }
+};
+
 QListWidget* CreaLista(QWidget* padre, const char* nombre, const QString& accesible, const QStringList& entradas,
                        int ancho) {
-    auto* l = new QListWidget(padre);
+    auto* l = new Lista(padre);
     l->setObjectName(nombre);
     l->setAccessibleName(accesible);
     l->addItems(entradas);
@@ -197,6 +226,7 @@ void PanelRadiacion::PonControles() {
         listaDias_->setCurrentRow(EntradaDe(listaDias_, e.Dia));
         listaMeses_->setCurrentRow(EntradaDe(listaMeses_, e.Mes));
     }
+    for (QListWidget* l : {listaDias_, listaMeses_}) static_cast<Lista*>(l)->SueltaSiOculta();
     PonBarraSinEventos(barraTipoNubes_, std::clamp<int>(e.TipoNubes, 1, 3));
     if (e.HoraSel >= 1 && e.HoraSel <= 24) PonBarraSinEventos(barraHora_, e.HoraSel);
     latitud_->setText(TextoLatitud());

@@ -10,6 +10,8 @@
 #include "ui/resumen.h"
 #include "ui/texto_qt.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QListWidget>
 #include <QTemporaryDir>
 
@@ -43,7 +45,7 @@ private slots:
         QCOMPARE(v.Dibujado("MSCNub", 12), 0.0);
         QCOMPARE(v.Dibujado("MSCVto", 24), 1.0);
         QVERIFY(v.Hijo<QRadioButton>("Option7_0")->isChecked());
-        QCOMPARE(v.Hijo<QListWidget>("LiMes")->currentItem()->text(), QStringLiteral("enero"));
+        QCOMPARE(v.Hijo<QListWidget>("LiMes")->selectedItems().value(0)->text(), QStringLiteral("enero"));
     }
 
     void temperatura_botonesExtremosYHoraAlReabrir() {
@@ -195,6 +197,37 @@ private slots:
         QCOMPARE(v.Texto("LVtoms"), QStringLiteral("Velocidad =  13.8 m/s"));
     }
 
+    // A screen reader selects an entry without moving the current row: the day and the month
+    // the user chose that way are the ones the program takes.
+    void radiacion_listasElegidasPorLectorDePantalla() {
+        VentanaDePrueba v;
+        // Hidden, its entries are neither showing nor focused for a screen reader.
+        auto ocultas = [&](const char* lista) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(v.Hijo<QListWidget>(lista));
+            for (int i = 0; i < a->childCount(); ++i) {
+                const QAccessible::State estado = a->child(i)->state();
+                if (!estado.invisible || estado.focused) return false;
+            }
+            return true;
+        };
+        QVERIFY(ocultas("LiDia") && ocultas("LiMes"));
+        v.Click("BotRadiac");
+        auto elige = [&](const char* lista, int fila) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(v.Hijo<QListWidget>(lista));
+            QVERIFY(a && a->tableInterface());
+            a->tableInterface()->selectRow(fila);
+        };
+        elige("LiDia", 4);
+        elige("LiMes", 5);
+        QCOMPARE(v.Hijo<QListWidget>("LiDia")->currentRow(), 0);
+        QCOMPARE(v.e.Dia, std::int16_t(5));
+        QCOMPARE(v.e.Mes, std::int16_t(6));
+        QCOMPARE(v.Texto("LFecha"), QStringLiteral("Fecha:  5 de junio"));
+        v.Click("Command17");
+        QVERIFY(ocultas("LiDia") && ocultas("LiMes"));
+        QCOMPARE(v.Hijo<QListWidget>("LiMes")->selectedItems().at(0)->text(), QStringLiteral("junio"));
+    }
+
     void carga_muestraLoCargadoSinRecalcular() {
         VentanaDePrueba v;
         Escenario e = v.e;
@@ -237,7 +270,7 @@ private slots:
         // The controls show the loaded values, and the hemisphere did not recompute anything.
         QVERIFY(v.Hijo<QRadioButton>("Option7_1")->isChecked());
         QCOMPARE(v.Hijo<QScrollBar>("HScrLat")->value(), 81);
-        QCOMPARE(v.Hijo<QListWidget>("LiMes")->currentRow(), 9);
+        QCOMPARE(v.Hijo<QListWidget>("LiMes")->selectedItems().value(0)->text(), QStringLiteral("octubre"));
         QCOMPARE(v.Hijo<QScrollBar>("HScrTNub")->value(), 3);
 
         // Opening the panels afterwards keeps the loaded hours.
@@ -252,7 +285,7 @@ private slots:
         QCOMPARE(cargado.RadHora(12).valor(), 321.4);
         v.Mueve("HScrRHora", 12);
         QCOMPARE(v.Texto("LRNub"), QStringLiteral("Nubosidad =  5 octavos"));
-        v.Click("NubMenos");                     // with the loaded cloud type's coefficient
+        v.Click("NubMenos");                           // with the loaded cloud type's coefficient
         QCOMPARE(cargado.RadHora(12).valor(), 425.2);  // 654.3 * 0.65 cut down
         v.Click("Command17");
         v.Click("BotViento");
