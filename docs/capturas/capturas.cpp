@@ -1,0 +1,88 @@
+// The README's pictures, taken from the real main window: it is driven as the window tests
+// drive it (every question answered by a script) and each state is saved as a PNG.
+//
+//   hortelia-capturas CARPETA
+//
+// scripts/capturas.sh builds and runs it offscreen into docs/capturas/.
+
+#include "support/ventana_de_prueba.h"
+
+#include "results/ui/planilla.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+#include <functional>
+
+using namespace hortelia;
+
+namespace {
+
+QString carpeta;
+int errores = 0;
+
+void Guarda(QWidget* w, const char* nombre) {
+    QApplication::processEvents();
+    const QString ruta = QDir(carpeta).filePath(QString::fromLatin1(nombre) + QStringLiteral(".png"));
+    if (!w->grab().save(ruta)) {
+        std::fprintf(stderr, "hortelia-capturas: no se pudo guardar %s\n", qPrintable(ruta));
+        ++errores;
+        return;
+    }
+    std::printf("%s\n", qPrintable(ruta));
+}
+
+// One picture of the main window at a size, after `prepara` brought it to the state wanted.
+void Captura(const char* nombre, QSize tam, bool inicia, const std::function<void(VentanaDePrueba&)>& prepara) {
+    VentanaDePrueba v(inicia);
+    v.guion.fallaEnLoInesperado = false;
+    v.w.resize(tam);
+    prepara(v);
+    Guarda(&v.w, nombre);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "uso: hortelia-capturas CARPETA\n");
+        return 2;
+    }
+    carpeta = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(carpeta);
+    const QSize portatil(1024, 720), mediana(1400, 1000), grande(1920, 1080);
+
+    Captura("inicio", portatil, false, [](VentanaDePrueba&) {});
+    Captura("primer-dia", portatil, true, [](VentanaDePrueba& v) {
+        for (const char* b : {"BotTecho", "BotDimens", "BotMaterial"}) {
+            v.Click(b);
+            v.AceptaAbierto();
+        }
+        v.Click("BotVentil");
+        v.Click("Command7");
+    });
+    Captura("radiacion", portatil, true, [](VentanaDePrueba& v) {
+        v.Click("BotRadiac");
+        v.Mueve("HScrRHora", 12);
+    });
+    Captura("resultados", portatil, true, [](VentanaDePrueba& v) {
+        v.Procesa();
+        v.Mueve("HScrResHora", 14);
+    });
+    Captura("resultados-1400x1000", mediana, true, [](VentanaDePrueba& v) { v.Procesa(); });
+    Captura("resultados-1920x1080", grande, true, [](VentanaDePrueba& v) { v.Procesa(); });
+    {
+        VentanaDePrueba v;
+        v.guion.fallaEnLoInesperado = false;
+        v.w.resize(portatil);
+        v.Procesa();
+        v.Click("Command14");
+        Planilla* p = v.w.PlanillaCreada();
+        p->resize(1000, 700);
+        Guarda(p, "planilla");
+    }
+    return errores ? 1 : 0;
+}
