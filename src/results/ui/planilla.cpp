@@ -92,7 +92,7 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
 
     // The table: group headings spanning their columns in the first row, hours, totals.
     modelo_ = new ModeloPlanilla(this);
-    tabla_ = new TablaPlanilla([this] { QGuiApplication::clipboard()->setText(TextoSeleccionado()); }, this);
+    tabla_ = new TablaPlanilla([this] { CopiaSeleccion(); }, this);
     tabla_->setObjectName(QStringLiteral("TablaPlanilla"));
     tabla_->setAccessibleName(QStringLiteral("Resultados hora por hora y totales del día"));
     tabla_->setModel(modelo_);
@@ -114,7 +114,7 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
     copiar->setShortcutContext(Qt::WidgetShortcut);
     tabla_->addAction(copiar);
     tabla_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(copiar, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(TextoSeleccionado()); });
+    connect(copiar, &QAction::triggered, this, &Planilla::CopiaSeleccion);
 
     QPushButton* cierra = CreaBoton(this, "CierraPlan", QStringLiteral("&Cierra"));
     QPushButton* imprime = CreaBoton(this, "Command1", QStringLiteral("&Imprime"));
@@ -142,8 +142,6 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
     connect(guarda, &QPushButton::clicked, this, &Planilla::ExportaTexto);
     connect(guardaHoja, &QPushButton::clicked, this, &Planilla::ExportaHojaCalculo);
 }
-
-Planilla::~Planilla() = default;
 
 QString Planilla::Celda(int c, int i) const {
     if (c == 16) {
@@ -203,6 +201,8 @@ QString Planilla::TextoSeleccionado() const {
     }
     return filas.join(QLatin1Char('\n'));
 }
+
+void Planilla::CopiaSeleccion() { QGuiApplication::clipboard()->setText(TextoSeleccionado()); }
 
 std::unique_ptr<QTextDocument> Planilla::Documento() const {
     auto documento = std::make_unique<QTextDocument>();

@@ -35,7 +35,6 @@ public:
     /// which the exports and the PDF of a print are proposed.
     Planilla(Escenario& e, const Resumen& resumen, Interaccion& interaccion, std::function<QString()> rutaEscenario,
              QWidget* parent = nullptr);
-    ~Planilla() override;
 
     /// Fills every cell from the last run and the summary, then shows the window.
     void Llena();
@@ -57,6 +56,8 @@ public:
     /// nothing for " --- ", numbers with the decimal separator of the user's language so
     /// that a spreadsheet in that language reads them as numbers.
     QString TextoSeleccionado() const;
+    /// Puts TextoSeleccionado() on the clipboard (Ctrl+C, "&Copia" of the table's menu).
+    void CopiaSeleccion();
 
 private:
     Escenario& e;

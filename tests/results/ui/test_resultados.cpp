@@ -10,7 +10,6 @@
 #include "scenario/archivo_hrt.h"
 #include "support/libro_xlsx.h"
 #include "ui/impresion.h"
-#include "ui/texto_qt.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -24,6 +23,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <clocale>
 #include <functional>
 
@@ -48,10 +48,11 @@ QString GuardaInicio(const QTemporaryDir& dir, const char* nombre, const std::fu
     return ruta;
 }
 
-// The scripted print dialog's answer: a PDF file.
-void AlPdf(QPrinter& impresora, const QString& ruta) {
+// The scripted print dialog's answer: a PDF file at `ruta`, printed or cancelled.
+bool AlPdf(QPrinter& impresora, const QString& ruta, bool imprime = true) {
     impresora.setOutputFormat(QPrinter::PdfFormat);
     impresora.setOutputFileName(ruta);
+    return imprime;
 }
 
 // The text of a PDF by pdftotext, as laid out on the page, blanks run together (a missing
@@ -222,7 +223,8 @@ private slots:
         QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
     }
 
-    // The workbook beside the scenario holds every figure of the table as a number.
+    // The workbook goes beside the scenario; the fuel of an hour is the number the sheet shows
+    // (the whole workbook is checked against the text export in test_hoja_calculo).
     void laHojaDeCalculoGuardaLasCifrasComoNumeros() {
         QTemporaryDir dir;
         VentanaDePrueba v;
@@ -230,36 +232,23 @@ private slots:
         v.guion.RespondeArchivo(dir.filePath("dia.hrt"));
         v.Click("Command15");
         v.Click("Command14");
-        Planilla* p = v.w.PlanillaCreada();
-        auto* boton = p->findChild<QPushButton*>("GuardaHojaCalculo");
+        auto* boton = v.w.PlanillaCreada()->findChild<QPushButton*>("GuardaHojaCalculo");
         QCOMPARE(boton->text(), QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
         v.guion.RespondeArchivo(dir.filePath("dia"));
         QTest::mouseClick(boton, Qt::LeftButton);
         QCOMPARE(v.guion.filtros.last(), QStringLiteral("Hojas de cálculo (*.xlsx)"));
         QCOMPARE(v.guion.propuestos.last(), dir.filePath("dia.xlsx"));
-
         std::string error;
         const auto libro = prueba::LeeLibro(dir.filePath("dia.xlsx").toStdString(), error);
         QVERIFY2(libro, error.c_str());
-        QCOMPARE(Q(libro->at("A1").texto), QStringLiteral("Planilla de resultados"));
-        QCOMPARE(Q(libro->at("A4").texto), p->Encabezado().at(1)->text());
-        std::size_t hora = 1;  // the row of "Hora"
-        while (!libro->count(prueba::Ref(0, hora)) || libro->at(prueba::Ref(0, hora)).texto != "Hora")
-            QVERIFY(++hora < 40);
-        const QAbstractItemModel* m = p->Tabla()->model();
-        for (int fila = 1; fila <= 25; ++fila)
-            for (int c = 0; c < 15; ++c) {
-                const QString enTabla = m->index(fila, c).data().toString();
-                const std::string ref = prueba::Ref(static_cast<std::size_t>(c), hora + static_cast<std::size_t>(fila));
-                if (enTabla.trimmed().isEmpty() || enTabla == " --- ") {
-                    QVERIFY2(!libro->count(ref), ref.c_str());
-                } else if (fila == 25 && c == 0) {
-                    QCOMPARE(Q(libro->at(ref).texto), QStringLiteral("Totales"));
-                } else {
-                    QVERIFY2(libro->count(ref) && libro->at(ref).numero, ref.c_str());
-                    QCOMPARE(std::stod(libro->at(ref).texto), enTabla.toDouble());
-                }
-            }
+        QCOMPARE(libro->at("A1").texto, std::string("Planilla de resultados"));
+        const auto hora5 = std::find_if(libro->begin(), libro->end(), [](const auto& c) {
+            return c.first[0] == 'A' && c.second.numero && c.second.texto == "5";
+        });
+        QVERIFY(hora5 != libro->end());
+        const prueba::CeldaLeida fuel = libro->at("K" + hora5->first.substr(1));
+        QVERIFY(fuel.numero && fuel.texto == "0.24");  // " .24" on the sheet
+
         v.guion.RespondeArchivo(dir.filePath("no/existe/dia.xlsx"));
         v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "No se puede guardar");
         QTest::mouseClick(boton, Qt::LeftButton);
@@ -383,8 +372,7 @@ private slots:
         v.guion.RespondeImpresion([&](QPrinter& impresora) {
             propuesto = impresora.outputFileName();
             if (impresora.pageLayout().orientation() != QPageLayout::Landscape) return false;
-            AlPdf(impresora, pdf);
-            return true;
+            return AlPdf(impresora, pdf);
         });
         QTest::mouseClick(p->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         // Without a printer the dialog offers a PDF in the documents or home folder.
@@ -407,16 +395,11 @@ private slots:
 
         // Cancel writes nothing; a PDF that cannot be written says so.
         const QString cancelado = dir.filePath("cancelado.pdf");
-        v.guion.RespondeImpresion([&](QPrinter& impresora) {
-            AlPdf(impresora, cancelado);
-            return false;
-        });
+        v.guion.RespondeImpresion([&](QPrinter& impresora) { return AlPdf(impresora, cancelado, false); });
         QTest::mouseClick(p->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QVERIFY(!QFile::exists(cancelado));
-        v.guion.RespondeImpresion([&](QPrinter& impresora) {
-            AlPdf(impresora, dir.filePath("no/existe/planilla.pdf"));
-            return true;
-        });
+        v.guion.RespondeImpresion(
+            [&](QPrinter& impresora) { return AlPdf(impresora, dir.filePath("no/existe/x.pdf")); });
         v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "No se pudo imprimir");
         QTest::mouseClick(p->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     }
@@ -428,10 +411,7 @@ private slots:
         v.Procesa();
         QTemporaryDir dir;
         const QString pdf = dir.filePath("resultados.pdf");
-        v.guion.RespondeImpresion([&](QPrinter& impresora) {
-            AlPdf(impresora, pdf);
-            return true;
-        });
+        v.guion.RespondeImpresion([&](QPrinter& impresora) { return AlPdf(impresora, pdf); });
         v.Click("Command19");
         int paginas = 0;
         const QString texto = TextoPdf(pdf, &paginas);
@@ -441,10 +421,7 @@ private slots:
         QVERIFY(!texto.contains(v.Boton("BotTecho")->text().remove('&')));
         QCOMPARE(paginas, 1);
         const QString cancelado = dir.filePath("cancelado.pdf");
-        v.guion.RespondeImpresion([&](QPrinter& impresora) {
-            AlPdf(impresora, cancelado);
-            return false;
-        });
+        v.guion.RespondeImpresion([&](QPrinter& impresora) { return AlPdf(impresora, cancelado, false); });
         v.Click("Command19");
         QVERIFY(!QFile::exists(cancelado));
     }
