@@ -7,7 +7,7 @@ paquetes=(build-essential cmake ninja-build pkg-config
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-tidy
   xvfb xauth xdotool fonts-dejavu-core
-  libxlsxwriter-dev
+  libxlsxwriter-dev zlib1g-dev
   desktop-file-utils appstream shared-mime-info poppler-utils unzip file dpkg-dev
   locales)
 faltan=()

@@ -426,7 +426,9 @@ void Hortelia::AbrePlanilla() {
 }
 
 void Hortelia::ImprimeResultados() {
-    const QString error = ImprimeVentana(this, interaccion_);
+    // The results frame alone, without its buttons, scaled to the page.
+    const QString error =
+        ImprimeWidget(resultados_, interaccion_, PdfPropuesto(rutaEscenario_, QStringLiteral("resultados")));
     if (!error.isEmpty()) Avisa(Interaccion::Gravedad::Error, error);
 }
 

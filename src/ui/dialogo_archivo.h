@@ -17,6 +17,7 @@ struct TipoArchivo {
 };
 inline const TipoArchivo kArchivoEscenario{QStringLiteral("Archivos Hortelia (*.hrt)"), QStringLiteral("hrt")};
 inline const TipoArchivo kArchivoTexto{QStringLiteral("Archivos de texto (*.txt)"), QStringLiteral("txt")};
+inline const TipoArchivo kArchivoHojaCalculo{QStringLiteral("Hojas de cálculo (*.xlsx)"), QStringLiteral("xlsx")};
 
 /// The chosen file to read, or an empty string on cancel.
 QString EligeParaAbrir(Interaccion& interaccion, const TipoArchivo& tipo, const QString& propuesto);

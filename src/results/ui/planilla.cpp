@@ -1,6 +1,8 @@
 #include "results/ui/planilla.h"
 
 #include "results/exportacion.h"
+#include "results/hoja_planilla.h"
+#include "results/ui/modelo_planilla.h"
 #include "scenario/archivo_texto.h"
 #include "ui/controles.h"
 #include "ui/dialogo_archivo.h"
@@ -9,19 +11,51 @@
 #include "ui/resumen.h"
 #include "ui/texto_qt.h"
 
-#include <QFrame>
+#include <QAction>
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace hortelia {
 namespace {
 
-const char* const kMarcas[] = {"",    "Temp", "Hum", "Vto", "Rad",  "Nub", "s/control", "c/control",
-                               "Hum", "Ren",  "Cal", "Ref", "Vent", "Etr", "Etp"};
-constexpr const char* kSinControl = " --- ";
+// Ctrl+C copies the whole selection, not only the current cell as a plain table view does.
+class TablaPlanilla : public QTableView {
+public:
+    TablaPlanilla(std::function<void()> copia, QWidget* padre) : QTableView(padre), copia_(std::move(copia)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override {
+        if (evento->matches(QKeySequence::Copy)) {
+            copia_();
+            evento->accept();
+            return;
+        }
+        QTableView::keyPressEvent(evento);
+    }
+
+private:
+    std::function<void()> copia_;
+};
+
+// The header's place of summary line i of group g: the groups side by side, six lines a column.
+constexpr int kLineasPorColumna = 6;
+int FilaResumen(std::size_t i) { return 1 + static_cast<int>(i) % kLineasPorColumna; }
+int ColumnaResumen(int g, std::size_t i) { return g * 2 + static_cast<int>(i) / kLineasPorColumna; }
+
+QString Html(const QString& texto) { return texto.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")); }
 
 }  // namespace
 
@@ -35,84 +69,64 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
     setObjectName("FPlanilla");
     setWindowTitle(QStringLiteral("Planilla de resultados"));
 
-    // Header: three fixed captions and the copies of the summary labels.
+    // Header: three captions and the copies of the summary labels.
     auto* cabecera = new QGridLayout;
     cabecera->setHorizontalSpacing(18);
     cabecera->setVerticalSpacing(1);
-    const int porGrupo[] = {11, 6, 3};  // structure to efficiency; weather; crop
-    const char* titulos[] = {"Invernáculo :", "Meteorología :", "Cultivo :"};
-    int copia = 0;
-    for (int g = 0; g < 3; ++g) {
-        auto* t = new QLabel(QString::fromUtf8(titulos[g]), this);
+    std::size_t copia = 0;
+    for (int g = 0; g < static_cast<int>(std::size(kGruposResumen)); ++g) {
+        const GrupoResumen& grupo = kGruposResumen[g];
+        auto* t = new QLabel(Q(grupo.titulo), this);
         t->setObjectName(QStringLiteral("Titulo%1").arg(g + 1));
         QFont negrita = t->font();
         negrita.setBold(true);
         t->setFont(negrita);
         cabecera->addWidget(t, 0, g * 2, 1, 2);
-        for (int i = 0; i < porGrupo[g]; ++i, ++copia) {
+        for (std::size_t i = 0; i < grupo.lineas; ++i, ++copia) {
             auto* l = new QLabel(this);
             l->setObjectName(QStringLiteral("LCopia%1").arg(copia + 1));
             encabezado_.append(l);
-            cabecera->addWidget(l, 1 + i % 6, g * 2 + i / 6);
+            cabecera->addWidget(l, FilaResumen(i), ColumnaResumen(g, i));
         }
     }
 
-    // The grid: 15 hourly columns, then the totals row.
-    auto* tabla = new QGridLayout;
-    tabla->setHorizontalSpacing(10);
-    tabla->setVerticalSpacing(0);
-    const auto& titulosColumnas = TitulosColumnas();
-    const struct {
-        const char* texto;
-        int desde, hasta;
-    } grupos[] = {{"Ambiente externo", 1, 5},
-                  {"Interior invernáculo", 6, 9},
-                  {"Control temperatura", 10, 11},
-                  {"Transpiración", 13, 14}};
-    for (const auto& g : grupos) {
-        auto* l = new QLabel(QString::fromUtf8(g.texto), this);
-        l->setAlignment(Qt::AlignCenter);
-        l->setFrameShape(QFrame::Box);
-        tabla->addWidget(l, 0, g.desde, 1, g.hasta - g.desde + 1);
-    }
-    for (int c = 1; c <= 15; ++c) {
-        QList<QLabel*> columna;
-        for (int i = 0; i <= 24; ++i) {
-            auto* l = new QLabel(i == 0 ? Q(titulosColumnas[static_cast<std::size_t>(c - 1)])
-                                        : (c == 1 ? QString::number(i) : QString::fromUtf8(kMarcas[c - 1])),
-                                 this);
-            l->setObjectName(QStringLiteral("Label%1_%2").arg(c).arg(i));
-            l->setAlignment(i == 0 ? Qt::AlignHCenter | Qt::AlignBottom : Qt::AlignRight | Qt::AlignVCenter);
-            if (i == 0) {
-                // Titles wrap on narrow columns: room for three lines.
-                l->setWordWrap(true);
-                l->setMinimumHeight(3 * l->fontMetrics().lineSpacing() + 2);
-                l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("Humedad")) + 4);
-            }
-            tabla->addWidget(l, 1 + i, c - 1);
-            columna.append(l);
-        }
-        columnas_.append(columna);
-    }
-    // Totals: the caption under the hours, each total under its own column.
-    QList<QLabel*> totales;
-    for (int i = 0; i <= 4; ++i) {
-        auto* l = new QLabel(i == 0 ? QStringLiteral("Totales: ") : QString(), this);
-        l->setObjectName(QStringLiteral("Label16_%1").arg(i));
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        QFont negrita = l->font();
-        negrita.setBold(true);
-        l->setFont(negrita);
-        tabla->addWidget(l, 26, i == 0 ? 0 : static_cast<int>(kColumnasTotales[i - 1]));
-        totales.append(l);
-    }
-    columnas_.append(totales);
+    // The table: group headings spanning their columns in the first row, hours, totals.
+    modelo_ = new ModeloPlanilla(this);
+    tabla_ = new TablaPlanilla([this] { CopiaSeleccion(); }, this);
+    tabla_->setObjectName(QStringLiteral("TablaPlanilla"));
+    tabla_->setAccessibleName(QStringLiteral("Resultados hora por hora y totales del día"));
+    tabla_->setModel(modelo_);
+    for (const GrupoColumnas& g : kGruposColumnas)
+        tabla_->setSpan(ModeloPlanilla::kFilaGrupos, static_cast<int>(g.desde), 1,
+                        static_cast<int>(g.hasta - g.desde + 1));
+    tabla_->verticalHeader()->hide();
+    tabla_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabla_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tabla_->setTabKeyNavigation(false);  // Tab goes on to the buttons
+    tabla_->setWordWrap(false);
+    tabla_->setAlternatingRowColors(true);
+    tabla_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    auto* copiar = new QAction(QStringLiteral("&Copia"), tabla_);
+    copiar->setObjectName(QStringLiteral("CopiaCeldas"));
+    copiar->setShortcut(QKeySequence::Copy);
+    copiar->setShortcutContext(Qt::WidgetShortcut);
+    tabla_->addAction(copiar);
+    tabla_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copiar, &QAction::triggered, this, &Planilla::CopiaSeleccion);
 
     QPushButton* cierra = CreaBoton(this, "CierraPlan", QStringLiteral("&Cierra"));
     QPushButton* imprime = CreaBoton(this, "Command1", QStringLiteral("&Imprime"));
     QPushButton* guarda = CreaBoton(this, "Command2", QStringLiteral("&Guarda"));
+    QPushButton* guardaHoja =
+        CreaBoton(this, "GuardaHojaCalculo", QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
+    guarda->setToolTip(QStringLiteral("Texto separado por tabuladores, con punto decimal, para otros programas"));
+    guardaHoja->setToolTip(
+        QStringLiteral("Para LibreOffice Calc o Excel en cualquier idioma: cada cifra queda como número"));
     auto* botones = new QHBoxLayout;
     botones->addStretch(1);
+    botones->addWidget(guardaHoja);
     botones->addWidget(guarda);
     botones->addWidget(imprime);
     botones->addWidget(cierra);
@@ -120,40 +134,136 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(cabecera);
     todo->addSpacing(8);
-    todo->addLayout(tabla);
-    todo->addStretch(1);
+    todo->addWidget(tabla_, 1);
     todo->addLayout(botones);
 
     connect(cierra, &QPushButton::clicked, this, &QWidget::hide);
     connect(imprime, &QPushButton::clicked, this, &Planilla::Imprime);
     connect(guarda, &QPushButton::clicked, this, &Planilla::ExportaTexto);
+    connect(guardaHoja, &QPushButton::clicked, this, &Planilla::ExportaHojaCalculo);
 }
 
-QLabel* Planilla::Celda(int c, int i) const { return columnas_.value(c - 1).value(i); }
+QString Planilla::Celda(int c, int i) const {
+    if (c == 16) {
+        if (i == 0) return modelo_->Texto(ModeloPlanilla::kFilaTotales, 0);
+        if (i < 1 || i > 4) return {};
+        return modelo_->Texto(ModeloPlanilla::kFilaTotales, static_cast<int>(kColumnasTotales[i - 1]));
+    }
+    if (c < 1 || c > 15 || i < 0 || i > 24) return {};
+    return i == 0 ? Q(TitulosColumnas()[static_cast<std::size_t>(c - 1)]) : modelo_->Texto(i, c - 1);
+}
 
 void Planilla::Llena() {
-    for (int h = 1; h <= 24; ++h) {
-        const std::vector<std::string> celdas = CeldasHora(e, h);
-        for (int c = 1; c <= 15; ++c) {
-            const std::string& texto = celdas[static_cast<std::size_t>(c - 1)];
-            Celda(c, h)->setText(texto.empty() ? QString(kSinControl) : Q(texto));
-        }
-    }
-    const std::vector<std::string> totales = CeldasTotales(e);
-    for (int i = 1; i <= 4; ++i) Celda(16, i)->setText(Q(totales[static_cast<std::size_t>(i - 1)]));
-
-    // Header order: structure, cover, ventilation, heating | weather | crop.
+    modelo_->Llena(e);
     texto_ = TextoPlanilla(e, resumen_.Textos());
+    hoja_ = HojaPlanilla(e, resumen_.Textos());
     const std::vector<std::string> copias = LineasResumen(resumen_.Textos());
     for (int i = 0; i < encabezado_.size(); ++i) encabezado_[i]->setText(Q(copias[static_cast<std::size_t>(i)]));
 
+    // The first time, as large as the whole table, within the screen; then as the user left it.
+    if (!dimensionada_) {
+        dimensionada_ = true;
+        const QRect pantalla = screen()->availableGeometry();
+        const QSize deseado = sizeHint();
+        resize(std::min(deseado.width(), pantalla.width() * 9 / 10),
+               std::min(deseado.height(), pantalla.height() * 9 / 10));
+    }
     show();
     raise();
     activateWindow();
 }
 
+QString Planilla::TextoSeleccionado() const {
+    QModelIndexList elegidas = tabla_->selectionModel()->selectedIndexes();
+    if (elegidas.isEmpty() && tabla_->currentIndex().isValid()) elegidas << tabla_->currentIndex();
+    if (elegidas.isEmpty()) return {};
+    int arriba = ModeloPlanilla::kFilas, abajo = -1, izquierda = ModeloPlanilla::kColumnas, derecha = -1;
+    for (const QModelIndex& i : elegidas) {
+        arriba = std::min(arriba, i.row());
+        abajo = std::max(abajo, i.row());
+        izquierda = std::min(izquierda, i.column());
+        derecha = std::max(derecha, i.column());
+    }
+    const QString decimal = QLocale().decimalPoint();
+    QStringList filas;
+    for (int f = arriba; f <= abajo; ++f) {
+        QStringList celdas;
+        for (int c = izquierda; c <= derecha; ++c) {
+            QString t;
+            if (elegidas.contains(modelo_->index(f, c))) {
+                const QString mostrado = modelo_->Texto(f, c);
+                t = mostrado == ModeloPlanilla::kSinControl ? QString() : mostrado.trimmed();
+                if (NumeroDeCelda(t.toStdString())) t.replace(QLatin1Char('.'), decimal);
+            }
+            celdas << t;
+        }
+        filas << celdas.join(QLatin1Char('\t'));
+    }
+    return filas.join(QLatin1Char('\n'));
+}
+
+void Planilla::CopiaSeleccion() { QGuiApplication::clipboard()->setText(TextoSeleccionado()); }
+
+std::unique_ptr<QTextDocument> Planilla::Documento() const {
+    auto documento = std::make_unique<QTextDocument>();
+    QFont letra = font();
+    letra.setPointSizeF(8);
+    documento->setDefaultFont(letra);
+    QString h = QStringLiteral("<p style=\"font-size:11pt\"><b>%1</b></p>").arg(Html(windowTitle()));
+
+    // The summary as the window lays it out: groups side by side, six lines a column.
+    QString cuadro[1 + kLineasPorColumna][6];
+    std::size_t copia = 0;
+    for (int g = 0; g < static_cast<int>(std::size(kGruposResumen)); ++g) {
+        cuadro[0][g * 2] = QStringLiteral("<b>%1</b>").arg(Html(Q(kGruposResumen[g].titulo)));
+        for (std::size_t i = 0; i < kGruposResumen[g].lineas; ++i, ++copia)
+            cuadro[FilaResumen(i)][ColumnaResumen(g, i)] = Html(encabezado_[static_cast<int>(copia)]->text());
+    }
+    h += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\" width=\"100%\">");
+    for (const auto& fila : cuadro) {
+        h += QStringLiteral("<tr>");
+        for (const QString& celda : fila) h += QStringLiteral("<td>%1</td>").arg(celda);
+        h += QStringLiteral("</tr>");
+    }
+    h += QStringLiteral("</table><p></p>");
+
+    // The table: group headings, titles, hours and totals, from the model.
+    h += QStringLiteral(
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"1\" width=\"100%\" "
+        "style=\"border-collapse:collapse\"><thead><tr>");
+    for (int c = 0; c < ModeloPlanilla::kColumnas;) {
+        const auto grupo = std::find_if(std::begin(kGruposColumnas), std::end(kGruposColumnas),
+                                        [c](const GrupoColumnas& g) { return static_cast<int>(g.desde) == c; });
+        const int ancho = grupo == std::end(kGruposColumnas) ? 1 : static_cast<int>(grupo->hasta - grupo->desde + 1);
+        h += QStringLiteral("<th colspan=\"%1\" style=\"white-space:nowrap\">%2</th>")
+                 .arg(ancho)
+                 .arg(Html(modelo_->Texto(ModeloPlanilla::kFilaGrupos, c)));
+        c += ancho;
+    }
+    h += QStringLiteral("</tr><tr>");
+    for (int c = 0; c < ModeloPlanilla::kColumnas; ++c)
+        h += QStringLiteral("<th style=\"white-space:nowrap\">%1</th>")
+                 .arg(Html(modelo_->headerData(c, Qt::Horizontal).toString()));
+    h += QStringLiteral("</tr></thead>");
+    for (int f = ModeloPlanilla::kFilaGrupos + 1; f < ModeloPlanilla::kFilas; ++f) {
+        h += QStringLiteral("<tr>");
+        for (int c = 0; c < ModeloPlanilla::kColumnas; ++c) {
+            const QString t = Html(modelo_->Texto(f, c));
+            h += f == ModeloPlanilla::kFilaTotales
+                     ? QStringLiteral("<td align=\"right\" style=\"white-space:nowrap\"><b>%1</b></td>").arg(t)
+                     : QStringLiteral("<td align=\"right\" style=\"white-space:nowrap\">%1</td>").arg(t);
+        }
+        h += QStringLiteral("</tr>");
+    }
+    h += QStringLiteral("</table>");
+    documento->setHtml(h);
+    return documento;
+}
+
 void Planilla::Imprime() {
-    const QString error = ImprimeVentana(this, interaccion_);
+    const std::unique_ptr<QTextDocument> documento = Documento();
+    const QString error =
+        ImprimeDocumento(*documento, interaccion_, PdfPropuesto(rutaEscenario_(), QStringLiteral("planilla")));
     if (!error.isEmpty()) interaccion_.Mensaje(Interaccion::Gravedad::Error, error);
 }
 
@@ -165,6 +275,16 @@ void Planilla::ExportaTexto() {
     const QString ruta = EligeParaGuardar(interaccion_, kArchivoTexto, propuesto);
     if (ruta.isEmpty()) return;
     const ResultadoArchivo r = GuardaTexto(ruta.toStdString(), texto_);
+    if (!r.ok) interaccion_.Mensaje(Interaccion::Gravedad::Error, Q(r.mensaje));
+}
+
+void Planilla::ExportaHojaCalculo() {
+    const QString escenario = rutaEscenario_();
+    const QString propuesto =
+        escenario.isEmpty() ? QStringLiteral("planilla.xlsx") : ConExtension(escenario, kArchivoHojaCalculo);
+    const QString ruta = EligeParaGuardar(interaccion_, kArchivoHojaCalculo, propuesto);
+    if (ruta.isEmpty()) return;
+    const ResultadoArchivo r = GuardaHojaCalculo(ruta.toStdString(), hoja_);
     if (!r.ok) interaccion_.Mensaje(Interaccion::Gravedad::Error, Q(r.mensaje));
 }
 

@@ -5,14 +5,25 @@
 #include "support/ventana_de_prueba.h"
 
 #include "results/exportacion.h"
+#include "results/ui/modelo_planilla.h"
 #include "results/ui/planilla.h"
 #include "scenario/archivo_hrt.h"
+#include "support/libro_xlsx.h"
+#include "ui/impresion.h"
 
+#include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <clocale>
 #include <functional>
 
@@ -35,6 +46,30 @@ QString GuardaInicio(const QTemporaryDir& dir, const char* nombre, const std::fu
     const QString ruta = dir.filePath(QString::fromLatin1(nombre));
     if (!GuardaTexto(ruta.toStdString(), texto).ok) qFatal("no se pudo escribir %s", nombre);
     return ruta;
+}
+
+// The scripted print dialog's answer: a PDF file at `ruta`, printed or cancelled.
+bool AlPdf(QPrinter& impresora, const QString& ruta, bool imprime = true) {
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(ruta);
+    return imprime;
+}
+
+// The text of a PDF by pdftotext, as laid out on the page, blanks run together (a missing
+// pdftotext fails the test).
+QString TextoPdf(const QString& pdf, int* paginas = nullptr) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
+        QTest::qFail("pdftotext no pudo leer el PDF (¿falta poppler-utils? scripts/deps.sh lo instala)", __FILE__,
+                     __LINE__);
+        return {};
+    }
+    const QString crudo = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    if (paginas) *paginas = static_cast<int>(crudo.count(QLatin1Char('\f')));  // one after each page
+    QStringList lineas;
+    for (const QString& l : crudo.split('\n')) lineas << l.simplified();
+    return QLatin1Char('\n') + lineas.join('\n');
 }
 
 }  // namespace
@@ -115,23 +150,49 @@ private slots:
         v.Procesa();
         v.Click("Command14");
         Planilla* p = v.w.PlanillaCreada();
-        QVERIFY(p && p->isVisible());
+        QVERIFY(p && p->isVisible() && p->isWindow());
         QCOMPARE(p->windowTitle(), QStringLiteral("Planilla de resultados"));
         // Column, row, text: hours, heating and spraying or " --- ", the window floor, a total.
         const struct {
             int columna, fila;
             const char* texto;
-        } celdas[] = {{1, 0, "Hora"},   {1, 24, " 24"},     {11, 5, " .24"},  {12, 5, " --- "}, {11, 1, " --- "},
-                      {12, 1, " --- "}, {12, 12, " 123.6"}, {13, 1, " .001"}, {16, 3, " 3.38"}};
-        for (const auto& c : celdas) QCOMPARE(p->Celda(c.columna, c.fila)->text(), QString(c.texto));
+        } celdas[] = {{1, 0, "Hora"},   {1, 24, " 24"},     {11, 5, " .24"},  {12, 5, " --- "},     {11, 1, " --- "},
+                      {12, 1, " --- "}, {12, 12, " 123.6"}, {13, 1, " .001"}, {16, 0, "Totales: "}, {16, 3, " 3.38"}};
+        for (const auto& c : celdas) QCOMPARE(p->Celda(c.columna, c.fila), QString(c.texto));
         QCOMPARE(p->Encabezado().at(1)->text(), QStringLiteral("Doble techo:    No"));
         QCOMPARE(p->Encabezado().at(11)->text(), QStringLiteral("Temp. Máxima =  35 C"));
+        // The group headings over their columns, the fuel's unit under its title, a name to be read by.
+        const QTableView* t = p->Tabla();
+        QCOMPARE(t->model()->index(0, 6).data().toString(), QStringLiteral("Interior invernáculo"));
+        QCOMPARE(t->columnSpan(0, 6), 4);
+        QCOMPARE(t->model()->headerData(10, Qt::Horizontal).toString(), QStringLiteral("Calefacc.\n(litros)"));
+        QVERIFY(!t->accessibleName().isEmpty());
         v.Click("CierraPlan");
         QVERIFY(!p->isVisible());
         v.Click("Command14");
         QCOMPARE(v.w.PlanillaCreada(), p);  // created once
     }
 
+    // At 1024x768 the buttons stay inside the window and the last cell scrolls into sight.
+    void laPlanillaCabeEnUnaPantallaChica() {
+        VentanaDePrueba v;
+        v.Procesa();
+        v.Click("Command14");
+        Planilla* p = v.w.PlanillaCreada();
+        QVERIFY(p->minimumSizeHint().width() <= 1024 && p->minimumSizeHint().height() <= 768);
+        p->resize(1024, 768);
+        QCOMPARE(p->size(), QSize(1024, 768));
+        for (const char* b : {"CierraPlan", "Command1", "Command2", "GuardaHojaCalculo"}) {
+            const QPushButton* boton = p->findChild<QPushButton*>(b);
+            QVERIFY2(boton->isVisible() && p->rect().contains(QRect(boton->mapTo(p, QPoint()), boton->size())), b);
+        }
+        QTableView* t = p->Tabla();
+        const QModelIndex ultima = t->model()->index(ModeloPlanilla::kFilaTotales, ModeloPlanilla::kColumnas - 1);
+        t->scrollTo(ultima);
+        QVERIFY(t->viewport()->rect().contains(t->visualRect(ultima)));
+    }
+
+    // What the sheet saves is what its table shows, read through the table's model.
     void elTextoDeLaPlanillaSeGuardaOSeDiceQueNo() {
         VentanaDePrueba v;
         v.Procesa();
@@ -140,29 +201,83 @@ private slots:
         v.guion.RespondeArchivo(dir.filePath("dia.txt"));
         Planilla* p = v.w.PlanillaCreada();
         QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        // The text repeats what the sheet shows: its 20 header lines, and every hourly cell and
-        // total under the column it stands under on the sheet.
+        const QAbstractItemModel* m = p->Tabla()->model();
+        // The 20 header lines, and every hourly cell and total under the column it stands under.
         const QStringList lineas = Lee(dir.filePath("dia.txt")).split('\n');
         for (int i = 0; i < p->Encabezado().size(); ++i) QCOMPARE(lineas.at(1 + i), p->Encabezado().at(i)->text());
-        for (int h = 0; h <= 24; ++h) {
-            const QStringList celdas = lineas.at(22 + h).split('\t');
+        QCOMPARE(lineas.at(22).split('\t').at(0), QStringLiteral("Hora"));
+        for (int fila = 1; fila <= 25; ++fila) {
+            const QStringList celdas = lineas.at(22 + fila).split('\t');
             QCOMPARE(celdas.size(), 15);
-            for (int c = 1; c <= 15; ++c) {
-                const QString enPlanilla = p->Celda(c, h)->text();
-                QCOMPARE(celdas.at(c - 1), enPlanilla == " --- " ? QString() : enPlanilla.trimmed());
+            for (int c = 0; c < 15; ++c) {
+                const QString enTabla = m->index(fila, c).data().toString();
+                QCOMPARE(celdas.at(c), enTabla == " --- " ? QString() : enTabla.trimmed().remove(':'));
             }
         }
-        const QStringList totales = lineas.at(47).split('\t');
-        QCOMPARE(totales.size(), 15);
-        QCOMPARE(totales.at(0), QStringLiteral("Totales"));
-        const int columnas[] = {11, 12, 14, 15};
-        for (int i = 0; i < 4; ++i) QCOMPARE(totales.at(columnas[i] - 1), p->Celda(16, i + 1)->text().trimmed());
+        QCOMPARE(lineas.at(47).split('\t').at(0), QStringLiteral("Totales"));
         QCOMPARE(v.guion.filtros.at(0), QStringLiteral("Archivos de texto (*.txt)"));
         v.guion.RespondeArchivo(QString());  // cancel: silent
         QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
         v.guion.RespondeArchivo(dir.filePath("no/existe/dia.txt"));
         v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "No se puede guardar");
         QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    }
+
+    // The workbook goes beside the scenario; the fuel of an hour is the number the sheet shows
+    // (the whole workbook is checked against the text export in test_hoja_calculo).
+    void laHojaDeCalculoGuardaLasCifrasComoNumeros() {
+        QTemporaryDir dir;
+        VentanaDePrueba v;
+        v.Procesa();
+        v.guion.RespondeArchivo(dir.filePath("dia.hrt"));
+        v.Click("Command15");
+        v.Click("Command14");
+        auto* boton = v.w.PlanillaCreada()->findChild<QPushButton*>("GuardaHojaCalculo");
+        QCOMPARE(boton->text(), QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
+        v.guion.RespondeArchivo(dir.filePath("dia"));
+        QTest::mouseClick(boton, Qt::LeftButton);
+        QCOMPARE(v.guion.filtros.last(), QStringLiteral("Hojas de cálculo (*.xlsx)"));
+        QCOMPARE(v.guion.propuestos.last(), dir.filePath("dia.xlsx"));
+        std::string error;
+        const auto libro = prueba::LeeLibro(dir.filePath("dia.xlsx").toStdString(), error);
+        QVERIFY2(libro, error.c_str());
+        QCOMPARE(libro->at("A1").texto, std::string("Planilla de resultados"));
+        const auto hora5 = std::find_if(libro->begin(), libro->end(), [](const auto& c) {
+            return c.first[0] == 'A' && c.second.numero && c.second.texto == "5";
+        });
+        QVERIFY(hora5 != libro->end());
+        const prueba::CeldaLeida fuel = libro->at("K" + hora5->first.substr(1));
+        QVERIFY(fuel.numero && fuel.texto == "0.24");  // " .24" on the sheet
+
+        v.guion.RespondeArchivo(dir.filePath("no/existe/dia.xlsx"));
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "No se puede guardar");
+        QTest::mouseClick(boton, Qt::LeftButton);
+        v.guion.RespondeArchivo(QString());  // cancel: silent
+        QTest::mouseClick(boton, Qt::LeftButton);
+    }
+
+    // Ctrl+C: the selected block, tab between cells, a line a row, nothing for " --- ", the
+    // decimal separator of the user's language.
+    void ctrlCCopiaLasCeldasElegidas() {
+        VentanaDePrueba v;
+        v.Procesa();
+        v.Click("Command14");
+        QTableView* t = v.w.PlanillaCreada()->Tabla();
+        const QAbstractItemModel* m = t->model();
+        t->selectionModel()->select(QItemSelection(m->index(4, 6), m->index(5, 11)),
+                                    QItemSelectionModel::ClearAndSelect);
+        const struct {
+            QLocale idioma;
+            const char* texto;
+        } casos[] = {{QLocale::c(), ".1\t.1\t100\t2\t\t\n-1.8\t-1\t100\t2\t.24\t"},
+                     {QLocale(QLocale::Spanish, QLocale::Spain), ",1\t,1\t100\t2\t\t\n-1,8\t-1\t100\t2\t,24\t"}};
+        for (const auto& c : casos) {
+            QLocale::setDefault(c.idioma);
+            QGuiApplication::clipboard()->clear();
+            QTest::keySequence(t, QKeySequence::Copy);
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString(c.texto));
+        }
+        QLocale::setDefault(QLocale::c());
     }
 
     void guardarYAbrirDevuelvenElMismoDia() {
@@ -223,7 +338,7 @@ private slots:
         VentanaDePrueba v;
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "dimensiones no son válidas");
         v.Abre(GuardaInicio(dir, "lena.hrt",
-                             [](std::string& t) { t.replace(t.find("\"GasOil\",35570"), 14, "\"Leña\",15000"); }));
+                            [](std::string& t) { t.replace(t.find("\"GasOil\",35570"), 14, "\"Leña\",15000"); }));
         QCOMPARE(v.e.Combustible, std::string("Leña"));
         QVERIFY(v.Hijo<QRadioButton>("Option6_1")->isChecked());  // GasOil, as it was
         QCOMPARE(v.Texto("LPoCal"), QStringLiteral("P.Calórico =  15000"));
@@ -234,9 +349,9 @@ private slots:
         QTemporaryDir dir;
         VentanaDePrueba v;
         v.Abre(GuardaInicio(dir, "sin_eficiencia.hrt", [](std::string& t) {
-                 t.replace(0, t.find("\r\n", 5) + 2, "1,0\r\n8,30,1.5,3.8,1\r\n");
-                 t.replace(t.find("35570,65"), 8, "35570,0");
-             }));
+            t.replace(0, t.find("\r\n", 5) + 2, "1,0\r\n8,30,1.5,3.8,1\r\n");
+            t.replace(t.find("35570,65"), 8, "35570,0");
+        }));
         QVERIFY(v.Boton("Command12")->isEnabled());
         const std::string antes = TextoEscenario(v.e);
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "eficiencia");
@@ -245,21 +360,80 @@ private slots:
         QCOMPARE(TextoEscenario(v.e), antes);
     }
 
-    void imprimeUnaImagenDeLaVentanaEnUnPdf() {
+    // The sheet on paper: its header and every cell of the table as text a PDF reader finds.
+    void laPlanillaImpresaEsTextoConTodasLasHoras() {
+        VentanaDePrueba v;
+        v.Procesa();
+        v.Click("Command14");
+        Planilla* p = v.w.PlanillaCreada();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("planilla.pdf");
+        QString propuesto;
+        v.guion.RespondeImpresion([&](QPrinter& impresora) {
+            propuesto = impresora.outputFileName();
+            if (impresora.pageLayout().orientation() != QPageLayout::Landscape) return false;
+            return AlPdf(impresora, pdf);
+        });
+        QTest::mouseClick(p->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        // Without a printer the dialog offers a PDF in the documents or home folder.
+        QVERIFY2(propuesto.isEmpty() || (QFileInfo(propuesto).isAbsolute() &&
+                                         propuesto.endsWith(QStringLiteral("/hortelia-planilla.pdf"))),
+                 qPrintable(propuesto));
+        const QString texto = TextoPdf(pdf);
+        QVERIFY(texto.contains(p->Encabezado().at(11)->text().simplified()));
+        QVERIFY(texto.contains(QStringLiteral("Interior invernáculo")));
+        const QAbstractItemModel* m = p->Tabla()->model();
+        for (int fila = 1; fila <= 25; ++fila) {
+            QStringList celdas;
+            for (int c = 0; c < 15; ++c) {
+                const QString t = m->index(fila, c).data().toString().simplified();
+                if (!t.isEmpty()) celdas << t;
+            }
+            const QString buscado = celdas.join(' ');
+            QVERIFY2(texto.contains(QLatin1Char('\n') + buscado + QLatin1Char('\n')), qPrintable(buscado));
+        }
+
+        // Cancel writes nothing; a PDF that cannot be written says so.
+        const QString cancelado = dir.filePath("cancelado.pdf");
+        v.guion.RespondeImpresion([&](QPrinter& impresora) { return AlPdf(impresora, cancelado, false); });
+        QTest::mouseClick(p->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(!QFile::exists(cancelado));
+        v.guion.RespondeImpresion(
+            [&](QPrinter& impresora) { return AlPdf(impresora, dir.filePath("no/existe/x.pdf")); });
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "No se pudo imprimir");
+        QTest::mouseClick(p->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    }
+
+    // The results frame alone, on one page: its captions as text, none of its buttons, nor
+    // the main window's side column.
+    void losResultadosSeImprimenSinBotones() {
         VentanaDePrueba v;
         v.Procesa();
         QTemporaryDir dir;
         const QString pdf = dir.filePath("resultados.pdf");
-        v.guion.RespondeImpresion([pdf](QPrinter& p) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(pdf);
-            return true;
-        });
+        v.guion.RespondeImpresion([&](QPrinter& impresora) { return AlPdf(impresora, pdf); });
         v.Click("Command19");
-        QVERIFY(QFile(pdf).size() > 1000);
-        QVERIFY(Lee(pdf).startsWith(QStringLiteral("%PDF")));
-        v.guion.RespondeImpresion([](QPrinter&) { return false; });  // cancel
+        int paginas = 0;
+        const QString texto = TextoPdf(pdf, &paginas);
+        for (const char* etiqueta : {"ResTE", "ResAcEtr", "ResHora"})
+            QVERIFY2(texto.contains(v.Texto(etiqueta).simplified()), etiqueta);
+        QVERIFY(!texto.contains(QStringLiteral("Planilla de datos")));
+        QVERIFY(!texto.contains(v.Boton("BotTecho")->text().remove('&')));
+        QCOMPARE(paginas, 1);
+        const QString cancelado = dir.filePath("cancelado.pdf");
+        v.guion.RespondeImpresion([&](QPrinter& impresora) { return AlPdf(impresora, cancelado, false); });
         v.Click("Command19");
+        QVERIFY(!QFile::exists(cancelado));
+    }
+
+    void elPdfSinImpresoraVaJuntoAlEscenarioONuncaALaCarpetaActual() {
+        QCOMPARE(PdfPropuesto(QStringLiteral("/campo/dia.hrt"), QStringLiteral("planilla")),
+                 QStringLiteral("/campo/dia-planilla.pdf"));
+        const QFileInfo sinEscenario(PdfPropuesto(QString(), QStringLiteral("resultados")));
+        QCOMPARE(sinEscenario.fileName(), QStringLiteral("hortelia-resultados.pdf"));
+        QVERIFY(sinEscenario.isAbsolute());
+        QVERIFY(sinEscenario.absolutePath() == QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) ||
+                sinEscenario.absolutePath() == QDir::homePath());
     }
 };
 

@@ -1,0 +1,170 @@
+// The .xlsx writer and the data sheet's workbook, read back from the file with unzip.
+
+#include "engine/carga_escenario.h"
+#include "engine/simula_dia.h"
+#include "engine/valores_iniciales.h"
+#include "results/exportacion.h"
+#include "results/hoja_planilla.h"
+#include "support/libro_xlsx.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+using namespace hortelia;
+using hortelia::prueba::Ref;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A private folder, which is also the temporary folder of the writer (TMPDIR), so that a
+// temporary left behind shows.
+class HojaCalculo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("hortelia-prueba-hoja-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir / "tmp");
+        ::setenv("TMPDIR", (dir / "tmp").c_str(), 1);
+    }
+    void TearDown() override {
+        std::setlocale(LC_ALL, "C");
+        ::unsetenv("TMPDIR");
+        fs::remove_all(dir);
+    }
+    prueba::CeldasLeidas Lee(const fs::path& archivo) {
+        std::string error;
+        auto celdas = prueba::LeeLibro(archivo.string(), error);
+        if (!celdas) ADD_FAILURE() << error;
+        return celdas.value_or(prueba::CeldasLeidas{});
+    }
+    static std::string Contenido(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    fs::path dir;
+};
+
+}  // namespace
+
+TEST(NumeroDeCelda, ReadsWhatTheSheetShowsAndNothingElse) {
+    const struct {
+        const char* texto;
+        std::optional<double> numero;
+    } casos[] = {{" 9.5", 9.5},           {" .24", 0.24},        {"-1", -1.0},
+                 {" 1.5E-05", 1.5e-05},   {"-2.5E+20", -2.5e20}, {"", std::nullopt},
+                 {" --- ", std::nullopt}, {"NaN", std::nullopt}, {"-Inf", std::nullopt},
+                 {"3m", std::nullopt},    {"1,5", std::nullopt}, {"1 5", std::nullopt}};
+    for (const auto& c : casos) EXPECT_EQ(NumeroDeCelda(c.texto), c.numero) << "\"" << c.texto << "\"";
+}
+
+// Under a Spanish C locale (the program's, from its environment) the library would print 0,24.
+TEST_F(HojaCalculo, NumbersAreNumberCellsWithAPointWhateverTheLocale) {
+    ASSERT_NE(std::setlocale(LC_ALL, "es_ES.UTF-8"), nullptr) << "falta la configuración regional es_ES.UTF-8";
+    Hoja hoja{"Prueba",
+              {{CeldaHoja::DeTexto("Título «1»", CeldaHoja::Estilo::Destacada),
+                CeldaHoja::DeNumero(0.24),
+                {},
+                CeldaHoja::DeNumero(-1.5e-05)},
+               {CeldaHoja::DeTexto("a\nb & c", CeldaHoja::Estilo::Titulo), CeldaHoja::DeNumero(3119.5)}},
+              {12.5, 0, 9},
+              {0, 2}};
+    const fs::path ruta = dir / "libro.xlsx";
+    const ResultadoArchivo r = GuardaHojaCalculo(ruta.string(), hoja);
+    ASSERT_TRUE(r.ok) << r.mensaje;
+    std::setlocale(LC_ALL, "C");
+    const auto celdas = Lee(ruta);
+    EXPECT_EQ(celdas.size(), 5U);
+    EXPECT_FALSE(celdas.at("A1").numero);
+    EXPECT_EQ(celdas.at("A1").texto, "Título «1»");
+    EXPECT_TRUE(celdas.at("B1").numero);
+    EXPECT_EQ(celdas.at("B1").texto, "0.24");
+    EXPECT_EQ(celdas.count("C1"), 0U);
+    EXPECT_EQ(std::stod(celdas.at("D1").texto), -1.5e-05);
+    EXPECT_EQ(celdas.at("A2").texto, "a\nb & c");
+    EXPECT_EQ(celdas.at("B2").texto, "3119.5");
+    // Widths and heights are numbers too.
+    const std::string xml = *prueba::Miembro(ruta.string(), "xl/worksheets/sheet1.xml");
+    EXPECT_NE(xml.find("width=\"13.28"), std::string::npos) << xml;
+    EXPECT_NE(xml.find("ht=\"30\""), std::string::npos) << xml;
+    EXPECT_TRUE(fs::is_empty(dir / "tmp"));
+}
+
+TEST_F(HojaCalculo, AFailedSaveSaysWhyAndKeepsTheOldFile) {
+    const fs::path ruta = dir / "libro.xlsx";
+    std::ofstream(ruta) << "antes";
+    const struct {
+        std::string ruta, nombreHoja, mensaje;
+    } casos[] = {{ruta.string(), "a/b", "la hoja no puede llamarse «a/b»"},
+                 {(dir / "no" / "existe.xlsx").string(), "Hoja", "No se puede guardar en"},
+                 {dir.string(), "Hoja", "no es un archivo común"}};
+    for (const auto& c : casos) {
+        const ResultadoArchivo r = GuardaHojaCalculo(c.ruta, Hoja{c.nombreHoja, {{CeldaHoja::DeNumero(1)}}, {}, {}});
+        EXPECT_FALSE(r.ok) << c.ruta;
+        EXPECT_NE(r.mensaje.find(c.mensaje), std::string::npos) << r.mensaje;
+    }
+    EXPECT_EQ(Contenido(ruta), "antes");
+    EXPECT_TRUE(fs::is_empty(dir / "tmp"));
+}
+
+// Every figure of the workbook is the number the text export shows, in the same place: the
+// header lines as texts, the 24 hours, the totals under their columns, the fuel's unit.
+TEST_F(HojaCalculo, TheDataSheetWorkbookHoldsTheExportAsNumbers) {
+    Escenario e;
+    PonValoresIniciales(e);
+    ASSERT_TRUE(CargaEscenario(std::string(HORTELIA_TEST_DATA) + "/inicio.hrt", e).ok);
+    e.Combustible = "Propano";
+    ASSERT_TRUE(SimulaDia(e).ok);
+    TextosResumen resumen;
+    resumen.fecha = "Fecha: 3 de julio";
+    const fs::path ruta = dir / "planilla.xlsx";
+    ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), HojaPlanilla(e, resumen)).ok);
+    const auto celdas = Lee(ruta);
+
+    std::vector<std::string> lineas;
+    std::istringstream texto(TextoPlanilla(e, resumen));
+    for (std::string l; std::getline(texto, l);) lineas.push_back(l);
+    ASSERT_EQ(lineas.size(), 48U);
+    // Column A, top down: the title and the summary lines under their captions, as texts.
+    std::vector<std::string> cabecera;
+    std::size_t fila = 1;
+    for (; celdas.count(Ref(0, fila)); ++fila) {
+        const prueba::CeldaLeida& a = celdas.at(Ref(0, fila));
+        if (a.numero || (a.texto != "Invernáculo :" && a.texto != "Meteorología :" && a.texto != "Cultivo :"))
+            cabecera.push_back(a.texto);
+    }
+    EXPECT_EQ(cabecera, std::vector<std::string>(lineas.begin(), lineas.begin() + 21));
+    EXPECT_EQ(fila, 25U);
+
+    // The table: "Hora" two rows below, then the 24 hours and the totals.
+    while (!celdas.count(Ref(0, fila)) || celdas.at(Ref(0, fila)).texto != "Hora") ASSERT_LT(++fila, 40U);
+    EXPECT_EQ(celdas.at(Ref(1, fila - 1)).texto, "Ambiente externo");
+    for (std::size_t h = 0; h <= 25; ++h) {
+        std::vector<std::string> export_;
+        std::istringstream linea(lineas[22 + h] + "\t");
+        for (std::string c; std::getline(linea, c, '\t');) export_.push_back(c);
+        ASSERT_EQ(export_.size(), 15U);
+        for (std::size_t c = 0; c < 15; ++c) {
+            const std::string ref = Ref(c, fila + h);
+            SCOPED_TRACE(ref + " \"" + export_[c] + "\"");
+            const auto numero = NumeroDeCelda(export_[c]);
+            if (export_[c].empty()) {
+                EXPECT_EQ(celdas.count(ref), 0U);
+            } else if (!numero) {  // titles and "Totales"
+                EXPECT_FALSE(celdas.at(ref).numero);
+                EXPECT_EQ(celdas.at(ref).texto, c == kColumnaCombustible ? "Calefacc.\n(kg)" : export_[c]);
+            } else {
+                ASSERT_TRUE(celdas.count(ref));
+                EXPECT_TRUE(celdas.at(ref).numero);
+                EXPECT_EQ(std::stod(celdas.at(ref).texto), *numero);
+            }
+        }
+    }
+}
