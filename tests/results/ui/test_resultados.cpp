@@ -408,6 +408,7 @@ private slots:
     // the main window's side column.
     void losResultadosSeImprimenSinBotones() {
         VentanaDePrueba v;
+        v.w.resize(1400, 1000);  // columns wide enough for pdftotext to read each caption whole
         v.Procesa();
         QTemporaryDir dir;
         const QString pdf = dir.filePath("resultados.pdf");
