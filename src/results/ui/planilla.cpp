@@ -22,6 +22,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTableView>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -141,6 +142,10 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
     connect(imprime, &QPushButton::clicked, this, &Planilla::Imprime);
     connect(guarda, &QPushButton::clicked, this, &Planilla::ExportaTexto);
     connect(guardaHoja, &QPushButton::clicked, this, &Planilla::ExportaHojaCalculo);
+    // The conventional shortcuts beside the accelerators: Ctrl+P prints, Ctrl+S saves the text.
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &Planilla::Imprime);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &Planilla::ExportaTexto);
+    imprime->setStatusTip(QStringLiteral("Imprime la planilla (Ctrl+P)"));
 }
 
 QString Planilla::Celda(int c, int i) const {

@@ -361,6 +361,21 @@ private slots:
     }
 
     // The sheet on paper: its header and every cell of the table as text a PDF reader finds.
+    // Ctrl+P prints what there is to print: the sheet in its window, the results in the main one.
+    void ctrlP_imprimeLoQueSeVe() {
+        VentanaDePrueba v;
+        v.Procesa();
+        v.guion.RespondeImpresion([](QPrinter&) { return false; });
+        QTest::keySequence(&v.w, QKeySequence::Print);
+        QVERIFY(v.guion.GuionTerminado());
+        v.Click("Command14");
+        Planilla* p = v.w.PlanillaCreada();
+        QVERIFY(QTest::qWaitForWindowExposed(p));
+        v.guion.RespondeImpresion([](QPrinter&) { return false; });
+        QTest::keySequence(p, QKeySequence::Print);
+        QVERIFY(v.guion.GuionTerminado());
+    }
+
     void laPlanillaImpresaEsTextoConTodasLasHoras() {
         VentanaDePrueba v;
         v.Procesa();
