@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Performance figures of Hortelia, each against its target: the day's simulation and the
 # weather models, load + run + export, the window shown after the program starts, one move of
-# the latitude bar with its chart, hortelia-sim on one scenario, the program's peak memory, and
-# a season of 365 days in-process and through hortelia-sim.
+# the latitude bar with its chart, one move of the results' hour bar with its marks,
+# hortelia-sim on one scenario, the program's peak memory, and a season of 365 days in-process
+# and through hortelia-sim.
 # Builds what it needs with the default preset; the windows run offscreen. Prints a table;
 # a figure over its target is marked, the exit status stays 0 (figures, not tests).
 set -euo pipefail
@@ -64,6 +65,7 @@ fila "CalculaTemperatura (µs)" "$(bench nucleo.csv BM_CalculaTemperatura)" us 5
 fila "CalculaHumedad (µs)" "$(bench nucleo.csv BM_CalculaHumedad)" us 50
 fila "Load + run + export in-process (µs)" "$(bench nucleo.csv BM_CargaSimulaExporta)" us 1000
 fila "Latitude bar move with its chart painted (ms)" "$(bench ventana.csv BM_CambioLatitud)" ms 5
+fila "Results hour bar move with both marks painted (ms)" "$(bench ventana.csv BM_CambioHoraResultados)" ms 5
 fila "Main window built and shown, in-process (ms)" "$(bench ventana.csv BM_MuestraVentana)" ms 500
 fila "Program start to window shown, main() on (ms)" "$(mediana ventana_mostrada_ms)" ms 500
 fila "Program start to window shown, whole process (ms)" "$(proceso_ms build/bench/hortelia_arranque 20)" ms 500

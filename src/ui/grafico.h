@@ -2,8 +2,10 @@
 
 // The one chart adapter of the program, over Qt Charts. It offers what the panels need
 // of a chart: series (columns) and rows, a current row and column, a value from text,
-// row labels, a series colour from red, green and blue, and a redraw. Values are kept
-// in the adapter and pushed to Qt Charts on Redibuja(), so filling 24 rows costs one redraw.
+// row labels, a series colour from red, green and blue, axis titles, a second value axis on
+// the right, a marked row and a redraw. Values are kept in the adapter and pushed to Qt Charts
+// on Redibuja() (titles and axes too), so filling 24 rows costs one redraw. The view tells a
+// screen reader its title (accessible name) and its values (accessible description).
 
 #include <QChartView>
 #include <QColor>
@@ -26,7 +28,7 @@ class Grafico : public QChartView {
 public:
     enum class Tipo { Barras, Lineas };
 
-    /// `nombre` becomes the objectName and the accessible name.
+    /// `nombre` becomes the objectName, `titulo` the chart's title and the accessible name.
     Grafico(const QString& nombre, const QString& titulo, Tipo tipo, QWidget* parent = nullptr);
 
     void PonSeries(int n);  ///< number of series (columns), 1-based afterwards
@@ -39,40 +41,83 @@ public:
     void EtiquetaFila(int fila, const QString& texto);
     void ColorSerie(int serie, int rojo, int verde, int azul);
     void NombreSerie(int serie, const QString& nombre);
-    /// The value axis always covers at least minimo..maximo (0..8 octavos, a few km/h).
+    /// Every value axis always covers at least minimo..maximo (0..8 octavos, a few km/h).
     void RangoMinimo(double minimo, double maximo) {
         rangoMin_ = minimo;
         rangoMax_ = maximo;
     }
+    /// Title of the rows' axis ("Hora"); its words, lower-cased, also name the rows to a screen reader.
+    void TituloEjeX(const QString& titulo) { tituloX_ = titulo; }
+    /// Title of the left value axis, with its unit ("Temperatura (°C)").
+    void TituloEjeY(const QString& titulo) { titulos_[0] = titulo; }
+    /// Puts `serie` on a second value axis on the right, with its own scale and title ("Agua (l)"):
+    /// the series that stay on the left are not flattened by its larger numbers.
+    void EjeDerecho(int serie, const QString& titulo);
+    /// A line of this colour drawn wider beneath line series `serie`, so that a light colour keeps
+    /// its contrast with the white plot; not in the legend.
+    void ContornoSerie(int serie, int rojo, int verde, int azul);
+    /// Marks row `fila` with a vertical line across the plot; 0 takes the mark away. Cheap: the
+    /// chart is not drawn again, only the line moves.
+    void MarcaFila(int fila);
     void Redibuja();
 
     int Series() const { return static_cast<int>(datos_.size()); }
     int Filas() const { return filas_; }
     QColor Color(int serie) const;
+    /// The outline colour of a series, invalid when it has none.
+    QColor Contorno(int serie) const { return contornos_.value(serie - 1); }
+    int FilaMarcada() const { return filaMarcada_; }
+    /// The mark: a thin strip over the view's plot, hidden while no row is marked.
+    const QWidget* Marca() const { return marca_; }
 
     /// Values shown since the last redraw (what the user sees).
     double ValorDibujado(int fila, int columna) const;
 
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+    void focusInEvent(QFocusEvent* evento) override;
+    void focusOutEvent(QFocusEvent* evento) override;
+
 private:
-    /// New axes and series for the present number of series and rows, values at 0.
+    /// What decides the Qt Charts objects: series, rows, the axis of each series and which lines
+    /// have an outline. A redraw of the same shape changes values in place.
+    struct Forma {
+        int series = -1, filas = -1;
+        QVector<int> ejes;
+        QVector<bool> contornos;
+        bool operator==(const Forma&) const = default;
+    };
+    Forma FormaActual() const;
+    /// New axes and series for the present shape, values at 0.
     void Reconstruye();
+    /// The vertical line of the marked row across the plot, hidden without one.
+    void ColocaMarca();
+    /// The accessible description: each series with its value at every row.
+    QString Descripcion() const;
 
     Tipo tipo_;
     int filas_ = 0;
     int fila_ = 1, columna_ = 1;
+    int filaMarcada_ = 0;
     double rangoMin_ = 0, rangoMax_ = 0;
     QVector<QVector<double>> datos_;
     QVector<QVector<double>> dibujados_;
     QVector<QColor> colores_;
+    QVector<QColor> contornos_;
+    QVector<int> ejes_;  ///< per series: 0 left value axis, 1 right
     QStringList nombres_;
     QStringList etiquetas_;
-    // What Qt Charts shows now: its axes, its series, the row count and the unrounded range.
+    QString tituloX_;
+    QString titulos_[2];  ///< left and right value axes
+    // What Qt Charts shows now: its axes, its series, the shape and the unrounded ranges.
     QBarCategoryAxis* ejeX_ = nullptr;
-    QValueAxis* ejeY_ = nullptr;
+    QValueAxis* ejesY_[2] = {nullptr, nullptr};
     QList<QBarSet*> conjuntos_;
     QList<QLineSeries*> lineas_;
-    int filasDibujadas_ = -1;
-    std::pair<double, double> rangoDibujado_;
+    QList<QLineSeries*> lineasContorno_;  ///< per series, null where it has no outline
+    QWidget* marca_;
+    Forma formaDibujada_;
+    std::pair<double, double> rangosDibujados_[2];
 };
 
 }  // namespace hortelia

@@ -1,12 +1,15 @@
 // The chart adapter: what Qt Charts shows after a redraw, both when the chart is built again
-// (a new number of series or rows) and when the values of the same shape change in place.
+// (a new number of series or rows) and when the values of the same shape change in place; the
+// second value axis, the outline of a pale line, the mark of a row and what a screen reader hears.
 
 #include "ui/grafico.h"
 
+#include <QAccessible>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QTest>
 #include <QValueAxis>
@@ -26,6 +29,14 @@ QValueAxis* EjeY(const Grafico& g) {
     return ejes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(ejes.front());
 }
 
+QValueAxis* Eje(const Grafico& g, Qt::Alignment lado) {
+    for (QAbstractAxis* eje : g.chart()->axes(Qt::Vertical))
+        if (eje->alignment() == lado) return qobject_cast<QValueAxis*>(eje);
+    return nullptr;
+}
+
+QString Descripcion(Grafico& g) { return QAccessible::queryAccessibleInterface(&g)->text(QAccessible::Description); }
+
 QStringList Categorias(const Grafico& g) {
     const auto ejes = g.chart()->axes(Qt::Horizontal);
     auto* x = ejes.isEmpty() ? nullptr : qobject_cast<QBarCategoryAxis*>(ejes.front());
@@ -40,6 +51,9 @@ private slots:
     void barras_losValoresEtiquetasColoresYEscalaSiguenAlDato();
     void barras_otroNumeroDeFilasOSeriesRehaceElGrafico();
     void lineas_losPuntosSiguenAlDato();
+    void dosEjes_cadaSerieSeMideEnElSuyoYSeDiceConSuUnidad();
+    void lineas_elContornoVaDebajoYLosValoresSeDicenPorSerie();
+    void laMarcaQuedaSobreLaFilaAunqueCambieElTamanio();
 };
 
 void TestGrafico::barras_losValoresEtiquetasColoresYEscalaSiguenAlDato() {
@@ -126,6 +140,114 @@ void TestGrafico::lineas_losPuntosSiguenAlDato() {
     QCOMPARE(linea->at(23), QPointF(23, 24));
     QCOMPARE(linea->pen().color(), QColor(250, 0, 0));
     QVERIFY(EjeY(g)->min() <= -3.5);
+}
+
+void TestGrafico::dosEjes_cadaSerieSeMideEnElSuyoYSeDiceConSuUnidad() {
+    Grafico g("MSCPrueba", QStringLiteral("Control"), Grafico::Tipo::Barras);
+    g.PonSeries(2);
+    g.PonFilas(3);
+    g.TituloEjeX(QStringLiteral("Hora"));
+    g.TituloEjeY(QStringLiteral("Combustible (litros)"));
+    g.PonValor(1, 1, 0.24);
+    g.PonValor(2, 2, 165);
+    g.Redibuja();
+    QCOMPARE(g.chart()->axes(Qt::Vertical).size(), 1);
+    g.EjeDerecho(2, QStringLiteral("Agua (l)"));  // a new shape: the chart is built again
+    g.Redibuja();
+    QValueAxis *izquierdo = Eje(g, Qt::AlignLeft), *derecho = Eje(g, Qt::AlignRight);
+    QVERIFY(izquierdo && derecho);
+    QCOMPARE(derecho->titleText(), QStringLiteral("Agua (l)"));
+    QVERIFY(izquierdo->max() >= 0.24 && izquierdo->max() < 1);  // not flattened by the water
+    QVERIFY(derecho->max() >= 165);
+    // One bar series per axis (Qt Charts sets them side by side in each row).
+    const auto series = g.chart()->series();
+    QCOMPARE(series.size(), 2);
+    QCOMPARE(series[0]->attachedAxes().last(), izquierdo);
+    QCOMPARE(series[1]->attachedAxes().last(), derecho);
+    QCOMPARE(static_cast<QBarSeries*>(series[1])->barSets()[0]->at(1), 165.0);
+    QCOMPARE(Descripcion(g), QStringLiteral("Combustible (litros): hora 1: .24; hora 2: 0; hora 3: 0\n"
+                                            "Agua (l): hora 1: 0; hora 2: 165; hora 3: 0"));
+
+    // Same shape: a new title and value in place, on the same axes and series.
+    g.TituloEjeY(QStringLiteral("Combustible (kg)"));
+    g.PonValor(3, 1, 4);
+    g.Redibuja();
+    QCOMPARE(g.chart()->series(), series);
+    QCOMPARE(izquierdo->titleText(), QStringLiteral("Combustible (kg)"));
+    QVERIFY(izquierdo->max() >= 4 && izquierdo->max() < 165);
+    QVERIFY(Descripcion(g).startsWith(QStringLiteral("Combustible (kg): hora 1: .24; hora 2: 0; hora 3: 4\n")));
+}
+
+void TestGrafico::lineas_elContornoVaDebajoYLosValoresSeDicenPorSerie() {
+    Grafico g("MSCPrueba", QStringLiteral("Temperaturas"), Grafico::Tipo::Lineas);
+    g.PonSeries(2);
+    g.PonFilas(3);
+    g.TituloEjeX(QStringLiteral("Hora"));
+    g.TituloEjeY(QStringLiteral("Temperatura (°C)"));
+    g.NombreSerie(1, QStringLiteral("Exterior"));
+    g.NombreSerie(2, QStringLiteral("Con control"));
+    g.ColorSerie(2, 200, 200, 0);
+    g.ContornoSerie(2, 120, 120, 0);
+    g.ColumnaActual(1);
+    g.FilaActual(1);
+    g.PonDato(" 9.5");
+    g.PonValor(2, 2, 7);
+    g.Redibuja();
+    g.PonValor(3, 2, -0.3F);  // in place, the outline follows; a single says its own digits
+    g.Redibuja();
+    const auto series = g.chart()->series();
+    QCOMPARE(series.size(), 3);
+    auto* contorno = static_cast<QLineSeries*>(series[0]);  // drawn first, under the lines
+    auto* linea = static_cast<QLineSeries*>(series[2]);
+    QCOMPARE(linea->name(), QStringLiteral("Con control"));
+    QCOMPARE(contorno->pen().color(), g.Contorno(2));
+    QVERIFY(contorno->pen().widthF() >= linea->pen().widthF() + 2);  // a pixel or more each side
+    QCOMPARE(contorno->points(), linea->points());
+    QVERIFY(!g.Contorno(1).isValid());
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    int enLeyenda = 0;
+    for (QLegendMarker* m : g.chart()->legend()->markers()) enLeyenda += m->isVisible();
+    QCOMPARE(enLeyenda, 2);
+
+    QCOMPARE(g.focusPolicy(), Qt::TabFocus);  // by the keyboard; a click leaves the focus where it was
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&g);
+    QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Temperaturas"));
+    QCOMPARE(a->text(QAccessible::Description),
+             QStringLiteral("Exterior, Temperatura (°C): hora 1: 9.5; hora 2: 0; hora 3: 0\n"
+                            "Con control, Temperatura (°C): hora 1: 0; hora 2: 7; hora 3: -.3"));
+}
+
+void TestGrafico::laMarcaQuedaSobreLaFilaAunqueCambieElTamanio() {
+    Grafico g("MSCPrueba", QStringLiteral("Prueba"), Grafico::Tipo::Barras);
+    g.PonSeries(1);
+    g.PonFilas(24);
+    g.PonValor(5, 1, 10);
+    g.MarcaFila(5);  // before the first redraw: placed by it
+    g.Redibuja();
+    g.resize(500, 250);
+    g.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&g));
+    // Where Qt Charts puts the middle of a row, in the view.
+    const auto centro = [&g](int fila) {
+        const QPointF p = g.chart()->mapToPosition(QPointF(fila - 1, 0), g.chart()->series().front());
+        return g.mapFromScene(g.chart()->mapToScene(p)).x();
+    };
+    const auto sobreLaFila = [&](int fila) {
+        const QRect marca = g.Marca()->geometry();
+        return g.Marca()->isVisible() && std::abs(marca.left() + marca.width() / 2.0 - centro(fila)) <= 1.5 &&
+               marca.height() > g.chart()->plotArea().height() - 2;
+    };
+    QVERIFY(sobreLaFila(5));
+    for (const int fila : {24, 1}) {
+        g.MarcaFila(fila);
+        QVERIFY2(sobreLaFila(fila), qPrintable(QString::number(fila)));
+    }
+    g.resize(900, 300);  // a wider plot: the mark follows its row
+    QCoreApplication::processEvents();
+    QVERIFY(sobreLaFila(1));
+    g.MarcaFila(0);
+    QVERIFY(!g.Marca()->isVisible());
 }
 
 QTEST_MAIN(TestGrafico)

@@ -2,6 +2,7 @@
 
 #include "numeros/conversiones.h"
 #include "results/exportacion.h"
+#include "scenario/catalogo.h"
 #include "ui/controles.h"
 #include "ui/grafico.h"
 #include "ui/texto_qt.h"
@@ -25,10 +26,36 @@ QGroupBox* Grupo(QWidget* padre, const char* nombre, const char* titulo, QVBoxLa
     return g;
 }
 
-QLabel* Etiqueta(QWidget* padre, QLayout* caja, const char* nombre, const char* texto) {
+QLabel* Etiqueta(QWidget* padre, QBoxLayout* caja, const char* nombre, const char* texto) {
     QLabel* l = CreaEtiqueta(padre, nombre, QString::fromUtf8(texto));
     caja->addWidget(l);
     return l;
+}
+
+// A caption with the unit of its number beside it, in a smaller label `nombre`.
+QLabel* EtiquetaConUnidad(QWidget* padre, QBoxLayout* caja, const char* nombre, const char* texto, QLabel*& unidad,
+                          const char* nombreUnidad) {
+    auto* fila = new QHBoxLayout;
+    caja->addLayout(fila);
+    QLabel* l = Etiqueta(padre, fila, nombre, texto);
+    unidad = CreaEtiqueta(padre, nombreUnidad);
+    QFont pequena = unidad->font();
+    pequena.setPointSizeF(pequena.pointSizeF() - 1);
+    unidad->setFont(pequena);
+    QSizePolicy politica = unidad->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);  // an hour without heating hides it; nothing moves
+    unidad->setSizePolicy(politica);
+    fila->addWidget(unidad);
+    fila->addStretch(1);
+    return l;
+}
+
+// "litros de GasOil": the fuel's unit and the fuel; a typed fuel has no name to say.
+QString UnidadesDe(const std::string& combustible) {
+    const auto i = IndiceCombustible(combustible);
+    const bool tecleado = i && !kCombustibles[*i].poderCalorico;
+    return Q(UnidadCombustible(combustible)) + QStringLiteral(" de ") +
+           (tecleado ? QStringLiteral("combustible") : Q(combustible));
 }
 
 }  // namespace
@@ -59,13 +86,13 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     humedadInterior_ = Etiqueta(interior, caja, "ResHRI", "Humedad rel. = %");
     renovacion_ = Etiqueta(interior, caja, "ResRen", "Renovac.aire = ");
     auto* control = Grupo(this, "Label22", "Control Temperatura", caja);
-    calefaccion_ = Etiqueta(control, caja, "ResCal", "Calefacción = ");
+    calefaccion_ = EtiquetaConUnidad(control, caja, "ResCal", "Calefacción = ", unidadCalefaccion_, "UnidadCal");
     refrigeracion_ = Etiqueta(control, caja, "ResRef", "Refrigeración=");
     auto* transpiracion = Grupo(this, "Label23", "Transpiración", caja);
     etr_ = Etiqueta(transpiracion, caja, "ResEtr", "Etr =   mm");
     etp_ = Etiqueta(transpiracion, caja, "ResEtp", "Etp =   mm");
     auto* acumulados = Grupo(this, "Label24", "Acumulados diarios", caja);
-    combustible_ = Etiqueta(acumulados, caja, "ResAComb", "Combustible = ");
+    combustible_ = EtiquetaConUnidad(acumulados, caja, "ResAComb", "Combustible = ", unidadCombustible_, "UnidadAComb");
     agua_ = Etiqueta(acumulados, caja, "ResAAgua", "Agua aspers. = ");
     etrDia_ = Etiqueta(acumulados, caja, "ResAcEtr", "Etr =");
     etpDia_ = Etiqueta(acumulados, caja, "ResAcEtp", "Etp =");
@@ -76,11 +103,18 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     graficoTemperaturas_->NombreSerie(1, QStringLiteral("Exterior"));
     graficoTemperaturas_->NombreSerie(2, QStringLiteral("Sin control"));
     graficoTemperaturas_->NombreSerie(3, QStringLiteral("Con control"));
+    graficoTemperaturas_->TituloEjeX(QStringLiteral("Hora"));
+    graficoTemperaturas_->TituloEjeY(QStringLiteral("Temperatura (°C)"));
+    // The yellow of "Con control" is pale on white: an olive outline gives the line its contrast.
+    graficoTemperaturas_->ContornoSerie(3, 120, 120, 0);
     graficoControl_ = new Grafico("MSCResCtrl", QStringLiteral("Control por hora"), Grafico::Tipo::Barras, this);
     graficoControl_->PonSeries(2);
     graficoControl_->PonFilas(24);
     graficoControl_->NombreSerie(1, QStringLiteral("Combustible"));
     graficoControl_->NombreSerie(2, QStringLiteral("Agua asperjada"));
+    graficoControl_->TituloEjeX(QStringLiteral("Hora"));
+    // Litres of water run to a hundred and more, fuel to a fraction: each has its own scale.
+    graficoControl_->EjeDerecho(2, QStringLiteral("Agua (l)"));
 
     QPushButton* planilla = CreaBoton(this, "Command14", QStringLiteral("&Planilla de datos"));
     QPushButton* guarda = CreaBoton(this, "Command15", QStringLiteral("&Guarda"));
@@ -119,6 +153,8 @@ void PanelResultados::MuestraHora(int h) {
     e.HoraSel = static_cast<std::int16_t>(h);
     hora_->setText(Q(Caption("Hora ", e.HoraSel)));
     barraHora_->setValue(e.HoraSel);
+    graficoTemperaturas_->MarcaFila(h);
+    graficoControl_->MarcaFila(h);
     temperatura_->setText(Q(Caption("Temperatura = ", e.TempHora(h), " C")));
     humedad_->setText(Q(Caption("Humedad rel. = ", e.HRHora(h), " %")));
     viento_->setText(Q(Caption("Viento = ", e.VtoHora(h), " m/s")));
@@ -129,7 +165,9 @@ void PanelResultados::MuestraHora(int h) {
     renovacion_->setText(Q(Caption("Renovación aire = ", e.RenovHora(h))));
     const QString sinCal = QStringLiteral("Calefacción =  - - -");
     const QString sinRef = QStringLiteral("Refrigeración =  - - -");
-    switch (ControlMostrado(e, h)) {
+    const ControlDeHora control = ControlMostrado(e, h);
+    unidadCalefaccion_->setVisible(control == ControlDeHora::Calefaccion);
+    switch (control) {
     case ControlDeHora::Calefaccion:
         calefaccion_->setText(Q(Caption("Calefacción = ", e.ControlHora(h))));
         refrigeracion_->setText(sinRef);
@@ -157,6 +195,7 @@ void PanelResultados::LlenaGraficos() {
         graficoTemperaturas_->PonValor(h, 3, e.TempConControl(h));
     }
     graficoTemperaturas_->Redibuja();
+    graficoControl_->TituloEjeY(QStringLiteral("Combustible (%1)").arg(Q(UnidadCombustible(e.Combustible))));
     graficoControl_->ColorSerie(1, 250, 0, 0);
     graficoControl_->ColorSerie(2, 0, 0, 250);
     for (int h = 1; h <= 24; ++h) {
@@ -178,6 +217,12 @@ void PanelResultados::MuestraDia() {
     }
     MuestraHora(1);
     combustible_->setText(Q(Caption("Combustible = ", e.AcumComb)));
+    // The fuel may have changed since the last run.
+    const QString unidad = Q(UnidadCombustible(e.Combustible));
+    unidadCombustible_->setText(unidad);
+    unidadCombustible_->setToolTip(UnidadesDe(e.Combustible) + QStringLiteral(" en el día"));
+    unidadCalefaccion_->setText(unidad);
+    unidadCalefaccion_->setToolTip(UnidadesDe(e.Combustible) + QStringLiteral(" en esta hora"));
     agua_->setText(Q(Caption("Agua asperjada = ", e.AcumAgua, " l/d")));
     etrDia_->setText(Q(Caption("Etr = ", e.AcumEtr, " mm")));
     etpDia_->setText(Q(Caption("Etp = ", e.AcumEtp, " mm")));

@@ -43,6 +43,7 @@ private:
     QLabel *temperatura_, *humedad_, *viento_, *radiacion_;
     QLabel *sinControl_, *conControl_, *humedadInterior_, *renovacion_;
     QLabel *calefaccion_, *refrigeracion_;
+    QLabel *unidadCalefaccion_, *unidadCombustible_;  ///< the fuel's unit beside its captions
     QLabel *etr_, *etp_;
     QLabel *combustible_, *agua_, *etrDia_, *etpDia_;
     Grafico *graficoTemperaturas_, *graficoControl_;

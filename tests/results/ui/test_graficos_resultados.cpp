@@ -1,0 +1,132 @@
+// The results frame's charts and captions as a user meets them in the real window: fuel and
+// water each on its own axis, the chosen hour marked on both charts, the pale "Con control"
+// line outlined to a readable contrast, the fuel's unit beside its captions, and the groups
+// announced by their own titles.
+
+#include "support/ventana_de_prueba.h"
+
+#include <QAccessible>
+#include <QChart>
+#include <QGroupBox>
+#include <QValueAxis>
+
+#include <clocale>
+#include <cmath>
+
+using namespace hortelia;
+
+namespace {
+
+// WCAG 2 contrast ratio of two colours, from their relative luminances.
+double Contraste(const QColor& a, const QColor& b) {
+    const auto luminancia = [](const QColor& c) {
+        const auto lineal = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lineal(c.red()) + 0.7152 * lineal(c.green()) + 0.0722 * lineal(c.blue());
+    };
+    const double la = luminancia(a), lb = luminancia(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QValueAxis* Eje(const Grafico* g, Qt::Alignment lado) {
+    for (QAbstractAxis* eje : g->chart()->axes(Qt::Vertical))
+        if (eje->alignment() == lado) return qobject_cast<QValueAxis*>(eje);
+    return nullptr;
+}
+
+}  // namespace
+
+class TestGraficosResultados : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { std::setlocale(LC_ALL, "C"); }
+
+    void losGraficosSeLeenConSuUnidadYSuContraste() {
+        VentanaDePrueba v;
+        v.Procesa();
+        // Hour 5 burns .24 litres, hour 12 sprays 123.6 l: each readable on its own scale.
+        auto* control = v.Hijo<Grafico>("MSCResCtrl");
+        QCOMPARE(Eje(control, Qt::AlignRight)->titleText(), QStringLiteral("Agua (l)"));
+        QVERIFY(Eje(control, Qt::AlignLeft)->max() < 1 && Eje(control, Qt::AlignRight)->max() >= 123.6);
+        const QString valores = control->accessibleDescription();
+        QVERIFY(valores.startsWith(QStringLiteral("Combustible (litros): hora 1: 0; ")));
+        QVERIFY(valores.contains(QStringLiteral("; hora 5: .24; ")));
+        QVERIFY(valores.contains(QStringLiteral("\nAgua (l): hora 1: 0; ")));
+        QVERIFY(valores.contains(QStringLiteral("; hora 12: 123.6; ")));
+
+        auto* temperaturas = v.Hijo<Grafico>("MSCResTemp");
+        QCOMPARE(Eje(temperaturas, Qt::AlignLeft)->titleText(), QStringLiteral("Temperatura (°C)"));
+        QCOMPARE(temperaturas->chart()->axes(Qt::Horizontal).front()->titleText(), QStringLiteral("Hora"));
+        QVERIFY(temperaturas->accessibleDescription().startsWith(
+            QStringLiteral("Exterior, Temperatura (°C): hora 1: 9.5; hora 2: ")));
+        // "Con control" keeps its yellow (1.8:1 on white); its outline gives the line 3:1 or more.
+        QCOMPARE(qRound(Contraste(Qt::black, Qt::white)), 21);
+        QCOMPARE(qRound(Contraste(temperaturas->Color(3), Qt::white) * 10), 18);
+        const QColor fondo = temperaturas->chart()->backgroundBrush().color();
+        QCOMPARE(fondo, QColor(Qt::white));
+        QVERIFY(!temperaturas->chart()->isPlotAreaBackgroundVisible());
+        QVERIFY(Contraste(temperaturas->Contorno(3), fondo) >= 3);
+    }
+
+    void laHoraElegidaQuedaMarcadaEnAmbosGraficos() {
+        VentanaDePrueba v;
+        v.Procesa();
+        for (const int h : {1, 12, 24}) {
+            if (h > 1) v.Mueve("HScrResHora", h);  // a run shows hour 1
+            for (const char* grafico : {"MSCResTemp", "MSCResCtrl"}) {
+                QCOMPARE(v.Hijo<Grafico>(grafico)->FilaMarcada(), h);
+                QVERIFY(v.Hijo<Grafico>(grafico)->Marca()->isVisible());
+            }
+        }
+    }
+
+    void laUnidadDelCombustibleAcompaniaSusLeyendas() {
+        VentanaDePrueba v;
+        v.Procesa();
+        const struct {
+            const char* opcion;
+            const char* unidad;
+            const char* explicacion;
+        } casos[] = {{nullptr, "litros", "litros de GasOil"}, {"Option6_4", "m³", "m³ de Gas nat.pobre"}};
+        for (const auto& c : casos) {
+            if (c.opcion) {  // another fuel and a new run
+                v.Click("Command20");
+                v.Click("BotCalef");
+                v.Click(c.opcion);
+                v.AceptaAbierto();
+                v.Click("Command12");
+            }
+            const QString unidad = QString::fromUtf8(c.unidad), explicacion = QString::fromUtf8(c.explicacion);
+            for (const char* etiqueta : {"UnidadAComb", "UnidadCal"}) {
+                QCOMPARE(v.Texto(etiqueta), unidad);
+                QVERIFY(v.Hijo(etiqueta)->toolTip().startsWith(explicacion));
+            }
+            QCOMPARE(Eje(v.Hijo<Grafico>("MSCResCtrl"), Qt::AlignLeft)->titleText(),
+                     QStringLiteral("Combustible (%1)").arg(unidad));
+            QVERIFY(v.Texto("ResAComb").startsWith(QStringLiteral("Combustible =  .")));
+            v.Mueve("HScrResHora", 5);  // heated: the hourly fuel has its unit beside it
+            QVERIFY(v.Visible("UnidadCal"));
+            v.Mueve("HScrResHora", 12);  // sprayed: no fuel, no unit
+            QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  - - -"));
+            QVERIFY(!v.Visible("UnidadCal"));
+        }
+    }
+
+    void cadaGrupoSeAnunciaConSuTitulo() {
+        VentanaDePrueba v;
+        v.Procesa();
+        const char* const grupos[][2] = {{"Label19", "Ambiente externo"},
+                                         {"Label20", "Interior invernáculo"},
+                                         {"Label22", "Control Temperatura"},
+                                         {"Label23", "Transpiración"},
+                                         {"Label24", "Acumulados diarios"}};
+        for (const auto& g : grupos)
+            QCOMPARE(QAccessible::queryAccessibleInterface(v.Hijo<QGroupBox>(g[0]))->text(QAccessible::Name),
+                     QString::fromUtf8(g[1]));
+    }
+};
+
+QTEST_MAIN(TestGraficosResultados)
+#include "test_graficos_resultados.moc"
