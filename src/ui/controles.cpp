@@ -179,6 +179,7 @@ Grafico* CreaGraficoHoras(QWidget* padre, const char* nombre, const QString& tit
     auto* g = new Grafico(nombre, titulo, tipo, padre);
     g->PonSeries(series);
     g->PonFilas(24);
+    g->TituloEjeX(QStringLiteral("Hora"));
     return g;
 }
 

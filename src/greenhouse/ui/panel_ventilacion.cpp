@@ -38,6 +38,7 @@ PanelVentilacion::PanelVentilacion(Contexto& contexto, QWidget* parent)
     grafico_ = CreaGraficoHoras(this, "MSCVentil", QStringLiteral("Ventanas abiertas por hora (m2)"),
                                 Grafico::Tipo::Barras, 1);
     grafico_->ColorSerie(1, 0, 128, 128);
+    grafico_->TituloEjeY(QStringLiteral("Ventanas abiertas (m²)"));
     grafico_->ColumnaActual(1);
     for (int h = 1; h <= 24; ++h) {
         grafico_->EtiquetaFila(h, Q(NumeroATexto(h)));

@@ -41,6 +41,7 @@ PanelCurva::PanelCurva(Contexto& contexto, Curva curva, QWidget* parent)
     QPushButton* mas = CreaBotonPaso(this, c.mas, QStringLiteral("+"), c.accesibleMas);
     grafico_ = CreaGraficoHoras(this, c.grafico, c.tituloGrafico, Grafico::Tipo::Lineas, 1);
     grafico_->RangoMinimo(c.minimoGrafico, c.maximoGrafico);
+    grafico_->TituloEjeY(c.tituloEje);
     CreaBotonAcepta(c.acepta);
 
     // The two extremes with their bars on the left; the hour, its bar, its value and the -/+

@@ -25,7 +25,7 @@ struct Curva {
     /// "-", "+", the chart and the accept button.
     const char *barraMaxima, *barraMinima, *barraHora, *etiquetaMaxima, *etiquetaMinima, *etiquetaHora, *etiquetaValor,
         *menos, *mas, *grafico, *acepta;
-    QString accesibleMaxima, accesibleMinima, accesibleMenos, accesibleMas, tituloGrafico;
+    QString accesibleMaxima, accesibleMinima, accesibleMenos, accesibleMas, tituloGrafico, tituloEje;
     int minimoBarraMaxima, maximoBarraMaxima, minimoBarraMinima, maximoBarraMinima;
     double posicionesPorUnidad;  ///< bar position of one unit of the extremes (10 for tenths of a degree)
     const char* unidad;          ///< " C", " %"

@@ -26,6 +26,7 @@ PanelCurva* CreaPanelHumedad(Contexto& contexto, QWidget* parent) {
         QStringLiteral("Bajar la humedad de la hora"),
         QStringLiteral("Subir la humedad de la hora"),
         QStringLiteral("Humedad relativa (%)"),
+        QStringLiteral("Humedad relativa (%)"),
         0,
         100,
         0,

@@ -115,10 +115,12 @@ PanelRadiacion::PanelRadiacion(Contexto& contexto, QWidget* parent)
     QPushButton* masRadiacion =
         CreaBotonPaso(this, "RadMas", QStringLiteral("+"), QStringLiteral("Subir la radiación de la hora"));
     graficoRadiacion_ = CreaGraficoHoras(this, "MSCRad", QStringLiteral("Radiación (w/m2)"), Grafico::Tipo::Barras, 2);
+    graficoRadiacion_->TituloEjeY(QStringLiteral("Radiación (W/m²)"));
     graficoRadiacion_->NombreSerie(1, QStringLiteral("Radiación"));
     graficoRadiacion_->NombreSerie(2, QStringLiteral("Rad.tope atmósf."));
     graficoNubes_ = CreaGraficoHoras(this, "MSCNub", QStringLiteral("Nubosidad (octavos)"), Grafico::Tipo::Barras, 1);
     graficoNubes_->RangoMinimo(0, 8);
+    graficoNubes_->TituloEjeY(QStringLiteral("Nubosidad (octavos)"));
     CreaBotonAcepta("Command17");
 
     auto* hemisferio = new QHBoxLayout(grupoHemisferio);

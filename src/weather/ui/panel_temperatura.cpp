@@ -26,6 +26,7 @@ PanelCurva* CreaPanelTemperatura(Contexto& contexto, QWidget* parent) {
         QStringLiteral("Bajar la temperatura de la hora"),
         QStringLiteral("Subir la temperatura de la hora"),
         QStringLiteral("Temperatura (C)"),
+        QStringLiteral("Temperatura (°C)"),
         0,
         500,
         -150,

@@ -25,6 +25,7 @@ PanelViento::PanelViento(Contexto& contexto, QWidget* parent)
     ms_ = CreaEtiqueta(this, "LVtoms");
     grafico_ = CreaGraficoHoras(this, "MSCVto", QStringLiteral("Viento (km/h)"), Grafico::Tipo::Barras, 1);
     grafico_->RangoMinimo(0, 10);
+    grafico_->TituloEjeY(QStringLiteral("Viento (km/h)"));
     CreaBotonAcepta("Command18");
 
     auto* columnaHora = new QVBoxLayout;

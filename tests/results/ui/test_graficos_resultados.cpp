@@ -5,6 +5,8 @@
 
 #include "support/ventana_de_prueba.h"
 
+#include "ui/colores.h"
+
 #include <QAccessible>
 #include <QChart>
 #include <QGroupBox>
@@ -16,19 +18,6 @@
 using namespace hortelia;
 
 namespace {
-
-// WCAG 2 contrast ratio of two colours, from their relative luminances.
-double Contraste(const QColor& a, const QColor& b) {
-    const auto luminancia = [](const QColor& c) {
-        const auto lineal = [](int v) {
-            const double s = v / 255.0;
-            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * lineal(c.red()) + 0.7152 * lineal(c.green()) + 0.0722 * lineal(c.blue());
-    };
-    const double la = luminancia(a), lb = luminancia(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 QValueAxis* Eje(const Grafico* g, Qt::Alignment lado) {
     for (QAbstractAxis* eje : g->chart()->axes(Qt::Vertical))
@@ -43,7 +32,7 @@ class TestGraficosResultados : public QObject {
 private slots:
     void initTestCase() { std::setlocale(LC_ALL, "C"); }
 
-    void losGraficosSeLeenConSuUnidadYSuContraste() {
+    void losGraficosSeLeenConSuUnidadYSuContrasteWcag() {
         VentanaDePrueba v;
         v.Procesa();
         // Hour 5 burns .24 litres, hour 12 sprays 123.6 l: each readable on its own scale.
@@ -62,12 +51,12 @@ private slots:
         QVERIFY(temperaturas->accessibleDescription().startsWith(
             QStringLiteral("Exterior, Temperatura (°C): hora 1: 9.5; hora 2: ")));
         // "Con control" keeps its yellow (1.8:1 on white); its outline gives the line 3:1 or more.
-        QCOMPARE(qRound(Contraste(Qt::black, Qt::white)), 21);
-        QCOMPARE(qRound(Contraste(temperaturas->Color(3), Qt::white) * 10), 18);
+        QCOMPARE(qRound(ContrasteWcag(Qt::black, Qt::white)), 21);
+        QCOMPARE(qRound(ContrasteWcag(temperaturas->Color(3), Qt::white) * 10), 18);
         const QColor fondo = temperaturas->chart()->backgroundBrush().color();
         QCOMPARE(fondo, QColor(Qt::white));
         QVERIFY(!temperaturas->chart()->isPlotAreaBackgroundVisible());
-        QVERIFY(Contraste(temperaturas->Contorno(3), fondo) >= 3);
+        QVERIFY(ContrasteWcag(temperaturas->Contorno(3), fondo) >= 3);
     }
 
     void laHoraElegidaQuedaMarcadaEnAmbosGraficos() {
