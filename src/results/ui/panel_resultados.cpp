@@ -22,7 +22,8 @@ namespace {
 QGroupBox* Grupo(QWidget* padre, const char* nombre, const char* titulo, QVBoxLayout*& caja) {
     QGroupBox* g = CreaGrupo(padre, nombre, QString::fromUtf8(titulo));
     caja = new QVBoxLayout(g);
-    caja->setSpacing(2);
+    caja->setContentsMargins(8, 2, 8, 4);
+    caja->setSpacing(1);
     return g;
 }
 
@@ -121,13 +122,17 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     QPushButton* imprime = CreaBoton(this, "Command19", QStringLiteral("&Imprime"));
     QPushButton* cierra = CreaBoton(this, "Command20", QStringLiteral("&Cierra"));
 
-    // The daily totals can be long numbers: they get the width of two groups.
+    // Two columns, so that the frame fits beside the side and summary columns of a 1024 px
+    // window: outside and the daily totals (long numbers) on the left; inside, control and
+    // transpiration on the right.
     auto* grupos = new QGridLayout;
     grupos->addWidget(externo, 0, 0);
     grupos->addWidget(interior, 0, 1);
-    grupos->addWidget(control, 0, 2);
-    grupos->addWidget(transpiracion, 1, 0);
-    grupos->addWidget(acumulados, 1, 1, 1, 2);
+    grupos->addWidget(acumulados, 1, 0);
+    auto* derecha = new QVBoxLayout;
+    derecha->addWidget(control);
+    derecha->addWidget(transpiracion);
+    grupos->addLayout(derecha, 1, 1);
     // One above the other, so each chart is wide enough for the 24 hour labels.
     auto* graficos = new QVBoxLayout;
     graficos->addWidget(graficoTemperaturas_, 1);
@@ -137,6 +142,10 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     for (QPushButton* b : {planilla, guarda, imprime, cierra}) botones->addWidget(b);
 
     auto* todo = new QVBoxLayout(this);
+    todo->setSpacing(4);
+    todo->setContentsMargins(6, 4, 6, 4);
+    grupos->setVerticalSpacing(2);
+    derecha->setSpacing(2);
     todo->addLayout(filaHora);
     todo->addLayout(grupos);
     todo->addLayout(graficos, 1);
