@@ -306,6 +306,12 @@ private slots:
             QVERIFY2(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible(), b);
             v.AceptaAbierto();
         }
+        v.Click("Command12");
+        v.Mueve("HScrResHora", 14);  // long captions: spraying, a daily total of 15 digits
+        QApplication::processEvents();
+        QVERIFY2(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible(), "resultados");
+        QCOMPARE(v.w.width(), 1024);
+        v.Click("Command20");
         v.w.resize(800, 560);
         v.Click("BotRadiac");
         QApplication::processEvents();
