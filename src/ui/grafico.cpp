@@ -162,10 +162,9 @@ void Grafico::Reconstruye() {
         eje->setStartValue(-0.5);
         ejeX_ = eje;
     } else {
-        auto* eje = new QBarCategoryAxis;
-        eje->setTruncateLabels(false);  // " 24" fits its column; Qt would cut it to "..."
-        ejeX_ = eje;
+        ejeX_ = new QBarCategoryAxis;
     }
+    ejeX_->setTruncateLabels(false);  // " 24" fits its column; Qt would cut it to "..."
     ejeX_->setLabelsFont(pequena);
     ejeX_->setTitleFont(pequena);
     c->addAxis(ejeX_, Qt::AlignBottom);
