@@ -142,6 +142,7 @@ Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_v
     };
     const auto titulos = [](const std::vector<std::string>& t) {
         std::vector<CeldaHoja> f;
+        f.reserve(t.size());
         for (const std::string& c : t) f.push_back(CeldaHoja::DeTexto(c, Estilo::Titulo));
         return f;
     };
