@@ -8,9 +8,11 @@
 #include "support/ventana_de_prueba.h"
 
 #include "results/ui/planilla.h"
+#include "results/ui/ventana_temporada.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 
 #include <cstdio>
@@ -51,7 +53,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "uso: hortelia-capturas CARPETA\n");
         return 2;
     }
-    carpeta = QString::fromLocal8Bit(argv[1]);
+    carpeta = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(carpeta);
     const QSize portatil(1024, 720), mediana(1400, 1000), grande(1920, 1080);
 
@@ -83,6 +85,25 @@ int main(int argc, char** argv) {
         Planilla* p = v.w.PlanillaCreada();
         p->resize(1000, 700);
         Guarda(p, "planilla");
+    }
+    {
+        // A season of the example normals on the example tunnel, with prices; the files named
+        // from the sources' folder, as a grower's own would be ("ejemplos/clima_normales.csv").
+        const QString antes = QDir::currentPath();
+        QDir::setCurrent(QStringLiteral(HORTELIA_FUENTES));
+        VentanaDePrueba v;
+        v.guion.fallaEnLoInesperado = false;
+        v.w.resize(portatil);
+        v.Abre(QStringLiteral("ejemplos/tunel_doble.hrt"));
+        v.w.AbreTemporada();
+        VentanaTemporada* t = v.w.TemporadaCreada();
+        t->resize(portatil);
+        t->CargaTabla(QStringLiteral("ejemplos/clima_normales.csv"));
+        t->findChild<QLineEdit*>(QStringLiteral("PrecioCombustible"))->setText(QStringLiteral("1,2"));
+        t->findChild<QLineEdit*>(QStringLiteral("PrecioAgua"))->setText(QStringLiteral("0,8"));
+        t->Calcula();
+        Guarda(t, "temporada");
+        QDir::setCurrent(antes);
     }
     return errores ? 1 : 0;
 }

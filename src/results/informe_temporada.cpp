@@ -1,8 +1,10 @@
 #include "results/informe_temporada.h"
 
+#include "scenario/catalogo.h"
 #include "scenario/texto_visible.h"
 
 #include <charconv>
+#include <cstdio>
 
 namespace hortelia {
 namespace {
@@ -19,26 +21,12 @@ std::string Nombre(std::string_view s) { return TextoVisible(s, 4096); }
 
 std::string Costo(const std::optional<double>& c) { return c ? NumeroExacto(*c) : std::string(); }
 
-// The columns a month, the season and a compared scenario share after their first cells.
-std::string Sumas(const PeriodoTemporada& p) {
-    return NumeroExacto(p.agua) + '\t' + NumeroExacto(p.etr) + '\t' + NumeroExacto(p.etp) + '\t' +
-           std::to_string(p.horasCalefaccion) + '\t' + std::to_string(p.horasRefrigeracion) + '\t' +
-           NumeroExacto(p.tempMinInterior) + '\t' + NumeroExacto(p.potenciaPicoKw) + '\t' + Costo(p.costoCombustible) +
-           '\t' + Costo(p.costoAgua) + '\n';
-}
-
-std::string FilaDia(const DiaTemporada& d, TipoTablaClima tipo) {
-    std::string s = TextoFecha(d.fecha, tipo);
-    for (const std::string& c :
-         {NumeroExacto(d.tmax), NumeroExacto(d.tmin), NumeroExacto(d.hrmax), NumeroExacto(d.hrmin),
-          NumeroExacto(d.nubosidad), NumeroExacto(d.vientoKmh), NumeroExacto(d.combustible), NumeroExacto(d.agua),
-          NumeroExacto(d.etr), NumeroExacto(d.etp), std::to_string(d.horasCalefaccion),
-          std::to_string(d.horasRefrigeracion), NumeroExacto(d.tempMinInterior), NumeroExacto(d.tempMaxInterior),
-          NumeroExacto(d.potenciaPicoKw)}) {
-        s += '\t';
-        s += c;
+std::string Tabulada(std::string primera, const std::vector<std::string>& celdas, std::size_t desde = 0) {
+    for (std::size_t k = desde; k < celdas.size(); ++k) {
+        primera += '\t';
+        primera += celdas[k];
     }
-    return s + '\n';
+    return primera + '\n';
 }
 
 std::string NombreMesTabla(const PeriodoTemporada& p, TipoTablaClima tipo) {
@@ -59,6 +47,148 @@ std::string NumeroExacto(const Variante& v) {
     case Variante::Tipo::Doble: break;
     }
     return Corto(v.valor());
+}
+
+std::vector<std::string> CeldasDiaTemporada(const DiaTemporada& d) {
+    return {NumeroExacto(d.tmax),
+            NumeroExacto(d.tmin),
+            NumeroExacto(d.hrmax),
+            NumeroExacto(d.hrmin),
+            NumeroExacto(d.nubosidad),
+            NumeroExacto(d.vientoKmh),
+            NumeroExacto(d.combustible),
+            NumeroExacto(d.agua),
+            NumeroExacto(d.etr),
+            NumeroExacto(d.etp),
+            std::to_string(d.horasCalefaccion),
+            std::to_string(d.horasRefrigeracion),
+            NumeroExacto(d.tempMinInterior),
+            NumeroExacto(d.tempMaxInterior),
+            NumeroExacto(d.potenciaPicoKw)};
+}
+
+std::vector<std::string> CeldasPeriodoTemporada(const PeriodoTemporada& p) {
+    return {std::to_string(p.dias),
+            NumeroExacto(p.combustible),
+            NumeroExacto(p.agua),
+            NumeroExacto(p.etr),
+            NumeroExacto(p.etp),
+            std::to_string(p.horasCalefaccion),
+            std::to_string(p.horasRefrigeracion),
+            NumeroExacto(p.tempMinInterior),
+            NumeroExacto(p.potenciaPicoKw),
+            Costo(p.costoCombustible),
+            Costo(p.costoAgua)};
+}
+
+std::vector<std::string> TitulosDiasTemporada(std::string_view unidad) {
+    return {"Día",
+            "T. máx.\n(°C)",
+            "T. mín.\n(°C)",
+            "HR máx.\n(%)",
+            "HR mín.\n(%)",
+            "Nubosidad\n(octavos)",
+            "Viento\n(km/h)",
+            "Combustible\n(" + std::string(unidad) + ")",
+            "Agua\n(l)",
+            "Etr\n(mm)",
+            "Etp\n(mm)",
+            "Horas de\ncalefacción",
+            "Horas de\nrefrigeración",
+            "T. mín.\ninterior (°C)",
+            "T. máx.\ninterior (°C)",
+            "Potencia\npico (kW)"};
+}
+
+std::vector<std::string> TitulosMesesTemporada(std::string_view unidad) {
+    return {"Mes",
+            "Días",
+            "Combustible\n(" + std::string(unidad) + ")",
+            "Agua\n(l)",
+            "Etr\n(mm)",
+            "Etp\n(mm)",
+            "Horas de\ncalefacción",
+            "Horas de\nrefrigeración",
+            "T. mín.\ninterior (°C)",
+            "Potencia\npico (kW)",
+            "Costo del\ncombustible",
+            "Costo del\nagua"};
+}
+
+std::string NombreDiaTemporada(const Fecha& f, TipoTablaClima tipo) {
+    char buf[32];
+    if (tipo == TipoTablaClima::Diaria) std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", f.dia, f.mes, f.anio);
+    else std::snprintf(buf, sizeof buf, "%02d/%02d", f.dia, f.mes);
+    return buf;
+}
+
+std::string NombreMesTemporada(const PeriodoTemporada& p, TipoTablaClima tipo) {
+    std::string s = NombreMes(p.mes);
+    if (tipo == TipoTablaClima::Diaria) s += " " + std::to_string(p.anio);
+    return s;
+}
+
+Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_view clima) {
+    using Estilo = CeldaHoja::Estilo;
+    // A figure as the text writes it, as a number; an empty cost stays an empty cell.
+    const auto figura = [](const std::string& texto, Estilo estilo = Estilo::Normal) {
+        const auto x = NumeroDeCelda(texto);
+        return x ? CeldaHoja::DeNumero(*x, estilo) : CeldaHoja{};
+    };
+    const auto fila = [&](std::string nombre, const std::vector<std::string>& celdas, Estilo estilo) {
+        std::vector<CeldaHoja> f{CeldaHoja::DeTexto(std::move(nombre), estilo)};
+        for (const std::string& c : celdas) f.push_back(figura(c, estilo));
+        return f;
+    };
+    const auto titulos = [](const std::vector<std::string>& t) {
+        std::vector<CeldaHoja> f;
+        f.reserve(t.size());
+        for (const std::string& c : t) f.push_back(CeldaHoja::DeTexto(c, Estilo::Titulo));
+        return f;
+    };
+    const auto texto = [](std::string s) { return CeldaHoja::DeTexto(std::move(s)); };
+
+    Hoja hoja;
+    hoja.nombre = "Temporada";
+    auto& filas = hoja.filas;
+    filas.push_back({CeldaHoja::DeTexto("Temporada", Estilo::Destacada)});
+    filas.push_back({texto("Escenario"), texto(Nombre(escenario))});
+    filas.push_back({texto("Tabla de clima"), texto(Nombre(clima))});
+    filas.push_back({texto("Tipo"), texto(t.tipo == TipoTablaClima::Diaria ? "datos diarios" : "normales mensuales")});
+    filas.push_back({texto("Desde"), texto(NombreDiaTemporada(t.desde, t.tipo))});
+    filas.push_back({texto("Hasta"), texto(NombreDiaTemporada(t.hasta, t.tipo))});
+    filas.push_back({texto("Días"), CeldaHoja::DeNumero(static_cast<double>(t.dias.size()))});
+    if (t.diasSinDatos > 0) filas.push_back({texto("Días sin datos"), CeldaHoja::DeNumero(t.diasSinDatos)});
+    filas.push_back({texto("Unidad del combustible"), texto(t.unidadCombustible)});
+    if (t.precios.combustible)
+        filas.push_back({texto("Precio del combustible"), figura(NumeroExacto(*t.precios.combustible))});
+    if (t.precios.agua) filas.push_back({texto("Precio del agua (m³)"), figura(NumeroExacto(*t.precios.agua))});
+    if (!t.faltan.empty()) {
+        std::string faltan;
+        for (std::size_t k = 0; k < t.faltan.size(); ++k) faltan += (k ? ", " : "") + t.faltan[k];
+        filas.push_back({texto("Faltan (valor inicial)"), texto(faltan)});
+    }
+
+    filas.emplace_back();
+    hoja.lineas.assign(filas.size(), 0);
+    hoja.lineas.push_back(2);
+    filas.push_back(titulos(TitulosMesesTemporada(t.unidadCombustible)));
+    for (const PeriodoTemporada& p : t.meses)
+        filas.push_back(fila(NombreMesTemporada(p, t.tipo), CeldasPeriodoTemporada(p), Estilo::Normal));
+    filas.push_back(fila("Total", CeldasPeriodoTemporada(t.total), Estilo::Destacada));
+
+    filas.emplace_back();
+    hoja.lineas.resize(filas.size(), 0);
+    hoja.lineas.push_back(2);
+    filas.push_back(titulos(TitulosDiasTemporada(t.unidadCombustible)));
+    for (const DiaTemporada& d : t.dias)
+        filas.push_back(fila(NombreDiaTemporada(d.fecha, t.tipo), CeldasDiaTemporada(d), Estilo::Normal));
+
+    // Column A holds the head's names, the months and the days; the figures are as wide as the
+    // longest word of their titles ("refrigeración", "interior (°C)").
+    hoja.anchos.assign(TitulosDiasTemporada(t.unidadCombustible).size(), 15);
+    hoja.anchos[0] = 24;
+    return hoja;
 }
 
 std::string TextoTemporada(const Temporada& t, std::string_view escenario, std::string_view clima) {
@@ -83,14 +213,12 @@ std::string TextoTemporada(const Temporada& t, std::string_view escenario, std::
 
     s += "\nFecha\tTMax\tTMin\tHRMax\tHRMin\tNubosidad\tViento\tCombustible\tAgua\tEtr\tEtp\tHorasCalefaccion\t"
          "HorasRefrigeracion\tTempMinInterior\tTempMaxInterior\tPotenciaPico_kW\n";
-    for (const DiaTemporada& d : t.dias) s += FilaDia(d, t.tipo);
+    for (const DiaTemporada& d : t.dias) s += Tabulada(TextoFecha(d.fecha, t.tipo), CeldasDiaTemporada(d));
 
     s += "\nMes\tDias\tCombustible\tAgua\tEtr\tEtp\tHorasCalefaccion\tHorasRefrigeracion\tTempMinInterior\t"
          "PotenciaPico_kW\tCostoCombustible\tCostoAgua\n";
-    for (const PeriodoTemporada& p : t.meses)
-        s += NombreMesTabla(p, t.tipo) + '\t' + std::to_string(p.dias) + '\t' + NumeroExacto(p.combustible) + '\t' +
-             Sumas(p);
-    s += "Total\t" + std::to_string(t.total.dias) + '\t' + NumeroExacto(t.total.combustible) + '\t' + Sumas(t.total);
+    for (const PeriodoTemporada& p : t.meses) s += Tabulada(NombreMesTabla(p, t.tipo), CeldasPeriodoTemporada(p));
+    s += Tabulada("Total", CeldasPeriodoTemporada(t.total));
     return s;
 }
 
@@ -100,7 +228,9 @@ std::string TituloResumenEscenarios() {
 }
 
 std::string FilaResumenEscenario(std::string_view escenario, const PeriodoTemporada& p, std::string_view unidad) {
-    return Nombre(escenario) + '\t' + NumeroExacto(p.combustible) + '\t' + std::string(unidad) + '\t' + Sumas(p);
+    // The month's cells with the unit after the fuel, and without the count of days.
+    const std::vector<std::string> celdas = CeldasPeriodoTemporada(p);
+    return Tabulada(Nombre(escenario) + '\t' + celdas[1] + '\t' + std::string(unidad), celdas, 2);
 }
 
 }  // namespace hortelia

@@ -9,12 +9,18 @@
 // and TMin as stored, cloud cover, wind, Etp of a day, inside temperatures) as the shortest text
 // for a single, an integer as digits. So 12.3 stored as a single prints "12.3", not its widened
 // double. Plain notation with a point and a leading zero, never an exponent: "12", "0.24", "-3.5".
+//
+// A window shows the same tables to a grower, and a workbook (.xlsx) holds them as numbers: both
+// take the cells of a day and of a month from here, so that the three never disagree, under
+// titles in words with their units.
 
 #include "engine/temporada.h"
 #include "numeros/variante.h"
+#include "results/hoja_calculo.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hortelia {
 
@@ -23,6 +29,25 @@ std::string NumeroExacto(double x);
 std::string NumeroExacto(float x);
 /// By the value's kind (integer, single, double); Empty prints nothing.
 std::string NumeroExacto(const Variante& v);
+
+/// A day's figures as the text writes them, after its date: TMax .. PotenciaPico_kW (15 cells).
+std::vector<std::string> CeldasDiaTemporada(const DiaTemporada& d);
+/// A month's or the season's figures as the text writes them, after its name: Dias .. CostoAgua
+/// (11 cells); a cost without a price is an empty cell.
+std::vector<std::string> CeldasPeriodoTemporada(const PeriodoTemporada& p);
+
+/// Titles in words of those cells, after a first title for the date ("Día") or the month ("Mes"),
+/// with the units: the fuel in `unidad` ("Combustible (kg)"), water in litres, hours, °C, kW.
+std::vector<std::string> TitulosDiasTemporada(std::string_view unidad);
+std::vector<std::string> TitulosMesesTemporada(std::string_view unidad);
+/// A day as a grower reads it: "01/06/2024" in a daily table, "01/06" in normals.
+std::string NombreDiaTemporada(const Fecha& f, TipoTablaClima tipo);
+/// A month as a grower reads it: "junio 2024" in a daily table, "junio" in normals.
+std::string NombreMesTemporada(const PeriodoTemporada& p, TipoTablaClima tipo);
+
+/// The season as a workbook: the lines of the text's head in words, the month table with the
+/// season's total, then the day table; every figure a number, the value the text writes.
+Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_view clima);
 
 /// The whole season: `escenario` and `clima` name the files (shown as given, control characters
 /// and invalid UTF-8 as \xNN).

@@ -11,6 +11,7 @@
 #include "greenhouse/ui/panel_ventilacion.h"
 #include "results/ui/panel_resultados.h"
 #include "results/ui/planilla.h"
+#include "results/ui/ventana_temporada.h"
 #include "scenario/archivo_hrt.h"
 #include "shell/mnemonicos.h"
 #include "ui/colores.h"
@@ -90,11 +91,12 @@ Hortelia::Hortelia(Escenario& escenario, Interaccion* interaccion, QWidget* pare
     caja->addWidget(CreaVistaTrabajo());
     setCentralWidget(central);
     protocolo_ = std::make_unique<Protocolo>(
-        e, Protocolo::Controles{laterales_, menuArchivo_, menuDatos_, procesa_, entradaProceso_});
+        e, Protocolo::Controles{laterales_, menuArchivo_, menuDatos_, procesa_, entradaProceso_, entradaTemporada_});
     contexto_ = std::make_unique<Contexto>(Contexto{e, *protocolo_, *resumen_, interaccion_});
-    // A data sheet left open would show the results of other inputs.
+    // A data sheet or a season left open would show the results of other inputs.
     protocolo_->alAceptar = [this] {
         if (planilla_) planilla_->hide();
+        if (temporada_) temporada_->Descarta();
     };
     new Mnemonicos(this);
     // The start values first (they run the weather models), then the panels that show them.
@@ -162,6 +164,11 @@ void Hortelia::CreaMenus() {
     entradaProceso_->setObjectName("Proceso");
     entradaProceso_->setStatusTip(QStringLiteral("Simula las 24 horas del día"));
     connect(entradaProceso_, &QAction::triggered, this, &Hortelia::ProcesaDia);
+    entradaTemporada_ = barra->addAction(QStringLiteral("&Temporada"));
+    entradaTemporada_->setObjectName("Temporada");
+    entradaTemporada_->setStatusTip(
+        QStringLiteral("Simula cada día de una tabla de clima: combustible, agua y costos de la temporada"));
+    connect(entradaTemporada_, &QAction::triggered, this, &Hortelia::AbreTemporada);
     // Never enabled: there is nothing behind it.
     QAction* acerca = barra->addAction(QStringLiteral("Acerca de &Hortelia"));
     acerca->setObjectName("Acerca");
@@ -394,6 +401,7 @@ bool Hortelia::PuedeDejarElEscenario() {
 void Hortelia::closeEvent(QCloseEvent* evento) {
     if (PuedeDejarElEscenario()) {
         if (planilla_) planilla_->close();
+        if (temporada_) temporada_->close();
         evento->accept();
     } else {
         evento->ignore();
@@ -409,6 +417,13 @@ void Hortelia::ProcesaDia() {
     resultados_->MuestraDia();
     protocolo_->MuestraResultados(true);
     resultados_->BarraHora()->setFocus();
+}
+
+void Hortelia::AbreTemporada() {
+    if (!temporada_)
+        temporada_ = new VentanaTemporada(
+            e, interaccion_, [this] { return rutaEscenario_; }, this);
+    temporada_->Abre();
 }
 
 void Hortelia::CierraResultados() {
@@ -502,6 +517,7 @@ void Hortelia::CargaArchivo(const QString& ruta) {
     // the geometry refuses them.
     if (protocolo_->ResultadosVisibles()) CierraResultados();
     if (planilla_) planilla_->hide();
+    if (temporada_) temporada_->Descarta();
     resumen_->Carga(e, r.dimensionesValidas);
     for (Panel* p : paneles_) p->MuestraCargado();
     ActualizaTitulo();

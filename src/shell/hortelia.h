@@ -13,6 +13,8 @@
 //    what is enabled, from which panels are accepted, which is open and whether results show.
 //  - ProcesaDia runs the day (SimulaDia) on the record, shows the results frame at hour 1 and
 //    locks the inputs until its "&Cierra"; "&Planilla de datos" fills and shows the data sheet.
+//  - The Temporada entry (enabled when processing is) opens the season window for the scenario
+//    on screen; it runs on copies of the record. A change of scenario discards its season.
 //  - AbreArchivo reads a whole scenario file into the record (or refuses it, changing nothing),
 //    then the summary and every panel show the loaded values; GuardaArchivo writes the file.
 
@@ -38,6 +40,7 @@ namespace hortelia {
 class PanelResultados;
 class Planilla;
 class Resumen;
+class VentanaTemporada;
 
 class Hortelia : public QMainWindow {
     Q_OBJECT
@@ -50,6 +53,8 @@ public:
     const QList<Panel*>& Paneles() const { return paneles_; }
     /// The data sheet, once "&Planilla de datos" has created it.
     Planilla* PlanillaCreada() const { return planilla_; }
+    /// The season window, once the Temporada entry has created it.
+    VentanaTemporada* TemporadaCreada() const { return temporada_; }
 
     /// "&Inicio": the working view.
     void Inicia();
@@ -57,6 +62,8 @@ public:
     void Sale();
     /// "&Procesamiento datos" and the Procesamiento entry: the daily run and its results frame.
     void ProcesaDia();
+    /// The Temporada entry: the season window for the scenario on screen.
+    void AbreTemporada();
     /// Archivos menu: load and save a scenario file.
     void AbreArchivo();
     /// Loads the scenario at `ruta` (a refused file says why and changes nothing); what "&Abre",
@@ -106,7 +113,7 @@ private:
     QWidget* vistaTrabajo_ = nullptr;
     QWidget* areaTrabajo_ = nullptr;
     QMenu *menuArchivo_ = nullptr, *menuDatos_ = nullptr, *menuRecientes_ = nullptr;
-    QAction* entradaProceso_ = nullptr;
+    QAction *entradaProceso_ = nullptr, *entradaTemporada_ = nullptr;
     QPushButton *salir_ = nullptr, *procesa_ = nullptr;
     QList<QPushButton*> laterales_;  ///< BotTecho .. BotViento
     QList<QLabel*> titulos_;         ///< the three headings of the side column
@@ -114,6 +121,7 @@ private:
     QList<Panel*> paneles_;
     PanelResultados* resultados_ = nullptr;
     Planilla* planilla_ = nullptr;
+    VentanaTemporada* temporada_ = nullptr;
     QString rutaEscenario_;       ///< the scenario's file, once opened or saved
     std::string huellaGuardada_;  ///< HuellaEscenario when last loaded or saved (or at start)
     bool tituloPendiente_ = false;

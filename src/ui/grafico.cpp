@@ -6,6 +6,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -137,7 +138,7 @@ double Grafico::ValorDibujado(int fila, int columna) const {
 QColor Grafico::Color(int serie) const { return colores_.value(serie - 1); }
 
 Grafico::Forma Grafico::FormaActual() const {
-    Forma f{Series(), filas_, ejes_, {}};
+    Forma f{Series(), filas_, tipo_ == Tipo::Lineas && !rotuladas_.isEmpty(), ejes_, {}};
     for (const QColor& c : contornos_) f.contornos.append(tipo_ == Tipo::Lineas && c.isValid());
     return f;
 }
@@ -154,10 +155,18 @@ void Grafico::Reconstruye() {
     lineasContorno_.clear();
 
     const QFont pequena = Pequena(font());
-    ejeX_ = new QBarCategoryAxis;
+    if (FormaActual().rotulosSueltos) {
+        // A value axis with labels at chosen values: row f is at f - 1, as on a category axis.
+        auto* eje = new QCategoryAxis;
+        eje->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        eje->setStartValue(-0.5);
+        ejeX_ = eje;
+    } else {
+        ejeX_ = new QBarCategoryAxis;
+    }
+    ejeX_->setTruncateLabels(false);  // " 24" fits its column; Qt would cut it to "..."
     ejeX_->setLabelsFont(pequena);
     ejeX_->setTitleFont(pequena);
-    ejeX_->setTruncateLabels(false);  // " 24" fits its column; Qt would cut it to "..."
     c->addAxis(ejeX_, Qt::AlignBottom);
     const int ejes = ejes_.contains(1) ? 2 : 1;
     ejesY_[1] = nullptr;
@@ -240,7 +249,7 @@ void Grafico::Redibuja() {
         formaDibujada_ = forma;
     }
 
-    if (ejeX_->categories() != etiquetas_) ejeX_->setCategories(etiquetas_);
+    PonRotulos();
     if (ejeX_->titleText() != tituloX_) ejeX_->setTitleText(tituloX_);
     for (int k = 0; k < 2; ++k) {
         QValueAxis* eje = ejesY_[k];
@@ -295,6 +304,26 @@ void Grafico::Redibuja() {
     dibujados_ = datos_;
     const QString descripcion = Descripcion();
     if (accessibleDescription() != descripcion) setAccessibleDescription(descripcion);
+}
+
+void Grafico::PonRotulos() {
+    if (auto* categorias = qobject_cast<QBarCategoryAxis*>(ejeX_)) {
+        if (categorias->categories() != etiquetas_) categorias->setCategories(etiquetas_);
+        return;
+    }
+    auto* eje = static_cast<QCategoryAxis*>(ejeX_);
+    // Kept here, after the series are attached: a value axis would otherwise follow their points.
+    if (eje->min() != -0.5 || eje->max() != filas_ - 0.5) eje->setRange(-0.5, filas_ - 0.5);
+    QStringList rotulos;
+    QList<int> filas;
+    for (int f : rotuladas_)
+        if (f >= 1 && f <= filas_ && (filas.isEmpty() || f > filas.back())) {
+            filas.append(f);
+            rotulos.append(etiquetas_[f - 1]);
+        }
+    if (eje->categoriesLabels() == rotulos) return;
+    for (const QString& r : eje->categoriesLabels()) eje->remove(r);
+    for (int k = 0; k < filas.size(); ++k) eje->append(rotulos[k], filas[k] - 1);
 }
 
 QString Grafico::Descripcion() const {

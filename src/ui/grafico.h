@@ -15,7 +15,7 @@
 #include <string>
 #include <utility>
 
-class QBarCategoryAxis;
+class QAbstractAxis;
 class QBarSet;
 class QChart;
 class QLineSeries;
@@ -48,6 +48,10 @@ public:
     }
     /// Title of the rows' axis ("Hora"); its words, lower-cased, also name the rows to a screen reader.
     void TituloEjeX(const QString& titulo) { tituloX_ = titulo; }
+    /// A line chart of many rows (a season's days) labels its rows' axis only at `filas` (1-based,
+    /// rising: the first day of each month), each with its EtiquetaFila, and draws a grid line
+    /// there; every row keeps its label for a screen reader. Empty, the default: every row labelled.
+    void RotulaSoloFilas(const QList<int>& filas) { rotuladas_ = filas; }
     /// Title of the left value axis, with its unit ("Temperatura (°C)").
     void TituloEjeY(const QString& titulo) { titulos_[0] = titulo; }
     /// Puts `serie` on a second value axis on the right, with its own scale and title ("Agua (l)"):
@@ -83,6 +87,7 @@ private:
     /// have an outline. A redraw of the same shape changes values in place.
     struct Forma {
         int series = -1, filas = -1;
+        bool rotulosSueltos = false;  ///< lines labelled only at some rows
         QVector<int> ejes;
         QVector<bool> contornos;
         bool operator==(const Forma&) const = default;
@@ -90,6 +95,8 @@ private:
     Forma FormaActual() const;
     /// New axes and series for the present shape, values at 0.
     void Reconstruye();
+    /// The rows' labels on the axis, all of them or those of RotulaSoloFilas.
+    void PonRotulos();
     /// The vertical line of the marked row across the plot, hidden without one.
     void ColocaMarca();
     /// The accessible description: each series with its value at every row.
@@ -107,10 +114,11 @@ private:
     QVector<int> ejes_;  ///< per series: 0 left value axis, 1 right
     QStringList nombres_;
     QStringList etiquetas_;
+    QList<int> rotuladas_;
     QString tituloX_;
     QString titulos_[2];  ///< left and right value axes
     // What Qt Charts shows now: its axes, its series, the shape and the unrounded ranges.
-    QBarCategoryAxis* ejeX_ = nullptr;
+    QAbstractAxis* ejeX_ = nullptr;  ///< a QBarCategoryAxis, or a QCategoryAxis for lines labelled at some rows
     QValueAxis* ejesY_[2] = {nullptr, nullptr};
     QList<QBarSet*> conjuntos_;
     QList<QLineSeries*> lineas_;

@@ -102,6 +102,7 @@ void Protocolo::Pinta() {
     const bool proceso = ProcesoHabilitado();
     c_.procesa->setEnabled(proceso);
     c_.proceso->setEnabled(proceso);
+    c_.temporada->setEnabled(proceso);
 }
 
 }  // namespace hortelia

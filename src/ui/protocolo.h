@@ -3,8 +3,9 @@
 // What the ten input panels share, as one navigation state: which panels are accepted, which
 // one is open and whether it leaves processing as it was, whether the results are shown, and
 // whether the working view is up at all. Pinta() sets every side button's enabling, colour
-// (pink pending, green accepted) and accessible description, the Archivos and Datos menus and
-// both processing controls from that state; nothing else enables or disables them.
+// (pink pending, green accepted) and accessible description, the Archivos and Datos menus,
+// both processing controls and the Temporada entry from that state; nothing else enables or
+// disables them.
 // The record's DatosListos follows the number of accepted panels.
 
 #include "scenario/escenario.h"
@@ -30,13 +31,15 @@ public:
     static const QColor kVerde;  ///< accepted (0x00C000 as BBGGRR)
 
     /// The controls the state decides: the ten side buttons (roof to wind), the Archivos and
-    /// Datos menus, "&Procesamiento datos" and the Procesamiento entry.
+    /// Datos menus, "&Procesamiento datos" and the Procesamiento entry, and the Temporada entry
+    /// (a season runs when a day can).
     struct Controles {
         QList<QPushButton*> laterales;
         QMenu* archivo = nullptr;
         QMenu* datos = nullptr;
         QPushButton* procesa = nullptr;
         QAction* proceso = nullptr;
+        QAction* temporada = nullptr;
     };
 
     Protocolo(Escenario& e, Controles controles);

@@ -1,10 +1,21 @@
-// The season's text: the number form the batch tool and a window share, and the table layout.
+// The season's text: the number form the batch tool and a window share, the table layout, and
+// the workbook of the same tables.
 
 #include "results/informe_temporada.h"
 
+#include "engine/carga_escenario.h"
+#include "engine/valores_iniciales.h"
+#include "support/libro_xlsx.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
 #include <string>
+
+#include <unistd.h>
 
 using namespace hortelia;
 
@@ -67,4 +78,88 @@ TEST(InformeTemporada, KeysTablesAndEmptyCostCells) {
               "01\t1\t1.5\t20\t0\t0\t3\t0\t8\t4.25\t\t0.01\n"
               "Total\t2\t3\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\n");
     EXPECT_EQ(FilaResumenEscenario("b.hrt", t.total, "kg"), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\n");
+}
+
+namespace {
+
+// A workbook holds a number to 16 significant digits (libxlsxwriter writes "%.16G").
+double DieciseisCifras(double x) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.16G", x);
+    return std::stod(buf);
+}
+
+}  // namespace
+
+// The workbook holds every figure of the text's month and day tables as a number, in the same
+// order, under titles in words; a cost without a price is an empty cell.
+TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
+    namespace fs = std::filesystem;
+    const std::string ejemplos = std::string(HORTELIA_TEST_DATA) + "/../../ejemplos/";
+    Escenario e;
+    PonValoresIniciales(e);
+    ASSERT_TRUE(CargaEscenario(ejemplos + "tunel_doble.hrt", e).ok);
+    const ResultadoTablaClima tabla = CargaTablaClima(ejemplos + "clima_normales.csv");
+    ASSERT_TRUE(tabla.ok);
+    OpcionesTemporada opciones;
+    opciones.desde = Fecha{0, 11, 20};  // across the new year
+    opciones.hasta = Fecha{0, 2, 10};
+    opciones.precios.combustible = 1.25;
+    const ResultadoTemporada r = SimulaTemporada(e, tabla.tabla, opciones);
+    ASSERT_TRUE(r.ok) << r.mensaje;
+    const fs::path ruta = fs::temp_directory_path() / ("hortelia-temporada-" + std::to_string(::getpid()) + ".xlsx");
+    ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), HojaTemporada(r.temporada, "tunel_doble.hrt", "clima.csv")).ok);
+    std::string error;
+    const auto leidas = prueba::LeeLibro(ruta.string(), error);
+    fs::remove(ruta);
+    ASSERT_TRUE(leidas) << error;
+    const prueba::CeldasLeidas& celdas = *leidas;
+    const auto texto = [&](std::size_t c, std::size_t f) {
+        const auto i = celdas.find(prueba::Ref(c, f));
+        return i == celdas.end() || i->second.numero ? std::string("(no es texto)") : i->second.texto;
+    };
+    EXPECT_EQ(texto(1, 2), "tunel_doble.hrt");
+    EXPECT_EQ(texto(1, 5), "20/11");
+
+    // The text's tables, each line as its cells, the date or month first.
+    std::vector<std::vector<std::string>> lineas;
+    std::istringstream entrada(TextoTemporada(r.temporada, "tunel_doble.hrt", "clima.csv"));
+    for (std::string l; std::getline(entrada, l);) {
+        std::vector<std::string> c;
+        std::istringstream campos(l + '\t');
+        for (std::string x; std::getline(campos, x, '\t');) c.push_back(x);
+        lineas.push_back(c);
+    }
+    const auto tabla_ = [&](const char* titulo) {
+        auto i = std::find_if(lineas.begin(), lineas.end(), [&](const auto& l) { return l.front() == titulo; });
+        std::vector<std::vector<std::string>> filas;
+        for (++i; i != lineas.end() && i->size() > 1; ++i) filas.push_back(*i);
+        return filas;
+    };
+    const struct {
+        const char* tituloTexto;
+        const char* tituloHoja;
+        std::size_t filas;
+        std::string primera;
+    } tablas[] = {{"Mes", "Mes", 5, "noviembre"}, {"Fecha", "Día", 83, "20/11"}};
+    for (const auto& t : tablas) {
+        SCOPED_TRACE(t.tituloHoja);
+        std::size_t f = 1;
+        while (texto(0, f) != t.tituloHoja) ASSERT_LT(++f, 40U);
+        const auto filas = tabla_(t.tituloTexto);
+        ASSERT_EQ(filas.size(), t.filas);
+        EXPECT_EQ(texto(0, f + 1), t.primera);
+        for (std::size_t k = 0; k < filas.size(); ++k)
+            for (std::size_t c = 1; c < filas[k].size(); ++c) {
+                const std::string ref = prueba::Ref(c, f + 1 + k);
+                SCOPED_TRACE(ref + " \"" + filas[k][c] + "\"");
+                if (filas[k][c].empty()) {
+                    EXPECT_EQ(celdas.count(ref), 0U);
+                    continue;
+                }
+                ASSERT_EQ(celdas.count(ref), 1U);
+                EXPECT_TRUE(celdas.at(ref).numero);
+                EXPECT_EQ(std::stod(celdas.at(ref).texto), DieciseisCifras(std::stod(filas[k][c])));
+            }
+    }
 }

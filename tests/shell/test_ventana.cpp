@@ -110,7 +110,7 @@ private slots:
                     "Material=&Material, Ventilacion=&Ventilación], Calefaccion=Sistema &Calefacción], "
                     "Cultivo=&Cultivo, Meteorologia=&Meteorología[Temperatura=&Temperatura, "
                     "Humedad=&Humedad relativa, Radiacion=&Radiación global, Viento=&Viento]], "
-                    "Proceso=&Procesamiento, Acerca=Acerca de &Hortelia"));
+                    "Proceso=&Procesamiento, Temporada=&Temporada, Acerca=Acerca de &Hortelia"));
     }
 
     void menus_conLosAtajosDeSiempre() {

@@ -1,6 +1,7 @@
 // The chart adapter: what Qt Charts shows after a redraw, both when the chart is built again
 // (a new number of series or rows) and when the values of the same shape change in place; the
-// second value axis, the outline of a pale line, the mark of a row and what a screen reader hears.
+// second value axis, the outline of a pale line, the mark of a row, the labels of a long line
+// chart and what a screen reader hears.
 
 #include "ui/grafico.h"
 
@@ -8,6 +9,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -51,6 +53,7 @@ private slots:
     void barras_losValoresEtiquetasColoresYEscalaSiguenAlDato();
     void barras_otroNumeroDeFilasOSeriesRehaceElGrafico();
     void lineas_losPuntosSiguenAlDato();
+    void lineasDeMuchasFilas_rotulanSoloLasElegidasYSeDicenTodas();
     void dosEjes_cadaSerieSeMideEnElSuyoYSeDiceConSuUnidad();
     void lineas_elContornoVaDebajoYLosValoresSeDicenPorSerie();
     void laMarcaQuedaSobreLaFilaAunqueCambieElTamanio();
@@ -140,6 +143,30 @@ void TestGrafico::lineas_losPuntosSiguenAlDato() {
     QCOMPARE(linea->at(23), QPointF(23, 24));
     QCOMPARE(linea->pen().color(), QColor(250, 0, 0));
     QVERIFY(EjeY(g)->min() <= -3.5);
+}
+
+// A season's days: the axis names only the first of each month, at its row; a screen reader
+// still hears every day; the mark stands where a category axis would put it.
+void TestGrafico::lineasDeMuchasFilas_rotulanSoloLasElegidasYSeDicenTodas() {
+    Grafico g("MSCPrueba", QString(), Grafico::Tipo::Lineas);
+    g.resize(400, 200);
+    g.PonSeries(1);
+    g.PonFilas(40);
+    g.TituloEjeX(QStringLiteral("Día"));
+    for (int f = 1; f <= 40; ++f) g.EtiquetaFila(f, QStringLiteral("d%1").arg(f));
+    g.PonValor(40, 1, 7);
+    g.RotulaSoloFilas({1, 31});
+    g.Redibuja();
+    auto* x = qobject_cast<QCategoryAxis*>(g.chart()->axes(Qt::Horizontal).value(0));
+    QVERIFY(x);
+    QCOMPARE(x->categoriesLabels(), QStringList({"d1", "d31"}));
+    QCOMPARE(x->endValue(QStringLiteral("d31")), 30.0);
+    QCOMPARE(x->min(), -0.5);
+    QCOMPARE(x->max(), 39.5);
+    QVERIFY(Descripcion(g).contains(QStringLiteral("día d40: 7")));
+    g.RotulaSoloFilas({});  // every row labelled again, on a category axis
+    g.Redibuja();
+    QCOMPARE(Categorias(g).size(), 40);
 }
 
 void TestGrafico::dosEjes_cadaSerieSeMideEnElSuyoYSeDiceConSuUnidad() {

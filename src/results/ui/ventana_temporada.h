@@ -1,0 +1,119 @@
+#pragma once
+
+// The season window FTemporada ("Temporada"): the scenario on screen run over every day of a
+// climate table, as `hortelia-sim --temporada` runs it, for a grower who buys the fuel of a
+// season. Created once, then shown and hidden.
+//
+// The grower chooses the climate table (a daily file or twelve monthly normals; a refused one
+// says what to do and where it failed), the first and last day (inside a daily file; any day to
+// any other for normals, across the new year when the first is later), and, if wanted, the
+// prices of fuel and water; "&Calcula" runs the season on copies of the record (never the record
+// itself). The season's totals show in large type, the months as bars, the days as lines, and
+// the months and days as tables (Ctrl+C copies cells). "&Guarda" writes the batch tool's text,
+// "Guarda como &hoja de cálculo (.xlsx)" a workbook of numbers, "&Imprime" the totals, the two
+// charts and the month table on paper.
+
+#include "engine/temporada.h"
+#include "scenario/escenario.h"
+#include "weather/tabla_clima.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class QTextDocument;
+
+namespace hortelia {
+
+class Grafico;
+class Interaccion;
+class ModeloTemporada;
+
+class VentanaTemporada : public QWidget {
+    Q_OBJECT
+public:
+    /// `rutaEscenario` gives the scenario's file ("" before one is saved or opened): the saved
+    /// text names it, and the files written are proposed beside it.
+    VentanaTemporada(const Escenario& e, Interaccion& interaccion, std::function<QString()> rutaEscenario,
+                     QWidget* parent = nullptr);
+
+    /// Shows the window for the scenario as it is now (its fuel names the price's unit).
+    void Abre();
+    /// The scenario changed: the season shown was another's. The results go and the window
+    /// hides; the table, the days and the prices stay for the next season.
+    void Descarta();
+
+    /// "&Elige tabla de clima…": a file through the open dialog, then CargaTabla.
+    void EligeTabla();
+    /// Reads the table at `ruta`. A refused table says what to do and why (line, column) and
+    /// leaves the window as it was; a table read resets the days to the whole table.
+    bool CargaTabla(const QString& ruta);
+    /// "&Calcula": the season from the days and prices chosen; a refused price or a season that
+    /// cannot run is a warning and leaves the results shown as they were.
+    void Calcula();
+    /// "&Guarda": the text of `hortelia-sim --temporada`, to a chosen file.
+    void ExportaTexto();
+    /// "Guarda como &hoja de cálculo (.xlsx)": the head, the months and the days as numbers.
+    void ExportaHojaCalculo();
+    /// "&Imprime" and Ctrl+P: the totals, the two charts and the month table, landscape.
+    void Imprime();
+
+    /// The season shown, none before a run.
+    const std::optional<Temporada>& TemporadaMostrada() const { return temporada_; }
+    /// What "&Guarda" writes: the text of the season shown.
+    const std::string& Texto() const { return texto_; }
+    /// What a print puts on paper.
+    std::unique_ptr<QTextDocument> Documento() const;
+    /// The selected cells of `tabla` as tab-separated rows, as shown without their blank,
+    /// numbers with the decimal separator of the user's language (Ctrl+C).
+    static QString TextoSeleccionado(const QTableView* tabla);
+
+private:
+    /// No season shown: totals, charts and tables empty, exports disabled.
+    void OlvidaTemporada();
+    /// The date editors for the table read: its whole range, or a year of normals.
+    void PreparaFechas();
+    /// One price from its box: none when empty; false (and a warning) when it is not a number.
+    bool LeePrecio(QLineEdit* campo, const QString& que, std::optional<double>& precio);
+    void MuestraTotales();
+    void LlenaGraficos();
+    /// Enables what the table and the results allow.
+    void Habilita();
+    /// The file beside the scenario with its name and `sufijo` ("-temporada.txt").
+    QString Propuesto(const QString& sufijo) const;
+
+    const Escenario& e;
+    Interaccion& interaccion_;
+    std::function<QString()> rutaEscenario_;
+    std::optional<TablaClima> tabla_;
+    QString rutaClima_;
+    std::optional<Temporada> temporada_;
+    std::string texto_;
+    std::string escenarioCalculado_, climaCalculado_;  ///< the names the season shown was run with
+    bool dimensionada_ = false;
+
+    QLineEdit* campoClima_;
+    QLabel* tipoTabla_;
+    QDateEdit *desde_, *hasta_;
+    QLabel* etiquetaPrecioCombustible_;
+    QLineEdit *precioCombustible_, *precioAgua_;
+    QPushButton *elige_, *calcula_, *guarda_, *guardaHoja_, *imprime_;
+    QLabel* periodo_;
+    QList<QLabel*> valores_, detalles_;  ///< the totals: large figure and the line under it
+    QStringList titulosTotales_;
+    Grafico *graficoMeses_, *graficoDias_;
+    QTabWidget* pestanias_;
+    ModeloTemporada *modeloMeses_, *modeloDias_;
+    QTableView *tablaMeses_, *tablaDias_;
+};
+
+}  // namespace hortelia

@@ -1,0 +1,301 @@
+// The season window as a grower uses it: the example tunnel loaded through "&Abre", a climate
+// table chosen through the dialog, days and prices typed, "&Calcula"; what it saves is the batch
+// tool's text, its workbook holds numbers, its print holds text, and it fits a small screen.
+
+#include "support/ventana_de_prueba.h"
+
+#include "results/ui/ventana_temporada.h"
+#include "scenario/archivo_hrt.h"
+#include "scenario/archivo_texto.h"
+#include "support/libro_xlsx.h"
+
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <set>
+
+using namespace hortelia;
+
+namespace {
+
+const QDir kEjemplos(QStringLiteral(HORTELIA_EJEMPLOS));
+const QString kNormales = kEjemplos.filePath(QStringLiteral("clima_normales.csv"));
+const QString kTunel = kEjemplos.filePath(QStringLiteral("tunel_doble.hrt"));
+using Gravedad = Interaccion::Gravedad;
+
+// The example tunnel loaded, its season window open and the normals chosen through the dialog.
+VentanaTemporada* AbreConNormales(VentanaDePrueba& v) {
+    v.Abre(kTunel);
+    v.Accion("Temporada")->trigger();
+    VentanaTemporada* t = v.w.TemporadaCreada();
+    v.guion.RespondeArchivo(kNormales);
+    QTest::mouseClick(t->findChild<QPushButton*>("EligeClima"), Qt::LeftButton);
+    return t;
+}
+
+template <class T = QWidget>
+T* En(VentanaTemporada* t, const char* nombre) {
+    T* x = t->findChild<T*>(QString::fromLatin1(nombre));
+    if (!x) qFatal("no existe el control %s", nombre);
+    return x;
+}
+
+void Pulsa(VentanaTemporada* t, const char* boton) { QTest::mouseClick(En<QPushButton>(t, boton), Qt::LeftButton); }
+
+void Escribe(VentanaTemporada* t, const char* campo, const QString& texto) {
+    auto* c = En<QLineEdit>(t, campo);
+    c->selectAll();
+    QTest::keyClick(c, Qt::Key_Delete);
+    QTest::keyClicks(c, texto);
+}
+
+QString Lee(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+}  // namespace
+
+class TestTemporada : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { std::setlocale(LC_ALL, "C"); }
+
+    // The season of the example normals: totals in large type, the months and days, and a
+    // saved text equal to that of hortelia-sim on the same files; the record stays as it was.
+    void unaTemporadaDeNormales_guardaLoMismoQueHorteliaSim() {
+        VentanaDePrueba v;
+        const std::string antes = TextoEscenario(v.e);
+        VentanaTemporada* t = AbreConNormales(v);
+        const std::string cargado = TextoEscenario(v.e);
+        QVERIFY(cargado != antes);
+        QCOMPARE(t->objectName(), QStringLiteral("FTemporada"));
+        QCOMPARE(t->windowTitle(), QStringLiteral("Temporada"));
+        QCOMPARE(v.guion.filtros.last(), QStringLiteral("Clima (*.csv *.txt)"));
+        QCOMPARE(En<QLineEdit>(t, "RutaClima")->text(), QDir::toNativeSeparators(kNormales));
+        QVERIFY(En<QLabel>(t, "TipoClima")->text().startsWith(QStringLiteral("Normales mensuales")));
+        QCOMPARE(En<QLabel>(t, "LPrecioCombustible")->text(), QStringLiteral("Precio del com&bustible (por kg)"));
+        QCOMPARE(En<QDateEdit>(t, "DesdeTemporada")->text(), QStringLiteral("01/01"));
+        QCOMPARE(En<QDateEdit>(t, "HastaTemporada")->text(), QStringLiteral("31/12"));
+
+        Escribe(t, "PrecioCombustible", QStringLiteral("1,2"));
+        Escribe(t, "PrecioAgua", QStringLiteral(" 0.8 "));
+        Pulsa(t, "CalculaTemporada");
+        const struct {
+            const char* valor;
+            QString texto, detalle;
+        } totales[] = {{"TotCombustible", "244.15 kg", "Costo: 292.99"},
+                       {"TotAgua", "122077 l", "122.07 m³ · Costo: 97.66"},
+                       {"TotHorasCalefaccion", "408", "en 103 días"},
+                       {"TotHorasRefrigeracion", "1606", "en 218 días"},
+                       {"TotPotencia", "11.46 kW", "9857 kcal/h"},  // 11.4638 kW x 859.845
+                       {"TotTempMinima", "8 °C", "el 13/05"}};
+        for (const auto& c : totales) {
+            QCOMPARE(En<QLabel>(t, c.valor)->text(), c.texto);
+            QCOMPARE(En<QLabel>(t, QByteArray(c.valor).replace("Tot", "Det").constData())->text(), c.detalle);
+        }
+        QCOMPARE(En<QLabel>(t, "PeriodoTemporada")->text(), QStringLiteral("Del 01/01 al 31/12: 365 días."));
+        const QAbstractItemModel* meses = En<QTableView>(t, "TablaMeses")->model();
+        QCOMPARE(meses->rowCount(), 13);
+        QCOMPARE(meses->index(6, 0).data().toString(), QStringLiteral("julio"));
+        QCOMPARE(meses->index(12, 2).data().toString(), QStringLiteral("244.159997433424"));
+        QCOMPARE(En<QTableView>(t, "TablaDias")->model()->rowCount(), 365);
+        QCOMPARE(En<Grafico>(t, "MSCTempMeses")->ValorDibujado(7, 2), 0.0);  // July: no water
+        QCOMPARE(TextoEscenario(v.e), cargado);
+        QVERIFY(!v.w.HayCambios());
+
+        QTemporaryDir dir;
+        v.guion.RespondeArchivo(dir.filePath("temporada.txt"));
+        Pulsa(t, "GuardaTemporada");
+        QCOMPARE(v.guion.propuestos.last(), kEjemplos.filePath(QStringLiteral("tunel_doble-temporada.txt")));
+        QProcess sim;
+        sim.start(QStringLiteral(HORTELIA_SIM),
+                  {"--temporada", kNormales, "--precio-combustible", "1,2", "--precio-agua", "0.8", kTunel});
+        QVERIFY(sim.waitForFinished(30000) && sim.exitCode() == 0);
+        const QString lote = QString::fromUtf8(sim.readAllStandardOutput());
+        QVERIFY(lote.contains(QStringLiteral("\nTotal\t365\t244.159997433424\t")));
+        QCOMPARE(Lee(dir.filePath("temporada.txt")), lote);
+    }
+
+    // A table the reader refuses says what to do and where, and changes nothing; so do a price
+    // that is no number and a season the core refuses.
+    void loRechazado_loDiceYNoCalculaNada() {
+        QTemporaryDir dir;
+        const QString mala = dir.filePath("mala.csv");
+        QVERIFY(GuardaTexto(mala.toStdString(), "mes,tmax,tmin\n1,30,12\n2,10,14\n").ok);
+        VentanaDePrueba v;
+        v.Abre(kTunel);
+        v.Accion("Temporada")->trigger();
+        VentanaTemporada* t = v.w.TemporadaCreada();
+        v.guion.RespondeArchivo(mala);
+        v.guion.EsperaMensaje(Gravedad::Error,
+                              "Elija una tabla de clima en CSV con las columnas fecha o mes, tmax y "
+                              "tmin.");
+        Pulsa(t, "EligeClima");
+        QVERIFY(v.guion.mensajes.last().contains("en la línea 3, columna 3 (tmin)"));
+        QVERIFY(En<QLineEdit>(t, "RutaClima")->text().isEmpty());
+        QVERIFY(!En<QPushButton>(t, "CalculaTemporada")->isEnabled());
+
+        v.guion.RespondeArchivo(kEjemplos.filePath(QStringLiteral("clima_diario.csv")));
+        Pulsa(t, "EligeClima");
+        auto* desde = En<QDateEdit>(t, "DesdeTemporada");
+        auto* hasta = En<QDateEdit>(t, "HastaTemporada");
+        QCOMPARE(desde->minimumDate(), desde->date());  // the whole file
+        QCOMPARE(hasta->maximumDate(), hasta->date());
+        QCOMPARE(hasta->minimumDate(), desde->date());
+        Escribe(t, "PrecioCombustible", QStringLiteral("1,2,3"));
+        v.guion.EsperaMensaje(Gravedad::Advertencia, "\"1,2,3\" no es un número");
+        Pulsa(t, "CalculaTemporada");
+        Escribe(t, "PrecioCombustible", QString());
+        desde->setDate(hasta->date());
+        hasta->setDate(desde->minimumDate());
+        v.guion.EsperaMensaje(Gravedad::Advertencia, "es posterior a la de fin");
+        Pulsa(t, "CalculaTemporada");
+        QVERIFY(!t->TemporadaMostrada());
+        QVERIFY(!En<QPushButton>(t, "GuardaTemporada")->isEnabled());
+
+        // A table refused after a season leaves the season and its table.
+        hasta->setDate(hasta->maximumDate());
+        Pulsa(t, "CalculaTemporada");
+        QVERIFY(t->TemporadaMostrada());
+        v.guion.RespondeArchivo(mala);
+        v.guion.EsperaMensaje(Gravedad::Error, "línea 3");
+        Pulsa(t, "EligeClima");
+        QVERIFY(t->TemporadaMostrada());
+        QVERIFY(En<QLineEdit>(t, "RutaClima")->text().endsWith(QStringLiteral("clima_diario.csv")));
+    }
+
+    // Normals run from any day to any other, across the new year when the first is later;
+    // February 29 cannot be chosen.
+    void conNormales_laTemporadaCruzaElAnioNuevo() {
+        VentanaDePrueba v;
+        VentanaTemporada* t = AbreConNormales(v);
+        auto* desde = En<QDateEdit>(t, "DesdeTemporada");
+        auto* hasta = En<QDateEdit>(t, "HastaTemporada");
+        desde->setDate(QDate(desde->date().year(), 12, 1));
+        hasta->setDate(QDate(hasta->date().year(), 2, 28));
+        hasta->setCurrentSection(QDateTimeEdit::DaySection);
+        hasta->stepUp();
+        QCOMPARE(hasta->text(), QStringLiteral("28/02"));
+        Pulsa(t, "CalculaTemporada");
+        const Temporada& s = *t->TemporadaMostrada();
+        QCOMPARE(s.dias.size(), std::size_t{90});
+        QCOMPARE(s.desde, (Fecha{0, 12, 1}));
+        QCOMPARE(s.hasta, (Fecha{0, 2, 28}));
+        const QAbstractItemModel* meses = En<QTableView>(t, "TablaMeses")->model();
+        QStringList nombres;
+        for (int f = 0; f < meses->rowCount(); ++f) nombres << meses->index(f, 0).data().toString();
+        QCOMPARE(nombres, QStringList({"diciembre", "enero", "febrero", "Total"}));
+    }
+
+    // The entry follows processing exactly, and a change of scenario discards the season.
+    void laEntradaSeHabilitaComoElProcesamiento() {
+        VentanaDePrueba v(false);
+        const auto igual = [&](bool habilitada) {
+            QCOMPARE(v.Accion("Temporada")->isEnabled(), habilitada);
+            QCOMPARE(v.Accion("Proceso")->isEnabled(), habilitada);
+        };
+        igual(false);
+        v.Click("Command5");
+        igual(false);  // panels pending
+        v.AceptaTodos();
+        igual(true);
+        v.Click("Command12");
+        igual(false);  // results shown
+        v.Click("Command20");
+        igual(true);
+        v.Click("BotTecho");
+        igual(false);  // a panel open
+        v.AceptaAbierto();
+        igual(true);
+
+        v.guion.RespondePregunta("¿Guardar los cambios", Interaccion::Respuesta::No);
+        VentanaTemporada* t = AbreConNormales(v);
+        Pulsa(t, "CalculaTemporada");
+        QVERIFY(t->isVisible() && t->TemporadaMostrada());
+        v.Click("BotCUltivo");
+        v.AceptaAbierto();
+        QVERIFY(!t->isVisible() && !t->TemporadaMostrada());
+        v.Accion("Temporada")->trigger();
+        QCOMPARE(v.w.TemporadaCreada(), t);  // created once, the table kept
+        QVERIFY(En<QPushButton>(t, "CalculaTemporada")->isEnabled());
+    }
+
+    // The workbook holds the month figures as numbers; the print holds the totals as text.
+    void laHojaTieneNumerosYElPdfTexto() {
+        VentanaDePrueba v;
+        VentanaTemporada* t = AbreConNormales(v);
+        Pulsa(t, "CalculaTemporada");
+        QTemporaryDir dir;
+        v.guion.RespondeArchivo(dir.filePath("temporada"));
+        Pulsa(t, "GuardaHojaTemporada");
+        std::string error;
+        const auto celdas = prueba::LeeLibro(dir.filePath("temporada.xlsx").toStdString(), error);
+        QVERIFY2(celdas, error.c_str());
+        std::size_t fila = 1;
+        while (!celdas->count(prueba::Ref(0, fila)) || celdas->at(prueba::Ref(0, fila)).texto != "enero")
+            QVERIFY(++fila < 40);
+        const QAbstractItemModel* meses = En<QTableView>(t, "TablaMeses")->model();
+        for (int m = 0; m < 13; ++m)
+            for (int c = 1; c < 10; ++c) {
+                const prueba::CeldaLeida& x = celdas->at(prueba::Ref(static_cast<std::size_t>(c), fila + m));
+                QVERIFY(x.numero);
+                QCOMPARE(std::stod(x.texto), meses->index(m, c).data().toString().toDouble());
+            }
+
+        const QString pdf = dir.filePath("temporada.pdf");
+        v.guion.RespondeImpresion([&](QPrinter& impresora) {
+            impresora.setOutputFormat(QPrinter::PdfFormat);
+            impresora.setOutputFileName(pdf);
+            return true;
+        });
+        QVERIFY(QTest::qWaitForWindowExposed(t));
+        QTest::keySequence(t, QKeySequence::Print);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY2(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0, "pdftotext (poppler-utils)");
+        const QString texto = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        for (const char* s : {"Temporada de tunel_doble.hrt", "244.15 kg", "122077 l", "11.46 kW", "9857 kcal/h",
+                              "8 °C", "diciembre", "244.159997433424"})
+            QVERIFY2(texto.contains(QString::fromUtf8(s)), s);
+    }
+
+    // On a 1024 x 768 screen every button shows whole, each with its own accelerator, and the
+    // tables scroll to their last cell.
+    void cabeEnUnaPantallaChica_conUnAceleradorPorControl() {
+        VentanaDePrueba v;
+        VentanaTemporada* t = AbreConNormales(v);
+        Pulsa(t, "CalculaTemporada");
+        QVERIFY(t->width() <= 1024 && t->height() <= 768);
+        QVERIFY(t->minimumSizeHint().width() <= 1024 && t->minimumSizeHint().height() <= 740);
+        t->resize(1024, 740);
+        QApplication::processEvents();
+        std::set<QString> letras;
+        for (const QAbstractButton* b : t->findChildren<QAbstractButton*>()) {
+            if (!b->isVisible() || b->text().isEmpty()) continue;
+            QVERIFY2(t->rect().contains(QRect(b->mapTo(t, QPoint()), b->size())), qPrintable(b->text()));
+            QVERIFY2(letras.insert(QKeySequence::mnemonic(b->text()).toString()).second, qPrintable(b->text()));
+        }
+        for (const QLabel* l : t->findChildren<QLabel*>())
+            if (l->buddy())
+                QVERIFY2(letras.insert(QKeySequence::mnemonic(l->text()).toString()).second, qPrintable(l->text()));
+        auto* pestanias = En<QTabWidget>(t, "PestaniasTemporada");
+        for (int k = 0; k < pestanias->count(); ++k)
+            QVERIFY(letras.insert(QKeySequence::mnemonic(pestanias->tabText(k)).toString()).second);
+        QCOMPARE(letras.size(), std::size_t{13});
+        pestanias->setCurrentIndex(1);
+        auto* dias = En<QTableView>(t, "TablaDias");
+        const QModelIndex ultima = dias->model()->index(364, 15);
+        dias->scrollTo(ultima);
+        QVERIFY(dias->viewport()->rect().contains(dias->visualRect(ultima)));
+    }
+};
+
+QTEST_MAIN(TestTemporada)
+#include "test_temporada.moc"
