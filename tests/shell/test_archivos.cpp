@@ -33,6 +33,7 @@ private slots:
         VentanaDePrueba v;
         v.guion.RespondeArchivo(dir.filePath("invernaculo"));
         v.w.GuardaArchivo();
+        QCOMPARE(v.guion.filtros.at(0), QStringLiteral("Archivos Hortelia (*.hrt)"));
         QVERIFY(QFile::exists(dir.filePath("invernaculo.hrt")));
         QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — invernaculo.hrt[*]"));
 
@@ -48,26 +49,6 @@ private slots:
         QCOMPARE(Bytes(dir.filePath("otro.hrt")), QByteArray("no es mío"));
         QVERIFY(QFile::exists(dir.filePath("nuevo.HRT")));
         QCOMPARE(v.guion.propuestos.at(1), dir.filePath("invernaculo.hrt"));  // the last name chosen
-    }
-
-    void laPlanilla_proponeElTextoJuntoAlEscenarioYNuncaElEscenario() {
-        QTemporaryDir dir;
-        VentanaDePrueba v;
-        v.Procesa();
-        v.guion.RespondeArchivo(dir.filePath("dia.hrt"));
-        v.Click("Command15");
-        const QByteArray escenario = Bytes(dir.filePath("dia.hrt"));
-        v.Click("Command14");
-        v.guion.RespondeArchivo(dir.filePath("dia.txt"));
-        QTest::mouseClick(v.w.PlanillaCreada()->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        QCOMPARE(v.guion.propuestos.last(), dir.filePath("dia.txt"));
-        QCOMPARE(v.guion.filtros.last(), QStringLiteral("Archivos de texto (*.txt)"));
-        // Enter on the proposed name, and a name typed without ".txt", both leave the scenario alone.
-        v.guion.RespondeArchivo(dir.filePath("dia"));
-        v.guion.RespondePregunta("dia.txt ya existe", Respuesta::Si);
-        QTest::mouseClick(v.w.PlanillaCreada()->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        QCOMPARE(Bytes(dir.filePath("dia.hrt")), escenario);
-        QVERIFY(Bytes(dir.filePath("dia.txt")).startsWith("Planilla de resultados"));
     }
 
     void salir_conCambios_pregunta_yCancelarNoPierdeNada() {
@@ -104,29 +85,12 @@ private slots:
         QVERIFY(v.w.close());
     }
 
-    // The window floor a run writes into the record is not a change the user made.
-    void procesarNoEsUnCambio_yAbrirPreguntaSiLoHay() {
-        QTemporaryDir dir;
-        VentanaDePrueba v;
-        v.AceptaTodos();
-        v.guion.RespondeArchivo(dir.filePath("dia.hrt"));
-        v.w.GuardaArchivo();
-        v.Click("Command12");
-        v.Click("Command20");
-        QVERIFY(!v.w.HayCambios());
-        QTRY_VERIFY(!v.w.isWindowModified());
-
-        v.Click("BotViento");
-        v.Mueve("HScrVto", 20);
-        v.AceptaAbierto();
-        v.guion.RespondePregunta("¿Guardar los cambios de dia.hrt?", Respuesta::Cancelar);
-        v.w.AbreArchivo();  // cancelled before the file dialog
-        QCOMPARE(v.e.VtoHoraKmh(1), 20.0F);
-    }
-
-    // A file named on the command line loads before "&Inicio": the start frame shows as always
-    // and leads to the loaded scenario.
-    void unArchivoAlArrancar_cargaDetrasDelMarcoDeInicio() {
+    // A file's life in the window. The window floor a run writes into the record is not a
+    // change the user made. Loading closes what showed the other scenario's results; an open
+    // panel stays open, showing the loaded values, with navigation off until it is accepted;
+    // with unsaved changes, loading asks first. A file named on the command line loads before
+    // "&Inicio": the start frame shows as always and leads to the loaded scenario.
+    void cargar_cierraLosResultados_yDesdeLaLineaDeOrdenesDetrasDelInicio() {
         QTemporaryDir dir;
         const QString ruta = dir.filePath("dia.hrt");
         {
@@ -134,6 +98,31 @@ private slots:
             v.AceptaTodos();
             v.guion.RespondeArchivo(ruta);
             v.w.GuardaArchivo();
+            v.Click("Command12");
+            QVERIFY(!v.w.HayCambios());
+            QTRY_VERIFY(!v.w.isWindowModified());
+            v.Click("Command14");
+            QVERIFY(v.w.PlanillaCreada()->isVisible());
+            v.Abre(ruta);
+            QVERIFY(!v.Visible("FrResultados"));
+            QVERIFY(!v.w.PlanillaCreada()->isVisible());
+            QVERIFY(v.Boton("BotTecho")->isEnabled() && v.Boton("Command12")->isEnabled());
+
+            v.Click("BotTemp");
+            v.Abre(ruta);
+            QVERIFY(v.Visible("FrTemp"));
+            for (const char* b : kBotones) QVERIFY2(!v.Boton(b)->isEnabled(), b);
+            QVERIFY(!v.Accion("Datos")->isEnabled());
+            QVERIFY(!v.Boton("Command12")->isEnabled());
+            v.AceptaAbierto();
+            QVERIFY(v.Boton("BotTecho")->isEnabled() && v.Boton("Command12")->isEnabled());
+
+            v.Click("BotViento");
+            v.Mueve("HScrVto", 20);
+            v.AceptaAbierto();
+            v.guion.RespondePregunta("¿Guardar los cambios de dia.hrt?", Respuesta::Cancelar);
+            v.w.AbreArchivo();  // cancelled before the file dialog
+            QCOMPARE(v.e.VtoHoraKmh(1), 20.0F);
         }
         VentanaDePrueba v(false);
         v.w.CargaArchivo(ruta);
@@ -172,32 +161,6 @@ private slots:
         menu->actions().at(1)->trigger();
         emit menu->aboutToShow();
         QCOMPARE(menu->actions().size(), 1);
-    }
-
-    // Loading closes what showed the other scenario's results; an open panel stays open,
-    // showing the loaded values, with navigation off until it is accepted.
-    void cargar_cierraLosResultadosYDejaElPanelAbierto() {
-        QTemporaryDir dir;
-        VentanaDePrueba v;
-        v.AceptaTodos();
-        v.guion.RespondeArchivo(dir.filePath("a.hrt"));
-        v.w.GuardaArchivo();
-        v.Click("Command12");
-        v.Click("Command14");
-        QVERIFY(v.w.PlanillaCreada()->isVisible());
-        v.Abre(dir.filePath("a.hrt"));
-        QVERIFY(!v.Visible("FrResultados"));
-        QVERIFY(!v.w.PlanillaCreada()->isVisible());
-        QVERIFY(v.Boton("BotTecho")->isEnabled() && v.Boton("Command12")->isEnabled());
-
-        v.Click("BotTemp");
-        v.Abre(dir.filePath("a.hrt"));
-        QVERIFY(v.Visible("FrTemp"));
-        for (const char* b : kBotones) QVERIFY2(!v.Boton(b)->isEnabled(), b);
-        QVERIFY(!v.Accion("Datos")->isEnabled());
-        QVERIFY(!v.Boton("Command12")->isEnabled());
-        v.AceptaAbierto();
-        QVERIFY(v.Boton("BotTecho")->isEnabled() && v.Boton("Command12")->isEnabled());
     }
 };
 
