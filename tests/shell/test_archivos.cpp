@@ -7,6 +7,7 @@
 #include "scenario/archivo_hrt.h"
 
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QTemporaryDir>
 
@@ -134,6 +135,108 @@ private slots:
         // A file that cannot be read says so in a message, as "&Abre" would.
         v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "Elija un archivo guardado por Hortelia");
         v.w.CargaArchivo(dir.filePath("no-existe.hrt"));
+    }
+
+    // A loaded record shows on every panel, and the options and bars that show it do not
+    // replace the loaded values through their handlers: a greenhouse and a day as a file leaves
+    // them, hand-corrected hours that no model would give.
+    void cargar_muestraCadaPanelSinQueLosManejadoresLoCambien() {
+        VentanaDePrueba v;
+        Escenario e = v.e;
+        e.TipoTecho = 3;
+        e.DobleTecho = 1;
+        e.Ancho = Variante::Doble(8);
+        e.Largo = Variante::Doble(30);
+        e.AlturaLateral = Variante::Doble(1.5);
+        e.AlturaMaxima = Variante::Doble(9);
+        e.Modulos = 2;
+        e.MatCobertura = Variante::Entero(2);
+        e.Mantenimiento = Variante::Entero(4);
+        e.RenovAire = 7.5F;
+        e.SupVentanas = 60;
+        e.Cenital = 1;
+        e.Combustible = "Butano";
+        e.PoderCalorico = 40000;
+        e.Eficiencia = 80;
+        e.TMaxTol = Variante::Entero(30);
+        e.TMinTol = Variante::Entero(5);
+        e.IAF = 2.25F;
+        e.TMax = Variante::Simple(30.5F);
+        e.TempHora(3) = Variante::Doble(7.7);
+        e.HRHora(5) = 77.5F;
+        e.Latitud = Variante::Simple(40.5F);
+        e.Hemisferio = Variante::Entero(1);
+        e.Dia = 15;
+        e.Mes = 10;
+        e.TipoNubes = 3;
+        e.RadHora(12) = Variante::Doble(321.4);
+        e.RadTope(12) = Variante::Doble(654.3);
+        e.NubHora(12) = 5;
+        e.VtoHoraKmh(12) = 12.0F;
+        e.VtoHora(12) = Variante::Doble(3.3);
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("cargado.hrt");
+        QVERIFY(GuardaEscenario(ruta.toStdString(), e).ok);
+        v.Abre(ruta);
+
+        QCOMPARE(v.e.DatosListos, std::int16_t(10));
+        for (const char* b : kBotones) QVERIFY2(v.Verde(b), b);
+        const struct {
+            const char *etiqueta, *texto;
+        } textos[] = {{"LTTecho", "Tipo de techo: Túnel"},
+                      {"LDTecho", "Doble techo:   Si"},
+                      {"LDSuecub", "Suelo cubierto = 480 m2"},
+                      {"LCobertura", "Mat. cobertura: Plástico 1er.año"},
+                      {"LManten", "Mantenimiento=  7.5 l/h"},
+                      {"LVentanas", "Ventanas =  60 m2"},
+                      {"LCenital", "Cenital: Abierta"},
+                      {"LPoCal", "P.Calórico =  40000"},
+                      {"Liaf", "Índice de área foliar=  2.25"},
+                      {"LMaxTol", "Máxima tolerable=  30 C"},
+                      {"LCMinTol", "Temperatura mínima tolerable=  5 C"},
+                      {"LFTMax", "Máxima=  30.5 C"},
+                      {"LLat", "Latitud=  40.5°"},
+                      {"LFecha", "Fecha:  15 de octubre"}};
+        for (const auto& t : textos) QCOMPARE(v.Texto(t.etiqueta), QString::fromUtf8(t.texto));
+        for (const char* l : {"LFTemp", "LFTMax", "LFHRel", "LFHRMin", "LFRad", "LLat", "LFecha"})
+            QVERIFY2(v.Visible(l), l);
+        const struct {
+            const char* grafico;
+            int fila, serie;
+            double valor;
+        } dibujados[] = {{"MSCTemp", 3, 1, 7.7},   {"MSCHRel", 5, 1, 77.5}, {"MSCRad", 12, 1, 321.4},
+                         {"MSCRad", 12, 2, 654.3}, {"MSCNub", 12, 1, 5.0},  {"MSCVto", 12, 1, 12.0}};
+        for (const auto& d : dibujados) QCOMPARE(v.Dibujado(d.grafico, d.fila, d.serie), d.valor);
+        for (const char* o : {"Option1_2", "Option2_1", "Option4_3", "Option5_0", "Option6_2", "Option7_1"})
+            QVERIFY2(v.Hijo<QRadioButton>(o)->isChecked(), o);
+        QVERIFY(v.Hijo<QLineEdit>("TOtro")->isEnabled());
+        QCOMPARE(v.Hijo<QLineEdit>("TDimens4")->text(), QString(" 5.5"));  // the tunnel's own height
+        QCOMPARE(v.Hijo<QLineEdit>("TDimens5")->text(), QString(" 2"));
+        const struct {
+            const char* barra;
+            int valor;
+        } barras[] = {{"HScrEfic", 80}, {"HScrIAF", 9}, {"HScrLat", 81}, {"HScrTNub", 3}};
+        for (const auto& b : barras) QCOMPARE(v.Hijo<QScrollBar>(b.barra)->value(), b.valor);
+        QCOMPARE(v.Hijo<QListWidget>("LiMes")->selectedItems().value(0)->text(), QStringLiteral("octubre"));
+
+        // Opening the weather panels afterwards keeps the loaded hours.
+        v.Click("BotTemp");
+        QCOMPARE(v.Texto("LTMax"), QStringLiteral("Máxima =  30.5 C"));
+        QCOMPARE(v.e.TempHora(3).valor(), 7.7);
+        v.Click("Command13");
+        v.Click("BotHRel");
+        QCOMPARE(v.e.HRHora(5), 77.5F);
+        v.Click("Command16");
+        v.Click("BotRadiac");
+        QCOMPARE(v.e.RadHora(12).valor(), 321.4);
+        v.Mueve("HScrRHora", 12);
+        QCOMPARE(v.Texto("LRNub"), QStringLiteral("Nubosidad =  5 octavos"));
+        v.Click("NubMenos");                       // with the loaded cloud type's coefficient
+        QCOMPARE(v.e.RadHora(12).valor(), 425.2);  // 654.3 * 0.65 cut down
+        v.Click("Command17");
+        v.Click("BotViento");
+        QCOMPARE(v.Texto("LVHora"), QStringLiteral("Hora  12"));
+        QCOMPARE(v.Texto("LVtoms"), QStringLiteral("Velocidad =  3.3 m/s"));
     }
 
     // The scenarios opened or saved lately, newest first, in "&Archivos"; one that is gone
