@@ -1,45 +1,26 @@
 // The batch tool's season and comparison of scenarios, end to end on the shipped examples.
 
+#include "support/archivos.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-namespace {
+using hortelia::prueba::LeeArchivo;
+using hortelia::prueba::Salida;
 
-struct Salida {
-    int estado = -1;
-    std::string texto;  ///< standard output and error together
-};
+namespace {
 
 const std::string kDatos = HORTELIA_TEST_DATA;
 const std::string kEjemplos = kDatos + "/../../ejemplos";
 
 // Runs hortelia-sim in the examples' folder, so that the files are named as a grower types them.
 Salida Ejecuta(const std::string& argumentos) {
-    Salida s;
-    const std::string orden = "cd '" + kEjemplos + "' && " + HORTELIA_SIM + " " + argumentos + " 2>&1";
-    FILE* p = popen(orden.c_str(), "r");
-    if (!p) return s;
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) s.texto.append(buf.data(), n);
-    const int st = pclose(p);
-    s.estado = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return s;
-}
-
-std::string Lee(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
+    return hortelia::prueba::Ejecuta("cd '" + kEjemplos + "' && " + HORTELIA_SIM + " " + argumentos + " 2>&1");
 }
 
 std::vector<std::string> Celdas(const std::string& linea) {
@@ -65,7 +46,7 @@ TEST(HorteliaSimTemporada, PrintsTheSeasonOfTheShippedExamples) {
              {"--temporada clima_diario.csv tunel_doble.hrt", "temporada_diaria.expected"}}) {
         const Salida s = Ejecuta(args);
         EXPECT_EQ(s.estado, 0) << s.texto;
-        EXPECT_EQ(s.texto, Lee(kDatos + "/" + esperado)) << args;
+        EXPECT_EQ(s.texto, LeeArchivo(kDatos + "/" + esperado)) << args;
         // The season rebuilds each day's weather itself: asking for it changes nothing.
         EXPECT_EQ(Ejecuta("--recalcular-clima " + args).texto, s.texto);
     }

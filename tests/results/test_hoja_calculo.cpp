@@ -5,6 +5,7 @@
 #include "engine/valores_iniciales.h"
 #include "results/exportacion.h"
 #include "results/hoja_planilla.h"
+#include "support/archivos.h"
 #include "support/libro_xlsx.h"
 
 #include <gtest/gtest.h>
@@ -44,10 +45,6 @@ protected:
         auto celdas = prueba::LeeLibro(archivo.string(), error);
         if (!celdas) ADD_FAILURE() << error;
         return celdas.value_or(prueba::CeldasLeidas{});
-    }
-    static std::string Contenido(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
     fs::path dir;
 };
@@ -110,7 +107,7 @@ TEST_F(HojaCalculo, AFailedSaveSaysWhyAndKeepsTheOldFile) {
         EXPECT_FALSE(r.ok) << c.ruta;
         EXPECT_NE(r.mensaje.find(c.mensaje), std::string::npos) << r.mensaje;
     }
-    EXPECT_EQ(Contenido(ruta), "antes");
+    EXPECT_EQ(prueba::LeeArchivo(ruta.string()), "antes");
     EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }
 

@@ -2,6 +2,7 @@
 // save failing at any step leaves the old file as it was and no temporary beside it.
 
 #include "scenario/archivo_texto.h"
+#include "support/archivos.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,13 +27,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Lee(const fs::path& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
-}
-
+std::string Lee(const fs::path& ruta) { return prueba::LeeArchivo(ruta.string()); }
 void Escribe(const fs::path& ruta, const std::string& texto) { std::ofstream(ruta, std::ios::binary) << texto; }
 
 mode_t Permisos(const fs::path& ruta) {
