@@ -52,6 +52,7 @@ private slots:
         QCOMPARE(v.guion.propuestos.at(1), dir.filePath("invernaculo.hrt"));  // the last name chosen
     }
 
+    // Leaving with unsaved changes asks ("Descartar" leaving is seen in test_ventana).
     void salir_conCambios_pregunta_yCancelarNoPierdeNada() {
         QTemporaryDir dir;
         VentanaDePrueba v;
@@ -66,6 +67,8 @@ private slots:
         v.Click("Command1");
         QVERIFY(v.w.isVisible());
         QCOMPARE(v.guion.opcionesUltimaPregunta, QStringList({"Guardar", "Descartar", "Cancelar"}));
+        v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::Cancelar);  // closing the window asks too
+        QVERIFY(!v.w.close());
 
         // "Guardar" saves, then leaves; the menu's "&Sale" asks the same.
         v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::Si);
@@ -75,15 +78,6 @@ private slots:
         Escenario leido = v.e;
         QVERIFY(LeeEscenario(Bytes(dir.filePath("cultivo.hrt")).toStdString(), leido).ok);
         QCOMPARE(leido.IAF, 2.5F);
-    }
-
-    void cerrarLaVentana_conCambios_descartados_cierra() {
-        VentanaDePrueba v;
-        v.Click("BotTecho");
-        v.Click("Option2_1");
-        v.AceptaAbierto();
-        v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::No);
-        QVERIFY(v.w.close());
     }
 
     // A file's life in the window. The window floor a run writes into the record is not a
