@@ -26,13 +26,22 @@ private slots:
 
     // Roof and dimensions
 
-    void techo_escribeTipoYDobleTechoEnElResumen() {
+    // The roof's type and double roof go to the summary as they are chosen; another roof
+    // shape voids the dimensions accepted. A tunnel's maximum height follows its width and side
+    // height as they are typed.
+    void techo_escribeElResumen_anulaLasDimensiones_yElTunelDaSuAltura() {
         VentanaDePrueba v;
+        AceptaEstructura(v);
+        QCOMPARE(v.e.DatosListos, std::int16_t(2));
         v.Click("BotTecho");
         QVERIFY(v.Visible("Pictecho1_0") && !v.Visible("Pictecho1_2"));
         v.Click("Option1_2");
         QCOMPARE(v.Texto("LTTecho"), QString("Tipo de techo: Túnel"));
         QVERIFY(v.Visible("Pictecho1_2") && !v.Visible("Pictecho1_0"));
+        QVERIFY(!v.Verde("BotDimens"));
+        QCOMPARE(v.e.DatosListos, std::int16_t(1));
+        for (const char* l : {"LDimens", "LDSuecub", "LDSupinv", "LDVolinv"}) QVERIFY2(!v.Visible(l), l);
+        QVERIFY(!v.Boton("Command12")->isEnabled());
         v.Click("Option2_1");
         QCOMPARE(v.Texto("LDTecho"), QString("Doble techo:    Si"));
         v.Click("Option2_0");
@@ -41,6 +50,23 @@ private slots:
         QCOMPARE(v.e.TipoTecho, std::int16_t(3));
         QCOMPARE(v.e.DobleTecho, std::int16_t(0));
         QVERIFY(v.Visible("LTTecho") && v.Visible("LDTecho"));
+        QVERIFY(!v.Verde("BotDimens"));
+        QCOMPARE(v.e.DatosListos, std::int16_t(1));
+
+        v.Click("BotDimens");
+        QLineEdit* maxima = v.Hijo<QLineEdit>("TDimens4");
+        QCOMPARE(maxima->text(), QString(" 5.5"));
+        QVERIFY(!maxima->isEnabled());
+        v.Escribe("TDimens1", "1");
+        QCOMPARE(maxima->text(), QString(" 2"));
+        QTest::keyClick(v.Hijo<QLineEdit>("TDimens1"), Qt::Key_0);
+        QCOMPARE(maxima->text(), QString(" 6.5"));
+        v.Escribe("TDimens3", "2");
+        QCOMPARE(maxima->text(), QString(" 7"));
+        v.Click("Command3");
+        QCOMPARE(v.e.AlturaMaxima.valor(), 7.0);
+        // Roof area S * pi / 2 with pi = 3.141596; 2 * 30 * 2 + 2 * 10 * 2 walls; 1 * pi * 25 gables.
+        QCOMPARE(v.Texto("LDSuecub"), QString("Suelo cubierto = 300 m2"));
     }
 
     // The boxes reach the geometry as typed; the core tests check its other refusals. What it
@@ -75,42 +101,6 @@ private slots:
         for (const char* l : {"LDimens", "LDSuecub", "LDSupinv", "LDVolinv"}) QVERIFY2(v.Visible(l), l);
         QVERIFY(v.Verde("BotDimens"));
         QCOMPARE(v.e.Modulos, std::int16_t(1));
-    }
-
-    void tunel_alturaMaximaSigueAlAnchoMientrasSeEscribe() {
-        VentanaDePrueba v;
-        v.Click("BotTecho");
-        v.Click("Option1_2");
-        v.Click("Command2");
-        v.Click("BotDimens");
-        QLineEdit* maxima = v.Hijo<QLineEdit>("TDimens4");
-        QCOMPARE(maxima->text(), QString(" 5.5"));
-        QVERIFY(!maxima->isEnabled());
-        v.Escribe("TDimens1", "1");
-        QCOMPARE(maxima->text(), QString(" 2"));
-        QTest::keyClick(v.Hijo<QLineEdit>("TDimens1"), Qt::Key_0);
-        QCOMPARE(maxima->text(), QString(" 6.5"));
-        v.Escribe("TDimens3", "2");
-        QCOMPARE(maxima->text(), QString(" 7"));
-        v.Click("Command3");
-        QCOMPARE(v.e.AlturaMaxima.valor(), 7.0);
-        // Roof area S * pi / 2 with pi = 3.141596; 2 * 30 * 2 + 2 * 10 * 2 walls; 1 * pi * 25 gables.
-        QCOMPARE(v.Texto("LDSuecub"), QString("Suelo cubierto = 300 m2"));
-    }
-
-    void cambioDeTecho_anulaLasDimensionesAceptadas() {
-        VentanaDePrueba v;
-        AceptaEstructura(v);
-        QCOMPARE(v.e.DatosListos, std::int16_t(2));
-        v.Click("BotTecho");
-        v.Click("Option1_3");
-        QVERIFY(!v.Verde("BotDimens"));
-        QCOMPARE(v.e.DatosListos, std::int16_t(1));
-        for (const char* l : {"LDimens", "LDSuecub", "LDSupinv", "LDVolinv"}) QVERIFY2(!v.Visible(l), l);
-        QVERIFY(!v.Boton("Command12")->isEnabled());
-        v.Click("Command2");
-        QVERIFY(!v.Verde("BotDimens"));
-        QCOMPARE(v.e.DatosListos, std::int16_t(1));
     }
 
     // Cover and maintenance

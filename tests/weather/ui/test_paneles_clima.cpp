@@ -27,14 +27,6 @@ private slots:
         Escenario inicial;
         PonValoresIniciales(inicial);
         QCOMPARE(TextoEscenario(v.e), TextoEscenario(inicial));
-        const struct {
-            const char* grafico;
-            int serie;
-            QColor color;
-        } colores[] = {{"MSCTemp", 1, QColor(250, 0, 0)},    {"MSCHRel", 1, QColor(0, 200, 128)},
-                       {"MSCRad", 1, QColor(250, 250, 0)},   {"MSCRad", 2, QColor(150, 150, 150)},
-                       {"MSCNub", 1, QColor(150, 150, 150)}, {"MSCVto", 1, QColor(0, 0, 250)}};
-        for (const auto& c : colores) QCOMPARE(v.Hijo<Grafico>(c.grafico)->Color(c.serie), c.color);
         // Hours whose neighbours differ, so that a row out of place shows.
         QCOMPARE(v.Dibujado("MSCTemp", 15), 34.9);
         QCOMPARE(v.Dibujado("MSCHRel", 1), 99.1);
