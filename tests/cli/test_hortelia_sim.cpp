@@ -45,20 +45,16 @@ TEST(HorteliaSim, SavesTheScenarioAfterTheRun) {
 }
 
 TEST(HorteliaSim, ExitStatusesTellWhatWentWrong) {
-    const struct {
-        std::string args;
-        int estado;
-        const char* dice;
-    } casos[] = {{"--help", 0, "Uso: hortelia-sim"},
-                 {"", 2, "falta el archivo de escenario"},
-                 {"--rapido x.hrt", 2, ""},
-                 {"--guardar", 2, ""},
-                 {"/no/existe.hrt", 1, "No se puede abrir"},
-                 {kDatos + "/inicio_sin_aceptar.hrt", 1, "dimensiones"}};
-    for (const auto& c : casos) {
-        const Salida s = Ejecuta(c.args);
-        EXPECT_EQ(s.estado, c.estado) << c.args;
-        EXPECT_NE(s.texto.find(c.dice), std::string::npos) << c.args << "\n" << s.texto;
+    const std::tuple<std::string, int, const char*> casos[] = {{"--help", 0, "Uso: hortelia-sim"},
+                                                               {"", 2, "falta el archivo de escenario"},
+                                                               {"--rapido x.hrt", 2, ""},
+                                                               {"--guardar", 2, ""},
+                                                               {"/no/existe.hrt", 1, "No se puede abrir"},
+                                                               {kDatos + "/inicio_sin_aceptar.hrt", 1, "dimensiones"}};
+    for (const auto& [args, estado, dice] : casos) {
+        const Salida s = Ejecuta(args);
+        EXPECT_EQ(s.estado, estado) << args;
+        EXPECT_NE(s.texto.find(dice), std::string::npos) << args << "\n" << s.texto;
     }
 }
 

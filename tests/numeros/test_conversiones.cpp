@@ -39,10 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Locales, Conversiones, ::testing::Values("C", "es_ES.UT
 // double and 7 for a single, which hide the binary tail; the exponent form outside the plain
 // range. A variant's text follows the kind it holds.
 TEST_P(Conversiones, NumberToText) {
-    const struct {
-        double x;
-        const char* texto;
-    } dobles[] = {
+    const std::pair<double, const char*> dobles[] = {
         {0.0, " 0"},
         {-0.0, " 0"},
         {-0.5, "-.5"},
@@ -62,15 +59,12 @@ TEST_P(Conversiones, NumberToText) {
         {1e200, " 1E+200"},
         {999999999999999.9, " 1E+15"},  // rounding carries into a new digit
     };
-    for (const auto& c : dobles) EXPECT_EQ(NumeroATexto(c.x), c.texto) << c.texto;
-    const struct {
-        float x;
-        const char* texto;
-    } simples[] = {{99.1F, " 99.1"},       {1.0F / 3.0F, " .3333333"},
-                   {12345.6F, " 12345.6"}, {9999999.0F, " 9999999"},
-                   {1e7F, " 1E+07"},       {-0.2F, "-.2"},
-                   {0.5F, " .5"}};
-    for (const auto& c : simples) EXPECT_EQ(NumeroATexto(c.x), c.texto) << c.texto;
+    for (const auto& [x, texto] : dobles) EXPECT_EQ(NumeroATexto(x), texto) << texto;
+    const std::pair<float, const char*> simples[] = {{99.1F, " 99.1"},       {1.0F / 3.0F, " .3333333"},
+                                                     {12345.6F, " 12345.6"}, {9999999.0F, " 9999999"},
+                                                     {1e7F, " 1E+07"},       {-0.2F, "-.2"},
+                                                     {0.5F, " .5"}};
+    for (const auto& [x, texto] : simples) EXPECT_EQ(NumeroATexto(x), texto) << texto;
     EXPECT_EQ(NumeroATexto(static_cast<std::int16_t>(-10)), "-10");
     EXPECT_EQ(NumeroATexto(32767), " 32767");
     EXPECT_EQ(NumeroATexto(0), " 0");
@@ -85,30 +79,24 @@ TEST_P(Conversiones, NumberToText) {
 // Parse takes the longest numeric prefix, "." only, an exponent by E or D; LeeDecimal reads a
 // plain number with a point, infinity past the range and zero below it.
 TEST_P(Conversiones, TextToNumber) {
-    const struct {
-        const char* texto;
-        double valor;
-    } prefijos[] = {{"1,5", 1.0},   {"  2.5  ", 2.5}, {"abc", 0.0},   {".5", 0.5},   {"-3x", -3.0},
-                    {"1 2", 12.0},  {"\t\n7", 7.0},   {"1.2.3", 1.2}, {"-", 0.0},    {"1E3", 1000.0},
-                    {"1D2", 100.0}, {"2.5e-1", 0.25}, {"1E", 1.0},    {"1E+x", 1.0}, {"3,25", 3.0}};
-    for (const auto& c : prefijos) EXPECT_EQ(Parse(c.texto), c.valor) << c.texto;
+    const std::pair<const char*, double> prefijos[] = {
+        {"1,5", 1.0},   {"  2.5  ", 2.5}, {"abc", 0.0},   {".5", 0.5},   {"-3x", -3.0},
+        {"1 2", 12.0},  {"\t\n7", 7.0},   {"1.2.3", 1.2}, {"-", 0.0},    {"1E3", 1000.0},
+        {"1D2", 100.0}, {"2.5e-1", 0.25}, {"1E", 1.0},    {"1E+x", 1.0}, {"3,25", 3.0}};
+    for (const auto& [texto, valor] : prefijos) EXPECT_EQ(Parse(texto), valor) << texto;
     EXPECT_TRUE(std::isinf(Parse("1E400")));
-    const struct {
-        const char* texto;
-        double valor;
-    } decimales[] = {{"-1.5e3", -1500.0}, {"+.5", 0.5}, {"0.1", 0.1}, {"2.5", 2.5}, {"3,5", 3.0}, {"1e-400", 0.0}};
-    for (const auto& c : decimales) EXPECT_EQ(LeeDecimal(c.texto), c.valor) << c.texto;
+    const std::pair<const char*, double> decimales[] = {{"-1.5e3", -1500.0}, {"+.5", 0.5}, {"0.1", 0.1},
+                                                        {"2.5", 2.5},        {"3,5", 3.0}, {"1e-400", 0.0}};
+    for (const auto& [texto, valor] : decimales) EXPECT_EQ(LeeDecimal(texto), valor) << texto;
     EXPECT_EQ(LeeDecimal("1e400"), HUGE_VAL);
 }
 
 // What a grower types in a box: the decimal comma as Spanish writes it, or the point, once.
 TEST_P(Conversiones, TypedNumberTakesACommaOrAPointOnceAndNothingElse) {
-    const struct {
-        const char* texto;
-        double valor;
-    } numeros[] = {{"3,8", 3.8}, {"3.8", 3.8},      {" 3,8\t", 3.8},  {"-3,8", -3.8},  {"+2", 2.0}, {",5", 0.5},
-                   {"5,", 5.0},  {"1,5E3", 1500.0}, {"2,5e-1", 0.25}, {"1e+2", 100.0}, {"0", 0.0},  {"-0,25", -0.25}};
-    for (const auto& c : numeros) EXPECT_EQ(LeeNumeroTecleado(c.texto), c.valor) << '"' << c.texto << '"';
+    const std::pair<const char*, double> numeros[] = {
+        {"3,8", 3.8}, {"3.8", 3.8},      {" 3,8\t", 3.8},  {"-3,8", -3.8},  {"+2", 2.0}, {",5", 0.5},
+        {"5,", 5.0},  {"1,5E3", 1500.0}, {"2,5e-1", 0.25}, {"1e+2", 100.0}, {"0", 0.0},  {"-0,25", -0.25}};
+    for (const auto& [texto, valor] : numeros) EXPECT_EQ(LeeNumeroTecleado(texto), valor) << '"' << texto << '"';
     for (const char* texto :
          {"1.234,5", "3.8,1", "3,8,1", "1.2.3", "ocho",   "3m",  "",    "   ",   ",",         "-",
           "3 8",     "1E",    "1D2",   "1e400", "-1e400", "inf", "nan", "1,5 m", "\u00a03,8", "3,8\n"})
@@ -117,17 +105,15 @@ TEST_P(Conversiones, TypedNumberTakesACommaOrAPointOnceAndNothingElse) {
 
 // 16-bit integers round halves to even and report an overflow; cuts go toward minus infinity.
 TEST_P(Conversiones, HalvesToEvenAndCutsTowardMinusInfinity) {
-    const struct {
-        double x;
-        std::optional<std::int16_t> entero;
-    } enteros[] = {{2.5, 2},
-                   {3.5, 4},
-                   {-2.5, -2},
-                   {32767.4, 32767},
-                   {-32768.5, -32768},
-                   {32767.5, std::nullopt},
-                   {std::numeric_limits<double>::quiet_NaN(), std::nullopt}};
-    for (const auto& c : enteros) EXPECT_EQ(AEntero16(c.x), c.entero) << c.x;
+    const std::pair<double, std::optional<std::int16_t>> enteros[] = {
+        {2.5, 2},
+        {3.5, 4},
+        {-2.5, -2},
+        {32767.4, 32767},
+        {-32768.5, -32768},
+        {32767.5, std::nullopt},
+        {std::numeric_limits<double>::quiet_NaN(), std::nullopt}};
+    for (const auto& [x, entero] : enteros) EXPECT_EQ(AEntero16(x), entero) << x;
     EXPECT_EQ(Cortar(-2.37, 1), -2.4);
     EXPECT_EQ(Cortar(12.345, 2), 12.34);
     EXPECT_EQ(Cortar(-0.25, 0), -1.0);

@@ -8,13 +8,11 @@ using namespace hortelia;
 // What the catalogue answers for names that come from files: exact names only, and a unit for
 // every fuel, "unidades" where the fuel is typed or unknown.
 TEST(Catalogo, FuelUnitsAndLookupByExactName) {
-    const struct {
-        const char* nombre;
-        const char* unidad;
-    } casos[] = {{"Nafta", "litros"},  {"GasOil", "litros"},    {"Butano", "kg"},
-                 {"Propano", "kg"},    {"Gas nat.pobre", "m³"}, {"Gas nat.rico", "m³"},
-                 {"Otro", "unidades"}, {"gasoil", "unidades"},  {"Leña", "unidades"}};
-    for (const auto& c : casos) EXPECT_EQ(UnidadCombustible(c.nombre), c.unidad) << c.nombre;
+    const std::pair<const char*, const char*> casos[] = {
+        {"Nafta", "litros"},  {"GasOil", "litros"},    {"Butano", "kg"},
+        {"Propano", "kg"},    {"Gas nat.pobre", "m³"}, {"Gas nat.rico", "m³"},
+        {"Otro", "unidades"}, {"gasoil", "unidades"},  {"Leña", "unidades"}};
+    for (const auto& [nombre, unidad] : casos) EXPECT_EQ(UnidadCombustible(nombre), unidad) << nombre;
     EXPECT_FALSE(IndiceCombustible("gasoil"));
     EXPECT_FALSE(kCombustibles[*IndiceCombustible("Otro")].poderCalorico);
 }

@@ -175,42 +175,35 @@ private slots:
 
         QCOMPARE(v.e.DatosListos, std::int16_t(10));
         for (const char* b : kBotones) QVERIFY2(v.Verde(b), b);
-        const struct {
-            const char *etiqueta, *texto;
-        } textos[] = {{"LTTecho", "Tipo de techo: Túnel"},
-                      {"LDTecho", "Doble techo:   Si"},
-                      {"LDSuecub", "Suelo cubierto = 480 m2"},
-                      {"LCobertura", "Mat. cobertura: Plástico 1er.año"},
-                      {"LManten", "Mantenimiento=  7.5 l/h"},
-                      {"LVentanas", "Ventanas =  60 m2"},
-                      {"LCenital", "Cenital: Abierta"},
-                      {"LPoCal", "P.Calórico =  40000"},
-                      {"Liaf", "Índice de área foliar=  2.25"},
-                      {"LMaxTol", "Máxima tolerable=  30 C"},
-                      {"LCMinTol", "Temperatura mínima tolerable=  5 C"},
-                      {"LFTMax", "Máxima=  30.5 C"},
-                      {"LLat", "Latitud=  40.5°"},
-                      {"LFecha", "Fecha:  15 de octubre"}};
-        for (const auto& t : textos) QCOMPARE(v.Texto(t.etiqueta), QString::fromUtf8(t.texto));
+        const std::pair<const char*, const char*> textos[] = {{"LTTecho", "Tipo de techo: Túnel"},
+                                                              {"LDTecho", "Doble techo:   Si"},
+                                                              {"LDSuecub", "Suelo cubierto = 480 m2"},
+                                                              {"LCobertura", "Mat. cobertura: Plástico 1er.año"},
+                                                              {"LManten", "Mantenimiento=  7.5 l/h"},
+                                                              {"LVentanas", "Ventanas =  60 m2"},
+                                                              {"LCenital", "Cenital: Abierta"},
+                                                              {"LPoCal", "P.Calórico =  40000"},
+                                                              {"Liaf", "Índice de área foliar=  2.25"},
+                                                              {"LMaxTol", "Máxima tolerable=  30 C"},
+                                                              {"LCMinTol", "Temperatura mínima tolerable=  5 C"},
+                                                              {"LFTMax", "Máxima=  30.5 C"},
+                                                              {"LLat", "Latitud=  40.5°"},
+                                                              {"LFecha", "Fecha:  15 de octubre"}};
+        for (const auto& [etiqueta, texto] : textos) QCOMPARE(v.Texto(etiqueta), QString::fromUtf8(texto));
         for (const char* l : {"LFTemp", "LFTMax", "LFHRel", "LFHRMin", "LFRad", "LLat", "LFecha"})
             QVERIFY2(v.Visible(l), l);
-        const struct {
-            const char* grafico;
-            int fila, serie;
-            double valor;
-        } dibujados[] = {{"MSCTemp", 3, 1, 7.7},   {"MSCHRel", 5, 1, 77.5}, {"MSCRad", 12, 1, 321.4},
-                         {"MSCRad", 12, 2, 654.3}, {"MSCNub", 12, 1, 5.0},  {"MSCVto", 12, 1, 12.0}};
-        for (const auto& d : dibujados) QCOMPARE(v.Dibujado(d.grafico, d.fila, d.serie), d.valor);
+        const std::tuple<const char*, int, int, double> dibujados[] = {
+            {"MSCTemp", 3, 1, 7.7},   {"MSCHRel", 5, 1, 77.5}, {"MSCRad", 12, 1, 321.4},
+            {"MSCRad", 12, 2, 654.3}, {"MSCNub", 12, 1, 5.0},  {"MSCVto", 12, 1, 12.0}};
+        for (const auto& [grafico, fila, serie, valor] : dibujados) QCOMPARE(v.Dibujado(grafico, fila, serie), valor);
         for (const char* o : {"Option1_2", "Option2_1", "Option4_3", "Option5_0", "Option6_2", "Option7_1"})
             QVERIFY2(v.Hijo<QRadioButton>(o)->isChecked(), o);
         QVERIFY(v.Hijo<QLineEdit>("TOtro")->isEnabled());
         QCOMPARE(v.Hijo<QLineEdit>("TDimens4")->text(), QString(" 5.5"));  // the tunnel's own height
         QCOMPARE(v.Hijo<QLineEdit>("TDimens5")->text(), QString(" 2"));
-        const struct {
-            const char* barra;
-            int valor;
-        } barras[] = {{"HScrEfic", 80}, {"HScrIAF", 9}, {"HScrLat", 81}, {"HScrTNub", 3}};
-        for (const auto& b : barras) QCOMPARE(v.Hijo<QScrollBar>(b.barra)->value(), b.valor);
+        const std::pair<const char*, int> barras[] = {
+            {"HScrEfic", 80}, {"HScrIAF", 9}, {"HScrLat", 81}, {"HScrTNub", 3}};
+        for (const auto& [barra, valor] : barras) QCOMPARE(v.Hijo<QScrollBar>(barra)->value(), valor);
         QCOMPARE(v.Hijo<QListWidget>("LiMes")->selectedItems().value(0)->text(), QStringLiteral("octubre"));
 
         // Opening the weather panels afterwards keeps the loaded hours.

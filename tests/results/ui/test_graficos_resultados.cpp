@@ -76,20 +76,17 @@ private slots:
     void laUnidadDelCombustibleAcompaniaSusLeyendas() {
         VentanaDePrueba v;
         v.Procesa();
-        const struct {
-            const char* opcion;
-            const char* unidad;
-            const char* explicacion;
-        } casos[] = {{nullptr, "litros", "litros de GasOil"}, {"Option6_4", "m³", "m³ de Gas nat.pobre"}};
-        for (const auto& c : casos) {
-            if (c.opcion) {  // another fuel and a new run
+        const std::tuple<const char*, QString, QString> casos[] = {
+            {nullptr, QStringLiteral("litros"), QStringLiteral("litros de GasOil")},
+            {"Option6_4", QStringLiteral("m³"), QStringLiteral("m³ de Gas nat.pobre")}};
+        for (const auto& [opcion, unidad, explicacion] : casos) {
+            if (opcion) {  // another fuel and a new run
                 v.Click("Command20");
                 v.Click("BotCalef");
-                v.Click(c.opcion);
+                v.Click(opcion);
                 v.AceptaAbierto();
                 v.Click("Command12");
             }
-            const QString unidad = QString::fromUtf8(c.unidad), explicacion = QString::fromUtf8(c.explicacion);
             for (const char* etiqueta : {"UnidadAComb", "UnidadCal"}) {
                 QCOMPARE(v.Texto(etiqueta), unidad);
                 QVERIFY(v.Hijo(etiqueta)->toolTip().startsWith(explicacion));

@@ -109,15 +109,12 @@ private slots:
         v.Mueve("HScrResHora", 5);  // cold: heated to -1
         QCOMPARE(v.Texto("ResTC"), QStringLiteral("Temp.con control = -1 C"));
         // Hour, heating, spraying: cold, hot (sprayed), quiet, and exactly at a limit.
-        const struct {
-            int hora;
-            const char *calefaccion, *refrigeracion;
-        } pareja[] = {
+        const std::tuple<int, const char*, const char*> pareja[] = {
             {5, " .24", " - - -"}, {12, " - - -", " 123.6 l.H2O/h"}, {24, " - - -", " - - -"}, {3, " - - -", " - - -"}};
-        for (const auto& c : pareja) {
-            v.Mueve("HScrResHora", c.hora);
-            QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción = ") + c.calefaccion);
-            QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración = ") + c.refrigeracion);
+        for (const auto& [hora, calefaccion, refrigeracion] : pareja) {
+            v.Mueve("HScrResHora", hora);
+            QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción = ") + calefaccion);
+            QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración = ") + refrigeracion);
         }
         QCOMPARE(v.Dibujado("MSCResTemp", 12, 2), v.e.TempSinControl(12));
         QCOMPARE(v.Dibujado("MSCResCtrl", 5, 1), static_cast<double>(0.24F));
@@ -141,12 +138,10 @@ private slots:
         Planilla* p = v.w.PlanillaCreada();
         QVERIFY(p && p->isVisible() && p->isWindow());
         QCOMPARE(p->windowTitle(), QStringLiteral("Planilla de resultados"));
-        const struct {
-            int columna, fila;
-            const char* texto;
-        } celdas[] = {{1, 0, "Hora"},   {1, 24, " 24"},     {11, 5, " .24"},  {12, 5, " --- "},     {11, 1, " --- "},
-                      {12, 1, " --- "}, {12, 12, " 123.6"}, {13, 1, " .001"}, {16, 0, "Totales: "}, {16, 3, " 3.38"}};
-        for (const auto& c : celdas) QCOMPARE(p->Celda(c.columna, c.fila), QString(c.texto));
+        const std::tuple<int, int, const char*> celdas[] = {
+            {1, 0, "Hora"},   {1, 24, " 24"},     {11, 5, " .24"},  {12, 5, " --- "},     {11, 1, " --- "},
+            {12, 1, " --- "}, {12, 12, " 123.6"}, {13, 1, " .001"}, {16, 0, "Totales: "}, {16, 3, " 3.38"}};
+        for (const auto& [columna, fila, texto] : celdas) QCOMPARE(p->Celda(columna, fila), QString(texto));
         QCOMPARE(p->Encabezado().at(1)->text(), QStringLiteral("Doble techo:    No"));
         QCOMPARE(p->Encabezado().at(11)->text(), QStringLiteral("Temp. Máxima =  35 C"));
         // The group headings over their columns, the fuel's unit under its title, a name to be read by.
@@ -170,16 +165,14 @@ private slots:
 
         t->selectionModel()->select(QItemSelection(m->index(4, 6), m->index(5, 11)),
                                     QItemSelectionModel::ClearAndSelect);
-        const struct {
-            QLocale idioma;
-            const char* texto;
-        } casos[] = {{QLocale::c(), ".1\t.1\t100\t2\t\t\n-1.8\t-1\t100\t2\t.24\t"},
-                     {QLocale(QLocale::Spanish, QLocale::Spain), ",1\t,1\t100\t2\t\t\n-1,8\t-1\t100\t2\t,24\t"}};
-        for (const auto& c : casos) {
-            QLocale::setDefault(c.idioma);
+        const std::pair<QLocale, const char*> casos[] = {
+            {QLocale::c(), ".1\t.1\t100\t2\t\t\n-1.8\t-1\t100\t2\t.24\t"},
+            {QLocale(QLocale::Spanish, QLocale::Spain), ",1\t,1\t100\t2\t\t\n-1,8\t-1\t100\t2\t,24\t"}};
+        for (const auto& [idioma, texto] : casos) {
+            QLocale::setDefault(idioma);
             QGuiApplication::clipboard()->clear();
             QTest::keySequence(t, QKeySequence::Copy);
-            QCOMPARE(QGuiApplication::clipboard()->text(), QString(c.texto));
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString(texto));
         }
 
         v.Click("CierraPlan");
