@@ -83,12 +83,7 @@ TEST(HorteliaSimTemporada, ComparesScenariosAndSkipsABadOne) {
 TEST(HorteliaSimTemporada, BadTablesDatesAndUsage) {
     const std::string mala = (std::filesystem::temp_directory_path() / "hortelia_clima_malo.csv").string();
     std::ofstream(mala) << "fecha;tmax;tmin\n2024-06-01;20;5\n2024-06-02;18;19\n";
-    struct Caso {
-        std::string args;
-        int estado;
-        std::string dice;
-    };
-    const std::vector<Caso> casos{
+    const std::vector<std::tuple<std::string, int, std::string>> casos{
         {"--temporada " + mala + " tunel_doble.hrt", 1, "en la línea 3, columna 3 (tmin), la temperatura mínima"},
         {"--temporada clima_diario.csv --desde 2024-06-01 tunel_doble.hrt", 1, "fuera de la tabla"},
         {"--temporada clima_diario.csv --hasta 07-01 tunel_doble.hrt", 1, "no es una fecha AAAA-MM-DD"},
@@ -103,10 +98,10 @@ TEST(HorteliaSimTemporada, BadTablesDatesAndUsage) {
         {"--temporada clima_normales.csv a.hrt b.hrt", 2, "sobra un argumento: b.hrt"},
         {"--resumen --rapido a.hrt", 2, "opción desconocida: --rapido"},
     };
-    for (const Caso& c : casos) {
-        const Salida s = Ejecuta(c.args);
-        EXPECT_EQ(s.estado, c.estado) << c.args << "\n" << s.texto;
-        EXPECT_NE(s.texto.find(c.dice), std::string::npos) << c.args << "\n" << s.texto;
+    for (const auto& [args, estado, dice] : casos) {
+        const Salida s = Ejecuta(args);
+        EXPECT_EQ(s.estado, estado) << args << "\n" << s.texto;
+        EXPECT_NE(s.texto.find(dice), std::string::npos) << args << "\n" << s.texto;
     }
     std::filesystem::remove(mala);
     const Salida ayuda = Ejecuta("--help");

@@ -166,12 +166,8 @@ TEST_F(Motor, TotalsOfTheStartDayAreRunningCuts) {
 // panel was accepted would run with no leaks at all), and numbers no day gives, named with
 // their hour and their input.
 TEST_F(Motor, RefusesWhatItCannotRunAndChangesNothing) {
-    struct Caso {
-        void (*cambia)(Escenario&);
-        std::string mensaje;
-    };
     const std::string noFinito = "dan resultados fuera de rango (no numéricos): ";
-    const std::vector<Caso> casos{
+    const std::vector<std::pair<void (*)(Escenario&), std::string>> casos{
         {[](Escenario& x) { PonValoresIniciales(x = Escenario()); },  // no dimensions
          "El suelo cubierto es 0: acepte las dimensiones del invernáculo antes de procesar."},
         {[](Escenario& x) { x.Eficiencia = 0; }, "La eficiencia del sistema de calefacción debe ser mayor que 0 %."},
@@ -195,13 +191,13 @@ TEST_F(Motor, RefusesWhatItCannotRunAndChangesNothing) {
          "Los datos de la hora 1 " + noFinito +
              "el índice de área foliar -1 está fuera de rango (de 0 a 20); el calor latente 0 debe ser mayor que 0."},
     };
-    for (const Caso& c : casos) {
+    for (const auto& [cambia, mensaje] : casos) {
         Escenario x = e;
-        c.cambia(x);
+        cambia(x);
         const Escenario antes = x;
         const ResultadoDia r = SimulaDia(x);
         EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.mensaje, c.mensaje);
+        EXPECT_EQ(r.mensaje, mensaje);
         EXPECT_EQ(x.AreaVentHora, antes.AreaVentHora);
         EXPECT_EQ(x.TempSinControl, antes.TempSinControl);
     }
@@ -214,18 +210,15 @@ TEST_F(Motor, RefusesWhatItCannotRunAndChangesNothing) {
 // double precision, and far below any slip of a constant: 2272 for 2272.005 moves PresSat by 4e-5,
 // 129.868 for 129.86 or .4343 for .43 move PendSat by 6e-5 and 1%.
 TEST(Formulas, SaturationPressureAndSlopeAgainstAnIndependentEvaluation) {
-    struct Caso {
-        double t, presion, pendiente;
-    };
-    const Caso casos[] = {
+    const std::tuple<double, double, double> casos[] = {
         {-10, 298.332988781820282, 22.7887499464567094},
         {0, 618.216971125970026, 43.8273945578605033},
         {20, 2286.75840460641188, 140.738791561273271},
         {35, 5455.86920101586641, 303.871843342991222},
     };
-    for (const Caso& c : casos) {
-        EXPECT_NEAR(PresSat(c.t), c.presion, c.presion * 1e-12) << c.t;
-        EXPECT_NEAR(PendSat(c.t), c.pendiente, c.pendiente * 1e-12) << c.t;
+    for (const auto& [t, presion, pendiente] : casos) {
+        EXPECT_NEAR(PresSat(t), presion, presion * 1e-12) << t;
+        EXPECT_NEAR(PendSat(t), pendiente, pendiente * 1e-12) << t;
     }
 }
 

@@ -94,15 +94,10 @@ TEST_F(Archivo, StartFileLoadsEverythingButTheDimensions) {
 
 TEST_F(Archivo, BadFilesAreRefusedWithLineAndFieldAndChangeNothing) {
     const std::string bueno = TextoEscenario(e);
-    struct Caso {
-        std::string texto;
-        int linea, campo;
-        std::string fragmento;
-    };
     // One case of each refusal: the file ends early, an integer or a single too large, not a
     // number, a quote left open or inside a name, a code outside its list, weather no day has
     // (each limit once), fields out of their places, control characters.
-    const std::vector<Caso> casos{
+    const std::vector<std::tuple<std::string, int, int, std::string>> casos{
         {bueno.substr(0, 500), 81, 1, "termina antes del campo 119 de 243 (línea 81, campo 1: latitud)"},
         {"", 1, 1, "termina antes del campo 1 de 243"},
         {Reemplaza(bueno, 2, "7.5,40,2,4.25,40000"), 2, 5, "fuera del rango de los enteros"},
@@ -134,15 +129,15 @@ TEST_F(Archivo, BadFilesAreRefusedWithLineAndFieldAndChangeNothing) {
          "el valor \"Gas\\x1B]0;x\\x07\" contiene caracteres de control"},
         {Reemplaza(bueno, 29, "\"Gas\tOil\",35570,65"), 29, 1, "contiene caracteres de control"},
     };
-    for (const Caso& c : casos) {
+    for (const auto& [texto, linea, campo, fragmento] : casos) {
         Escenario leido = e;
         leido.DatosListos = 4;
-        const ResultadoCarga r = CargaTextoEscenario(c.texto, leido);
-        EXPECT_FALSE(r.ok) << c.fragmento;
-        EXPECT_NE(r.mensaje.find(c.fragmento), std::string::npos) << r.mensaje;
-        if (c.linea) {
-            EXPECT_EQ(r.linea, c.linea) << r.mensaje;
-            EXPECT_EQ(r.campo, c.campo) << r.mensaje;
+        const ResultadoCarga r = CargaTextoEscenario(texto, leido);
+        EXPECT_FALSE(r.ok) << fragmento;
+        EXPECT_NE(r.mensaje.find(fragmento), std::string::npos) << r.mensaje;
+        if (linea) {
+            EXPECT_EQ(r.linea, linea) << r.mensaje;
+            EXPECT_EQ(r.campo, campo) << r.mensaje;
         }
         EXPECT_EQ(TextoEscenario(leido), bueno);
         EXPECT_EQ(leido.DatosListos, 4);

@@ -15,12 +15,7 @@ TEST(TablaClima, RefusesWithLineAndColumn) {
     const std::string n = "mes;tmax;tmin\n";
     std::string meses;
     for (int m = 1; m <= 12; ++m) meses += std::to_string(m) + ";20;10\n";
-    struct Caso {
-        std::string texto;
-        int linea, columna;
-        std::string dice;
-    };
-    const std::vector<Caso> casos{
+    const std::vector<std::tuple<std::string, int, int, std::string>> casos{
         {"", 0, 0, "no tiene línea de títulos"},
         {t, 0, 0, "no tiene filas"},
         {"fecha,tmin\n2024-01-01,3\n", 1, 0, "falta la columna tmax"},
@@ -50,12 +45,12 @@ TEST(TablaClima, RefusesWithLineAndColumn) {
         {t + "2024-01-01,2\x01\xff,3\n", 2, 2, "\"2\\x01\\xFF\""},
         {"fecha,tmax,tmin,\xc3\x28\n", 1, 4, "\"\\xC3(\""},
     };
-    for (const Caso& c : casos) {
-        const ResultadoTablaClima r = LeeTablaClima(c.texto);
-        EXPECT_FALSE(r.ok) << c.texto;
-        EXPECT_EQ(r.linea, c.linea) << c.texto;
-        EXPECT_EQ(r.columna, c.columna) << c.texto;
-        EXPECT_NE(r.mensaje.find(c.dice), std::string::npos) << r.mensaje;
+    for (const auto& [texto, linea, columna, dice] : casos) {
+        const ResultadoTablaClima r = LeeTablaClima(texto);
+        EXPECT_FALSE(r.ok) << texto;
+        EXPECT_EQ(r.linea, linea) << texto;
+        EXPECT_EQ(r.columna, columna) << texto;
+        EXPECT_NE(r.mensaje.find(dice), std::string::npos) << r.mensaje;
         EXPECT_EQ(r.mensaje.find_first_of("\x01\xff\n"), std::string::npos) << r.mensaje;
         EXPECT_TRUE(r.tabla.filas.empty());
     }
