@@ -232,13 +232,11 @@ private slots:
     void lasCajasDeQt_tienenElTituloYElIconoDeSuGravedad() {
         QWidget ventana;
         InteraccionQt interaccion(&ventana);
-        const struct {
-            Interaccion::Gravedad gravedad;
-            QMessageBox::Icon icono;
-        } casos[] = {{Interaccion::Gravedad::Informacion, QMessageBox::Information},
-                     {Interaccion::Gravedad::Advertencia, QMessageBox::Warning},
-                     {Interaccion::Gravedad::Error, QMessageBox::Critical}};
-        for (const auto& c : casos) {
+        const std::pair<Interaccion::Gravedad, QMessageBox::Icon> casos[] = {
+            {Interaccion::Gravedad::Informacion, QMessageBox::Information},
+            {Interaccion::Gravedad::Advertencia, QMessageBox::Warning},
+            {Interaccion::Gravedad::Error, QMessageBox::Critical}};
+        for (const auto& [gravedad, esperado] : casos) {
             QString titulo;
             QMessageBox::Icon icono = QMessageBox::NoIcon;
             QTimer::singleShot(0, [&] {
@@ -248,28 +246,24 @@ private slots:
                     caja->accept();
                 }
             });
-            interaccion.Mensaje(c.gravedad, QStringLiteral("texto"));
+            interaccion.Mensaje(gravedad, QStringLiteral("texto"));
             QCOMPARE(titulo, QString("Hortelia"));
-            QCOMPARE(icono, c.icono);
+            QCOMPARE(icono, esperado);
         }
     }
 
     // Scroll bars say their value in the user's terms, not the bar's position.
     void barras_dicenSuValorComoLoLeeElUsuario() {
         VentanaDePrueba v;
-        const struct {
-            const char* barra;
-            double valor;
-            const char* texto;
-        } barras[] = {{"HScrLat", 31.5, "31.5°"}, {"HScrIAF", 3.5, "3.5"},   {"VScrVent", 40, "40 %"},
-                      {"HScrTMax", 35, "35 °C"},  {"HScrHRMin", 50, "50 %"}, {"HScrEfic", 65, "65 %"},
-                      {"HScrTNub", 1, "Claras"},  {"HScrVto", 1, "1 km/h"}};
+        const std::tuple<const char*, double, const char*> barras[] = {
+            {"HScrLat", 31.5, "31.5°"}, {"HScrIAF", 3.5, "3.5"},  {"VScrVent", 40, "40 %"},  {"HScrTMax", 35, "35 °C"},
+            {"HScrHRMin", 50, "50 %"},  {"HScrEfic", 65, "65 %"}, {"HScrTNub", 1, "Claras"}, {"HScrVto", 1, "1 km/h"}};
         v.Hijo<QScrollBar>("VScrVent")->setValue(-40);
-        for (const auto& b : barras) {
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(v.Hijo<QScrollBar>(b.barra));
-            QVERIFY2(a && a->valueInterface(), b.barra);
-            QCOMPARE(a->text(QAccessible::Value), QString::fromUtf8(b.texto));
-            QCOMPARE(a->valueInterface()->currentValue().toDouble(), b.valor);
+        for (const auto& [barra, valor, texto] : barras) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(v.Hijo<QScrollBar>(barra));
+            QVERIFY2(a && a->valueInterface(), barra);
+            QCOMPARE(a->text(QAccessible::Value), QString::fromUtf8(texto));
+            QCOMPARE(a->valueInterface()->currentValue().toDouble(), valor);
         }
     }
 
