@@ -22,18 +22,13 @@ class TestPanelesClima : public QObject {
 private slots:
     void initTestCase() { std::setlocale(LC_ALL, "C"); }
 
-    void arranque_dejaElRegistroYLosGraficosComoLosValoresIniciales() {
+    // The panels' handlers leave the start record as it is. Each chart's rows, filled by the
+    // code that shows a loaded record, are checked in test_archivos.
+    void arranque_dejaElRegistroComoLosValoresIniciales() {
         VentanaDePrueba v;
         Escenario inicial;
         PonValoresIniciales(inicial);
         QCOMPARE(TextoEscenario(v.e), TextoEscenario(inicial));
-        // Hours whose neighbours differ, so that a row out of place shows.
-        QCOMPARE(v.Dibujado("MSCTemp", 15), 34.9);
-        QCOMPARE(v.Dibujado("MSCHRel", 1), 99.1);
-        QCOMPARE(v.Dibujado("MSCRad", 12, 1), 1210.2);
-        QCOMPARE(v.Dibujado("MSCRad", 5, 2), 5.8);
-        QCOMPARE(v.Dibujado("MSCNub", 12), 0.0);
-        QCOMPARE(v.Dibujado("MSCVto", 24), 1.0);
         QVERIFY(v.Hijo<QRadioButton>("Option7_0")->isChecked());
         QCOMPARE(v.Hijo<QListWidget>("LiMes")->selectedItems().value(0)->text(), QStringLiteral("enero"));
     }
