@@ -1,45 +1,26 @@
 // The batch tool's season and comparison of scenarios, end to end on the shipped examples.
 
+#include "support/archivos.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-namespace {
+using hortelia::prueba::LeeArchivo;
+using hortelia::prueba::Salida;
 
-struct Salida {
-    int estado = -1;
-    std::string texto;  ///< standard output and error together
-};
+namespace {
 
 const std::string kDatos = HORTELIA_TEST_DATA;
 const std::string kEjemplos = kDatos + "/../../ejemplos";
 
 // Runs hortelia-sim in the examples' folder, so that the files are named as a grower types them.
 Salida Ejecuta(const std::string& argumentos) {
-    Salida s;
-    const std::string orden = "cd '" + kEjemplos + "' && " + HORTELIA_SIM + " " + argumentos + " 2>&1";
-    FILE* p = popen(orden.c_str(), "r");
-    if (!p) return s;
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) s.texto.append(buf.data(), n);
-    const int st = pclose(p);
-    s.estado = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return s;
-}
-
-std::string Lee(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
+    return hortelia::prueba::Ejecuta("cd '" + kEjemplos + "' && " + HORTELIA_SIM + " " + argumentos + " 2>&1");
 }
 
 std::vector<std::string> Celdas(const std::string& linea) {
@@ -65,7 +46,7 @@ TEST(HorteliaSimTemporada, PrintsTheSeasonOfTheShippedExamples) {
              {"--temporada clima_diario.csv tunel_doble.hrt", "temporada_diaria.expected"}}) {
         const Salida s = Ejecuta(args);
         EXPECT_EQ(s.estado, 0) << s.texto;
-        EXPECT_EQ(s.texto, Lee(kDatos + "/" + esperado)) << args;
+        EXPECT_EQ(s.texto, LeeArchivo(kDatos + "/" + esperado)) << args;
         // The season rebuilds each day's weather itself: asking for it changes nothing.
         EXPECT_EQ(Ejecuta("--recalcular-clima " + args).texto, s.texto);
     }
@@ -102,12 +83,7 @@ TEST(HorteliaSimTemporada, ComparesScenariosAndSkipsABadOne) {
 TEST(HorteliaSimTemporada, BadTablesDatesAndUsage) {
     const std::string mala = (std::filesystem::temp_directory_path() / "hortelia_clima_malo.csv").string();
     std::ofstream(mala) << "fecha;tmax;tmin\n2024-06-01;20;5\n2024-06-02;18;19\n";
-    struct Caso {
-        std::string args;
-        int estado;
-        std::string dice;
-    };
-    const std::vector<Caso> casos{
+    const std::vector<std::tuple<std::string, int, std::string>> casos{
         {"--temporada " + mala + " tunel_doble.hrt", 1, "en la línea 3, columna 3 (tmin), la temperatura mínima"},
         {"--temporada clima_diario.csv --desde 2024-06-01 tunel_doble.hrt", 1, "fuera de la tabla"},
         {"--temporada clima_diario.csv --hasta 07-01 tunel_doble.hrt", 1, "no es una fecha AAAA-MM-DD"},
@@ -122,10 +98,10 @@ TEST(HorteliaSimTemporada, BadTablesDatesAndUsage) {
         {"--temporada clima_normales.csv a.hrt b.hrt", 2, "sobra un argumento: b.hrt"},
         {"--resumen --rapido a.hrt", 2, "opción desconocida: --rapido"},
     };
-    for (const Caso& c : casos) {
-        const Salida s = Ejecuta(c.args);
-        EXPECT_EQ(s.estado, c.estado) << c.args << "\n" << s.texto;
-        EXPECT_NE(s.texto.find(c.dice), std::string::npos) << c.args << "\n" << s.texto;
+    for (const auto& [args, estado, dice] : casos) {
+        const Salida s = Ejecuta(args);
+        EXPECT_EQ(s.estado, estado) << args << "\n" << s.texto;
+        EXPECT_NE(s.texto.find(dice), std::string::npos) << args << "\n" << s.texto;
     }
     std::filesystem::remove(mala);
     const Salida ayuda = Ejecuta("--help");

@@ -58,56 +58,43 @@ TablaClima Normales() {
 
 }  // namespace
 
+// A table's missing columns take the start values of a new scenario.
 TEST(Temporada, MissingColumnsTakeTheStartValues) {
     Escenario e;
     PonValoresIniciales(e);
-    EXPECT_EQ(e.HRMax.valor(), kHRMaxInicial);
-    EXPECT_EQ(e.HRMin.valor(), kHRMinInicial);
-    EXPECT_EQ(e.NubHora(7), kNubosidadInicial);
-    EXPECT_EQ(e.VtoHoraKmh(7), kVientoInicial);
+    EXPECT_EQ(std::tuple(e.HRMax.valor(), e.HRMin.valor(), double{e.NubHora(7)}, double{e.VtoHoraKmh(7)}),
+              std::tuple(kHRMaxInicial, kHRMinInicial, kNubosidadInicial, kVientoInicial));
 }
 
 // Mid-December is day 349, mid-January day 15: January 1 lies 17/31 of the way from one to the
 // other, December 31 16/31, December 16 1/31. By hand: 20 + 6.2 * 17/31 = 23.4, 10 + 3.1 * 17/31 =
-// 11.7, 80 + 10 * 17/31 = 85.48, 2 + 4 * 17/31 = 4.19, 10 + 10 * 17/31 = 15.48; and so on.
-TEST(Temporada, NormalsAreInterpolatedRoundTheNewYear) {
-    struct Caso {
-        Fecha f;
-        float tmax, tmin;
-        int hr, nub, viento;
-    };
-    const TablaClima t = Normales();
-    for (const Caso& c : {Caso{{0, 1, 1}, 23.4F, 11.7F, 85, 4, 15}, Caso{{0, 12, 31}, 23.2F, 11.6F, 85, 4, 15},
-                          Caso{{0, 12, 16}, 20.2F, 10.1F, 80, 2, 10}, Caso{{0, 12, 15}, 20, 10, 80, 2, 10},
-                          Caso{{0, 1, 15}, 26.2F, 13.1F, 90, 6, 20}}) {
+// 11.7, 80 + 10 * 17/31 = 85.48, 2 + 4 * 17/31 = 4.19, 10 + 10 * 17/31 = 15.48; and so on. A daily
+// table's figures are stored rounded half away from zero: 12.25 is 12.3, 90.5 is 91.
+TEST(Temporada, NormalsAreInterpolatedRoundTheNewYearAndFiguresRounded) {
+    const TablaClima n = Normales();
+    const TablaClima diaria =
+        Tabla("fecha;tmax;tmin;hrmax;hrmin;nubosidad;viento\n2024-07-01;12,25;-2,25;90,5;50,5;3,5;2,5\n");
+    const auto S = Variante::Simple;
+    const auto E = Variante::Entero;
+    const std::tuple<const TablaClima*, Fecha, Variante, Variante, Variante, Variante, float, float> casos[] = {
+        {&n, {0, 1, 1}, S(23.4F), S(11.7F), E(85), E(45), 4, 15},
+        {&n, {0, 12, 31}, S(23.2F), S(11.6F), E(85), E(45), 4, 15},
+        {&n, {0, 12, 16}, S(20.2F), S(10.1F), E(80), E(40), 2, 10},
+        {&n, {0, 12, 15}, S(20), S(10), E(80), E(40), 2, 10},
+        {&n, {0, 1, 15}, S(26.2F), S(13.1F), E(90), E(50), 6, 20},
+        {&diaria, {2024, 7, 1}, S(12.3F), S(-2.3F), E(91), E(51), 4, 3}};
+    for (const auto& [t, f, tmax, tmin, hrmax, hrmin, nub, viento] : casos) {
         OpcionesTemporada o;
-        o.desde = o.hasta = c.f;
-        const ResultadoTemporada r = SimulaTemporada(Tunel(), t, o);
+        o.desde = o.hasta = f;
+        const ResultadoTemporada r = SimulaTemporada(Tunel(), *t, o);
         ASSERT_TRUE(r.ok) << r.mensaje;
         ASSERT_EQ(r.temporada.dias.size(), 1U);
         const DiaTemporada& d = r.temporada.dias[0];
-        EXPECT_EQ(d.tmax, Variante::Simple(c.tmax)) << c.f.mes << "-" << c.f.dia;
-        EXPECT_EQ(d.tmin, Variante::Simple(c.tmin)) << c.f.mes << "-" << c.f.dia;
-        EXPECT_EQ(d.hrmax, Variante::Entero(static_cast<std::int16_t>(c.hr)));
-        EXPECT_EQ(d.hrmin, Variante::Entero(static_cast<std::int16_t>(c.hr - 40)));
-        EXPECT_EQ(d.nubosidad, c.nub);
-        EXPECT_EQ(d.vientoKmh, c.viento);
+        EXPECT_EQ(std::tuple(d.tmax, d.tmin, d.hrmax, d.hrmin, d.nubosidad, d.vientoKmh),
+                  std::tuple(tmax, tmin, hrmax, hrmin, nub, viento))
+            << f.mes << "-" << f.dia;
     }
-    EXPECT_DOUBLE_EQ(ClimaDelDia(t, {0, 1, 1})->hrmax, 80 + 10.0 * 17 / 31);
-}
-
-TEST(Temporada, FiguresAreRoundedHalfAwayFromZero) {
-    const TablaClima t =
-        Tabla("fecha;tmax;tmin;hrmax;hrmin;nubosidad;viento\n2024-07-01;12,25;-2,25;90,5;50,5;3,5;2,5\n");
-    const ResultadoTemporada r = SimulaTemporada(Tunel(), t);
-    ASSERT_TRUE(r.ok) << r.mensaje;
-    const DiaTemporada& d = r.temporada.dias[0];
-    EXPECT_EQ(d.tmax, Variante::Simple(12.3F));
-    EXPECT_EQ(d.tmin, Variante::Simple(-2.3F));
-    EXPECT_EQ(d.hrmax, Variante::Entero(91));
-    EXPECT_EQ(d.hrmin, Variante::Entero(51));
-    EXPECT_EQ(d.nubosidad, 4);
-    EXPECT_EQ(d.vientoKmh, 3);
+    EXPECT_DOUBLE_EQ(ClimaDelDia(n, {0, 1, 1})->hrmax, 80 + 10.0 * 17 / 31);
 }
 
 // The same day saved in a scenario file and rebuilt as `hortelia-sim --recalcular-clima` does.
@@ -147,16 +134,12 @@ TEST(Temporada, HoursAndPeakOfADay) {
     Escenario e = Tunel();  // heats below 8, sprays above 28
     e.PoderCalorico = 36000;
     e.Eficiencia = 80;
-    for (int h = 1; h <= 24; ++h) {
-        e.TempSinControl(h) = 20;
-        e.TempConControl(h) = 20;
-        e.ControlHora(h) = 0;
-    }
     const auto pon = [&](int h, double sin, float con, float control) {
         e.TempSinControl(h) = sin;
         e.TempConControl(h) = con;
         e.ControlHora(h) = control;
     };
+    for (int h = 1; h <= 24; ++h) pon(h, 20, 20, 0);
     pon(3, 5, 8, 2.5F);     // heats: 2.5 × 36000 × 80 % / 3600 = 20 kW
     pon(4, 6, 8, 1.25F);    // heats: 10 kW
     pon(5, 7.9, 8, 0);      // cold but burns nothing: not a heating hour
@@ -164,11 +147,9 @@ TEST(Temporada, HoursAndPeakOfADay) {
     pon(15, 33, 29.5F, 0);  // hot and saturated: no water, not counted
     pon(16, 29, 28, 55);    // sprays
     const DiaTemporada d = FigurasDelDia(e);
-    EXPECT_EQ(d.horasCalefaccion, 2);
-    EXPECT_EQ(d.horasRefrigeracion, 2);
-    EXPECT_EQ(d.potenciaPicoKw, 20);
-    EXPECT_EQ(d.tempMinInterior, 8);
-    EXPECT_EQ(d.tempMaxInterior, 29.5F);
+    EXPECT_EQ(
+        std::tuple(d.horasCalefaccion, d.horasRefrigeracion, d.potenciaPicoKw, d.tempMinInterior, d.tempMaxInterior),
+        std::tuple(2, 2, 20.0, 8.0F, 29.5F));
     for (int h = 1; h <= 24; ++h) e.ControlHora(h) = 0;
     EXPECT_EQ(FigurasDelDia(e).potenciaPicoKw, 0);
 }
@@ -177,32 +158,22 @@ TEST(Temporada, MonthsAndSeasonAddUpTheirDays) {
     // Across the new year in normals and in a daily table, and a year of normals that starts and
     // ends in July (both ends in July's row).
     using Mes = std::tuple<int, int, int>;  // year, month, days
-    struct Caso {
-        TablaClima t;
-        std::optional<Fecha> desde, hasta;
-        std::size_t meses;
-        Mes primero, segundo;
-    };
-    const std::vector<Caso> casos{
+    const TablaClima diaria =
+        Tabla("fecha,tmax,tmin\n2023-12-30,31,3\n2023-12-31,31,3\n2024-01-01,31,3\n2024-01-03,31,3\n");
+    const std::vector<std::tuple<TablaClima, std::optional<Fecha>, std::optional<Fecha>, std::size_t, Mes, Mes>> casos{
         {Normales(), Fecha{0, 12, 20}, Fecha{0, 1, 10}, 2, {0, 12, 12}, {0, 1, 10}},
         {Normales(), Fecha{0, 7, 15}, Fecha{0, 7, 14}, 12, {0, 7, 31}, {0, 8, 31}},
-        {Tabla("fecha,tmax,tmin\n2023-12-30,31,3\n2023-12-31,31,3\n2024-01-01,31,3\n2024-01-03,31,3\n"),
-         std::nullopt,
-         std::nullopt,
-         2,
-         {2023, 12, 2},
-         {2024, 1, 2}},
-    };
-    for (const Caso& c : casos) {
+        {diaria, {}, {}, 2, {2023, 12, 2}, {2024, 1, 2}}};
+    for (const auto& [tabla, desde, hasta, meses, primero, segundo] : casos) {
         OpcionesTemporada o;
-        o.desde = c.desde;
-        o.hasta = c.hasta;
-        const ResultadoTemporada r = SimulaTemporada(Tunel(), c.t, o);
+        o.desde = desde;
+        o.hasta = hasta;
+        const ResultadoTemporada r = SimulaTemporada(Tunel(), tabla, o);
         ASSERT_TRUE(r.ok) << r.mensaje;
         const Temporada& t = r.temporada;
-        ASSERT_EQ(t.meses.size(), c.meses);
-        EXPECT_EQ(Mes(t.meses[0].anio, t.meses[0].mes, t.meses[0].dias), c.primero);
-        EXPECT_EQ(Mes(t.meses[1].anio, t.meses[1].mes, t.meses[1].dias), c.segundo);
+        ASSERT_EQ(t.meses.size(), meses);
+        EXPECT_EQ(Mes(t.meses[0].anio, t.meses[0].mes, t.meses[0].dias), primero);
+        EXPECT_EQ(Mes(t.meses[1].anio, t.meses[1].mes, t.meses[1].dias), segundo);
         PeriodoTemporada total;
         for (const PeriodoTemporada& m : t.meses) {
             PeriodoTemporada suma;
@@ -234,23 +205,20 @@ TEST(Temporada, PricesGiveCostsAndNoPriceNoCost) {
 
 TEST(Temporada, RangesAndDaysThatCannotRun) {
     const TablaClima diaria = Tabla("fecha,tmax,tmin\n2024-06-01,15,2\n2024-06-02,16,3\n2024-06-05,17,3\n");
-    struct Caso {
-        const TablaClima* t;
-        std::optional<Fecha> desde, hasta;
-        std::string dice;
-    };
     const TablaClima normales = Normales();
-    for (const Caso& c : {Caso{&diaria, Fecha{2024, 5, 31}, std::nullopt, "inicio 2024-05-31 está fuera de la tabla"},
-                          Caso{&diaria, std::nullopt, Fecha{2024, 6, 6}, "fin 2024-06-06 está fuera"},
-                          Caso{&diaria, Fecha{2024, 6, 2}, Fecha{2024, 6, 1}, "posterior a la de fin"},
-                          Caso{&diaria, Fecha{2024, 6, 3}, Fecha{2024, 6, 4}, "no tiene días entre"},
-                          Caso{&normales, Fecha{0, 2, 29}, std::nullopt, "no es un día del año"}}) {
+    const std::tuple<const TablaClima*, std::optional<Fecha>, std::optional<Fecha>, const char*> casos[] = {
+        {&diaria, Fecha{2024, 5, 31}, std::nullopt, "inicio 2024-05-31 está fuera de la tabla"},
+        {&diaria, std::nullopt, Fecha{2024, 6, 6}, "fin 2024-06-06 está fuera"},
+        {&diaria, Fecha{2024, 6, 2}, Fecha{2024, 6, 1}, "posterior a la de fin"},
+        {&diaria, Fecha{2024, 6, 3}, Fecha{2024, 6, 4}, "no tiene días entre"},
+        {&normales, Fecha{0, 2, 29}, std::nullopt, "no es un día del año"}};
+    for (const auto& [tabla, desde, hasta, dice] : casos) {
         OpcionesTemporada o;
-        o.desde = c.desde;
-        o.hasta = c.hasta;
-        const ResultadoTemporada r = SimulaTemporada(Tunel(), *c.t, o);
+        o.desde = desde;
+        o.hasta = hasta;
+        const ResultadoTemporada r = SimulaTemporada(Tunel(), *tabla, o);
         EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.mensaje.find(c.dice), std::string::npos) << r.mensaje;
+        EXPECT_NE(r.mensaje.find(dice), std::string::npos) << r.mensaje;
     }
     const ResultadoTemporada conHueco = SimulaTemporada(Tunel(), diaria);
     ASSERT_TRUE(conHueco.ok);

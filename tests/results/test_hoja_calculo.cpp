@@ -5,6 +5,7 @@
 #include "engine/valores_iniciales.h"
 #include "results/exportacion.h"
 #include "results/hoja_planilla.h"
+#include "support/archivos.h"
 #include "support/libro_xlsx.h"
 
 #include <gtest/gtest.h>
@@ -45,24 +46,18 @@ protected:
         if (!celdas) ADD_FAILURE() << error;
         return celdas.value_or(prueba::CeldasLeidas{});
     }
-    static std::string Contenido(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
     fs::path dir;
 };
 
 }  // namespace
 
 TEST(NumeroDeCelda, ReadsWhatTheSheetShowsAndNothingElse) {
-    const struct {
-        const char* texto;
-        std::optional<double> numero;
-    } casos[] = {{" 9.5", 9.5},           {" .24", 0.24},        {"-1", -1.0},
-                 {" 1.5E-05", 1.5e-05},   {"-2.5E+20", -2.5e20}, {"", std::nullopt},
-                 {" --- ", std::nullopt}, {"NaN", std::nullopt}, {"-Inf", std::nullopt},
-                 {"3m", std::nullopt},    {"1,5", std::nullopt}, {"1 5", std::nullopt}};
-    for (const auto& c : casos) EXPECT_EQ(NumeroDeCelda(c.texto), c.numero) << "\"" << c.texto << "\"";
+    const std::pair<const char*, std::optional<double>> casos[] = {
+        {" 9.5", 9.5},           {" .24", 0.24},        {"-1", -1.0},
+        {" 1.5E-05", 1.5e-05},   {"-2.5E+20", -2.5e20}, {"", std::nullopt},
+        {" --- ", std::nullopt}, {"NaN", std::nullopt}, {"-Inf", std::nullopt},
+        {"3m", std::nullopt},    {"1,5", std::nullopt}, {"1 5", std::nullopt}};
+    for (const auto& [texto, numero] : casos) EXPECT_EQ(NumeroDeCelda(texto), numero) << "\"" << texto << "\"";
 }
 
 // Under a Spanish C locale (the program's, from its environment) the library would print 0,24.
@@ -100,17 +95,16 @@ TEST_F(HojaCalculo, NumbersAreNumberCellsWithAPointWhateverTheLocale) {
 TEST_F(HojaCalculo, AFailedSaveSaysWhyAndKeepsTheOldFile) {
     const fs::path ruta = dir / "libro.xlsx";
     std::ofstream(ruta) << "antes";
-    const struct {
-        std::string ruta, nombreHoja, mensaje;
-    } casos[] = {{ruta.string(), "a/b", "la hoja no puede llamarse «a/b»"},
-                 {(dir / "no" / "existe.xlsx").string(), "Hoja", "No se puede guardar en"},
-                 {dir.string(), "Hoja", "no es un archivo común"}};
-    for (const auto& c : casos) {
-        const ResultadoArchivo r = GuardaHojaCalculo(c.ruta, Hoja{c.nombreHoja, {{CeldaHoja::DeNumero(1)}}, {}, {}});
-        EXPECT_FALSE(r.ok) << c.ruta;
-        EXPECT_NE(r.mensaje.find(c.mensaje), std::string::npos) << r.mensaje;
+    const std::tuple<std::string, std::string, std::string> casos[] = {
+        {ruta.string(), "a/b", "la hoja no puede llamarse «a/b»"},
+        {(dir / "no" / "existe.xlsx").string(), "Hoja", "No se puede guardar en"},
+        {dir.string(), "Hoja", "no es un archivo común"}};
+    for (const auto& [destino, nombreHoja, mensaje] : casos) {
+        const ResultadoArchivo r = GuardaHojaCalculo(destino, Hoja{nombreHoja, {{CeldaHoja::DeNumero(1)}}, {}, {}});
+        EXPECT_FALSE(r.ok) << destino;
+        EXPECT_NE(r.mensaje.find(mensaje), std::string::npos) << r.mensaje;
     }
-    EXPECT_EQ(Contenido(ruta), "antes");
+    EXPECT_EQ(prueba::LeeArchivo(ruta.string()), "antes");
     EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }
 

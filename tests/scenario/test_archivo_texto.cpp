@@ -2,6 +2,7 @@
 // save failing at any step leaves the old file as it was and no temporary beside it.
 
 #include "scenario/archivo_texto.h"
+#include "support/archivos.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,13 +27,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Lee(const fs::path& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    std::stringstream ss;
-    ss << f.rdbuf();
-    return ss.str();
-}
-
+std::string Lee(const fs::path& ruta) { return prueba::LeeArchivo(ruta.string()); }
 void Escribe(const fs::path& ruta, const std::string& texto) { std::ofstream(ruta, std::ios::binary) << texto; }
 
 mode_t Permisos(const fs::path& ruta) {
@@ -141,11 +135,7 @@ TEST_F(ArchivoTexto, AFailedSaveLeavesTheOldFileAndNoTemporary) {
         errno = error;
         return -1;
     };
-    struct Caso {
-        const char* fragmento;
-        std::function<void(LlamadasGuardado&)> cambia;
-    };
-    const std::vector<Caso> casos{
+    const std::vector<std::pair<const char*, std::function<void(LlamadasGuardado&)>>> casos{
         {"no se pudo escribir el archivo (No space left on device)",
          [&](LlamadasGuardado& l) {
              l.escribe = [&](int, const void*, std::size_t) -> ssize_t { return falla(ENOSPC); };
@@ -168,14 +158,14 @@ TEST_F(ArchivoTexto, AFailedSaveLeavesTheOldFileAndNoTemporary) {
         {"no se pudo reemplazar el archivo anterior (Permission denied)",
          [&](LlamadasGuardado& l) { l.renombra = [&](const char*, const char*) { return falla(EACCES); }; }},
     };
-    for (const Caso& c : casos) {
+    for (const auto& [fragmento, cambia] : casos) {
         LlamadasGuardado llamadas = LlamadasGuardado::Reales();
-        c.cambia(llamadas);
+        cambia(llamadas);
         const ResultadoArchivo r = GuardaTexto(viejo.string(), nuevo, llamadas);
-        EXPECT_FALSE(r.ok) << c.fragmento;
-        EXPECT_EQ(r.mensaje, "No se puede guardar en \"" + viejo.string() + "\": " + c.fragmento + ".");
-        EXPECT_EQ(Lee(viejo), viejoTexto) << c.fragmento;
-        EXPECT_EQ(Nombres(), std::vector<std::string>{"invernaculo.hrt"}) << c.fragmento;
+        EXPECT_FALSE(r.ok) << fragmento;
+        EXPECT_EQ(r.mensaje, "No se puede guardar en \"" + viejo.string() + "\": " + fragmento + ".");
+        EXPECT_EQ(Lee(viejo), viejoTexto) << fragmento;
+        EXPECT_EQ(Nombres(), std::vector<std::string>{"invernaculo.hrt"}) << fragmento;
     }
     const ResultadoArchivo sinCarpeta = GuardaTexto((dir / "no" / "existe.hrt").string(), "x");
     EXPECT_FALSE(sinCarpeta.ok);

@@ -10,12 +10,7 @@ using namespace hortelia;
 // What a message may show of a file's bytes: letters as they are, anything a terminal acts on
 // as \xNN.
 TEST(TextoVisible, EscapesWhatATerminalWouldActOnAndKeepsSpanishLetters) {
-    struct Caso {
-        std::string bytes;
-        std::size_t maximo;
-        std::string visible;
-    };
-    const std::vector<Caso> casos{
+    const std::vector<std::tuple<std::string, std::size_t, std::string>> casos{
         {"Leña 35,5 °C", 40, "Leña 35,5 °C"},
         {"\x1b[2J\x1b]0;x\x07", 40, "\\x1B[2J\\x1B]0;x\\x07"},
         {std::string("a\0b", 3), 40, "a\\x00b"},
@@ -38,5 +33,5 @@ TEST(TextoVisible, EscapesWhatATerminalWouldActOnAndKeepsSpanishLetters) {
         {"añob", 3, "añ…"},
         {"", 4, ""},
     };
-    for (const Caso& c : casos) EXPECT_EQ(TextoVisible(c.bytes, c.maximo), c.visible) << c.visible;
+    for (const auto& [bytes, maximo, visible] : casos) EXPECT_EQ(TextoVisible(bytes, maximo), visible) << visible;
 }

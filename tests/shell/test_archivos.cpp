@@ -7,6 +7,7 @@
 #include "scenario/archivo_hrt.h"
 
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QTemporaryDir>
 
@@ -33,6 +34,7 @@ private slots:
         VentanaDePrueba v;
         v.guion.RespondeArchivo(dir.filePath("invernaculo"));
         v.w.GuardaArchivo();
+        QCOMPARE(v.guion.filtros.at(0), QStringLiteral("Archivos Hortelia (*.hrt)"));
         QVERIFY(QFile::exists(dir.filePath("invernaculo.hrt")));
         QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — invernaculo.hrt[*]"));
 
@@ -50,26 +52,7 @@ private slots:
         QCOMPARE(v.guion.propuestos.at(1), dir.filePath("invernaculo.hrt"));  // the last name chosen
     }
 
-    void laPlanilla_proponeElTextoJuntoAlEscenarioYNuncaElEscenario() {
-        QTemporaryDir dir;
-        VentanaDePrueba v;
-        v.Procesa();
-        v.guion.RespondeArchivo(dir.filePath("dia.hrt"));
-        v.Click("Command15");
-        const QByteArray escenario = Bytes(dir.filePath("dia.hrt"));
-        v.Click("Command14");
-        v.guion.RespondeArchivo(dir.filePath("dia.txt"));
-        QTest::mouseClick(v.w.PlanillaCreada()->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        QCOMPARE(v.guion.propuestos.last(), dir.filePath("dia.txt"));
-        QCOMPARE(v.guion.filtros.last(), QStringLiteral("Archivos de texto (*.txt)"));
-        // Enter on the proposed name, and a name typed without ".txt", both leave the scenario alone.
-        v.guion.RespondeArchivo(dir.filePath("dia"));
-        v.guion.RespondePregunta("dia.txt ya existe", Respuesta::Si);
-        QTest::mouseClick(v.w.PlanillaCreada()->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        QCOMPARE(Bytes(dir.filePath("dia.hrt")), escenario);
-        QVERIFY(Bytes(dir.filePath("dia.txt")).startsWith("Planilla de resultados"));
-    }
-
+    // Leaving with unsaved changes asks ("Descartar" leaving is seen in test_ventana).
     void salir_conCambios_pregunta_yCancelarNoPierdeNada() {
         QTemporaryDir dir;
         VentanaDePrueba v;
@@ -84,6 +67,8 @@ private slots:
         v.Click("Command1");
         QVERIFY(v.w.isVisible());
         QCOMPARE(v.guion.opcionesUltimaPregunta, QStringList({"Guardar", "Descartar", "Cancelar"}));
+        v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::Cancelar);  // closing the window asks too
+        QVERIFY(!v.w.close());
 
         // "Guardar" saves, then leaves; the menu's "&Sale" asks the same.
         v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::Si);
@@ -95,38 +80,12 @@ private slots:
         QCOMPARE(leido.IAF, 2.5F);
     }
 
-    void cerrarLaVentana_conCambios_descartados_cierra() {
-        VentanaDePrueba v;
-        v.Click("BotTecho");
-        v.Click("Option2_1");
-        v.AceptaAbierto();
-        v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::No);
-        QVERIFY(v.w.close());
-    }
-
-    // The window floor a run writes into the record is not a change the user made.
-    void procesarNoEsUnCambio_yAbrirPreguntaSiLoHay() {
-        QTemporaryDir dir;
-        VentanaDePrueba v;
-        v.AceptaTodos();
-        v.guion.RespondeArchivo(dir.filePath("dia.hrt"));
-        v.w.GuardaArchivo();
-        v.Click("Command12");
-        v.Click("Command20");
-        QVERIFY(!v.w.HayCambios());
-        QTRY_VERIFY(!v.w.isWindowModified());
-
-        v.Click("BotViento");
-        v.Mueve("HScrVto", 20);
-        v.AceptaAbierto();
-        v.guion.RespondePregunta("¿Guardar los cambios de dia.hrt?", Respuesta::Cancelar);
-        v.w.AbreArchivo();  // cancelled before the file dialog
-        QCOMPARE(v.e.VtoHoraKmh(1), 20.0F);
-    }
-
-    // A file named on the command line loads before "&Inicio": the start frame shows as always
-    // and leads to the loaded scenario.
-    void unArchivoAlArrancar_cargaDetrasDelMarcoDeInicio() {
+    // A file's life in the window. The window floor a run writes into the record is not a
+    // change the user made. Loading closes what showed the other scenario's results; an open
+    // panel stays open, showing the loaded values, with navigation off until it is accepted;
+    // with unsaved changes, loading asks first. A file named on the command line loads before
+    // "&Inicio": the start frame shows as always and leads to the loaded scenario.
+    void cargar_cierraLosResultados_yDesdeLaLineaDeOrdenesDetrasDelInicio() {
         QTemporaryDir dir;
         const QString ruta = dir.filePath("dia.hrt");
         {
@@ -134,6 +93,31 @@ private slots:
             v.AceptaTodos();
             v.guion.RespondeArchivo(ruta);
             v.w.GuardaArchivo();
+            v.Click("Command12");
+            QVERIFY(!v.w.HayCambios());
+            QTRY_VERIFY(!v.w.isWindowModified());
+            v.Click("Command14");
+            QVERIFY(v.w.PlanillaCreada()->isVisible());
+            v.Abre(ruta);
+            QVERIFY(!v.Visible("FrResultados"));
+            QVERIFY(!v.w.PlanillaCreada()->isVisible());
+            QVERIFY(v.Boton("BotTecho")->isEnabled() && v.Boton("Command12")->isEnabled());
+
+            v.Click("BotTemp");
+            v.Abre(ruta);
+            QVERIFY(v.Visible("FrTemp"));
+            for (const char* b : kBotones) QVERIFY2(!v.Boton(b)->isEnabled(), b);
+            QVERIFY(!v.Accion("Datos")->isEnabled());
+            QVERIFY(!v.Boton("Command12")->isEnabled());
+            v.AceptaAbierto();
+            QVERIFY(v.Boton("BotTecho")->isEnabled() && v.Boton("Command12")->isEnabled());
+
+            v.Click("BotViento");
+            v.Mueve("HScrVto", 20);
+            v.AceptaAbierto();
+            v.guion.RespondePregunta("¿Guardar los cambios de dia.hrt?", Respuesta::Cancelar);
+            v.w.AbreArchivo();  // cancelled before the file dialog
+            QCOMPARE(v.e.VtoHoraKmh(1), 20.0F);
         }
         VentanaDePrueba v(false);
         v.w.CargaArchivo(ruta);
@@ -145,6 +129,101 @@ private slots:
         // A file that cannot be read says so in a message, as "&Abre" would.
         v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "Elija un archivo guardado por Hortelia");
         v.w.CargaArchivo(dir.filePath("no-existe.hrt"));
+    }
+
+    // A loaded record shows on every panel, and the options and bars that show it do not
+    // replace the loaded values through their handlers: a greenhouse and a day as a file leaves
+    // them, hand-corrected hours that no model would give.
+    void cargar_muestraCadaPanelSinQueLosManejadoresLoCambien() {
+        VentanaDePrueba v;
+        Escenario e = v.e;
+        e.TipoTecho = 3;
+        e.DobleTecho = 1;
+        e.Ancho = Variante::Doble(8);
+        e.Largo = Variante::Doble(30);
+        e.AlturaLateral = Variante::Doble(1.5);
+        e.AlturaMaxima = Variante::Doble(9);
+        e.Modulos = 2;
+        e.MatCobertura = Variante::Entero(2);
+        e.Mantenimiento = Variante::Entero(4);
+        e.RenovAire = 7.5F;
+        e.SupVentanas = 60;
+        e.Cenital = 1;
+        e.Combustible = "Butano";
+        e.PoderCalorico = 40000;
+        e.Eficiencia = 80;
+        e.TMaxTol = Variante::Entero(30);
+        e.TMinTol = Variante::Entero(5);
+        e.IAF = 2.25F;
+        e.TMax = Variante::Simple(30.5F);
+        e.TempHora(3) = Variante::Doble(7.7);
+        e.HRHora(5) = 77.5F;
+        e.Latitud = Variante::Simple(40.5F);
+        e.Hemisferio = Variante::Entero(1);
+        e.Dia = 15;
+        e.Mes = 10;
+        e.TipoNubes = 3;
+        e.RadHora(12) = Variante::Doble(321.4);
+        e.RadTope(12) = Variante::Doble(654.3);
+        e.NubHora(12) = 5;
+        e.VtoHoraKmh(12) = 12.0F;
+        e.VtoHora(12) = Variante::Doble(3.3);
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("cargado.hrt");
+        QVERIFY(GuardaEscenario(ruta.toStdString(), e).ok);
+        v.Abre(ruta);
+
+        QCOMPARE(v.e.DatosListos, std::int16_t(10));
+        for (const char* b : kBotones) QVERIFY2(v.Verde(b), b);
+        const std::pair<const char*, const char*> textos[] = {{"LTTecho", "Tipo de techo: Túnel"},
+                                                              {"LDTecho", "Doble techo:   Si"},
+                                                              {"LDSuecub", "Suelo cubierto = 480 m2"},
+                                                              {"LCobertura", "Mat. cobertura: Plástico 1er.año"},
+                                                              {"LManten", "Mantenimiento=  7.5 l/h"},
+                                                              {"LVentanas", "Ventanas =  60 m2"},
+                                                              {"LCenital", "Cenital: Abierta"},
+                                                              {"LPoCal", "P.Calórico =  40000"},
+                                                              {"Liaf", "Índice de área foliar=  2.25"},
+                                                              {"LMaxTol", "Máxima tolerable=  30 C"},
+                                                              {"LCMinTol", "Temperatura mínima tolerable=  5 C"},
+                                                              {"LFTMax", "Máxima=  30.5 C"},
+                                                              {"LLat", "Latitud=  40.5°"},
+                                                              {"LFecha", "Fecha:  15 de octubre"}};
+        for (const auto& [etiqueta, texto] : textos) QCOMPARE(v.Texto(etiqueta), QString::fromUtf8(texto));
+        for (const char* l : {"LFTemp", "LFTMax", "LFHRel", "LFHRMin", "LFRad", "LLat", "LFecha"})
+            QVERIFY2(v.Visible(l), l);
+        const std::tuple<const char*, int, int, double> dibujados[] = {
+            {"MSCTemp", 3, 1, 7.7},   {"MSCHRel", 5, 1, 77.5}, {"MSCRad", 12, 1, 321.4},
+            {"MSCRad", 12, 2, 654.3}, {"MSCNub", 12, 1, 5.0},  {"MSCVto", 12, 1, 12.0}};
+        for (const auto& [grafico, fila, serie, valor] : dibujados) QCOMPARE(v.Dibujado(grafico, fila, serie), valor);
+        for (const char* o : {"Option1_2", "Option2_1", "Option4_3", "Option5_0", "Option6_2", "Option7_1"})
+            QVERIFY2(v.Hijo<QRadioButton>(o)->isChecked(), o);
+        QVERIFY(v.Hijo<QLineEdit>("TOtro")->isEnabled());
+        QCOMPARE(v.Hijo<QLineEdit>("TDimens4")->text(), QString(" 5.5"));  // the tunnel's own height
+        QCOMPARE(v.Hijo<QLineEdit>("TDimens5")->text(), QString(" 2"));
+        const std::pair<const char*, int> barras[] = {
+            {"HScrEfic", 80}, {"HScrIAF", 9}, {"HScrLat", 81}, {"HScrTNub", 3}};
+        for (const auto& [barra, valor] : barras) QCOMPARE(v.Hijo<QScrollBar>(barra)->value(), valor);
+        QCOMPARE(v.Hijo<QListWidget>("LiMes")->selectedItems().value(0)->text(), QStringLiteral("octubre"));
+
+        // Opening the weather panels afterwards keeps the loaded hours.
+        v.Click("BotTemp");
+        QCOMPARE(v.Texto("LTMax"), QStringLiteral("Máxima =  30.5 C"));
+        QCOMPARE(v.e.TempHora(3).valor(), 7.7);
+        v.Click("Command13");
+        v.Click("BotHRel");
+        QCOMPARE(v.e.HRHora(5), 77.5F);
+        v.Click("Command16");
+        v.Click("BotRadiac");
+        QCOMPARE(v.e.RadHora(12).valor(), 321.4);
+        v.Mueve("HScrRHora", 12);
+        QCOMPARE(v.Texto("LRNub"), QStringLiteral("Nubosidad =  5 octavos"));
+        v.Click("NubMenos");                       // with the loaded cloud type's coefficient
+        QCOMPARE(v.e.RadHora(12).valor(), 425.2);  // 654.3 * 0.65 cut down
+        v.Click("Command17");
+        v.Click("BotViento");
+        QCOMPARE(v.Texto("LVHora"), QStringLiteral("Hora  12"));
+        QCOMPARE(v.Texto("LVtoms"), QStringLiteral("Velocidad =  3.3 m/s"));
     }
 
     // The scenarios opened or saved lately, newest first, in "&Archivos"; one that is gone
@@ -172,32 +251,6 @@ private slots:
         menu->actions().at(1)->trigger();
         emit menu->aboutToShow();
         QCOMPARE(menu->actions().size(), 1);
-    }
-
-    // Loading closes what showed the other scenario's results; an open panel stays open,
-    // showing the loaded values, with navigation off until it is accepted.
-    void cargar_cierraLosResultadosYDejaElPanelAbierto() {
-        QTemporaryDir dir;
-        VentanaDePrueba v;
-        v.AceptaTodos();
-        v.guion.RespondeArchivo(dir.filePath("a.hrt"));
-        v.w.GuardaArchivo();
-        v.Click("Command12");
-        v.Click("Command14");
-        QVERIFY(v.w.PlanillaCreada()->isVisible());
-        v.Abre(dir.filePath("a.hrt"));
-        QVERIFY(!v.Visible("FrResultados"));
-        QVERIFY(!v.w.PlanillaCreada()->isVisible());
-        QVERIFY(v.Boton("BotTecho")->isEnabled() && v.Boton("Command12")->isEnabled());
-
-        v.Click("BotTemp");
-        v.Abre(dir.filePath("a.hrt"));
-        QVERIFY(v.Visible("FrTemp"));
-        for (const char* b : kBotones) QVERIFY2(!v.Boton(b)->isEnabled(), b);
-        QVERIFY(!v.Accion("Datos")->isEnabled());
-        QVERIFY(!v.Boton("Command12")->isEnabled());
-        v.AceptaAbierto();
-        QVERIFY(v.Boton("BotTecho")->isEnabled() && v.Boton("Command12")->isEnabled());
     }
 };
 

@@ -50,7 +50,6 @@ public:
                       .arg(static_cast<int>(paso->gravedad)));
     }
     Respuesta Pregunta(const QString& texto, const QString& si, const QString& no, bool conCancelar) override {
-        preguntas << texto;
         opcionesUltimaPregunta = {si, no};
         if (conCancelar) opcionesUltimaPregunta << QStringLiteral("Cancelar");
         const auto paso = Siguiente(preguntas_, QStringLiteral("pregunta \"%1\"").arg(texto));
@@ -59,10 +58,9 @@ public:
             Falla(QStringLiteral("pregunta \"%1\", se esperaba una con \"%2\"").arg(texto, paso->fragmento));
         return paso->respuesta;
     }
-    QString Archivo(Modo modo, const QString& filtro, const QString& propuesto) override {
+    QString Archivo(Modo, const QString& filtro, const QString& propuesto) override {
         filtros << filtro;
         propuestos << propuesto;
-        modos.push_back(modo);
         const auto paso = Siguiente(archivos_, QStringLiteral("diálogo de archivo (%1)").arg(filtro));
         return paso ? paso->ruta : QString();
     }
@@ -73,9 +71,8 @@ public:
 
     /// Whatever the script did not expect, as it happened.
     QStringList inesperados;
-    QStringList mensajes, preguntas, filtros, propuestos;
+    QStringList mensajes, filtros, propuestos;
     QStringList opcionesUltimaPregunta;
-    std::vector<Modo> modos;
     /// False while a test shows on purpose that something unexpected is caught.
     bool fallaEnLoInesperado = true;
 

@@ -51,8 +51,6 @@ class TestGrafico : public QObject {
     Q_OBJECT
 private slots:
     void barras_losValoresEtiquetasColoresYEscalaSiguenAlDato();
-    void barras_otroNumeroDeFilasOSeriesRehaceElGrafico();
-    void lineas_losPuntosSiguenAlDato();
     void lineasDeMuchasFilas_rotulanSoloLasElegidasYSeDicenTodas();
     void dosEjes_cadaSerieSeMideEnElSuyoYSeDiceConSuUnidad();
     void lineas_elContornoVaDebajoYLosValoresSeDicenPorSerie();
@@ -96,57 +94,29 @@ void TestGrafico::barras_losValoresEtiquetasColoresYEscalaSiguenAlDato() {
     g.Redibuja();
     QVERIFY(EjeY(g)->max() < 100);
     QCOMPARE(g.ValorDibujado(1, 1), 0.0);
-}
 
-void TestGrafico::barras_otroNumeroDeFilasOSeriesRehaceElGrafico() {
-    Grafico g("MSCPrueba", QString(), Grafico::Tipo::Barras);
-    g.PonSeries(1);
-    g.PonFilas(2);
-    g.PonValor(2, 1, 5);
-    g.Redibuja();
+    // Another number of rows, then of series: built again, the old values kept, the old axes gone.
     g.PonFilas(4);
     g.PonValor(4, 1, 7);
     g.Redibuja();
     QList<QBarSet*> c = Conjuntos(g);
-    QCOMPARE(c.size(), 1);
+    QCOMPARE(c.size(), 2);
     QCOMPARE(c[0]->count(), 4);
-    QCOMPARE(c[0]->at(1), 5.0);
+    QCOMPARE(c[1]->at(2), 40.0);
     QCOMPARE(c[0]->at(3), 7.0);
     QCOMPARE(Categorias(g).size(), 4);
-    QCOMPARE(g.chart()->axes().size(), 2);  // the old axes are gone
-
-    g.PonSeries(2);
-    g.PonValor(4, 2, 9);
-    g.ColorSerie(2, 1, 2, 3);
+    QCOMPARE(g.chart()->axes().size(), 2);
+    g.PonSeries(3);
+    g.PonValor(4, 3, 9);
+    g.ColorSerie(3, 1, 2, 3);
     g.Redibuja();
     c = Conjuntos(g);
-    QCOMPARE(c.size(), 2);
-    QCOMPARE(c[1]->at(3), 9.0);
-    QCOMPARE(c[1]->color(), QColor(1, 2, 3));
+    QCOMPARE(c.size(), 3);
+    QCOMPARE(c[2]->at(3), 9.0);
+    QCOMPARE(c[2]->color(), QColor(1, 2, 3));
     QCOMPARE(g.chart()->axes().size(), 2);
 }
 
-void TestGrafico::lineas_losPuntosSiguenAlDato() {
-    Grafico g("MSCPrueba", QString(), Grafico::Tipo::Lineas);
-    g.PonSeries(2);
-    g.PonFilas(24);
-    g.ColorSerie(2, 250, 0, 0);
-    for (int h = 1; h <= 24; ++h) g.PonValor(h, 2, h);
-    g.Redibuja();
-    g.PonValor(12, 2, -3.5);
-    g.Redibuja();
-    const auto series = g.chart()->series();
-    QCOMPARE(series.size(), 2);
-    auto* linea = static_cast<QLineSeries*>(series[1]);
-    QCOMPARE(linea->count(), 24);
-    QCOMPARE(linea->at(11), QPointF(11, -3.5));
-    QCOMPARE(linea->at(23), QPointF(23, 24));
-    QCOMPARE(linea->pen().color(), QColor(250, 0, 0));
-    QVERIFY(EjeY(g)->min() <= -3.5);
-}
-
-// A season's days: the axis names only the first of each month, at its row; a screen reader
-// still hears every day; the mark stands where a category axis would put it.
 void TestGrafico::lineasDeMuchasFilas_rotulanSoloLasElegidasYSeDicenTodas() {
     Grafico g("MSCPrueba", QString(), Grafico::Tipo::Lineas);
     g.resize(400, 200);
@@ -205,6 +175,8 @@ void TestGrafico::dosEjes_cadaSerieSeMideEnElSuyoYSeDiceConSuUnidad() {
     QVERIFY(Descripcion(g).startsWith(QStringLiteral("Combustible (kg): hora 1: .24; hora 2: 0; hora 3: 4\n")));
 }
 
+// Lines: the points follow the values, changed in place too; the outline is drawn first, under
+// the lines, follows them, and stays out of the legend.
 void TestGrafico::lineas_elContornoVaDebajoYLosValoresSeDicenPorSerie() {
     Grafico g("MSCPrueba", QStringLiteral("Temperaturas"), Grafico::Tipo::Lineas);
     g.PonSeries(2);
@@ -227,6 +199,10 @@ void TestGrafico::lineas_elContornoVaDebajoYLosValoresSeDicenPorSerie() {
     auto* contorno = static_cast<QLineSeries*>(series[0]);  // drawn first, under the lines
     auto* linea = static_cast<QLineSeries*>(series[2]);
     QCOMPARE(linea->name(), QStringLiteral("Con control"));
+    QCOMPARE(linea->count(), 3);
+    QCOMPARE(linea->at(2), QPointF(2, -0.3F));
+    QCOMPARE(linea->pen().color(), QColor(200, 200, 0));
+    QVERIFY(EjeY(g)->min() <= -0.3);
     QCOMPARE(contorno->pen().color(), g.Contorno(2));
     QVERIFY(contorno->pen().widthF() >= linea->pen().widthF() + 2);  // a pixel or more each side
     QCOMPARE(contorno->points(), linea->points());

@@ -49,14 +49,13 @@ TEST_F(Clima, StartDay) {
     }
 }
 
-TEST_F(Clima, NorthernWinterIsShorter) {
+// The northern winter is shorter; the southern polar night has no radiation.
+TEST_F(Clima, RadiationFollowsHemisphereLatitudeAndDate) {
     e.Hemisferio = Variante::Entero(1);
     CalculaRadiacion(e);
     EXPECT_EQ(NumeroATexto(e.RadTope(12)), " 631.9");
     for (int h = 1; h <= 24; ++h) EXPECT_EQ(e.RadTope(h).valor() > 0, h >= 7 && h <= 17) << h;
-}
-
-TEST_F(Clima, PolarNightHasNoRadiation) {
+    e.Hemisferio = Variante::Entero(-1);
     e.Latitud = Variante::Simple(90);
     e.Dia = 21;
     e.Mes = 6;
@@ -97,7 +96,7 @@ TEST_F(Clima, RadiationButtonsStayBetweenZeroAndCloudless) {
     EXPECT_EQ(e.RadHora(5).valor(), 0.0);
 }
 
-TEST_F(Clima, TemperatureButtonsStepUpByATenthAndDownByUpToTwo) {
+TEST_F(Clima, TemperatureButtonsStepByTenthsAndASingleExtremeStaysSingle) {
     TemperaturaMas(e, 15);  // 34.9
     EXPECT_EQ(NumeroATexto(e.TempHora(15)), " 35");
     TemperaturaMas(e, 15);
@@ -113,9 +112,7 @@ TEST_F(Clima, TemperatureButtonsStepUpByATenthAndDownByUpToTwo) {
     TemperaturaMenos(e, 8);
     TemperaturaMenos(e, 8);
     EXPECT_EQ(e.TempHora(8), Variante::Entero(-5));
-}
-
-TEST_F(Clima, SingleExtremeMakesASingleDifference) {
+    // A single extreme makes a single difference.
     e.TMax = Variante::Simple(20.3F);
     CalculaTemperatura(e);
     EXPECT_EQ(NumeroATexto(e.TempHora(8)), "-5");

@@ -78,24 +78,48 @@ class TestResultados : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { std::setlocale(LC_ALL, "C"); }
+    void cleanup() {
+        QLocale::setDefault(QLocale::c());
+        std::setlocale(LC_ALL, "C");
+    }
 
-    void procesarMuestraLaHoraUnoYBloqueaLasEntradas() {
+    // Under a Spanish locale (the program's users') numbers keep their point: the captions do
+    // not depend on the locale, neither Qt's nor the C library's. A run shows hour 1 whatever
+    // was chosen, and blocks the entries until the frame is closed; the control pair says what
+    // each hour did.
+    void procesar_muestraCadaHoraYBloqueaLasEntradas() {
+        if (!std::setlocale(LC_ALL, "es_ES.UTF-8")) QFAIL("falta el locale es_ES.UTF-8: ejecute scripts/deps.sh");
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         VentanaDePrueba v;
         v.AceptaTodos();
         v.e.HoraSel = 7;
         v.Click("Command12");
         QVERIFY(v.Visible("FrResultados"));
-        QCOMPARE(v.Texto("ResHora"), QStringLiteral("Hora  1"));
         QCOMPARE(v.Hijo<QScrollBar>("HScrResHora")->value(), 1);
-        QCOMPARE(v.Texto("ResTE"), QStringLiteral("Temperatura =  9.5 C"));
-        QCOMPARE(v.Texto("ResVto"), QStringLiteral("Viento =  .2 m/s"));
-        QCOMPARE(v.Texto("ResRen"), QStringLiteral("Renovación aire =  2"));
-        QCOMPARE(v.Texto("ResAcEtr"), QStringLiteral("Etr =  3.38 mm"));
-        QVERIFY(v.Texto("ResAAgua").startsWith(QStringLiteral("Agua asperjada =  ")));
         for (const char* b : {"BotTecho", "BotViento", "Command12"}) QVERIFY(!v.Boton(b)->isEnabled());
         QVERIFY(!v.Accion("Datos")->isEnabled() && !v.Accion("Proceso")->isEnabled());
         QVERIFY(v.Accion("Abre")->isEnabled());
         QCOMPARE(QApplication::focusWidget(), v.Hijo("HScrResHora"));
+        v.e.TempSinControl(3) = v.e.TMaxTol.valor();  // exactly at a limit
+        QCOMPARE(v.Texto("ResHora"), QStringLiteral("Hora  1"));
+        QCOMPARE(v.Texto("ResTE"), QStringLiteral("Temperatura =  9.5 C"));
+        QCOMPARE(v.Texto("ResVto"), QStringLiteral("Viento =  .2 m/s"));
+        QCOMPARE(v.Texto("ResRen"), QStringLiteral("Renovación aire =  2"));
+        QCOMPARE(v.Texto("ResAcEtr"), QStringLiteral("Etr =  3.38 mm"));
+        v.Mueve("HScrResHora", 5);  // cold: heated to -1
+        QCOMPARE(v.Texto("ResTC"), QStringLiteral("Temp.con control = -1 C"));
+        // Hour, heating, spraying: cold, hot (sprayed), quiet, and exactly at a limit.
+        const std::tuple<int, const char*, const char*> pareja[] = {
+            {5, " .24", " - - -"}, {12, " - - -", " 123.6 l.H2O/h"}, {24, " - - -", " - - -"}, {3, " - - -", " - - -"}};
+        for (const auto& [hora, calefaccion, refrigeracion] : pareja) {
+            v.Mueve("HScrResHora", hora);
+            QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción = ") + calefaccion);
+            QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración = ") + refrigeracion);
+        }
+        QCOMPARE(v.Dibujado("MSCResTemp", 12, 2), v.e.TempSinControl(12));
+        QCOMPARE(v.Dibujado("MSCResCtrl", 5, 1), static_cast<double>(0.24F));
+        QCOMPARE(v.Dibujado("MSCResCtrl", 5, 2), 0.0);
+        QCOMPARE(v.Dibujado("MSCResCtrl", 12, 2), static_cast<double>(123.6F));
 
         v.Click("Command20");
         QVERIFY(!v.Visible("FrResultados"));
@@ -103,82 +127,31 @@ private slots:
         QVERIFY(v.Accion("Datos")->isEnabled() && v.Accion("Proceso")->isEnabled());
     }
 
-    // Under a Spanish locale (the program's users') numbers keep their point: the captions do
-    // not depend on the locale, neither Qt's nor the C library's.
-    void conLocaleEspanol_losNumerosSiguenConPunto() {
-        if (!std::setlocale(LC_ALL, "es_ES.UTF-8")) QFAIL("falta el locale es_ES.UTF-8: ejecute scripts/deps.sh");
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-        VentanaDePrueba v;
-        v.Procesa();
-        v.Hijo<QScrollBar>("HScrResHora")->setValue(5);
-        const QString calefaccion = v.Texto("ResCal"), etr = v.Texto("ResAcEtr");
-        QLocale::setDefault(QLocale::c());
-        std::setlocale(LC_ALL, "C");
-        QCOMPARE(calefaccion, QStringLiteral("Calefacción =  .24"));
-        QCOMPARE(etr, QStringLiteral("Etr =  3.38 mm"));
-    }
-
-    void laParejaDeControlDiceQueHizoCadaHora() {
-        VentanaDePrueba v;
-        v.Procesa();
-        auto* hora = v.Hijo<QScrollBar>("HScrResHora");
-        hora->setValue(5);  // cold: heated to -1
-        QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  .24"));
-        QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración =  - - -"));
-        QCOMPARE(v.Texto("ResTC"), QStringLiteral("Temp.con control = -1 C"));
-        hora->setValue(12);  // hot: sprayed
-        QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  - - -"));
-        QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración =  123.6 l.H2O/h"));
-        hora->setValue(24);  // quiet
-        QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  - - -"));
-        QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración =  - - -"));
-        v.e.TempSinControl(3) = v.e.TMaxTol.valor();  // exactly at a limit
-        hora->setValue(3);
-        QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  - - -"));
-        QCOMPARE(v.Texto("ResRef"), QStringLiteral("Refrigeración =  - - -"));
-        auto* temp = v.Hijo<Grafico>("MSCResTemp");
-        QCOMPARE(temp->Series(), 3);
-        QCOMPARE(temp->Color(3), QColor(200, 200, 0));
-        QCOMPARE(temp->ValorDibujado(12, 2), v.e.TempSinControl(12));
-        QCOMPARE(v.Dibujado("MSCResCtrl", 5, 1), static_cast<double>(0.24F));
-        QCOMPARE(v.Dibujado("MSCResCtrl", 5, 2), 0.0);
-        QCOMPARE(v.Dibujado("MSCResCtrl", 12, 2), static_cast<double>(123.6F));
-    }
-
-    void laPlanillaCopiaLasHorasYElResumen() {
+    // The sheet's table: hours, heating and spraying or " --- ", the window floor, the totals
+    // and the summary; at 1024x768 its buttons stay inside the window and the last cell scrolls
+    // into sight; Ctrl+C copies the selected block (tab between cells, a line a row, nothing for
+    // " --- ", the decimal separator of the user's language); closed, it opens again the same.
+    void laPlanilla_muestraCabeYCopia() {
         VentanaDePrueba v;
         v.Procesa();
         v.Click("Command14");
         Planilla* p = v.w.PlanillaCreada();
         QVERIFY(p && p->isVisible() && p->isWindow());
         QCOMPARE(p->windowTitle(), QStringLiteral("Planilla de resultados"));
-        // Column, row, text: hours, heating and spraying or " --- ", the window floor, a total.
-        const struct {
-            int columna, fila;
-            const char* texto;
-        } celdas[] = {{1, 0, "Hora"},   {1, 24, " 24"},     {11, 5, " .24"},  {12, 5, " --- "},     {11, 1, " --- "},
-                      {12, 1, " --- "}, {12, 12, " 123.6"}, {13, 1, " .001"}, {16, 0, "Totales: "}, {16, 3, " 3.38"}};
-        for (const auto& c : celdas) QCOMPARE(p->Celda(c.columna, c.fila), QString(c.texto));
+        const std::tuple<int, int, const char*> celdas[] = {
+            {1, 0, "Hora"},   {1, 24, " 24"},     {11, 5, " .24"},  {12, 5, " --- "},     {11, 1, " --- "},
+            {12, 1, " --- "}, {12, 12, " 123.6"}, {13, 1, " .001"}, {16, 0, "Totales: "}, {16, 3, " 3.38"}};
+        for (const auto& [columna, fila, texto] : celdas) QCOMPARE(p->Celda(columna, fila), QString(texto));
         QCOMPARE(p->Encabezado().at(1)->text(), QStringLiteral("Doble techo:    No"));
         QCOMPARE(p->Encabezado().at(11)->text(), QStringLiteral("Temp. Máxima =  35 C"));
         // The group headings over their columns, the fuel's unit under its title, a name to be read by.
-        const QTableView* t = p->Tabla();
-        QCOMPARE(t->model()->index(0, 6).data().toString(), QStringLiteral("Interior invernáculo"));
+        QTableView* t = p->Tabla();
+        const QAbstractItemModel* m = t->model();
+        QCOMPARE(m->index(0, 6).data().toString(), QStringLiteral("Interior invernáculo"));
         QCOMPARE(t->columnSpan(0, 6), 4);
-        QCOMPARE(t->model()->headerData(10, Qt::Horizontal).toString(), QStringLiteral("Calefacc.\n(litros)"));
+        QCOMPARE(m->headerData(10, Qt::Horizontal).toString(), QStringLiteral("Calefacc.\n(litros)"));
         QVERIFY(!t->accessibleName().isEmpty());
-        v.Click("CierraPlan");
-        QVERIFY(!p->isVisible());
-        v.Click("Command14");
-        QCOMPARE(v.w.PlanillaCreada(), p);  // created once
-    }
 
-    // At 1024x768 the buttons stay inside the window and the last cell scrolls into sight.
-    void laPlanillaCabeEnUnaPantallaChica() {
-        VentanaDePrueba v;
-        v.Procesa();
-        v.Click("Command14");
-        Planilla* p = v.w.PlanillaCreada();
         QVERIFY(p->minimumSizeHint().width() <= 1024 && p->minimumSizeHint().height() <= 768);
         p->resize(1024, 768);
         QCOMPARE(p->size(), QSize(1024, 768));
@@ -186,21 +159,48 @@ private slots:
             const QPushButton* boton = p->findChild<QPushButton*>(b);
             QVERIFY2(boton->isVisible() && p->rect().contains(QRect(boton->mapTo(p, QPoint()), boton->size())), b);
         }
-        QTableView* t = p->Tabla();
-        const QModelIndex ultima = t->model()->index(ModeloPlanilla::kFilaTotales, ModeloPlanilla::kColumnas - 1);
+        const QModelIndex ultima = m->index(ModeloPlanilla::kFilaTotales, ModeloPlanilla::kColumnas - 1);
         t->scrollTo(ultima);
         QVERIFY(t->viewport()->rect().contains(t->visualRect(ultima)));
+
+        t->selectionModel()->select(QItemSelection(m->index(4, 6), m->index(5, 11)),
+                                    QItemSelectionModel::ClearAndSelect);
+        const std::pair<QLocale, const char*> casos[] = {
+            {QLocale::c(), ".1\t.1\t100\t2\t\t\n-1.8\t-1\t100\t2\t.24\t"},
+            {QLocale(QLocale::Spanish, QLocale::Spain), ",1\t,1\t100\t2\t\t\n-1,8\t-1\t100\t2\t,24\t"}};
+        for (const auto& [idioma, texto] : casos) {
+            QLocale::setDefault(idioma);
+            QGuiApplication::clipboard()->clear();
+            QTest::keySequence(t, QKeySequence::Copy);
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString(texto));
+        }
+
+        v.Click("CierraPlan");
+        QVERIFY(!p->isVisible());
+        v.Click("Command14");
+        QCOMPARE(v.w.PlanillaCreada(), p);  // created once
     }
 
-    // What the sheet saves is what its table shows, read through the table's model.
-    void elTextoDeLaPlanillaSeGuardaOSeDiceQueNo() {
+    // The sheet's text and workbook go beside the scenario with its name, never over it. The
+    // text saved is what the table shows, read through the table's model; the workbook holds
+    // the fuel of an hour as the number the sheet shows (the whole workbook is checked against
+    // the text export in test_hoja_calculo). Each save says why it failed; cancel is silent.
+    void laPlanilla_seGuardaJuntoAlEscenario() {
+        QTemporaryDir dir;
         VentanaDePrueba v;
         v.Procesa();
+        v.guion.RespondeArchivo(dir.filePath("dia.hrt"));
+        v.Click("Command15");
+        const QString escenario = Lee(dir.filePath("dia.hrt"));
         v.Click("Command14");
-        QTemporaryDir dir;
-        v.guion.RespondeArchivo(dir.filePath("dia.txt"));
         Planilla* p = v.w.PlanillaCreada();
-        QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        const auto pulsa = [p](const char* boton) {
+            QTest::mouseClick(p->findChild<QPushButton*>(boton), Qt::LeftButton);
+        };
+        v.guion.RespondeArchivo(dir.filePath("dia.txt"));
+        pulsa("Command2");
+        QCOMPARE(v.guion.propuestos.last(), dir.filePath("dia.txt"));
+        QCOMPARE(v.guion.filtros.last(), QStringLiteral("Archivos de texto (*.txt)"));
         const QAbstractItemModel* m = p->Tabla()->model();
         // The 20 header lines, and every hourly cell and total under the column it stands under.
         const QStringList lineas = Lee(dir.filePath("dia.txt")).split('\n');
@@ -215,27 +215,17 @@ private slots:
             }
         }
         QCOMPARE(lineas.at(47).split('\t').at(0), QStringLiteral("Totales"));
-        QCOMPARE(v.guion.filtros.at(0), QStringLiteral("Archivos de texto (*.txt)"));
-        v.guion.RespondeArchivo(QString());  // cancel: silent
-        QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        v.guion.RespondeArchivo(dir.filePath("no/existe/dia.txt"));
-        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "No se puede guardar");
-        QTest::mouseClick(p->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-    }
-
-    // The workbook goes beside the scenario; the fuel of an hour is the number the sheet shows
-    // (the whole workbook is checked against the text export in test_hoja_calculo).
-    void laHojaDeCalculoGuardaLasCifrasComoNumeros() {
-        QTemporaryDir dir;
-        VentanaDePrueba v;
-        v.Procesa();
-        v.guion.RespondeArchivo(dir.filePath("dia.hrt"));
-        v.Click("Command15");
-        v.Click("Command14");
-        auto* boton = v.w.PlanillaCreada()->findChild<QPushButton*>("GuardaHojaCalculo");
-        QCOMPARE(boton->text(), QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
+        // A name typed without ".txt" is the same file: asked before replacing it, scenario untouched.
         v.guion.RespondeArchivo(dir.filePath("dia"));
-        QTest::mouseClick(boton, Qt::LeftButton);
+        v.guion.RespondePregunta("dia.txt ya existe", Interaccion::Respuesta::Si);
+        pulsa("Command2");
+        QCOMPARE(Lee(dir.filePath("dia.hrt")), escenario);
+        QVERIFY(Lee(dir.filePath("dia.txt")).startsWith(QStringLiteral("Planilla de resultados")));
+
+        QCOMPARE(p->findChild<QPushButton*>("GuardaHojaCalculo")->text(),
+                 QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
+        v.guion.RespondeArchivo(dir.filePath("dia"));
+        pulsa("GuardaHojaCalculo");
         QCOMPARE(v.guion.filtros.last(), QStringLiteral("Hojas de cálculo (*.xlsx)"));
         QCOMPARE(v.guion.propuestos.last(), dir.filePath("dia.xlsx"));
         std::string error;
@@ -249,68 +239,30 @@ private slots:
         const prueba::CeldaLeida fuel = libro->at("K" + hora5->first.substr(1));
         QVERIFY(fuel.numero && fuel.texto == "0.24");  // " .24" on the sheet
 
-        v.guion.RespondeArchivo(dir.filePath("no/existe/dia.xlsx"));
-        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "No se puede guardar");
-        QTest::mouseClick(boton, Qt::LeftButton);
-        v.guion.RespondeArchivo(QString());  // cancel: silent
-        QTest::mouseClick(boton, Qt::LeftButton);
-    }
-
-    // Ctrl+C: the selected block, tab between cells, a line a row, nothing for " --- ", the
-    // decimal separator of the user's language.
-    void ctrlCCopiaLasCeldasElegidas() {
-        VentanaDePrueba v;
-        v.Procesa();
-        v.Click("Command14");
-        QTableView* t = v.w.PlanillaCreada()->Tabla();
-        const QAbstractItemModel* m = t->model();
-        t->selectionModel()->select(QItemSelection(m->index(4, 6), m->index(5, 11)),
-                                    QItemSelectionModel::ClearAndSelect);
-        const struct {
-            QLocale idioma;
-            const char* texto;
-        } casos[] = {{QLocale::c(), ".1\t.1\t100\t2\t\t\n-1.8\t-1\t100\t2\t.24\t"},
-                     {QLocale(QLocale::Spanish, QLocale::Spain), ",1\t,1\t100\t2\t\t\n-1,8\t-1\t100\t2\t,24\t"}};
-        for (const auto& c : casos) {
-            QLocale::setDefault(c.idioma);
-            QGuiApplication::clipboard()->clear();
-            QTest::keySequence(t, QKeySequence::Copy);
-            QCOMPARE(QGuiApplication::clipboard()->text(), QString(c.texto));
+        for (const char* boton : {"Command2", "GuardaHojaCalculo"}) {
+            v.guion.RespondeArchivo(QString());
+            pulsa(boton);
+            v.guion.RespondeArchivo(dir.filePath("no/existe/dia"));
+            v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "No se puede guardar");
+            pulsa(boton);
         }
-        QLocale::setDefault(QLocale::c());
     }
 
-    void guardarYAbrirDevuelvenElMismoDia() {
-        QTemporaryDir dir;
-        const QString ruta = dir.filePath("escenario.hrt");
-        QString resultadosAntes;
-        {
-            VentanaDePrueba v;
-            v.AceptaTodos();
-            v.Click("BotTecho");
-            v.Click("Option2_1");  // double roof
-            v.AceptaAbierto();
-            v.Click("Command12");
-            v.guion.RespondeArchivo(ruta);
-            v.Click("Command15");
-            QCOMPARE(v.guion.filtros, QStringList{QStringLiteral("Archivos Hortelia (*.hrt)")});
-            resultadosAntes = QString::fromStdString(TextoPlanilla(v.e, {}));
-        }
-        VentanaDePrueba v;
-        v.Abre(ruta);
-        // Each panel's showing of loaded values is checked in the panels' tests.
-        QCOMPARE(v.e.DatosListos, 10);
-        QVERIFY(v.Boton("Command12")->isEnabled());
-        QCOMPARE(v.Texto("LDTecho"), QStringLiteral("Doble techo:   Si"));
-        QCOMPARE(v.Texto("Liaf"), QStringLiteral("Índice de área foliar=  3.5"));
-        v.Click("Command12");
-        QCOMPARE(QString::fromStdString(TextoPlanilla(v.e, {})), resultadosAntes);
-    }
-
-    void unArchivoGuardadoAlInicioCargaTodoMenosLasDimensiones() {
+    // Files the window takes in part or not at all, one after the other in the same window: an
+    // unreadable one changes nothing; one saved at start loads all but the dimensions (what it
+    // leaves unusable turns back); an unknown fuel keeps the options but shows its power; a day
+    // that cannot run says why and changes nothing.
+    void archivosQueNoSeTomanEnteros() {
         QTemporaryDir dir;
         VentanaDePrueba v;
-        v.AceptaTodos();  // what the file leaves unusable turns back
+        const std::string antes = TextoEscenario(v.e);
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "línea 2, campo 5");
+        v.Abre(GuardaInicio(dir, "roto.hrt", [](std::string& t) { t = "1,0\r\n8,30,1.5,3.8,40000\r\n"; }));
+        QCOMPARE(TextoEscenario(v.e), antes);
+        QVERIFY(!v.Verde("BotTecho"));
+        v.Abre(QString());  // cancel: silent
+
+        v.AceptaTodos();
         v.guion.RespondePregunta("¿Guardar los cambios", Interaccion::Respuesta::No);
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "dimensiones no son válidas");
         v.Abre(GuardaInicio(dir, "inicio.hrt", [](std::string&) {}));
@@ -320,22 +272,7 @@ private slots:
         QVERIFY(!v.Accion("Proceso")->isEnabled());
         QCOMPARE(v.Texto("LDTecho"), QStringLiteral("Doble techo:   No"));
         QVERIFY(!v.Visible("LDSuecub"));
-    }
 
-    void unArchivoIlegibleNoCambiaNada() {
-        QTemporaryDir dir;
-        VentanaDePrueba v;
-        const std::string antes = TextoEscenario(v.e);
-        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "línea 2, campo 5");
-        v.Abre(GuardaInicio(dir, "roto.hrt", [](std::string& t) { t = "1,0\r\n8,30,1.5,3.8,40000\r\n"; }));
-        QCOMPARE(TextoEscenario(v.e), antes);
-        QVERIFY(!v.Verde("BotTecho"));
-        v.Abre(QString());  // cancel: silent
-    }
-
-    void unCombustibleDesconocidoDejaLasOpcionesPeroMuestraSuPoder() {
-        QTemporaryDir dir;
-        VentanaDePrueba v;
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "dimensiones no son válidas");
         v.Abre(GuardaInicio(dir, "lena.hrt",
                             [](std::string& t) { t.replace(t.find("\"GasOil\",35570"), 14, "\"Leña\",15000"); }));
@@ -343,45 +280,51 @@ private slots:
         QVERIFY(v.Hijo<QRadioButton>("Option6_1")->isChecked());  // GasOil, as it was
         QCOMPARE(v.Texto("LPoCal"), QStringLiteral("P.Calórico =  15000"));
         QCOMPARE(v.e.PoderCalorico, 15000.0F);
-    }
 
-    void unDiaQueNoSePuedeProcesarDiceElPorQueYNoCambiaNada() {
-        QTemporaryDir dir;
-        VentanaDePrueba v;
         v.Abre(GuardaInicio(dir, "sin_eficiencia.hrt", [](std::string& t) {
             t.replace(0, t.find("\r\n", 5) + 2, "1,0\r\n8,30,1.5,3.8,1\r\n");
             t.replace(t.find("35570,65"), 8, "35570,0");
         }));
         QVERIFY(v.Boton("Command12")->isEnabled());
-        const std::string antes = TextoEscenario(v.e);
+        const std::string cargado = TextoEscenario(v.e);
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "eficiencia");
         v.Click("Command12");
         QVERIFY(!v.Visible("FrResultados"));
-        QCOMPARE(TextoEscenario(v.e), antes);
+        QCOMPARE(TextoEscenario(v.e), cargado);
     }
 
-    // The sheet on paper: its header and every cell of the table as text a PDF reader finds.
-    // Ctrl+P prints what there is to print: the sheet in its window, the results in the main one.
-    void ctrlP_imprimeLoQueSeVe() {
+    // Ctrl+P prints what there is to print: the results in the main window, the sheet in its
+    // own; a cancelled dialog writes nothing. On paper the results frame alone, on one page,
+    // its captions as text, none of its buttons nor the main window's side column; and the
+    // sheet's header and every cell of its table as text a PDF reader finds.
+    void imprimir_losResultadosYLaPlanillaComoTexto() {
         VentanaDePrueba v;
+        v.w.resize(1400, 1000);  // columns wide enough for pdftotext to read each caption whole
         v.Procesa();
-        v.guion.RespondeImpresion([](QPrinter&) { return false; });
+        QTemporaryDir dir;
+        const QString cancelado = dir.filePath("cancelado.pdf");
+        const auto cancela = [&](QPrinter& impresora) { return AlPdf(impresora, cancelado, false); };
+        v.guion.RespondeImpresion(cancela);
         QTest::keySequence(&v.w, QKeySequence::Print);
         QVERIFY(v.guion.GuionTerminado());
+        const QString resultados = dir.filePath("resultados.pdf");
+        v.guion.RespondeImpresion([&](QPrinter& impresora) { return AlPdf(impresora, resultados); });
+        v.Click("Command19");
+        int paginas = 0;
+        QString texto = TextoPdf(resultados, &paginas);
+        for (const char* etiqueta : {"ResTE", "ResAcEtr", "ResHora"})
+            QVERIFY2(texto.contains(v.Texto(etiqueta).simplified()), etiqueta);
+        QVERIFY(!texto.contains(QStringLiteral("Planilla de datos")));
+        QVERIFY(!texto.contains(v.Boton("BotTecho")->text().remove('&')));
+        QCOMPARE(paginas, 1);
+
         v.Click("Command14");
         Planilla* p = v.w.PlanillaCreada();
         QVERIFY(QTest::qWaitForWindowExposed(p));
-        v.guion.RespondeImpresion([](QPrinter&) { return false; });
+        v.guion.RespondeImpresion(cancela);
         QTest::keySequence(p, QKeySequence::Print);
         QVERIFY(v.guion.GuionTerminado());
-    }
-
-    void laPlanillaImpresaEsTextoConTodasLasHoras() {
-        VentanaDePrueba v;
-        v.Procesa();
-        v.Click("Command14");
-        Planilla* p = v.w.PlanillaCreada();
-        QTemporaryDir dir;
+        QVERIFY(!QFile::exists(cancelado));
         const QString pdf = dir.filePath("planilla.pdf");
         QString propuesto;
         v.guion.RespondeImpresion([&](QPrinter& impresora) {
@@ -394,7 +337,7 @@ private slots:
         QVERIFY2(propuesto.isEmpty() || (QFileInfo(propuesto).isAbsolute() &&
                                          propuesto.endsWith(QStringLiteral("/hortelia-planilla.pdf"))),
                  qPrintable(propuesto));
-        const QString texto = TextoPdf(pdf);
+        texto = TextoPdf(pdf);
         QVERIFY(texto.contains(p->Encabezado().at(11)->text().simplified()));
         QVERIFY(texto.contains(QStringLiteral("Interior invernáculo")));
         const QAbstractItemModel* m = p->Tabla()->model();
@@ -407,39 +350,10 @@ private slots:
             const QString buscado = celdas.join(' ');
             QVERIFY2(texto.contains(QLatin1Char('\n') + buscado + QLatin1Char('\n')), qPrintable(buscado));
         }
-
-        // Cancel writes nothing; a PDF that cannot be written says so.
-        const QString cancelado = dir.filePath("cancelado.pdf");
-        v.guion.RespondeImpresion([&](QPrinter& impresora) { return AlPdf(impresora, cancelado, false); });
-        QTest::mouseClick(p->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        QVERIFY(!QFile::exists(cancelado));
         v.guion.RespondeImpresion(
             [&](QPrinter& impresora) { return AlPdf(impresora, dir.filePath("no/existe/x.pdf")); });
         v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "No se pudo imprimir");
         QTest::mouseClick(p->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    }
-
-    // The results frame alone, on one page: its captions as text, none of its buttons, nor
-    // the main window's side column.
-    void losResultadosSeImprimenSinBotones() {
-        VentanaDePrueba v;
-        v.w.resize(1400, 1000);  // columns wide enough for pdftotext to read each caption whole
-        v.Procesa();
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath("resultados.pdf");
-        v.guion.RespondeImpresion([&](QPrinter& impresora) { return AlPdf(impresora, pdf); });
-        v.Click("Command19");
-        int paginas = 0;
-        const QString texto = TextoPdf(pdf, &paginas);
-        for (const char* etiqueta : {"ResTE", "ResAcEtr", "ResHora"})
-            QVERIFY2(texto.contains(v.Texto(etiqueta).simplified()), etiqueta);
-        QVERIFY(!texto.contains(QStringLiteral("Planilla de datos")));
-        QVERIFY(!texto.contains(v.Boton("BotTecho")->text().remove('&')));
-        QCOMPARE(paginas, 1);
-        const QString cancelado = dir.filePath("cancelado.pdf");
-        v.guion.RespondeImpresion([&](QPrinter& impresora) { return AlPdf(impresora, cancelado, false); });
-        v.Click("Command19");
-        QVERIFY(!QFile::exists(cancelado));
     }
 
     void elPdfSinImpresoraVaJuntoAlEscenarioONuncaALaCarpetaActual() {
