@@ -5,10 +5,8 @@
 #include "engine/valores_iniciales.h"
 #include "support/ventana_de_prueba.h"
 
-#include "numeros/conversiones.h"
 #include "scenario/archivo_hrt.h"
 #include "ui/resumen.h"
-#include "ui/texto_qt.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
