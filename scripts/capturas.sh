@@ -8,3 +8,6 @@ scripts/deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default --target hortelia-capturas
 QT_QPA_PLATFORM=offscreen build/docs/capturas/hortelia-capturas docs/capturas
+# The same window with fonts at 144 dpi, as on a high-density screen.
+QT_QPA_PLATFORM=offscreen QT_FONT_DPI=144 build/docs/capturas/hortelia-capturas docs/capturas/144ppp \
+  radiacion resultados-1920x1080

@@ -1,7 +1,7 @@
 // The README's pictures, taken from the real main window: it is driven as the window tests
 // drive it (every question answered by a script) and each state is saved as a PNG.
 //
-//   hortelia-capturas CARPETA
+//   hortelia-capturas CARPETA [NOMBRE ...]     (only the pictures named, when some are)
 //
 // scripts/capturas.sh builds and runs it offscreen into docs/capturas/.
 
@@ -23,7 +23,10 @@ using namespace hortelia;
 namespace {
 
 QString carpeta;
+QStringList elegidas;  ///< the pictures asked for; all when empty
 int errores = 0;
+
+bool Toca(const char* nombre) { return elegidas.isEmpty() || elegidas.contains(QString::fromLatin1(nombre)); }
 
 void Guarda(QWidget* w, const char* nombre) {
     QApplication::processEvents();
@@ -38,6 +41,7 @@ void Guarda(QWidget* w, const char* nombre) {
 
 // One picture of the main window at a size, after `prepara` brought it to the state wanted.
 void Captura(const char* nombre, QSize tam, bool inicia, const std::function<void(VentanaDePrueba&)>& prepara) {
+    if (!Toca(nombre)) return;
     VentanaDePrueba v(inicia);
     v.guion.fallaEnLoInesperado = false;
     v.w.resize(tam);
@@ -49,11 +53,12 @@ void Captura(const char* nombre, QSize tam, bool inicia, const std::function<voi
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "uso: hortelia-capturas CARPETA\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "uso: hortelia-capturas CARPETA [NOMBRE ...]\n");
         return 2;
     }
     carpeta = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    for (int i = 2; i < argc; ++i) elegidas << QString::fromLocal8Bit(argv[i]);
     QDir().mkpath(carpeta);
     const QSize portatil(1024, 720), mediana(1400, 1000), grande(1920, 1080);
 
@@ -76,7 +81,7 @@ int main(int argc, char** argv) {
     });
     Captura("resultados-1400x1000", mediana, true, [](VentanaDePrueba& v) { v.Procesa(); });
     Captura("resultados-1920x1080", grande, true, [](VentanaDePrueba& v) { v.Procesa(); });
-    {
+    if (Toca("planilla")) {
         VentanaDePrueba v;
         v.guion.fallaEnLoInesperado = false;
         v.w.resize(portatil);
@@ -86,7 +91,7 @@ int main(int argc, char** argv) {
         p->resize(1000, 700);
         Guarda(p, "planilla");
     }
-    {
+    if (Toca("temporada")) {
         // A season of the example normals on the example tunnel, with prices; the files named
         // from the sources' folder, as a grower's own would be ("ejemplos/clima_normales.csv").
         const QString antes = QDir::currentPath();
