@@ -41,8 +41,11 @@ proceso_ms() {
   fi
 }
 
-# Google Benchmark as CSV: name -> real time in its own unit.
-build/bench/hortelia_bench --benchmark_format=csv 2>/dev/null >"$trabajo/nucleo.csv"
+# Google Benchmark as CSV: name -> real time in its own unit. Its CSV wants the same counters
+# in every row, so the day and the season benchmarks (each with their own) run apart.
+build/bench/hortelia_bench --benchmark_format=csv --benchmark_filter='SimulaDia|Calcula|Carga' 2>/dev/null \
+  >"$trabajo/nucleo.csv"
+build/bench/hortelia_bench --benchmark_format=csv --benchmark_filter=Temporada 2>/dev/null >>"$trabajo/nucleo.csv"
 build/bench/hortelia_bench_ui --benchmark_format=csv 2>/dev/null >"$trabajo/ventana.csv"
 bench() {  # file, benchmark name prefix
   awk -F, -v n="\"$2" 'index($1, n) == 1 { printf "%.2f", $3; exit }' "$trabajo/$1"

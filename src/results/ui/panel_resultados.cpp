@@ -33,12 +33,23 @@ QLabel* Etiqueta(QWidget* padre, QBoxLayout* caja, const char* nombre, const cha
     return l;
 }
 
+// A caption of the hour. Its width is set once, for the longest text `plantilla` it takes, so
+// that moving the hour bar changes texts without laying the whole window out again.
+QLabel* EtiquetaHoraria(QWidget* padre, QBoxLayout* caja, const char* nombre, const char* texto,
+                        const char* plantilla) {
+    QLabel* l = Etiqueta(padre, caja, nombre, texto);
+    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QString::fromUtf8(plantilla)) + 2);
+    return l;
+}
+
 // A caption with the unit of its number beside it, in a smaller label `nombre`.
 QLabel* EtiquetaConUnidad(QWidget* padre, QBoxLayout* caja, const char* nombre, const char* texto, QLabel*& unidad,
-                          const char* nombreUnidad) {
+                          const char* nombreUnidad, const char* plantilla = nullptr) {
     auto* fila = new QHBoxLayout;
     caja->addLayout(fila);
-    QLabel* l = Etiqueta(padre, fila, nombre, texto);
+    QLabel* l =
+        plantilla ? EtiquetaHoraria(padre, fila, nombre, texto, plantilla) : Etiqueta(padre, fila, nombre, texto);
     unidad = CreaEtiqueta(padre, nombreUnidad);
     QFont pequena = unidad->font();
     pequena.setPointSizeF(pequena.pointSizeF() - 1);
@@ -77,21 +88,22 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
 
     QVBoxLayout* caja = nullptr;
     auto* externo = Grupo(this, "Label19", "Ambiente externo", caja);
-    temperatura_ = Etiqueta(externo, caja, "ResTE", "Temperatura = C");
-    humedad_ = Etiqueta(externo, caja, "ResHR", "Humedad rel. = %");
-    viento_ = Etiqueta(externo, caja, "ResVto", "Viento =  m/s");
-    radiacion_ = Etiqueta(externo, caja, "ResRad", "Radiación =  w/m2");
+    temperatura_ = EtiquetaHoraria(externo, caja, "ResTE", "Temperatura = C", "Temperatura = -88.8 C");
+    humedad_ = EtiquetaHoraria(externo, caja, "ResHR", "Humedad rel. = %", "Humedad rel. =  100.8 %");
+    viento_ = EtiquetaHoraria(externo, caja, "ResVto", "Viento =  m/s", "Viento =  88.8 m/s");
+    radiacion_ = EtiquetaHoraria(externo, caja, "ResRad", "Radiación =  w/m2", "Radiación =  1888.8 w/m2");
     auto* interior = Grupo(this, "Label20", "Interior invernáculo", caja);
-    sinControl_ = Etiqueta(interior, caja, "ResTS", "Temp.sin control = C");
-    conControl_ = Etiqueta(interior, caja, "ResTC", "Temp.con control = C");
-    humedadInterior_ = Etiqueta(interior, caja, "ResHRI", "Humedad rel. = %");
-    renovacion_ = Etiqueta(interior, caja, "ResRen", "Renovac.aire = ");
+    sinControl_ = EtiquetaHoraria(interior, caja, "ResTS", "Temp.sin control = C", "Temp.sin control = -88.8 C");
+    conControl_ = EtiquetaHoraria(interior, caja, "ResTC", "Temp.con control = C", "Temp.con control = -88.8 C");
+    humedadInterior_ = EtiquetaHoraria(interior, caja, "ResHRI", "Humedad rel. = %", "Humedad rel. =  100.8 %");
+    renovacion_ = EtiquetaHoraria(interior, caja, "ResRen", "Renovac.aire = ", "Renovación aire =  888.8");
     auto* control = Grupo(this, "Label22", "Control Temperatura", caja);
-    calefaccion_ = EtiquetaConUnidad(control, caja, "ResCal", "Calefacción = ", unidadCalefaccion_, "UnidadCal");
-    refrigeracion_ = Etiqueta(control, caja, "ResRef", "Refrigeración=");
+    calefaccion_ = EtiquetaConUnidad(control, caja, "ResCal", "Calefacción = ", unidadCalefaccion_, "UnidadCal",
+                                     "Calefacción =  8888.888");
+    refrigeracion_ = EtiquetaHoraria(control, caja, "ResRef", "Refrigeración=", "Refrigeración =  8888.88 l.H2O/h");
     auto* transpiracion = Grupo(this, "Label23", "Transpiración", caja);
-    etr_ = Etiqueta(transpiracion, caja, "ResEtr", "Etr =   mm");
-    etp_ = Etiqueta(transpiracion, caja, "ResEtp", "Etp =   mm");
+    etr_ = EtiquetaHoraria(transpiracion, caja, "ResEtr", "Etr =   mm", "Etr =  8.88 mm");
+    etp_ = EtiquetaHoraria(transpiracion, caja, "ResEtp", "Etp =   mm", "Etp =  8.88 mm");
     auto* acumulados = Grupo(this, "Label24", "Acumulados diarios", caja);
     combustible_ = EtiquetaConUnidad(acumulados, caja, "ResAComb", "Combustible = ", unidadCombustible_, "UnidadAComb");
     agua_ = Etiqueta(acumulados, caja, "ResAAgua", "Agua aspers. = ");
