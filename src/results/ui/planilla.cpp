@@ -5,6 +5,7 @@
 #include "results/ui/modelo_planilla.h"
 #include "scenario/archivo_texto.h"
 #include "ui/controles.h"
+#include "ui/copia_tabla.h"
 #include "ui/dialogo_archivo.h"
 #include "ui/impresion.h"
 #include "ui/interaccion.h"
@@ -179,32 +180,10 @@ void Planilla::Llena() {
 }
 
 QString Planilla::TextoSeleccionado() const {
-    QModelIndexList elegidas = tabla_->selectionModel()->selectedIndexes();
-    if (elegidas.isEmpty() && tabla_->currentIndex().isValid()) elegidas << tabla_->currentIndex();
-    if (elegidas.isEmpty()) return {};
-    int arriba = ModeloPlanilla::kFilas, abajo = -1, izquierda = ModeloPlanilla::kColumnas, derecha = -1;
-    for (const QModelIndex& i : elegidas) {
-        arriba = std::min(arriba, i.row());
-        abajo = std::max(abajo, i.row());
-        izquierda = std::min(izquierda, i.column());
-        derecha = std::max(derecha, i.column());
-    }
-    const QString decimal = QLocale().decimalPoint();
-    QStringList filas;
-    for (int f = arriba; f <= abajo; ++f) {
-        QStringList celdas;
-        for (int c = izquierda; c <= derecha; ++c) {
-            QString t;
-            if (elegidas.contains(modelo_->index(f, c))) {
-                const QString mostrado = modelo_->Texto(f, c);
-                t = mostrado == ModeloPlanilla::kSinControl ? QString() : mostrado.trimmed();
-                if (NumeroDeCelda(t.toStdString())) t.replace(QLatin1Char('.'), decimal);
-            }
-            celdas << t;
-        }
-        filas << celdas.join(QLatin1Char('\t'));
-    }
-    return filas.join(QLatin1Char('\n'));
+    return TextoParaCopiar(tabla_, [this](const QModelIndex& i) {
+        const QString mostrado = modelo_->Texto(i.row(), i.column());
+        return mostrado == ModeloPlanilla::kSinControl ? QString() : mostrado;
+    });
 }
 
 void Planilla::CopiaSeleccion() { QGuiApplication::clipboard()->setText(TextoSeleccionado()); }

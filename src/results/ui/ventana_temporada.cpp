@@ -6,6 +6,7 @@
 #include "scenario/archivo_texto.h"
 #include "scenario/catalogo.h"
 #include "ui/controles.h"
+#include "ui/copia_tabla.h"
 #include "ui/dialogo_archivo.h"
 #include "ui/grafico.h"
 #include "ui/impresion.h"
@@ -739,31 +740,7 @@ void VentanaTemporada::Imprime() {
 
 QString VentanaTemporada::TextoSeleccionado(const QTableView* tabla) {
     const auto* modelo = static_cast<const ModeloTemporada*>(tabla->model());
-    QModelIndexList elegidas = tabla->selectionModel()->selectedIndexes();
-    if (elegidas.isEmpty() && tabla->currentIndex().isValid()) elegidas << tabla->currentIndex();
-    if (elegidas.isEmpty()) return {};
-    int arriba = modelo->rowCount(), abajo = -1, izquierda = modelo->columnCount(), derecha = -1;
-    for (const QModelIndex& i : elegidas) {
-        arriba = std::min(arriba, i.row());
-        abajo = std::max(abajo, i.row());
-        izquierda = std::min(izquierda, i.column());
-        derecha = std::max(derecha, i.column());
-    }
-    const QString decimal = QLocale().decimalPoint();
-    QStringList filas;
-    for (int f = arriba; f <= abajo; ++f) {
-        QStringList celdas;
-        for (int c = izquierda; c <= derecha; ++c) {
-            QString t;
-            if (elegidas.contains(modelo->index(f, c))) {
-                t = modelo->Texto(f, c).trimmed();
-                if (c > 0 && NumeroDeCelda(t.toStdString())) t.replace(QLatin1Char('.'), decimal);
-            }
-            celdas << t;
-        }
-        filas << celdas.join(QLatin1Char('\t'));
-    }
-    return filas.join(QLatin1Char('\n'));
+    return TextoParaCopiar(tabla, [modelo](const QModelIndex& i) { return modelo->Texto(i.row(), i.column()); });
 }
 
 }  // namespace hortelia
