@@ -119,10 +119,12 @@ double Parse(std::string_view t) {
     return LeeDecimal(limpio);
 }
 
-std::optional<double> LeeNumeroTecleado(std::string_view t) {
-    auto esBlanco = [](char c) { return c == ' ' || c == '\t'; };
-    while (!t.empty() && esBlanco(t.front())) t.remove_prefix(1);
-    while (!t.empty() && esBlanco(t.back())) t.remove_suffix(1);
+std::optional<double> LeeNumeroCompleto(std::string_view t, FormaNumero forma) {
+    if (forma.blancosAlrededor) {
+        auto esBlanco = [](char c) { return c == ' ' || c == '\t'; };
+        while (!t.empty() && esBlanco(t.front())) t.remove_prefix(1);
+        while (!t.empty() && esBlanco(t.back())) t.remove_suffix(1);
+    }
     std::string limpio;
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) limpio += t[i++];
@@ -131,7 +133,7 @@ std::optional<double> LeeNumeroTecleado(std::string_view t) {
         if (EsDigito(t[i])) {
             limpio += t[i];
             digitos = true;
-        } else if ((t[i] == '.' || t[i] == ',') && !separador) {
+        } else if ((t[i] == '.' || (forma.comaDecimal && t[i] == ',')) && !separador) {
             limpio += '.';
             separador = true;
         } else {
@@ -139,7 +141,11 @@ std::optional<double> LeeNumeroTecleado(std::string_view t) {
         }
     }
     if (!digitos) return std::nullopt;
-    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
+    const auto esExponente = [&](char c) {
+        if (forma.exponente == FormaNumero::Exponente::Ninguno) return false;
+        return c == 'E' || c == 'e' || (forma.exponente == FormaNumero::Exponente::EoD && (c == 'D' || c == 'd'));
+    };
+    if (i < t.size() && esExponente(t[i])) {
         limpio += 'e';
         ++i;
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) limpio += t[i++];
@@ -154,6 +160,10 @@ std::optional<double> LeeNumeroTecleado(std::string_view t) {
     const double v = LeeDecimal(limpio);
     if (!std::isfinite(v)) return std::nullopt;
     return v;
+}
+
+std::optional<double> LeeNumeroTecleado(std::string_view t) {
+    return LeeNumeroCompleto(t, {.comaDecimal = true, .blancosAlrededor = true});
 }
 
 std::string NumeroSinBlanco(double x) { return Formatea(x, 15); }

@@ -18,6 +18,20 @@ namespace hortelia {
 /// no number gives 0. A number too large for a double gives an infinity, which callers refuse.
 double Parse(std::string_view texto);
 
+/// What a whole text may look like to be read as one number: always an optional sign and digits
+/// with at most one decimal separator; the rest as each source writes numbers.
+struct FormaNumero {
+    enum class Exponente { Ninguno, E, EoD };
+    bool comaDecimal = false;            ///< "," separates the decimals as well as "."
+    Exponente exponente = Exponente::E;  ///< an exponent may follow ("1.5E-05"; "1D2" with EoD)
+    bool blancosAlrededor = false;       ///< blanks and tabs around the number are skipped
+};
+
+/// A whole text as one number in the given form; nullopt for anything else (a trailing unit,
+/// a second separator, an exponent without digits) and for a number too large for a double.
+/// Whatever the C locale.
+std::optional<double> LeeNumeroCompleto(std::string_view texto, FormaNumero forma);
+
 /// A number typed in a text box, read the way Spanish is written as well: blanks around it,
 /// an optional sign, digits with at most one decimal separator ("," or "."), an optional
 /// exponent by E. nullopt for anything else ("1.234,5", "3,8,1", "3m", "ocho", empty) and for

@@ -1,5 +1,7 @@
 #include "results/hoja_calculo.h"
 
+#include "numeros/conversiones.h"
+
 #include <xlsxwriter.h>
 
 #include <locale.h>
@@ -7,7 +9,6 @@
 #include <unistd.h>
 #include <clocale>
 
-#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
@@ -126,13 +127,7 @@ std::string EscribeLibro(const std::string& temporal, const Hoja& hoja) {
 }  // namespace
 
 std::optional<double> NumeroDeCelda(std::string_view texto) {
-    const auto inicio = texto.find_first_not_of(' ');
-    if (inicio == std::string_view::npos) return std::nullopt;
-    texto = texto.substr(inicio, texto.find_last_not_of(' ') + 1 - inicio);
-    double x = 0;
-    const auto r = std::from_chars(texto.data(), texto.data() + texto.size(), x);
-    if (r.ec != std::errc() || r.ptr != texto.data() + texto.size() || !std::isfinite(x)) return std::nullopt;
-    return x;
+    return LeeNumeroCompleto(texto, {.blancosAlrededor = true});
 }
 
 ResultadoArchivo GuardaHojaCalculo(const std::string& ruta, const Hoja& hoja) {

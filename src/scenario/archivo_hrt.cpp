@@ -189,37 +189,7 @@ struct Lector {
 // A whole field as a number: sign, digits with at most one point (".5" and "0.5" alike),
 // an optional exponent by E or D. Anything else does not convert.
 std::optional<double> NumeroEstricto(const std::string& s) {
-    std::size_t i = 0;
-    std::string limpio;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) limpio += s[i++];
-    bool digitos = false, punto = false;
-    for (; i < s.size(); ++i) {
-        if (std::isdigit(static_cast<unsigned char>(s[i]))) {
-            limpio += s[i];
-            digitos = true;
-        } else if (s[i] == '.' && !punto) {
-            limpio += '.';
-            punto = true;
-        } else {
-            break;
-        }
-    }
-    if (!digitos) return std::nullopt;
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
-        limpio += 'e';
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) limpio += s[i++];
-        bool expDigitos = false;
-        for (; i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])); ++i) {
-            limpio += s[i];
-            expDigitos = true;
-        }
-        if (!expDigitos) return std::nullopt;
-    }
-    if (i != s.size()) return std::nullopt;
-    const double v = LeeDecimal(limpio);
-    if (!std::isfinite(v)) return std::nullopt;
-    return v;
+    return LeeNumeroCompleto(s, {.exponente = FormaNumero::Exponente::EoD});
 }
 
 bool EsEnteroEscrito(const std::string& s) {

@@ -403,27 +403,8 @@ std::string TextoFecha(const Fecha& f, TipoTablaClima tipo) {
 }
 
 std::optional<double> LeeNumeroCelda(std::string_view texto, bool comaDecimal) {
-    texto = SinBlancos(texto);
-    std::string limpio;
-    std::size_t i = 0;
-    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-')) limpio += texto[i++];
-    bool digitos = false, punto = false;
-    for (; i < texto.size(); ++i) {
-        const char c = texto[i];
-        if (EsDigito(c)) {
-            limpio += c;
-            digitos = true;
-        } else if ((c == '.' || (comaDecimal && c == ',')) && !punto) {
-            limpio += '.';
-            punto = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!digitos) return std::nullopt;
-    const double v = LeeDecimal(limpio);
-    if (!std::isfinite(v)) return std::nullopt;
-    return v;
+    return LeeNumeroCompleto(
+        texto, {.comaDecimal = comaDecimal, .exponente = FormaNumero::Exponente::Ninguno, .blancosAlrededor = true});
 }
 
 }  // namespace hortelia
