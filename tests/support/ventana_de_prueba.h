@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,11 +33,13 @@ inline const char* const kBotones[] = {"BotTecho",   "BotDimens", "BotMaterial",
                                        "BotCUltivo", "BotTemp",   "BotHRel",     "BotRadiac", "BotViento"};
 
 /// What the program keeps between runs (the recent files) goes to Qt's test folder, never the
-/// user's, and starts empty in every test.
+/// user's, and starts empty in every test. Each test program keeps its own file there: ctest
+/// runs several at once, and one saving a scenario must not add to another's recent files.
 inline void LimpiaPreferencias() {
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("Hortelia"));
-    QCoreApplication::setApplicationName(QStringLiteral("Hortelia-pruebas"));
+    QCoreApplication::setApplicationName(QStringLiteral("Hortelia-pruebas-") +
+                                         QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     QSettings().clear();
 }
 
