@@ -1,5 +1,6 @@
 #include "ui/dialogo_archivo.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace hortelia {
@@ -23,10 +24,19 @@ QString EligeParaGuardar(Interaccion& interaccion, const TipoArchivo& tipo, cons
     }
 }
 
-QString ConExtension(const QString& ruta, const TipoArchivo& tipo) {
-    const QFileInfo info(ruta);
-    const QString base = info.suffix().isEmpty() ? ruta : ruta.left(ruta.size() - info.suffix().size() - 1);
-    return base + QLatin1Char('.') + tipo.extension;
+QString JuntoAlEscenario(const QString& rutaEscenario, const QString& sufijo, const QString& extension,
+                         const QString& sinEscenario) {
+    if (rutaEscenario.isEmpty()) return sinEscenario + QLatin1Char('.') + extension;
+    const QFileInfo escenario(rutaEscenario);
+    return escenario.absoluteDir().filePath(escenario.completeBaseName() + sufijo + QLatin1Char('.') + extension);
+}
+
+void Exporta(Interaccion& interaccion, const TipoArchivo& tipo, const QString& propuesto,
+             const std::function<ResultadoArchivo(const std::string& ruta)>& escribe) {
+    const QString ruta = EligeParaGuardar(interaccion, tipo, propuesto);
+    if (ruta.isEmpty()) return;
+    const ResultadoArchivo r = escribe(ruta.toStdString());
+    if (!r.ok) interaccion.Mensaje(Interaccion::Gravedad::Error, QString::fromStdString(r.mensaje));
 }
 
 }  // namespace hortelia

@@ -4,9 +4,13 @@
 // its extension gets it; replacing a file that exists is asked first (and "No" shows the
 // dialog again).
 
+#include "scenario/archivo_texto.h"
 #include "ui/interaccion.h"
 
 #include <QString>
+
+#include <functional>
+#include <string>
 
 namespace hortelia {
 
@@ -24,7 +28,15 @@ QString EligeParaAbrir(Interaccion& interaccion, const TipoArchivo& tipo, const 
 /// The chosen file to write, with its extension, or an empty string on cancel.
 QString EligeParaGuardar(Interaccion& interaccion, const TipoArchivo& tipo, const QString& propuesto);
 
-/// `ruta` with the extension of `tipo` in place of its own ("dia.hrt" -> "dia.txt").
-QString ConExtension(const QString& ruta, const TipoArchivo& tipo);
+/// Where a file made from the scenario is proposed: beside it, its name followed by `sufijo`
+/// and `extension` ("/campo/dia.hrt", "-temporada", "txt" -> "/campo/dia-temporada.txt");
+/// `sinEscenario` with that extension while the scenario has no file.
+QString JuntoAlEscenario(const QString& rutaEscenario, const QString& sufijo, const QString& extension,
+                         const QString& sinEscenario);
+
+/// Asks where to save a `tipo` file (as EligeParaGuardar, proposing `propuesto`) and writes it
+/// there with `escribe`; a failure is shown with its reason. Nothing is written on cancel.
+void Exporta(Interaccion& interaccion, const TipoArchivo& tipo, const QString& propuesto,
+             const std::function<ResultadoArchivo(const std::string& ruta)>& escribe);
 
 }  // namespace hortelia

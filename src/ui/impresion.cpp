@@ -1,5 +1,6 @@
 #include "ui/impresion.h"
 
+#include "ui/dialogo_archivo.h"
 #include "ui/interaccion.h"
 
 #include <QAbstractButton>
@@ -71,14 +72,10 @@ void DibujaSinBotones(QPainter& pintor, QPointF deshace, QWidget* raiz, QWidget*
 }  // namespace
 
 QString PdfPropuesto(const QString& rutaEscenario, const QString& que) {
-    if (!rutaEscenario.isEmpty()) {
-        const QFileInfo escenario(rutaEscenario);
-        return escenario.absoluteDir().filePath(escenario.completeBaseName() + QLatin1Char('-') + que +
-                                                QStringLiteral(".pdf"));
-    }
     QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir()) carpeta = QDir::homePath();
-    return QDir(carpeta).filePath(QStringLiteral("hortelia-") + que + QStringLiteral(".pdf"));
+    return JuntoAlEscenario(rutaEscenario, QLatin1Char('-') + que, QStringLiteral("pdf"),
+                            QDir(carpeta).filePath(QStringLiteral("hortelia-") + que));
 }
 
 QString ImprimeDocumento(QTextDocument& documento, Interaccion& interaccion, const QString& nombrePdf,

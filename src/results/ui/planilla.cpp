@@ -251,25 +251,19 @@ void Planilla::Imprime() {
     if (!error.isEmpty()) interaccion_.Mensaje(Interaccion::Gravedad::Error, error);
 }
 
+// Beside the scenario, with its name: never the scenario file itself.
+QString Planilla::Propuesto(const TipoArchivo& tipo) const {
+    return JuntoAlEscenario(rutaEscenario_(), QString(), tipo.extension, QStringLiteral("planilla"));
+}
+
 void Planilla::ExportaTexto() {
-    // Beside the scenario, with its name: never the scenario file itself.
-    const QString escenario = rutaEscenario_();
-    const QString propuesto =
-        escenario.isEmpty() ? QStringLiteral("planilla.txt") : ConExtension(escenario, kArchivoTexto);
-    const QString ruta = EligeParaGuardar(interaccion_, kArchivoTexto, propuesto);
-    if (ruta.isEmpty()) return;
-    const ResultadoArchivo r = GuardaTexto(ruta.toStdString(), texto_);
-    if (!r.ok) interaccion_.Mensaje(Interaccion::Gravedad::Error, Q(r.mensaje));
+    Exporta(interaccion_, kArchivoTexto, Propuesto(kArchivoTexto),
+            [this](const std::string& ruta) { return GuardaTexto(ruta, texto_); });
 }
 
 void Planilla::ExportaHojaCalculo() {
-    const QString escenario = rutaEscenario_();
-    const QString propuesto =
-        escenario.isEmpty() ? QStringLiteral("planilla.xlsx") : ConExtension(escenario, kArchivoHojaCalculo);
-    const QString ruta = EligeParaGuardar(interaccion_, kArchivoHojaCalculo, propuesto);
-    if (ruta.isEmpty()) return;
-    const ResultadoArchivo r = GuardaHojaCalculo(ruta.toStdString(), hoja_);
-    if (!r.ok) interaccion_.Mensaje(Interaccion::Gravedad::Error, Q(r.mensaje));
+    Exporta(interaccion_, kArchivoHojaCalculo, Propuesto(kArchivoHojaCalculo),
+            [this](const std::string& ruta) { return GuardaHojaCalculo(ruta, hoja_); });
 }
 
 }  // namespace hortelia

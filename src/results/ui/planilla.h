@@ -27,6 +27,7 @@ namespace hortelia {
 class Interaccion;
 class ModeloPlanilla;
 class Resumen;
+struct TipoArchivo;
 
 class Planilla : public QWidget {
     Q_OBJECT
@@ -60,6 +61,9 @@ public:
     void CopiaSeleccion();
 
 private:
+    /// The export proposed beside the scenario, with its name.
+    QString Propuesto(const TipoArchivo& tipo) const;
+
     Escenario& e;
     const Resumen& resumen_;
     Interaccion& interaccion_;

@@ -635,29 +635,22 @@ void VentanaTemporada::LlenaGraficos() {
     LlenaGraficoDias(graficoDias_, temporada_);
 }
 
-QString VentanaTemporada::Propuesto(const QString& sufijo) const {
-    const QString escenario = rutaEscenario_();
-    if (escenario.isEmpty()) return sufijo.mid(1);
-    const QFileInfo info(escenario);
-    return info.absoluteDir().filePath(info.completeBaseName() + sufijo);
+QString VentanaTemporada::Propuesto(const TipoArchivo& tipo) const {
+    return JuntoAlEscenario(rutaEscenario_(), QStringLiteral("-temporada"), tipo.extension,
+                            QStringLiteral("temporada"));
 }
 
 void VentanaTemporada::ExportaTexto() {
     if (!temporada_) return;
-    const QString ruta = EligeParaGuardar(interaccion_, kArchivoTexto, Propuesto(QStringLiteral("-temporada.txt")));
-    if (ruta.isEmpty()) return;
-    const ResultadoArchivo r = GuardaTexto(ruta.toStdString(), texto_);
-    if (!r.ok) interaccion_.Mensaje(Interaccion::Gravedad::Error, Q(r.mensaje));
+    Exporta(interaccion_, kArchivoTexto, Propuesto(kArchivoTexto),
+            [this](const std::string& ruta) { return GuardaTexto(ruta, texto_); });
 }
 
 void VentanaTemporada::ExportaHojaCalculo() {
     if (!temporada_) return;
-    const QString ruta =
-        EligeParaGuardar(interaccion_, kArchivoHojaCalculo, Propuesto(QStringLiteral("-temporada.xlsx")));
-    if (ruta.isEmpty()) return;
-    const ResultadoArchivo r =
-        GuardaHojaCalculo(ruta.toStdString(), HojaTemporada(*temporada_, escenarioCalculado_, climaCalculado_));
-    if (!r.ok) interaccion_.Mensaje(Interaccion::Gravedad::Error, Q(r.mensaje));
+    Exporta(interaccion_, kArchivoHojaCalculo, Propuesto(kArchivoHojaCalculo), [this](const std::string& ruta) {
+        return GuardaHojaCalculo(ruta, HojaTemporada(*temporada_, escenarioCalculado_, climaCalculado_));
+    });
 }
 
 std::unique_ptr<QTextDocument> VentanaTemporada::Documento() const {

@@ -37,6 +37,7 @@ namespace hortelia {
 class Grafico;
 class Interaccion;
 class ModeloTemporada;
+struct TipoArchivo;
 
 class VentanaTemporada : public QWidget {
     Q_OBJECT
@@ -88,8 +89,8 @@ private:
     void LlenaGraficos();
     /// Enables what the table and the results allow.
     void Habilita();
-    /// The file beside the scenario with its name and `sufijo` ("-temporada.txt").
-    QString Propuesto(const QString& sufijo) const;
+    /// The export proposed beside the scenario: its name and "-temporada".
+    QString Propuesto(const TipoArchivo& tipo) const;
 
     const Escenario& e;
     Interaccion& interaccion_;
