@@ -27,6 +27,23 @@ double PresSat(double t) { return 98700 * std::pow(10, 9 - 2272.005 / (t + 273))
 
 double PendSat(double t) { return 129.86 * (std::pow(10, 9 - 2272 / (t + 273)) * 2272 / std::pow(t + 273, 2)) / 0.43; }
 
+double DemandaCalefaccion(const Escenario& e, double tempExt, double viento, double nubosidad) {
+    const double suelo = e.SueloCubierto.valor();
+    const double tMin = e.TMinTol.valor();
+    double kc;
+    if (e.MatCobertura.valor() == 1) kc = 4.04 + 0.65 * viento;
+    else if (e.DobleTecho == 0) kc = 4.76 + 0.52 * viento;
+    else kc = 3.7 + 0.25 * viento;
+    double qCob = kc * (tMin - tempExt) / 1.39 * e.SupCobertura.valor() / suelo;
+    qCob = qCob / (nubosidad * 0.02 + 1);
+    // 1.24 and 964.52 written out, not DensAire (1.29) and CalEspAire: the model's own figures.
+    const double qFugas =
+        RenovacionFugas(e, viento) * static_cast<double>(e.Volumen) / suelo * 1.24 * 964.52 * (tMin - tempExt) / 3600;
+    // Outdoor air warmer than the tolerable minimum gives a negative demand: the house
+    // then burns nothing, it cannot give fuel back.
+    return std::max(0.0, qCob + qFugas);
+}
+
 void SimulaHora(Escenario& e, int h) {
     // Window floor, written back into the scenario.
     if (e.AreaVentHora(h).valor() <= 0) e.AreaVentHora(h) = Variante::Doble(kAreaVentMinima);
@@ -119,23 +136,14 @@ void SimulaHora(Escenario& e, int h) {
         e.ControlHora(h) = static_cast<float>(agua * suelo);
         e.AcumAgua += e.ControlHora(h);
     } else if (tSin < tMin) {
-        double kc;
-        if (e.MatCobertura.valor() == 1) kc = 4.04 + 0.65 * viento;
-        else if (!doble) kc = 4.76 + 0.52 * viento;
-        else kc = 3.7 + 0.25 * viento;
-        double qCob = kc * (tMin - tempExt) / 1.39 * cobertura / suelo;
-        qCob = qCob / (nub * 0.02 + 1);
-        // 1.24 and 964.52 written out, not DensAire (1.29) and CalEspAire: the model's own figures.
-        const double qFugas = nFugas * volumen / suelo * 1.24 * 964.52 * (tMin - tempExt) / 3600;
-        // Outdoor air warmer than the tolerable minimum gives a negative demand: the house
-        // then burns nothing, it cannot give fuel back.
-        const double q = std::max(0.0, qCob + qFugas);
+        const double q = DemandaCalefaccion(e, tempExt, viento, nub);
         // 4.17 kJ a kcal, not 4.1868, here and below: the model's own figure.
         const double qHora = q / 4.17 * 3.6;
         const double qBruto = qHora / e.Eficiencia * 100;
         const double comb = Cortar(qBruto / e.PoderCalorico * 4.17, 3);
         const double combTotal = Cortar(comb * suelo, 3);
         tCon = static_cast<float>(tMin);
+        e.DemandaCalor(h) = q;
         e.ControlPorM2(h) = comb;
         e.ControlHora(h) = static_cast<float>(combTotal);
         e.AcumComb += e.ControlHora(h);

@@ -14,7 +14,8 @@ namespace {
 
 bool HoraFinita(const Escenario& e, int h) {
     const double valores[] = {e.TempSinControl(h), e.TempConControl(h), e.HRInterior(h), e.RenovHora(h),
-                              e.ControlPorM2(h),   e.ControlHora(h),    e.EtrHora(h),    e.EtpHora(h)};
+                              e.ControlPorM2(h),   e.ControlHora(h),    e.EtrHora(h),    e.EtpHora(h),
+                              e.DemandaCalor(h)};
     for (double v : valores)
         if (!std::isfinite(v)) return false;
     return true;
@@ -120,6 +121,7 @@ ResultadoDia SimulaDia(Escenario& e) {
     for (int h = 1; h <= 24; ++h) {
         dia.ControlPorM2(h) = 0;
         dia.ControlHora(h) = 0;
+        dia.DemandaCalor(h) = 0;
         SimulaHora(dia, h);
     }
     if (PrimeraHoraNoFinita(dia) != 0 || !TotalesFinitos(dia)) {

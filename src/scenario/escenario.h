@@ -99,6 +99,9 @@ struct Escenario {
     Horario<float> ControlHora;
     Horario<double> EtrHora;
     Horario<float> EtpHora;
+    /// Heating demand of a heating hour before its fuel is cut to thousandths, W per m² of
+    /// floor (0 in every other hour): what season sums and heater sizing rest on.
+    Horario<double> DemandaCalor;
     double AcumComb = 0, AcumAgua = 0, AcumEtr = 0;
     float AcumEtp = 0;
 };
