@@ -79,6 +79,24 @@ fila "Season of 365 days, example normals, in-process (ms)" "$(bench nucleo.csv 
 fila "Season of 365 days, hot table with spray, in-process (ms)" "$(bench nucleo.csv BM_Temporada_Calurosa)" ms 20
 fila "hortelia-sim --temporada, a year, whole process (ms)" \
   "$(proceso_ms "build/hortelia-sim --temporada ejemplos/clima_normales.csv ejemplos/tunel_doble.hrt" 20)" ms 20
+# A typical year of hourly records: read and run in-process, and through hortelia-sim. The year
+# is written here in the shape bench/bench_registros.cpp builds in memory.
+awk 'BEGIN {
+  print "LOCATION,Banco de pruebas,x,x,x,0,-31.5,-60.7,-3,20"; print "DESIGN CONDITIONS,0"
+  for (k = 0; k < 6; k++) print "x"
+  split("31 28 31 30 31 30 31 31 30 31 30 31", dias, " "); pi = atan2(0, -1); n = 0
+  for (mes = 1; mes <= 12; mes++) for (dia = 1; dia <= dias[mes]; dia++) {
+    for (h = 1; h <= 24; h++) {
+      t = 17 + 8 * cos(2 * pi * n / 365) + 6 * sin(2 * pi * (h - 9) / 24)
+      rad = (h < 8 || h > 18) ? 0 : 500 * sin(pi * (h - 7) / 12)
+      printf "2005,%d,%d,%d,60,x,%.1f,5,%d,101300,0,0,0,%.0f,0,0,0,0,0,0,0,%.1f,%d\n", mes, dia, h, t, 70 + (h % 5) * 4, rad, 1 + (h % 7) * 0.8, h % 11
+    }
+    n++
+  }
+}' >"$trabajo/anio.epw"
+fila "Season of a typical year (EPW), read and run, in-process (ms)" "$(bench nucleo.csv BM_Temporada_AnioEpw)" ms 8
+fila "hortelia-sim --temporada on a typical year (EPW), whole process (ms)" \
+  "$(proceso_ms "build/hortelia-sim --temporada $trabajo/anio.epw ejemplos/tunel_doble.hrt" 20)" ms 15
 
 echo
 echo "Hortelia performance ($(nproc) cores, $(uname -m); windows offscreen; timer: $(command -v hyperfine >/dev/null && echo hyperfine || echo shell loop))"

@@ -1,39 +1,29 @@
 #include "engine/temporada.h"
 
+#include "engine/clima_del_dia.h"
 #include "engine/recalcula_clima.h"
 #include "engine/simula_dia.h"
 #include "scenario/catalogo.h"
 #include "scenario/limites.h"
-#include "weather/radiacion.h"
-#include "weather/viento.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
-#include <stdexcept>
 
 namespace hortelia {
 namespace {
 
-// Mid-month days of the year (the 15th), where each month's normals hold.
-std::array<int, 12> MediosDeMes() {
-    std::array<int, 12> m{};
-    for (int k = 0; k < 12; ++k) m[static_cast<std::size_t>(k)] = DiaDelAnio(15, k + 1);
-    return m;
-}
-
-double Entre(double a, double b, double w) { return a + (b - a) * w; }
-
 // Why a date cannot start or end the season of this table; empty when it can.
 std::string MotivoFecha(const Fecha& f, const TablaClima& t, const char* cual) {
     const std::string que = std::string("La fecha de ") + cual;
-    if (LeeFecha(TextoFecha(f, t.tipo), t.tipo) != f)
-        return que + (t.tipo == TipoTablaClima::Diaria ? " no es una fecha posible (AAAA-MM-DD)."
-                                                       : " no es un día del año (MM-DD, sin el 29 de febrero).");
-    if (t.tipo == TipoTablaClima::Normales) return {};
-    const Fecha& primera = t.filas.front().fecha;
-    const Fecha& ultima = t.filas.back().fecha;
+    if (LeeFecha(TextoFecha(f, t.tipo), t.tipo) != f) {
+        if (TieneAnio(t.tipo)) return que + " no es una fecha posible (AAAA-MM-DD).";
+        return que + (t.tipo == TipoTablaClima::Normales ? " no es un día del año (MM-DD, sin el 29 de febrero)."
+                                                         : " no es un día del año (MM-DD).");
+    }
+    if (!TieneAnio(t.tipo)) return {};
+    const Fecha primera = PrimerDia(t), ultima = UltimoDia(t);
     if (f < primera || f > ultima)
         return que + " " + TextoFecha(f, t.tipo) + " está fuera de la tabla de clima (de " +
                TextoFecha(primera, t.tipo) + " a " + TextoFecha(ultima, t.tipo) + ").";
@@ -46,79 +36,107 @@ std::string MotivoPrecio(const std::optional<double>& p, const char* que) {
     return {};
 }
 
+std::string MotivoDiseno(const OpcionesTemporada& o) {
+    if (o.vientoDiseno && !o.temperaturaDiseno) return "El viento de diseño va con una temperatura de diseño.";
+    if (o.temperaturaDiseno && !limites::kTemperatura.Admite(*o.temperaturaDiseno))
+        return "La temperatura de diseño debe estar " + limites::kTemperatura.Rango() + ".";
+    if (o.vientoDiseno && !limites::kVientoMs.Admite(*o.vientoDiseno))
+        return "El viento de diseño debe estar " + limites::kVientoMs.Rango() + ".";
+    return {};
+}
+
+// The condition the heater is sized for, by the first source that has one; the coldest hour
+// comes last, from the days run.
+CondicionDiseno CondicionDeLaTemporada(const OpcionesTemporada& o, const TablaClima& tabla,
+                                       const std::optional<double>& horaMasFria) {
+    if (o.temperaturaDiseno)
+        return {OrigenDiseno::Indicada, *o.temperaturaDiseno, o.vientoDiseno.value_or(kVientoDiseno)};
+    if (tabla.diseno) return {OrigenDiseno::Archivo, tabla.diseno->temperatura, tabla.diseno->viento};
+    if (horaMasFria) return {OrigenDiseno::HoraMasFria, *horaMasFria, kVientoDiseno};
+    return {};
+}
+
+// Runs the days, adding each into its month and into the season.
+class Corrida {
+public:
+    Corrida(const Escenario& escenario, Temporada& t, std::string& mensaje)
+        : escenario_(escenario), t_(t), mensaje_(mensaje) {}
+
+    /// One day whose weather `pon` puts into a copy of the scenario; false (and the message)
+    /// when the day cannot run.
+    bool Dia(const Fecha& f, const std::function<void(Escenario&)>& pon) {
+        Escenario e = escenario_;  // every day from the loaded record: nothing carries over
+        pon(e);
+        for (int h = 1; h <= 24; ++h)
+            if (!horaMasFria_ || e.TempHora(h).valor() < *horaMasFria_) horaMasFria_ = e.TempHora(h).valor();
+        const ResultadoDia dia = SimulaDia(e);
+        if (!dia.ok) {
+            mensaje_ = "El día " + TextoFecha(f, t_.tipo) + " no se puede procesar: " + dia.mensaje;
+            return false;
+        }
+        t_.dias.push_back(FigurasDelDia(e, f));
+        const DiaTemporada& d = t_.dias.back();
+        const int anio = TieneAnio(t_.tipo) ? f.anio : 0;
+        auto mes = std::find_if(t_.meses.rbegin(), t_.meses.rend(),
+                                [&](const PeriodoTemporada& p) { return p.anio == anio && p.mes == f.mes; });
+        if (mes == t_.meses.rend()) {
+            t_.meses.push_back({});
+            t_.meses.back().anio = anio;
+            t_.meses.back().mes = f.mes;
+            mes = t_.meses.rbegin();
+        }
+        SumaDia(*mes, d);
+        SumaDia(t_.total, d);
+        return true;
+    }
+
+    /// The coldest stored hour of the days run, the first such in season order.
+    const std::optional<double>& HoraMasFria() const { return horaMasFria_; }
+
+private:
+    const Escenario& escenario_;
+    Temporada& t_;
+    std::string& mensaje_;
+    std::optional<double> horaMasFria_;
+};
+
+std::string SinDias(const Temporada& t) {
+    return "La tabla de clima no tiene días entre " + TextoFecha(t.desde, t.tipo) + " y " +
+           TextoFecha(t.hasta, t.tipo) + ".";
+}
+
 }  // namespace
 
-std::optional<FilaClima> ClimaDelDia(const TablaClima& tabla, const Fecha& f) {
-    const auto& filas = tabla.filas;
-    if (tabla.tipo == TipoTablaClima::Diaria) {
-        const auto it = std::lower_bound(filas.begin(), filas.end(), f,
-                                         [](const FilaClima& c, const Fecha& x) { return c.fecha < x; });
-        if (it == filas.end() || it->fecha != f) return std::nullopt;
-        return *it;
+std::vector<const DiaClima*> DiasDelRegistro(const TablaClima& tabla, const Fecha& desde, const Fecha& hasta) {
+    std::vector<const DiaClima*> dias;
+    const auto agrega = [&](auto dentro) {
+        for (const DiaClima& d : tabla.dias)
+            if (dentro(d.fecha)) dias.push_back(&d);
+    };
+    if (desde <= hasta) {
+        agrega([&](const Fecha& f) { return desde <= f && f <= hasta; });
+    } else {
+        // A typical year's range across the new year: its end of the year, then its beginning.
+        agrega([&](const Fecha& f) { return desde <= f; });
+        agrega([&](const Fecha& f) { return f <= hasta; });
     }
-    if (filas.size() != 12) throw std::invalid_argument("una tabla de normales lleva doce meses");
-    static const std::array<int, 12> medio = MediosDeMes();
-    const int d = DiaDelAnio(f.dia, f.mes);
-    // The two nearest mid-month days, round the year: before January 15 and after December 15
-    // the days run between December and January across the new year.
-    std::size_t a = 11, b = 0;
-    double da = medio[11] - 365, db = medio[0];
-    if (d >= medio[11]) {
-        da = medio[11];
-        db = medio[0] + 365;
-    } else if (d >= medio[0]) {
-        a = static_cast<std::size_t>(std::upper_bound(medio.begin(), medio.end(), d) - medio.begin()) - 1;
-        b = a + 1;
-        da = medio[a];
-        db = medio[b];
-    }
-    const double w = (d - da) / (db - da);
-    const FilaClima& x = filas[a];
-    const FilaClima& y = filas[b];
-    FilaClima c;
-    c.fecha = f;
-    c.tmax = Entre(x.tmax, y.tmax, w);
-    c.tmin = Entre(x.tmin, y.tmin, w);
-    c.hrmax = Entre(x.hrmax, y.hrmax, w);
-    c.hrmin = Entre(x.hrmin, y.hrmin, w);
-    c.nubosidad = Entre(x.nubosidad, y.nubosidad, w);
-    c.viento = Entre(x.viento, y.viento, w);
-    return c;
+    return dias;
 }
 
-void PonClimaDelDia(Escenario& e, const Fecha& f, const FilaClima& c) {
-    // The reader keeps every figure inside the limits table; a table made otherwise must too.
-    const bool dentro = limites::kTemperatura.Admite(c.tmax) && limites::kTemperatura.Admite(c.tmin) &&
-                        limites::kHumedad.Admite(c.hrmax) && limites::kHumedad.Admite(c.hrmin) &&
-                        limites::kNubosidad.Admite(c.nubosidad) && limites::kVientoKmh.Admite(c.viento) &&
-                        limites::kDia.Admite(f.dia) && limites::kMes.Admite(f.mes);
-    if (!dentro) throw std::out_of_range("día de clima fuera de los límites");
-    const auto entero = [](double v) { return static_cast<std::int16_t>(std::round(v)); };
-    e.Dia = static_cast<std::int16_t>(f.dia);
-    e.Mes = static_cast<std::int16_t>(f.mes);
-    // As the temperature bars store their position / 10: a quotient of integers, a single.
-    e.TMax = Variante::Entero(entero(c.tmax * 10)) / Variante::Entero(10);
-    e.TMin = Variante::Entero(entero(c.tmin * 10)) / Variante::Entero(10);
-    e.HRMax = Variante::Entero(entero(c.hrmax));
-    e.HRMin = Variante::Entero(entero(c.hrmin));
-    const float nubes = static_cast<float>(std::clamp(std::round(c.nubosidad), 0.0, 8.0));
-    const float kmh = static_cast<float>(std::round(c.viento));
-    for (int h = 1; h <= 24; ++h) {
-        e.NubHora(h) = nubes;
-        FijaVientoKmh(e, h, kmh);
-    }
+double CombustibleDeDemanda(const Escenario& e, double q) {
+    // The day sheet's arithmetic, in its order, before it cuts to thousandths.
+    const double qBruto = q / 4.17 * 3.6 / e.Eficiencia * 100;
+    return qBruto / e.PoderCalorico * 4.17 * e.SueloCubierto.valor();
 }
 
-DiaTemporada FigurasDelDia(const Escenario& e, const Fecha& f) {
+DiaTemporada FigurasDelDia(const Escenario& e, const Fecha& f, CifrasCombustible cifras) {
     DiaTemporada d;
     d.fecha = f;
     d.tmax = e.TMax;
     d.tmin = e.TMin;
     d.hrmax = e.HRMax;
     d.hrmin = e.HRMin;
-    d.nubosidad = e.NubHora(1);
-    d.vientoKmh = e.VtoHoraKmh(1);
-    d.combustible = e.AcumComb;
+    d.combustible = cifras == CifrasCombustible::Planilla ? e.AcumComb : 0;
     d.agua = e.AcumAgua;
     d.etr = e.AcumEtr;
     d.etp = e.AcumEtp;
@@ -126,18 +144,27 @@ DiaTemporada FigurasDelDia(const Escenario& e, const Fecha& f) {
     d.tempMaxInterior = -std::numeric_limits<float>::infinity();
     const double tMin = e.TMinTol.valor(), tMax = e.TMaxTol.valor();
     for (int h = 1; h <= 24; ++h) {
+        d.nubosidad += e.NubHora(h);
+        d.vientoKmh += e.VtoHoraKmh(h);
         d.tempMinInterior = std::min(d.tempMinInterior, e.TempConControl(h));
         d.tempMaxInterior = std::max(d.tempMaxInterior, e.TempConControl(h));
-        const bool quema = e.TempSinControl(h) < tMin && e.ControlHora(h) > 0;
-        if (quema) {
+        if (e.TempSinControl(h) > tMax && e.ControlHora(h) > 0) ++d.horasRefrigeracion;
+        if (cifras == CifrasCombustible::Demanda) {
+            const double q = e.DemandaCalor(h);
+            if (q > 0) {
+                ++d.horasCalefaccion;
+                d.combustible += CombustibleDeDemanda(e, q);
+                d.potenciaPicoKw = std::max(d.potenciaPicoKw, q * e.SueloCubierto.valor() / 1000);
+            }
+        } else if (e.TempSinControl(h) < tMin && e.ControlHora(h) > 0) {
             ++d.horasCalefaccion;
             // Fuel of the hour × energy per unit of fuel, net of the boiler's losses: kJ/h to kW.
             const double kw = static_cast<double>(e.ControlHora(h)) * e.PoderCalorico * e.Eficiencia / 100 / 3600;
             d.potenciaPicoKw = std::max(d.potenciaPicoKw, kw);
-        } else if (e.TempSinControl(h) > tMax && e.ControlHora(h) > 0) {
-            ++d.horasRefrigeracion;
         }
     }
+    d.nubosidad /= 24;
+    d.vientoKmh /= 24;
     return d;
 }
 
@@ -164,77 +191,84 @@ ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima&
                                    const OpcionesTemporada& opciones) {
     ResultadoTemporada r;
     Temporada& t = r.temporada;
-    const bool diaria = tabla.tipo == TipoTablaClima::Diaria;
-    if (tabla.filas.empty() || (!diaria && tabla.filas.size() != 12)) {
+    const bool normales = tabla.tipo == TipoTablaClima::Normales;
+    const bool horaria = EsHoraria(tabla.tipo);
+    if ((horaria ? tabla.dias.empty() : tabla.filas.empty()) || (normales && tabla.filas.size() != 12)) {
         r.mensaje = "La tabla de clima no tiene días.";
         return r;
     }
     t.tipo = tabla.tipo;
     t.faltan = tabla.faltan;
+    t.lugar = tabla.lugar;
+    t.latitud = tabla.latitud;
     t.unidadCombustible = UnidadCombustible(escenario.Combustible);
     t.precios = opciones.precios;
-    t.desde = opciones.desde.value_or(diaria ? tabla.filas.front().fecha : Fecha{0, 1, 1});
-    t.hasta = opciones.hasta.value_or(diaria ? tabla.filas.back().fecha : Fecha{0, 12, 31});
+    t.desde = opciones.desde.value_or(PrimerDia(tabla));
+    t.hasta = opciones.hasta.value_or(UltimoDia(tabla));
     for (const std::string& m :
          {MotivoFecha(t.desde, tabla, "inicio"), MotivoFecha(t.hasta, tabla, "fin"),
-          MotivoPrecio(t.precios.combustible, "del combustible"), MotivoPrecio(t.precios.agua, "del agua")}) {
+          MotivoPrecio(t.precios.combustible, "del combustible"), MotivoPrecio(t.precios.agua, "del agua"),
+          MotivoDiseno(opciones)}) {
         if (!m.empty()) {
             r.mensaje = m;
             return r;
         }
     }
-    if (diaria && t.desde > t.hasta) {
+    if (TieneAnio(t.tipo) && t.desde > t.hasta) {
         r.mensaje = "La fecha de inicio (" + TextoFecha(t.desde, t.tipo) + ") es posterior a la de fin (" +
                     TextoFecha(t.hasta, t.tipo) + ").";
         return r;
     }
 
-    const auto corre = [&](const Fecha& f, const FilaClima& clima) {
-        Escenario e = escenario;  // every day from the loaded record: nothing carries over
-        PonClimaDelDia(e, f, clima);
-        RecalculaClima(e);
-        const ResultadoDia dia = SimulaDia(e);
-        if (!dia.ok) {
-            r.mensaje = "El día " + TextoFecha(f, t.tipo) + " no se puede procesar: " + dia.mensaje;
-            return false;
-        }
-        t.dias.push_back(FigurasDelDia(e, f));
-        const DiaTemporada& d = t.dias.back();
-        const int anio = diaria ? f.anio : 0;
-        auto mes = std::find_if(t.meses.rbegin(), t.meses.rend(),
-                                [&](const PeriodoTemporada& p) { return p.anio == anio && p.mes == f.mes; });
-        if (mes == t.meses.rend()) {
-            t.meses.push_back({});
-            t.meses.back().anio = anio;
-            t.meses.back().mes = f.mes;
-            mes = t.meses.rbegin();
-        }
-        SumaDia(*mes, d);
-        SumaDia(t.total, d);
-        return true;
-    };
-
-    if (diaria) {
+    Corrida corrida(escenario, t, r.mensaje);
+    if (tabla.tipo == TipoTablaClima::Diaria) {
         const auto primera = std::lower_bound(tabla.filas.begin(), tabla.filas.end(), t.desde,
                                               [](const FilaClima& c, const Fecha& x) { return c.fecha < x; });
         const auto fin = std::upper_bound(tabla.filas.begin(), tabla.filas.end(), t.hasta,
                                           [](const Fecha& x, const FilaClima& c) { return x < c.fecha; });
         if (primera == fin) {
-            r.mensaje = "La tabla de clima no tiene días entre " + TextoFecha(t.desde, t.tipo) + " y " +
-                        TextoFecha(t.hasta, t.tipo) + ".";
+            r.mensaje = SinDias(t);
             return r;
         }
         t.dias.reserve(static_cast<std::size_t>(fin - primera));
-        for (auto it = primera; it != fin; ++it)
-            if (!corre(it->fecha, *it)) return r;
+        for (auto it = primera; it != fin; ++it) {
+            const bool corrio = corrida.Dia(it->fecha, [&](Escenario& e) {
+                PonClimaDelDia(e, it->fecha, *it);
+                RecalculaClima(e);
+            });
+            if (!corrio) return r;
+        }
         t.diasSinDatos = static_cast<int>(NumeroDeDia(t.hasta) - NumeroDeDia(t.desde) + 1 - (fin - primera));
-    } else {
+    } else if (normales) {
         t.dias.reserve(365);
         for (Fecha f = t.desde;; f = DiaSiguiente(f)) {
-            if (!corre(f, *ClimaDelDia(tabla, f))) return r;
+            const bool corrio = corrida.Dia(f, [&](Escenario& e) {
+                PonClimaDelDia(e, f, *ClimaDelDia(tabla, f));
+                RecalculaClima(e);
+            });
+            if (!corrio) return r;
             if (f == t.hasta) break;
         }
+    } else {
+        const std::vector<const DiaClima*> dias = DiasDelRegistro(tabla, t.desde, t.hasta);
+        t.dias.reserve(dias.size());
+        for (const DiaClima* d : dias) {
+            if (!d->completo) {
+                ++t.diasSinDatos;
+                continue;
+            }
+            if (!corrida.Dia(d->fecha, [d](Escenario& e) { PonHorasDelDia(e, *d); })) return r;
+        }
+        if (t.dias.empty()) {
+            r.mensaje = dias.empty() ? SinDias(t)
+                                     : "Todos los días entre " + TextoFecha(t.desde, t.tipo) + " y " +
+                                           TextoFecha(t.hasta, t.tipo) + " tienen datos faltantes.";
+            return r;
+        }
     }
+    // Averages never hold the coldest night: normals give no coldest hour.
+    t.diseno = CondicionDeLaTemporada(opciones, tabla, normales ? std::nullopt : corrida.HoraMasFria());
+    t.potenciaDisenoKw = PotenciaDiseno(escenario, t.diseno);
     for (PeriodoTemporada& p : t.meses) AplicaPrecios(p, t.precios);
     AplicaPrecios(t.total, t.precios);
     r.ok = true;

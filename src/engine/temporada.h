@@ -1,12 +1,18 @@
 #pragma once
 
-// A whole season: the scenario's day run once for each day of a climate table. Each day's
-// figures go into a copy of the loaded scenario exactly as the weather panels store what a user
-// sets (temperatures in tenths as singles, humidities as integers, cloud cover and wind every
-// hour), the hourly weather is rebuilt as RecalculaClima does, and SimulaDia runs. The
-// greenhouse, crop, ventilation schedule and tolerable temperatures are those of every day.
-// Days add up into months (in order of first appearance) and into the season.
+// A whole season: the scenario's day run once for each day of a climate table or record. A
+// table's day goes into a copy of the loaded scenario as the weather panels store what a user
+// sets, and its hourly weather is rebuilt as RecalculaClima does; a record's day brings its own
+// 24 hours (clima_del_dia.h). SimulaDia runs; the greenhouse, crop, ventilation schedule and
+// tolerable temperatures are those of every day. Days add up into months (in order of first
+// appearance) and into the season.
+//
+// A season's fuel, heating hours and peak output come from each hour's heating demand before
+// the day sheet cuts its fuel to thousandths (per m², then for the house): an hour needing less
+// than one step of the sheet still burns. Water, Etr, Etp, spray hours and inside temperatures
+// are the day's own figures. The heater to install is sized at a design condition (diseno.h).
 
+#include "engine/diseno.h"
 #include "numeros/variante.h"
 #include "scenario/escenario.h"
 #include "weather/tabla_clima.h"
@@ -22,9 +28,9 @@ struct DiaTemporada {
     Fecha fecha;                 ///< year 0 for normals
     Variante tmax, tmin;         ///< °C as stored (singles of tenths)
     Variante hrmax, hrmin;       ///< % as stored (integers)
-    float nubosidad = 0;         ///< octavos, every hour
-    float vientoKmh = 0;         ///< km/h, every hour
-    double combustible = 0;      ///< AcumComb, in the fuel's unit
+    double nubosidad = 0;        ///< octavos, mean of the 24 hours
+    double vientoKmh = 0;        ///< km/h, mean of the 24 hours
+    double combustible = 0;      ///< in the fuel's unit
     double agua = 0;             ///< AcumAgua, litres
     double etr = 0;              ///< AcumEtr
     float etp = 0;               ///< AcumEtp
@@ -54,14 +60,20 @@ struct PreciosTemporada {
 };
 
 struct OpcionesTemporada {
-    std::optional<Fecha> desde, hasta;  ///< default: the whole daily table, or January 1 .. December 31 of normals
+    std::optional<Fecha> desde, hasta;  ///< default: the whole table, or January 1 .. December 31 of normals
     PreciosTemporada precios;
+    std::optional<double> temperaturaDiseno;  ///< °C, typed by the grower
+    std::optional<double> vientoDiseno;       ///< m/s, with a typed temperature; kVientoDiseno when none
 };
 
 struct Temporada {
     TipoTablaClima tipo = TipoTablaClima::Diaria;
-    Fecha desde, hasta;               ///< first and last day run
-    int diasSinDatos = 0;             ///< days between desde and hasta a daily table lacks
+    Fecha desde, hasta;               ///< first and last day asked for
+    int diasSinDatos = 0;             ///< days between desde and hasta the table lacks or left out
+    std::string lugar;                ///< the place the file names, "" when none
+    std::optional<double> latitud;    ///< of the file, when it gives it
+    CondicionDiseno diseno;           ///< the condition the heater is sized for
+    std::optional<double> potenciaDisenoKw;  ///< the heater to install, none when no condition
     std::string unidadCombustible;    ///< "litros", "kg", "m³", "unidades"
     std::vector<std::string> faltan;  ///< optional columns the table lacks (their start values were used)
     PreciosTemporada precios;
@@ -77,21 +89,26 @@ struct ResultadoTemporada {
 };
 
 /// Runs the season of `tabla` on copies of `escenario` (loaded, dimensions accepted). A range
-/// outside the table, a negative price or a day that cannot run stops it with a message.
+/// outside the table, a negative price, a design condition outside the limits or a day that
+/// cannot run stops it with a message.
 ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima& tabla,
                                    const OpcionesTemporada& opciones = {});
 
-/// The six figures of day `f` before rounding: a daily table's row for that date (none when the
-/// table lacks it), or the monthly normals interpolated linearly by day of the year between the
-/// two nearest mid-month days, round the year.
-std::optional<FilaClima> ClimaDelDia(const TablaClima& tabla, const Fecha& f);
+/// The record's days that a season from `desde` to `hasta` runs, in season order (a typical
+/// year's range wraps across the new year when `hasta` comes before `desde`), days left out
+/// included.
+std::vector<const DiaClima*> DiasDelRegistro(const TablaClima& tabla, const Fecha& desde, const Fecha& hasta);
 
-/// Puts the day's figures into the record as the weather panels store them (Dia, Mes, TMax, TMin,
-/// HRMax, HRMin, NubHora and the wind of every hour); the hourly weather is not rebuilt.
-void PonClimaDelDia(Escenario& e, const Fecha& f, const FilaClima& clima);
+/// Where a day's fuel figures come from: the day sheet's, cut to thousandths per m² and for the
+/// house as the day window shows them, or the heating demand's, uncut, as a season adds them.
+enum class CifrasCombustible { Planilla, Demanda };
 
 /// The figures of a day the record has run (SimulaDia), with the record's daily figures.
-DiaTemporada FigurasDelDia(const Escenario& e, const Fecha& f = {});
+DiaTemporada FigurasDelDia(const Escenario& e, const Fecha& f = {},
+                           CifrasCombustible cifras = CifrasCombustible::Demanda);
+/// Fuel an hour's heating demand `q` (W/m² of floor) burns in the whole house, uncut: the day
+/// sheet's figure before its two cuts.
+double CombustibleDeDemanda(const Escenario& e, double q);
 
 /// Adds a day into a month or a season.
 void SumaDia(PeriodoTemporada& p, const DiaTemporada& d);

@@ -9,8 +9,8 @@
 namespace hortelia {
 namespace {
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+// What Parse skips before and inside a number: blanks, tabs and line feeds.
+bool EsBlancoOSalto(char c) { return EsBlanco(c) || c == '\n'; }
 
 // Shortest form with at most `digitos` significant digits: round, drop trailing zeros,
 // choose plain or exponent form from the rounded exponent.
@@ -59,7 +59,10 @@ std::string ConBlanco(std::string s) { return s[0] == '-' ? s : " " + s; }
 
 }  // namespace
 
-double LeeDecimal(const std::string& texto) {
+namespace {
+
+// A plain decimal in C form ("-1.5e3", "+.5"), whatever the C locale.
+double Decimal(std::string_view texto) {
     // from_chars reads "." whatever the C locale says; a leading "+" it does not take.
     const char* inicio = texto.data();
     const char* fin = inicio + texto.size();
@@ -70,17 +73,21 @@ double LeeDecimal(const std::string& texto) {
         const bool negativo = *inicio == '-';
         // Too large gives an infinity (callers refuse it); too small gives zero.
         const auto e = texto.find_first_of("eE");
-        const bool exponenteNegativo = e != std::string::npos && e + 1 < texto.size() && texto[e + 1] == '-';
+        const bool exponenteNegativo = e != std::string_view::npos && e + 1 < texto.size() && texto[e + 1] == '-';
         if (exponenteNegativo) return negativo ? -0.0 : 0.0;
         return negativo ? -HUGE_VAL : HUGE_VAL;
     }
     return v;
 }
 
+}  // namespace
+
+double LeeDecimal(const std::string& texto) { return Decimal(texto); }
+
 double Parse(std::string_view t) {
     std::size_t i = 0;
     auto saltaBlancos = [&] {
-        while (i < t.size() && EsBlanco(t[i])) ++i;
+        while (i < t.size() && EsBlancoOSalto(t[i])) ++i;
     };
     std::string limpio;
     saltaBlancos();
@@ -105,11 +112,11 @@ double Parse(std::string_view t) {
     if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
         std::size_t j = i + 1;
         std::string exp = "e";
-        while (j < t.size() && EsBlanco(t[j])) ++j;
+        while (j < t.size() && EsBlancoOSalto(t[j])) ++j;
         if (j < t.size() && (t[j] == '+' || t[j] == '-')) exp += t[j++];
         bool expDigitos = false;
         for (;; ++j) {
-            while (j < t.size() && EsBlanco(t[j])) ++j;
+            while (j < t.size() && EsBlancoOSalto(t[j])) ++j;
             if (j >= t.size() || !EsDigito(t[j])) break;
             exp += t[j];
             expDigitos = true;
@@ -125,17 +132,16 @@ std::optional<double> LeeNumeroCompleto(std::string_view t, FormaNumero forma) {
         while (!t.empty() && esBlanco(t.front())) t.remove_prefix(1);
         while (!t.empty() && esBlanco(t.back())) t.remove_suffix(1);
     }
-    std::string limpio;
+    // The form is checked in place; only a comma or a "D" exponent needs the C form written out.
     std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) limpio += t[i++];
-    bool digitos = false, separador = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    bool digitos = false, separador = false, reescribe = false;
     for (; i < t.size(); ++i) {
         if (EsDigito(t[i])) {
-            limpio += t[i];
             digitos = true;
         } else if ((t[i] == '.' || (forma.comaDecimal && t[i] == ',')) && !separador) {
-            limpio += '.';
             separador = true;
+            reescribe = reescribe || t[i] == ',';
         } else {
             break;
         }
@@ -146,18 +152,25 @@ std::optional<double> LeeNumeroCompleto(std::string_view t, FormaNumero forma) {
         return c == 'E' || c == 'e' || (forma.exponente == FormaNumero::Exponente::EoD && (c == 'D' || c == 'd'));
     };
     if (i < t.size() && esExponente(t[i])) {
-        limpio += 'e';
+        reescribe = reescribe || t[i] == 'D' || t[i] == 'd';
         ++i;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) limpio += t[i++];
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
         bool expDigitos = false;
-        for (; i < t.size() && EsDigito(t[i]); ++i) {
-            limpio += t[i];
-            expDigitos = true;
-        }
+        for (; i < t.size() && EsDigito(t[i]); ++i) expDigitos = true;
         if (!expDigitos) return std::nullopt;
     }
     if (i != t.size()) return std::nullopt;
-    const double v = LeeDecimal(limpio);
+    double v = 0;
+    if (reescribe) {
+        std::string c(t);
+        for (char& x : c) {
+            if (x == ',') x = '.';
+            if (x == 'D' || x == 'd') x = 'e';
+        }
+        v = Decimal(c);
+    } else {
+        v = Decimal(t);
+    }
     if (!std::isfinite(v)) return std::nullopt;
     return v;
 }
@@ -194,6 +207,11 @@ std::optional<std::int16_t> AEntero16(double x) {
     const double r = std::nearbyint(x);  // default rounding: halves to even
     if (r < -32768.0 || r > 32767.0) return std::nullopt;
     return static_cast<std::int16_t>(r);
+}
+
+double Redondea(double x, int decimales) {
+    const double factor = std::pow(10.0, decimales);
+    return std::round(x * factor) / factor;
 }
 
 double Cortar(double x, int decimales) {

@@ -13,6 +13,11 @@
 
 namespace hortelia {
 
+/// '0' to '9'.
+constexpr bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+/// A blank or a tab.
+constexpr bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+
 /// Lenient parse: skips leading blanks, tabs and line feeds, reads the longest numeric
 /// prefix ("." as the only decimal point, exponent by E or D, blanks inside skipped);
 /// no number gives 0. A number too large for a double gives an infinity, which callers refuse.
@@ -57,6 +62,11 @@ std::string NumeroSinBlanco(const Variante& v);
 
 /// Round to the nearest integer, halves to even; nullopt outside -32768..32767 (overflow).
 std::optional<std::int16_t> AEntero16(double x);
+
+/// x rounded half away from zero to n decimals, in double precision: for the figures the program
+/// adds beyond the day (an hour of a weather record as stored, a season figure as shown), never
+/// for a figure of the day, which is cut.
+double Redondea(double x, int decimales);
 
 /// Int(x * 10^n) / 10^n in double precision: the cut toward minus infinity.
 double Cortar(double x, int decimales);

@@ -31,8 +31,30 @@ std::string Tabulada(std::string primera, const std::vector<std::string>& celdas
 
 std::string NombreMesTabla(const PeriodoTemporada& p, TipoTablaClima tipo) {
     const std::string fecha = TextoFecha({p.anio, p.mes, 1}, tipo);
-    return tipo == TipoTablaClima::Diaria ? fecha.substr(0, 7) : fecha.substr(0, 2);
+    return TieneAnio(tipo) ? fecha.substr(0, 7) : fecha.substr(0, 2);
 }
+
+std::string_view NombreTipo(TipoTablaClima tipo) {
+    switch (tipo) {
+    case TipoTablaClima::Diaria: return "diaria";
+    case TipoTablaClima::Normales: return "normales";
+    case TipoTablaClima::Horaria:
+    case TipoTablaClima::AnioTipico: break;
+    }
+    return "horaria";
+}
+
+std::string_view TipoEnPalabras(TipoTablaClima tipo) {
+    switch (tipo) {
+    case TipoTablaClima::Diaria: return "datos diarios";
+    case TipoTablaClima::Normales: return "normales mensuales";
+    case TipoTablaClima::Horaria: return "registros horarios";
+    case TipoTablaClima::AnioTipico: break;
+    }
+    return "año típico, registros horarios";
+}
+
+std::string Opcional(const std::optional<double>& x) { return x ? NumeroExacto(*x) : std::string(); }
 
 }  // namespace
 
@@ -117,14 +139,14 @@ std::vector<std::string> TitulosMesesTemporada(std::string_view unidad) {
 
 std::string NombreDiaTemporada(const Fecha& f, TipoTablaClima tipo) {
     char buf[32];
-    if (tipo == TipoTablaClima::Diaria) std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", f.dia, f.mes, f.anio);
+    if (TieneAnio(tipo)) std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", f.dia, f.mes, f.anio);
     else std::snprintf(buf, sizeof buf, "%02d/%02d", f.dia, f.mes);
     return buf;
 }
 
 std::string NombreMesTemporada(const PeriodoTemporada& p, TipoTablaClima tipo) {
     std::string s = NombreMes(p.mes);
-    if (tipo == TipoTablaClima::Diaria) s += " " + std::to_string(p.anio);
+    if (TieneAnio(tipo)) s += " " + std::to_string(p.anio);
     return s;
 }
 
@@ -154,11 +176,13 @@ Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_v
     filas.push_back({CeldaHoja::DeTexto("Temporada", Estilo::Destacada)});
     filas.push_back({texto("Escenario"), texto(Nombre(escenario))});
     filas.push_back({texto("Tabla de clima"), texto(Nombre(clima))});
-    filas.push_back({texto("Tipo"), texto(t.tipo == TipoTablaClima::Diaria ? "datos diarios" : "normales mensuales")});
+    filas.push_back({texto("Tipo"), texto(std::string(TipoEnPalabras(t.tipo)))});
+    if (!t.lugar.empty()) filas.push_back({texto("Lugar"), texto(Nombre(t.lugar))});
+    if (t.latitud) filas.push_back({texto("Latitud (°)"), CeldaHoja::DeNumero(*t.latitud)});
     filas.push_back({texto("Desde"), texto(NombreDiaTemporada(t.desde, t.tipo))});
     filas.push_back({texto("Hasta"), texto(NombreDiaTemporada(t.hasta, t.tipo))});
     filas.push_back({texto("Días"), CeldaHoja::DeNumero(static_cast<double>(t.dias.size()))});
-    if (t.diasSinDatos > 0) filas.push_back({texto("Días sin datos"), CeldaHoja::DeNumero(t.diasSinDatos)});
+    filas.push_back({texto("Días sin datos"), CeldaHoja::DeNumero(t.diasSinDatos)});
     filas.push_back({texto("Unidad del combustible"), texto(t.unidadCombustible)});
     if (t.precios.combustible)
         filas.push_back({texto("Precio del combustible"), figura(NumeroExacto(*t.precios.combustible))});
@@ -168,6 +192,13 @@ Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_v
         for (std::size_t k = 0; k < t.faltan.size(); ++k) faltan += (k ? ", " : "") + t.faltan[k];
         filas.push_back({texto("Faltan (valor inicial)"), texto(faltan)});
     }
+    const bool conDiseno = t.diseno.origen != OrigenDiseno::Falta;
+    const auto cifra = [](const std::optional<double>& x) { return x ? CeldaHoja::DeNumero(*x) : CeldaHoja{}; };
+    filas.push_back({texto("Temperatura de diseño (°C)"),
+                     cifra(conDiseno ? std::optional(t.diseno.temperatura) : std::nullopt)});
+    filas.push_back({texto("Viento de diseño (m/s)"), cifra(conDiseno ? std::optional(t.diseno.viento) : std::nullopt)});
+    filas.push_back({texto("Calefacción a instalar (kW)"), cifra(t.potenciaDisenoKw)});
+    filas.push_back({texto("Condición de diseño"), texto(std::string(NombreOrigenDiseno(t.diseno.origen)))});
 
     filas.emplace_back();
     hoja.lineas.assign(filas.size(), 0);
@@ -192,16 +223,17 @@ Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_v
 }
 
 std::string TextoTemporada(const Temporada& t, std::string_view escenario, std::string_view clima) {
-    const bool diaria = t.tipo == TipoTablaClima::Diaria;
     std::string s;
     s.reserve(160 * (t.dias.size() + t.meses.size() + 16));
     s += "Escenario\t" + Nombre(escenario) + '\n';
     s += "Clima\t" + Nombre(clima) + '\n';
-    s += std::string("Tipo\t") + (diaria ? "diaria" : "normales") + '\n';
+    s += "Tipo\t" + std::string(NombreTipo(t.tipo)) + '\n';
+    if (!t.lugar.empty()) s += "Lugar\t" + Nombre(t.lugar) + '\n';
+    if (t.latitud) s += "Latitud\t" + NumeroExacto(*t.latitud) + '\n';
     s += "Desde\t" + TextoFecha(t.desde, t.tipo) + '\n';
     s += "Hasta\t" + TextoFecha(t.hasta, t.tipo) + '\n';
     s += "Dias\t" + std::to_string(t.dias.size()) + '\n';
-    if (t.diasSinDatos > 0) s += "DiasSinDatos\t" + std::to_string(t.diasSinDatos) + '\n';
+    s += "DiasSinDatos\t" + std::to_string(t.diasSinDatos) + '\n';
     s += "UnidadCombustible\t" + t.unidadCombustible + '\n';
     if (t.precios.combustible) s += "PrecioCombustible\t" + NumeroExacto(*t.precios.combustible) + '\n';
     if (t.precios.agua) s += "PrecioAgua\t" + NumeroExacto(*t.precios.agua) + '\n';
@@ -210,6 +242,11 @@ std::string TextoTemporada(const Temporada& t, std::string_view escenario, std::
         for (std::size_t k = 0; k < t.faltan.size(); ++k) s += (k ? ", " : "") + t.faltan[k];
         s += '\n';
     }
+    const bool conDiseno = t.diseno.origen != OrigenDiseno::Falta;
+    s += "TemperaturaDiseno\t" + (conDiseno ? NumeroExacto(t.diseno.temperatura) : std::string()) + '\n';
+    s += "VientoDiseno_ms\t" + (conDiseno ? NumeroExacto(t.diseno.viento) : std::string()) + '\n';
+    s += "PotenciaDiseno_kW\t" + Opcional(t.potenciaDisenoKw) + '\n';
+    s += "OrigenDiseno\t" + std::string(NombreOrigenDiseno(t.diseno.origen)) + '\n';
 
     s += "\nFecha\tTMax\tTMin\tHRMax\tHRMin\tNubosidad\tViento\tCombustible\tAgua\tEtr\tEtp\tHorasCalefaccion\t"
          "HorasRefrigeracion\tTempMinInterior\tTempMaxInterior\tPotenciaPico_kW\n";
@@ -222,15 +259,22 @@ std::string TextoTemporada(const Temporada& t, std::string_view escenario, std::
     return s;
 }
 
-std::string TituloResumenEscenarios() {
-    return "Escenario\tCombustible\tUnidad\tAgua\tEtr\tEtp\tHorasCalefaccion\tHorasRefrigeracion\tTempMinInterior\t"
-           "PotenciaPico_kW\tCostoCombustible\tCostoAgua\n";
+std::string TituloResumenEscenarios(bool conDiseno) {
+    return std::string("Escenario\tCombustible\tUnidad\tAgua\tEtr\tEtp\tHorasCalefaccion\tHorasRefrigeracion\t"
+                       "TempMinInterior\tPotenciaPico_kW\tCostoCombustible\tCostoAgua") +
+           (conDiseno ? "\tPotenciaDiseno_kW\n" : "\n");
 }
 
 std::string FilaResumenEscenario(std::string_view escenario, const PeriodoTemporada& p, std::string_view unidad) {
     // The month's cells with the unit after the fuel, and without the count of days.
     const std::vector<std::string> celdas = CeldasPeriodoTemporada(p);
     return Tabulada(Nombre(escenario) + '\t' + celdas[1] + '\t' + std::string(unidad), celdas, 2);
+}
+
+std::string FilaResumenTemporada(std::string_view escenario, const Temporada& t) {
+    std::string fila = FilaResumenEscenario(escenario, t.total, t.unidadCombustible);
+    fila.back() = '\t';
+    return fila + Opcional(t.potenciaDisenoKw) + '\n';
 }
 
 }  // namespace hortelia

@@ -1,8 +1,9 @@
 #pragma once
 
 // The season as tab-separated UTF-8 text, the same for the batch tool and for a window that
-// saves it: a few "Clave<TAB>valor" lines, the day table, the month table with the season's
-// total, and the rows of a comparison of scenarios.
+// saves it: a few "Clave<TAB>valor" lines (the table, its place, the days run and left out, the
+// prices, the design condition and the heater to install), the day table, the month table with
+// the season's total, and the rows of a comparison of scenarios.
 //
 // Numbers are the values as computed, each as the shortest text that reads back to the same
 // value in the type it is held in: a double as the shortest text for a double, a single (TMax
@@ -53,9 +54,13 @@ Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_v
 /// and invalid UTF-8 as \xNN).
 std::string TextoTemporada(const Temporada& t, std::string_view escenario, std::string_view clima);
 
-/// The title line of a comparison of scenarios, ended by a line feed.
-std::string TituloResumenEscenarios();
-/// One scenario's row of the comparison: the day's or the season's figures, ended by a line feed.
+/// The title line of a comparison of scenarios, ended by a line feed; `conDiseno` (a comparison
+/// over a season) adds the heater to install as the last column.
+std::string TituloResumenEscenarios(bool conDiseno);
+/// One scenario's row of the comparison of days: the day's figures, ended by a line feed.
 std::string FilaResumenEscenario(std::string_view escenario, const PeriodoTemporada& p, std::string_view unidad);
+/// One scenario's row of the comparison over a season: the season's figures and the heater to
+/// install (empty without a design condition), ended by a line feed.
+std::string FilaResumenTemporada(std::string_view escenario, const Temporada& t);
 
 }  // namespace hortelia

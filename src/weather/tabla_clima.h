@@ -1,18 +1,21 @@
 #pragma once
 
-// The climate table a grower brings for a season: a CSV file with one row a day (a column
-// `fecha`, AAAA-MM-DD) or twelve rows of monthly normals (a column `mes`, 1..12), each with the
-// day's figures: tmax, tmin (°C, required), hrmax, hrmin (%), nubosidad (octavos), viento (km/h).
-//
-// The separator is the title line's: a tab, else ";", else ",". With "," decimals take a point;
-// with ";" or a tab a point or a comma (as Spanish spreadsheets write them). Title names may
-// come in any case and order, with or without accents; a column the reader does not know is
-// refused (a misspelt "hrmin" would otherwise silently become the start value). A UTF-8
-// byte-order mark, empty lines, lines of empty cells and lines starting with "#" are skipped;
-// a cell wrapped in double quotes loses them. The whole table is checked before anything runs.
+// The weather a grower brings for a season, read from a file whose kind is found from its
+// content, not its name:
+// - our own CSV table: one row a day (a column `fecha`, AAAA-MM-DD) or twelve rows of monthly
+//   normals (a column `mes`), with the day's figures tmax, tmin (°C, required), hrmax, hrmin (%),
+//   nubosidad (octavos), viento (km/h) (lector_tabla.cpp);
+// - the daily CSV export of a public weather API (a `time` column with temperature_2m_max ...),
+//   read into the same rows as our daily table (lector_api.cpp);
+// - hourly records: a typical year in EPW (lector_epw.cpp) or the hourly CSV export of a public
+//   weather API (lector_api.cpp), 24 hours a day of temperature, humidity, radiation, wind and
+//   cloud cover.
+// Every value is checked against the limits table before anything runs; a refusal names the
+// line and the column (or EPW field) and says why, in Spanish.
 
-#include <compare>
-#include <cstddef>
+#include "weather/calendario.h"
+
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,16 +23,14 @@
 
 namespace hortelia {
 
-/// A day of a daily table (year, month, day) or of a year of normals (year 0).
-struct Fecha {
-    int anio = 0;
-    int mes = 0;
-    int dia = 0;
-    // clang-tidy 14 reads the defaulted comparison's 0 as a null pointer.
-    friend auto operator<=>(const Fecha&, const Fecha&) = default;  // NOLINT(modernize-use-nullptr)
-};
+/// Daily rows, twelve monthly normals, hourly records dated AAAA-MM-DD, or the hourly records
+/// of a typical year, whose days are MM-DD (year 0) taken in file order.
+enum class TipoTablaClima { Diaria, Normales, Horaria, AnioTipico };
 
-enum class TipoTablaClima { Diaria, Normales };
+/// True for the two kinds of hourly records.
+constexpr bool EsHoraria(TipoTablaClima t) { return t == TipoTablaClima::Horaria || t == TipoTablaClima::AnioTipico; }
+/// True when the days of the table have a year (AAAA-MM-DD); false for MM-DD.
+constexpr bool TieneAnio(TipoTablaClima t) { return t == TipoTablaClima::Diaria || t == TipoTablaClima::Horaria; }
 
 /// One row as read: the date (daily) or the month (normals: year 0, day 0) and six figures.
 struct FilaClima {
@@ -40,42 +41,65 @@ struct FilaClima {
     double viento = 0;            ///< km/h
 };
 
-/// The figures a missing optional column takes: those of a new scenario (PonValoresIniciales).
+/// One hour of a record as read, in the model's units.
+struct HoraClima {
+    double temperatura = 0;  ///< °C
+    double humedad = 0;      ///< %, up to 110 as files allow
+    double radiacion = 0;    ///< W/m², the mean of the hour ending at this hour; may be slightly negative
+    double viento = 0;       ///< m/s
+    double nubes = 0;        ///< fraction of the sky covered, 0..1 (0 when the file has none)
+};
+
+/// A day of a record: hour h at position h - 1, hour 24 ending at midnight. A day inside the
+/// file with an hour or a required value missing is kept, not complete, so that a season can
+/// say it was left out.
+struct DiaClima {
+    Fecha fecha;
+    bool completo = true;
+    std::array<HoraClima, 24> horas{};
+};
+
+/// The design condition for heating a file gives (an EPW's 99.6 % dry bulb and its coincident wind).
+struct DisenoArchivo {
+    double temperatura = 0;  ///< °C
+    double viento = 0;       ///< m/s
+};
+
+/// The figures a missing optional column takes: those of a new scenario.
 inline constexpr double kHRMaxInicial = 100, kHRMinInicial = 50, kNubosidadInicial = 0, kVientoInicial = 1;
 
 struct TablaClima {
     TipoTablaClima tipo = TipoTablaClima::Diaria;
     std::vector<FilaClima> filas;     ///< daily: dates rising; normals: months 1..12 in order
+    std::vector<DiaClima> dias;       ///< hourly records: the days, in file order
     std::vector<std::string> faltan;  ///< optional columns the file lacks: "hrmax", "hrmin", "nubosidad", "viento"
+    std::string lugar;                ///< the place the file names, "" when none
+    std::optional<double> latitud;    ///< degrees, south negative, when the file gives it
+    std::optional<DisenoArchivo> diseno;
 };
 
 struct ResultadoTablaClima {
     bool ok = false;
     int linea = 0;        ///< line of the file (1-based) the refusal is about, 0 for the whole table
-    int columna = 0;      ///< column (1-based), 0 when not about one column
+    int columna = 0;      ///< column or EPW field (1-based), 0 when not about one
     std::string mensaje;  ///< why the table was refused, in Spanish
     TablaClima tabla;     ///< the table, when read
 };
 
-/// Reads a climate table from the text of its file.
+/// Reads a climate table or record from the text of its file.
 ResultadoTablaClima LeeTablaClima(std::string_view texto);
 
 /// Reads the file at `ruta` (a regular file of at most kLimiteTablaClima bytes).
 ResultadoTablaClima CargaTablaClima(const std::string& ruta);
 
-/// Gregorian leap year.
-bool EsBisiesto(int anio);
-/// Days of month 1..12 of `anio`; year 0 (normals) is a non-leap year.
-int DiasDelMes(int anio, int mes);
-/// The next day; a year of normals (year 0) runs from December 31 back to January 1.
-Fecha DiaSiguiente(const Fecha& f);
-/// Days from 1970-01-01 (proleptic Gregorian calendar), for counting days between dates.
-long NumeroDeDia(const Fecha& f);
+/// The first and the last day a table holds (of normals: January 1 and December 31).
+Fecha PrimerDia(const TablaClima& t);
+Fecha UltimoDia(const TablaClima& t);
 
-/// A date as typed: AAAA-MM-DD for a daily table, MM-DD for normals (no February 29);
-/// none when it is not a possible date of that form.
+/// A date as typed for a table of this kind: AAAA-MM-DD with a year, MM-DD without (February 29
+/// only in a typical year, where a file may bring it); none when it is not a possible date.
 std::optional<Fecha> LeeFecha(std::string_view texto, TipoTablaClima tipo);
-/// "2024-07-01" for a daily table, "07-01" for normals.
+/// "2024-07-01" with a year, "07-01" without.
 std::string TextoFecha(const Fecha& f, TipoTablaClima tipo);
 
 /// A decimal number as a cell holds it: sign, digits, one decimal point (or comma, when

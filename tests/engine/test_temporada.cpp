@@ -5,6 +5,7 @@
 #include "engine/recalcula_clima.h"
 #include "engine/simula_dia.h"
 #include "engine/temporada.h"
+#include "engine/clima_del_dia.h"
 #include "engine/valores_iniciales.h"
 #include "greenhouse/geometria.h"
 #include "weather/viento.h"
@@ -129,29 +130,38 @@ TEST(Temporada, OneDayEqualsTheScenarioFileRebuilt) {
     EXPECT_EQ(b.tmax.valor(), a.tmax.valor());
 }
 
-// A day set by hand: which hours count as heating or spraying, and the peak output.
+// A day set by hand: which hours count as heating or spraying, and the peak output, from each
+// hour's heating demand (a season) or from the day sheet's cut fuel (the comparison of days).
 TEST(Temporada, HoursAndPeakOfADay) {
-    Escenario e = Tunel();  // heats below 8, sprays above 28
+    Escenario e = Tunel();  // 280 m² of floor; heats below 8, sprays above 28
     e.PoderCalorico = 36000;
     e.Eficiencia = 80;
-    const auto pon = [&](int h, double sin, float con, float control) {
+    const auto pon = [&](int h, double sin, float con, float control, double demanda) {
         e.TempSinControl(h) = sin;
         e.TempConControl(h) = con;
         e.ControlHora(h) = control;
+        e.DemandaCalor(h) = demanda;
     };
-    for (int h = 1; h <= 24; ++h) pon(h, 20, 20, 0);
-    pon(3, 5, 8, 2.5F);     // heats: 2.5 × 36000 × 80 % / 3600 = 20 kW
-    pon(4, 6, 8, 1.25F);    // heats: 10 kW
-    pon(5, 7.9, 8, 0);      // cold but burns nothing: not a heating hour
-    pon(14, 31, 28, 40);    // sprays
-    pon(15, 33, 29.5F, 0);  // hot and saturated: no water, not counted
-    pon(16, 29, 28, 55);    // sprays
+    for (int h = 1; h <= 24; ++h) pon(h, 20, 20, 0, 0);
+    pon(3, 5, 8, 2.5F, 100);     // sheet: 2.5 × 36000 × 80 % / 3600 = 20 kW; demand: 100 × 280 = 28 kW
+    pon(4, 6, 8, 1.25F, 50);     // sheet 10 kW, demand 14 kW
+    pon(5, 7.9, 8, 0, 0.5);      // less than a step of the sheet: burns by the demand only
+    pon(6, 7.9, 8, 0, 0);        // cold, outdoor air warm enough: no demand
+    pon(14, 31, 28, 40, 0);      // sprays
+    pon(15, 33, 29.5F, 0, 0);    // hot and saturated: no water, not counted
+    pon(16, 29, 28, 55, 0);      // sprays
+    const auto figuras = [](const DiaTemporada& d) {
+        return std::tuple(d.horasCalefaccion, d.horasRefrigeracion, d.potenciaPicoKw, d.tempMinInterior,
+                          d.tempMaxInterior);
+    };
+    EXPECT_EQ(figuras(FigurasDelDia(e, {}, CifrasCombustible::Planilla)), std::tuple(2, 2, 20.0, 8.0F, 29.5F));
+    EXPECT_EQ(FigurasDelDia(e, {}, CifrasCombustible::Planilla).combustible, 0);  // the sheet's AcumComb
     const DiaTemporada d = FigurasDelDia(e);
-    EXPECT_EQ(
-        std::tuple(d.horasCalefaccion, d.horasRefrigeracion, d.potenciaPicoKw, d.tempMinInterior, d.tempMaxInterior),
-        std::tuple(2, 2, 20.0, 8.0F, 29.5F));
-    for (int h = 1; h <= 24; ++h) e.ControlHora(h) = 0;
-    EXPECT_EQ(FigurasDelDia(e).potenciaPicoKw, 0);
+    EXPECT_EQ(figuras(d), std::tuple(3, 2, 28.0, 8.0F, 29.5F));
+    EXPECT_EQ(d.combustible,
+              CombustibleDeDemanda(e, 100) + CombustibleDeDemanda(e, 50) + CombustibleDeDemanda(e, 0.5));
+    // 100 W/m² for an hour: 360 kJ/m², 450 kJ gross at 80 %, over 36 000 kJ a unit, 280 m².
+    EXPECT_NEAR(CombustibleDeDemanda(e, 100), 360.0 / 0.8 / 36000 * 280, 1e-12);
 }
 
 TEST(Temporada, MonthsAndSeasonAddUpTheirDays) {

@@ -53,9 +53,9 @@ ejemplos=("$fuentes"/ejemplos/*)
 escenarios=("$fuentes"/ejemplos/*.hrt)
 for ejemplo in "${ejemplos[@]}"; do
   instalado=$prefijo/share/hortelia/ejemplos/$(basename "$ejemplo")
-  # A climate table (.csv) runs as a season of the first example scenario.
+  # A climate table (.csv) or a typical year (.epw) runs as a season of the first example scenario.
   orden=("$prefijo/bin/hortelia-sim" "$instalado")
-  [[ $ejemplo != *.csv ]] || orden=("$prefijo/bin/hortelia-sim" --temporada "$instalado"
+  [[ $ejemplo != *.csv && $ejemplo != *.epw ]] || orden=("$prefijo/bin/hortelia-sim" --temporada "$instalado"
     "$prefijo/share/hortelia/ejemplos/$(basename "${escenarios[0]}")")
   if ! cmp -s "$ejemplo" "$instalado"; then
     falla "el ejemplo $(basename "$ejemplo") no está instalado tal cual en share/hortelia/ejemplos"

@@ -65,9 +65,12 @@ TEST(InformeTemporada, KeysTablesAndEmptyCostCells) {
         SumaDia(t.total, d);
     }
     AplicaPrecios(t.total, t.precios);
+    t.diseno = {OrigenDiseno::Indicada, -3.5, 6.7};
+    t.potenciaDisenoKw = 12.25;
     EXPECT_EQ(TextoTemporada(t, "a\tb.hrt", "clima.csv"),
               "Escenario\ta\\x09b.hrt\nClima\tclima.csv\nTipo\tnormales\nDesde\t12-31\nHasta\t01-01\nDias\t2\n"
-              "UnidadCombustible\tkg\nPrecioAgua\t0.5\nFaltan\tnubosidad, viento\n\n"
+              "DiasSinDatos\t0\nUnidadCombustible\tkg\nPrecioAgua\t0.5\nFaltan\tnubosidad, viento\n"
+              "TemperaturaDiseno\t-3.5\nVientoDiseno_ms\t6.7\nPotenciaDiseno_kW\t12.25\nOrigenDiseno\tindicada\n\n"
               "Fecha\tTMax\tTMin\tHRMax\tHRMin\tNubosidad\tViento\tCombustible\tAgua\tEtr\tEtp\tHorasCalefaccion\t"
               "HorasRefrigeracion\tTempMinInterior\tTempMaxInterior\tPotenciaPico_kW\n"
               "12-31\t22.5\t-0.5\t90\t40\t0\t0\t1.5\t20\t0\t0\t3\t0\t8\t25.1\t4.25\n"
@@ -78,6 +81,7 @@ TEST(InformeTemporada, KeysTablesAndEmptyCostCells) {
               "01\t1\t1.5\t20\t0\t0\t3\t0\t8\t4.25\t\t0.01\n"
               "Total\t2\t3\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\n");
     EXPECT_EQ(FilaResumenEscenario("b.hrt", t.total, "kg"), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\n");
+    EXPECT_EQ(FilaResumenTemporada("b.hrt", t), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\t12.25\n");
 }
 
 namespace {

@@ -96,7 +96,7 @@ namespace {
 // 1 kW = 859.845 kcal/h (the international table calorie: 3600 kJ/h over 4.1868 kJ/kcal).
 constexpr double kKcalHPorKw = 859.845;
 
-const TipoArchivo kArchivoClima{QStringLiteral("Clima (*.csv *.txt)"), QStringLiteral("csv")};
+const TipoArchivo kArchivoClima{QStringLiteral("Clima (*.csv *.txt *.epw)"), QStringLiteral("csv")};
 const QString kSinValor = QStringLiteral("- - -");
 
 // The year the date editors of normals hold: not a leap year, so February 29 cannot be chosen.
@@ -216,7 +216,7 @@ void LlenaGraficoMeses(Grafico* g, const std::optional<Temporada>& temporada) {
         double aguaMayor = 0;
         for (const PeriodoTemporada& p : t.meses) aguaMayor = std::max(aguaMayor, p.agua);
         const bool metros = aguaMayor >= 10000;
-        const bool variosAnios = t.tipo == TipoTablaClima::Diaria && t.desde.anio != t.hasta.anio;
+        const bool variosAnios = TieneAnio(t.tipo) && t.desde.anio != t.hasta.anio;
         g->TituloEjeY(QStringLiteral("Combustible (%1)").arg(Q(t.unidadCombustible)));
         g->EjeDerecho(2, metros ? QStringLiteral("Agua (m³)") : QStringLiteral("Agua (l)"));
         for (int f = 1; f <= g->Filas(); ++f) {
@@ -483,13 +483,16 @@ bool VentanaTemporada::CargaTabla(const QString& ruta) {
     campoClima_->setToolTip(campoClima_->text());
 
     QString tipo;
-    const bool diaria = tabla_->tipo == TipoTablaClima::Diaria;
-    if (diaria) {
-        const Fecha& primera = tabla_->filas.front().fecha;
-        const Fecha& ultima = tabla_->filas.back().fecha;
-        tipo = QStringLiteral("Datos diarios del %1 al %2 (%3 días con datos).")
-                   .arg(Q(NombreDiaTemporada(primera, tabla_->tipo)), Q(NombreDiaTemporada(ultima, tabla_->tipo)))
-                   .arg(tabla_->filas.size());
+    if (tabla_->tipo != TipoTablaClima::Normales) {
+        const bool horaria = EsHoraria(tabla_->tipo);
+        const auto dias = horaria ? std::count_if(tabla_->dias.begin(), tabla_->dias.end(),
+                                                  [](const DiaClima& d) { return d.completo; })
+                                  : static_cast<qsizetype>(tabla_->filas.size());
+        tipo = QStringLiteral("%1 del %2 al %3 (%4 días con datos).")
+                   .arg(horaria ? QStringLiteral("Registros horarios") : QStringLiteral("Datos diarios"),
+                        Q(NombreDiaTemporada(PrimerDia(*tabla_), tabla_->tipo)),
+                        Q(NombreDiaTemporada(UltimoDia(*tabla_), tabla_->tipo)))
+                   .arg(dias);
     } else {
         tipo = QStringLiteral("Normales mensuales: cada día se interpola entre los meses vecinos.");
     }
@@ -512,11 +515,11 @@ bool VentanaTemporada::CargaTabla(const QString& ruta) {
 }
 
 void VentanaTemporada::PreparaFechas() {
-    const bool diaria = tabla_->tipo == TipoTablaClima::Diaria;
+    const bool diaria = TieneAnio(tabla_->tipo);
     QDate primera(kAnioNormales, 1, 1), ultima(kAnioNormales, 12, 31);
     if (diaria) {
-        const Fecha& a = tabla_->filas.front().fecha;
-        const Fecha& b = tabla_->filas.back().fecha;
+        const Fecha a = PrimerDia(*tabla_);
+        const Fecha b = UltimoDia(*tabla_);
         primera = QDate(a.anio, a.mes, a.dia);
         ultima = QDate(b.anio, b.mes, b.dia);
     }
@@ -548,7 +551,7 @@ bool VentanaTemporada::LeePrecio(QLineEdit* campo, const QString& que, std::opti
 
 void VentanaTemporada::Calcula() {
     if (!tabla_) return;
-    const bool diaria = tabla_->tipo == TipoTablaClima::Diaria;
+    const bool diaria = TieneAnio(tabla_->tipo);
     OpcionesTemporada opciones;
     if (!LeePrecio(precioCombustible_, QStringLiteral("del combustible"), opciones.precios.combustible) ||
         !LeePrecio(precioAgua_, QStringLiteral("del agua"), opciones.precios.agua))
@@ -667,8 +670,9 @@ std::unique_ptr<QTextDocument> VentanaTemporada::Documento() const {
                                                   : QStringLiteral("Temporada de %1").arg(escenario)));
     h += QStringLiteral("<p>Tabla de clima: %1 (%2)<br>%3")
              .arg(Html(QFileInfo(Q(climaCalculado_)).fileName()),
-                  t.tipo == TipoTablaClima::Diaria ? QStringLiteral("datos diarios")
-                                                   : QStringLiteral("normales mensuales"),
+                  t.tipo == TipoTablaClima::Normales ? QStringLiteral("normales mensuales")
+                  : EsHoraria(t.tipo)                ? QStringLiteral("registros horarios")
+                                                     : QStringLiteral("datos diarios"),
                   Html(periodo_->text()));
     if (t.precios.combustible)
         h += QStringLiteral("<br>Precio del combustible: %1 por %2")

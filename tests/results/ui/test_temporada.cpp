@@ -77,7 +77,7 @@ private slots:
         QVERIFY(cargado != antes);
         QCOMPARE(t->objectName(), QStringLiteral("FTemporada"));
         QCOMPARE(t->windowTitle(), QStringLiteral("Temporada"));
-        QCOMPARE(v.guion.filtros.last(), QStringLiteral("Clima (*.csv *.txt)"));
+        QCOMPARE(v.guion.filtros.last(), QStringLiteral("Clima (*.csv *.txt *.epw)"));
         QCOMPARE(En<QLineEdit>(t, "RutaClima")->text(), QDir::toNativeSeparators(kNormales));
         QVERIFY(En<QLabel>(t, "TipoClima")->text().startsWith(QStringLiteral("Normales mensuales")));
         QCOMPARE(En<QLabel>(t, "LPrecioCombustible")->text(), QStringLiteral("Precio del com&bustible (por kg)"));
@@ -90,11 +90,11 @@ private slots:
         const struct {
             const char* valor;
             QString texto, detalle;
-        } totales[] = {{"TotCombustible", "244.15 kg", "Costo: 292.99"},
+        } totales[] = {{"TotCombustible", "316.94 kg", "Costo: 380.33"},
                        {"TotAgua", "122077 l", "122.07 m³ · Costo: 97.66"},
-                       {"TotHorasCalefaccion", "408", "en 103 días"},
+                       {"TotHorasCalefaccion", "541", "en 119 días"},
                        {"TotHorasRefrigeracion", "1606", "en 218 días"},
-                       {"TotPotencia", "11.46 kW", "9857 kcal/h"},  // 11.4638 kW x 859.845
+                       {"TotPotencia", "12.65 kW", "10882 kcal/h"},  // 12.6559 kW x 859.845
                        {"TotTempMinima", "8 °C", "el 13/05"}};
         for (const auto& c : totales) {
             QCOMPARE(En<QLabel>(t, c.valor)->text(), c.texto);
@@ -104,7 +104,7 @@ private slots:
         const QAbstractItemModel* meses = En<QTableView>(t, "TablaMeses")->model();
         QCOMPARE(meses->rowCount(), 13);
         QCOMPARE(meses->index(6, 0).data().toString(), QStringLiteral("julio"));
-        QCOMPARE(meses->index(12, 2).data().toString(), QStringLiteral("244.159997433424"));
+        QCOMPARE(meses->index(12, 2).data().toString(), QStringLiteral("316.944810617869"));
         QCOMPARE(En<QTableView>(t, "TablaDias")->model()->rowCount(), 365);
         QCOMPARE(En<Grafico>(t, "MSCTempMeses")->ValorDibujado(7, 2), 0.0);  // July: no water
         QCOMPARE(TextoEscenario(v.e), cargado);
@@ -119,7 +119,7 @@ private slots:
                   {"--temporada", kNormales, "--precio-combustible", "1,2", "--precio-agua", "0.8", kTunel});
         QVERIFY(sim.waitForFinished(30000) && sim.exitCode() == 0);
         const QString lote = QString::fromUtf8(sim.readAllStandardOutput());
-        QVERIFY(lote.contains(QStringLiteral("\nTotal\t365\t244.159997433424\t")));
+        QVERIFY(lote.contains(QStringLiteral("\nTotal\t365\t316.94481061786854\t")));
         QCOMPARE(Lee(dir.filePath("temporada.txt")), lote);
     }
 
@@ -261,8 +261,8 @@ private slots:
         pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY2(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0, "pdftotext (poppler-utils)");
         const QString texto = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-        for (const char* s : {"Temporada de tunel_doble.hrt", "244.15 kg", "122077 l", "11.46 kW", "9857 kcal/h",
-                              "8 °C", "diciembre", "244.159997433424"})
+        for (const char* s : {"Temporada de tunel_doble.hrt", "316.94 kg", "122077 l", "12.65 kW", "10882 kcal/h",
+                              "8 °C", "diciembre", "316.944810617869"})
             QVERIFY2(texto.contains(QString::fromUtf8(s)), s);
     }
 

@@ -1,0 +1,226 @@
+#include "cli/corridas.h"
+
+#include "engine/carga_escenario.h"
+#include "engine/clima_del_dia.h"
+#include "engine/recalcula_clima.h"
+#include "engine/simula_dia.h"
+#include "engine/valores_iniciales.h"
+#include "results/exportacion.h"
+#include "results/informe_temporada.h"
+#include "scenario/archivo_texto.h"
+#include "scenario/catalogo.h"
+#include "scenario/texto_visible.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <tuple>
+
+namespace hortelia::cli {
+namespace {
+
+void Avisa(const std::string& mensaje) { std::cerr << "hortelia-sim: " << TextoVisible(mensaje, 4096) << "\n"; }
+
+/// Flushes what was written; an output that cannot be written (a full disk) is said, not hidden.
+int Termina(int estado, const char* que) {
+    errno = 0;
+    std::cout.flush();
+    const bool escrito = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (escrito) return estado;
+    const int error = errno;
+    std::cerr << "hortelia-sim: no se pudo escribir " << que << " en la salida estándar"
+              << (error ? " (" + std::string(std::strerror(error)) + ")" : std::string()) << ".\n";
+    return 1;
+}
+
+/// A scenario ready to run: loaded and with accepted dimensions; the message otherwise.
+std::optional<std::string> CargaParaCorrer(const std::string& ruta, Escenario& e, ResultadoCarga* carga = nullptr) {
+    PonValoresIniciales(e);
+    const ResultadoCarga c = CargaEscenario(ruta, e);
+    if (carga) *carga = c;
+    if (!c.ok) return ruta + ": " + c.mensaje;
+    if (!c.dimensionesValidas) return ruta + ": las dimensiones del escenario no son válidas: " + c.motivoDimensiones;
+    return std::nullopt;
+}
+
+/// Why a date given for this table is not one of its form; none when it is.
+std::optional<std::string> LeeFechaDeOpcion(const std::string& texto, const char* opcion, const TablaClima& tabla,
+                                            std::optional<Fecha>& destino) {
+    if (texto.empty()) return std::nullopt;
+    destino = LeeFecha(texto, tabla.tipo);
+    if (destino) return std::nullopt;
+    std::string forma = "AAAA-MM-DD (la tabla es diaria)";
+    if (tabla.tipo == TipoTablaClima::Normales) {
+        forma = "MM-DD (la tabla es de normales)";
+        if (LeeFecha(texto, TipoTablaClima::AnioTipico))
+            return std::string("la fecha de ") + opcion + " \"" + texto +
+                   "\" no existe en las normales, que no tienen 29 de febrero";
+    } else if (tabla.tipo == TipoTablaClima::AnioTipico) {
+        forma = "MM-DD (el archivo es un año típico)";
+    } else if (tabla.tipo == TipoTablaClima::Horaria) {
+        forma = "AAAA-MM-DD (el archivo es un registro horario)";
+    }
+    return std::string("la fecha de ") + opcion + " \"" + TextoVisible(texto, 60) + "\" no es una fecha " + forma;
+}
+
+/// The climate table and the season's options; the message otherwise.
+std::optional<std::string> PreparaTemporada(const Orden& o, TablaClima& tabla, OpcionesTemporada& opciones) {
+    ResultadoTablaClima leida = CargaTablaClima(o.clima);
+    if (!leida.ok) return o.clima + ": " + leida.mensaje;
+    tabla = std::move(leida.tabla);
+    for (const auto& [texto, destino, opcion] : {std::tuple{&o.desde, &opciones.desde, "--desde"},
+                                                 std::tuple{&o.hasta, &opciones.hasta, "--hasta"}})
+        if (auto error = LeeFechaDeOpcion(*texto, opcion, tabla, *destino)) return error;
+    opciones.precios = o.precios;
+    opciones.temperaturaDiseno = o.temperaturaDiseno;
+    opciones.vientoDiseno = o.vientoDiseno;
+    return std::nullopt;
+}
+
+/// The data sheet of the day the record holds, as the plain run prints it.
+int ImprimePlanilla(const Escenario& e, const ResultadoCarga& carga) {
+    TextosResumen resumen;
+    AplicaCarga(resumen, e, carga.dimensionesValidas);
+    std::cout << TextoPlanilla(e, resumen);
+    return Termina(0, "la planilla");
+}
+
+/// Saves the scenario after its run, when asked.
+bool Guarda(const Orden& o, const Escenario& e) {
+    if (o.guardar.empty()) return true;
+    const ResultadoArchivo g = GuardaEscenario(o.guardar, e);
+    if (!g.ok) Avisa(g.mensaje);
+    return g.ok;
+}
+
+}  // namespace
+
+int CorreDia(const Orden& o) {
+    Escenario e;
+    ResultadoCarga carga;
+    PonValoresIniciales(e);
+    carga = CargaEscenario(o.escenarios.front(), e);
+    if (!carga.ok) {
+        Avisa(carga.mensaje);
+        return 1;
+    }
+    if (!carga.dimensionesValidas) {
+        Avisa("las dimensiones del escenario no son válidas: " + carga.motivoDimensiones);
+        return 1;
+    }
+    if (o.recalcular) RecalculaClima(e);
+    const ResultadoDia dia = SimulaDia(e);
+    if (!dia.ok) {
+        Avisa(dia.mensaje);
+        return 1;
+    }
+    if (!Guarda(o, e)) return 1;
+    return ImprimePlanilla(e, carga);
+}
+
+int CorreTemporada(const Orden& o) {
+    Escenario e;
+    TablaClima tabla;
+    OpcionesTemporada opciones;
+    std::optional<std::string> error = CargaParaCorrer(o.escenarios.front(), e);
+    if (!error) error = PreparaTemporada(o, tabla, opciones);
+    if (error) {
+        Avisa(*error);
+        return 1;
+    }
+    const ResultadoTemporada r = SimulaTemporada(e, tabla, opciones);
+    if (!r.ok) {
+        Avisa(r.mensaje);
+        return 1;
+    }
+    std::cout << TextoTemporada(r.temporada, o.escenarios.front(), o.clima);
+    return Termina(0, "la temporada");
+}
+
+int CorreDiaDelRegistro(const Orden& o) {
+    Escenario base;
+    ResultadoCarga carga;
+    if (auto error = CargaParaCorrer(o.escenarios.front(), base, &carga)) {
+        Avisa(*error);
+        return 1;
+    }
+    ResultadoTablaClima leida = CargaTablaClima(o.clima);
+    if (!leida.ok) {
+        Avisa(o.clima + ": " + leida.mensaje);
+        return 1;
+    }
+    const TablaClima& tabla = leida.tabla;
+    if (!EsHoraria(tabla.tipo)) {
+        std::cerr << "hortelia-sim: --dia va con un registro horario (EPW o exportación horaria), y " << o.clima
+                  << " es una tabla de datos " << (tabla.tipo == TipoTablaClima::Normales ? "mensuales" : "diarios")
+                  << "\n"
+                  << kUso;
+        return 2;
+    }
+    std::optional<Fecha> fecha;
+    if (auto error = LeeFechaDeOpcion(o.dia, "--dia", tabla, fecha)) {
+        Avisa(*error);
+        return 1;
+    }
+    const auto dia = std::find_if(tabla.dias.begin(), tabla.dias.end(), [&](const DiaClima& d) { return d.fecha == *fecha; });
+    if (dia == tabla.dias.end() || !dia->completo) {
+        Avisa(o.clima + ": " + (dia == tabla.dias.end() ? "no tiene el día " : "al día le faltan datos: ") +
+              TextoFecha(*fecha, tabla.tipo));
+        return 1;
+    }
+    Escenario e = EscenarioDelDia(base, tabla, *dia);
+    const ResultadoDia corrida = SimulaDia(e);
+    if (!corrida.ok) {
+        Avisa(corrida.mensaje);
+        return 1;
+    }
+    if (!Guarda(o, e)) return 1;
+    return ImprimePlanilla(e, carga);
+}
+
+int CorreResumen(const Orden& o) {
+    TablaClima tabla;
+    OpcionesTemporada opciones;
+    const bool temporada = !o.clima.empty();
+    if (temporada) {
+        if (auto error = PreparaTemporada(o, tabla, opciones)) {
+            Avisa(*error);
+            return 1;
+        }
+    }
+    int estado = 0;
+    std::cout << TituloResumenEscenarios(temporada);
+    for (const std::string& ruta : o.escenarios) {
+        Escenario e;
+        std::string fila;
+        std::optional<std::string> error = CargaParaCorrer(ruta, e);
+        if (!error && temporada) {
+            const ResultadoTemporada r = SimulaTemporada(e, tabla, opciones);
+            if (r.ok) fila = FilaResumenTemporada(ruta, r.temporada);
+            else error = ruta + ": " + r.mensaje;
+        } else if (!error) {
+            if (o.recalcular) RecalculaClima(e);
+            const ResultadoDia dia = SimulaDia(e);
+            if (!dia.ok) {
+                error = ruta + ": " + dia.mensaje;
+            } else {
+                // The day sheet's own figures, as the day window shows them.
+                PeriodoTemporada p;
+                SumaDia(p, FigurasDelDia(e, {0, e.Mes, e.Dia}, CifrasCombustible::Planilla));
+                AplicaPrecios(p, o.precios);
+                fila = FilaResumenEscenario(ruta, p, UnidadCombustible(e.Combustible));
+            }
+        }
+        if (error) {
+            Avisa(*error);
+            estado = 1;
+            continue;
+        }
+        std::cout << fila;
+    }
+    return Termina(estado, "la comparación");
+}
+
+}  // namespace hortelia::cli

@@ -1,0 +1,176 @@
+// Seasons on hourly records and the heater to install: a record's hours as stored, a typical
+// year's range across the new year, the design condition and its demand, the day sheet's cut
+// fuel against the demand's, and a record's day saved as a scenario.
+
+#include "engine/carga_escenario.h"
+#include "engine/clima_del_dia.h"
+#include "engine/modelo_horario.h"
+#include "engine/simula_dia.h"
+#include "engine/temporada.h"
+#include "engine/valores_iniciales.h"
+#include "scenario/archivo_hrt.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+using namespace hortelia;
+
+namespace {
+
+const std::string kEjemplos = std::string(HORTELIA_TEST_DATA) + "/../../ejemplos/";
+
+Escenario Ejemplo(const std::string& nombre) {
+    Escenario e;
+    PonValoresIniciales(e);
+    EXPECT_TRUE(CargaEscenario(kEjemplos + nombre, e).ok);
+    return e;
+}
+
+TablaClima Lee(const std::string& texto) {
+    ResultadoTablaClima r = LeeTablaClima(texto);
+    EXPECT_TRUE(r.ok) << r.mensaje;
+    return r.tabla;
+}
+
+// A typical year of whole days, each at one temperature; 99.9 marks the temperature missing.
+std::string Epw(const std::vector<std::tuple<int, int, double>>& dias, const std::string& diseno) {
+    std::string s = "LOCATION,x,x,x,x,0,-31.5,0\n" + diseno + "\nx\nx\nx\nx\nx\nx\n";
+    for (const auto& [mes, dia, t] : dias)
+        for (int h = 1; h <= 24; ++h)
+            s += "2005," + std::to_string(mes) + "," + std::to_string(dia) + "," + std::to_string(h) + ",60,x," +
+                 std::to_string(t) + ",0,80,0,0,0,0,0,0,0,0,0,0,0,0," + (t == 99.9 ? "2" : "3") + ",0\n";
+    return s;
+}
+
+}  // namespace
+
+// Each hour rounded half away from zero from the number read; the day's extremes from the
+// stored hours.
+TEST(Registros, AnHourIsStoredRoundedFromTheNumberRead) {
+    DiaClima d{{2024, 7, 9}, true, {}};
+    for (HoraClima& h : d.horas) h = {5, 60, 0, 1, 0};
+    d.horas[0] = {10.25, 104, -3, 3.25, 0.5625};  // 9/16 of the sky is 4.5 octavos
+    d.horas[1] = {-2.25, 55.25, 412.35, 0.05, 1};
+    Escenario e = Ejemplo("tunel_simple.hrt");
+    PonHorasDelDia(e, d);
+    EXPECT_EQ(std::tuple(e.TempHora(1), e.HRHora(1), e.RadHora(1), e.VtoHora(1), e.VtoHoraKmh(1), e.NubHora(1)),
+              std::tuple(Variante::Doble(10.3), 100.0F, Variante::Doble(0), Variante::Doble(3.3), 12.0F, 5.0F));
+    EXPECT_EQ(std::tuple(e.TempHora(2), e.HRHora(2), e.RadHora(2), e.VtoHora(2), e.VtoHoraKmh(2), e.NubHora(2)),
+              std::tuple(Variante::Doble(-2.3), 55.3F, Variante::Doble(412.4), Variante::Doble(0.1), 0.0F, 8.0F));
+    EXPECT_EQ(std::tuple(e.TMax, e.TMin, e.HRMax, e.HRMin, e.Dia, e.Mes),
+              std::tuple(Variante::Doble(10.3), Variante::Doble(-2.3), Variante::Entero(100), Variante::Entero(55),
+                         std::int16_t{9}, std::int16_t{7}));
+}
+
+// A typical year's season from 12-31 to 01-01 runs the end of the year, then its beginning; a
+// day with a missing value inside the range is left out and counted.
+TEST(Registros, ATypicalYearWrapsTheNewYearAndCountsDaysLeftOut) {
+    const TablaClima t = Lee(Epw({{1, 1, 2}, {1, 2, 3}, {12, 30, 4}, {12, 31, 99.9}}, "DESIGN CONDITIONS,0"));
+    const std::tuple<Fecha, Fecha, std::vector<Fecha>, int> casos[] = {
+        {{0, 12, 31}, {0, 1, 1}, {{0, 1, 1}}, 1},
+        {{0, 12, 30}, {0, 1, 2}, {{0, 12, 30}, {0, 1, 1}, {0, 1, 2}}, 1},
+        {{0, 1, 1}, {0, 12, 30}, {{0, 1, 1}, {0, 1, 2}, {0, 12, 30}}, 0},
+    };
+    for (const auto& [desde, hasta, dias, sinDatos] : casos) {
+        OpcionesTemporada o;
+        o.desde = desde;
+        o.hasta = hasta;
+        const ResultadoTemporada r = SimulaTemporada(Ejemplo("tunel_simple.hrt"), t, o);
+        ASSERT_TRUE(r.ok) << r.mensaje;
+        std::vector<Fecha> corridos;
+        for (const DiaTemporada& d : r.temporada.dias) corridos.push_back(d.fecha);
+        EXPECT_EQ(corridos, dias);
+        EXPECT_EQ(r.temporada.diasSinDatos, sinDatos);
+    }
+}
+
+// Typed, else the file's, else the coldest hour with the design wind; normals alone give none.
+TEST(Registros, TheHeaterIsSizedAtTheFirstDesignConditionThereIs) {
+    const Escenario tunel = Ejemplo("tunel_simple.hrt");
+    const std::string conDiseno = "DESIGN CONDITIONS,1,x,,Heating,7,-7.3,1,1,1,1,1,1,1,1,1,1,1,4.6";
+    const TablaClima archivo = Lee(Epw({{7, 1, 2}, {7, 2, -1.5}, {7, 3, -1.5}}, conDiseno));
+    const TablaClima sinDiseno = Lee(Epw({{7, 1, 2}, {7, 2, -1.5}}, "DESIGN CONDITIONS,0"));
+    std::string normales = "mes,tmax,tmin\n";
+    for (int m = 1; m <= 12; ++m) normales += std::to_string(m) + ",10,-5\n";
+    const TablaClima mensuales = Lee(normales);
+    using O = std::optional<double>;
+    const std::tuple<const TablaClima*, O, O, OrigenDiseno, double, double> casos[] = {
+        {&archivo, -10, std::nullopt, OrigenDiseno::Indicada, -10, kVientoDiseno},
+        {&archivo, -10, 2, OrigenDiseno::Indicada, -10, 2},
+        {&archivo, {}, {}, OrigenDiseno::Archivo, -7.3, 4.6},
+        {&sinDiseno, {}, {}, OrigenDiseno::HoraMasFria, -1.5, kVientoDiseno},
+        {&mensuales, -4, {}, OrigenDiseno::Indicada, -4, kVientoDiseno},
+    };
+    for (const auto& [tabla, t, v, origen, temperatura, viento] : casos) {
+        OpcionesTemporada o;
+        o.temperaturaDiseno = t;
+        o.vientoDiseno = v;
+        const ResultadoTemporada r = SimulaTemporada(tunel, *tabla, o);
+        ASSERT_TRUE(r.ok) << r.mensaje;
+        const Temporada& s = r.temporada;
+        EXPECT_EQ(std::tuple(s.diseno.origen, s.diseno.temperatura, s.diseno.viento),
+                  std::tuple(origen, temperatura, viento));
+        EXPECT_EQ(s.potenciaDisenoKw, DemandaCalefaccion(tunel, temperatura, viento, 0) * 280 / 1000);
+    }
+    const ResultadoTemporada r = SimulaTemporada(tunel, mensuales);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.temporada.diseno.origen, OrigenDiseno::Falta);
+    EXPECT_FALSE(r.temporada.potenciaDisenoKw);
+    EXPECT_GT(r.temporada.total.potenciaPicoKw, 0);  // a peak, but no heater to install
+}
+
+// Over the example's typical year: the design demand at an hour's own stored values is that
+// hour's demand, bit for bit; and the day sheet's fuel, cut twice to thousandths, is never above
+// the demand's and within one step a heating hour of it.
+TEST(Registros, TheDesignDemandIsTheHourlyDemandAndTheSheetCutsBelowIt) {
+    const Escenario tunel = Ejemplo("tunel_simple.hrt");
+    const ResultadoTablaClima leida = CargaTablaClima(kEjemplos + "anio_tipico.epw");
+    ASSERT_TRUE(leida.ok) << leida.mensaje;
+    const double suelo = tunel.SueloCubierto.valor();
+    int horas = 0, cortadas = 0;
+    for (const DiaClima& d : leida.tabla.dias) {
+        if (!d.completo) continue;
+        Escenario e = EscenarioDelDia(tunel, leida.tabla, d);
+        ASSERT_TRUE(SimulaDia(e).ok);
+        for (int h = 1; h <= 24; ++h) {
+            if (e.DemandaCalor(h) == 0) continue;
+            ++horas;
+            EXPECT_EQ(DemandaCalefaccion(e, e.TempHora(h).valor(), e.VtoHora(h).valor(), e.NubHora(h)),
+                      e.DemandaCalor(h));
+        }
+        const DiaTemporada hoja = FigurasDelDia(e, d.fecha, CifrasCombustible::Planilla);
+        const DiaTemporada demanda = FigurasDelDia(e, d.fecha);
+        EXPECT_LE(hoja.combustible, demanda.combustible);
+        EXPECT_LE(demanda.combustible - hoja.combustible, demanda.horasCalefaccion * (0.001 * suelo + 0.001));
+        EXPECT_GE(demanda.horasCalefaccion, hoja.horasCalefaccion);
+        cortadas += demanda.horasCalefaccion - hoja.horasCalefaccion;
+    }
+    EXPECT_GT(horas, 200);
+    EXPECT_GT(cortadas, 0);  // hours needing less than a step of the sheet burn by the demand
+}
+
+// A record's day saved in a scenario file and opened again runs as the season's row of that day.
+TEST(Registros, ARecordsDaySavedAsAScenarioRunsAsItsSeasonRow) {
+    const Escenario tunel = Ejemplo("tunel_doble.hrt");
+    const ResultadoTablaClima leida = CargaTablaClima(kEjemplos + "clima_horario.csv");
+    ASSERT_TRUE(leida.ok) << leida.mensaje;
+    const DiaClima& dia = leida.tabla.dias.at(1);
+    OpcionesTemporada o;
+    o.desde = o.hasta = dia.fecha;
+    const ResultadoTemporada r = SimulaTemporada(tunel, leida.tabla, o);
+    ASSERT_TRUE(r.ok) << r.mensaje;
+
+    Escenario abierto;
+    PonValoresIniciales(abierto);
+    ASSERT_TRUE(CargaTextoEscenario(TextoEscenario(EscenarioDelDia(tunel, leida.tabla, dia)), abierto).ok);
+    EXPECT_EQ(std::tuple(abierto.Latitud, abierto.Hemisferio), std::tuple(Variante::Doble(31.5), Variante::Entero(-1)));
+    ASSERT_TRUE(SimulaDia(abierto).ok);
+    const DiaTemporada a = FigurasDelDia(abierto, dia.fecha);
+    const DiaTemporada& b = r.temporada.dias.at(0);
+    EXPECT_EQ(std::tuple(a.tmax, a.tmin, a.hrmax, a.hrmin, a.nubosidad, a.vientoKmh, a.combustible, a.agua, a.etr,
+                         a.etp, a.horasCalefaccion, a.tempMinInterior, a.potenciaPicoKw),
+              std::tuple(b.tmax, b.tmin, b.hrmax, b.hrmin, b.nubosidad, b.vientoKmh, b.combustible, b.agua, b.etr,
+                         b.etp, b.horasCalefaccion, b.tempMinInterior, b.potenciaPicoKw));
+}
