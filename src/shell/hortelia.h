@@ -83,10 +83,11 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    // The file operations (hortelia_archivos.cpp).
     /// Saves the scenario where the user chooses; false when cancelled or failed.
     bool Guarda();
-    /// True when the scenario on screen may be replaced or the program left: nothing unsaved,
-    /// or the user saved it or chose to discard it.
+    /// The unsaved-changes question: true when the scenario on screen may be replaced or the
+    /// program left, because nothing is unsaved, or the user saved it or chose to discard it.
     bool PuedeDejarElEscenario();
     /// "Hortelia — NOMBRE.hrt" with Qt's modified mark.
     void ActualizaTitulo();
@@ -95,9 +96,15 @@ private:
     /// Puts `ruta` first among the recent files, or takes it out when it cannot be read.
     void RecuerdaReciente(const QString& ruta, bool valido);
     void LlenaRecientes();
+
+    // The navigation it paints (hortelia_navegacion.cpp).
     void CreaMenus();
+    void CreaMenuArchivo();
+    void CreaMenuDatos();
     QWidget* CreaInicio();
     QWidget* CreaVistaTrabajo();
+    QWidget* CreaColumnaBotones();
+
     void CreaPaneles();
     /// Places a frame in the working area, hidden; show() and raise() bring it in front.
     void PonEnAreaDeTrabajo(QWidget* frame);

@@ -14,30 +14,25 @@
 // charts and the month table on paper.
 
 #include "engine/temporada.h"
+#include "results/ui/salidas_temporada.h"
 #include "scenario/escenario.h"
 #include "weather/tabla_clima.h"
 
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 #include <optional>
-#include <string>
 
 class QDateEdit;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
-class QTabWidget;
-class QTableView;
-class QTextDocument;
 
 namespace hortelia {
 
-class Grafico;
 class Interaccion;
-class ModeloTemporada;
-struct TipoArchivo;
+class VistaTemporada;
 
 class VentanaTemporada : public QWidget {
     Q_OBJECT
@@ -69,37 +64,30 @@ public:
     void Imprime();
 
     /// The season shown, none before a run.
-    const std::optional<Temporada>& TemporadaMostrada() const { return temporada_; }
-    /// What "&Guarda" writes: the text of the season shown.
-    const std::string& Texto() const { return texto_; }
-    /// What a print puts on paper.
-    std::unique_ptr<QTextDocument> Documento() const;
-    /// The selected cells of `tabla` as tab-separated rows, as shown without their blank,
-    /// numbers with the decimal separator of the user's language (Ctrl+C).
-    static QString TextoSeleccionado(const QTableView* tabla);
+    const Temporada* TemporadaMostrada() const { return calculada_ ? &calculada_->temporada : nullptr; }
 
 private:
+    /// The climate table's row: its file and the button that chooses it.
+    QLayout* CreaFilaClima();
+    /// The days, the prices and "&Calcula".
+    QLayout* CreaFilaDatos();
+    /// The row of "&Guarda", the workbook, "&Imprime" and "Cie&rra".
+    QLayout* CreaBotones();
     /// No season shown: totals, charts and tables empty, exports disabled.
     void OlvidaTemporada();
     /// The date editors for the table read: its whole range, or a year of normals.
     void PreparaFechas();
     /// One price from its box: none when empty; false (and a warning) when it is not a number.
     bool LeePrecio(QLineEdit* campo, const QString& que, std::optional<double>& precio);
-    void MuestraTotales();
-    void LlenaGraficos();
     /// Enables what the table and the results allow.
     void Habilita();
-    /// The export proposed beside the scenario: its name and "-temporada".
-    QString Propuesto(const TipoArchivo& tipo) const;
 
     const Escenario& e;
     Interaccion& interaccion_;
     std::function<QString()> rutaEscenario_;
     std::optional<TablaClima> tabla_;
     QString rutaClima_;
-    std::optional<Temporada> temporada_;
-    std::string texto_;
-    std::string escenarioCalculado_, climaCalculado_;  ///< the names the season shown was run with
+    std::optional<TemporadaCalculada> calculada_;
     bool dimensionada_ = false;
 
     QLineEdit* campoClima_;
@@ -108,13 +96,7 @@ private:
     QLabel* etiquetaPrecioCombustible_;
     QLineEdit *precioCombustible_, *precioAgua_;
     QPushButton *elige_, *calcula_, *guarda_, *guardaHoja_, *imprime_;
-    QLabel* periodo_;
-    QList<QLabel*> valores_, detalles_;  ///< the totals: large figure and the line under it
-    QStringList titulosTotales_;
-    Grafico *graficoMeses_, *graficoDias_;
-    QTabWidget* pestanias_;
-    ModeloTemporada *modeloMeses_, *modeloDias_;
-    QTableView *tablaMeses_, *tablaDias_;
+    VistaTemporada* vista_;
 };
 
 }  // namespace hortelia

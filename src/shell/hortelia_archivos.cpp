@@ -1,0 +1,143 @@
+#include "shell/hortelia.h"
+
+#include "engine/carga_escenario.h"
+#include "engine/simula_dia.h"
+#include "results/ui/planilla.h"
+#include "results/ui/ventana_temporada.h"
+#include "scenario/archivo_hrt.h"
+#include "ui/dialogo_archivo.h"
+#include "ui/resumen.h"
+#include "ui/texto_qt.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+
+// The main window's file operations: opening a scenario (through "&Abre", the recent files or
+// the command line), saving it, the recent files kept between runs, the title that names the
+// file and marks unsaved changes, and the question asked before unsaved changes are lost.
+
+namespace hortelia {
+namespace {
+
+constexpr int kRecientes = 6;
+const QString kClaveRecientes = QStringLiteral("archivos/recientes");
+
+}  // namespace
+
+bool Hortelia::HayCambios() const { return HuellaEscenario(e) != huellaGuardada_; }
+
+void Hortelia::ActualizaTitulo() {
+    tituloPendiente_ = false;
+    const QString nombre = rutaEscenario_.isEmpty() ? QString() : QFileInfo(rutaEscenario_).fileName();
+    setWindowTitle(nombre.isEmpty() ? QStringLiteral("Hortelia[*]") : QStringLiteral("Hortelia — %1[*]").arg(nombre));
+    setWindowModified(HayCambios());
+}
+
+bool Hortelia::eventFilter(QObject* objeto, QEvent* evento) {
+    const QEvent::Type t = evento->type();
+    if (!tituloPendiente_ && (t == QEvent::MouseButtonRelease || t == QEvent::KeyRelease || t == QEvent::Wheel)) {
+        tituloPendiente_ = true;
+        QTimer::singleShot(0, this, &Hortelia::ActualizaTitulo);
+    }
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+bool Hortelia::PuedeDejarElEscenario() {
+    if (!HayCambios()) return true;
+    const QString nombre =
+        rutaEscenario_.isEmpty() ? QStringLiteral("este escenario") : QFileInfo(rutaEscenario_).fileName();
+    switch (interaccion_.Pregunta(QStringLiteral("¿Guardar los cambios de %1?").arg(nombre), QStringLiteral("Guardar"),
+                                  QStringLiteral("Descartar"), true)) {
+    case Interaccion::Respuesta::Si: return Guarda();
+    case Interaccion::Respuesta::No: return true;
+    case Interaccion::Respuesta::Cancelar: return false;
+    }
+    return false;
+}
+
+void Hortelia::GuardaArchivo() { Guarda(); }
+
+bool Hortelia::Guarda() {
+    const QString ruta = EligeParaGuardar(interaccion_, kArchivoEscenario, rutaEscenario_);
+    if (ruta.isEmpty()) return false;
+    const ResultadoArchivo r = GuardaEscenario(ruta.toStdString(), e);
+    if (!r.ok) {
+        Avisa(Interaccion::Gravedad::Error,
+              QStringLiteral(
+                  "Elija otra carpeta o nombre para guardar el escenario; el archivo anterior no se tocó.\n\n") +
+                  Q(r.mensaje));
+        return false;
+    }
+    rutaEscenario_ = ruta;
+    RecuerdaReciente(ruta, true);
+    huellaGuardada_ = HuellaEscenario(e);
+    ActualizaTitulo();
+    statusBar()->showMessage(QStringLiteral("Escenario guardado en %1").arg(ruta), 5000);
+    return true;
+}
+
+void Hortelia::AbreArchivo() {
+    if (!PuedeDejarElEscenario()) return;
+    const QString ruta = EligeParaAbrir(interaccion_, kArchivoEscenario, rutaEscenario_);
+    if (!ruta.isEmpty()) CargaArchivo(ruta);
+}
+
+QStringList Hortelia::Recientes() const { return QSettings().value(kClaveRecientes).toStringList(); }
+
+void Hortelia::RecuerdaReciente(const QString& ruta, bool valido) {
+    QStringList lista = Recientes();
+    const QString absoluta = QFileInfo(ruta).absoluteFilePath();
+    lista.removeAll(absoluta);
+    if (valido) lista.prepend(absoluta);
+    while (lista.size() > kRecientes) lista.removeLast();
+    QSettings().setValue(kClaveRecientes, lista);
+}
+
+void Hortelia::LlenaRecientes() {
+    menuRecientes_->clear();
+    const QStringList lista = Recientes();
+    for (int i = 0; i < lista.size(); ++i) {
+        const QString ruta = lista[i];
+        QAction* a = menuRecientes_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(ruta).fileName()));
+        a->setObjectName(QStringLiteral("Reciente%1").arg(i + 1));
+        a->setStatusTip(ruta);
+        a->setToolTip(ruta);
+        connect(a, &QAction::triggered, this, [this, ruta] {
+            if (PuedeDejarElEscenario()) CargaArchivo(ruta);
+        });
+    }
+    if (lista.isEmpty()) menuRecientes_->addAction(QStringLiteral("(ninguno)"))->setEnabled(false);
+}
+
+void Hortelia::CargaArchivo(const QString& ruta) {
+    const ResultadoCarga r = CargaEscenario(ruta.toStdString(), e);
+    if (!r.ok) {
+        RecuerdaReciente(ruta, false);
+        Avisa(Interaccion::Gravedad::Error,
+              QStringLiteral("Elija un archivo guardado por Hortelia (.hrt).\n\n") + Q(r.mensaje));
+        return;
+    }
+    RecuerdaReciente(ruta, true);
+    rutaEscenario_ = ruta;
+    huellaGuardada_ = HuellaEscenario(e);
+    // The results of the scenario that was on screen go; an open panel stays, showing the
+    // loaded values. The summary and each panel show them; the dimensions stay pending when
+    // the geometry refuses them.
+    if (protocolo_->ResultadosVisibles()) CierraResultados();
+    if (planilla_) planilla_->hide();
+    if (temporada_) temporada_->Descarta();
+    resumen_->Carga(e, r.dimensionesValidas);
+    for (Panel* p : paneles_) p->MuestraCargado();
+    ActualizaTitulo();
+    if (!r.dimensionesValidas)
+        Avisa(Interaccion::Gravedad::Advertencia,
+              QStringLiteral("El escenario se cargó, pero sus dimensiones no son válidas: ") + Q(r.motivoDimensiones) +
+                  QStringLiteral(" Acepte las dimensiones antes de procesar."));
+}
+
+}  // namespace hortelia
