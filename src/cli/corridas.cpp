@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <tuple>
 
@@ -23,15 +22,17 @@ namespace {
 
 void Avisa(const std::string& mensaje) { std::cerr << "hortelia-sim: " << TextoVisible(mensaje, 4096) << "\n"; }
 
-/// Flushes what was written; an output that cannot be written (a full disk) is said, not hidden.
-int Termina(int estado, const char* que) {
+/// Writes `texto` on standard output; an output that cannot be written (a full disk, a closed
+/// pipe) is said, not hidden.
+int Escribe(const std::string& texto, const char* que, int estado = 0) {
     errno = 0;
+    std::cout << texto;
     std::cout.flush();
+    const int error = errno;
     const bool escrito = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
     if (escrito) return estado;
-    const int error = errno;
     std::cerr << "hortelia-sim: no se pudo escribir " << que << " en la salida estándar"
-              << (error ? " (" + std::string(std::strerror(error)) + ")" : std::string()) << ".\n";
+              << (error ? " (" + RazonDelSistema(error) + ")" : std::string()) << ".\n";
     return 1;
 }
 
@@ -83,8 +84,7 @@ std::optional<std::string> PreparaTemporada(const Orden& o, TablaClima& tabla, O
 int ImprimePlanilla(const Escenario& e, const ResultadoCarga& carga) {
     TextosResumen resumen;
     AplicaCarga(resumen, e, carga.dimensionesValidas);
-    std::cout << TextoPlanilla(e, resumen);
-    return Termina(0, "la planilla");
+    return Escribe(TextoPlanilla(e, resumen), "la planilla");
 }
 
 /// Saves the scenario after its run, when asked.
@@ -135,8 +135,7 @@ int CorreTemporada(const Orden& o) {
         Avisa(r.mensaje);
         return 1;
     }
-    std::cout << TextoTemporada(r.temporada, o.escenarios.front(), o.clima);
-    return Termina(0, "la temporada");
+    return Escribe(TextoTemporada(r.temporada, o.escenarios.front(), o.clima), "la temporada");
 }
 
 int CorreDiaDelRegistro(const Orden& o) {
@@ -191,7 +190,7 @@ int CorreResumen(const Orden& o) {
         }
     }
     int estado = 0;
-    std::cout << TituloResumenEscenarios(temporada);
+    std::string salida = TituloResumenEscenarios(temporada);
     for (const std::string& ruta : o.escenarios) {
         Escenario e;
         std::string fila;
@@ -218,9 +217,9 @@ int CorreResumen(const Orden& o) {
             estado = 1;
             continue;
         }
-        std::cout << fila;
+        salida += fila;
     }
-    return Termina(estado, "la comparación");
+    return Escribe(salida, "la comparación", estado);
 }
 
 }  // namespace hortelia::cli

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
+#include <chrono>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -14,13 +16,15 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <random>
+#include <string_view>
 
 namespace hortelia {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Razon(int error) { return std::strerror(error); }
+std::string Razon(int error) { return RazonDelSistema(error); }
 
 /// A path in a message, quoted, with what a terminal would act on escaped.
 std::string Entre(const std::string& ruta) { return "\"" + TextoVisible(ruta, 4096) + "\""; }
@@ -106,6 +110,57 @@ void SincronizaCarpeta(const fs::path& carpeta) {
     ::close(fd);
 }
 
+/// The mark of our temporaries: ".NAME.hortelia-XXXXXX", so that a folder's stale ones can be
+/// told from other programs' look-alikes.
+constexpr std::string_view kMarcaTemporal = ".hortelia-";
+
+std::string PrefijoTemporal(const fs::path& final) {
+    return "." + final.filename().string().substr(0, 200) + std::string(kMarcaTemporal);
+}
+
+bool EsTemporalNuestro(const std::string& nombre) {
+    const std::size_t marca = nombre.rfind(kMarcaTemporal);
+    if (nombre.empty() || nombre.front() != '.' || marca == std::string::npos) return false;
+    const std::string_view cola = std::string_view(nombre).substr(marca + kMarcaTemporal.size());
+    return cola.size() == 6 && std::all_of(cola.begin(), cola.end(), [](char c) { return std::isalnum(c) != 0; });
+}
+
+/// Removes our temporaries in `carpeta` older than kEdadTemporalViejo, left by a save that was
+/// killed; other files, and ours still young, stay.
+void BorraTemporalesViejos(const fs::path& carpeta) {
+    std::error_code ec;
+    const auto ahora = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(carpeta.empty() ? "." : carpeta, ec), fin; !ec && it != fin; it.increment(ec)) {
+        const std::string nombre = it->path().filename().string();
+        if (!EsTemporalNuestro(nombre)) continue;
+        struct stat estado {};
+        if (::lstat(it->path().c_str(), &estado) != 0 || !S_ISREG(estado.st_mode) || estado.st_uid != ::geteuid())
+            continue;
+        std::error_code ecHora;
+        const auto hora = fs::last_write_time(it->path(), ecHora);
+        if (!ecHora && ahora - hora > std::chrono::seconds(kEdadTemporalViejo)) ::unlink(it->path().c_str());
+    }
+}
+
+/// Six letters or digits, from the system's entropy.
+std::string Azar() {
+    static constexpr char kLetras[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device azar;
+    std::string s(6, 'x');
+    for (char& c : s) c = kLetras[azar() % (sizeof kLetras - 1)];
+    return s;
+}
+
+/// Gives the file with no name at `fd` a temporary name beside `final`: the name, or "" and errno.
+std::string NombraTemporal(int fd, const fs::path& final, const LlamadasGuardado& llamadas) {
+    for (int intento = 0; intento < 100; ++intento) {
+        std::string nombre = (final.parent_path() / (PrefijoTemporal(final) + Azar())).string();
+        if (llamadas.nombra(fd, nombre.c_str()) == 0) return nombre;
+        if (errno != EEXIST) return {};
+    }
+    return {};
+}
+
 }  // namespace
 
 ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
@@ -170,7 +225,43 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
     return r;
 }
 
-LlamadasGuardado LlamadasGuardado::Reales() { return {::write, ::fsync, ::close, ::rename}; }
+std::string RazonDelSistema(int error) {
+    switch (error) {
+    case ENOSPC: return "no queda espacio en el disco";
+    case EDQUOT: return "se agotó la cuota de disco del usuario";
+    case EACCES: return "no tiene permiso";
+    case EPERM: return "la operación no está permitida";
+    case EROFS: return "el disco es de solo lectura";
+    case ENOENT: return "no existe el archivo o la carpeta";
+    case EISDIR: return "es una carpeta";
+    case ENOTDIR: return "una parte de la ruta no es una carpeta";
+    case ENAMETOOLONG: return "el nombre es demasiado largo";
+    case ELOOP: return "demasiados enlaces simbólicos";
+    case EIO: return "error de entrada o salida del disco";
+    case EBUSY: return "el archivo está en uso";
+    case EMFILE:
+    case ENFILE: return "hay demasiados archivos abiertos";
+    default: break;
+    }
+    return "error del sistema " + std::to_string(error);
+}
+
+LlamadasGuardado LlamadasGuardado::Reales() {
+    LlamadasGuardado l;
+    l.abreSinNombre = [](const char* carpeta, mode_t modo) {
+        return ::open(carpeta, O_TMPFILE | O_WRONLY | O_CLOEXEC, modo);
+    };
+    l.escribe = ::write;
+    l.sincroniza = ::fsync;
+    l.nombra = [](int fd, const char* destino) {
+        // The file is reached through /proc, which needs no privilege that AT_EMPTY_PATH would.
+        const std::string propio = "/proc/self/fd/" + std::to_string(fd);
+        return ::linkat(AT_FDCWD, propio.c_str(), AT_FDCWD, destino, AT_SYMLINK_FOLLOW);
+    };
+    l.cierra = ::close;
+    l.renombra = ::rename;
+    return l;
+}
 
 ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& contenido) {
     return GuardaTexto(ruta, contenido, LlamadasGuardado::Reales());
@@ -193,31 +284,40 @@ ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& conteni
         return r;
     }
 
-    // The temporary file beside the target, so that the rename stays within one file system.
+    // The data goes into a file with no name in the target's folder, so that a kill leaves
+    // nothing; where the file system has none, into a named temporary. Either stays within the
+    // target's file system, for the rename.
     const fs::path final(destino.ruta);
     const fs::path carpeta = final.parent_path();
-    std::string plantilla = (carpeta / ("." + final.filename().string().substr(0, 200) + ".XXXXXX")).string();
-    const int fd = ::mkostemp(plantilla.data(), O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        r.mensaje = prefijo + "no se puede crear un archivo temporal en su carpeta (" + Razon(error) + ").";
-        return r;
+    BorraTemporalesViejos(carpeta);
+    const mode_t modo = destino.existe ? (destino.estado.st_mode & 07777) : (0666 & ~Umask());
+    std::string temporal;  // the temporary's name once it has one
+    int fd = llamadas.abreSinNombre(carpeta.empty() ? "." : carpeta.c_str(), 0600);
+    const bool sinNombre = fd >= 0;
+    if (!sinNombre) {
+        temporal = (carpeta / (PrefijoTemporal(final) + "XXXXXX")).string();
+        fd = ::mkostemp(temporal.data(), O_CLOEXEC);
+        if (fd < 0) {
+            const int error = errno;
+            r.mensaje = prefijo + "no se puede crear un archivo temporal en su carpeta (" + Razon(error) + ").";
+            return r;
+        }
     }
     bool abierto = true;
+    bool nombrado = false;  // a new target already took its name
     auto falla = [&](const char* que, int error) {
         if (abierto) ::close(fd);
-        ::unlink(plantilla.c_str());
+        if (!temporal.empty()) ::unlink(temporal.c_str());
+        if (nombrado) ::unlink(final.c_str());
         r.mensaje = prefijo + que + " (" + Razon(error) + ").";
         return r;
     };
 
     // The old file's permission bits (and owner, where allowed); a new file's as open() with
-    // 0666 and the umask would give, not mkstemp's 0600.
-    // The owner first: a change of owner clears the set-id bits.
+    // 0666 and the umask would give. The owner first: a change of owner clears the set-id bits.
     if (destino.existe && (destino.estado.st_uid != ::geteuid() || destino.estado.st_gid != ::getegid())) {
         [[maybe_unused]] const int ignorado = ::fchown(fd, destino.estado.st_uid, destino.estado.st_gid);
     }
-    const mode_t modo = destino.existe ? (destino.estado.st_mode & 07777) : (0666 & ~Umask());
     if (::fchmod(fd, modo) != 0) return falla("no se pueden fijar los permisos del archivo", errno);
 
     for (std::size_t escrito = 0; escrito < contenido.size();) {
@@ -228,9 +328,19 @@ ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& conteni
         escrito += static_cast<std::size_t>(n);
     }
     if (llamadas.sincroniza(fd) != 0) return falla("no se pudo asegurar el archivo en el disco", errno);
+    if (sinNombre) {
+        // A new target takes its name directly; one that exists (or appeared meanwhile) is
+        // replaced through a temporary name and a rename at once.
+        if (!destino.existe && llamadas.nombra(fd, final.c_str()) == 0) nombrado = true;
+        else if (!destino.existe && errno != EEXIST) return falla("no se pudo dar nombre al archivo", errno);
+        if (!nombrado) {
+            temporal = NombraTemporal(fd, final, llamadas);
+            if (temporal.empty()) return falla("no se pudo dar nombre al archivo", errno);
+        }
+    }
     abierto = false;  // closed even when close() reports an error
     if (llamadas.cierra(fd) != 0) return falla("no se pudo cerrar el archivo", errno);
-    if (llamadas.renombra(plantilla.c_str(), final.c_str()) != 0)
+    if (!nombrado && llamadas.renombra(temporal.c_str(), final.c_str()) != 0)
         return falla("no se pudo reemplazar el archivo anterior", errno);
     SincronizaCarpeta(carpeta);
     r.ok = true;

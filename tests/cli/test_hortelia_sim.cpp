@@ -58,12 +58,18 @@ TEST(HorteliaSim, ExitStatusesTellWhatWentWrong) {
     }
 }
 
-// Standard output on a full disk: the tool says it could not write and fails.
+// Standard output on a full disk: the tool says what it could not write and why, and fails.
 TEST(HorteliaSim, AFullDiskIsSaidAndFails) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no hay /dev/full en esta máquina";
-    // Errors to the pipe, the sheet to the full device; "#" leaves out the helper's own 2>&1.
-    const Salida s = Ejecuta(kDatos + "/inicio.hrt 2>&1 >/dev/full #");
-    EXPECT_EQ(s.estado, 1);
-    EXPECT_NE(s.texto.find("hortelia-sim: no se pudo escribir la planilla en la salida estándar"), std::string::npos)
-        << s.texto;
+    const std::string ejemplos = kDatos + "/../../ejemplos/";
+    for (const auto& [args, que] : std::vector<std::pair<std::string, std::string>>{
+             {kDatos + "/inicio.hrt", "la planilla"},
+             {"--temporada " + ejemplos + "clima_normales.csv " + ejemplos + "tunel_doble.hrt", "la temporada"},
+             {"--resumen " + kDatos + "/inicio.hrt", "la comparación"}}) {
+        // Errors to the pipe, the output to the full device; "#" leaves out the helper's own 2>&1.
+        const Salida s = Ejecuta(args + " 2>&1 >/dev/full #");
+        EXPECT_EQ(s.estado, 1) << args;
+        EXPECT_EQ(s.texto, "hortelia-sim: no se pudo escribir " + que +
+                               " en la salida estándar (no queda espacio en el disco).\n");
+    }
 }

@@ -11,10 +11,13 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -126,8 +129,9 @@ TEST_F(ArchivoTexto, WhatIsNotARegularFileIsRefusedAndLeftAsItWas) {
     if (!dispositivo) GTEST_SKIP() << "mknod de un dispositivo requiere root: ese caso no se probó";
 }
 
-// Each step of a save made to fail: the message names the step and the system's reason, the
-// old file is byte for byte what it was, and no temporary file is left.
+// Each step of a save made to fail, with and without files that have no name yet: the message
+// names the step and the reason in Spanish, the old file is byte for byte what it was, and no
+// temporary file is left.
 TEST_F(ArchivoTexto, AFailedSaveLeavesTheOldFileAndNoTemporary) {
     const std::string viejoTexto = Lee(viejo);
     const std::string nuevo(100000, 'n');
@@ -136,40 +140,91 @@ TEST_F(ArchivoTexto, AFailedSaveLeavesTheOldFileAndNoTemporary) {
         return -1;
     };
     const std::vector<std::pair<const char*, std::function<void(LlamadasGuardado&)>>> casos{
-        {"no se pudo escribir el archivo (No space left on device)",
+        {"no se pudo escribir el archivo (no queda espacio en el disco)",
          [&](LlamadasGuardado& l) {
              l.escribe = [&](int, const void*, std::size_t) -> ssize_t { return falla(ENOSPC); };
          }},
-        {"no se pudo escribir el archivo (Disk quota exceeded)",  // a partial write, then the quota
+        {"no se pudo escribir el archivo (se agotó la cuota de disco del usuario)",  // partial, then the quota
          [&](LlamadasGuardado& l) {
              l.escribe = [&, veces = 0](int fd, const void* p, std::size_t n) mutable -> ssize_t {
                  return veces++ == 0 ? ::write(fd, p, n / 2) : falla(EDQUOT);
              };
          }},
-        {"no se pudo asegurar el archivo en el disco (Input/output error)",
+        {"no se pudo asegurar el archivo en el disco (error de entrada o salida del disco)",
          [&](LlamadasGuardado& l) { l.sincroniza = [&](int) { return falla(EIO); }; }},
-        {"no se pudo cerrar el archivo (Input/output error)",
+        {"no se pudo cerrar el archivo (error de entrada o salida del disco)",
          [&](LlamadasGuardado& l) {
              l.cierra = [&](int fd) {
                  ::close(fd);
                  return falla(EIO);
              };
          }},
-        {"no se pudo reemplazar el archivo anterior (Permission denied)",
+        {"no se pudo reemplazar el archivo anterior (no tiene permiso)",
          [&](LlamadasGuardado& l) { l.renombra = [&](const char*, const char*) { return falla(EACCES); }; }},
+        {"no se pudo dar nombre al archivo (el disco es de solo lectura)",
+         [&](LlamadasGuardado& l) { l.nombra = [&](int, const char*) { return falla(EROFS); }; }},
     };
-    for (const auto& [fragmento, cambia] : casos) {
+    for (const bool sinNombre : {true, false}) {
+        for (const auto& [fragmento, cambia] : casos) {
+            LlamadasGuardado llamadas = LlamadasGuardado::Reales();
+            if (!sinNombre) llamadas.abreSinNombre = [&](const char*, mode_t) { return falla(EOPNOTSUPP); };
+            cambia(llamadas);
+            const ResultadoArchivo r = GuardaTexto(viejo.string(), nuevo, llamadas);
+            if (!sinNombre && std::string(fragmento).find("dar nombre") != std::string::npos) {
+                EXPECT_TRUE(r.ok) << r.mensaje;  // a named temporary needs no naming
+                Escribe(viejo, viejoTexto);
+                continue;
+            }
+            EXPECT_FALSE(r.ok) << fragmento;
+            EXPECT_EQ(r.mensaje, "No se puede guardar en \"" + viejo.string() + "\": " + fragmento + ".");
+            EXPECT_EQ(Lee(viejo), viejoTexto) << fragmento;
+            EXPECT_EQ(Nombres(), std::vector<std::string>{"invernaculo.hrt"}) << fragmento << sinNombre;
+        }
+        // A new file that fails after taking its name is removed again.
         LlamadasGuardado llamadas = LlamadasGuardado::Reales();
-        cambia(llamadas);
-        const ResultadoArchivo r = GuardaTexto(viejo.string(), nuevo, llamadas);
-        EXPECT_FALSE(r.ok) << fragmento;
-        EXPECT_EQ(r.mensaje, "No se puede guardar en \"" + viejo.string() + "\": " + fragmento + ".");
-        EXPECT_EQ(Lee(viejo), viejoTexto) << fragmento;
-        EXPECT_EQ(Nombres(), std::vector<std::string>{"invernaculo.hrt"}) << fragmento;
+        if (!sinNombre) llamadas.abreSinNombre = [&](const char*, mode_t) { return falla(EOPNOTSUPP); };
+        llamadas.cierra = [&](int fd) {
+            ::close(fd);
+            return falla(EIO);
+        };
+        EXPECT_FALSE(GuardaTexto((dir / "nuevo.hrt").string(), "x", llamadas).ok);
+        EXPECT_EQ(Nombres(), std::vector<std::string>{"invernaculo.hrt"}) << sinNombre;
     }
     const ResultadoArchivo sinCarpeta = GuardaTexto((dir / "no" / "existe.hrt").string(), "x");
     EXPECT_FALSE(sinCarpeta.ok);
-    EXPECT_NE(sinCarpeta.mensaje.find("No such file or directory"), std::string::npos) << sinCarpeta.mensaje;
+    EXPECT_NE(sinCarpeta.mensaje.find("no existe el archivo o la carpeta"), std::string::npos) << sinCarpeta.mensaje;
+}
+
+// A save killed at any moment leaves the target whole and at most one temporary of ours, which
+// the next save into the folder removes once it is an hour old; other programs' look-alikes stay.
+TEST_F(ArchivoTexto, AKilledSaveLeavesAtMostOneTemporaryThatTheNextSaveRemoves) {
+    const std::string a(300000, 'a'), b(300000, 'b');
+    Escribe(viejo, a);
+    Escribe(dir / ".otro.hrt.hortelia-abc", "de otro programa");
+    for (int vez = 0; vez < 20; ++vez) {
+        const pid_t hijo = ::fork();
+        ASSERT_GE(hijo, 0);
+        if (hijo == 0) {
+            LlamadasGuardado llamadas = LlamadasGuardado::Reales();
+            if (vez % 2) llamadas.abreSinNombre = [](const char*, mode_t) { return errno = EOPNOTSUPP, -1; };
+            for (int k = 0;; ++k) GuardaTexto(viejo.string(), k % 2 ? a : b, llamadas);
+        }
+        ::usleep(static_cast<useconds_t>(2000 + 1500 * vez));
+        ::kill(hijo, SIGKILL);
+        ::waitpid(hijo, nullptr, 0);
+        const std::string dentro = Lee(viejo);
+        EXPECT_TRUE(dentro == a || dentro == b) << vez;
+        std::vector<std::string> temporales;
+        for (const std::string& n : Nombres())
+            if (n.rfind(".invernaculo.hrt.hortelia-", 0) == 0) temporales.push_back(n);
+        EXPECT_LE(temporales.size(), 1U) << vez;
+        for (const std::string& t : temporales) {
+            const auto hace2Horas = fs::file_time_type::clock::now() - std::chrono::hours(2);
+            fs::last_write_time(dir / t, hace2Horas);
+        }
+        ASSERT_TRUE(GuardaTexto(viejo.string(), a).ok);
+        EXPECT_EQ(Nombres(), (std::vector<std::string>{".otro.hrt.hortelia-abc", "invernaculo.hrt"})) << vez;
+    }
 }
 
 // Writes that take a few bytes at a time, or are interrupted by a signal, still write it all.
@@ -207,5 +262,5 @@ TEST_F(ArchivoTexto, ReadingStopsPastTheLimitAndRefusesWhatIsNotAFile) {
     EXPECT_NE(LeeArchivoTexto((dir / "falta").string(), 1024).mensaje.find("No se puede abrir"), std::string::npos);
     // A name that would drive a terminal is shown escaped.
     const std::string mensaje = LeeArchivoTexto((dir / "x\x1b[2J").string(), 1024).mensaje;
-    EXPECT_NE(mensaje.find("x\\x1B[2J\": No such file or directory."), std::string::npos) << mensaje;
+    EXPECT_NE(mensaje.find("x\\x1B[2J\": no existe el archivo o la carpeta."), std::string::npos) << mensaje;
 }
