@@ -8,7 +8,7 @@ paquetes=(build-essential cmake ninja-build pkg-config
   clang libclang-rt-14-dev clang-tidy
   xvfb xauth xdotool fonts-dejavu-core
   libxlsxwriter-dev zlib1g-dev
-  desktop-file-utils appstream shared-mime-info poppler-utils unzip file dpkg-dev
+  desktop-file-utils appstream shared-mime-info poppler-utils unzip libxml2-utils file dpkg-dev
   locales)
 faltan=()
 for p in "${paquetes[@]}"; do

@@ -10,6 +10,8 @@
 #include <clocale>
 
 #include <cmath>
+#include <map>
+#include <utility>
 #include <filesystem>
 #include <system_error>
 
@@ -62,31 +64,48 @@ struct Temporal {
 
 std::string Entre(const std::string& ruta) { return "«" + ruta + "»"; }
 
+// The cell formats of a workbook, made once each: a style with the decimals a number shows.
+class Formatos {
+public:
+    explicit Formatos(lxw_workbook* libro) : libro_(libro) {}
+    /// The format, nullptr for the default one; `bien` turns false when one cannot be made.
+    lxw_format* De(CeldaHoja::Estilo estilo, int decimales, bool& bien) {
+        if (estilo == CeldaHoja::Estilo::Normal && decimales < 0) return nullptr;
+        const auto clave = std::pair(estilo, decimales);
+        if (const auto it = hechos_.find(clave); it != hechos_.end()) return it->second;
+        lxw_format* f = workbook_add_format(libro_);
+        if (!f) {
+            bien = false;
+            return nullptr;
+        }
+        if (estilo != CeldaHoja::Estilo::Normal) format_set_bold(f);
+        if (estilo == CeldaHoja::Estilo::Titulo) {
+            format_set_text_wrap(f);
+            format_set_align(f, LXW_ALIGN_CENTER);
+            format_set_align(f, LXW_ALIGN_VERTICAL_BOTTOM);
+        }
+        // "0.00" is read with the spreadsheet's own decimal separator.
+        if (decimales >= 0) format_set_num_format(f, decimales == 0 ? "0" : ("0." + std::string(static_cast<std::size_t>(decimales), '0')).c_str());
+        hechos_[clave] = f;
+        return f;
+    }
+
+private:
+    lxw_workbook* libro_;
+    std::map<std::pair<CeldaHoja::Estilo, int>, lxw_format*> hechos_;
+};
+
 // Builds the workbook at `temporal`; empty on success, else what failed.
 std::string EscribeLibro(const std::string& temporal, const Hoja& hoja) {
     lxw_workbook* libro = workbook_new(temporal.c_str());
     if (!libro) return "no hay memoria para armar la hoja de cálculo";
-    lxw_worksheet* hojaLibro = workbook_add_worksheet(libro, hoja.nombre.c_str());
+    const std::string nombre = TextoParaXml(hoja.nombre);
+    lxw_worksheet* hojaLibro = workbook_add_worksheet(libro, nombre.c_str());
     if (!hojaLibro) {
         workbook_close(libro);
-        return "la hoja no puede llamarse " + Entre(hoja.nombre);
+        return "la hoja no puede llamarse " + Entre(nombre);
     }
-    lxw_format* destacada = workbook_add_format(libro);
-    format_set_bold(destacada);
-    lxw_format* titulo = workbook_add_format(libro);
-    format_set_bold(titulo);
-    format_set_text_wrap(titulo);
-    format_set_align(titulo, LXW_ALIGN_CENTER);
-    format_set_align(titulo, LXW_ALIGN_VERTICAL_BOTTOM);
-    auto formato = [&](CeldaHoja::Estilo e) -> lxw_format* {
-        switch (e) {
-        case CeldaHoja::Estilo::Normal: return nullptr;
-        case CeldaHoja::Estilo::Destacada: return destacada;
-        case CeldaHoja::Estilo::Titulo: return titulo;
-        }
-        return nullptr;
-    };
-
+    Formatos formatos(libro);
     bool bien = hoja.filas.size() <= LXW_ROW_MAX;
     for (std::size_t c = 0; bien && c < hoja.anchos.size(); ++c) {
         if (hoja.anchos[c] <= 0) continue;
@@ -103,15 +122,16 @@ std::string EscribeLibro(const std::string& temporal, const Hoja& hoja) {
             const CeldaHoja& celda = fila[c];
             const auto r = static_cast<lxw_row_t>(f);
             const auto col = static_cast<lxw_col_t>(c);
+            lxw_format* formato = formatos.De(celda.estilo, celda.tipo == CeldaHoja::Tipo::Numero ? celda.decimales : -1, bien);
             switch (celda.tipo) {
             case CeldaHoja::Tipo::Vacia: break;
             case CeldaHoja::Tipo::Texto:
-                bien = worksheet_write_string(hojaLibro, r, col, celda.texto.c_str(), formato(celda.estilo)) ==
-                       LXW_NO_ERROR;
+                bien = bien && worksheet_write_string(hojaLibro, r, col, TextoParaXml(celda.texto).c_str(), formato) ==
+                                   LXW_NO_ERROR;
                 break;
             case CeldaHoja::Tipo::Numero:
-                bien = std::isfinite(celda.numero) &&
-                       worksheet_write_number(hojaLibro, r, col, celda.numero, formato(celda.estilo)) == LXW_NO_ERROR;
+                bien = bien && std::isfinite(celda.numero) &&
+                       worksheet_write_number(hojaLibro, r, col, celda.numero, formato) == LXW_NO_ERROR;
                 break;
             }
         }
@@ -125,6 +145,32 @@ std::string EscribeLibro(const std::string& temporal, const Hoja& hoja) {
 }
 
 }  // namespace
+
+std::string TextoParaXml(std::string_view texto) {
+    static constexpr std::string_view kReemplazo = "\xEF\xBF\xBD";  // U+FFFD
+    std::string r;
+    r.reserve(texto.size());
+    for (std::size_t i = 0; i < texto.size();) {
+        const auto b = static_cast<unsigned char>(texto[i]);
+        // The length of the sequence a lead byte opens, the smallest code point it may hold.
+        const std::size_t largo = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+        char32_t cp = largo == 1 ? b : largo == 2 ? (b & 0x1F) : largo == 3 ? (b & 0x0F) : (b & 0x07);
+        bool valida = largo > 0 && i + largo <= texto.size();
+        for (std::size_t k = 1; valida && k < largo; ++k) {
+            const auto c = static_cast<unsigned char>(texto[i + k]);
+            valida = (c >> 6) == 2;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        static constexpr char32_t kMinimo[] = {0, 0, 0x80, 0x800, 0x10000};
+        valida = valida && cp >= kMinimo[largo] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+        // XML 1.0: tab, line feed, carriage return, then from U+0020, never U+FFFE or U+FFFF.
+        const bool admitida = cp == 0x9 || cp == 0xA || cp == 0xD || (cp >= 0x20 && cp != 0xFFFE && cp != 0xFFFF);
+        if (valida && admitida) r.append(texto.substr(i, largo));
+        else r.append(kReemplazo);
+        i += valida ? largo : 1;
+    }
+    return r;
+}
 
 std::optional<double> NumeroDeCelda(std::string_view texto) {
     return LeeNumeroCompleto(texto, {.blancosAlrededor = true});

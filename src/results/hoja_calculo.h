@@ -21,14 +21,17 @@ struct CeldaHoja {
     enum class Estilo { Normal, Destacada, Titulo };
 
     Tipo tipo = Tipo::Vacia;
-    std::string texto;  ///< UTF-8
+    std::string texto;  ///< UTF-8; what XML cannot hold is written as U+FFFD
     double numero = 0;
     Estilo estilo = Estilo::Normal;
+    int decimales = -1;  ///< decimals a number is shown with (the value stays whole); -1 as the spreadsheet likes
 
     static CeldaHoja DeTexto(std::string t, Estilo estilo = Estilo::Normal) {
         return {Tipo::Texto, std::move(t), 0, estilo};
     }
-    static CeldaHoja DeNumero(double x, Estilo estilo = Estilo::Normal) { return {Tipo::Numero, {}, x, estilo}; }
+    static CeldaHoja DeNumero(double x, Estilo estilo = Estilo::Normal, int decimales = -1) {
+        return {Tipo::Numero, {}, x, estilo, decimales};
+    }
 };
 
 struct Hoja {
@@ -43,6 +46,10 @@ struct Hoja {
 /// failed save leaves an existing file as it was. Numbers are written with a decimal point
 /// whatever the C locale. On failure the message says why, in Spanish.
 ResultadoArchivo GuardaHojaCalculo(const std::string& ruta, const Hoja& hoja);
+
+/// `texto` as an XML 1.0 document can hold it: invalid UTF-8 and the characters XML does not
+/// allow (control characters other than tab and line ends, U+FFFE, U+FFFF) become U+FFFD.
+std::string TextoParaXml(std::string_view texto);
 
 /// The number a cell text shows (" 9.5", "-1", " .24", " 1.5E-05"; blanks around it ignored),
 /// read whatever the C locale; none for an empty text, a text that is not wholly a number, and

@@ -54,6 +54,12 @@ std::string_view TipoEnPalabras(TipoTablaClima tipo) {
     return "año típico, registros horarios";
 }
 
+// How many decimals a workbook shows of each figure of a day and of a month (the cells stay
+// exact): two for fuel, water, transpiration, power and costs, one for temperatures, cloud cover
+// and wind, none for humidities, days and hours.
+const std::vector<int> kDecimalesDia{1, 1, 0, 0, 1, 1, 2, 2, 2, 2, 0, 0, 1, 1, 2};
+const std::vector<int> kDecimalesMes{0, 2, 2, 2, 2, 0, 0, 1, 2, 2, 2};
+
 std::string Opcional(const std::optional<double>& x) { return x ? NumeroExacto(*x) : std::string(); }
 
 }  // namespace
@@ -152,14 +158,17 @@ std::string NombreMesTemporada(const PeriodoTemporada& p, TipoTablaClima tipo) {
 
 Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_view clima) {
     using Estilo = CeldaHoja::Estilo;
-    // A figure as the text writes it, as a number; an empty cost stays an empty cell.
-    const auto figura = [](const std::string& texto, Estilo estilo = Estilo::Normal) {
+    // A figure as the text writes it, as a number shown with `decimales` (its value whole); an
+    // empty cost stays an empty cell.
+    const auto figura = [](const std::string& texto, Estilo estilo = Estilo::Normal, int decimales = -1) {
         const auto x = NumeroDeCelda(texto);
-        return x ? CeldaHoja::DeNumero(*x, estilo) : CeldaHoja{};
+        return x ? CeldaHoja::DeNumero(*x, estilo, decimales) : CeldaHoja{};
     };
-    const auto fila = [&](std::string nombre, const std::vector<std::string>& celdas, Estilo estilo) {
+    const auto fila = [&](std::string nombre, const std::vector<std::string>& celdas, Estilo estilo,
+                          const std::vector<int>& decimales) {
         std::vector<CeldaHoja> f{CeldaHoja::DeTexto(std::move(nombre), estilo)};
-        for (const std::string& c : celdas) f.push_back(figura(c, estilo));
+        for (std::size_t k = 0; k < celdas.size(); ++k)
+            f.push_back(figura(celdas[k], estilo, k < decimales.size() ? decimales[k] : -1));
         return f;
     };
     const auto titulos = [](const std::vector<std::string>& t) {
@@ -205,15 +214,15 @@ Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_v
     hoja.lineas.push_back(2);
     filas.push_back(titulos(TitulosMesesTemporada(t.unidadCombustible)));
     for (const PeriodoTemporada& p : t.meses)
-        filas.push_back(fila(NombreMesTemporada(p, t.tipo), CeldasPeriodoTemporada(p), Estilo::Normal));
-    filas.push_back(fila("Total", CeldasPeriodoTemporada(t.total), Estilo::Destacada));
+        filas.push_back(fila(NombreMesTemporada(p, t.tipo), CeldasPeriodoTemporada(p), Estilo::Normal, kDecimalesMes));
+    filas.push_back(fila("Total", CeldasPeriodoTemporada(t.total), Estilo::Destacada, kDecimalesMes));
 
     filas.emplace_back();
     hoja.lineas.resize(filas.size(), 0);
     hoja.lineas.push_back(2);
     filas.push_back(titulos(TitulosDiasTemporada(t.unidadCombustible)));
     for (const DiaTemporada& d : t.dias)
-        filas.push_back(fila(NombreDiaTemporada(d.fecha, t.tipo), CeldasDiaTemporada(d), Estilo::Normal));
+        filas.push_back(fila(NombreDiaTemporada(d.fecha, t.tipo), CeldasDiaTemporada(d), Estilo::Normal, kDecimalesDia));
 
     // Column A holds the head's names, the months and the days; the figures are as wide as the
     // longest word of their titles ("refrigeración", "interior (°C)").

@@ -108,6 +108,26 @@ TEST_F(HojaCalculo, AFailedSaveSaysWhyAndKeepsTheOldFile) {
     EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }
 
+// What XML 1.0 cannot hold (U+FFFE, U+FFFF, control characters, invalid UTF-8) is written as
+// U+FFFD, in cells and in the sheet's name, so that the workbook stays well formed; a number
+// keeps its whole value under a format of its decimals.
+TEST_F(HojaCalculo, WhatXmlCannotHoldBecomesAReplacementAndNumbersKeepTheirValue) {
+    const std::string r = "\xEF\xBF\xBD";
+    const std::pair<std::string, std::string> textos[] = {
+        {"año\ttab\n", "año\ttab\n"},     {"a\xEF\xBF\xBF" "b", "a" + r + "b"},  {"\xEF\xBF\xBE", r},
+        {"x\x01\x1B", "x" + r + r},       {"\xFF\xC3", r + r},                {"\xC0\x80", r + r},
+        {"\xED\xA0\x80", r + r + r},      {"\xF0\x9F\x8C\xB1", "\xF0\x9F\x8C\xB1"}};
+    for (const auto& [texto, escrito] : textos) EXPECT_EQ(TextoParaXml(texto), escrito) << texto;
+
+    const fs::path ruta = dir / "raro.xlsx";
+    Hoja hoja{"Hoja\x01", {{CeldaHoja::DeTexto("tunel\xEF\xBF\xBF" ".hrt\x02"), CeldaHoja::DeNumero(244.1599, {}, 2)}}, {}, {}};
+    ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), hoja).ok);
+    const auto celdas = Lee(ruta);  // every XML part parsed
+    EXPECT_EQ(celdas.at("A1").texto, "tunel" + r + ".hrt" + r);
+    EXPECT_EQ(celdas.at("B1").texto, "244.1599");
+    EXPECT_NE(prueba::Miembro(ruta.string(), "xl/styles.xml")->find("formatCode=\"0.00\""), std::string::npos);
+}
+
 // Every figure of the workbook is the number the text export shows, in the same place: the
 // header lines as texts, the 24 hours, the totals under their columns, the fuel's unit.
 TEST_F(HojaCalculo, TheDataSheetWorkbookHoldsTheExportAsNumbers) {

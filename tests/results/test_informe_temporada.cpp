@@ -115,7 +115,10 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
     ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), HojaTemporada(r.temporada, "tunel_doble.hrt", "clima.csv")).ok);
     std::string error;
     const auto leidas = prueba::LeeLibro(ruta.string(), error);
-    fs::remove(ruta);
+    const struct Borra {
+        fs::path ruta;
+        ~Borra() { fs::remove(ruta); }
+    } borra{ruta};
     ASSERT_TRUE(leidas) << error;
     const prueba::CeldasLeidas& celdas = *leidas;
     const auto texto = [&](std::size_t c, std::size_t f) {
@@ -123,6 +126,10 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
         return i == celdas.end() || i->second.numero ? std::string("(no es texto)") : i->second.texto;
     };
     EXPECT_EQ(texto(1, 2), "tunel_doble.hrt");
+    // Shown with two decimals (fuel, water, costs), one (temperatures) or none (hours).
+    const std::string estilos = *prueba::Miembro(ruta.string(), "xl/styles.xml");
+    for (const char* formato : {"formatCode=\"0.00\"", "formatCode=\"0.0\"", "formatCode=\"0\""})
+        EXPECT_NE(estilos.find(formato), std::string::npos) << formato;
     EXPECT_EQ(texto(1, 5), "20/11");
 
     // The text's tables, each line as its cells, the date or month first.

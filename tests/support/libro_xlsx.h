@@ -2,7 +2,8 @@
 
 // Reads back the cells of the first sheet of an .xlsx workbook, for the tests of the
 // spreadsheet export (core and window): the sheet's XML and its shared strings by
-// `unzip -p`. A missing unzip is an error, never a skip.
+// `unzip -p`, after every XML part of the workbook is found well formed by `xmllint`. A missing
+// unzip or xmllint is an error, never a skip.
 
 #include <cstdio>
 #include <map>
@@ -45,8 +46,28 @@ inline std::string SinEntidades(std::string s) {
     return s;
 }
 
-/// The cells of xl/worksheets/sheet1.xml; `error` says what failed (unzip missing included).
+/// The XML parts of the workbook that are not well formed, one per line; "" when all are.
+inline std::string XmlMalFormado(const std::string& archivo) {
+    const std::string orden = "command -v xmllint >/dev/null || { echo 'falta xmllint'; exit; }; "
+                              "for m in $(unzip -Z1 '" + archivo + "' | grep -E '[.](xml|rels)$'); do "
+                              "unzip -p '" + archivo + "' \"$(printf %s \"$m\" | sed 's/\\[/[[]/g')\" | "
+                              "xmllint --noout - 2>/dev/null || echo \"$m\"; done";
+    FILE* tubo = ::popen(orden.c_str(), "r");
+    if (!tubo) return "no se pudo revisar el XML";
+    std::string salida;
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, tubo)) > 0;) salida.append(buf, n);
+    ::pclose(tubo);
+    return salida;
+}
+
+/// The cells of xl/worksheets/sheet1.xml; `error` says what failed (unzip or xmllint missing,
+/// an XML part not well formed).
 inline std::optional<CeldasLeidas> LeeLibro(const std::string& archivo, std::string& error) {
+    if (const std::string mal = XmlMalFormado(archivo); !mal.empty()) {
+        error = archivo + ": XML mal formado o sin revisar (scripts/deps.sh instala xmllint): " + mal;
+        return std::nullopt;
+    }
     const auto hoja = Miembro(archivo, "xl/worksheets/sheet1.xml");
     const auto compartidos = Miembro(archivo, "xl/sharedStrings.xml");
     if (!hoja || !compartidos) {
