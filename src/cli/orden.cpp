@@ -1,7 +1,6 @@
 #include "cli/orden.h"
 
 #include "scenario/limites.h"
-#include "weather/tabla_clima.h"
 
 #include <set>
 
@@ -94,8 +93,8 @@ const std::set<std::string> kConValor{"--guardar",         "--temporada",       
 
 std::optional<std::string> Numero(const std::string& opcion, const std::string& texto, const Limite& limite,
                                   std::optional<double>& destino) {
-    destino = LeeNumeroCelda(texto, true);
-    if (destino && limite.Admite(*destino)) return std::nullopt;
+    destino = LeeCifra(texto, limite);
+    if (destino) return std::nullopt;
     return "el valor de " + opcion + " debe ser un número " + limite.Rango() + ": " + texto;
 }
 

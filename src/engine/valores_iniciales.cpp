@@ -1,6 +1,7 @@
 #include "engine/valores_iniciales.h"
 
 #include "scenario/catalogo.h"
+#include "scenario/valores_de_inicio.h"
 #include "weather/humedad.h"
 #include "weather/radiacion.h"
 #include "weather/temperatura.h"
@@ -32,8 +33,8 @@ void PonValoresIniciales(Escenario& e) {
     e.TMinTol = Variante::Entero(-1);
     e.IAF = 3.5F;
 
-    e.HRMax = Variante::Entero(100);
-    e.HRMin = Variante::Entero(50);
+    e.HRMax = Variante::Entero(static_cast<std::int16_t>(kHRMaxInicial));
+    e.HRMin = Variante::Entero(static_cast<std::int16_t>(kHRMinInicial));
     e.TMax = Variante::Entero(35);
     e.TMin = Variante::Entero(-5);
     e.HoraTMax = Variante::Entero(15);
@@ -52,8 +53,8 @@ void PonValoresIniciales(Escenario& e) {
         e.HRHora(h) = 0;
         e.RadTope(h) = Variante::Entero(0);
         e.RadHora(h) = Variante::Entero(0);
-        e.NubHora(h) = 0;
-        FijaVientoKmh(e, h, 1.0F);
+        e.NubHora(h) = static_cast<float>(kNubosidadInicial);
+        FijaVientoKmh(e, h, static_cast<float>(kVientoInicial));
     }
 
     CalculaRadiacion(e);

@@ -12,4 +12,11 @@ std::string Limite::Rango() const {
     return r;
 }
 
+std::optional<double> LeeCifra(std::string_view texto, const Limite& limite) {
+    const auto x = LeeNumeroCompleto(
+        texto, {.comaDecimal = true, .exponente = FormaNumero::Exponente::Ninguno, .blancosAlrededor = true});
+    if (!x || !limite.Admite(*x)) return std::nullopt;
+    return x;
+}
+
 }  // namespace hortelia

@@ -6,6 +6,7 @@
 // that names the value and its range.
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,5 +58,10 @@ inline constexpr Limite kVientoKmh{0, 360, "velocidad del viento", "km/h"};
 inline constexpr Limite kPrecio{0, 1000000, "precio", {}};
 
 }  // namespace limites
+
+/// A figure a grower types (a price, an investment): a plain decimal with a point or a comma,
+/// blanks around it ignored, no exponent, inside `limite`; none otherwise. The windows and the
+/// batch tool read prices with it alike.
+std::optional<double> LeeCifra(std::string_view texto, const Limite& limite);
 
 }  // namespace hortelia

@@ -13,6 +13,7 @@
 // Every value is checked against the limits table before anything runs; a refusal names the
 // line and the column (or EPW field) and says why, in Spanish.
 
+#include "scenario/valores_de_inicio.h"
 #include "weather/calendario.h"
 
 #include <array>
@@ -64,9 +65,6 @@ struct DisenoArchivo {
     double temperatura = 0;  ///< °C
     double viento = 0;       ///< m/s
 };
-
-/// The figures a missing optional column takes: those of a new scenario.
-inline constexpr double kHRMaxInicial = 100, kHRMinInicial = 50, kNubosidadInicial = 0, kVientoInicial = 1;
 
 struct TablaClima {
     TipoTablaClima tipo = TipoTablaClima::Diaria;

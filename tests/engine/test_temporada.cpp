@@ -59,14 +59,6 @@ TablaClima Normales() {
 
 }  // namespace
 
-// A table's missing columns take the start values of a new scenario.
-TEST(Temporada, MissingColumnsTakeTheStartValues) {
-    Escenario e;
-    PonValoresIniciales(e);
-    EXPECT_EQ(std::tuple(e.HRMax.valor(), e.HRMin.valor(), double{e.NubHora(7)}, double{e.VtoHoraKmh(7)}),
-              std::tuple(kHRMaxInicial, kHRMinInicial, kNubosidadInicial, kVientoInicial));
-}
-
 // Mid-December is day 349, mid-January day 15: January 1 lies 17/31 of the way from one to the
 // other, December 31 16/31, December 16 1/31. By hand: 20 + 6.2 * 17/31 = 23.4, 10 + 3.1 * 17/31 =
 // 11.7, 80 + 10 * 17/31 = 85.48, 2 + 4 * 17/31 = 4.19, 10 + 10 * 17/31 = 15.48; and so on. A daily

@@ -39,3 +39,12 @@ TEST(Limites, AnOpenMinimumIsSaidAndRefused) {
     EXPECT_EQ(limites::kAncho.Rango(), "mayor que 0 y hasta 100 m");
     EXPECT_EQ(limites::kTemperatura.Rango(), "de -90 a 70 °C");
 }
+
+// Prices and investments: a plain decimal with a point or a comma, from 0 to 1 000 000.
+TEST(Limites, AFigureTypedIsAPlainDecimalInsideItsRange) {
+    const std::pair<std::string, std::optional<double>> casos[] = {
+        {"1,25", 1.25},         {" 0.8 ", 0.8},       {"1000000", 1e6},     {"0", 0.0},
+        {"1e3", std::nullopt},  {"-1", std::nullopt}, {"1000000,01", std::nullopt},
+        {"1" + std::string(307, '0'), std::nullopt},  {"1.234,5", std::nullopt}, {"", std::nullopt}};
+    for (const auto& [texto, cifra] : casos) EXPECT_EQ(LeeCifra(texto, limites::kPrecio), cifra) << texto;
+}
