@@ -18,6 +18,8 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace hortelia {
 namespace {
 
@@ -58,14 +60,18 @@ QString Cabeza(const TemporadaCalculada& c, const VistaTemporada& vista, const Q
     return h + QStringLiteral("</p>");
 }
 
-// The totals side by side, in large type as on screen.
+// The totals side by side, in large type as on screen, then the lines that go with them.
 QString Totales(const VistaTemporada& vista) {
     QString h = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"4\" width=\"100%\"><tr>");
-    for (const VistaTemporada::TotalMostrado& total : vista.Totales()) {
-        h += QStringLiteral("<td width=\"16%\">%1<br><span style=\"font-size:14pt\"><b>%2</b></span><br>%3</td>")
+    const QList<VistaTemporada::TotalMostrado> totales = vista.Totales();
+    for (const VistaTemporada::TotalMostrado& total : totales) {
+        h += QStringLiteral("<td width=\"%1%\">%2<br><span style=\"font-size:14pt\"><b>%3</b></span><br>%4</td>")
+                 .arg(100 / std::max<qsizetype>(1, totales.size()))
                  .arg(Html(total.titulo), Html(total.valor), Html(total.detalle));
     }
-    return h + QStringLiteral("</tr></table><p></p>");
+    h += QStringLiteral("</tr></table>");
+    for (const QString& nota : vista.Notas()) h += QStringLiteral("<p>%1</p>").arg(Html(nota));
+    return h + QStringLiteral("<p></p>");
 }
 
 // The two charts side by side, as pictures drawn at a size of their own: the window's may be
