@@ -92,7 +92,8 @@ int main(int argc, char** argv) {
         Guarda(p, "planilla");
     }
     if (Toca("temporada")) {
-        // A season of the example normals on the example tunnel, with prices; the files named
+        // A season of the example normals on the example tunnel, with prices and a design
+        // temperature (normals alone give no heater to install); the files named
         // from the sources' folder, as a grower's own would be ("ejemplos/clima_normales.csv").
         const QString antes = QDir::currentPath();
         QDir::setCurrent(QStringLiteral(HORTELIA_FUENTES));
@@ -106,6 +107,7 @@ int main(int argc, char** argv) {
         t->CargaTabla(QStringLiteral("ejemplos/clima_normales.csv"));
         t->findChild<QLineEdit*>(QStringLiteral("PrecioCombustible"))->setText(QStringLiteral("1,2"));
         t->findChild<QLineEdit*>(QStringLiteral("PrecioAgua"))->setText(QStringLiteral("0,8"));
+        t->findChild<QLineEdit*>(QStringLiteral("TemperaturaDiseno"))->setText(QStringLiteral("-3"));
         t->Calcula();
         Guarda(t, "temporada");
         QDir::setCurrent(antes);

@@ -118,7 +118,6 @@ void Hortelia::Inicia() {
 
 void Hortelia::Sale() { close(); }
 
-
 void Hortelia::closeEvent(QCloseEvent* evento) {
     if (PuedeDejarElEscenario()) {
         if (planilla_) planilla_->close();
@@ -141,9 +140,11 @@ void Hortelia::ProcesaDia() {
 }
 
 void Hortelia::AbreTemporada() {
-    if (!temporada_)
+    if (!temporada_) {
         temporada_ = new VentanaTemporada(
             e, interaccion_, [this] { return rutaEscenario_; }, this);
+        temporada_->alAbrirDia = [this](const Escenario& dia, const QString& fecha) { AbreDiaDeRegistro(dia, fecha); };
+    }
     temporada_->Abre();
 }
 

@@ -17,6 +17,8 @@
 //    on screen; it runs on copies of the record. A change of scenario discards its season.
 //  - AbreArchivo reads a whole scenario file into the record (or refuses it, changing nothing),
 //    then the summary and every panel show the loaded values; GuardaArchivo writes the file.
+//  - "&Abrir este día" of the season window puts a record's day into the record as a new,
+//    unsaved scenario (after the unsaved-changes question), shown as a loaded file is.
 
 #include "scenario/escenario.h"
 #include "ui/interaccion.h"
@@ -91,6 +93,12 @@ private:
     bool PuedeDejarElEscenario();
     /// "Hortelia — NOMBRE.hrt" with Qt's modified mark.
     void ActualizaTitulo();
+    /// The record holds a scenario just loaded: the results, data sheet and open panel show it,
+    /// the summary and every panel show its values as accepted.
+    void MuestraEscenarioNuevo(bool dimensionesValidas);
+    /// A record's day from the season window becomes the scenario on screen, new and unsaved,
+    /// its save proposed as the scenario's name and `fecha`; the season stays, hidden.
+    void AbreDiaDeRegistro(const Escenario& dia, const QString& fecha);
     /// The scenarios opened or saved lately, newest first (kept between runs with QSettings).
     QStringList Recientes() const;
     /// Puts `ruta` first among the recent files, or takes it out when it cannot be read.
@@ -130,6 +138,7 @@ private:
     Planilla* planilla_ = nullptr;
     VentanaTemporada* temporada_ = nullptr;
     QString rutaEscenario_;       ///< the scenario's file, once opened or saved
+    QString propuesto_;           ///< where a new scenario without a file is proposed to be saved
     std::string huellaGuardada_;  ///< HuellaEscenario when last loaded or saved (or at start)
     bool tituloPendiente_ = false;
 };

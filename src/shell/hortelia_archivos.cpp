@@ -17,6 +17,9 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <functional>
+#include <utility>
+
 // The main window's file operations: opening a scenario (through "&Abre", the recent files or
 // the command line), saving it, the recent files kept between runs, the title that names the
 // file and marks unsaved changes, and the question asked before unsaved changes are lost.
@@ -33,7 +36,9 @@ bool Hortelia::HayCambios() const { return HuellaEscenario(e) != huellaGuardada_
 
 void Hortelia::ActualizaTitulo() {
     tituloPendiente_ = false;
-    const QString nombre = rutaEscenario_.isEmpty() ? QString() : QFileInfo(rutaEscenario_).fileName();
+    QString nombre = rutaEscenario_.isEmpty() ? QString() : QFileInfo(rutaEscenario_).fileName();
+    if (nombre.isEmpty() && !propuesto_.isEmpty())
+        nombre = QStringLiteral("%1 (sin guardar)").arg(QFileInfo(propuesto_).completeBaseName());
     setWindowTitle(nombre.isEmpty() ? QStringLiteral("Hortelia[*]") : QStringLiteral("Hortelia — %1[*]").arg(nombre));
     setWindowModified(HayCambios());
 }
@@ -63,7 +68,8 @@ bool Hortelia::PuedeDejarElEscenario() {
 void Hortelia::GuardaArchivo() { Guarda(); }
 
 bool Hortelia::Guarda() {
-    const QString ruta = EligeParaGuardar(interaccion_, kArchivoEscenario, rutaEscenario_);
+    const QString ruta =
+        EligeParaGuardar(interaccion_, kArchivoEscenario, rutaEscenario_.isEmpty() ? propuesto_ : rutaEscenario_);
     if (ruta.isEmpty()) return false;
     const ResultadoArchivo r = GuardaEscenario(ruta.toStdString(), e);
     if (!r.ok) {
@@ -74,6 +80,7 @@ bool Hortelia::Guarda() {
         return false;
     }
     rutaEscenario_ = ruta;
+    propuesto_.clear();
     RecuerdaReciente(ruta, true);
     huellaGuardada_ = HuellaEscenario(e);
     ActualizaTitulo();
@@ -124,20 +131,46 @@ void Hortelia::CargaArchivo(const QString& ruta) {
     }
     RecuerdaReciente(ruta, true);
     rutaEscenario_ = ruta;
+    propuesto_.clear();
     huellaGuardada_ = HuellaEscenario(e);
+    if (temporada_) temporada_->Descarta();
+    MuestraEscenarioNuevo(r.dimensionesValidas);
+    if (!r.dimensionesValidas)
+        Avisa(Interaccion::Gravedad::Advertencia,
+              QStringLiteral("El escenario se cargó, pero sus dimensiones no son válidas: ") + Q(r.motivoDimensiones) +
+                  QStringLiteral(" Acepte las dimensiones antes de procesar."));
+}
+
+void Hortelia::MuestraEscenarioNuevo(bool dimensionesValidas) {
     // The results of the scenario that was on screen go; an open panel stays, showing the
     // loaded values. The summary and each panel show them; the dimensions stay pending when
     // the geometry refuses them.
     if (protocolo_->ResultadosVisibles()) CierraResultados();
     if (planilla_) planilla_->hide();
-    if (temporada_) temporada_->Descarta();
-    resumen_->Carga(e, r.dimensionesValidas);
+    resumen_->Carga(e, dimensionesValidas);
     for (Panel* p : paneles_) p->MuestraCargado();
     ActualizaTitulo();
-    if (!r.dimensionesValidas)
-        Avisa(Interaccion::Gravedad::Advertencia,
-              QStringLiteral("El escenario se cargó, pero sus dimensiones no son válidas: ") + Q(r.motivoDimensiones) +
-                  QStringLiteral(" Acepte las dimensiones antes de procesar."));
+}
+
+void Hortelia::AbreDiaDeRegistro(const Escenario& dia, const QString& fecha) {
+    if (!PuedeDejarElEscenario()) return;
+    // Proposed beside the scenario it came from (or the one just saved), never over it.
+    propuesto_ = JuntoAlEscenario(rutaEscenario_, QLatin1Char('-') + fecha, kArchivoEscenario.extension,
+                                  QStringLiteral("escenario-") + fecha);
+    rutaEscenario_.clear();
+    huellaGuardada_.clear();  // never saved: leaving or opening another file asks first
+    e = dia;
+    // The season stays: a record's days bring their own weather, so it is this greenhouse's
+    // still. Accepting the loaded panels must not discard it; it hides for the day to show.
+    temporada_->hide();
+    const std::function<void()> alAceptar = std::exchange(protocolo_->alAceptar, nullptr);
+    MuestraEscenarioNuevo(true);  // the season ran: its dimensions are valid
+    protocolo_->alAceptar = alAceptar;
+    raise();
+    activateWindow();
+    statusBar()->showMessage(
+        QStringLiteral("El día de la temporada es el del escenario, nuevo y sin guardar: «Procesamiento» lo simula."),
+        8000);
 }
 
 }  // namespace hortelia

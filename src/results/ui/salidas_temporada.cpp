@@ -18,6 +18,8 @@
 #include <QTextDocument>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace hortelia {
 namespace {
 
@@ -58,14 +60,22 @@ QString Cabeza(const TemporadaCalculada& c, const VistaTemporada& vista, const Q
     return h + QStringLiteral("</p>");
 }
 
-// The totals side by side, in large type as on screen.
+// The totals side by side, in large type as on screen (titles, figures and the lines under them
+// each in a row, so that they align), then the lines that go with them.
 QString Totales(const VistaTemporada& vista) {
-    QString h = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"4\" width=\"100%\"><tr>");
-    for (const VistaTemporada::TotalMostrado& total : vista.Totales()) {
-        h += QStringLiteral("<td width=\"16%\">%1<br><span style=\"font-size:14pt\"><b>%2</b></span><br>%3</td>")
-                 .arg(Html(total.titulo), Html(total.valor), Html(total.detalle));
+    const QList<VistaTemporada::TotalMostrado> totales = vista.Totales();
+    const QString ancho = QString::number(100 / std::max<qsizetype>(1, totales.size()));
+    QString filas[3];
+    for (const VistaTemporada::TotalMostrado& total : totales) {
+        filas[0] += QStringLiteral("<td width=\"%1%\" valign=\"bottom\">%2</td>").arg(ancho, Html(total.titulo));
+        filas[1] += QStringLiteral("<td><span style=\"font-size:14pt\"><b>%1</b></span></td>").arg(Html(total.valor));
+        filas[2] += QStringLiteral("<td valign=\"top\">%1</td>").arg(Html(total.detalle));
     }
-    return h + QStringLiteral("</tr></table><p></p>");
+    QString h = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\" width=\"100%\">");
+    for (const QString& fila : filas) h += QStringLiteral("<tr>%1</tr>").arg(fila);
+    h += QStringLiteral("</table>");
+    for (const QString& nota : vista.Notas()) h += QStringLiteral("<p>%1</p>").arg(Html(nota));
+    return h + QStringLiteral("<p></p>");
 }
 
 // The two charts side by side, as pictures drawn at a size of their own: the window's may be

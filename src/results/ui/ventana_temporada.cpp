@@ -1,7 +1,10 @@
 #include "results/ui/ventana_temporada.h"
 
+#include "engine/clima_del_dia.h"
 #include "numeros/conversiones.h"
 #include "results/informe_temporada.h"
+#include "results/ui/cifras_temporada.h"
+#include "results/ui/fila_diseno.h"
 #include "results/ui/vista_temporada.h"
 #include "scenario/catalogo.h"
 #include "ui/controles.h"
@@ -30,6 +33,8 @@ const TipoArchivo kArchivoClima{QStringLiteral("Clima (*.csv *.txt *.epw)"), QSt
 
 // The year the date editors of normals hold: not a leap year, so February 29 cannot be chosen.
 constexpr int kAnioNormales = 2001;
+// The year those of a typical year hold: a leap year, as its file may bring February 29.
+constexpr int kAnioTipico = 2000;
 
 Fecha DeQDate(const QDate& d, bool diaria) { return {diaria ? d.year() : 0, d.month(), d.day()}; }
 
@@ -41,16 +46,22 @@ VentanaTemporada::VentanaTemporada(const Escenario& escenario, Interaccion& inte
     setObjectName("FTemporada");
     setWindowTitle(QStringLiteral("Temporada"));
     tipoTabla_ = CreaEtiqueta(this, "TipoClima",
-                              QStringLiteral("Elija una tabla de clima: un día por fila o las normales de cada mes."));
+                              QStringLiteral("Elija una tabla de clima (un día por fila o las normales de cada mes) o "
+                                             "un registro horario (EPW o exportación CSV)."));
     tipoTabla_->setWordWrap(true);
+    diseno_ = new FilaDiseno(interaccion_, this);
+    connect(diseno_, &FilaDiseno::calculaPedido, this, &VentanaTemporada::Calcula);
     vista_ = new VistaTemporada(this);
 
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(CreaFilaClima());
     todo->addWidget(tipoTabla_);
     todo->addLayout(CreaFilaDatos());
+    todo->addWidget(diseno_);
     todo->addWidget(vista_, 1);
     todo->addLayout(CreaBotones());
+    connect(vista_, &VistaTemporada::diaElegidoCambia, this, &VentanaTemporada::Habilita);
+    connect(vista_, &VistaTemporada::abreDiaPedido, this, &VentanaTemporada::AbreDia);
     Habilita();
 }
 
@@ -66,7 +77,8 @@ QLayout* VentanaTemporada::CreaFilaClima() {
     elige_ = CreaBoton(this, "EligeClima", QStringLiteral("&Elige tabla de clima…"));
     Explica(elige_,
             QStringLiteral("Un CSV con una fila por día (columna fecha) o doce normales mensuales (columna mes), "
-                           "con tmax y tmin y, si se tienen, hrmax, hrmin, nubosidad y viento"));
+                           "con tmax y tmin y, si se tienen, hrmax, hrmin, nubosidad y viento; un año típico EPW; "
+                           "o la exportación CSV horaria o diaria de un servicio de clima"));
     auto* filaClima = new QHBoxLayout;
     filaClima->addWidget(etiquetaClima);
     filaClima->addWidget(campoClima_, 1);
@@ -87,14 +99,15 @@ QLayout* VentanaTemporada::CreaFilaDatos() {
     etiquetaHasta->setBuddy(hasta_);
     desde_->setAccessibleName(QStringLiteral("Primer día"));
     hasta_->setAccessibleName(QStringLiteral("Último día"));
-    Explica(hasta_, QStringLiteral("Último día de la temporada; con normales puede ser anterior al primero: la "
-                                   "temporada cruza el año nuevo"));
+    Explica(hasta_,
+            QStringLiteral("Último día de la temporada; con normales o un año típico puede ser anterior al primero: la "
+                           "temporada cruza el año nuevo"));
     precioCombustible_ = new QLineEdit(this);
     precioCombustible_->setObjectName("PrecioCombustible");
     precioAgua_ = new QLineEdit(this);
     precioAgua_->setObjectName("PrecioAgua");
     etiquetaPrecioCombustible_ = CreaEtiqueta(this, "LPrecioCombustible");
-    auto* etiquetaPrecioAgua = CreaEtiqueta(this, "LPrecioAgua", QStringLiteral("Precio del &agua (por m³)"));
+    auto* etiquetaPrecioAgua = CreaEtiqueta(this, "LPrecioAgua", QStringLiteral("Precio del ag&ua (por m³)"));
     etiquetaPrecioCombustible_->setBuddy(precioCombustible_);
     etiquetaPrecioAgua->setBuddy(precioAgua_);
     precioAgua_->setAccessibleName(QStringLiteral("Precio del agua por m³"));
@@ -183,6 +196,8 @@ void VentanaTemporada::Habilita() {
     for (QWidget* w : std::initializer_list<QWidget*>{desde_, hasta_, calcula_}) w->setEnabled(tabla_.has_value());
     for (QWidget* w : std::initializer_list<QWidget*>{guarda_, guardaHoja_, imprime_})
         w->setEnabled(calculada_.has_value());
+    const DiaClima* dia = DiaParaAbrir();
+    vista_->HabilitaAbreDia(dia != nullptr, dia ? Q(NombreDiaTemporada(dia->fecha, tabla_->tipo)) : QString());
 }
 
 void VentanaTemporada::EligeTabla() {
@@ -199,7 +214,8 @@ bool VentanaTemporada::CargaTabla(const QString& ruta) {
     if (!r.ok) {
         interaccion_.Mensaje(Interaccion::Gravedad::Error,
                              QStringLiteral("Elija una tabla de clima en CSV con las columnas fecha o mes, tmax y "
-                                            "tmin.\n\n%1\n\n%2")
+                                            "tmin, un año típico EPW o una exportación CSV de un servicio de clima."
+                                            "\n\n%1\n\n%2")
                                  .arg(QDir::toNativeSeparators(ruta), Q(r.mensaje)));
         return false;
     }
@@ -208,33 +224,8 @@ bool VentanaTemporada::CargaTabla(const QString& ruta) {
     campoClima_->setText(QDir::toNativeSeparators(ruta));
     campoClima_->setToolTip(campoClima_->text());
 
-    QString tipo;
-    if (tabla_->tipo != TipoTablaClima::Normales) {
-        const bool horaria = EsHoraria(tabla_->tipo);
-        const auto dias = horaria ? std::count_if(tabla_->dias.begin(), tabla_->dias.end(),
-                                                  [](const DiaClima& d) { return d.completo; })
-                                  : static_cast<qsizetype>(tabla_->filas.size());
-        tipo = QStringLiteral("%1 del %2 al %3 (%4 días con datos).")
-                   .arg(horaria ? QStringLiteral("Registros horarios") : QStringLiteral("Datos diarios"),
-                        Q(NombreDiaTemporada(PrimerDia(*tabla_), tabla_->tipo)),
-                        Q(NombreDiaTemporada(UltimoDia(*tabla_), tabla_->tipo)))
-                   .arg(dias);
-    } else {
-        tipo = QStringLiteral("Normales mensuales: cada día se interpola entre los meses vecinos.");
-    }
-    if (!tabla_->faltan.empty()) {
-        QStringList faltan;
-        for (const std::string& c : tabla_->faltan) {
-            const double inicial = c == "hrmax"       ? kHRMaxInicial
-                                   : c == "hrmin"     ? kHRMinInicial
-                                   : c == "nubosidad" ? kNubosidadInicial
-                                                      : kVientoInicial;
-            const char* unidad = c == "nubosidad" ? " octavos" : c == "viento" ? " km/h" : " %";
-            faltan << QStringLiteral("%1 (%2%3)").arg(Q(c), Q(NumeroSinBlanco(inicial)), QLatin1String(unidad));
-        }
-        tipo += QStringLiteral(" Sin las columnas %1: se usan esos valores iniciales.").arg(faltan.join(", "));
-    }
-    tipoTabla_->setText(tipo);
+    tipoTabla_->setText(DescripcionTabla(*tabla_));
+    diseno_->PonTabla(*tabla_);
     PreparaFechas();
     OlvidaTemporada();  // the season shown was another table's
     return true;
@@ -242,20 +233,19 @@ bool VentanaTemporada::CargaTabla(const QString& ruta) {
 
 void VentanaTemporada::PreparaFechas() {
     const bool diaria = TieneAnio(tabla_->tipo);
-    QDate primera(kAnioNormales, 1, 1), ultima(kAnioNormales, 12, 31);
-    if (diaria) {
-        const Fecha a = PrimerDia(*tabla_);
-        const Fecha b = UltimoDia(*tabla_);
-        primera = QDate(a.anio, a.mes, a.dia);
-        ultima = QDate(b.anio, b.mes, b.dia);
+    const int anio = tabla_->tipo == TipoTablaClima::AnioTipico ? kAnioTipico : kAnioNormales;
+    const auto fecha = [&](const Fecha& f) { return QDate(diaria ? f.anio : anio, f.mes, f.dia); };
+    // Inside a table with years; any day to any other without them. The days the table holds,
+    // in its order: a typical year's may cross the new year.
+    const QDate primera = diaria ? fecha(PrimerDia(*tabla_)) : QDate(anio, 1, 1);
+    const QDate ultima = diaria ? fecha(UltimoDia(*tabla_)) : QDate(anio, 12, 31);
+    for (QDateEdit* editor : {desde_, hasta_}) {
+        editor->setDisplayFormat(diaria ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("dd/MM"));
+        editor->setDateRange(primera, ultima);
+        editor->setCalendarPopup(diaria);  // a calendar of normals would show a year they have not
     }
-    for (QDateEdit* fecha : {desde_, hasta_}) {
-        fecha->setDisplayFormat(diaria ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("dd/MM"));
-        fecha->setDateRange(primera, ultima);
-        fecha->setCalendarPopup(diaria);  // a calendar of normals would show a year they have not
-    }
-    desde_->setDate(primera);
-    hasta_->setDate(ultima);
+    desde_->setDate(fecha(PrimerDia(*tabla_)));
+    hasta_->setDate(fecha(UltimoDia(*tabla_)));
     Explica(desde_, diaria ? QStringLiteral("Primer día de la temporada, dentro de la tabla")
                            : QStringLiteral("Primer día de la temporada (día y mes)"));
 }
@@ -280,7 +270,7 @@ void VentanaTemporada::Calcula() {
     const bool diaria = TieneAnio(tabla_->tipo);
     OpcionesTemporada opciones;
     if (!LeePrecio(precioCombustible_, QStringLiteral("del combustible"), opciones.precios.combustible) ||
-        !LeePrecio(precioAgua_, QStringLiteral("del agua"), opciones.precios.agua))
+        !LeePrecio(precioAgua_, QStringLiteral("del agua"), opciones.precios.agua) || !diseno_->Lee(opciones))
         return;
     opciones.desde = DeQDate(desde_->date(), diaria);
     opciones.hasta = DeQDate(hasta_->date(), diaria);
@@ -295,6 +285,22 @@ void VentanaTemporada::Calcula() {
     calculada_ = TemporadaCalculada{std::move(r.temporada), escenario, clima, std::move(texto)};
     vista_->Muestra(&calculada_->temporada);
     Habilita();
+}
+
+const DiaClima* VentanaTemporada::DiaParaAbrir() const {
+    if (!calculada_ || !tabla_ || !EsHoraria(tabla_->tipo) || !alAbrirDia) return nullptr;
+    const std::vector<DiaTemporada>& dias = calculada_->temporada.dias;
+    const int fila = vista_->FilaDiaElegida();
+    if (fila < 0 || fila >= static_cast<int>(dias.size())) return nullptr;
+    const Fecha f = dias[static_cast<std::size_t>(fila)].fecha;
+    const auto dia =
+        std::find_if(tabla_->dias.begin(), tabla_->dias.end(), [&f](const DiaClima& d) { return d.fecha == f; });
+    return dia != tabla_->dias.end() && dia->completo ? &*dia : nullptr;
+}
+
+void VentanaTemporada::AbreDia() {
+    if (const DiaClima* dia = DiaParaAbrir())
+        alAbrirDia(EscenarioDelDia(e, *tabla_, *dia), Q(TextoFecha(dia->fecha, tabla_->tipo)));
 }
 
 void VentanaTemporada::ExportaTexto() {

@@ -1,17 +1,20 @@
 #pragma once
 
 // The season window FTemporada ("Temporada"): the scenario on screen run over every day of a
-// climate table, as `hortelia-sim --temporada` runs it, for a grower who buys the fuel of a
-// season. Created once, then shown and hidden.
+// climate table or hourly record, as `hortelia-sim --temporada` runs it, for a grower who buys
+// the fuel of a season and the heater for its coldest night. Created once, then shown and hidden.
 //
-// The grower chooses the climate table (a daily file or twelve monthly normals; a refused one
-// says what to do and where it failed), the first and last day (inside a daily file; any day to
-// any other for normals, across the new year when the first is later), and, if wanted, the
-// prices of fuel and water; "&Calcula" runs the season on copies of the record (never the record
-// itself). The season's totals show in large type, the months as bars, the days as lines, and
-// the months and days as tables (Ctrl+C copies cells). "&Guarda" writes the batch tool's text,
-// "Guarda como &hoja de cálculo (.xlsx)" a workbook of numbers, "&Imprime" the totals, the two
-// charts and the month table on paper.
+// The grower chooses the climate table (a daily file, twelve monthly normals, an EPW typical
+// year or a weather API's export; a refused one says what to do and where it failed), the first
+// and last day, and, if wanted, the prices of fuel and water and the design temperature and wind
+// (prefilled with the file's design condition; a field still holding it counts as the file's).
+// "&Calcula" runs the season on copies of the record (never the record itself). The season's
+// totals show in large type, with the heater to install and the condition it was sized for,
+// the months as bars, the days as lines, and the months and days as tables (Ctrl+C copies
+// cells). "&Guarda" writes the batch tool's text, "Guarda como &hoja de cálculo (.xlsx)" a
+// workbook of numbers, "&Imprime" the totals, the two charts and the month table on paper.
+// "&Abrir este día" hands a complete day of an hourly record, as the scenario's own day, to
+// whoever set alAbrirDia (the main window, which asks about unsaved changes first).
 
 #include "engine/temporada.h"
 #include "results/ui/salidas_temporada.h"
@@ -31,6 +34,7 @@ class QPushButton;
 
 namespace hortelia {
 
+class FilaDiseno;
 class Interaccion;
 class VistaTemporada;
 
@@ -63,8 +67,15 @@ public:
     /// "&Imprime" and Ctrl+P: the totals, the two charts and the month table, landscape.
     void Imprime();
 
+    /// "&Abrir este día": the chosen day of the record put into a copy of the scenario.
+    void AbreDia();
+
     /// The season shown, none before a run.
     const Temporada* TemporadaMostrada() const { return calculada_ ? &calculada_->temporada : nullptr; }
+
+    /// Takes a record's day as the scenario on screen: `dia` is the scenario with that day's
+    /// hours, `fecha` the day as the batch tool writes it ("2024-07-03", "06-21").
+    std::function<void(const Escenario& dia, const QString& fecha)> alAbrirDia;
 
 private:
     /// The climate table's row: its file and the button that chooses it.
@@ -79,6 +90,8 @@ private:
     void PreparaFechas();
     /// One price from its box: none when empty; false (and a warning) when it is not a number.
     bool LeePrecio(QLineEdit* campo, const QString& que, std::optional<double>& precio);
+    /// The complete day of an hourly record chosen in the day table; none otherwise.
+    const DiaClima* DiaParaAbrir() const;
     /// Enables what the table and the results allow.
     void Habilita();
 
@@ -95,6 +108,7 @@ private:
     QDateEdit *desde_, *hasta_;
     QLabel* etiquetaPrecioCombustible_;
     QLineEdit *precioCombustible_, *precioAgua_;
+    FilaDiseno* diseno_;
     QPushButton *elige_, *calcula_, *guarda_, *guardaHoja_, *imprime_;
     VistaTemporada* vista_;
 };

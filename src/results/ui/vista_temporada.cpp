@@ -1,23 +1,20 @@
 #include "results/ui/vista_temporada.h"
 
 #include "numeros/conversiones.h"
-#include "results/hoja_calculo.h"
 #include "results/informe_temporada.h"
+#include "results/ui/cifras_temporada.h"
+#include "results/ui/tabla_temporada.h"
 #include "scenario/catalogo.h"
 #include "ui/controles.h"
-#include "ui/copia_tabla.h"
 #include "ui/grafico.h"
 #include "ui/texto_qt.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -26,98 +23,9 @@
 
 namespace hortelia {
 
-void ModeloTemporada::Llena(QStringList titulos, QVector<QStringList> filas, int destacada) {
-    beginResetModel();
-    titulos_ = std::move(titulos);
-    filas_ = std::move(filas);
-    destacada_ = destacada;
-    endResetModel();
-}
-
-int ModeloTemporada::rowCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : static_cast<int>(filas_.size());
-}
-
-int ModeloTemporada::columnCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : static_cast<int>(titulos_.size());
-}
-
-QVariant ModeloTemporada::data(const QModelIndex& i, int rol) const {
-    if (!i.isValid()) return {};
-    switch (rol) {
-    case Qt::DisplayRole: return Texto(i.row(), i.column());
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::AlignVCenter | (i.column() == 0 ? Qt::AlignLeft : Qt::AlignRight));
-    case Qt::FontRole:
-        if (i.row() == destacada_) {
-            QFont negrita;
-            negrita.setBold(true);
-            return negrita;
-        }
-        return {};
-    default: return {};
-    }
-}
-
-QVariant ModeloTemporada::headerData(int seccion, Qt::Orientation orientacion, int rol) const {
-    if (orientacion == Qt::Horizontal && rol == Qt::DisplayRole) return Titulo(seccion);
-    return QAbstractTableModel::headerData(seccion, orientacion, rol);
-}
-
 namespace {
 
-// 1 kW = 859.845 kcal/h (the international table calorie: 3600 kJ/h over 4.1868 kJ/kcal).
-constexpr double kKcalHPorKw = 859.845;
-
 const QString kSinValor = QStringLiteral("- - -");
-
-// Ctrl+C copies the whole selection, not only the current cell as a plain table view does.
-class TablaTemporada : public QTableView {
-public:
-    using QTableView::QTableView;
-
-protected:
-    void keyPressEvent(QKeyEvent* evento) override {
-        if (evento->matches(QKeySequence::Copy)) {
-            QGuiApplication::clipboard()->setText(VistaTemporada::TextoSeleccionado(this));
-            evento->accept();
-            return;
-        }
-        QTableView::keyPressEvent(evento);
-    }
-};
-
-QTableView* CreaTabla(QWidget* padre, const char* nombre, const QString& accesible, ModeloTemporada* modelo) {
-    auto* t = new TablaTemporada(padre);
-    t->setObjectName(nombre);
-    t->setAccessibleName(accesible);
-    t->setModel(modelo);
-    t->verticalHeader()->hide();
-    // Rows of one line: a year of days takes no time to lay out.
-    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    t->setTabKeyNavigation(false);  // Tab goes on to the buttons
-    t->setWordWrap(false);
-    t->setAlternatingRowColors(true);
-    auto* copia = new QAction(QStringLiteral("&Copia"), t);
-    copia->setShortcut(QKeySequence::Copy);
-    copia->setShortcutContext(Qt::WidgetShortcut);
-    t->addAction(copia);
-    t->setContextMenuPolicy(Qt::ActionsContextMenu);
-    QObject::connect(copia, &QAction::triggered, t,
-                     [t] { QGuiApplication::clipboard()->setText(VistaTemporada::TextoSeleccionado(t)); });
-    return t;
-}
-
-// A figure of the text as the window shows it (number-to-text without its blank); an empty cell
-// (a cost without a price) stays empty.
-QString Cifra(const std::string& exacto) {
-    const auto x = NumeroDeCelda(exacto);
-    return x ? Q(NumeroSinBlanco(*x)) : QString();
-}
 
 QStringList Fila(const std::string& nombre, const std::vector<std::string>& celdas) {
     QStringList f{Q(nombre)};
@@ -130,13 +38,6 @@ QStringList Titulos(const std::vector<std::string>& titulos) {
     for (const std::string& s : titulos) t << Q(s);
     return t;
 }
-
-// A total in large type: cut to `decimales` (toward minus infinity, as every reduction of
-// decimals), with its unit.
-QString Total(double x, int decimales, const QString& unidad) {
-    return Q(NumeroSinBlanco(Cortar(x, decimales))) + QLatin1Char(' ') + unidad;
-}
-
 
 // The months as bars: fuel on the left, water on the right.
 Grafico* CreaGraficoMeses(QWidget* padre) {
@@ -211,6 +112,32 @@ void LlenaGraficoDias(Grafico* g, const Temporada* temporada) {
     g->Redibuja();
 }
 
+// The totals' large figures and the lines under them, in the order of their titles.
+std::array<std::pair<QString, QString>, 7> TextosTotales(const Temporada& t) {
+    const PeriodoTemporada& p = t.total;
+    const auto dias = [&](auto conHoras) {
+        return static_cast<int>(std::count_if(t.dias.begin(), t.dias.end(), conHoras));
+    };
+    const auto diaMinimo = std::find_if(t.dias.begin(), t.dias.end(),
+                                        [&](const DiaTemporada& d) { return d.tempMinInterior == p.tempMinInterior; });
+    return {{
+        {Total(p.combustible, 2, Q(t.unidadCombustible)), Costo(p.costoCombustible)},
+        {Total(p.agua, 0, QStringLiteral("l")),
+         Total(p.agua / 1000, 2, QStringLiteral("m³")) +
+             (p.costoAgua ? QStringLiteral(" · ") + Costo(p.costoAgua) : QString())},
+        {Cuenta(p.horasCalefaccion),
+         QStringLiteral("en %1 días").arg(dias([](const DiaTemporada& d) { return d.horasCalefaccion > 0; }))},
+        {Cuenta(p.horasRefrigeracion),
+         QStringLiteral("en %1 días").arg(dias([](const DiaTemporada& d) { return d.horasRefrigeracion > 0; }))},
+        {Temperatura(p.tempMinInterior),
+         diaMinimo == t.dias.end() ? QString()
+                                   : QStringLiteral("el %1").arg(Q(NombreDiaTemporada(diaMinimo->fecha, t.tipo)))},
+        {t.potenciaDisenoKw ? PotenciaKw(*t.potenciaDisenoKw) : kSinValor,
+         t.potenciaDisenoKw ? PotenciaKcalH(*t.potenciaDisenoKw) : QStringLiteral("sin temperatura de diseño")},
+        {PotenciaKw(p.potenciaPicoKw), PotenciaKcalH(p.potenciaPicoKw)},
+    }};
+}
+
 }  // namespace
 
 VistaTemporada::VistaTemporada(QWidget* parent) : QWidget(parent) {
@@ -221,15 +148,15 @@ VistaTemporada::VistaTemporada(QWidget* parent) : QWidget(parent) {
     graficos->addWidget(graficoMeses_, 1);
     graficos->addWidget(graficoDias_, 1);
 
-    // The months and the days as tables, one tab each.
+    // The months and the days as tables, one tab each; a day of a record opens from its table.
     modeloMeses_ = new ModeloTemporada(this);
     modeloDias_ = new ModeloTemporada(this);
-    tablaMeses_ = CreaTabla(this, "TablaMeses", QStringLiteral("Temporada mes por mes, con el total"), modeloMeses_);
-    tablaDias_ = CreaTabla(this, "TablaDias", QStringLiteral("Temporada día por día"), modeloDias_);
+    tablaMeses_ =
+        CreaTablaTemporada(this, "TablaMeses", QStringLiteral("Temporada mes por mes, con el total"), modeloMeses_);
     pestanias_ = new QTabWidget(this);
     pestanias_->setObjectName("PestaniasTemporada");
     pestanias_->addTab(tablaMeses_, QStringLiteral("&Meses"));
-    pestanias_->addTab(tablaDias_, QStringLiteral("Día&s"));
+    pestanias_->addTab(CreaPaginaDias(), QStringLiteral("Día&s"));
 
     auto* todo = new QVBoxLayout(this);
     todo->setContentsMargins(0, 0, 0, 0);
@@ -238,7 +165,44 @@ VistaTemporada::VistaTemporada(QWidget* parent) : QWidget(parent) {
     todo->addWidget(pestanias_, 4);
 }
 
-// The season's totals in large type, each with a line under it.
+// The day table, and under it "&Abrir este día", also in the table's context menu.
+QWidget* VistaTemporada::CreaPaginaDias() {
+    auto* pagina = new QWidget(this);
+    tablaDias_ = CreaTablaTemporada(pagina, "TablaDias", QStringLiteral("Temporada día por día"), modeloDias_);
+    abreDia_ = CreaBoton(pagina, "AbreDia", QStringLiteral("&Abrir este día"));
+    Explica(abreDia_, QStringLiteral("Pone el día elegido de un registro horario, con sus 24 horas, como el día del "
+                                     "escenario de la ventana principal (un escenario nuevo, sin guardar)"));
+    accionAbreDia_ = new QAction(QStringLiteral("&Abrir este día"), tablaDias_);
+    tablaDias_->addAction(accionAbreDia_);
+    auto* fila = new QHBoxLayout;
+    fila->addStretch(1);
+    fila->addWidget(abreDia_);
+    auto* caja = new QVBoxLayout(pagina);
+    caja->setContentsMargins(0, 0, 4, 4);
+    caja->addWidget(tablaDias_, 1);
+    caja->addLayout(fila);
+    connect(abreDia_, &QPushButton::clicked, this, &VistaTemporada::abreDiaPedido);
+    connect(accionAbreDia_, &QAction::triggered, this, &VistaTemporada::abreDiaPedido);
+    connect(tablaDias_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &VistaTemporada::diaElegidoCambia);
+    connect(modeloDias_, &QAbstractItemModel::modelReset, this, &VistaTemporada::diaElegidoCambia);
+    return pagina;
+}
+
+int VistaTemporada::FilaDiaElegida() const {
+    const QModelIndex i = tablaDias_->currentIndex();
+    return i.isValid() ? i.row() : -1;
+}
+
+void VistaTemporada::HabilitaAbreDia(bool habilitado, const QString& dia) {
+    abreDia_->setEnabled(habilitado);
+    accionAbreDia_->setEnabled(habilitado);
+    abreDia_->setAccessibleName(habilitado ? QStringLiteral("Abrir el día %1 en la ventana principal").arg(dia)
+                                           : QStringLiteral("Abrir este día (elija un día de un registro horario)"));
+}
+
+// The season's totals in large type, each with a line under it, between the line of its days
+// (and what they lack) and the line of the heater to install.
 QWidget* VistaTemporada::CreaTotales() {
     auto* marcoTotales = new QFrame(this);
     marcoTotales->setObjectName("MarcoTotales");
@@ -249,32 +213,52 @@ QWidget* VistaTemporada::CreaTotales() {
     totales->setHorizontalSpacing(16);
     totales->setVerticalSpacing(0);
     periodo_ = CreaEtiqueta(marcoTotales, "PeriodoTemporada", QStringLiteral("Sin calcular"));
+    periodo_->setWordWrap(true);
     QFont negrita = periodo_->font();
     negrita.setBold(true);
     periodo_->setFont(negrita);
-    totales->addWidget(periodo_, 0, 0, 1, 6);
-    titulosTotales_ = {QStringLiteral("Combustible"),           QStringLiteral("Agua asperjada"),
-                       QStringLiteral("Horas de calefacción"),  QStringLiteral("Horas de refrigeración"),
-                       QStringLiteral("Calefacción necesaria"), QStringLiteral("Temperatura interior mínima")};
-    const char* const nombres[] = {"TotCombustible",        "TotAgua",     "TotHorasCalefaccion",
-                                   "TotHorasRefrigeracion", "TotPotencia", "TotTempMinima"};
+    aviso_ = CreaEtiqueta(marcoTotales, "AvisoTemporada");
+    aviso_->setStyleSheet(QStringLiteral("color: #a0281e;"));  // dark red, 6:1 on white
+    notaDiseno_ = CreaEtiqueta(marcoTotales, "NotaDiseno");
+    for (QLabel* l : {aviso_, notaDiseno_}) l->setWordWrap(true);
+    aviso_->hide();
+    // A line held before a run too, so that the charts keep their place when it fills.
+    notaDiseno_->setMinimumHeight(notaDiseno_->fontMetrics().height() + 4);
+    titulosTotales_ = {QStringLiteral("Combustible"),
+                       QStringLiteral("Agua asperjada"),
+                       QStringLiteral("Horas de calefacción"),
+                       QStringLiteral("Horas de refrigeración"),
+                       QStringLiteral("Temperatura interior mínima"),
+                       QStringLiteral("Calefacción a instalar"),
+                       QStringLiteral("Pico de la temporada")};
+    const char* const nombres[] = {
+        "TotCombustible", "TotAgua", "TotHorasCalefaccion", "TotHorasRefrigeracion", "TotTempMinima",
+        "TotInstalar",    "TotPico"};
+    const int columnas = static_cast<int>(titulosTotales_.size());
+    totales->addWidget(periodo_, 0, 0, 1, columnas);
+    totales->addWidget(aviso_, 1, 0, 1, columnas);
     QFont grande = font();
     grande.setPointSizeF(grande.pointSizeF() * 1.7);
     grande.setBold(true);
-    for (int k = 0; k < titulosTotales_.size(); ++k) {
+    for (int k = 0; k < columnas; ++k) {
         auto* titulo = new QLabel(titulosTotales_[k], marcoTotales);
         titulo->setWordWrap(true);
         auto* valor = CreaEtiqueta(marcoTotales, nombres[k], kSinValor);
         valor->setFont(grande);
         valor->setTextInteractionFlags(Qt::TextSelectableByMouse);
         auto* detalle = CreaEtiqueta(marcoTotales, QByteArray(nombres[k]).replace("Tot", "Det").constData());
-        totales->addWidget(titulo, 1, k, Qt::AlignBottom);
-        totales->addWidget(valor, 2, k);
-        totales->addWidget(detalle, 3, k, Qt::AlignTop);
+        totales->addWidget(titulo, 2, k, Qt::AlignBottom);
+        totales->addWidget(valor, 3, k);
+        totales->addWidget(detalle, 4, k, Qt::AlignTop);
         totales->setColumnStretch(k, 1);
         valores_ << valor;
         detalles_ << detalle;
+        if (k == 0)
+            for (QWidget* w : {static_cast<QWidget*>(titulo), static_cast<QWidget*>(valor)})
+                Explica(w, PorQueMasCombustible());
     }
+    notaDiseno_->setContentsMargins(0, 4, 0, 0);
+    totales->addWidget(notaDiseno_, 5, 0, 1, columnas);
     return marcoTotales;
 }
 
@@ -309,45 +293,24 @@ void VistaTemporada::MuestraTotales(const Temporada* temporada) {
                            "pulse «Calcula»."));
         for (QLabel* l : valores_) l->setText(kSinValor);
         for (QLabel* l : detalles_) l->clear();
+        for (QLabel* l : {aviso_, notaDiseno_}) l->clear();
     } else {
         const Temporada& t = *temporada;
-        const PeriodoTemporada& p = t.total;
-        QString periodo = QStringLiteral("Del %1 al %2: %3 días")
+        QString periodo = QStringLiteral("Del %1 al %2: %3 días.")
                               .arg(Q(NombreDiaTemporada(t.desde, t.tipo)), Q(NombreDiaTemporada(t.hasta, t.tipo)))
-                              .arg(p.dias);
-        if (t.diasSinDatos > 0)
-            periodo += QStringLiteral(" (a la tabla le faltan %1 días de ese lapso: no se suman)").arg(t.diasSinDatos);
-        periodo_->setText(periodo + QLatin1Char('.'));
-        const auto dias = [&](auto conHoras) {
-            return static_cast<int>(std::count_if(t.dias.begin(), t.dias.end(), conHoras));
-        };
-        const auto costo = [](const std::optional<double>& c) {
-            return c ? QStringLiteral("Costo: %1").arg(Q(NumeroSinBlanco(Cortar(*c, 2))))
-                     : QStringLiteral("Sin precio");
-        };
-        const auto diaMinimo = std::find_if(t.dias.begin(), t.dias.end(), [&](const DiaTemporada& d) {
-            return d.tempMinInterior == p.tempMinInterior;
-        });
-        const QString textos[][2] = {
-            {Total(p.combustible, 2, Q(t.unidadCombustible)), costo(p.costoCombustible)},
-            {Total(p.agua, 0, QStringLiteral("l")),
-             Total(p.agua / 1000, 2, QStringLiteral("m³")) +
-                 (p.costoAgua ? QStringLiteral(" · ") + costo(p.costoAgua) : QString())},
-            {Q(NumeroSinBlanco(static_cast<double>(p.horasCalefaccion))),
-             QStringLiteral("en %1 días").arg(dias([](const DiaTemporada& d) { return d.horasCalefaccion > 0; }))},
-            {Q(NumeroSinBlanco(static_cast<double>(p.horasRefrigeracion))),
-             QStringLiteral("en %1 días").arg(dias([](const DiaTemporada& d) { return d.horasRefrigeracion > 0; }))},
-            {Total(p.potenciaPicoKw, 2, QStringLiteral("kW")),
-             Total(p.potenciaPicoKw * kKcalHPorKw, 0, QStringLiteral("kcal/h"))},
-            {Q(NumeroSinBlanco(p.tempMinInterior)) + QStringLiteral(" °C"),
-             diaMinimo == t.dias.end() ? QString()
-                                       : QStringLiteral("el %1").arg(Q(NombreDiaTemporada(diaMinimo->fecha, t.tipo)))},
-        };
+                              .arg(t.total.dias);
+        const QString lugar = LugarDelArchivo(t.lugar, t.latitud);
+        if (!lugar.isEmpty()) periodo += QStringLiteral(" Lugar: %1.").arg(lugar);
+        periodo_->setText(periodo);
+        aviso_->setText(AvisoDiasSinDatos(t));
+        notaDiseno_->setText(NotaDiseno(t));
+        const auto textos = TextosTotales(t);
         for (int k = 0; k < valores_.size(); ++k) {
-            valores_[k]->setText(textos[k][0]);
-            detalles_[k]->setText(textos[k][1]);
+            valores_[k]->setText(textos[static_cast<std::size_t>(k)].first);
+            detalles_[k]->setText(textos[static_cast<std::size_t>(k)].second);
         }
     }
+    aviso_->setVisible(!aviso_->text().isEmpty());
     for (int k = 0; k < valores_.size(); ++k)
         valores_[k]->setAccessibleName(titulosTotales_[k] + QStringLiteral(": ") + valores_[k]->text() +
                                        (detalles_[k]->text().isEmpty() ? QString() : ", " + detalles_[k]->text()));
@@ -355,11 +318,19 @@ void VistaTemporada::MuestraTotales(const Temporada* temporada) {
 
 QList<VistaTemporada::TotalMostrado> VistaTemporada::Totales() const {
     QList<TotalMostrado> totales;
-    for (int k = 0; k < valores_.size(); ++k) totales << TotalMostrado{titulosTotales_[k], valores_[k]->text(), detalles_[k]->text()};
+    for (int k = 0; k < valores_.size(); ++k)
+        totales << TotalMostrado{titulosTotales_[k], valores_[k]->text(), detalles_[k]->text()};
     return totales;
 }
 
 QString VistaTemporada::Periodo() const { return periodo_->text(); }
+
+QStringList VistaTemporada::Notas() const {
+    QStringList notas;
+    for (const QLabel* l : {aviso_, notaDiseno_})
+        if (!l->text().isEmpty()) notas << l->text();
+    return notas;
+}
 
 std::array<std::unique_ptr<Grafico>, 2> VistaTemporada::Graficos(const Temporada& temporada) {
     std::array<std::unique_ptr<Grafico>, 2> graficos{std::unique_ptr<Grafico>(CreaGraficoMeses(nullptr)),
@@ -367,11 +338,6 @@ std::array<std::unique_ptr<Grafico>, 2> VistaTemporada::Graficos(const Temporada
     LlenaGraficoMeses(graficos[0].get(), &temporada);
     LlenaGraficoDias(graficos[1].get(), &temporada);
     return graficos;
-}
-
-QString VistaTemporada::TextoSeleccionado(const QTableView* tabla) {
-    const auto* modelo = static_cast<const ModeloTemporada*>(tabla->model());
-    return TextoParaCopiar(tabla, [modelo](const QModelIndex& i) { return modelo->Texto(i.row(), i.column()); });
 }
 
 }  // namespace hortelia

@@ -1,46 +1,29 @@
 #pragma once
 
-// The season window's report: the totals in large type (each with a line under it), the months
-// as bars and the days as lines, and the months and the days as tables, one tab each (Ctrl+C
-// copies cells). It shows a season or, before a run, "- - -" and empty charts and tables.
+// The season window's report: the line of its days and place (with a warning when days were left
+// out), the totals in large type (each with a line under it), the heater to install with the
+// condition it was sized for, the months as bars and the days as lines, and the months and the
+// days as tables, one tab each (Ctrl+C copies cells). It shows a season or, before a run, "- - -"
+// and empty charts and tables. "&Abrir este día", under the day table and in its menu, asks for
+// the chosen day; the window decides when it is enabled.
 
 #include "engine/temporada.h"
+#include "results/ui/tabla_temporada.h"
 
-#include <QAbstractTableModel>
-#include <QStringList>
-#include <QVector>
 #include <QWidget>
 
 #include <array>
 #include <memory>
 
+class QAction;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 class QTableView;
 
 namespace hortelia {
 
 class Grafico;
-
-/// A season's table as texts: titles, rows, and a row in bold (the season's total).
-class ModeloTemporada : public QAbstractTableModel {
-public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void Llena(QStringList titulos, QVector<QStringList> filas, int destacada = -1);
-    QString Texto(int fila, int columna) const { return filas_.value(fila).value(columna); }
-    QString Titulo(int columna) const { return titulos_.value(columna); }
-
-    int rowCount(const QModelIndex& padre = {}) const override;
-    int columnCount(const QModelIndex& padre = {}) const override;
-    QVariant data(const QModelIndex& i, int rol) const override;
-    QVariant headerData(int seccion, Qt::Orientation orientacion, int rol) const override;
-
-private:
-    QStringList titulos_;
-    QVector<QStringList> filas_;
-    int destacada_ = -1;
-};
 
 class VistaTemporada : public QWidget {
     Q_OBJECT
@@ -55,29 +38,41 @@ public:
         QString titulo, valor, detalle;
     };
     QList<TotalMostrado> Totales() const;
-    /// The line above the totals: the days of the season shown.
+    /// The line above the totals: the days of the season shown and the place of its file.
     QString Periodo() const;
+    /// The lines around the totals that are not empty: the days left out, the heater's condition.
+    QStringList Notas() const;
     /// The month table with the season's total in its last row.
     const ModeloTemporada& Meses() const { return *modeloMeses_; }
     /// The two charts of `temporada`, months and days, as new windowless charts for paper.
     static std::array<std::unique_ptr<Grafico>, 2> Graficos(const Temporada& temporada);
 
-    /// The selected cells of `tabla` as tab-separated rows, as shown without their blank,
-    /// numbers with the decimal separator of the user's language (Ctrl+C).
-    static QString TextoSeleccionado(const QTableView* tabla);
+    /// The row of the day table the user is on, -1 when none.
+    int FilaDiaElegida() const;
+    /// Enables "&Abrir este día" (button and menu entry); `dia` names the day it opens.
+    void HabilitaAbreDia(bool habilitado, const QString& dia);
+
+signals:
+    /// The user moved to another day of the day table, or the table changed.
+    void diaElegidoCambia();
+    /// "&Abrir este día".
+    void abreDiaPedido();
 
 private:
     QWidget* CreaTotales();
+    QWidget* CreaPaginaDias();
     void MuestraTotales(const Temporada* temporada);
     void LlenaTablas(const Temporada* temporada);
 
-    QLabel* periodo_;
+    QLabel *periodo_, *aviso_, *notaDiseno_;
     QList<QLabel*> valores_, detalles_;  ///< the totals: large figure and the line under it
     QStringList titulosTotales_;
     Grafico *graficoMeses_, *graficoDias_;
     QTabWidget* pestanias_;
     ModeloTemporada *modeloMeses_, *modeloDias_;
     QTableView *tablaMeses_, *tablaDias_;
+    QPushButton* abreDia_;
+    QAction* accionAbreDia_;
 };
 
 }  // namespace hortelia

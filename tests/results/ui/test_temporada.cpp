@@ -2,18 +2,14 @@
 // table chosen through the dialog, days and prices typed, "&Calcula"; what it saves is the batch
 // tool's text, its workbook holds numbers, its print holds text, and it fits a small screen.
 
-#include "support/ventana_de_prueba.h"
+#include "support/temporada_de_prueba.h"
 
-#include "results/ui/ventana_temporada.h"
 #include "scenario/archivo_hrt.h"
 #include "scenario/archivo_texto.h"
 #include "support/libro_xlsx.h"
 
 #include <QDateEdit>
-#include <QDir>
-#include <QFile>
 #include <QPrinter>
-#include <QProcess>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -21,44 +17,16 @@
 #include <set>
 
 using namespace hortelia;
+using namespace hortelia::prueba;
 
 namespace {
 
-const QDir kEjemplos(QStringLiteral(HORTELIA_EJEMPLOS));
-const QString kNormales = kEjemplos.filePath(QStringLiteral("clima_normales.csv"));
-const QString kTunel = kEjemplos.filePath(QStringLiteral("tunel_doble.hrt"));
+const QString kNormales = Ejemplo("clima_normales.csv");
+const QString kTunel = Ejemplo("tunel_doble.hrt");
 using Gravedad = Interaccion::Gravedad;
 
 // The example tunnel loaded, its season window open and the normals chosen through the dialog.
-VentanaTemporada* AbreConNormales(VentanaDePrueba& v) {
-    v.Abre(kTunel);
-    v.Accion("Temporada")->trigger();
-    VentanaTemporada* t = v.w.TemporadaCreada();
-    v.guion.RespondeArchivo(kNormales);
-    QTest::mouseClick(t->findChild<QPushButton*>("EligeClima"), Qt::LeftButton);
-    return t;
-}
-
-template <class T = QWidget>
-T* En(VentanaTemporada* t, const char* nombre) {
-    T* x = t->findChild<T*>(QString::fromLatin1(nombre));
-    if (!x) qFatal("no existe el control %s", nombre);
-    return x;
-}
-
-void Pulsa(VentanaTemporada* t, const char* boton) { QTest::mouseClick(En<QPushButton>(t, boton), Qt::LeftButton); }
-
-void Escribe(VentanaTemporada* t, const char* campo, const QString& texto) {
-    auto* c = En<QLineEdit>(t, campo);
-    c->selectAll();
-    QTest::keyClick(c, Qt::Key_Delete);
-    QTest::keyClicks(c, texto);
-}
-
-QString Lee(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
+VentanaTemporada* AbreConNormales(VentanaDePrueba& v) { return AbreTemporadaCon(v, kTunel, kNormales); }
 
 }  // namespace
 
@@ -94,8 +62,9 @@ private slots:
                        {"TotAgua", "122077 l", "122.07 m³ · Costo: 97.66"},
                        {"TotHorasCalefaccion", "541", "en 119 días"},
                        {"TotHorasRefrigeracion", "1606", "en 218 días"},
-                       {"TotPotencia", "12.65 kW", "10882 kcal/h"},  // 12.6559 kW x 859.845
-                       {"TotTempMinima", "8 °C", "el 13/05"}};
+                       {"TotTempMinima", "8 °C", "el 13/05"},
+                       {"TotInstalar", "- - -", "sin temperatura de diseño"},  // normals give none
+                       {"TotPico", "12.65 kW", "10882 kcal/h"}};               // 12.6559 kW x 859.845
         for (const auto& c : totales) {
             QCOMPARE(En<QLabel>(t, c.valor)->text(), c.texto);
             QCOMPARE(En<QLabel>(t, QByteArray(c.valor).replace("Tot", "Det").constData())->text(), c.detalle);
@@ -114,11 +83,8 @@ private slots:
         v.guion.RespondeArchivo(dir.filePath("temporada.txt"));
         Pulsa(t, "GuardaTemporada");
         QCOMPARE(v.guion.propuestos.last(), kEjemplos.filePath(QStringLiteral("tunel_doble-temporada.txt")));
-        QProcess sim;
-        sim.start(QStringLiteral(HORTELIA_SIM),
-                  {"--temporada", kNormales, "--precio-combustible", "1,2", "--precio-agua", "0.8", kTunel});
-        QVERIFY(sim.waitForFinished(30000) && sim.exitCode() == 0);
-        const QString lote = QString::fromUtf8(sim.readAllStandardOutput());
+        const QString lote = SalidaDeHorteliaSim(
+            {"--temporada", kNormales, "--precio-combustible", "1,2", "--precio-agua", "0.8", kTunel});
         QVERIFY(lote.contains(QStringLiteral("\nTotal\t365\t316.94481061786854\t")));
         QCOMPARE(Lee(dir.filePath("temporada.txt")), lote);
     }
@@ -136,13 +102,13 @@ private slots:
         v.guion.RespondeArchivo(mala);
         v.guion.EsperaMensaje(Gravedad::Error,
                               "Elija una tabla de clima en CSV con las columnas fecha o mes, tmax y "
-                              "tmin.");
+                              "tmin, un año típico EPW o una exportación CSV");
         Pulsa(t, "EligeClima");
         QVERIFY(v.guion.mensajes.last().contains("en la línea 3, columna 3 (tmin)"));
         QVERIFY(En<QLineEdit>(t, "RutaClima")->text().isEmpty());
         QVERIFY(!En<QPushButton>(t, "CalculaTemporada")->isEnabled());
 
-        v.guion.RespondeArchivo(kEjemplos.filePath(QStringLiteral("clima_diario.csv")));
+        v.guion.RespondeArchivo(Ejemplo("clima_diario.csv"));
         Pulsa(t, "EligeClima");
         auto* desde = En<QDateEdit>(t, "DesdeTemporada");
         auto* hasta = En<QDateEdit>(t, "HastaTemporada");
@@ -266,32 +232,45 @@ private slots:
             QVERIFY2(texto.contains(QString::fromUtf8(s)), s);
     }
 
-    // On a 1024 x 768 screen every button shows whole, each with its own accelerator, and the
-    // tables scroll to their last cell.
+    // On a 1024 x 768 screen every button and every line shows whole, with normals (which ask
+    // for a design temperature) and with a record (which names its place and the days it left
+    // out), each control with its own accelerator; the tables scroll to their last cell.
     void cabeEnUnaPantallaChica_conUnAceleradorPorControl() {
         VentanaDePrueba v;
         VentanaTemporada* t = AbreConNormales(v);
-        Pulsa(t, "CalculaTemporada");
-        QVERIFY(t->width() <= 1024 && t->height() <= 768);
-        QVERIFY(t->minimumSizeHint().width() <= 1024 && t->minimumSizeHint().height() <= 740);
-        t->resize(1024, 740);
-        QApplication::processEvents();
-        std::set<QString> letras;
-        for (const QAbstractButton* b : t->findChildren<QAbstractButton*>()) {
-            if (!b->isVisible() || b->text().isEmpty()) continue;
-            QVERIFY2(t->rect().contains(QRect(b->mapTo(t, QPoint()), b->size())), qPrintable(b->text()));
-            QVERIFY2(letras.insert(QKeySequence::mnemonic(b->text()).toString()).second, qPrintable(b->text()));
+        auto* pestanias = En<QTabWidget>(t, "PestaniasTemporada");
+        for (const QString& clima : {kNormales, Ejemplo("anio_tipico.epw")}) {
+            v.guion.RespondeArchivo(clima);
+            Pulsa(t, "EligeClima");
+            Pulsa(t, "CalculaTemporada");
+            QVERIFY(t->width() <= 1024 && t->height() <= 768);
+            QVERIFY(t->minimumSizeHint().width() <= 1024 && t->minimumSizeHint().height() <= 740);
+            t->resize(1024, 740);
+            for (int pestania : {0, 1}) {
+                pestanias->setCurrentIndex(pestania);
+                QApplication::processEvents();
+                for (const QAbstractButton* b : t->findChildren<QAbstractButton*>())
+                    if (b->isVisible() && !b->text().isEmpty())
+                        QVERIFY2(t->rect().contains(QRect(b->mapTo(t, QPoint()), b->size())) &&
+                                     b->visibleRegion().boundingRect() == b->rect(),
+                                 qPrintable(b->text()));
+                for (const QLabel* l : t->findChildren<QLabel*>())
+                    if (l->isVisible() && l->wordWrap())
+                        QVERIFY2(l->height() >= l->heightForWidth(l->width()), qPrintable(l->text()));
+            }
         }
+        std::set<QString> letras;
+        for (const QAbstractButton* b : t->findChildren<QAbstractButton*>())
+            if (!b->text().isEmpty())
+                QVERIFY2(letras.insert(QKeySequence::mnemonic(b->text()).toString()).second, qPrintable(b->text()));
         for (const QLabel* l : t->findChildren<QLabel*>())
             if (l->buddy())
                 QVERIFY2(letras.insert(QKeySequence::mnemonic(l->text()).toString()).second, qPrintable(l->text()));
-        auto* pestanias = En<QTabWidget>(t, "PestaniasTemporada");
         for (int k = 0; k < pestanias->count(); ++k)
             QVERIFY(letras.insert(QKeySequence::mnemonic(pestanias->tabText(k)).toString()).second);
-        QCOMPARE(letras.size(), std::size_t{13});
-        pestanias->setCurrentIndex(1);
+        QCOMPARE(letras.size(), std::size_t{16});
         auto* dias = En<QTableView>(t, "TablaDias");
-        const QModelIndex ultima = dias->model()->index(364, 15);
+        const QModelIndex ultima = dias->model()->index(dias->model()->rowCount() - 1, 15);
         dias->scrollTo(ultima);
         QVERIFY(dias->viewport()->rect().contains(dias->visualRect(ultima)));
     }

@@ -1,0 +1,265 @@
+// The season window on the grower's own weather: a typical year (EPW), an hourly and a daily
+// export of a weather API give the same text as hortelia-sim; the design fields, prefilled from
+// the file, their refusals and the sentences about the heater to install; a record's day opened
+// as the scenario's own day, after the unsaved-changes question.
+
+#include "support/temporada_de_prueba.h"
+
+#include "results/informe_temporada.h"
+#include "scenario/archivo_hrt.h"
+#include "scenario/archivo_texto.h"
+#include "support/libro_xlsx.h"
+
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+
+using namespace hortelia;
+using namespace hortelia::prueba;
+
+namespace {
+
+const QString kTunel = Ejemplo("tunel_doble.hrt");
+const QString kEpw = Ejemplo("anio_tipico.epw");
+using Gravedad = Interaccion::Gravedad;
+using Respuesta = Interaccion::Respuesta;
+
+QString Texto(VentanaTemporada* t, const char* etiqueta) { return En<QLabel>(t, etiqueta)->text(); }
+
+// Row `fila` of the day table chosen with the mouse, in its tab.
+void EligeDia(VentanaTemporada* t, int fila) {
+    En<QTabWidget>(t, "PestaniasTemporada")->setCurrentIndex(1);
+    auto* dias = En<QTableView>(t, "TablaDias");
+    const QRect celda = dias->visualRect(dias->model()->index(fila, 0));
+    QTest::mouseClick(dias->viewport(), Qt::LeftButton, {}, celda.center());
+}
+
+}  // namespace
+
+class TestTemporadaRegistros : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString diario_;  // a weather API's daily export, 4 July lacking
+
+private slots:
+    void initTestCase() {
+        std::setlocale(LC_ALL, "C");
+        diario_ = dir_.filePath("diario.csv");
+        QVERIFY(GuardaTexto(diario_.toStdString(),
+                            "time,temperature_2m_max (°C),temperature_2m_min (°C)\n2024-07-01,14.2,2.1\n"
+                            "2024-07-02,12.8,-1.4\n2024-07-03,9.5,-3.2\n2024-07-05,16,4.3\n")
+                    .ok);
+    }
+
+    void registros_danLoMismoQueHorteliaSim_data() {
+        QTest::addColumn<QString>("clima");
+        QTest::addColumn<QString>("temperatura");  // typed over the field; null: left as it is
+        QTest::addColumn<QString>("viento");
+        QTest::addColumn<QStringList>("opciones");  // hortelia-sim's for the same condition
+        QTest::addColumn<QString>("lugar");         // how the line of the days ends
+        QTest::addColumn<QString>("aviso");
+        QTest::addColumn<QString>("nota");  // the line of the heater to install contains it
+        QTest::addColumn<bool>("abreDia");
+        const QString fueraEpw = "Quedó fuera 1 día del lapso: le falta alguna hora o algún dato en el archivo.";
+        QTest::newRow("EPW, su condición")
+            << kEpw << QString() << QString() << QStringList()
+            << "Lugar: Ejemplo 31.5 S (cifras inventadas), latitud -31.5°." << fueraEpw
+            << "para -4.5 °C y viento de 4.6 m/s, condición de diseño del archivo." << true;
+        QTest::newRow("EPW, temperatura escrita")
+            << kEpw << "-7,3" << QString() << QStringList{"--temperatura-diseno", "-7.3", "--viento-diseno", "4.6"}
+            << "latitud -31.5°." << fueraEpw << "para -7.3 °C y viento de 4.6 m/s, la condición de diseño indicada."
+            << true;
+        QTest::newRow("CSV horario") << Ejemplo("clima_horario.csv") << QString() << QString() << QStringList()
+                                     << "5 días. Lugar: latitud -31.5°." << QString()
+                                     << "-4.3 °C y viento de 6.7 m/s, la hora más fría de la temporada con el viento "
+                                        "de diseño. Un año típico o un registro corto rara vez trae las noches más "
+                                        "frías del lugar: escriba la temperatura de diseño local si la conoce."
+                                     << true;
+        QTest::newRow("CSV diario") << diario_ << " -5 "
+                                    << "3,5" << QStringList{"--temperatura-diseno", "-5", "--viento-diseno", "3.5"}
+                                    << "4 días."
+                                    << "Quedó fuera 1 día del lapso: la tabla de clima no lo tiene."
+                                    << "para -5 °C y viento de 3.5 m/s" << false;
+    }
+    void registros_danLoMismoQueHorteliaSim() {
+        QFETCH(QString, clima);
+        QFETCH(QString, temperatura);
+        QFETCH(QString, viento);
+        VentanaDePrueba v;
+        VentanaTemporada* t = AbreTemporadaCon(v, kTunel, clima);
+        if (!temperatura.isNull()) Escribe(t, "TemperaturaDiseno", temperatura);
+        if (!viento.isNull()) Escribe(t, "VientoDiseno", viento);
+        Pulsa(t, "CalculaTemporada");
+        QVERIFY(t->TemporadaMostrada());
+        QFETCH(QString, lugar);
+        QVERIFY2(Texto(t, "PeriodoTemporada").endsWith(lugar), qPrintable(Texto(t, "PeriodoTemporada")));
+        QTEST(Texto(t, "AvisoTemporada"), "aviso");
+        QFETCH(QString, nota);
+        QVERIFY2(Texto(t, "NotaDiseno").contains(nota), qPrintable(Texto(t, "NotaDiseno")));
+        QVERIFY(Texto(t, "TotInstalar").endsWith(" kW") && Texto(t, "DetInstalar").endsWith(" kcal/h"));
+        EligeDia(t, 0);
+        QTEST(En<QPushButton>(t, "AbreDia")->isEnabled(), "abreDia");
+
+        QTemporaryDir dir;
+        v.guion.RespondeArchivo(dir.filePath("temporada.txt"));
+        Pulsa(t, "GuardaTemporada");
+        QFETCH(QStringList, opciones);
+        const QString lote = SalidaDeHorteliaSim(QStringList{"--temporada", clima} + opciones + QStringList{kTunel});
+        QVERIFY(lote.contains("\nOrigenDiseno\t"));
+        QCOMPARE(Lee(dir.filePath("temporada.txt")), lote);
+        // The workbook's head says the same in words.
+        v.guion.RespondeArchivo(dir.filePath("temporada.xlsx"));
+        Pulsa(t, "GuardaHojaTemporada");
+        std::string error;
+        const auto celdas = LeeLibro(dir.filePath("temporada.xlsx").toStdString(), error);
+        QVERIFY2(celdas, error.c_str());
+        const Temporada& s = *t->TemporadaMostrada();
+        std::size_t fila = 1;
+        while (!celdas->count(Ref(0, fila)) || celdas->at(Ref(0, fila)).texto != "Condición de diseño")
+            QVERIFY(++fila < 30);
+        QCOMPARE(celdas->at(Ref(1, fila)).texto, std::string(NombreOrigenDiseno(s.diseno.origen)));
+        QCOMPARE(std::stod(celdas->at(Ref(1, fila - 1)).texto), *s.potenciaDisenoKw);
+    }
+
+    // Normals ask for a design temperature; a file's condition fills the fields it finds empty
+    // or still holding the last file's, never what the grower typed; an empty wind is 6.7 m/s.
+    void laCondicionDeDiseno_delArchivoOEscrita() {
+        VentanaDePrueba v;
+        VentanaTemporada* t = AbreTemporadaCon(v, kTunel, Ejemplo("clima_normales.csv"));
+        auto* temperatura = En<QLineEdit>(t, "TemperaturaDiseno");
+        auto* viento = En<QLineEdit>(t, "VientoDiseno");
+        QVERIFY(
+            Texto(t, "AyudaDiseno").contains("las normales mensuales son promedios y nunca traen la noche más fría"));
+        QCOMPARE(temperatura->accessibleName(), QStringLiteral("Temperatura de diseño en °C, vacío"));
+        QVERIFY(En<QLabel>(t, "TotCombustible")->toolTip().contains("antes de los cortes a milésimas"));
+        const auto elige = [&](const QString& clima) {
+            v.guion.RespondeArchivo(clima);
+            Pulsa(t, "EligeClima");
+        };
+        elige(kEpw);
+        QCOMPARE(temperatura->text(), QStringLiteral("-4.5"));
+        QCOMPARE(viento->text(), QStringLiteral("4.6"));
+        QCOMPARE(temperatura->accessibleName(), QStringLiteral("Temperatura de diseño: -4.5 °C, del archivo"));
+        QVERIFY(Texto(t, "AyudaDiseno").isEmpty());
+        elige(Ejemplo("clima_normales.csv"));
+        QVERIFY(temperatura->text().isEmpty() && viento->text().isEmpty());
+        Escribe(t, "TemperaturaDiseno", "-2");
+        QVERIFY(Texto(t, "AyudaDiseno").isEmpty());
+        elige(kEpw);
+        QCOMPARE(temperatura->text(), QStringLiteral("-2"));
+        QCOMPARE(viento->text(), QStringLiteral("4.6"));
+        Pulsa(t, "CalculaTemporada");
+        const auto condicion = [t] {
+            const CondicionDiseno& c = t->TemporadaMostrada()->diseno;
+            return std::tuple{c.origen, c.temperatura, c.viento};
+        };
+        QCOMPARE(condicion(), std::tuple(OrigenDiseno::Indicada, -2.0, 4.6));
+        Escribe(t, "VientoDiseno", "");
+        Pulsa(t, "CalculaTemporada");
+        QCOMPARE(condicion(), std::tuple(OrigenDiseno::Indicada, -2.0, kVientoDiseno));
+        Escribe(t, "TemperaturaDiseno", "-4.5");
+        Escribe(t, "VientoDiseno", " 4.6");
+        Pulsa(t, "CalculaTemporada");
+        QCOMPARE(condicion(), std::tuple(OrigenDiseno::Archivo, -4.5, 4.6));
+    }
+
+    void unaCifraDeDisenoRechazada_loDiceYNoCalcula_data() {
+        QTest::addColumn<QString>("temperatura");
+        QTest::addColumn<QString>("viento");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("viento solo") << ""
+                                     << "3"
+                                     << "Escriba también la «Temperatura de diseño»";
+        QTest::newRow("temperatura en letras")
+            << "helada"
+            << ""
+            << "Escriba en «Temperatura de diseño» un número de -90 a 70 °C, con coma o punto "
+               "decimal: \"helada\" no lo es.";
+        QTest::newRow("temperatura bajo el límite") << "-90,5"
+                                                    << ""
+                                                    << "«Temperatura de diseño» un número de -90 a 70 °C";
+        QTest::newRow("viento sobre el límite") << "-3"
+                                                << "100,1"
+                                                << "«Viento de diseño» un número de 0 a 100 m/s";
+        QTest::newRow("viento con dos comas") << "-3"
+                                              << "1,2,3"
+                                              << "\"1,2,3\" no lo es.";
+    }
+    void unaCifraDeDisenoRechazada_loDiceYNoCalcula() {
+        QFETCH(QString, temperatura);
+        QFETCH(QString, viento);
+        QFETCH(QString, mensaje);
+        VentanaDePrueba v;
+        VentanaTemporada* t = AbreTemporadaCon(v, kTunel, Ejemplo("clima_normales.csv"));
+        Pulsa(t, "CalculaTemporada");
+        const Temporada* antes = t->TemporadaMostrada();
+        QCOMPARE(antes->diseno.origen, OrigenDiseno::Falta);
+        Escribe(t, "TemperaturaDiseno", temperatura);
+        Escribe(t, "VientoDiseno", viento);
+        v.guion.EsperaMensaje(Gravedad::Advertencia, mensaje);
+        Pulsa(t, "CalculaTemporada");
+        QCOMPARE(t->TemporadaMostrada(), antes);
+        QCOMPARE(antes->diseno.origen, OrigenDiseno::Falta);
+    }
+
+    // "Abrir este día" asks first about unsaved changes (cancel changes nothing), then makes the
+    // record's day a new scenario, proposed to be saved beside the one saved; processed, it
+    // gives the season's row of that day but fuel, heating hours and peak, which the sheet cuts.
+    void abrirEsteDia_preguntaYDaLaFilaDeLaTemporada() {
+        QTemporaryDir dir;
+        VentanaDePrueba v;
+        v.Abre(kTunel);
+        v.Click("BotCUltivo");
+        v.Mueve("HScrIAF", 10);
+        v.AceptaAbierto();
+        QVERIFY(v.w.HayCambios());
+        v.Accion("Temporada")->trigger();
+        VentanaTemporada* t = v.w.TemporadaCreada();
+        v.guion.RespondeArchivo(Ejemplo("clima_horario.csv"));
+        Pulsa(t, "EligeClima");
+        Pulsa(t, "CalculaTemporada");
+        QVERIFY(!En<QPushButton>(t, "AbreDia")->isEnabled());  // no day chosen yet
+        EligeDia(t, 2);
+        auto* abre = En<QPushButton>(t, "AbreDia");
+        QVERIFY(abre->isEnabled());
+        QCOMPARE(abre->accessibleName(), QStringLiteral("Abrir el día 03/07/2024 en la ventana principal"));
+        QVERIFY(En<QTableView>(t, "TablaDias")->actions().last()->isEnabled());
+
+        const std::string antes = TextoEscenario(v.e);
+        const QString titulo = v.w.windowTitle();
+        v.guion.RespondePregunta("¿Guardar los cambios de tunel_doble.hrt?", Respuesta::Cancelar);
+        QTest::mouseClick(abre, Qt::LeftButton);
+        QCOMPARE(TextoEscenario(v.e), antes);
+        QCOMPARE(v.w.windowTitle(), titulo);
+        QVERIFY(t->isVisible());
+
+        v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::Si);
+        v.guion.RespondeArchivo(dir.filePath("cambiado.hrt"));
+        En<QTableView>(t, "TablaDias")->actions().last()->trigger();  // the context menu's entry
+        QCOMPARE(Lee(dir.filePath("cambiado.hrt")).toStdString(), antes);
+        QCOMPARE(std::tuple(v.e.Dia, v.e.Mes), std::tuple(std::int16_t{3}, std::int16_t{7}));
+        QVERIFY(!t->isVisible() && t->TemporadaMostrada());
+        QVERIFY(v.w.HayCambios());
+        QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — cambiado-2024-07-03 (sin guardar)[*]"));
+        QVERIFY(v.Texto("LFecha").contains("3"));
+        for (const char* b : kBotones) QVERIFY2(v.Verde(b), b);
+
+        v.Click("Command12");
+        const DiaTemporada& fila = t->TemporadaMostrada()->dias[2];
+        const auto hoja = CeldasDiaTemporada(FigurasDelDia(v.e, fila.fecha, CifrasCombustible::Planilla));
+        const auto temporada = CeldasDiaTemporada(fila);
+        for (std::size_t c = 0; c < hoja.size(); ++c)
+            if (c != 6 && c != 10 && c != 14) QCOMPARE(hoja[c], temporada[c]);
+        QVERIFY(v.e.AcumComb <= fila.combustible && fila.combustible > 0);
+
+        v.guion.RespondeArchivo(QString());
+        v.Accion("Guarda")->trigger();
+        QCOMPARE(v.guion.propuestos.last(), dir.filePath("cambiado-2024-07-03.hrt"));
+        v.Click("Command20");
+        v.Accion("Temporada")->trigger();
+        QVERIFY(t->isVisible() && t->TemporadaMostrada());  // the season stays for another day
+    }
+};
+
+QTEST_MAIN(TestTemporadaRegistros)
+#include "test_temporada_registros.moc"

@@ -1,0 +1,62 @@
+#pragma once
+
+// For the season window's tests: the shipped examples, the window reached from the main window
+// with a climate file chosen through the dialog, its controls found by name, and the text of a
+// file or of hortelia-sim's output.
+
+#include "support/ventana_de_prueba.h"
+
+#include "results/ui/ventana_temporada.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+namespace hortelia::prueba {
+
+inline const QDir kEjemplos(QStringLiteral(HORTELIA_EJEMPLOS));
+inline QString Ejemplo(const char* nombre) { return kEjemplos.filePath(QString::fromLatin1(nombre)); }
+
+template <class T = QWidget>
+T* En(VentanaTemporada* t, const char* nombre) {
+    T* x = t->findChild<T*>(QString::fromLatin1(nombre));
+    if (!x) qFatal("no existe el control %s", nombre);
+    return x;
+}
+
+inline void Pulsa(VentanaTemporada* t, const char* boton) {
+    QTest::mouseClick(En<QPushButton>(t, boton), Qt::LeftButton);
+}
+
+/// Replaces a text box's text by typing, as a user selecting all and typing over it.
+inline void Escribe(VentanaTemporada* t, const char* campo, const QString& texto) {
+    auto* c = En<QLineEdit>(t, campo);
+    c->selectAll();
+    QTest::keyClick(c, Qt::Key_Delete);
+    QTest::keyClicks(c, texto);
+}
+
+/// The scenario `escenario` opened, its season window shown and `clima` chosen through the dialog.
+inline VentanaTemporada* AbreTemporadaCon(VentanaDePrueba& v, const QString& escenario, const QString& clima) {
+    v.Abre(escenario);
+    v.Accion("Temporada")->trigger();
+    VentanaTemporada* t = v.w.TemporadaCreada();
+    v.guion.RespondeArchivo(clima);
+    Pulsa(t, "EligeClima");
+    return t;
+}
+
+inline QString Lee(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+/// What hortelia-sim writes with `argumentos`; empty when it fails.
+inline QString SalidaDeHorteliaSim(const QStringList& argumentos) {
+    QProcess sim;
+    sim.start(QStringLiteral(HORTELIA_SIM), argumentos);
+    if (!sim.waitForFinished(30000) || sim.exitCode() != 0) return {};
+    return QString::fromUtf8(sim.readAllStandardOutput());
+}
+
+}  // namespace hortelia::prueba
