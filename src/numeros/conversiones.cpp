@@ -1,5 +1,6 @@
 #include "numeros/conversiones.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -61,6 +62,27 @@ std::string ConBlanco(std::string s) { return s[0] == '-' ? s : " " + s; }
 
 namespace {
 
+// True when a decimal in C form that is not zero ("-0.000012", "1.5e-400") is less than 1 in
+// magnitude: its first significant digit stands after the point, exponent counted.
+bool MenorQueUno(std::string_view t) {
+    if (!t.empty() && (t.front() == '-' || t.front() == '+')) t.remove_prefix(1);
+    const std::size_t e = std::min(t.find_first_of("eE"), t.size());
+    const std::string_view mantisa = t.substr(0, e);
+    const std::size_t punto = std::min(mantisa.find('.'), mantisa.size());
+    const std::size_t primera = mantisa.find_first_of("123456789");
+    if (primera == std::string_view::npos) return true;
+    // The place of the first significant digit: 0 for units, -1 for tenths.
+    const long potencia =
+        primera < punto ? static_cast<long>(punto - primera) - 1 : -static_cast<long>(primera - punto);
+    // The exponent, held within a range no digit count of a text reaches.
+    long exponente = 0;
+    std::size_t i = e + 1;
+    const bool negativo = i < t.size() && t[i] == '-';
+    if (i < t.size() && (t[i] == '-' || t[i] == '+')) ++i;
+    for (; i < t.size() && EsDigito(t[i]); ++i) exponente = std::min(exponente * 10 + (t[i] - '0'), 1L << 40);
+    return potencia + (negativo ? -exponente : exponente) < 0;
+}
+
 // A plain decimal in C form ("-1.5e3", "+.5"), whatever the C locale.
 double Decimal(std::string_view texto) {
     // from_chars reads "." whatever the C locale says; a leading "+" it does not take.
@@ -70,11 +92,10 @@ double Decimal(std::string_view texto) {
     double v = 0;
     const auto r = std::from_chars(inicio, fin, v);
     if (r.ec == std::errc::result_out_of_range) {
+        // Too large gives an infinity (callers refuse it); too small, nearer zero than the least
+        // subnormal, gives zero, the nearest double.
         const bool negativo = *inicio == '-';
-        // Too large gives an infinity (callers refuse it); too small gives zero.
-        const auto e = texto.find_first_of("eE");
-        const bool exponenteNegativo = e != std::string_view::npos && e + 1 < texto.size() && texto[e + 1] == '-';
-        if (exponenteNegativo) return negativo ? -0.0 : 0.0;
+        if (MenorQueUno(std::string_view(inicio, static_cast<std::size_t>(fin - inicio)))) return negativo ? -0.0 : 0.0;
         return negativo ? -HUGE_VAL : HUGE_VAL;
     }
     return v;

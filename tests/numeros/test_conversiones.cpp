@@ -91,6 +91,29 @@ TEST_P(Conversiones, TextToNumber) {
     EXPECT_EQ(LeeDecimal("1e400"), HUGE_VAL);
 }
 
+// A decimal below the least double is no error: it reads as the nearest double, 0 or a
+// subnormal, however many zeros lead it; only a number past the largest is refused.
+TEST_P(Conversiones, VerySmallDecimalsReadAsTheNearestDouble) {
+    const std::string ceros(400, '0');
+    const std::pair<std::string, double> casos[] = {
+        {"0." + ceros + "1", 0.0},
+        {"-0," + ceros + "7", -0.0},
+        {"0." + std::string(323, '0') + "5", 5e-324},
+        {"4.9e-324", std::numeric_limits<double>::denorm_min()},
+        {"0." + ceros + "1e500", 1e99},
+        {"1e-99999999999999999999", 0.0},
+        {"000" + ceros + "1.5", 1.5},
+    };
+    for (const auto& [texto, valor] : casos) {
+        const auto v = LeeNumeroTecleado(texto);
+        ASSERT_TRUE(v) << texto;
+        EXPECT_EQ(*v, valor) << texto;
+        EXPECT_EQ(std::signbit(*v), std::signbit(valor)) << texto;
+    }
+    for (const std::string& texto : {"1" + ceros, std::string("1e99999999999999999999"), std::string("0,1e9999")})
+        EXPECT_EQ(LeeNumeroTecleado(texto), std::nullopt) << texto;
+}
+
 // What a grower types in a box: the decimal comma as Spanish writes it, or the point, once.
 TEST_P(Conversiones, TypedNumberTakesACommaOrAPointOnceAndNothingElse) {
     const std::pair<const char*, double> numeros[] = {
