@@ -42,9 +42,14 @@ std::string NoEsComun(const std::string& ruta, mode_t modo) {
     return Entre(ruta) + " no es un archivo común (es " + Clase(modo) + ").";
 }
 
-std::string DemasiadoGrande(const std::string& ruta, std::size_t limite, const std::string& tamanio) {
-    return "El archivo " + Entre(ruta) + " es demasiado grande (" + tamanio + "; a lo sumo " +
-           std::to_string(limite / 1024) + " KB).";
+/// A file past the limit: the limit in its own unit ("10 MB"), never a rounded size beside it,
+/// which would read the same for a file one byte over.
+std::string DemasiadoGrande(const std::string& ruta, std::size_t limite) {
+    constexpr std::size_t kKB = 1024, kMB = 1024 * kKB;
+    const std::string tope = limite % kMB == 0   ? std::to_string(limite / kMB) + " MB"
+                             : limite % kKB == 0 ? std::to_string(limite / kKB) + " KB"
+                                                 : std::to_string(limite) + " bytes";
+    return "El archivo " + Entre(ruta) + " es demasiado grande: supera el límite de " + tope + ".";
 }
 
 // ---- saving ----
@@ -197,7 +202,7 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
         return r;
     }
     if (static_cast<std::uintmax_t>(estado.st_size) > limite) {
-        r.mensaje = DemasiadoGrande(ruta, limite, std::to_string(estado.st_size / 1024) + " KB");
+        r.mensaje = DemasiadoGrande(ruta, limite);
         return r;
     }
     // One byte past the limit tells a file that grew while being read (or that its size
@@ -217,7 +222,7 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
         texto.append(buf, static_cast<std::size_t>(n));
     }
     if (texto.size() > limite) {
-        r.mensaje = DemasiadoGrande(ruta, limite, "más de " + std::to_string(limite / 1024) + " KB");
+        r.mensaje = DemasiadoGrande(ruta, limite);
         return r;
     }
     r.ok = true;

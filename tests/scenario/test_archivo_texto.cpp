@@ -253,7 +253,12 @@ TEST_F(ArchivoTexto, ReadingStopsPastTheLimitAndRefusesWhatIsNotAFile) {
     EXPECT_FALSE(LeeArchivoTexto(viejo.string(), 1023).ok);
     const ResultadoArchivo proc = LeeArchivoTexto("/proc/self/status", 16);
     EXPECT_FALSE(proc.ok);
-    EXPECT_NE(proc.mensaje.find("demasiado grande"), std::string::npos) << proc.mensaje;
+    EXPECT_NE(proc.mensaje.find("demasiado grande: supera el límite de 16 bytes."), std::string::npos) << proc.mensaje;
+    // One byte over says the limit in its own unit, not two sizes that read the same.
+    std::filesystem::resize_file(viejo, kLimiteTablaClima + 1);
+    EXPECT_NE(LeeArchivoTexto(viejo.string(), kLimiteTablaClima).mensaje.find("supera el límite de 10 MB."),
+              std::string::npos);
+    EXPECT_NE(LeeArchivoTexto(viejo.string(), 2048).mensaje.find("supera el límite de 2 KB."), std::string::npos);
 
     ASSERT_EQ(::mkfifo((dir / "tuberia").c_str(), 0600), 0);
     const ResultadoArchivo tuberia = LeeArchivoTexto((dir / "tuberia").string(), 1024);
