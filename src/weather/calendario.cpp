@@ -2,8 +2,10 @@
 
 #include "numeros/conversiones.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <vector>
 
 namespace hortelia {
 namespace {
@@ -26,6 +28,27 @@ int Numero(std::string_view texto, std::size_t desde, std::size_t n) {
     int v = 0;
     for (std::size_t i = desde; i < desde + n; ++i) v = v * 10 + (texto[i] - '0');
     return v;
+}
+
+bool EsPosible(const Fecha& f) {
+    return f.anio >= 1 && f.mes >= 1 && f.mes <= 12 && f.dia >= 1 && f.dia <= DiasDelMes(f.anio, f.mes);
+}
+
+// "d/m/aaaa" cut at its slashes: two or three parts of at most four digits, the first two of at
+// most two; none for another form.
+std::vector<std::string_view> PartesConBarras(std::string_view t) {
+    std::vector<std::string_view> partes;
+    for (;;) {
+        const std::size_t barra = std::min(t.find('/'), t.size());
+        const std::string_view parte = t.substr(0, barra);
+        if (parte.empty() || parte.size() > 4 || !std::all_of(parte.begin(), parte.end(), EsDigito)) return {};
+        partes.push_back(parte);
+        if (barra == t.size()) break;
+        if (partes.size() == 3) return {};
+        t.remove_prefix(barra + 1);
+    }
+    if (partes.size() < 2 || partes[0].size() > 2 || partes[1].size() > 2) return {};
+    return partes;
 }
 
 }  // namespace
@@ -61,8 +84,27 @@ std::optional<Fecha> LeeFechaCompleta(std::string_view texto) {
     texto = SinBlancos(texto);
     if (!TieneForma(texto, "9999-99-99")) return std::nullopt;
     const Fecha f{Numero(texto, 0, 4), Numero(texto, 5, 2), Numero(texto, 8, 2)};
-    if (f.anio < 1 || f.mes < 1 || f.mes > 12 || f.dia < 1 || f.dia > DiasDelMes(f.anio, f.mes)) return std::nullopt;
+    if (!EsPosible(f)) return std::nullopt;
     return f;
+}
+
+std::optional<Fecha> LeeFechaDeTabla(std::string_view texto) {
+    texto = SinBlancos(texto);
+    if (texto.find('/') == std::string_view::npos) return LeeFechaCompleta(texto);
+    const std::vector<std::string_view> p = PartesConBarras(texto);
+    if (p.size() != 3 || p[2].size() != 4) return std::nullopt;
+    const Fecha f{Numero(p[2], 0, 4), Numero(p[1], 0, p[1].size()), Numero(p[0], 0, p[0].size())};
+    if (!EsPosible(f)) return std::nullopt;
+    return f;
+}
+
+std::string MotivoFechaDeTabla(std::string_view texto) {
+    texto = SinBlancos(texto);
+    const std::vector<std::string_view> p = PartesConBarras(texto);
+    if (p.size() == 2) return "no tiene año: escriba la fecha dd/mm/aaaa";
+    if (p.size() == 3 && p[2].size() == 2) return "tiene el año con dos cifras: escriba la fecha dd/mm/aaaa";
+    if ((p.size() == 3 && p[2].size() == 4) || TieneForma(texto, "9999-99-99")) return "no es una fecha posible";
+    return "no es una fecha AAAA-MM-DD ni dd/mm/aaaa";
 }
 
 std::optional<Fecha> LeeMesDia(std::string_view texto, bool con29DeFebrero) {

@@ -31,6 +31,12 @@ long NumeroDeDia(const Fecha& f);
 
 /// AAAA-MM-DD (blanks around it ignored); none when it is not a possible date.
 std::optional<Fecha> LeeFechaCompleta(std::string_view texto);
+/// A date as a grower's table writes it: AAAA-MM-DD, dd/mm/aaaa or d/m/aaaa (blanks around it
+/// ignored); none when it is not a possible date.
+std::optional<Fecha> LeeFechaDeTabla(std::string_view texto);
+/// Why LeeFechaDeTabla reads no date in `texto`: not a possible date, a date without its year
+/// or with two digits of it, or another form.
+std::string MotivoFechaDeTabla(std::string_view texto);
 /// MM-DD of year 0 (blanks around it ignored); February 29 only when `con29DeFebrero`.
 std::optional<Fecha> LeeMesDia(std::string_view texto, bool con29DeFebrero);
 /// "2024-07-01".

@@ -68,14 +68,15 @@ public:
         LeeTitulo();
         for (std::size_t k = titulo_ + 1; k < lineas_.size(); ++k) {
             if (EsLineaSinDatos(lineas_[k].texto)) continue;
-            const std::vector<std::string> celdas = CeldasDeLinea(lineas_[k].texto, ',');
-            if (CeldasVacias(celdas)) continue;
-            if (celdas.size() != nombres_.size())
+            const FilaCsv fila = CeldasDeLinea(lineas_[k].texto, ',');
+            if (fila.columnaMala) Falla(lineas_[k].numero, fila.columnaMala, fila.problema);
+            if (CeldasVacias(fila.celdas)) continue;
+            if (fila.celdas.size() != nombres_.size())
                 Rechaza(kEncabezado, lineas_[k].numero, 0, {}, {},
-                        "la línea tiene " + Cuenta(celdas.size(), "columna", "columnas") + " y el título " +
+                        "la línea tiene " + Cuenta(fila.celdas.size(), "columna", "columnas") + " y el título " +
                             std::to_string(nombres_.size()));
-            if (horaria_) LeeHora(celdas, lineas_[k].numero);
-            else LeeDia(celdas, lineas_[k].numero);
+            if (horaria_) LeeHora(fila, lineas_[k].numero);
+            else LeeDia(fila, lineas_[k].numero);
         }
         if (horaria_) TerminaHoras();
         else if (tabla_.filas.empty()) Rechaza(kEncabezado, 0, 0, {}, {}, "no tiene ningún día con todos sus datos");
@@ -122,9 +123,11 @@ private:
     }
 
     void LeeTitulo() {
-        const std::vector<std::string> celdas = CeldasDeLinea(lineas_[titulo_].texto, ',');
+        const FilaCsv titulos = CeldasDeLinea(lineas_[titulo_].texto, ',');
+        if (titulos.columnaMala)
+            Rechaza(kEncabezado, lineas_[titulo_].numero, titulos.columnaMala, "columna", {}, titulos.problema);
         std::vector<std::string_view> unidades;
-        for (const std::string& c : celdas) {
+        for (const std::string& c : titulos.celdas) {
             const std::size_t abre = c.find(" (");
             const bool conUnidad = abre != std::string::npos && c.back() == ')';
             nombres_.push_back(conUnidad ? c.substr(0, abre) : c);
@@ -155,13 +158,14 @@ private:
         tabla_.tipo = horaria_ ? TipoTablaClima::Horaria : TipoTablaClima::Diaria;
     }
 
-    // The k-th known column's figure in the model's unit; none when the cell is empty.
-    std::optional<double> Figura(const std::vector<std::string>& celdas, std::size_t k, int linea,
-                                 const Limite& limite, double minimo, double maximo) const {
+    // The k-th known column's figure in the model's unit; none when the cell is empty. A quoted
+    // cell may bring a decimal comma, as a spreadsheet saves it.
+    std::optional<double> Figura(const FilaCsv& fila, std::size_t k, int linea, const Limite& limite,
+                                 double minimo, double maximo) const {
         const int c = columnas_[k];
-        const std::string& celda = celdas[static_cast<std::size_t>(c - 1)];
+        const std::string& celda = fila.celdas[static_cast<std::size_t>(c - 1)];
         if (celda.empty()) return std::nullopt;
-        const auto v = LeeNumeroCelda(celda, false);
+        const auto v = LeeNumeroCelda(celda, fila.entreComillas[static_cast<std::size_t>(c - 1)]);
         if (!v) Falla(linea, c, ValorDeCelda(celda) + "no es un número (decimales con punto)");
         const double x = *v * conversiones_[k].factor + conversiones_[k].suma;
         if (!(x >= minimo && x <= maximo))
@@ -171,8 +175,8 @@ private:
         return x;
     }
 
-    void LeeHora(const std::vector<std::string>& celdas, int linea) {
-        const std::string& sello = celdas.front();
+    void LeeHora(const FilaCsv& fila, int linea) {
+        const std::string& sello = fila.celdas.front();
         const auto fecha = LeeFechaCompleta(std::string_view(sello).substr(0, 10));
         const bool forma = sello.size() == 16 && sello[10] == 'T' && sello[13] == ':' && EsDigito(sello[11]) &&
                            EsDigito(sello[12]) && EsDigito(sello[14]) && EsDigito(sello[15]);
@@ -198,11 +202,11 @@ private:
         while (tabla_.dias.back().fecha != dia) NuevoDia(DiaSiguiente(tabla_.dias.back().fecha));
 
         using namespace limites;
-        const auto t = Figura(celdas, 0, linea, kTemperatura, kTemperatura.minimo, kTemperatura.maximo);
-        const auto hr = Figura(celdas, 1, linea, kHumedad, 0, 110);
-        const auto rad = Figura(celdas, 2, linea, kRadiacion, -kRadiacion.maximo, kRadiacion.maximo);
-        const auto v = Figura(celdas, 3, linea, kVientoMs, kVientoMs.minimo, kVientoMs.maximo);
-        const auto nubes = columnas_[4] ? Figura(celdas, 4, linea, kHumedad, 0, 100) : std::nullopt;
+        const auto t = Figura(fila, 0, linea, kTemperatura, kTemperatura.minimo, kTemperatura.maximo);
+        const auto hr = Figura(fila, 1, linea, kHumedad, 0, 110);
+        const auto rad = Figura(fila, 2, linea, kRadiacion, -kRadiacion.maximo, kRadiacion.maximo);
+        const auto v = Figura(fila, 3, linea, kVientoMs, kVientoMs.minimo, kVientoMs.maximo);
+        const auto nubes = columnas_[4] ? Figura(fila, 4, linea, kHumedad, 0, 100) : std::nullopt;
         if (!t || !hr || !rad || !v) return;  // the day stays not complete
         HoraClima& h = tabla_.dias.back().horas[static_cast<std::size_t>(hora - 1)];
         h.temperatura = *t;
@@ -239,7 +243,8 @@ private:
             Rechaza(kEncabezado, 0, 0, {}, {}, "no tiene ningún día completo (las 24 horas con sus datos)");
     }
 
-    void LeeDia(const std::vector<std::string>& celdas, int linea) {
+    void LeeDia(const FilaCsv& fila, int linea) {
+        const std::vector<std::string>& celdas = fila.celdas;
         const auto fecha = LeeFechaCompleta(celdas.front());
         if (!fecha) Falla(linea, 1, ValorDeCelda(celdas.front()) + "no es una fecha AAAA-MM-DD");
         if (!tabla_.filas.empty() && *fecha <= ultimaFecha_)
@@ -260,7 +265,7 @@ private:
             }
             // Cloud cover comes in %, our table's in octavos.
             const bool nubes = k == 4;
-            const auto v = Figura(celdas, k, linea, *limite[k], nubes ? 0 : limite[k]->minimo, nubes ? 100 : limite[k]->maximo);
+            const auto v = Figura(fila, k, linea, *limite[k], nubes ? 0 : limite[k]->minimo, nubes ? 100 : limite[k]->maximo);
             if (!v) return;  // a day without all its figures is left out
             *destino[k] = nubes ? *v * 8 / 100 : *v;
         }

@@ -1,10 +1,11 @@
 // Our own climate table: one row a day (fecha) or twelve monthly normals (mes).
 //
-// The separator is the title line's: a tab, else ";", else ",". With "," decimals take a point;
-// with ";" or a tab a point or a comma (as Spanish spreadsheets write them). Title names may
-// come in any case and order, with or without accents; a column the reader does not know is
-// refused (a misspelt "hrmin" would otherwise silently become the start value). Empty lines,
-// lines of empty cells and lines starting with "#" are skipped.
+// The separator is the title line's: a tab, else ";", else ",". With "," decimals take a point,
+// or a comma inside quotes ("13,9", as a Spanish spreadsheet saves them); with ";" or a tab a
+// point or a comma. Dates are AAAA-MM-DD, dd/mm/aaaa or d/m/aaaa. Title names may come in any
+// case and order, with or without accents and blanks ("T Máx"); a column the reader does not
+// know is refused (a misspelt "hrmin" would otherwise silently become the start value). Empty
+// lines, lines of empty cells and lines starting with "#" are skipped.
 
 #include "numeros/conversiones.h"
 #include "scenario/limites.h"
@@ -17,7 +18,8 @@
 namespace hortelia {
 namespace {
 
-// Title names compare in lower case without accents: "Nubosidad", "NUBOSIDAD", "nubosidád".
+// Title names compare in lower case without accents and blanks: "Nubosidad", "NUBOSIDAD",
+// "nubosidád", "T Máx".
 std::string NombreNormalizado(std::string_view s) {
     static constexpr std::array<std::pair<std::string_view, char>, 12> kAcentos{{{"á", 'a'},
                                                                                  {"é", 'e'},
@@ -31,8 +33,13 @@ std::string NombreNormalizado(std::string_view s) {
                                                                                  {"Ó", 'o'},
                                                                                  {"Ú", 'u'},
                                                                                  {"Ü", 'u'}}};
+    constexpr std::string_view kBlancoDuro = "\xC2\xA0";  // a no-break space
     std::string r;
     for (std::size_t i = 0; i < s.size();) {
+        if (EsBlanco(s[i]) || s.substr(i, kBlancoDuro.size()) == kBlancoDuro) {
+            i += EsBlanco(s[i]) ? 1 : kBlancoDuro.size();
+            continue;
+        }
         bool cambiado = false;
         for (const auto& [acento, letra] : kAcentos) {
             if (s.substr(i, acento.size()) == acento) {
@@ -91,13 +98,17 @@ private:
             LeeTitulo(linea, numero);
             return;
         }
-        const std::vector<std::string> celdas = CeldasDeLinea(linea, separador_);
-        if (CeldasVacias(celdas)) return;
-        if (celdas.size() != posicion_.size())
+        const FilaCsv fila = CeldasDeLinea(linea, separador_);
+        if (fila.columnaMala) Falla(numero, fila.columnaMala, fila.problema);
+        if (CeldasVacias(fila.celdas)) return;
+        if (fila.celdas.size() != posicion_.size())
             Falla(numero, 0,
-                  "la línea tiene " + Cuenta(celdas.size(), "columna", "columnas") + " y el título " +
-                      std::to_string(posicion_.size()));
-        LeeFila(celdas, numero);
+                  "la línea tiene " + Cuenta(fila.celdas.size(), "columna", "columnas") + " y el título " +
+                      std::to_string(posicion_.size()) +
+                      (separador_ == ',' && fila.celdas.size() > posicion_.size()
+                           ? " (entre comas, un decimal con coma va entre comillas: \"13,9\")"
+                           : ""));
+        LeeFila(fila, numero);
     }
 
     void LeeTitulo(std::string_view linea, int numero) {
@@ -105,7 +116,9 @@ private:
         separador_ = SeparadorDeTitulo(linea);
         lineaTitulo_ = numero;
         columnaDe_.fill(0);
-        const std::vector<std::string> nombres = CeldasDeLinea(linea, separador_);
+        const FilaCsv titulos = CeldasDeLinea(linea, separador_);
+        if (titulos.columnaMala) Falla(numero, titulos.columnaMala, titulos.problema);
+        const std::vector<std::string>& nombres = titulos.celdas;
         for (std::size_t k = 0; k < nombres.size(); ++k) {
             const int col = static_cast<int>(k) + 1;
             const std::string nombre = NombreNormalizado(nombres[k]);
@@ -136,31 +149,28 @@ private:
             if (!columnaDe_[static_cast<std::size_t>(c)]) tabla_.faltan.emplace_back(kNombres[static_cast<std::size_t>(c)]);
     }
 
-    void LeeFila(const std::vector<std::string>& celdas, int numero) {
+    void LeeFila(const FilaCsv& fila, int numero) {
+        const std::vector<std::string>& celdas = fila.celdas;
         FilaClima f;
         f.hrmax = kHRMaxInicial;
         f.hrmin = kHRMinInicial;
         f.nubosidad = kNubosidadInicial;
         f.viento = kVientoInicial;
-        const bool coma = separador_ != ',';
         for (std::size_t k = 0; k < celdas.size(); ++k) {
             const int c = posicion_[k];
             const int col = static_cast<int>(k) + 1;
             const std::string_view celda = celdas[k];
             if (c == kFecha || c == kMes) {
-                const auto fecha = c == kFecha ? LeeFechaCompleta(celda) : LeeMes(celda);
+                const auto fecha = c == kFecha ? LeeFechaDeTabla(celda) : LeeMes(celda);
                 if (!fecha)
                     Falla(numero, col,
-                          ValorDeCelda(celda) + (c == kFecha ? ExplicaFecha(celda) : "no es un mes de 1 a 12"));
+                          ValorDeCelda(celda) + (c == kFecha ? MotivoFechaDeTabla(celda) : "no es un mes de 1 a 12"));
                 f.fecha = *fecha;
                 continue;
             }
+            const bool coma = separador_ != ',' || fila.entreComillas[k];
             const auto v = LeeNumeroCelda(celda, coma);
-            if (!v)
-                Falla(numero, col,
-                      ValorDeCelda(celda) + (celda.empty() ? "está vacía: falta el número"
-                                             : coma        ? "no es un número (decimales con punto o coma)"
-                                                           : "no es un número (decimales con punto)"));
+            if (!v) Falla(numero, col, NoEsNumero(celda, coma));
             const Limite& l = LimiteDe(c);
             if (!l.Admite(*v))
                 Falla(numero, col,
@@ -182,11 +192,14 @@ private:
         lineas_.push_back(numero);
     }
 
-    // Why a date cell is not a date: its form, or a day the calendar does not have.
-    static std::string ExplicaFecha(std::string_view celda) {
-        const bool forma = celda.size() == 10 && celda[4] == '-' && celda[7] == '-' &&
-                           std::all_of(celda.begin(), celda.end(), [](char c) { return EsDigito(c) || c == '-'; });
-        return forma ? "no es una fecha posible" : "no es una fecha AAAA-MM-DD";
+    // Why a cell is not a number: empty, a point and a comma together (which is the thousands
+    // separator cannot be told), or not a number of the table's form.
+    static std::string NoEsNumero(std::string_view celda, bool coma) {
+        if (celda.empty()) return "la celda está vacía: falta el número";
+        if (celda.find('.') != std::string_view::npos && celda.find(',') != std::string_view::npos)
+            return ValorDeCelda(celda) + "lleva punto y coma: escríbalo sin separador de miles";
+        return ValorDeCelda(celda) + (coma ? "no es un número (decimales con punto o coma)"
+                                           : "no es un número (decimales con punto, o con coma entre comillas)");
     }
 
     static std::optional<Fecha> LeeMes(std::string_view celda) {

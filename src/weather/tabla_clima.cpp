@@ -17,7 +17,7 @@ std::string Minusculas(std::string_view s) {
 
 // The first cell of a line, in lower case, whatever the separator.
 std::string PrimeraCelda(std::string_view linea) {
-    const std::vector<std::string> celdas = CeldasDeLinea(linea, SeparadorDeTitulo(linea));
+    const std::vector<std::string> celdas = CeldasDeLinea(linea, SeparadorDeTitulo(linea)).celdas;
     return celdas.empty() ? std::string() : Minusculas(celdas.front());
 }
 
@@ -36,7 +36,7 @@ std::optional<std::size_t> TituloDeExportacion(const std::vector<LineaTexto>& li
     if (celda != "latitude") return std::nullopt;
     const std::size_t valores = SiguienteNoVacia(lineas, primera + 1);
     if (valores < lineas.size()) {
-        const std::vector<std::string> cifras = CeldasDeLinea(lineas[valores].texto, ',');
+        const std::vector<std::string> cifras = CeldasDeLinea(lineas[valores].texto, ',').celdas;
         if (!cifras.empty()) latitud = LeeNumeroCelda(cifras.front(), false);
     }
     return SiguienteNoVacia(lineas, valores + 1);
@@ -65,10 +65,11 @@ std::string Cuenta(std::size_t n, std::string_view singular, std::string_view pl
     return std::to_string(n) + " " + std::string(n == 1 ? singular : plural);
 }
 
-ResultadoTablaClima LeeTablaClima(std::string_view texto) {
+ResultadoTablaClima LeeTablaClima(std::string_view bytes) {
     ResultadoTablaClima r;
     try {
-        const std::vector<LineaTexto> lineas = LineasDeTexto(texto);
+        const TextoDecodificado texto = DecodificaTexto(bytes);
+        const std::vector<LineaTexto> lineas = LineasDeTexto(texto.texto);
         const std::size_t primera = SiguienteNoVacia(lineas, 0);
         std::optional<double> latitud;
         if (primera < lineas.size() && lineas[primera].texto.substr(0, 9) == "LOCATION,") {
@@ -79,6 +80,7 @@ ResultadoTablaClima LeeTablaClima(std::string_view texto) {
         } else {
             r.tabla = LeeTablaPropia(lineas);
         }
+        r.tabla.codificacion = texto.codificacion;
         r.ok = true;
     } catch (const RechazoClima& rechazo) {
         r.linea = rechazo.linea;

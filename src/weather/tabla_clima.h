@@ -15,6 +15,7 @@
 
 #include "scenario/valores_de_inicio.h"
 #include "weather/calendario.h"
+#include "weather/csv.h"
 
 #include <array>
 #include <optional>
@@ -74,6 +75,7 @@ struct TablaClima {
     std::string lugar;                ///< the place the file names, "" when none
     std::optional<double> latitud;    ///< degrees, south negative, when the file gives it
     std::optional<DisenoArchivo> diseno;
+    Codificacion codificacion = Codificacion::Utf8;  ///< how the file's text was written
 };
 
 struct ResultadoTablaClima {
@@ -84,8 +86,8 @@ struct ResultadoTablaClima {
     TablaClima tabla;     ///< the table, when read
 };
 
-/// Reads a climate table or record from the text of its file.
-ResultadoTablaClima LeeTablaClima(std::string_view texto);
+/// Reads a climate table or record from the bytes of its file, in any encoding DecodificaTexto reads.
+ResultadoTablaClima LeeTablaClima(std::string_view bytes);
 
 /// Reads the file at `ruta` (a regular file of at most kLimiteTablaClima bytes).
 ResultadoTablaClima CargaTablaClima(const std::string& ruta);

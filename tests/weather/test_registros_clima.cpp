@@ -159,6 +159,9 @@ TEST(RegistrosClima, AnExportRefusesWithLineAndColumn) {
         {t + "2024-07-01T00:00,10,80,0,siete,50\n", 2, 5, "(wind_speed_10m), el valor \"siete\" no es un número"},
         {t + "2024-07-01T00:00,10,80,0,400,50\n", 2, 5, "velocidad del viento"},
         {t + "2024-07-01T00:00,10,80,0,7,101\n", 2, 6, "(cloud_cover)"},
+        {t + "2024-07-01T00:00,\"10,80,0,7,50\n", 2, 2, "(temperature_2m), la comilla que abre la celda no se cierra"},
+        {t + "2024-07-01T00:00,10,\"8\"0,0,7,50\n", 2, 3, "hay texto después de la comilla que cierra"},
+        {"time,\"temperature_2m (°C)\n", 1, 2, "la comilla que abre la celda no se cierra"},
         {t + HorasApi(1, 20), 0, 0, "no tiene ningún día completo"},
         {"time,temperature_2m_max (°C),temperature_2m_min (°C)\n2024-07-01,5,9\n", 2, 3, "mínima es mayor"},
     };
@@ -171,11 +174,12 @@ TEST(RegistrosClima, AnExportRefusesWithLineAndColumn) {
 }
 
 // The daily export runs as our own daily table: °F to °C, cloud cover in % to octavos, wind to
-// km/h; columns it lacks take the start values, and a row with an empty cell is a missing day.
+// km/h (a quoted cell may bring a decimal comma); columns it lacks take the start values, and a
+// row with an empty cell is a missing day.
 TEST(RegistrosClima, ADailyExportIsADailyTable) {
     const ResultadoTablaClima r = LeeTablaClima(
         "latitude,longitude\n-31.5,-60\n\ntime,temperature_2m_max (°F),temperature_2m_min (°F),"
-        "cloud_cover_mean (%),wind_speed_10m_mean (m/s)\n2024-07-01,68,32,50,2.5\n2024-07-02,68,,50,2\n"
+        "cloud_cover_mean (%),wind_speed_10m_mean (m/s)\n2024-07-01,68,32,50,\"2,5\"\n2024-07-02,68,,50,2\n"
         "2024-07-03,50,41,100,0\n");
     ASSERT_TRUE(r.ok) << r.mensaje;
     const TablaClima& t = r.tabla;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace hortelia;
@@ -25,9 +26,17 @@ TEST(TablaClima, RefusesWithLineAndColumn) {
         {"fecha,tmax,tmin,\n", 1, 4, "no tiene título"},
         {"fecha,tmax,tmin,TMAX\n", 1, 4, "tmax está repetida"},
         {t + "2024-01-01,20\n", 2, 0, "tiene 2 columnas y el título 3"},
+        {t + "2024-01-01\n", 2, 0, "tiene 1 columna y el título 3"},
+        {t + "2024-01-01,13,9,5\n", 2, 0, "y el título 3 (entre comas, un decimal con coma va entre comillas"},
         {t + "2024-01-01,20,x\n", 2, 3, "(tmin), el valor \"x\" no es un número"},
         {t + "2024-01-01,20,\n", 2, 3, "vacía"},
-        {t + "2024-01-01,\"20,5\",3\n", 2, 2, "decimales con punto)"},
+        {t + "2024-01-01,20.5.1,3\n", 2, 2, "no es un número (decimales con punto, o con coma entre comillas)"},
+        {n + meses + "1;1.234,5;3\n", 14, 2, "\"1.234,5\" lleva punto y coma: escríbalo sin separador de miles"},
+        // Quotes: one that opens a cell closes on its line, and nothing but blanks follows it.
+        {t + "2024-01-01,\"10,3\n", 2, 2, "(tmax), la comilla que abre la celda no se cierra en su línea"},
+        {t + "2024-01-01, \"2\"0 ,3\n", 2, 2, "hay texto después de la comilla que cierra la celda"},
+        {"fecha,\"tmax,tmin\n", 1, 2, "la comilla que abre la celda no se cierra"},
+        {"fecha;tmax;tmin\n2024-01-01;20;\"3\n", 2, 3, "(tmin), la comilla que abre"},
         {t + "2024-01-01,20,21\n", 2, 3, "mínima es mayor que la máxima"},
         {t + "2024-01-01,71,5\n", 2, 2, "fuera de los límites de la temperatura (de -90 a 70 °C)"},
         {"fecha,tmax,tmin,hrmax,hrmin\n2024-01-01,20,5,40,60\n", 2, 5, "humedad mínima es mayor"},
@@ -37,13 +46,21 @@ TEST(TablaClima, RefusesWithLineAndColumn) {
         {t + "2024-01-01,20,5\n2024-01-01,20,5\n", 3, 1, "2024-01-01 está repetida (ya estaba en la línea 2)"},
         {t + "2024-01-02,20,5\n# nota\n2024-01-01,20,5\n", 4, 1, "anterior a la de la línea 2"},
         {t + "2023-02-29,20,5\n", 2, 1, "no es una fecha posible"},
-        {t + "2024/01/01,20,5\n", 2, 1, "no es una fecha AAAA-MM-DD"},
+        {t + "2024/01/01,20,5\n", 2, 1, "no es una fecha AAAA-MM-DD ni dd/mm/aaaa"},
+        {t + "31/04/2024,20,5\n", 2, 1, "no es una fecha posible"},
+        {t + "17/06/24,20,5\n", 2, 1, "\"17/06/24\" tiene el año con dos cifras: escriba la fecha dd/mm/aaaa"},
+        {t + "03/04,20,5\n", 2, 1, "\"03/04\" no tiene año"},
+        // CR CR LF is one line end, as a file converted twice to CR LF has them.
+        {"fecha,tmax,tmin\r\r\n2024-01-01,20,5\r\r\n2024-01-01,20,5\r\r\n", 3, 1, "(ya estaba en la línea 2)"},
+        {"fecha,tmax,tmin\r\r2024-01-01,20,x\r", 3, 3, "\"x\" no es"},
         {n + "1;20;10\n", 0, 1, "faltan los meses 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12"},
         {n + meses + "3;20;10\n", 14, 1, "el mes 3 está repetido (ya estaba en la línea 4)"},
         {n + "13;20;10\n", 2, 1, "no es un mes de 1 a 12"},
-        // Bytes of the file shown in a message never come raw.
-        {t + "2024-01-01,2\x01\xff,3\n", 2, 2, "\"2\\x01\\xFF\""},
-        {"fecha,tmax,tmin,\xc3\x28\n", 1, 4, "\"\\xC3(\""},
+        // Bytes of the file shown in a message never come raw; a file that is not UTF-8 is
+        // Windows-1252.
+        {t + "2024-01-01,2\x01\xff,3\n", 2, 2, "\"2\\x01ÿ\""},
+        {"fecha,tmax,tmin,\xc3\x28\n", 1, 4, "\"Ã(\""},
+        {"\xEF\xBB\xBF" + t + "2024-01-01,2\xff,3\n", 2, 2, "\"2\\xFF\""},
     };
     for (const auto& [texto, linea, columna, dice] : casos) {
         const ResultadoTablaClima r = LeeTablaClima(texto);
@@ -82,6 +99,83 @@ TEST(TablaClima, ReadsTheFormsSpreadsheetsWrite) {
     }
 }
 
+namespace {
+
+// `latin1` as UTF-16 with its byte-order mark, little or big endian.
+std::string Utf16(std::string_view latin1, bool bigEndian) {
+    std::string r = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : latin1) r += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return r;
+}
+
+}  // namespace
+
+// LibreOffice's "Guardar como CSV" on a Spanish desktop: commas between cells, decimal commas in
+// quotes, dd/mm/aaaa dates, titles with blanks in Windows-1252; and a spreadsheet's "Unicode
+// text", tab-separated UTF-16.
+TEST(TablaClima, ReadsWhatASpanishSpreadsheetSaves) {
+    const std::string calc =
+        "Fecha,T M\xe1x,T M\xedn , HR  m\xe1x,HR m\xedn,Nubosidad,Viento\r\n"
+        "17/06/2024,\"13,9\",\"-2,5\",90,48,1,7\r\n"
+        "1/7/2024,18,\"2,3\",\"90\",40,4,\"8,5\"\r\n";
+    const std::string unicode =
+        "Fecha\tT M\xe1x\tT M\xedn\tHR m\xe1x\tHR m\xedn\tNubosidad\tViento\r\n"
+        "17/06/2024\t13,9\t-2,5\t90\t48\t1\t7\r\n1/7/2024\t18\t2,3\t90\t40\t4\t8,5\r\n";
+    const std::tuple<std::string, Codificacion> casos[] = {{calc, Codificacion::Windows1252},
+                                                           {Utf16(unicode, false), Codificacion::Utf16LE},
+                                                           {Utf16(unicode, true), Codificacion::Utf16BE}};
+    for (const auto& [texto, codificacion] : casos) {
+        const ResultadoTablaClima r = LeeTablaClima(texto);
+        ASSERT_TRUE(r.ok) << r.mensaje;
+        EXPECT_EQ(r.tabla.codificacion, codificacion);
+        EXPECT_TRUE(r.tabla.faltan.empty());
+        ASSERT_EQ(r.tabla.filas.size(), 2U);
+        const FilaClima& a = r.tabla.filas[0];
+        const FilaClima& b = r.tabla.filas[1];
+        EXPECT_EQ(std::tuple(a.fecha, a.tmax, a.tmin, a.hrmax, a.hrmin),
+                  std::tuple(Fecha{2024, 6, 17}, 13.9, -2.5, 90.0, 48.0));
+        EXPECT_EQ(std::tuple(b.fecha, b.tmin, b.viento), std::tuple(Fecha{2024, 7, 1}, 2.3, 8.5));
+    }
+    EXPECT_EQ(LeeTablaClima("fecha,tmax,tmin\n2024-01-01,20,5\n").tabla.codificacion, Codificacion::Utf8);
+}
+
+// Bytes become UTF-8 as their encoding says; what UTF-16 or Windows-1252 leaves undefined is U+FFFD.
+TEST(TablaClima, DecodesEachEncoding) {
+    using C = Codificacion;
+    const std::tuple<std::string, std::string, C> casos[] = {
+        {"\xEF\xBB\xBFMáx", "Máx", C::Utf8},
+        {"M\xe1x \x80 \x81", "Máx € \uFFFD", C::Windows1252},
+        {"\xC0\x80", "À€", C::Windows1252},            // an overlong form is not UTF-8
+        {"\xED\xA0\x80", "í\u00A0€", C::Windows1252},  // nor is a surrogate
+        {std::string("\xFF\xFE\x3D\xD8\x00\xDE\x41", 7), "\U0001F600\uFFFD", C::Utf16LE},
+        {std::string("\xFE\xFF\xD8\x3D\x00\x41", 6), "\uFFFDA", C::Utf16BE},
+    };
+    for (const auto& [bytes, texto, codificacion] : casos) {
+        const TextoDecodificado d = DecodificaTexto(bytes);
+        EXPECT_EQ(d.texto, texto) << bytes;
+        EXPECT_EQ(d.codificacion, codificacion) << bytes;
+    }
+    EXPECT_EQ(NombreCodificacion(C::Windows1252), "Windows-1252");
+}
+
+// Lines are numbered as an editor shows them: LF, CR LF, a lone CR, and CRs before an LF.
+TEST(TablaClima, LineEndsAsAnEditorCountsThem) {
+    const std::pair<std::string, std::vector<std::string>> casos[] = {
+        {"a\r\r\nb\r\r\n", {"a", "b"}},
+        {"a\r\rb", {"a", "", "b"}},
+        {"a\rb\n\nc", {"a", "b", "", "c"}},
+        {"a\r\n\r\n", {"a", ""}},
+    };
+    for (const auto& [texto, esperadas] : casos) {
+        std::vector<std::string> lineas;
+        for (const LineaTexto& l : LineasDeTexto(texto)) {
+            EXPECT_EQ(l.numero, static_cast<int>(lineas.size()) + 1);
+            lineas.emplace_back(l.texto);
+        }
+        EXPECT_EQ(lineas, esperadas) << texto;
+    }
+}
+
 TEST(TablaClima, NormalsComeInMonthOrder) {
     std::string texto = "Mes;TMax;TMin;HRMax;HRMin;Nubosidad;Viento\n";
     for (int m = 12; m >= 1; --m) texto += std::to_string(m) + ";" + std::to_string(20 + m) + ",5;3;90;40;2;10\n";
@@ -113,6 +207,11 @@ TEST(TablaClima, DatesAsTypedAndCounted) {
         EXPECT_FALSE(LeeFecha(mala, T::Diaria)) << mala;
     for (const char* mala : {"02-29", "13-01", "1-1", "2024-01-01"}) EXPECT_FALSE(LeeFecha(mala, T::Normales)) << mala;
     EXPECT_EQ(TextoFecha({0, 3, 7}, T::Normales), "03-07");
+    // A table's dates: AAAA-MM-DD, dd/mm/aaaa or d/m/aaaa.
+    for (const char* buena : {"2024-07-01", "01/07/2024", " 1/7/2024 "})
+        EXPECT_EQ(LeeFechaDeTabla(buena), (Fecha{2024, 7, 1}));
+    for (const char* mala : {"01/07/24", "01/07", "31/06/2024", "001/7/2024", "1/7/202", "1/7/2024/1", "2024/07/01"})
+        EXPECT_FALSE(LeeFechaDeTabla(mala)) << mala;
     // The next day across a leap February, a year's end, and round a year of normals.
     EXPECT_EQ(DiaSiguiente({2024, 2, 28}), (Fecha{2024, 2, 29}));
     EXPECT_EQ(DiaSiguiente({2100, 2, 28}), (Fecha{2100, 3, 1}));
