@@ -56,6 +56,18 @@ CondicionDiseno CondicionDeLaTemporada(const OpcionesTemporada& o, const TablaCl
     return {};
 }
 
+// The days from `desde` to the day before `hasta`, a table's gap, named while fewer than
+// kFaltantesNombrados are.
+void NombraFaltantes(Temporada& t, Fecha desde, const Fecha& hasta) {
+    for (; desde < hasta && t.faltantes.size() < kFaltantesNombrados; desde = DiaSiguiente(desde))
+        t.faltantes.push_back(desde);
+}
+
+std::string SinDias(const Temporada& t) {
+    return "La tabla de clima no tiene días entre " + TextoFecha(t.desde, t.tipo) + " y " +
+           TextoFecha(t.hasta, t.tipo) + ".";
+}
+
 // Runs the days, adding each into its month and into the season.
 class Corrida {
 public:
@@ -90,6 +102,68 @@ public:
         return true;
     }
 
+    /// The days of a daily table from t.desde to t.hasta; the days it lacks are counted and the
+    /// first named.
+    bool Diaria(const TablaClima& tabla) {
+        const auto primera = std::lower_bound(tabla.filas.begin(), tabla.filas.end(), t_.desde,
+                                              [](const FilaClima& c, const Fecha& x) { return c.fecha < x; });
+        const auto fin = std::upper_bound(tabla.filas.begin(), tabla.filas.end(), t_.hasta,
+                                          [](const Fecha& x, const FilaClima& c) { return x < c.fecha; });
+        if (primera == fin) {
+            mensaje_ = SinDias(t_);
+            return false;
+        }
+        t_.dias.reserve(static_cast<std::size_t>(fin - primera));
+        Fecha esperada = t_.desde;
+        for (auto it = primera; it != fin; ++it) {
+            NombraFaltantes(t_, esperada, it->fecha);
+            esperada = DiaSiguiente(it->fecha);
+            const bool corrio = Dia(it->fecha, [&](Escenario& e) {
+                PonClimaDelDia(e, it->fecha, *it);
+                RecalculaClima(e);
+            });
+            if (!corrio) return false;
+        }
+        NombraFaltantes(t_, esperada, DiaSiguiente(t_.hasta));
+        t_.diasSinDatos = static_cast<int>(NumeroDeDia(t_.hasta) - NumeroDeDia(t_.desde) + 1 - (fin - primera));
+        return true;
+    }
+
+    /// Every day from t.desde to t.hasta, interpolated between the normals of its months.
+    bool Normales(const TablaClima& tabla) {
+        t_.dias.reserve(365);
+        for (Fecha f = t_.desde;; f = DiaSiguiente(f)) {
+            const bool corrio = Dia(f, [&](Escenario& e) {
+                PonClimaDelDia(e, f, *ClimaDelDia(tabla, f));
+                RecalculaClima(e);
+            });
+            if (!corrio) return false;
+            if (f == t_.hasta) return true;
+        }
+    }
+
+    /// The complete days of a record from t.desde to t.hasta; the others are counted and the
+    /// first named.
+    bool Registro(const TablaClima& tabla) {
+        const std::vector<const DiaClima*> dias = DiasDelRegistro(tabla, t_.desde, t_.hasta);
+        t_.dias.reserve(dias.size());
+        for (const DiaClima* d : dias) {
+            if (!d->completo) {
+                ++t_.diasSinDatos;
+                if (t_.faltantes.size() < kFaltantesNombrados) t_.faltantes.push_back(d->fecha);
+                continue;
+            }
+            if (!Dia(d->fecha, [d](Escenario& e) { PonHorasDelDia(e, *d); })) return false;
+        }
+        if (t_.dias.empty()) {
+            mensaje_ = dias.empty() ? SinDias(t_)
+                                    : "Todos los días entre " + TextoFecha(t_.desde, t_.tipo) + " y " +
+                                          TextoFecha(t_.hasta, t_.tipo) + " tienen datos faltantes.";
+            return false;
+        }
+        return true;
+    }
+
     /// The coldest stored hour of the days run, the first such in season order.
     const std::optional<double>& HoraMasFria() const { return horaMasFria_; }
 
@@ -99,11 +173,6 @@ private:
     std::string& mensaje_;
     std::optional<double> horaMasFria_;
 };
-
-std::string SinDias(const Temporada& t) {
-    return "La tabla de clima no tiene días entre " + TextoFecha(t.desde, t.tipo) + " y " +
-           TextoFecha(t.hasta, t.tipo) + ".";
-}
 
 }  // namespace
 
@@ -199,6 +268,7 @@ ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima&
     }
     t.tipo = tabla.tipo;
     t.faltan = tabla.faltan;
+    t.codificacion = tabla.codificacion;
     t.lugar = tabla.lugar;
     t.latitud = tabla.latitud;
     t.unidadCombustible = UnidadCombustible(escenario.Combustible);
@@ -221,51 +291,10 @@ ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima&
     }
 
     Corrida corrida(escenario, t, r.mensaje);
-    if (tabla.tipo == TipoTablaClima::Diaria) {
-        const auto primera = std::lower_bound(tabla.filas.begin(), tabla.filas.end(), t.desde,
-                                              [](const FilaClima& c, const Fecha& x) { return c.fecha < x; });
-        const auto fin = std::upper_bound(tabla.filas.begin(), tabla.filas.end(), t.hasta,
-                                          [](const Fecha& x, const FilaClima& c) { return x < c.fecha; });
-        if (primera == fin) {
-            r.mensaje = SinDias(t);
-            return r;
-        }
-        t.dias.reserve(static_cast<std::size_t>(fin - primera));
-        for (auto it = primera; it != fin; ++it) {
-            const bool corrio = corrida.Dia(it->fecha, [&](Escenario& e) {
-                PonClimaDelDia(e, it->fecha, *it);
-                RecalculaClima(e);
-            });
-            if (!corrio) return r;
-        }
-        t.diasSinDatos = static_cast<int>(NumeroDeDia(t.hasta) - NumeroDeDia(t.desde) + 1 - (fin - primera));
-    } else if (normales) {
-        t.dias.reserve(365);
-        for (Fecha f = t.desde;; f = DiaSiguiente(f)) {
-            const bool corrio = corrida.Dia(f, [&](Escenario& e) {
-                PonClimaDelDia(e, f, *ClimaDelDia(tabla, f));
-                RecalculaClima(e);
-            });
-            if (!corrio) return r;
-            if (f == t.hasta) break;
-        }
-    } else {
-        const std::vector<const DiaClima*> dias = DiasDelRegistro(tabla, t.desde, t.hasta);
-        t.dias.reserve(dias.size());
-        for (const DiaClima* d : dias) {
-            if (!d->completo) {
-                ++t.diasSinDatos;
-                continue;
-            }
-            if (!corrida.Dia(d->fecha, [d](Escenario& e) { PonHorasDelDia(e, *d); })) return r;
-        }
-        if (t.dias.empty()) {
-            r.mensaje = dias.empty() ? SinDias(t)
-                                     : "Todos los días entre " + TextoFecha(t.desde, t.tipo) + " y " +
-                                           TextoFecha(t.hasta, t.tipo) + " tienen datos faltantes.";
-            return r;
-        }
-    }
+    const bool corrio = tabla.tipo == TipoTablaClima::Diaria ? corrida.Diaria(tabla)
+                        : normales                           ? corrida.Normales(tabla)
+                                                             : corrida.Registro(tabla);
+    if (!corrio) return r;
     // Averages never hold the coldest night: normals give no coldest hour.
     t.diseno = CondicionDeLaTemporada(opciones, tabla, normales ? std::nullopt : corrida.HoraMasFria());
     t.potenciaDisenoKw = PotenciaDiseno(escenario, t.diseno);

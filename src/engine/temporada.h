@@ -66,16 +66,21 @@ struct OpcionesTemporada {
     std::optional<double> vientoDiseno;       ///< m/s, with a typed temperature; kVientoDiseno when none
 };
 
+/// How many of the days a season lacks it names; the rest it counts.
+inline constexpr std::size_t kFaltantesNombrados = 5;
+
 struct Temporada {
     TipoTablaClima tipo = TipoTablaClima::Diaria;
     Fecha desde, hasta;               ///< first and last day asked for
     int diasSinDatos = 0;             ///< days between desde and hasta the table lacks or left out
+    std::vector<Fecha> faltantes;     ///< the first of those days, at most kFaltantesNombrados
     std::string lugar;                ///< the place the file names, "" when none
     std::optional<double> latitud;    ///< of the file, when it gives it
     CondicionDiseno diseno;           ///< the condition the heater is sized for
     std::optional<double> potenciaDisenoKw;  ///< the heater to install, none when no condition
     std::string unidadCombustible;    ///< "litros", "kg", "m³", "unidades"
     std::vector<std::string> faltan;  ///< optional columns the table lacks (their start values were used)
+    Codificacion codificacion = Codificacion::Utf8;  ///< how the table's file was written
     PreciosTemporada precios;
     std::vector<DiaTemporada> dias;
     std::vector<PeriodoTemporada> meses;  ///< in order of first appearance

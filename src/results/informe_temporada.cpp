@@ -3,6 +3,7 @@
 #include "scenario/catalogo.h"
 #include "scenario/texto_visible.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -156,6 +157,21 @@ std::string NombreMesTemporada(const PeriodoTemporada& p, TipoTablaClima tipo) {
     return s;
 }
 
+std::string DiasFaltantesTemporada(const Temporada& t, bool comoLosLee) {
+    std::string s;
+    for (std::size_t k = 0; k < t.faltantes.size(); ++k)
+        s += (k ? ", " : "") +
+             (comoLosLee ? NombreDiaTemporada(t.faltantes[k], t.tipo) : TextoFecha(t.faltantes[k], t.tipo));
+    const auto resto = static_cast<std::size_t>(std::max(t.diasSinDatos, 0));
+    if (resto > t.faltantes.size()) s += " y " + std::to_string(resto - t.faltantes.size()) + " más";
+    return s;
+}
+
+std::string DiasFaltantesEnPalabras(const Temporada& t) {
+    if (t.diasSinDatos <= 0) return {};
+    return (t.diasSinDatos == 1 ? "Es el " : "Son el ") + DiasFaltantesTemporada(t, true) + ".";
+}
+
 Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_view clima) {
     using Estilo = CeldaHoja::Estilo;
     // A figure as the text writes it, as a number shown with `decimales` (its value whole); an
@@ -185,6 +201,7 @@ Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_v
     filas.push_back({CeldaHoja::DeTexto("Temporada", Estilo::Destacada)});
     filas.push_back({texto("Escenario"), texto(Nombre(escenario))});
     filas.push_back({texto("Tabla de clima"), texto(Nombre(clima))});
+    filas.push_back({texto("Codificación"), texto(std::string(NombreCodificacion(t.codificacion)))});
     filas.push_back({texto("Tipo"), texto(std::string(TipoEnPalabras(t.tipo)))});
     if (!t.lugar.empty()) filas.push_back({texto("Lugar"), texto(Nombre(t.lugar))});
     if (t.latitud) filas.push_back({texto("Latitud (°)"), CeldaHoja::DeNumero(*t.latitud)});
@@ -192,6 +209,7 @@ Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_v
     filas.push_back({texto("Hasta"), texto(NombreDiaTemporada(t.hasta, t.tipo))});
     filas.push_back({texto("Días"), CeldaHoja::DeNumero(static_cast<double>(t.dias.size()))});
     filas.push_back({texto("Días sin datos"), CeldaHoja::DeNumero(t.diasSinDatos)});
+    filas.push_back({texto("Días faltantes"), texto(DiasFaltantesTemporada(t, true))});
     filas.push_back({texto("Unidad del combustible"), texto(t.unidadCombustible)});
     if (t.precios.combustible)
         filas.push_back({texto("Precio del combustible"), figura(NumeroExacto(*t.precios.combustible))});
@@ -236,6 +254,7 @@ std::string TextoTemporada(const Temporada& t, std::string_view escenario, std::
     s.reserve(160 * (t.dias.size() + t.meses.size() + 16));
     s += "Escenario\t" + Nombre(escenario) + '\n';
     s += "Clima\t" + Nombre(clima) + '\n';
+    s += "Codificacion\t" + std::string(NombreCodificacion(t.codificacion)) + '\n';
     s += "Tipo\t" + std::string(NombreTipo(t.tipo)) + '\n';
     if (!t.lugar.empty()) s += "Lugar\t" + Nombre(t.lugar) + '\n';
     if (t.latitud) s += "Latitud\t" + NumeroExacto(*t.latitud) + '\n';
@@ -243,6 +262,7 @@ std::string TextoTemporada(const Temporada& t, std::string_view escenario, std::
     s += "Hasta\t" + TextoFecha(t.hasta, t.tipo) + '\n';
     s += "Dias\t" + std::to_string(t.dias.size()) + '\n';
     s += "DiasSinDatos\t" + std::to_string(t.diasSinDatos) + '\n';
+    s += "DiasFaltantes\t" + DiasFaltantesTemporada(t) + '\n';
     s += "UnidadCombustible\t" + t.unidadCombustible + '\n';
     if (t.precios.combustible) s += "PrecioCombustible\t" + NumeroExacto(*t.precios.combustible) + '\n';
     if (t.precios.agua) s += "PrecioAgua\t" + NumeroExacto(*t.precios.agua) + '\n';

@@ -1,8 +1,9 @@
 #pragma once
 
 // The season as tab-separated UTF-8 text, the same for the batch tool and for a window that
-// saves it: a few "Clave<TAB>valor" lines (the table, its place, the days run and left out, the
-// prices, the design condition and the heater to install), the day table, the month table with
+// saves it: a few "Clave<TAB>valor" lines (the table and its file's encoding, its place, the days
+// run and left out with the first of those named, the prices, the design condition and the
+// heater to install), the day table, the month table with
 // the season's total, and the rows of a comparison of scenarios.
 //
 // Numbers are the values as computed, each as the shortest text that reads back to the same
@@ -45,6 +46,13 @@ std::vector<std::string> TitulosMesesTemporada(std::string_view unidad);
 std::string NombreDiaTemporada(const Fecha& f, TipoTablaClima tipo);
 /// A month as a grower reads it: "junio 2024" in a daily table, "junio" in normals.
 std::string NombreMesTemporada(const PeriodoTemporada& p, TipoTablaClima tipo);
+
+/// The first days the season lacks, "2024-06-20, 2024-06-21 y 3 más"; with `comoLosLee` the days
+/// as a grower reads them ("20/06/2024"). Empty when it lacks none.
+std::string DiasFaltantesTemporada(const Temporada& t, bool comoLosLee = false);
+/// The days a season lacks, for a window: "Es el 03/07/2024." or "Son el 02/06/2024, 03/06/2024 y
+/// 12 más."; empty when it lacks none.
+std::string DiasFaltantesEnPalabras(const Temporada& t);
 
 /// The season as a workbook: the lines of the text's head in words, the month table with the
 /// season's total, then the day table; every figure a number, the value the text writes.

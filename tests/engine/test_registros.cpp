@@ -83,6 +83,7 @@ TEST(Registros, ATypicalYearWrapsTheNewYearAndCountsDaysLeftOut) {
         for (const DiaTemporada& d : r.temporada.dias) corridos.push_back(d.fecha);
         EXPECT_EQ(corridos, dias);
         EXPECT_EQ(r.temporada.diasSinDatos, sinDatos);
+        EXPECT_EQ(r.temporada.faltantes, (sinDatos ? std::vector<Fecha>{{0, 12, 31}} : std::vector<Fecha>{}));
     }
 }
 

@@ -226,6 +226,19 @@ TEST(Temporada, RangesAndDaysThatCannotRun) {
     ASSERT_TRUE(conHueco.ok);
     EXPECT_EQ(conHueco.temporada.dias.size(), 3U);
     EXPECT_EQ(conHueco.temporada.diasSinDatos, 2);
+    // The days a daily table lacks are named, the first five of them, wherever they fall in the range.
+    const TablaClima larga = Tabla("fecha,tmax,tmin\n2024-06-03,15,2\n2024-06-20,16,3\n");
+    const std::tuple<Fecha, Fecha, int, std::vector<Fecha>> faltan[] = {
+        {{2024, 6, 3}, {2024, 6, 20}, 16, {{2024, 6, 4}, {2024, 6, 5}, {2024, 6, 6}, {2024, 6, 7}, {2024, 6, 8}}},
+        {{2024, 6, 18}, {2024, 6, 20}, 2, {{2024, 6, 18}, {2024, 6, 19}}},
+        {{2024, 6, 3}, {2024, 6, 5}, 2, {{2024, 6, 4}, {2024, 6, 5}}},
+    };
+    for (const auto& [desde, hasta, sinDatos, faltantes] : faltan) {
+        const ResultadoTemporada r = SimulaTemporada(Tunel(), larga, {desde, hasta, {}, {}, {}});
+        ASSERT_TRUE(r.ok) << r.mensaje;
+        EXPECT_EQ(r.temporada.diasSinDatos, sinDatos);
+        EXPECT_EQ(r.temporada.faltantes, faltantes);
+    }
 
     Escenario sinDimensiones;
     PonValoresIniciales(sinDimensiones);

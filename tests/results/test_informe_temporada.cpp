@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include <unistd.h>
 
@@ -68,8 +69,9 @@ TEST(InformeTemporada, KeysTablesAndEmptyCostCells) {
     t.diseno = {OrigenDiseno::Indicada, -3.5, 6.7};
     t.potenciaDisenoKw = 12.25;
     EXPECT_EQ(TextoTemporada(t, "a\tb.hrt", "clima.csv"),
-              "Escenario\ta\\x09b.hrt\nClima\tclima.csv\nTipo\tnormales\nDesde\t12-31\nHasta\t01-01\nDias\t2\n"
-              "DiasSinDatos\t0\nUnidadCombustible\tkg\nPrecioAgua\t0.5\nFaltan\tnubosidad, viento\n"
+              "Escenario\ta\\x09b.hrt\nClima\tclima.csv\nCodificacion\tUTF-8\nTipo\tnormales\nDesde\t12-31\n"
+              "Hasta\t01-01\nDias\t2\nDiasSinDatos\t0\nDiasFaltantes\t\nUnidadCombustible\tkg\nPrecioAgua\t0."
+              "5\nFaltan\tnubosidad, viento\n"
               "TemperaturaDiseno\t-3.5\nVientoDiseno_ms\t6.7\nPotenciaDiseno_kW\t12.25\nOrigenDiseno\tindicada\n\n"
               "Fecha\tTMax\tTMin\tHRMax\tHRMin\tNubosidad\tViento\tCombustible\tAgua\tEtr\tEtp\tHorasCalefaccion\t"
               "HorasRefrigeracion\tTempMinInterior\tTempMaxInterior\tPotenciaPico_kW\n"
@@ -82,6 +84,29 @@ TEST(InformeTemporada, KeysTablesAndEmptyCostCells) {
               "Total\t2\t3\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\n");
     EXPECT_EQ(FilaResumenEscenario("b.hrt", t.total, "kg"), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\n");
     EXPECT_EQ(FilaResumenTemporada("b.hrt", t), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\t12.25\n");
+}
+
+// The days a season lacks: the first five named, the rest counted, in the head of the text (with
+// the file's encoding) and in words for a window.
+TEST(InformeTemporada, NamesTheFirstFiveMissingDays) {
+    Temporada t;
+    t.codificacion = Codificacion::Windows1252;
+    const std::vector<Fecha> cinco{{2024, 6, 2}, {2024, 6, 3}, {2024, 6, 4}, {2024, 6, 9}, {2024, 7, 1}};
+    const std::tuple<int, std::size_t, std::string, std::string> casos[] = {
+        {0, 0, "", ""},
+        {1, 1, "2024-06-02", "Es el 02/06/2024."},
+        {5, 5, "2024-06-02, 2024-06-03, 2024-06-04, 2024-06-09, 2024-07-01", "Son el 02/06/2024, 03/06/2024, "},
+        {17, 5, "2024-06-02, 2024-06-03, 2024-06-04, 2024-06-09, 2024-07-01 y 12 más",
+         "Son el 02/06/2024, 03/06/2024, 04/06/2024, 09/06/2024, 01/07/2024 y 12 más."}};
+    for (const auto& [sinDatos, nombrados, texto, enPalabras] : casos) {
+        t.diasSinDatos = sinDatos;
+        t.faltantes.assign(cinco.begin(), cinco.begin() + static_cast<std::ptrdiff_t>(nombrados));
+        EXPECT_EQ(DiasFaltantesTemporada(t), texto);
+        const std::string cabeza = TextoTemporada(t, "a.hrt", "b.csv");
+        EXPECT_NE(cabeza.find("\nCodificacion\tWindows-1252\n"), std::string::npos);
+        EXPECT_NE(cabeza.find("\nDiasFaltantes\t" + texto + "\n"), std::string::npos);
+        EXPECT_EQ(DiasFaltantesEnPalabras(t).substr(0, enPalabras.size()), enPalabras);
+    }
 }
 
 namespace {
@@ -130,7 +155,8 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
     const std::string estilos = *prueba::Miembro(ruta.string(), "xl/styles.xml");
     for (const char* formato : {"formatCode=\"0.00\"", "formatCode=\"0.0\"", "formatCode=\"0\""})
         EXPECT_NE(estilos.find(formato), std::string::npos) << formato;
-    EXPECT_EQ(texto(1, 5), "20/11");
+    EXPECT_EQ(texto(1, 4), "UTF-8");
+    EXPECT_EQ(texto(1, 6), "20/11");
 
     // The text's tables, each line as its cells, the date or month first.
     std::vector<std::vector<std::string>> lineas;

@@ -55,6 +55,7 @@ QString DescripcionTabla(const TablaClima& t) {
     }
     const QString lugar = LugarDelArchivo(t.lugar, t.latitud);
     if (!lugar.isEmpty()) texto += QStringLiteral(" Lugar: %1.").arg(lugar);
+    texto += QStringLiteral(" Archivo en %1.").arg(Q(std::string(NombreCodificacion(t.codificacion))));
     if (!t.faltan.empty()) {
         QStringList faltan;
         for (const std::string& c : t.faltan) {
@@ -82,11 +83,14 @@ QString AvisoDiasSinDatos(const Temporada& t) {
     if (n <= 0) return {};
     const QString fuera = n == 1 ? QStringLiteral("Quedó fuera 1 día del lapso")
                                  : QStringLiteral("Quedaron fuera %1 días del lapso").arg(n);
+    QString porque;
     if (EsHoraria(t.tipo))
-        return fuera + (n == 1 ? QStringLiteral(": le falta alguna hora o algún dato en el archivo.")
-                               : QStringLiteral(": les falta alguna hora o algún dato en el archivo."));
-    return fuera + (n == 1 ? QStringLiteral(": la tabla de clima no lo tiene.")
-                           : QStringLiteral(": la tabla de clima no los tiene."));
+        porque = n == 1 ? QStringLiteral(": le falta alguna hora o algún dato en el archivo.")
+                        : QStringLiteral(": les falta alguna hora o algún dato en el archivo.");
+    else
+        porque = n == 1 ? QStringLiteral(": la tabla de clima no lo tiene.")
+                        : QStringLiteral(": la tabla de clima no los tiene.");
+    return fuera + porque + QLatin1Char(' ') + Q(DiasFaltantesEnPalabras(t));
 }
 
 QString TextoCondicion(const CondicionDiseno& c) {

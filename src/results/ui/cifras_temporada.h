@@ -33,12 +33,12 @@ QString Costo(const std::optional<double>& costo);
 /// A design temperature or wind as its field shows it: "-4.5".
 QString NumeroDeCampo(double x);
 
-/// What the window says of a climate table just read: its kind, its days, its place, and the
-/// start values its missing columns take.
+/// What the window says of a climate table just read: its kind, its days, its place, its file's
+/// encoding, and the start values its missing columns take.
 QString DescripcionTabla(const TablaClima& t);
 /// The place a weather file names, "Ezeiza, latitud -34.8°"; empty when it names neither.
 QString LugarDelArchivo(const std::string& lugar, const std::optional<double>& latitud);
-/// The days of the season's span it left out and why; empty when none was.
+/// The days of the season's span it left out, why, and the first of them; empty when none was.
 QString AvisoDiasSinDatos(const Temporada& t);
 /// The condition the heater was sized for: "para -4.5 °C y viento de 4.6 m/s, condición de
 /// diseño del archivo"; empty when there is none.

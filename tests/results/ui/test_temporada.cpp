@@ -48,6 +48,7 @@ private slots:
         QCOMPARE(v.guion.filtros.last(), QStringLiteral("Clima (*.csv *.txt *.epw)"));
         QCOMPARE(En<QLineEdit>(t, "RutaClima")->text(), QDir::toNativeSeparators(kNormales));
         QVERIFY(En<QLabel>(t, "TipoClima")->text().startsWith(QStringLiteral("Normales mensuales")));
+        QVERIFY(En<QLabel>(t, "TipoClima")->text().contains(QStringLiteral(" Archivo en UTF-8.")));
         QCOMPARE(En<QLabel>(t, "LPrecioCombustible")->text(), QStringLiteral("Precio del com&bustible (por kg)"));
         QCOMPARE(En<QDateEdit>(t, "DesdeTemporada")->text(), QStringLiteral("01/01"));
         QCOMPARE(En<QDateEdit>(t, "HastaTemporada")->text(), QStringLiteral("31/12"));

@@ -60,7 +60,8 @@ private slots:
         QTest::addColumn<QString>("aviso");
         QTest::addColumn<QString>("nota");  // the line of the heater to install contains it
         QTest::addColumn<bool>("abreDia");
-        const QString fueraEpw = "Quedó fuera 1 día del lapso: le falta alguna hora o algún dato en el archivo.";
+        const QString fueraEpw =
+            "Quedó fuera 1 día del lapso: le falta alguna hora o algún dato en el archivo. Es el 21/06.";
         QTest::newRow("EPW, su condición")
             << kEpw << QString() << QString() << QStringList()
             << "Lugar: Ejemplo 31.5 S (cifras inventadas), latitud -31.5°." << fueraEpw
@@ -78,7 +79,7 @@ private slots:
         QTest::newRow("CSV diario") << diario_ << " -5 "
                                     << "3,5" << QStringList{"--temperatura-diseno", "-5", "--viento-diseno", "3.5"}
                                     << "4 días."
-                                    << "Quedó fuera 1 día del lapso: la tabla de clima no lo tiene."
+                                    << "Quedó fuera 1 día del lapso: la tabla de clima no lo tiene. Es el 04/07/2024."
                                     << "para -5 °C y viento de 3.5 m/s" << false;
     }
     void registros_danLoMismoQueHorteliaSim() {
