@@ -23,6 +23,7 @@ namespace hortelia {
 namespace {
 
 constexpr std::string_view kEncabezado = "La exportación de clima no es válida";
+constexpr long kDiasDeRegistro = 36525;  // a hundred years
 
 enum class Magnitud { Temperatura, Humedad, Radiacion, Viento, Nubes };
 
@@ -197,8 +198,13 @@ private:
                                 " (las horas van en orden, sin repetirse)");
         ultimaHora_ = numero;
         ultimaLinea_ = linea;
-        // Days with no row at all between the last one and this one stay, not complete.
+        // Days with no row at all between the last one and this one stay, not complete: a record
+        // spans at most kDiasDeRegistro days, so that a date mistyped far ahead cannot fill the memory.
         if (tabla_.dias.empty()) NuevoDia(dia);
+        if (NumeroDeDia(dia) - NumeroDeDia(tabla_.dias.front().fecha) >= kDiasDeRegistro)
+            Falla(linea, 1,
+                  "la hora " + sello + " está a más de cien años de la primera del registro (" +
+                      TextoFechaCompleta(tabla_.dias.front().fecha) + ")");
         while (tabla_.dias.back().fecha != dia) NuevoDia(DiaSiguiente(tabla_.dias.back().fecha));
 
         using namespace limites;

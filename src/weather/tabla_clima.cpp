@@ -39,7 +39,11 @@ std::optional<std::size_t> TituloDeExportacion(const std::vector<LineaTexto>& li
         const std::vector<std::string> cifras = CeldasDeLinea(lineas[valores].texto, ',').celdas;
         if (!cifras.empty()) latitud = LeeNumeroCelda(cifras.front(), false);
     }
-    return SiguienteNoVacia(lineas, valores + 1);
+    const std::size_t titulo = SiguienteNoVacia(lineas, valores + 1);
+    if (titulo >= lineas.size())
+        Rechaza("La exportación de clima no es válida", 0, 0, {}, {},
+                "después del bloque de latitude no hay línea de títulos (time, ...) ni datos");
+    return titulo;
 }
 
 }  // namespace

@@ -163,6 +163,9 @@ TEST(RegistrosClima, AnExportRefusesWithLineAndColumn) {
         {t + "2024-07-01T00:00,10,\"8\"0,0,7,50\n", 2, 3, "hay texto después de la comilla que cierra"},
         {"time,\"temperature_2m (°C)\n", 1, 2, "la comilla que abre la celda no se cierra"},
         {t + HorasApi(1, 20), 0, 0, "no tiene ningún día completo"},
+        {"latitude,longitude\n", 0, 0, "después del bloque de latitude no hay línea de títulos"},
+        {"latitude,longitude\n-31,-60\n\n", 0, 0, "después del bloque de latitude no hay línea de títulos"},
+        {t + HorasApi(1, 2) + "2124-07-01T01:00,10,80,0,7,50\n", 4, 1, "a más de cien años de la primera del registro"},
         {"time,temperature_2m_max (°C),temperature_2m_min (°C)\n2024-07-01,5,9\n", 2, 3, "mínima es mayor"},
     };
     for (const auto& [texto, linea, columna, dice] : casos) {
