@@ -46,6 +46,15 @@ std::optional<std::size_t> TituloDeExportacion(const std::vector<LineaTexto>& li
     return titulo;
 }
 
+// A text file never holds a null byte; UTF-16 without its byte-order mark is full of them.
+void RechazaBytesNulos(const std::vector<LineaTexto>& lineas) {
+    for (const LineaTexto& l : lineas)
+        if (l.texto.find('\0') != std::string_view::npos)
+            Rechaza("La tabla de clima no es válida", l.numero, 0, {}, {},
+                    "tiene bytes nulos: no es texto, o es texto UTF-16 sin su marca de orden de bytes; guárdela "
+                    "desde la planilla como «Texto CSV» con la codificación UTF-8");
+}
+
 }  // namespace
 
 [[noreturn]] void Rechaza(std::string_view encabezado, int linea, int columna, std::string_view que,
@@ -74,6 +83,7 @@ ResultadoTablaClima LeeTablaClima(std::string_view bytes) {
     try {
         const TextoDecodificado texto = DecodificaTexto(bytes);
         const std::vector<LineaTexto> lineas = LineasDeTexto(texto.texto);
+        RechazaBytesNulos(lineas);
         const std::size_t primera = SiguienteNoVacia(lineas, 0);
         std::optional<double> latitud;
         if (primera < lineas.size() && lineas[primera].texto.substr(0, 9) == "LOCATION,") {

@@ -70,6 +70,7 @@ TEST(TablaClima, RefusesWithLineAndColumn) {
         {kDiaria + "2024-01-01,2\x01\xff,3\n", 2, 2, "\"2\\x01ÿ\""},
         {"fecha,tmax,tmin,\xc3\x28\n", 1, 4, "\"Ã(\""},
         {"\xEF\xBB\xBF" + kDiaria + "2024-01-01,2\xff,3\n", 2, 2, "\"2\\xFF\""},
+        {kDiaria + std::string("\n2\0", 3), 3, 0, "tiene bytes nulos: no es texto, o es texto UTF-16 sin su marca"},
     });
 }
 
@@ -177,24 +178,6 @@ TEST(TablaClima, DecodesEachEncoding) {
         EXPECT_EQ(d.codificacion, codificacion) << bytes;
     }
     EXPECT_EQ(NombreCodificacion(C::Windows1252), "Windows-1252");
-}
-
-// Lines are numbered as an editor shows them: LF, CR LF, a lone CR, and CRs before an LF.
-TEST(TablaClima, LineEndsAsAnEditorCountsThem) {
-    const std::pair<std::string, std::vector<std::string>> casos[] = {
-        {"a\r\r\nb\r\r\n", {"a", "b"}},
-        {"a\r\rb", {"a", "", "b"}},
-        {"a\rb\n\nc", {"a", "b", "", "c"}},
-        {"a\r\n\r\n", {"a", ""}},
-    };
-    for (const auto& [texto, esperadas] : casos) {
-        std::vector<std::string> lineas;
-        for (const LineaTexto& l : LineasDeTexto(texto)) {
-            EXPECT_EQ(l.numero, static_cast<int>(lineas.size()) + 1);
-            lineas.emplace_back(l.texto);
-        }
-        EXPECT_EQ(lineas, esperadas) << texto;
-    }
 }
 
 TEST(TablaClima, NormalsComeInMonthOrder) {
