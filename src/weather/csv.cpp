@@ -130,7 +130,9 @@ std::vector<LineaTexto> LineasDeTexto(std::string_view texto) {
     int numero = 0;
     std::size_t i = 0;
     while (i < texto.size()) {
-        const std::size_t fin = std::min(texto.find_first_of("\r\n", i), texto.size());
+        // The line ends at its first CR or LF (two searches for one byte are faster than one for either).
+        std::size_t fin = std::min(texto.find('\n', i), texto.size());
+        fin = std::min(texto.substr(0, fin).find('\r', i), fin);
         lineas.push_back({texto.substr(i, fin - i), ++numero});
         if (fin == texto.size()) break;
         // A run of CRs ended by an LF is one line end; otherwise each CR of the run ends a line.
