@@ -1,7 +1,7 @@
 // Fuzz target: a whole season on any climate file the reader takes, over at most its first 40
 // days (a season is a day's run per day; more days find nothing new, only slower). The season
 // runs or says why; when it runs, its months add up to its days, it names no more missing days
-// than it counts, and its text, its window line and its workbook are made.
+// than it counts, and its text, its words for a window and its workbook are made.
 
 #include "engine/temporada.h"
 #include "engine/valores_iniciales.h"
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
     CompruebaTemporada(r.temporada);
     if (TextoTemporada(r.temporada, "tunel.hrt", "clima.csv").find("\nDiasFaltantes\t") == std::string::npos)
         std::abort();
-    (void)ArchivoDeTemporada(r.temporada);
+    (void)DiasFaltantesEnPalabras(r.temporada);
     (void)HojaTemporada(r.temporada, "tunel.hrt", "clima.csv");
     return 0;
 }
