@@ -1,6 +1,7 @@
 #include "results/hoja_calculo.h"
 
 #include "numeros/conversiones.h"
+#include "scenario/texto_visible.h"
 
 #include <xlsxwriter.h>
 
@@ -60,8 +61,6 @@ struct Temporal {
     }
 };
 
-std::string Entre(const std::string& ruta) { return "«" + ruta + "»"; }
-
 // Builds the workbook at `temporal`; empty on success, else what failed.
 std::string EscribeLibro(const std::string& temporal, const Hoja& hoja) {
     lxw_workbook* libro = workbook_new(temporal.c_str());
@@ -69,7 +68,7 @@ std::string EscribeLibro(const std::string& temporal, const Hoja& hoja) {
     lxw_worksheet* hojaLibro = workbook_add_worksheet(libro, hoja.nombre.c_str());
     if (!hojaLibro) {
         workbook_close(libro);
-        return "la hoja no puede llamarse " + Entre(hoja.nombre);
+        return "la hoja no puede llamarse " + Entrecomillado(hoja.nombre);
     }
     lxw_format* destacada = workbook_add_format(libro);
     format_set_bold(destacada);
@@ -126,13 +125,9 @@ std::string EscribeLibro(const std::string& temporal, const Hoja& hoja) {
 
 }  // namespace
 
-std::optional<double> NumeroDeCelda(std::string_view texto) {
-    return LeeNumeroCompleto(texto, {.blancosAlrededor = true});
-}
-
 ResultadoArchivo GuardaHojaCalculo(const std::string& ruta, const Hoja& hoja) {
     ResultadoArchivo r;
-    const std::string prefijo = "No se puede guardar en " + Entre(ruta) + ": ";
+    const std::string prefijo = "No se puede guardar en " + Entrecomillado(ruta) + ": ";
 
     // libxlsxwriter writes a whole path of its own; a private temporary file takes it, whose
     // bytes GuardaTexto then puts in place with all its care for the target.
@@ -146,7 +141,7 @@ ResultadoArchivo GuardaHojaCalculo(const std::string& ruta, const Hoja& hoja) {
     const int fd = ::mkstemp(temporal.ruta.data());
     if (fd < 0) {
         temporal.ruta.clear();
-        r.mensaje = prefijo + "no se puede crear un archivo temporal en " + Entre(carpeta.string()) + ".";
+        r.mensaje = prefijo + "no se puede crear un archivo temporal en " + Entrecomillado(carpeta.string()) + ".";
         return r;
     }
     ::close(fd);

@@ -5,11 +5,10 @@
 // point that a Spanish spreadsheet would read as a thousands separator. The data sheet and
 // the season report describe their sheet as plain rows of cells; GuardaHojaCalculo writes it.
 
+#include "numeros/conversiones.h"  // NumeroDeCelda, with which the sheets' builders read their cells
 #include "scenario/archivo_texto.h"
 
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace hortelia {
@@ -43,10 +42,5 @@ struct Hoja {
 /// failed save leaves an existing file as it was. Numbers are written with a decimal point
 /// whatever the C locale. On failure the message says why, in Spanish.
 ResultadoArchivo GuardaHojaCalculo(const std::string& ruta, const Hoja& hoja);
-
-/// The number a cell text shows (" 9.5", "-1", " .24", " 1.5E-05"; blanks around it ignored),
-/// read whatever the C locale; none for an empty text, a text that is not wholly a number, and
-/// NaN or an infinity.
-std::optional<double> NumeroDeCelda(std::string_view texto);
 
 }  // namespace hortelia

@@ -22,9 +22,6 @@ namespace fs = std::filesystem;
 
 std::string Razon(int error) { return std::strerror(error); }
 
-/// A path in a message, quoted, with what a terminal would act on escaped.
-std::string Entre(const std::string& ruta) { return "\"" + TextoVisible(ruta, 4096) + "\""; }
-
 /// What a file that is not a regular one is, for messages.
 const char* Clase(mode_t modo) {
     if (S_ISDIR(modo)) return "una carpeta";
@@ -35,11 +32,11 @@ const char* Clase(mode_t modo) {
 }
 
 std::string NoEsComun(const std::string& ruta, mode_t modo) {
-    return Entre(ruta) + " no es un archivo común (es " + Clase(modo) + ").";
+    return Entrecomillado(ruta) + " no es un archivo común (es " + Clase(modo) + ").";
 }
 
 std::string DemasiadoGrande(const std::string& ruta, std::size_t limite, const std::string& tamanio) {
-    return "El archivo " + Entre(ruta) + " es demasiado grande (" + tamanio + "; a lo sumo " +
+    return "El archivo " + Entrecomillado(ruta) + " es demasiado grande (" + tamanio + "; a lo sumo " +
            std::to_string(limite / 1024) + " KB).";
 }
 
@@ -114,7 +111,7 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
     struct stat estado {};
     if (::stat(ruta.c_str(), &estado) != 0) {
         const int error = errno;
-        r.mensaje = "No se puede abrir el archivo " + Entre(ruta) + ": " + Razon(error) + ".";
+        r.mensaje = "No se puede abrir el archivo " + Entrecomillado(ruta) + ": " + Razon(error) + ".";
         return r;
     }
     if (!S_ISREG(estado.st_mode)) {
@@ -125,7 +122,7 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
     const int fd = ::open(ruta.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         const int error = errno;
-        r.mensaje = "No se puede abrir el archivo " + Entre(ruta) + ": " + Razon(error) + ".";
+        r.mensaje = "No se puede abrir el archivo " + Entrecomillado(ruta) + ": " + Razon(error) + ".";
         return r;
     }
     struct Cierra {
@@ -134,7 +131,7 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
     } cierra{fd};
     if (::fstat(fd, &estado) != 0) {
         const int error = errno;
-        r.mensaje = "No se puede leer el archivo " + Entre(ruta) + ": " + Razon(error) + ".";
+        r.mensaje = "No se puede leer el archivo " + Entrecomillado(ruta) + ": " + Razon(error) + ".";
         return r;
     }
     if (!S_ISREG(estado.st_mode)) {
@@ -155,7 +152,7 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             const int error = errno;
-            r.mensaje = "No se puede leer el archivo " + Entre(ruta) + ": " + Razon(error) + ".";
+            r.mensaje = "No se puede leer el archivo " + Entrecomillado(ruta) + ": " + Razon(error) + ".";
             return r;
         }
         if (n == 0) break;
@@ -178,7 +175,7 @@ ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& conteni
 
 ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& contenido, const LlamadasGuardado& llamadas) {
     ResultadoArchivo r;
-    const std::string prefijo = "No se puede guardar en " + Entre(ruta) + ": ";
+    const std::string prefijo = "No se puede guardar en " + Entrecomillado(ruta) + ": ";
     if (fs::path(ruta).filename().empty()) {
         r.mensaje = prefijo + "falta el nombre del archivo.";
         return r;

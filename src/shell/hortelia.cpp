@@ -118,7 +118,6 @@ void Hortelia::Inicia() {
 
 void Hortelia::Sale() { close(); }
 
-
 void Hortelia::closeEvent(QCloseEvent* evento) {
     if (PuedeDejarElEscenario()) {
         if (planilla_) planilla_->close();

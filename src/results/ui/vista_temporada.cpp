@@ -1,22 +1,17 @@
 #include "results/ui/vista_temporada.h"
 
 #include "numeros/conversiones.h"
-#include "results/hoja_calculo.h"
 #include "results/informe_temporada.h"
 #include "scenario/catalogo.h"
 #include "ui/controles.h"
-#include "ui/copia_tabla.h"
 #include "ui/grafico.h"
+#include "ui/tabla_copiable.h"
 #include "ui/texto_qt.h"
 
-#include <QAction>
-#include <QClipboard>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
@@ -71,44 +66,14 @@ constexpr double kKcalHPorKw = 859.845;
 
 const QString kSinValor = QStringLiteral("- - -");
 
-// Ctrl+C copies the whole selection, not only the current cell as a plain table view does.
-class TablaTemporada : public QTableView {
-public:
-    using QTableView::QTableView;
-
-protected:
-    void keyPressEvent(QKeyEvent* evento) override {
-        if (evento->matches(QKeySequence::Copy)) {
-            QGuiApplication::clipboard()->setText(VistaTemporada::TextoSeleccionado(this));
-            evento->accept();
-            return;
-        }
-        QTableView::keyPressEvent(evento);
-    }
-};
-
 QTableView* CreaTabla(QWidget* padre, const char* nombre, const QString& accesible, ModeloTemporada* modelo) {
-    auto* t = new TablaTemporada(padre);
+    auto* t = new TablaCopiable([modelo](const QModelIndex& i) { return modelo->Texto(i.row(), i.column()); }, padre);
     t->setObjectName(nombre);
     t->setAccessibleName(accesible);
     t->setModel(modelo);
-    t->verticalHeader()->hide();
     // Rows of one line: a year of days takes no time to lay out.
     t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    t->setTabKeyNavigation(false);  // Tab goes on to the buttons
-    t->setWordWrap(false);
-    t->setAlternatingRowColors(true);
-    auto* copia = new QAction(QStringLiteral("&Copia"), t);
-    copia->setShortcut(QKeySequence::Copy);
-    copia->setShortcutContext(Qt::WidgetShortcut);
-    t->addAction(copia);
-    t->setContextMenuPolicy(Qt::ActionsContextMenu);
-    QObject::connect(copia, &QAction::triggered, t,
-                     [t] { QGuiApplication::clipboard()->setText(VistaTemporada::TextoSeleccionado(t)); });
     return t;
 }
 
@@ -136,7 +101,6 @@ QStringList Titulos(const std::vector<std::string>& titulos) {
 QString Total(double x, int decimales, const QString& unidad) {
     return Q(NumeroSinBlanco(Cortar(x, decimales))) + QLatin1Char(' ') + unidad;
 }
-
 
 // The months as bars: fuel on the left, water on the right.
 Grafico* CreaGraficoMeses(QWidget* padre) {
@@ -355,7 +319,8 @@ void VistaTemporada::MuestraTotales(const Temporada* temporada) {
 
 QList<VistaTemporada::TotalMostrado> VistaTemporada::Totales() const {
     QList<TotalMostrado> totales;
-    for (int k = 0; k < valores_.size(); ++k) totales << TotalMostrado{titulosTotales_[k], valores_[k]->text(), detalles_[k]->text()};
+    for (int k = 0; k < valores_.size(); ++k)
+        totales << TotalMostrado{titulosTotales_[k], valores_[k]->text(), detalles_[k]->text()};
     return totales;
 }
 
@@ -367,11 +332,6 @@ std::array<std::unique_ptr<Grafico>, 2> VistaTemporada::Graficos(const Temporada
     LlenaGraficoMeses(graficos[0].get(), &temporada);
     LlenaGraficoDias(graficos[1].get(), &temporada);
     return graficos;
-}
-
-QString VistaTemporada::TextoSeleccionado(const QTableView* tabla) {
-    const auto* modelo = static_cast<const ModeloTemporada*>(tabla->model());
-    return TextoParaCopiar(tabla, [modelo](const QModelIndex& i) { return modelo->Texto(i.row(), i.column()); });
 }
 
 }  // namespace hortelia

@@ -62,10 +62,6 @@ public:
     /// The two charts of `temporada`, months and days, as new windowless charts for paper.
     static std::array<std::unique_ptr<Grafico>, 2> Graficos(const Temporada& temporada);
 
-    /// The selected cells of `tabla` as tab-separated rows, as shown without their blank,
-    /// numbers with the decimal separator of the user's language (Ctrl+C).
-    static QString TextoSeleccionado(const QTableView* tabla);
-
 private:
     QWidget* CreaTotales();
     void MuestraTotales(const Temporada* temporada);
