@@ -173,7 +173,7 @@ private slots:
         QVERIFY(GuardaEscenario(ruta.toStdString(), e).ok);
         v.Abre(ruta);
 
-        QCOMPARE(v.e.DatosListos, std::int16_t(10));
+        QCOMPARE(v.Verdes(), 10);
         for (const char* b : kBotones) QVERIFY2(v.Verde(b), b);
         const std::pair<const char*, const char*> textos[] = {{"LTTecho", "Tipo de techo: Túnel"},
                                                               {"LDTecho", "Doble techo:   Si"},

@@ -136,7 +136,7 @@ private slots:
     void diezAceptados_habilitanProceso_yCadaEntradaLoTrataComoDebe() {
         VentanaDePrueba v;
         v.AceptaTodos();
-        QCOMPARE(v.e.DatosListos, std::int16_t(10));
+        QCOMPARE(v.Verdes(), 10);
         QVERIFY(v.Boton("Command12")->isEnabled());
         QVERIFY(v.Accion("Proceso")->isEnabled());
 
@@ -159,7 +159,7 @@ private slots:
             QVERIFY2(!v.Boton("BotTecho")->isEnabled(), abre);
             v.AceptaAbierto();
         }
-        QCOMPARE(v.e.DatosListos, std::int16_t(10));
+        QCOMPARE(v.Verdes(), 10);
     }
 
     // The focus enters the panel a side button opens and comes back to the button; Alt+A

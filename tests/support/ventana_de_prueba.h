@@ -24,7 +24,9 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <algorithm>
 #include <clocale>
+#include <iterator>
 
 namespace hortelia {
 
@@ -71,6 +73,11 @@ struct VentanaDePrueba {
     bool Visible(const char* nombre) const { return Hijo(nombre)->isVisible(); }
     bool Verde(const char* boton) const {
         return Boton(boton)->property("colorFondo").value<QColor>() == Protocolo::kVerde;
+    }
+    /// How many side buttons show their panel accepted.
+    int Verdes() const {
+        return static_cast<int>(
+            std::count_if(std::begin(kBotones), std::end(kBotones), [this](const char* b) { return Verde(b); }));
     }
     void Mueve(const char* barra, int valor) const { Hijo<QScrollBar>(barra)->setValue(valor); }
     double Dibujado(const char* grafico, int fila, int serie = 1) const {

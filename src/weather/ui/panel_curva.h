@@ -63,6 +63,7 @@ public:
     void Baja();
 
 private:
+    void ExplicaBarras();
     QString TextoExtremo(const char* prefijo, const Variante& v) const;
     void EscribeExtremos();
     void EscribeHora();

@@ -32,14 +32,14 @@ private slots:
     void techo_escribeElResumen_anulaLasDimensiones_yElTunelDaSuAltura() {
         VentanaDePrueba v;
         AceptaEstructura(v);
-        QCOMPARE(v.e.DatosListos, std::int16_t(2));
+        QCOMPARE(v.Verdes(), 2);
         v.Click("BotTecho");
         QVERIFY(v.Visible("Pictecho1_0") && !v.Visible("Pictecho1_2"));
         v.Click("Option1_2");
         QCOMPARE(v.Texto("LTTecho"), QString("Tipo de techo: Túnel"));
         QVERIFY(v.Visible("Pictecho1_2") && !v.Visible("Pictecho1_0"));
         QVERIFY(!v.Verde("BotDimens"));
-        QCOMPARE(v.e.DatosListos, std::int16_t(1));
+        QCOMPARE(v.Verdes(), 1);
         for (const char* l : {"LDimens", "LDSuecub", "LDSupinv", "LDVolinv"}) QVERIFY2(!v.Visible(l), l);
         QVERIFY(!v.Boton("Command12")->isEnabled());
         v.Click("Option2_1");
@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(v.e.DobleTecho, std::int16_t(0));
         QVERIFY(v.Visible("LTTecho") && v.Visible("LDTecho"));
         QVERIFY(!v.Verde("BotDimens"));
-        QCOMPARE(v.e.DatosListos, std::int16_t(1));
+        QCOMPARE(v.Verdes(), 1);
 
         v.Click("BotDimens");
         QLineEdit* maxima = v.Hijo<QLineEdit>("TDimens4");
@@ -92,7 +92,7 @@ private slots:
         QVERIFY(!v.Verde("BotDimens"));
         QVERIFY(!v.Boton("BotTecho")->isEnabled());
         QVERIFY(!v.Visible("LDSuecub"));
-        QCOMPARE(v.e.DatosListos, std::int16_t(0));
+        QCOMPARE(v.Verdes(), 0);
         v.Escribe("TDimens5", "1");
         v.Click("Command3");
         QCOMPARE(v.Texto("LDSuecub"), QString("Suelo cubierto = 240 m2"));

@@ -92,7 +92,9 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         VentanaDePrueba v;
         v.AceptaTodos();
-        v.e.HoraSel = 7;
+        v.Click("BotViento");
+        v.Mueve("HScrVHora", 7);
+        v.AceptaAbierto();
         v.Click("Command12");
         QVERIFY(v.Visible("FrResultados"));
         QCOMPARE(v.Hijo<QScrollBar>("HScrResHora")->value(), 1);
@@ -267,7 +269,7 @@ private slots:
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "dimensiones no son válidas");
         v.Abre(GuardaInicio(dir, "inicio.hrt", [](std::string&) {}));
         QVERIFY(!v.Verde("BotDimens"));
-        QCOMPARE(v.e.DatosListos, 9);
+        QCOMPARE(v.Verdes(), 9);
         QVERIFY(!v.Boton("Command12")->isEnabled());
         QVERIFY(!v.Accion("Proceso")->isEnabled());
         QCOMPARE(v.Texto("LDTecho"), QStringLiteral("Doble techo:   No"));
