@@ -110,9 +110,9 @@ void PanelDimensiones::CambiaAnchoOAltura() {
 
 void PanelDimensiones::MuestraFiguras() {
     const TextosCarga t = TextosDeCarga(e, true);
-    resumen_.Muestra(Linea::Suelo, Q(t.LDSuecub));
-    resumen_.Muestra(Linea::Superficie, Q(t.LDSupinv));
-    resumen_.Muestra(Linea::Volumen, Q(t.LDVolinv));
+    resumen_.Muestra(Linea::Suelo, Q(t.suelo));
+    resumen_.Muestra(Linea::Superficie, Q(t.superficie));
+    resumen_.Muestra(Linea::Volumen, Q(t.volumen));
     resumen_.Muestra(Linea::Dimensiones);
 }
 
