@@ -62,9 +62,9 @@ public:
     QPushButton* BotonAcepta() const { return acepta_; }
 
 protected:
-    /// Creates the "&Acepta datos" button (its objectName given), connected to Acepta();
-    /// `explicacion`, what it does, is its tooltip while it can accept.
-    QPushButton* CreaBotonAcepta(const char* nombre, const QString& explicacion = {});
+    /// Creates the "&Acepta datos" button, connected to Acepta(); `explicacion`, what it does, is
+    /// its tooltip while it can accept.
+    QPushButton* CreaBotonAcepta(const QString& explicacion = {});
     /// The layout of a panel with charts: `arriba` on top, each chart below with its stretch,
     /// and the accept button at the foot on the right.
     void DisponeConGraficos(QLayout* arriba, std::initializer_list<std::pair<QWidget*, int>> graficos);

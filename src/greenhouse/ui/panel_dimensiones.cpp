@@ -78,7 +78,7 @@ PanelDimensiones::PanelDimensiones(Contexto& contexto, QWidget* parent)
     rejilla->addLayout(formulario, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     rejilla->addLayout(dibujos, 1, 0);
     rejilla->setRowStretch(1, 1);
-    rejilla->addWidget(CreaBotonAcepta("Command3"), 2, 0, Qt::AlignRight);
+    rejilla->addWidget(CreaBotonAcepta(), 2, 0, Qt::AlignRight);
     MuestraDibujo();
 
     connect(ancho_, &QLineEdit::textChanged, this, &PanelDimensiones::CambiaAnchoOAltura);

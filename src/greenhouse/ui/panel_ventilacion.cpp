@@ -28,6 +28,7 @@ QString TextoVentanas(float superficie) { return Q(Caption("Ventanas = ", superf
 PanelVentilacion::PanelVentilacion(Contexto& contexto, QWidget* parent)
     : Panel("FrVentil", QStringLiteral("Ventilación"), kPanelVentilacion, contexto, parent) {
     QLayout* filaSuperficie = CreaSuperficie();
+    // bench/bench_ventana.cpp looks it up by its name.
     cargaHorario_ = CreaBoton(this, "Command7", QStringLiteral("Carga datos &horarios de apertura de ventanas"));
     CreaGrafico();
     barraHora_ = CreaBarra(this, "HScrVent", QStringLiteral("Hora"), Qt::Horizontal, 1, 24, 1);
@@ -39,13 +40,12 @@ PanelVentilacion::PanelVentilacion(Contexto& contexto, QWidget* parent)
                                            "100 % (arriba, abiertas del todo)"));
     porcentaje_ = CreaEtiqueta(this, "LPrVent", QStringLiteral("0%"));
     porcentaje_->setMinimumWidth(48);
-    hora_ = CreaEtiqueta(this, "Label12", QStringLiteral("Hora="));
-    abiertas_ = CreaEtiqueta(this, "Label13", QStringLiteral("Ventanas abiertas (m2) ="));
+    hora_ = CreaEtiqueta(this, nullptr, QStringLiteral("Hora="));
+    abiertas_ = CreaEtiqueta(this, nullptr, QStringLiteral("Ventanas abiertas (m2) ="));
     relacion_ = CreaEtiqueta(this, "LRelVentSue", QStringLiteral("Vent.ab./Suelo cub. ="));
 
-    QGroupBox* grupoCenital = CreaGrupo(this, "Frame1", QStringLiteral("Vent.Cenital"));
-    opcionesCenital_ =
-        CreaOpciones(grupoCenital, QStringLiteral("Option5"), {QStringLiteral("Abierta"), QStringLiteral("Cerrada")});
+    QGroupBox* grupoCenital = CreaGrupo(this, nullptr, QStringLiteral("Vent.Cenital"));
+    opcionesCenital_ = CreaOpciones(grupoCenital, QString(), {QStringLiteral("Abierta"), QStringLiteral("Cerrada")});
     auto* cenital = new QHBoxLayout(grupoCenital);
     for (QRadioButton* r : opcionesCenital_) cenital->addWidget(r);
     MarcaOpcionSinEventos(opcionesCenital_, 0);
@@ -59,8 +59,8 @@ PanelVentilacion::PanelVentilacion(Contexto& contexto, QWidget* parent)
     auto* pie = new QHBoxLayout;
     pie->addWidget(grupoCenital);
     pie->addStretch(1);
-    pie->addWidget(CreaBotonAcepta("Command6", QStringLiteral("Acepta la superficie de ventanas, su apertura hora "
-                                                              "por hora y la ventana cenital")),
+    pie->addWidget(CreaBotonAcepta(QStringLiteral("Acepta la superficie de ventanas, su apertura hora "
+                                                  "por hora y la ventana cenital")),
                    0, Qt::AlignBottom);
 
     auto* rejilla = new QGridLayout(this);
@@ -85,12 +85,12 @@ PanelVentilacion::PanelVentilacion(Contexto& contexto, QWidget* parent)
 
 // The window area, with its "-" and "+".
 QLayout* PanelVentilacion::CreaSuperficie() {
-    QLabel* rotulo = CreaEtiqueta(this, "Label14", QStringLiteral("Superficie máxima de ventanas="));
+    QLabel* rotulo = CreaEtiqueta(this, nullptr, QStringLiteral("Superficie máxima de ventanas="));
     superficie_ = CreaEtiqueta(this, "LVentaX", Q(NumeroSinBlanco(e.SupVentanas)));
     superficie_->setMinimumWidth(40);
-    QLabel* unidad = CreaEtiqueta(this, "Label15", QStringLiteral("m2"));
-    resta_ = CreaBotonPaso(this, "Command10", QStringLiteral("-"), QStringLiteral("Un m2 de ventanas menos"));
-    suma_ = CreaBotonPaso(this, "Command9", QStringLiteral("+"), QStringLiteral("Un m2 de ventanas más"));
+    QLabel* unidad = CreaEtiqueta(this, nullptr, QStringLiteral("m2"));
+    resta_ = CreaBotonPaso(this, nullptr, QStringLiteral("-"), QStringLiteral("Un m2 de ventanas menos"));
+    suma_ = CreaBotonPaso(this, nullptr, QStringLiteral("+"), QStringLiteral("Un m2 de ventanas más"));
     Explica(suma_, QStringLiteral("Un m² más de superficie de ventanas"));
     Explica(resta_, QStringLiteral("Un m² menos de superficie de ventanas (no baja de 0)"));
     auto* fila = new QHBoxLayout;

@@ -20,8 +20,8 @@ namespace hortelia {
 namespace {
 
 // A group of the frame with its labels one under the other.
-QGroupBox* Grupo(QWidget* padre, const char* nombre, const char* titulo, QVBoxLayout*& caja) {
-    QGroupBox* g = CreaGrupo(padre, nombre, QString::fromUtf8(titulo));
+QGroupBox* Grupo(QWidget* padre, const char* titulo, QVBoxLayout*& caja) {
+    QGroupBox* g = CreaGrupo(padre, nullptr, QString::fromUtf8(titulo));
     caja = new QVBoxLayout(g);
     caja->setContentsMargins(8, 2, 8, 4);
     caja->setSpacing(1);
@@ -89,10 +89,10 @@ PanelResultados::PanelResultados(Escenario& escenario, Protocolo& protocolo, QWi
     QLayout* grupos = CreaGrupos();
     QLayout* graficos = CreaGraficos();
 
-    QPushButton* planilla = CreaBoton(this, "Command14", QStringLiteral("&Planilla de datos"));
-    QPushButton* guarda = CreaBoton(this, "Command15", QStringLiteral("&Guarda"));
-    QPushButton* imprime = CreaBoton(this, "Command19", QStringLiteral("&Imprime"));
-    QPushButton* cierra = CreaBoton(this, "Command20", QStringLiteral("&Cierra"));
+    QPushButton* planilla = CreaBoton(this, nullptr, QStringLiteral("&Planilla de datos"));
+    QPushButton* guarda = CreaBoton(this, nullptr, QStringLiteral("&Guarda"));
+    QPushButton* imprime = CreaBoton(this, nullptr, QStringLiteral("&Imprime"));
+    QPushButton* cierra = CreaBoton(this, nullptr, QStringLiteral("&Cierra"));
     auto* botones = new QHBoxLayout;
     botones->addStretch(1);
     for (QPushButton* b : {planilla, guarda, imprime, cierra}) botones->addWidget(b);
@@ -115,24 +115,24 @@ PanelResultados::PanelResultados(Escenario& escenario, Protocolo& protocolo, QWi
 // The captions of the hour and of the day, in their groups.
 QLayout* PanelResultados::CreaGrupos() {
     QVBoxLayout* caja = nullptr;
-    auto* externo = Grupo(this, "Label19", "Ambiente externo", caja);
+    auto* externo = Grupo(this, "Ambiente externo", caja);
     temperatura_ = EtiquetaHoraria(externo, caja, "ResTE", "Temperatura = C", "Temperatura = -88.8 C");
     humedad_ = EtiquetaHoraria(externo, caja, "ResHR", "Humedad rel. = %", "Humedad rel. =  100.8 %");
     viento_ = EtiquetaHoraria(externo, caja, "ResVto", "Viento =  m/s", "Viento =  88.8 m/s");
     radiacion_ = EtiquetaHoraria(externo, caja, "ResRad", "Radiación =  w/m2", "Radiación =  1888.8 w/m2");
-    auto* interior = Grupo(this, "Label20", "Interior invernáculo", caja);
+    auto* interior = Grupo(this, "Interior invernáculo", caja);
     sinControl_ = EtiquetaHoraria(interior, caja, "ResTS", "Temp.sin control = C", "Temp.sin control = -88.8 C");
     conControl_ = EtiquetaHoraria(interior, caja, "ResTC", "Temp.con control = C", "Temp.con control = -88.8 C");
     humedadInterior_ = EtiquetaHoraria(interior, caja, "ResHRI", "Humedad rel. = %", "Humedad rel. =  100.8 %");
     renovacion_ = EtiquetaHoraria(interior, caja, "ResRen", "Renovac.aire = ", "Renovación aire =  888.8");
-    auto* control = Grupo(this, "Label22", "Control Temperatura", caja);
+    auto* control = Grupo(this, "Control Temperatura", caja);
     calefaccion_ = EtiquetaConUnidad(control, caja, "ResCal", "Calefacción = ", unidadCalefaccion_, "UnidadCal",
                                      "Calefacción =  8888.888");
     refrigeracion_ = EtiquetaHoraria(control, caja, "ResRef", "Refrigeración=", "Refrigeración =  8888.88 l.H2O/h");
-    auto* transpiracion = Grupo(this, "Label23", "Transpiración", caja);
+    auto* transpiracion = Grupo(this, "Transpiración", caja);
     etr_ = EtiquetaHoraria(transpiracion, caja, "ResEtr", "Etr =   mm", "Etr =  8.88 mm");
     etp_ = EtiquetaHoraria(transpiracion, caja, "ResEtp", "Etp =   mm", "Etp =  8.88 mm");
-    auto* acumulados = Grupo(this, "Label24", "Acumulados diarios", caja);
+    auto* acumulados = Grupo(this, "Acumulados diarios", caja);
     combustible_ = EtiquetaConUnidad(acumulados, caja, "ResAComb", "Combustible = ", unidadCombustible_, "UnidadAComb");
     agua_ = Etiqueta(acumulados, caja, "ResAAgua", "Agua aspers. = ");
     etrDia_ = Etiqueta(acumulados, caja, "ResAcEtr", "Etr =");

@@ -63,8 +63,8 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
     tabla_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
 
     QPushButton* cierra = CreaBoton(this, "CierraPlan", QStringLiteral("&Cierra"));
-    QPushButton* imprime = CreaBoton(this, "Command1", QStringLiteral("&Imprime"));
-    QPushButton* guarda = CreaBoton(this, "Command2", QStringLiteral("&Guarda"));
+    QPushButton* imprime = CreaBoton(this, nullptr, QStringLiteral("&Imprime"));
+    QPushButton* guarda = CreaBoton(this, nullptr, QStringLiteral("&Guarda"));
     QPushButton* guardaHoja =
         CreaBoton(this, "GuardaHojaCalculo", QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
     guarda->setToolTip(QStringLiteral("Texto separado por tabuladores, con punto decimal, para otros programas"));

@@ -32,7 +32,7 @@ PanelCurva::PanelCurva(Contexto& contexto, Curva curva, QWidget* parent)
     grafico_ = CreaGraficoHoras(this, c.grafico, c.tituloGrafico, Grafico::Tipo::Lineas, 1);
     grafico_->RangoMinimo(c.minimoGrafico, c.maximoGrafico);
     grafico_->TituloEjeY(c.tituloEje);
-    CreaBotonAcepta(c.acepta);
+    CreaBotonAcepta();
 
     // The two extremes with their bars on the left; the hour, its bar, its value and the -/+
     // buttons on the right; the chart below; the accept button at the foot.

@@ -88,7 +88,7 @@ PanelRadiacion::PanelRadiacion(Contexto& contexto, QWidget* parent)
     graficoNubes_ = CreaGraficoHoras(this, "MSCNub", QStringLiteral("Nubosidad (octavos)"), Grafico::Tipo::Barras, 1);
     graficoNubes_->RangoMinimo(0, 8);
     graficoNubes_->TituloEjeY(QStringLiteral("Nubosidad (octavos)"));
-    CreaBotonAcepta("Command17");
+    CreaBotonAcepta();
     DisponeConGraficos(arriba, {{graficoRadiacion_, 3}, {graficoNubes_, 2}});
 
     // Start-up: the controls, the labels and the charts show the record as it stands.
@@ -118,13 +118,12 @@ void PanelRadiacion::CreaLugarYFecha(QBoxLayout* arriba) {
     Explica(barraLatitud_, QStringLiteral("Latitud del lugar: de 0 a 90° en pasos de medio grado"));
     latitud_ = CreaEtiqueta(this, "LRLat");
     QGroupBox* grupoHemisferio = CreaGrupo(this, "FrHemisf", QStringLiteral("Hemisferio"));
-    opcionesHemisferio_ =
-        CreaOpciones(grupoHemisferio, QStringLiteral("Option7"), {QStringLiteral("Sur"), QStringLiteral("Norte")});
+    opcionesHemisferio_ = CreaOpciones(grupoHemisferio, QString(), {QStringLiteral("Sur"), QStringLiteral("Norte")});
     QLabel* rotuloFecha = CreaEtiqueta(this, "LRFecha", QStringLiteral("Fecha:"));
     QStringList dias;
     for (int d = 1; d <= 31; ++d) dias << QString::number(d);
     listaDias_ = CreaLista(this, "LiDia", QStringLiteral("Día"), dias, 46);
-    QLabel* de = CreaEtiqueta(this, "Label21", QStringLiteral("de"));
+    QLabel* de = CreaEtiqueta(this, nullptr, QStringLiteral("de"));
     QStringList meses;
     for (int m = 1; m <= 12; ++m) meses << Q(NombreMes(m));
     listaMeses_ = CreaLista(this, "LiMes", QStringLiteral("Mes"), meses, 100);

@@ -26,7 +26,7 @@ PanelViento::PanelViento(Contexto& contexto, QWidget* parent)
     grafico_ = CreaGraficoHoras(this, "MSCVto", QStringLiteral("Viento (km/h)"), Grafico::Tipo::Barras, 1);
     grafico_->RangoMinimo(0, 10);
     grafico_->TituloEjeY(QStringLiteral("Viento (km/h)"));
-    CreaBotonAcepta("Command18");
+    CreaBotonAcepta();
 
     auto* columnaHora = new QVBoxLayout;
     columnaHora->addWidget(hora_);
