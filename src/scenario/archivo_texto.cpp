@@ -103,37 +103,32 @@ void SincronizaCarpeta(const fs::path& carpeta) {
     ::close(fd);
 }
 
+// "No se puede leer el archivo "x": why." for the C library's `error`.
+ResultadoArchivo NoSePuede(const char* que, const std::string& ruta, int error) {
+    ResultadoArchivo r;
+    r.mensaje = std::string("No se puede ") + que + " el archivo " + Entrecomillado(ruta) + ": " + Razon(error) + ".";
+    return r;
+}
+
 }  // namespace
 
 ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
     ResultadoArchivo r;
     // Looked at before opening: opening a device or a pipe may block or act on it.
     struct stat estado {};
-    if (::stat(ruta.c_str(), &estado) != 0) {
-        const int error = errno;
-        r.mensaje = "No se puede abrir el archivo " + Entrecomillado(ruta) + ": " + Razon(error) + ".";
-        return r;
-    }
+    if (::stat(ruta.c_str(), &estado) != 0) return NoSePuede("abrir", ruta, errno);
     if (!S_ISREG(estado.st_mode)) {
         r.mensaje = NoEsComun(ruta, estado.st_mode);
         return r;
     }
     // Not blocking, and checked again on what was opened: it may have been replaced in between.
     const int fd = ::open(ruta.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        const int error = errno;
-        r.mensaje = "No se puede abrir el archivo " + Entrecomillado(ruta) + ": " + Razon(error) + ".";
-        return r;
-    }
+    if (fd < 0) return NoSePuede("abrir", ruta, errno);
     struct Cierra {
         int fd;
         ~Cierra() { ::close(fd); }
     } cierra{fd};
-    if (::fstat(fd, &estado) != 0) {
-        const int error = errno;
-        r.mensaje = "No se puede leer el archivo " + Entrecomillado(ruta) + ": " + Razon(error) + ".";
-        return r;
-    }
+    if (::fstat(fd, &estado) != 0) return NoSePuede("leer", ruta, errno);
     if (!S_ISREG(estado.st_mode)) {
         r.mensaje = NoEsComun(ruta, estado.st_mode);
         return r;
@@ -150,11 +145,7 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
     while (texto.size() < tope) {
         const ssize_t n = ::read(fd, buf, std::min(sizeof buf, tope - texto.size()));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int error = errno;
-            r.mensaje = "No se puede leer el archivo " + Entrecomillado(ruta) + ": " + Razon(error) + ".";
-            return r;
-        }
+        if (n < 0) return NoSePuede("leer", ruta, errno);
         if (n == 0) break;
         texto.append(buf, static_cast<std::size_t>(n));
     }
