@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Sets the machine up (scripts/deps.sh), builds everything and runs every test: a check that
 # deps.sh brings everything the build found; the core and window tests; clang-tidy on the core;
-# the fuzzer of the scenario reader for a bounded time; then the core and window tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer. Every build treats a warning as an error.
+# the fuzzers of the readers for a bounded time shared among them; then the core and window tests
+# again under AddressSanitizer and UndefinedBehaviorSanitizer. Every build treats a warning as an error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 jobs=$(nproc)
 
-cmake --preset default -DHORTELIA_WERROR=ON >/dev/null
+# The tests and the benchmarks asked for, so that a missing library fails here.
+cmake --preset default -DHORTELIA_WERROR=ON -DHORTELIA_TESTS=ON -DHORTELIA_BENCH=ON >/dev/null
 cmake --build --preset default -j "$jobs"
 # What this build found and the programs the tests start must come with deps.sh's packages,
 # or a fresh machine would stop where this one did not.
@@ -32,6 +33,8 @@ cmake --preset fuzz -DHORTELIA_WERROR=ON >/dev/null
 cmake --build --preset fuzz -j "$jobs"
 fuzz/ejecuta.sh 45
 
-cmake --preset sanitizers -DHORTELIA_WERROR=ON >/dev/null
+# The program and its tests again, without what the first pass already checked (the pictures'
+# tool, the package, the lists of packages).
+cmake --preset sanitizers -DHORTELIA_WERROR=ON -DHORTELIA_TESTS=ON >/dev/null
 cmake --build --preset sanitizers -j "$jobs"
 ctest --preset sanitizers -j "$jobs"

@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
             v.AceptaAbierto();
         }
         v.Click("BotVentil");
-        v.Click("Command7");
+        v.Pulsa("Carga datos &horarios de apertura de ventanas");
     });
     Captura("radiacion", portatil, true, [](VentanaDePrueba& v) {
         v.Click("BotRadiac");
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         v.guion.fallaEnLoInesperado = false;
         v.w.resize(portatil);
         v.Procesa();
-        v.Click("Command14");
+        v.Pulsa("&Planilla de datos");
         Planilla* p = v.w.PlanillaCreada();
         p->resize(1000, 700);
         Guarda(p, "planilla");

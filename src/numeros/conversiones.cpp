@@ -200,6 +200,8 @@ std::optional<double> LeeNumeroTecleado(std::string_view t) {
     return LeeNumeroCompleto(t, {.comaDecimal = true, .blancosAlrededor = true});
 }
 
+std::optional<double> NumeroDeCelda(std::string_view t) { return LeeNumeroCompleto(t, {.blancosAlrededor = true}); }
+
 std::string NumeroSinBlanco(double x) { return Formatea(x, 15); }
 std::string NumeroSinBlanco(float x) { return Formatea(x, 7); }
 

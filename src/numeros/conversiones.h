@@ -43,6 +43,11 @@ std::optional<double> LeeNumeroCompleto(std::string_view texto, FormaNumero form
 /// a number too large for a double. Whatever the C locale.
 std::optional<double> LeeNumeroTecleado(std::string_view texto);
 
+/// The number a table cell shows, as number-to-text wrote it (" 9.5", "-1", " .24", " 1.5E-05";
+/// blanks around it ignored), whatever the C locale; none for an empty text, a text that is not
+/// wholly a number, and a number too large for a double.
+std::optional<double> NumeroDeCelda(std::string_view texto);
+
 /// A plain decimal number ("-1.5e3", "+.5"), read whatever the C locale; out of range gives
 /// an infinity (too large) or zero (too small).
 double LeeDecimal(const std::string& texto);

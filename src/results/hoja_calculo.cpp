@@ -1,6 +1,7 @@
 #include "results/hoja_calculo.h"
 
 #include "numeros/conversiones.h"
+#include "scenario/texto_visible.h"
 
 #include <xlsxwriter.h>
 
@@ -62,8 +63,6 @@ struct Temporal {
     }
 };
 
-std::string Entre(const std::string& ruta) { return "«" + ruta + "»"; }
-
 // The cell formats of a workbook, made once each: a style with the decimals a number shows.
 class Formatos {
 public:
@@ -103,7 +102,7 @@ std::string EscribeLibro(const std::string& temporal, const Hoja& hoja) {
     lxw_worksheet* hojaLibro = workbook_add_worksheet(libro, nombre.c_str());
     if (!hojaLibro) {
         workbook_close(libro);
-        return "la hoja no puede llamarse " + Entre(nombre);
+        return "la hoja no puede llamarse " + Entrecomillado(nombre);
     }
     Formatos formatos(libro);
     bool bien = hoja.filas.size() <= LXW_ROW_MAX;
@@ -172,13 +171,9 @@ std::string TextoParaXml(std::string_view texto) {
     return r;
 }
 
-std::optional<double> NumeroDeCelda(std::string_view texto) {
-    return LeeNumeroCompleto(texto, {.blancosAlrededor = true});
-}
-
 ResultadoArchivo GuardaHojaCalculo(const std::string& ruta, const Hoja& hoja) {
     ResultadoArchivo r;
-    const std::string prefijo = "No se puede guardar en " + Entre(ruta) + ": ";
+    const std::string prefijo = "No se puede guardar en " + Entrecomillado(ruta) + ": ";
 
     // libxlsxwriter writes a whole path of its own; a private temporary file takes it, whose
     // bytes GuardaTexto then puts in place with all its care for the target.
@@ -192,7 +187,7 @@ ResultadoArchivo GuardaHojaCalculo(const std::string& ruta, const Hoja& hoja) {
     const int fd = ::mkstemp(temporal.ruta.data());
     if (fd < 0) {
         temporal.ruta.clear();
-        r.mensaje = prefijo + "no se puede crear un archivo temporal en " + Entre(carpeta.string()) + ".";
+        r.mensaje = prefijo + "no se puede crear un archivo temporal en " + Entrecomillado(carpeta.string()) + ".";
         return r;
     }
     ::close(fd);

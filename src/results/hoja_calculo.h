@@ -5,11 +5,10 @@
 // point that a Spanish spreadsheet would read as a thousands separator. The data sheet and
 // the season report describe their sheet as plain rows of cells; GuardaHojaCalculo writes it.
 
+#include "numeros/conversiones.h"  // NumeroDeCelda, with which the sheets' builders read their cells
 #include "scenario/archivo_texto.h"
 
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace hortelia {
@@ -50,10 +49,5 @@ ResultadoArchivo GuardaHojaCalculo(const std::string& ruta, const Hoja& hoja);
 /// `texto` as an XML 1.0 document can hold it: invalid UTF-8 and the characters XML does not
 /// allow (control characters other than tab and line ends, U+FFFE, U+FFFF) become U+FFFD.
 std::string TextoParaXml(std::string_view texto);
-
-/// The number a cell text shows (" 9.5", "-1", " .24", " 1.5E-05"; blanks around it ignored),
-/// read whatever the C locale; none for an empty text, a text that is not wholly a number, and
-/// NaN or an infinity.
-std::optional<double> NumeroDeCelda(std::string_view texto);
 
 }  // namespace hortelia

@@ -1,5 +1,6 @@
 #include "results/hoja_planilla.h"
 
+#include "numeros/conversiones.h"
 #include "results/exportacion.h"
 #include "scenario/catalogo.h"
 

@@ -10,16 +10,17 @@
 
 namespace hortelia {
 
+/// The captions loading writes, by the summary line each goes to (as TextosResumen names them).
 struct TextosCarga {
-    std::string LTTecho, LDTecho;              ///< roof type, double roof ("Doble techo:   No")
-    std::string LDSuecub, LDSupinv, LDVolinv;  ///< derived figures; empty if never derived
-    std::string LCobertura, LManten;           ///< cover material, maintenance
-    std::string LVentanas, LCenital;           ///< windows, roof window
-    std::string LPoCal, LEfic;                 ///< calorific value, efficiency
-    std::string LMaxTol, LMinTol, Liaf;        ///< crop ("Índice de área foliar= ")
-    std::string LFTMax, LFTMin;                ///< "Máxima= " ... " C"
-    std::string LFHRMax, LFHRMin;              ///< "Máxima= " ... " %"
-    std::string LLat, LFecha;                  ///< "Latitud= " ... "°", "Fecha: 1 de enero"
+    std::string tipoTecho, dobleTecho;       ///< roof type, double roof ("Doble techo:   No")
+    std::string suelo, superficie, volumen;  ///< derived figures; empty if never derived
+    std::string material, mantenimiento;     ///< cover material, maintenance
+    std::string ventanas, cenital;           ///< windows, roof window
+    std::string poderCalorico, eficiencia;   ///< calorific value, efficiency
+    std::string maxTol, minTol, iaf;         ///< crop ("Índice de área foliar= ")
+    std::string tMax, tMin;                  ///< "Máxima= " ... " C"
+    std::string hrMax, hrMin;                ///< "Máxima= " ... " %"
+    std::string latitud, fecha;              ///< "Latitud= " ... "°", "Fecha: 1 de enero"
 };
 
 /// Captions for the record as it stands; the derived figures only when `geometriaValida`.

@@ -26,9 +26,6 @@ namespace fs = std::filesystem;
 
 std::string Razon(int error) { return RazonDelSistema(error); }
 
-/// A path in a message, quoted, with what a terminal would act on escaped.
-std::string Entre(const std::string& ruta) { return "\"" + TextoVisible(ruta, 4096) + "\""; }
-
 /// What a file that is not a regular one is, for messages.
 const char* Clase(mode_t modo) {
     if (S_ISDIR(modo)) return "una carpeta";
@@ -39,7 +36,7 @@ const char* Clase(mode_t modo) {
 }
 
 std::string NoEsComun(const std::string& ruta, mode_t modo) {
-    return Entre(ruta) + " no es un archivo común (es " + Clase(modo) + ").";
+    return Entrecomillado(ruta) + " no es un archivo común (es " + Clase(modo) + ").";
 }
 
 /// A file past the limit: the limit in its own unit ("10 MB"), never a rounded size beside it,
@@ -49,7 +46,7 @@ std::string DemasiadoGrande(const std::string& ruta, std::size_t limite) {
     const std::string tope = limite % kMB == 0   ? std::to_string(limite / kMB) + " MB"
                              : limite % kKB == 0 ? std::to_string(limite / kKB) + " KB"
                                                  : std::to_string(limite) + " bytes";
-    return "El archivo " + Entre(ruta) + " es demasiado grande: supera el límite de " + tope + ".";
+    return "El archivo " + Entrecomillado(ruta) + " es demasiado grande: supera el límite de " + tope + ".";
 }
 
 // ---- saving ----
@@ -166,37 +163,32 @@ std::string NombraTemporal(int fd, const fs::path& final, const LlamadasGuardado
     return {};
 }
 
+// "No se puede leer el archivo "x": why." for the C library's `error`.
+ResultadoArchivo NoSePuede(const char* que, const std::string& ruta, int error) {
+    ResultadoArchivo r;
+    r.mensaje = std::string("No se puede ") + que + " el archivo " + Entrecomillado(ruta) + ": " + Razon(error) + ".";
+    return r;
+}
+
 }  // namespace
 
 ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
     ResultadoArchivo r;
     // Looked at before opening: opening a device or a pipe may block or act on it.
     struct stat estado {};
-    if (::stat(ruta.c_str(), &estado) != 0) {
-        const int error = errno;
-        r.mensaje = "No se puede abrir el archivo " + Entre(ruta) + ": " + Razon(error) + ".";
-        return r;
-    }
+    if (::stat(ruta.c_str(), &estado) != 0) return NoSePuede("abrir", ruta, errno);
     if (!S_ISREG(estado.st_mode)) {
         r.mensaje = NoEsComun(ruta, estado.st_mode);
         return r;
     }
     // Not blocking, and checked again on what was opened: it may have been replaced in between.
     const int fd = ::open(ruta.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        const int error = errno;
-        r.mensaje = "No se puede abrir el archivo " + Entre(ruta) + ": " + Razon(error) + ".";
-        return r;
-    }
+    if (fd < 0) return NoSePuede("abrir", ruta, errno);
     struct Cierra {
         int fd;
         ~Cierra() { ::close(fd); }
     } cierra{fd};
-    if (::fstat(fd, &estado) != 0) {
-        const int error = errno;
-        r.mensaje = "No se puede leer el archivo " + Entre(ruta) + ": " + Razon(error) + ".";
-        return r;
-    }
+    if (::fstat(fd, &estado) != 0) return NoSePuede("leer", ruta, errno);
     if (!S_ISREG(estado.st_mode)) {
         r.mensaje = NoEsComun(ruta, estado.st_mode);
         return r;
@@ -213,11 +205,7 @@ ResultadoArchivo LeeArchivoTexto(const std::string& ruta, std::size_t limite) {
     while (texto.size() < tope) {
         const ssize_t n = ::read(fd, buf, std::min(sizeof buf, tope - texto.size()));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int error = errno;
-            r.mensaje = "No se puede leer el archivo " + Entre(ruta) + ": " + Razon(error) + ".";
-            return r;
-        }
+        if (n < 0) return NoSePuede("leer", ruta, errno);
         if (n == 0) break;
         texto.append(buf, static_cast<std::size_t>(n));
     }
@@ -274,7 +262,7 @@ ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& conteni
 
 ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& contenido, const LlamadasGuardado& llamadas) {
     ResultadoArchivo r;
-    const std::string prefijo = "No se puede guardar en " + Entre(ruta) + ": ";
+    const std::string prefijo = "No se puede guardar en " + Entrecomillado(ruta) + ": ";
     if (fs::path(ruta).filename().empty()) {
         r.mensaje = prefijo + "falta el nombre del archivo.";
         return r;

@@ -72,4 +72,6 @@ std::string TextoVisible(std::string_view bytes, std::size_t maximo) {
     return r;
 }
 
+std::string Entrecomillado(std::string_view texto) { return "\"" + TextoVisible(texto, 4096) + "\""; }
+
 }  // namespace hortelia

@@ -15,4 +15,8 @@ namespace hortelia {
 /// valid UTF-8 as \xNN; valid letters, Spanish ones included, as they are. "…" marks a cut.
 std::string TextoVisible(std::string_view bytes, std::size_t maximo);
 
+/// A path or a name as a message quotes it: between double quotes, as TextoVisible shows its
+/// first 4096 bytes.
+std::string Entrecomillado(std::string_view texto);
+
 }  // namespace hortelia

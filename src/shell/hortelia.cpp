@@ -53,7 +53,7 @@ Hortelia::Hortelia(Escenario& escenario, Interaccion* interaccion, QWidget* pare
     caja->addWidget(CreaVistaTrabajo());
     setCentralWidget(central);
     protocolo_ = std::make_unique<Protocolo>(
-        e, Protocolo::Controles{laterales_, menuArchivo_, menuDatos_, procesa_, entradaProceso_, entradaTemporada_});
+        Protocolo::Controles{laterales_, menuArchivo_, menuDatos_, procesa_, entradaProceso_, entradaTemporada_});
     contexto_ = std::make_unique<Contexto>(Contexto{e, *protocolo_, *resumen_, interaccion_});
     // A data sheet or a season left open would show the results of other inputs.
     protocolo_->alAceptar = [this] {
@@ -90,7 +90,7 @@ void Hortelia::CreaPaneles() {
         connect(laterales_[i], &QPushButton::clicked, panel, [panel] { panel->Abre(Panel::Origen::BotonLateral); });
         connect(entradas_[i], &QAction::triggered, panel, [panel] { panel->Abre(Panel::Origen::Menu); });
     }
-    resultados_ = new PanelResultados(e, areaTrabajo_);
+    resultados_ = new PanelResultados(e, *protocolo_, areaTrabajo_);
     PonEnAreaDeTrabajo(resultados_);
     connect(resultados_, &PanelResultados::planillaPedida, this, &Hortelia::AbrePlanilla);
     connect(resultados_, &PanelResultados::guardadoPedido, this, &Hortelia::GuardaArchivo);

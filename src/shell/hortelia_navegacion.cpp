@@ -24,9 +24,8 @@ namespace {
 
 // A heading of the side column on the group's colour, its text white or black, whichever
 // reads at 4.5:1 or better against it (WCAG AA).
-QLabel* Titulo(const char* nombre, const QString& texto, const QColor& fondo, QWidget* padre) {
+QLabel* Titulo(const QString& texto, const QColor& fondo, QWidget* padre) {
     auto* l = new QLabel(texto, padre);
-    l->setObjectName(nombre);
     l->setAlignment(Qt::AlignCenter);
     l->setWordWrap(true);
     l->setAutoFillBackground(true);
@@ -120,9 +119,8 @@ QWidget* Hortelia::CreaInicio() {
     auto* marco = new QFrame(this);
     marco->setObjectName("FrInicio");
     marco->setFrameShape(QFrame::StyledPanel);
-    auto texto = [marco](const char* nombre, const QString& t, double escala, bool negrita) {
+    auto texto = [marco](const QString& t, double escala, bool negrita) {
         auto* l = new QLabel(t, marco);
-        l->setObjectName(nombre);
         l->setAlignment(Qt::AlignCenter);
         l->setWordWrap(true);
         QFont f = l->font();
@@ -131,27 +129,25 @@ QWidget* Hortelia::CreaInicio() {
         l->setFont(f);
         return l;
     };
-    auto* nombre = texto("Label1", QStringLiteral("Hortelia"), 3.2, true);
+    auto* nombre = texto(QStringLiteral("Hortelia"), 3.2, true);
     nombre->setStyleSheet(QStringLiteral("color: #1f6b2f;"));
     auto* lema = texto(
-        "Label2", QStringLiteral("Modelo para simular las necesidades de calefacción y ventilación en invernáculos"),
-        1.5, false);
+        QStringLiteral("Modelo para simular las necesidades de calefacción y ventilación en invernáculos"), 1.5, false);
     auto* explicacion =
-        texto("Label3",
-              QStringLiteral("Describa el invernáculo, el cultivo y el tiempo de un día: el programa calcula, "
+        texto(QStringLiteral("Describa el invernáculo, el cultivo y el tiempo de un día: el programa calcula, "
                              "hora por hora, el clima interior, el combustible, el agua y la transpiración."),
               1.0, false);
     explicacion->setStyleSheet(QStringLiteral("color: #404040;"));
 
     auto* dibujos = new QHBoxLayout;
     dibujos->setSpacing(30);
-    dibujos->addWidget(new Dibujo("Picture1", Dibujo::Tipo::Invernaculo, Techo::DosAguas,
+    dibujos->addWidget(new Dibujo(QString(), Dibujo::Tipo::Invernaculo, Techo::DosAguas,
                                   QStringLiteral("Dibujo de un invernáculo a dos aguas bajo el sol"), marco));
-    dibujos->addWidget(new Dibujo("Picture2", Dibujo::Tipo::Cultivo, Techo::DosAguas,
+    dibujos->addWidget(new Dibujo(QString(), Dibujo::Tipo::Cultivo, Techo::DosAguas,
                                   QStringLiteral("Dibujo del cultivo, la calefacción y una ventana cenital"), marco));
 
     auto* inicio = new QPushButton(QStringLiteral("&Inicio"), marco);
-    inicio->setObjectName("Command5");
+    inicio->setObjectName("Command5");  // bench/bench_ventana.cpp looks it up by this name
     inicio->setMinimumSize(160, 40);
     inicio->setDefault(true);
     connect(inicio, &QPushButton::clicked, this, &Hortelia::Inicia);
@@ -228,22 +224,22 @@ QWidget* Hortelia::CreaColumnaBotones() {
         botonera->addWidget(b);
         laterales_.append(b);
     };
-    auto titulo = [&](const char* nombre, const QString& texto, unsigned bgr) {
+    auto titulo = [&](const QString& texto, unsigned bgr) {
         if (!titulos_.isEmpty()) botonera->addSpacing(10);
-        QLabel* l = Titulo(nombre, texto, DesdeBGR(bgr), columna);
+        QLabel* l = Titulo(texto, DesdeBGR(bgr), columna);
         l->hide();
         botonera->addWidget(l);
         titulos_.append(l);
     };
-    titulo("Label10", QStringLiteral("Estructura invernáculo"), 0x808080);
+    titulo(QStringLiteral("Estructura invernáculo"), 0x808080);
     boton("BotTecho", QStringLiteral("Tipo Techo"));
     boton("BotDimens", QStringLiteral("Dimensiones"));
     boton("BotMaterial", QStringLiteral("Cobertura"));
     boton("BotVentil", QStringLiteral("Ventilación"));
     boton("BotCalef", QStringLiteral("Calefacción"));
-    titulo("Label11", QStringLiteral("Cultivo"), 0x008000);
+    titulo(QStringLiteral("Cultivo"), 0x008000);
     boton("BotCUltivo", QStringLiteral("Cultivo"));
-    titulo("Label17", QStringLiteral("Condiciones meteorológicas"), 0xC0C000);
+    titulo(QStringLiteral("Condiciones meteorológicas"), 0xC0C000);
     boton("BotTemp", QStringLiteral("Temperat"));
     boton("BotHRel", QStringLiteral("Humedad"));
     boton("BotRadiac", QStringLiteral("Radiación"));
@@ -251,12 +247,11 @@ QWidget* Hortelia::CreaColumnaBotones() {
     botonera->addStretch(1);
 
     procesa_ = new QPushButton(QStringLiteral("&Procesamiento datos"), columna);
-    procesa_->setObjectName("Command12");
+    procesa_->setObjectName("Command12");  // bench/bench_ventana.cpp looks it up by this name
     procesa_->setMinimumHeight(34);
     procesa_->setStatusTip(QStringLiteral("Simula las 24 horas del día (con los diez paneles aceptados)"));
     procesa_->hide();
     salir_ = new QPushButton(QStringLiteral("&Salir"), columna);
-    salir_->setObjectName("Command1");
     salir_->setMinimumHeight(30);
     salir_->setStatusTip(QStringLiteral("Termina el programa (pregunta antes si hay cambios sin guardar)"));
     salir_->hide();

@@ -21,13 +21,13 @@ namespace hortelia {
 
 QLabel* CreaEtiqueta(QWidget* padre, const char* nombre, const QString& texto) {
     auto* l = new QLabel(texto, padre);
-    l->setObjectName(nombre);
+    if (nombre) l->setObjectName(nombre);
     return l;
 }
 
 QPushButton* CreaBoton(QWidget* padre, const char* nombre, const QString& texto, const QString& accesible) {
     auto* b = new QPushButton(texto, padre);
-    b->setObjectName(nombre);
+    if (nombre) b->setObjectName(nombre);
     b->setAutoDefault(false);
     if (!accesible.isEmpty()) {
         b->setAccessibleName(accesible);
@@ -44,7 +44,7 @@ QPushButton* CreaBotonPaso(QWidget* padre, const char* nombre, const QString& te
 
 QGroupBox* CreaGrupo(QWidget* padre, const char* nombre, const QString& titulo) {
     auto* g = new QGroupBox(titulo, padre);
-    g->setObjectName(nombre);
+    if (nombre) g->setObjectName(nombre);
     g->setAccessibleName(titulo);
     return g;
 }
@@ -55,7 +55,7 @@ QList<QRadioButton*> CreaOpciones(QWidget* padre, const QString& nombre, const Q
     QList<QRadioButton*> opciones;
     for (int i = 0; i < textos.size(); ++i) {
         auto* r = new QRadioButton(textos[i], padre);
-        r->setObjectName(QStringLiteral("%1_%2").arg(nombre).arg(i));
+        if (!nombre.isEmpty()) r->setObjectName(QStringLiteral("%1_%2").arg(nombre).arg(i));
         grupo->addButton(r, i);
         opciones.append(r);
     }

@@ -1,8 +1,10 @@
 #pragma once
 
-// The one factory of the panels' controls: labels, buttons, group boxes, option-button arrays
-// named Option<n>_<i>, scroll bars with a name a screen reader can say, 24-hour charts; and
-// the writes that show a record value in a control without running the control's handler.
+// The one factory of the panels' controls: labels, buttons, group boxes, option-button arrays,
+// scroll bars with a name a screen reader can say, 24-hour charts; and the writes that show a
+// record value in a control without running the control's handler. A control's objectName
+// (`nombre`) is given only where a test or a tool looks the control up by it; nullptr (an empty
+// name for an option array) gives none.
 
 #include "scenario/escenario.h"
 #include "ui/grafico.h"
@@ -31,7 +33,8 @@ QPushButton* CreaBotonPaso(QWidget* padre, const char* nombre, const QString& te
 /// A group box whose title is also its accessible name.
 QGroupBox* CreaGrupo(QWidget* padre, const char* nombre, const QString& titulo);
 
-/// The option-button array `nombre`_0, `nombre`_1, ... with one caption each; exclusive.
+/// The option-button array `nombre`_0, `nombre`_1, ... (unnamed when `nombre` is empty) with one
+/// caption each; exclusive.
 QList<QRadioButton*> CreaOpciones(QWidget* padre, const QString& nombre, const QStringList& textos);
 /// Runs `manejador` when one of the options becomes checked (by the user or by code).
 template <class Objeto>

@@ -71,6 +71,8 @@ void DibujaSinBotones(QPainter& pintor, QPointF deshace, QWidget* raiz, QWidget*
 
 }  // namespace
 
+QString Html(const QString& texto) { return texto.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")); }
+
 QString PdfPropuesto(const QString& rutaEscenario, const QString& que) {
     QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir()) carpeta = QDir::homePath();

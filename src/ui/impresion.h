@@ -17,6 +17,9 @@ namespace hortelia {
 
 class Interaccion;
 
+/// `texto` in a print's HTML: escaped, each line break a <br>.
+QString Html(const QString& texto);
+
 /// Where a print goes without a printer: beside the scenario with its name and `que`
 /// ("/campo/dia.hrt", "planilla" -> "/campo/dia-planilla.pdf"), or, before a scenario has a
 /// file, in the user's documents folder (the home folder if there is none): "hortelia-planilla.pdf".

@@ -13,11 +13,11 @@ Panel::Panel(const QString& nombreFrame, const QString& titulo, int indice, Cont
     hide();
 }
 
-QPushButton* Panel::CreaBotonAcepta(const char* nombre) {
+QPushButton* Panel::CreaBotonAcepta(const QString& explicacion) {
     acepta_ = new QPushButton(QStringLiteral("&Acepta datos"), this);
-    acepta_->setObjectName(nombre);
     acepta_->setAutoDefault(false);
     connect(acepta_, &QPushButton::clicked, this, &Panel::Acepta);
+    c_.protocolo.PonBotonAcepta(indice_, acepta_, explicacion);
     return acepta_;
 }
 

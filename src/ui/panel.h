@@ -62,13 +62,21 @@ public:
     QPushButton* BotonAcepta() const { return acepta_; }
 
 protected:
-    /// Creates the "&Acepta datos" button (its objectName given), connected to Acepta().
-    QPushButton* CreaBotonAcepta(const char* nombre);
+    /// Creates the "&Acepta datos" button, connected to Acepta(); `explicacion`, what it does, is
+    /// its tooltip while it can accept.
+    QPushButton* CreaBotonAcepta(const QString& explicacion = {});
     /// The layout of a panel with charts: `arriba` on top, each chart below with its stretch,
     /// and the accept button at the foot on the right.
     void DisponeConGraficos(QLayout* arriba, std::initializer_list<std::pair<QWidget*, int>> graficos);
-    /// Shows the panel with navigation off; processing off too unless `conservaProceso`.
-    void AbrePanel(bool conservaProceso = false) { c_.protocolo.Abre(indice_, this, conservaProceso); }
+    /// Shows the panel with navigation off; processing off too unless `conservaProceso`; a
+    /// non-empty `espera` keeps the accept button waiting for it (PermiteAceptar).
+    void AbrePanel(bool conservaProceso = false, const QString& espera = {}) {
+        c_.protocolo.Abre(indice_, this, conservaProceso, espera);
+    }
+    void PermiteAceptar() { c_.protocolo.PermiteAceptar(indice_); }
+    /// The hour the hourly panels show, shared with the results frame.
+    int Hora() const { return c_.protocolo.Hora(); }
+    void PonHora(int h) { c_.protocolo.PonHora(h); }
     /// The panel's side button turns green (and counts).
     void MarcaAceptado() { c_.protocolo.Acepta(indice_); }
     /// Hides the panel and gives navigation back: the last step of every accept.

@@ -1,5 +1,7 @@
 #include "ui/protocolo.h"
 
+#include "ui/controles.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -7,6 +9,8 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace hortelia {
 
@@ -22,7 +26,13 @@ void Habilita(QMenu* menu, bool si) {
 
 }  // namespace
 
-Protocolo::Protocolo(Escenario& e, Controles controles) : e_(e), c_(std::move(controles)) { Pinta(); }
+Protocolo::Protocolo(Controles controles) : c_(std::move(controles)) { Pinta(); }
+
+void Protocolo::PonBotonAcepta(int indice, QPushButton* boton, const QString& explicacion) {
+    botonesAcepta_[static_cast<std::size_t>(indice)] = boton;
+    explicacionesAcepta_[static_cast<std::size_t>(indice)] = explicacion;
+    Pinta();
+}
 
 void Protocolo::PintaBoton(QPushButton* boton, const QColor& color) {
     // The colour painted is kept on the button, so that it is restyled only when it changes.
@@ -40,10 +50,11 @@ void Protocolo::Inicia() {
     Pinta();
 }
 
-void Protocolo::Abre(int indice, QWidget* frame, bool conservaProceso) {
+void Protocolo::Abre(int indice, QWidget* frame, bool conservaProceso, const QString& espera) {
     foco_ = QApplication::focusWidget();
     abierto_ = indice;
     conservaProceso_ = conservaProceso;
+    espera_ = espera;
     frame->show();
     frame->raise();
     Pinta();
@@ -56,9 +67,16 @@ void Protocolo::Abre(int indice, QWidget* frame, bool conservaProceso) {
         }
 }
 
+void Protocolo::PermiteAceptar(int indice) {
+    if (abierto_ != indice) return;
+    espera_.clear();
+    Pinta();
+}
+
 void Protocolo::Cierra(int indice) {
     if (abierto_ != indice) return;
     abierto_ = -1;
+    espera_.clear();
     Pinta();
     if (foco_ && foco_->isVisible() && foco_->isEnabled()) foco_->setFocus(Qt::OtherFocusReason);
 }
@@ -87,8 +105,12 @@ bool Protocolo::ProcesoHabilitado() const {
     return trabajando_ && TodosAceptados() && !resultados_ && (abierto_ < 0 || conservaProceso_);
 }
 
+void Protocolo::PonHora(int h) {
+    if (h < 1 || h > 24) throw std::out_of_range("hora fuera de 1..24: " + std::to_string(h));
+    hora_ = h;
+}
+
 void Protocolo::Pinta() {
-    e_.DatosListos = static_cast<std::int16_t>(std::count(aceptado_.begin(), aceptado_.end(), true));
     const bool navegacion = trabajando_ && abierto_ < 0 && !resultados_;
     for (int i = 0; i < c_.laterales.size(); ++i) {
         QPushButton* b = c_.laterales[i];
@@ -96,6 +118,13 @@ void Protocolo::Pinta() {
         b->setEnabled(navegacion);
         PintaBoton(b, aceptado ? kVerde : kRosa);
         b->setAccessibleDescription(aceptado ? QStringLiteral("aceptado") : QStringLiteral("pendiente"));
+    }
+    for (int i = 0; i < kPaneles; ++i) {
+        QPushButton* acepta = botonesAcepta_[static_cast<std::size_t>(i)];
+        if (!acepta) continue;
+        const bool espera = i == abierto_ && !espera_.isEmpty();
+        acepta->setEnabled(!espera);
+        Explica(acepta, espera ? espera_ : explicacionesAcepta_[static_cast<std::size_t>(i)]);
     }
     Habilita(c_.archivo, trabajando_);
     Habilita(c_.datos, navegacion);

@@ -1,18 +1,17 @@
 #pragma once
 
 // What the ten input panels share, as one navigation state: which panels are accepted, which
-// one is open and whether it leaves processing as it was, whether the results are shown, and
-// whether the working view is up at all. Pinta() sets every side button's enabling, colour
-// (pink pending, green accepted) and accessible description, the Archivos and Datos menus,
-// both processing controls and the Temporada entry from that state; nothing else enables or
-// disables them.
-// The record's DatosListos follows the number of accepted panels.
-
-#include "scenario/escenario.h"
+// one is open, whether it leaves processing as it was and what it waits for before it can be
+// accepted, whether the results are shown, whether the working view is up at all, and the hour
+// the hourly panels and the results frame show. Pinta() sets every side button's enabling,
+// colour (pink pending, green accepted) and accessible description, the panels' accept buttons,
+// the Archivos and Datos menus, both processing controls and the Temporada entry from that
+// state; nothing else enables or disables them.
 
 #include <QColor>
 #include <QList>
 #include <QPointer>
+#include <QString>
 
 #include <array>
 #include <functional>
@@ -42,13 +41,20 @@ public:
         QAction* temporada = nullptr;
     };
 
-    Protocolo(Escenario& e, Controles controles);
+    explicit Protocolo(Controles controles);
+
+    /// The accept button of panel `indice`, with what it does (its tooltip while it can accept).
+    void PonBotonAcepta(int indice, QPushButton* boton, const QString& explicacion);
 
     /// The working view is up ("&Inicio").
     void Inicia();
     /// Panel `indice` (0..9) opens in `frame`, the focus on its first control; navigation off
-    /// until it is accepted, processing too unless `conservaProceso`.
-    void Abre(int indice, QWidget* frame, bool conservaProceso);
+    /// until it is accepted, processing too unless `conservaProceso`. A non-empty `espera`
+    /// says what must be done before it can be accepted: its accept button waits, saying so,
+    /// until PermiteAceptar.
+    void Abre(int indice, QWidget* frame, bool conservaProceso, const QString& espera = {});
+    /// What the open panel `indice` waited for is done: its accept button works.
+    void PermiteAceptar(int indice);
     /// The open panel closed by its accept button; the focus goes back where it was.
     void Cierra(int indice);
     void Acepta(int indice);
@@ -63,6 +69,11 @@ public:
     bool ResultadosVisibles() const { return resultados_; }
     bool ProcesoHabilitado() const;
 
+    /// The hour (1..24) the hourly panels and the results frame show: the last one chosen in
+    /// any of them, 1 at the start.
+    int Hora() const { return hora_; }
+    void PonHora(int h);
+
     static void PintaBoton(QPushButton* boton, const QColor& color);
 
     /// Called when a panel is accepted: what shows results of other inputs must go.
@@ -71,12 +82,15 @@ public:
 private:
     void Pinta();
 
-    Escenario& e_;
     Controles c_;
+    std::array<QPointer<QPushButton>, kPaneles> botonesAcepta_{};
+    std::array<QString, kPaneles> explicacionesAcepta_{};
     bool trabajando_ = false;
     std::array<bool, kPaneles> aceptado_{};
     int abierto_ = -1;
     bool conservaProceso_ = false;
+    QString espera_;  ///< what the open panel waits for before it can be accepted
+    int hora_ = 1;
     bool resultados_ = false;
     QPointer<QWidget> foco_;  ///< what had the focus when the panel was opened
 };

@@ -1,24 +1,44 @@
 #!/usr/bin/env bash
-# The layer check passes on the sources as they are, and fails on a copy where a panel
-# includes the main window, a model includes the engine, and the batch tool a window.
+# The layer check passes on the sources of the build as they are, and on a copy of them catches
+# six forms of an include that points up or sideways, each reported by its file:
+#   test_capas.sh BUILD
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/../.." && pwd)
 comprueba="$raiz/scripts/comprueba_capas.sh"
-"$comprueba" "$raiz/src"
+compilacion=$1
+"$comprueba" "$compilacion"
 
-copia=$(mktemp -d)
+copia=$(mktemp -d "${TMPDIR:-/tmp}/hortelia-capas-copia.XXXXXX")
 trap 'rm -rf "$copia"' EXIT
-for plantado in 'greenhouse/ui/panel_techo.cpp:shell/hortelia.h' 'weather/radiacion.cpp:engine/simula_dia.h' \
-  'cli/hortelia_sim.cpp:ui/grafico.h' 'greenhouse/geometria.cpp:weather/viento.h'; do
-  rm -rf "${copia:?}"/*
-  cp -r "$raiz/src/." "$copia/"
-  archivo=${plantado%%:*}
-  incluido=${plantado#*:}
-  printf '#include "%s"\n' "$incluido" >>"$copia/$archivo"
-  if salida=$("$comprueba" "$copia"); then
-    echo "FALLA: no se detectó $archivo -> $incluido"
-    exit 1
-  fi
-  grep -q "$archivo incluye \"$incluido\"" <<<"$salida" || { echo "FALLA: mensaje sin $archivo: $salida"; exit 1; }
+cp -r "$raiz/src/." "$copia/"
+planta() { printf '%b\n' "$2" >>"$copia/$1"; }
+
+# File checked, header it must be reported to include, what is planted where.
+casos=(
+  'weather/radiacion.cpp|engine/simula_dia.h'       # angle brackets
+  'greenhouse/geometria.cpp|engine/simula_dia.h'    # a path that climbs back out of its folder
+  'engine/valores_iniciales.cpp|results/exportacion.h'  # through a macro
+  'numeros/conversiones.cpp|scenario/escenario.h'   # inside a .inc file
+  'weather/plantada.h|engine/carga_escenario.h'     # plain, upward, in a header no file includes
+  'greenhouse/ui/panel_techo.cpp|weather/ui/panel_viento.h'  # plain, sideways
+)
+planta weather/radiacion.cpp '#include <engine/simula_dia.h>'
+planta greenhouse/geometria.cpp '#include "weather/../engine/simula_dia.h"'
+planta engine/valores_iniciales.cpp '#define HORTELIA_PLANTADA "results/exportacion.h"\n#include HORTELIA_PLANTADA'
+planta numeros/plantada.inc '#include "scenario/escenario.h"'
+planta numeros/conversiones.cpp '#include "numeros/plantada.inc"'
+planta weather/plantada.h '#pragma once\n#include "engine/carga_escenario.h"'
+planta greenhouse/ui/panel_techo.cpp '#include "weather/ui/panel_viento.h"'
+
+archivos=()
+for caso in "${casos[@]}"; do archivos+=("${caso%%|*}"); done
+if salida=$("$comprueba" "$compilacion" --fuentes "$copia" "${archivos[@]}"); then
+  echo "FALLA: la copia con inclusiones plantadas pasó la revisión: $salida"
+  exit 1
+fi
+fallas=0
+for caso in "${casos[@]}"; do
+  grep -qF "${caso%%|*} incluye \"${caso#*|}\"" <<<"$salida" || { echo "FALLA: no se detectó $caso"; fallas=1; }
 done
-echo "las cuatro inclusiones plantadas se detectan"
+[ "$fallas" -eq 0 ] || { echo "$salida"; exit 1; }
+echo "las ${#casos[@]} formas de inclusión plantadas se detectan"

@@ -114,6 +114,16 @@ TEST_P(Conversiones, VerySmallDecimalsReadAsTheNearestDouble) {
         EXPECT_EQ(LeeNumeroTecleado(texto), std::nullopt) << texto;
 }
 
+// A table cell as number-to-text wrote it, blanks around it; no comma, no unit, no infinity.
+TEST_P(Conversiones, CellReadsWhatNumberToTextShowsAndNothingElse) {
+    const std::pair<const char*, std::optional<double>> casos[] = {
+        {" 9.5", 9.5},           {" .24", 0.24},        {"-1", -1.0},
+        {" 1.5E-05", 1.5e-05},   {"-2.5E+20", -2.5e20}, {"", std::nullopt},
+        {" --- ", std::nullopt}, {"NaN", std::nullopt}, {"-Inf", std::nullopt},
+        {"3m", std::nullopt},    {"1,5", std::nullopt}, {"1 5", std::nullopt}};
+    for (const auto& [texto, numero] : casos) EXPECT_EQ(NumeroDeCelda(texto), numero) << "\"" << texto << "\"";
+}
+
 // What a grower types in a box: the decimal comma as Spanish writes it, or the point, once.
 TEST_P(Conversiones, TypedNumberTakesACommaOrAPointOnceAndNothingElse) {
     const std::pair<const char*, double> numeros[] = {

@@ -4,6 +4,7 @@
 #include "support/ventana_de_prueba.h"
 
 #include "ui/colores.h"
+#include "ui/dibujos.h"
 #include "ui/resumen.h"
 
 #include <QAccessible>
@@ -15,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 using namespace hortelia;
@@ -36,15 +38,17 @@ private slots:
         VentanaDePrueba v(false);
         QCOMPARE(v.w.windowTitle(), QString("Hortelia[*]"));
         QVERIFY(v.Visible("FrInicio"));
-        QCOMPARE(v.Texto("Label1"), QString("Hortelia"));
-        QCOMPARE(v.Texto("Label2"),
-                 QString("Modelo para simular las necesidades de calefacción y ventilación en invernáculos"));
-        QVERIFY(!v.Texto("Label3").isEmpty());
-        QVERIFY(v.Visible("Picture1") && v.Visible("Picture2"));
-        QCOMPARE(v.Boton("Command5")->text(), QString("&Inicio"));
+        for (const char* t : {"Hortelia", "Modelo para simular las necesidades de calefacción y ventilación en invernáculos"})
+            QVERIFY2(PorTexto<QLabel>(&v.w, QString::fromUtf8(t))->isVisible(), t);
+        QVERIFY(PorTexto<QLabel>(&v.w, QStringLiteral("Describa el invernáculo"), true)->isVisible());
+        const QList<Dibujo*> dibujos = v.w.findChildren<Dibujo*>();
+        QCOMPARE(std::count_if(dibujos.begin(), dibujos.end(), [](const Dibujo* d) { return d->isVisible(); }), 2);
+        QVERIFY(v.Pulsador("&Inicio")->isVisible());
         for (const char* a : {"Archivo", "Datos", "Proceso", "Acerca"}) QVERIFY2(!v.Accion(a)->isEnabled(), a);
         for (const char* b : kBotones) QVERIFY2(!v.Visible(b), b);
-        for (const char* c : {"Command1", "Command12", "Label10", "Label11", "Label17"}) QVERIFY2(!v.Visible(c), c);
+        for (const char* c : {"&Salir", "&Procesamiento datos"}) QVERIFY2(!v.Pulsador(c)->isVisible(), c);
+        for (const char* t : {"Estructura invernáculo", "Cultivo", "Condiciones meteorológicas"})
+            QVERIFY2(!PorTexto<QLabel>(&v.w, QString::fromUtf8(t))->isVisible(), t);
 
         QTest::keyClick(&v.w, Qt::Key_I, Qt::AltModifier);
         QTRY_VERIFY(!v.Visible("FrInicio"));
@@ -58,10 +62,8 @@ private slots:
             QCOMPARE(b->text(), textos[i]);
             QCOMPARE(b->property("colorFondo").value<QColor>(), QColor(0xFF, 0xC0, 0xC0));
         }
-        QVERIFY(v.Visible("Command1") && v.Visible("Command12"));
-        QVERIFY(!v.Boton("Command12")->isEnabled());
-        QCOMPARE(v.Boton("Command12")->text(), QString("&Procesamiento datos"));
-        QCOMPARE(v.Boton("Command1")->text(), QString("&Salir"));
+        QVERIFY(v.Pulsador("&Salir")->isVisible() && v.Pulsador("&Procesamiento datos")->isVisible());
+        QVERIFY(!v.Pulsador("&Procesamiento datos")->isEnabled());
         for (QLabel* l : v.Hijo<Resumen>("Resumen")->findChildren<QLabel*>())
             QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));
     }
@@ -71,17 +73,15 @@ private slots:
     void titulos_conSusColoresYTextoLegible() {
         VentanaDePrueba v;
         const struct {
-            const char* nombre;
             const char* texto;
             QColor fondo;
-        } titulos[] = {{"Label10", "Estructura invernáculo", QColor(0x80, 0x80, 0x80)},
-                       {"Label11", "Cultivo", QColor(0x00, 0x80, 0x00)},
-                       {"Label17", "Condiciones meteorológicas", QColor(0x00, 0xC0, 0xC0)}};
+        } titulos[] = {{"Estructura invernáculo", QColor(0x80, 0x80, 0x80)},
+                       {"Cultivo", QColor(0x00, 0x80, 0x00)},
+                       {"Condiciones meteorológicas", QColor(0x00, 0xC0, 0xC0)}};
         for (const auto& t : titulos) {
-            QCOMPARE(v.Texto(t.nombre), QString(t.texto));
-            QCOMPARE(Fondo(v.Hijo<QLabel>(t.nombre)), t.fondo);
-            const QColor texto = v.Hijo<QLabel>(t.nombre)->palette().color(QPalette::WindowText);
-            QVERIFY2(ContrasteWcag(texto, t.fondo) >= 4.5, t.nombre);
+            const QLabel* titulo = PorTexto<QLabel>(&v.w, QString::fromUtf8(t.texto));
+            QCOMPARE(Fondo(titulo), t.fondo);
+            QVERIFY2(ContrasteWcag(titulo->palette().color(QPalette::WindowText), t.fondo) >= 4.5, t.texto);
         }
     }
 
@@ -121,23 +121,23 @@ private slots:
         for (const char* b : kBotones) QVERIFY2(!v.Boton(b)->isEnabled(), b);
         QVERIFY(!v.Accion("Datos")->isEnabled());
         QVERIFY(v.Accion("Archivo")->isEnabled());
-        QVERIFY(v.Boton("Command1")->isEnabled());
-        v.Click("Command4");
+        QVERIFY(v.Pulsador("&Salir")->isEnabled());
+        v.AceptaAbierto();
         QVERIFY(!v.Visible("FrMaterial"));
         for (const char* b : kBotones) QVERIFY2(v.Boton(b)->isEnabled(), b);
         QVERIFY(v.Accion("Datos")->isEnabled());
         QVERIFY(v.Verde("BotMaterial"));
         v.Click("BotCalef");
         v.guion.RespondePregunta("¿Guardar los cambios", Interaccion::Respuesta::No);
-        v.Click("Command1");
+        v.Pulsa("&Salir");
         QVERIFY(!v.w.isVisible());
     }
 
     void diezAceptados_habilitanProceso_yCadaEntradaLoTrataComoDebe() {
         VentanaDePrueba v;
         v.AceptaTodos();
-        QCOMPARE(v.e.DatosListos, std::int16_t(10));
-        QVERIFY(v.Boton("Command12")->isEnabled());
+        QCOMPARE(v.Verdes(), 10);
+        QVERIFY(v.Pulsador("&Procesamiento datos")->isEnabled());
         QVERIFY(v.Accion("Proceso")->isEnabled());
 
         // Side buttons, and every entry but Dimensiones and Cultivo, disable processing.
@@ -145,21 +145,21 @@ private slots:
                                  "Temperatura", "Humedad", "Radiacion", "Viento"}) {
             if (QString(abre).startsWith("Bot")) v.Click(abre);
             else v.Accion(abre)->trigger();
-            if (QString(abre) == "Ventilacion") v.Click("Command7");
-            QVERIFY2(!v.Boton("Command12")->isEnabled(), abre);
+            if (QString(abre) == "Ventilacion") v.Pulsa("Carga datos &horarios de apertura de ventanas");
+            QVERIFY2(!v.Pulsador("&Procesamiento datos")->isEnabled(), abre);
             QVERIFY2(!v.Accion("Proceso")->isEnabled(), abre);
             v.AceptaAbierto();
-            QVERIFY2(v.Boton("Command12")->isEnabled(), abre);
+            QVERIFY2(v.Pulsador("&Procesamiento datos")->isEnabled(), abre);
         }
         // The dimensions and crop entries leave processing alone.
         for (const char* abre : {"Dimensiones", "Cultivo"}) {
             v.Accion(abre)->trigger();
-            QVERIFY2(v.Boton("Command12")->isEnabled(), abre);
+            QVERIFY2(v.Pulsador("&Procesamiento datos")->isEnabled(), abre);
             QVERIFY2(v.Accion("Proceso")->isEnabled(), abre);
             QVERIFY2(!v.Boton("BotTecho")->isEnabled(), abre);
             v.AceptaAbierto();
         }
-        QCOMPARE(v.e.DatosListos, std::int16_t(10));
+        QCOMPARE(v.Verdes(), 10);
     }
 
     // The focus enters the panel a side button opens and comes back to the button; Alt+A
@@ -186,7 +186,7 @@ private slots:
     void altP_corriendoElDia_unaSolaVez() {
         VentanaDePrueba v;
         v.AceptaTodos();
-        QSignalSpy boton(v.Boton("Command12"), &QPushButton::clicked);
+        QSignalSpy boton(v.Pulsador("&Procesamiento datos"), &QPushButton::clicked);
         QSignalSpy menu(v.Accion("Proceso"), &QAction::triggered);
         QTest::keyClick(&v.w, Qt::Key_P, Qt::AltModifier);
         QTRY_COMPARE(boton.count() + menu.count(), 1);
@@ -199,9 +199,9 @@ private slots:
     void ventilacion_aceptarEsperaLosHorarios_queAltHCarga() {
         VentanaDePrueba v;
         v.Click("BotDimens");
-        v.Click("Command3");
+        v.AceptaAbierto();
         v.Click("BotVentil");
-        QPushButton* acepta = v.Boton("Command6");
+        QAbstractButton* acepta = v.Pulsador("&Acepta datos");
         QVERIFY(!acepta->isEnabled());
         QCOMPARE(acepta->toolTip(), QStringLiteral("Cargue primero los datos horarios de apertura"));
         QCOMPARE(acepta->statusTip(), acepta->toolTip());
@@ -273,27 +273,27 @@ private slots:
         VentanaDePrueba v;
         v.w.resize(1024, 720);
         v.Click("BotDimens");
-        v.Click("Command3");
+        v.AceptaAbierto();
         auto* area = v.Hijo<QScrollArea>("DesplazaTrabajo");
         for (const char* b : kBotones) {
             v.Click(b);
-            if (QString(b) == "BotVentil") v.Click("Command7");
+            if (QString(b) == "BotVentil") v.Pulsa("Carga datos &horarios de apertura de ventanas");
             QApplication::processEvents();
             QVERIFY2(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible(), b);
             v.AceptaAbierto();
         }
-        v.Click("Command12");
+        v.Pulsa("&Procesamiento datos");
         v.Mueve("HScrResHora", 14);  // long captions: spraying, a daily total of 15 digits
         QApplication::processEvents();
         QVERIFY2(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible(), "resultados");
         QCOMPARE(v.w.width(), 1024);
-        v.Click("Command20");
+        v.Pulsa("&Cierra");
         v.w.resize(800, 560);
         v.Click("BotRadiac");
         QApplication::processEvents();
         QVERIFY(area->verticalScrollBar()->isVisible() || area->horizontalScrollBar()->isVisible());
-        for (const char* c : {"Command1", "Command12"})
-            QVERIFY2(v.w.rect().contains(v.Boton(c)->mapTo(&v.w, v.Boton(c)->rect().bottomRight())), c);
+        for (const char* c : {"&Salir", "&Procesamiento datos"})
+            QVERIFY2(v.w.rect().contains(v.Pulsador(c)->mapTo(&v.w, v.Pulsador(c)->rect().bottomRight())), c);
         v.AceptaAbierto();
     }
 
@@ -302,7 +302,7 @@ private slots:
         VentanaDePrueba v;
         for (const char* b : kBotones) QCOMPARE(v.Boton(b)->accessibleDescription(), QStringLiteral("pendiente"));
         v.Click("BotTecho");
-        v.Click("Command2");
+        v.AceptaAbierto();
         QCOMPARE(v.Boton("BotTecho")->accessibleDescription(), QStringLiteral("aceptado"));
         QCOMPARE(v.Boton("BotDimens")->accessibleDescription(), QStringLiteral("pendiente"));
         v.AceptaTodos();

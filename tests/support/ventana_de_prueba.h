@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,7 +25,9 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <algorithm>
 #include <clocale>
+#include <iterator>
 
 namespace hortelia {
 
@@ -43,6 +46,36 @@ inline void LimpiaPreferencias() {
     QSettings().clear();
 }
 
+/// What a control shows its user: a button's caption (with its "&"), a label's text, a group
+/// box's title.
+inline QString TextoVisible(const QObject* o) {
+    if (const auto* b = qobject_cast<const QAbstractButton*>(o)) return b->text();
+    if (const auto* l = qobject_cast<const QLabel*>(o)) return l->text();
+    if (const auto* g = qobject_cast<const QGroupBox*>(o)) return g->title();
+    return {};
+}
+
+/// The control of type T inside `raiz` that shows `texto` (or, with `comienzo`, a text that
+/// starts with it): the only one, or else the only one on screen.
+template <class T>
+T* PorTexto(const QObject* raiz, const QString& texto, bool comienzo = false) {
+    QList<T*> hallados;
+    for (T* x : raiz->findChildren<T*>()) {
+        const QString t = TextoVisible(x);
+        if (comienzo ? t.startsWith(texto) : t == texto) hallados << x;
+    }
+    if (hallados.size() > 1) hallados.removeIf([](const T* x) { return !x->isVisible(); });
+    if (hallados.size() != 1)
+        qFatal("%lld controles muestran \"%s\"", static_cast<long long>(hallados.size()), qPrintable(texto));
+    return hallados.front();
+}
+
+/// A button at its centre; an option button on its round mark (the layout may widen it).
+inline void Pulsa(QAbstractButton* b) {
+    const bool opcion = qobject_cast<QRadioButton*>(b) != nullptr;
+    QTest::mouseClick(b, Qt::LeftButton, {}, opcion ? QPoint(8, b->height() / 2) : QPoint());
+}
+
 struct VentanaDePrueba {
     Escenario e;
     InteraccionGuionada guion;
@@ -53,7 +86,7 @@ struct VentanaDePrueba {
         w.show();
         w.activateWindow();
         if (!QTest::qWaitForWindowActive(&w)) qWarning("la ventana no quedó activa");
-        if (inicia) Click("Command5");
+        if (inicia) Pulsa("&Inicio");
     }
     ~VentanaDePrueba() {
         if (!guion.GuionTerminado()) QTest::qFail("el guion esperaba más de lo que pasó", __FILE__, __LINE__);
@@ -72,17 +105,27 @@ struct VentanaDePrueba {
     bool Verde(const char* boton) const {
         return Boton(boton)->property("colorFondo").value<QColor>() == Protocolo::kVerde;
     }
+    /// How many side buttons show their panel accepted.
+    int Verdes() const {
+        return static_cast<int>(
+            std::count_if(std::begin(kBotones), std::end(kBotones), [this](const char* b) { return Verde(b); }));
+    }
     void Mueve(const char* barra, int valor) const { Hijo<QScrollBar>(barra)->setValue(valor); }
     double Dibujado(const char* grafico, int fila, int serie = 1) const {
         return Hijo<Grafico>(grafico)->ValorDibujado(fila, serie);
     }
 
-    /// A button at its centre; an option button on its round mark (the layout may widen it).
-    void Click(const char* nombre) const {
-        QAbstractButton* b = Hijo<QAbstractButton>(nombre);
-        const bool opcion = qobject_cast<QRadioButton*>(b) != nullptr;
-        QTest::mouseClick(b, Qt::LeftButton, {}, opcion ? QPoint(8, b->height() / 2) : QPoint());
+    void Click(const char* nombre) const { hortelia::Pulsa(Hijo<QAbstractButton>(nombre)); }
+    /// The button whose caption is `texto` ("&Procesamiento datos"), and a click on it.
+    QAbstractButton* Pulsador(const QString& texto) const { return PorTexto<QAbstractButton>(&w, texto); }
+    void Pulsa(const QString& texto) const { hortelia::Pulsa(Pulsador(texto)); }
+    /// The option `texto` of the group box or panel titled `grupo`, and a click on it.
+    QRadioButton* Opcion(const QString& grupo, const QString& texto) const {
+        return PorTexto<QRadioButton>(PorTexto<QGroupBox>(&w, grupo), texto);
     }
+    void Elige(const QString& grupo, const QString& texto) const { hortelia::Pulsa(Opcion(grupo, texto)); }
+    /// The text of the label on screen that starts with `comienzo` ("Hora =").
+    QString Lee(const QString& comienzo) const { return PorTexto<QLabel>(&w, comienzo, true)->text(); }
     /// Replaces a text box's text by typing, as a user selecting all and typing over it.
     void Escribe(const char* caja, const QString& texto) const {
         QLineEdit* t = Hijo<QLineEdit>(caja);
@@ -103,14 +146,14 @@ struct VentanaDePrueba {
     void AceptaTodos() const {
         for (const char* b : kBotones) {
             Click(b);
-            if (QString::fromLatin1(b) == "BotVentil") Click("Command7");
+            if (QString::fromLatin1(b) == "BotVentil") Pulsa("Carga datos &horarios de apertura de ventanas");
             AceptaAbierto();
         }
     }
     /// Accepts the ten panels and runs the day with "&Procesamiento datos".
     void Procesa() const {
         AceptaTodos();
-        Click("Command12");
+        Pulsa("&Procesamiento datos");
     }
     /// "&Abre" with the file dialog answering `ruta`.
     void Abre(const QString& ruta) {

@@ -37,8 +37,8 @@ PanelCalefaccion::PanelCalefaccion(Contexto& contexto, QWidget* parent)
     QGroupBox* grupo = CreaGrupo(this, "FrCombust", QStringLiteral("Combustible"));
     QStringList opciones;
     for (const Combustible& c : kCombustibles) opciones << Q(c.opcion);
-    opcionesCombustible_ = CreaOpciones(grupo, QStringLiteral("Option6"), opciones);
-    QLabel* rotulo = CreaEtiqueta(grupo, "Label16", QStringLiteral("Poder calórico:"));
+    opcionesCombustible_ = CreaOpciones(grupo, QString(), opciones);
+    QLabel* rotulo = CreaEtiqueta(grupo, nullptr, QStringLiteral("Poder calórico:"));
     poderCalorico_ = new QLineEdit(grupo);
     poderCalorico_->setObjectName("TPoCal");
     poderCalorico_->setAccessibleName(QStringLiteral("Poder calórico"));
@@ -65,7 +65,7 @@ PanelCalefaccion::PanelCalefaccion(Contexto& contexto, QWidget* parent)
     rejilla->setColumnStretch(1, 1);
     rejilla->setColumnMinimumWidth(0, 320);
     rejilla->setRowStretch(3, 1);
-    rejilla->addWidget(CreaBotonAcepta("Command8"), 4, 0, 1, 2, Qt::AlignRight);
+    rejilla->addWidget(CreaBotonAcepta(), 4, 0, 1, 2, Qt::AlignRight);
 
     for (std::size_t i = 0; i < kCombustibles.size(); ++i) {
         const Combustible& c = kCombustibles[i];

@@ -29,7 +29,7 @@ PanelCobertura::PanelCobertura(Contexto& contexto, QWidget* parent)
     : Panel("FrMaterial", QStringLiteral("Material cobertura"), kPanelCobertura, contexto, parent) {
     QStringList materiales;
     for (Material m : kMateriales) materiales << Q(NombreMaterial(m));
-    opcionesMaterial_ = CreaOpciones(this, QStringLiteral("Option3"), materiales);
+    opcionesMaterial_ = CreaOpciones(this, QString(), materiales);
     auto* columnaMateriales = new QVBoxLayout;
     columnaMateriales->setSpacing(10);
     for (QRadioButton* r : opcionesMaterial_) columnaMateriales->addWidget(r);
@@ -37,15 +37,15 @@ PanelCobertura::PanelCobertura(Contexto& contexto, QWidget* parent)
     QGroupBox* grupo = CreaGrupo(this, "FrMantenim", QStringLiteral("Mantenimiento"));
     QStringList estados;
     for (const EstadoMantenimiento& m : kMantenimientos) estados << Q(m.nombre);
-    opcionesMantenimiento_ = CreaOpciones(grupo, QStringLiteral("Option4"), estados);
+    opcionesMantenimiento_ = CreaOpciones(grupo, QString(), estados);
     tasa_ = new QLineEdit(QStringLiteral("2"), grupo);
     tasa_->setObjectName("TOtro");
     tasa_->setAccessibleName(QStringLiteral("Tasa de renovación"));
     tasa_->setFixedWidth(80);
     tasa_->setEnabled(false);
-    QLabel* rotulo = CreaEtiqueta(grupo, "Label9", QStringLiteral("Tasa de renovación:"));
+    QLabel* rotulo = CreaEtiqueta(grupo, nullptr, QStringLiteral("Tasa de renovación:"));
     rotulo->setBuddy(tasa_);
-    QLabel* unidad = CreaEtiqueta(grupo, "Label8", QStringLiteral("l/h"));
+    QLabel* unidad = CreaEtiqueta(grupo, nullptr, QStringLiteral("l/h"));
     auto* mantenimiento = new QGridLayout(grupo);
     mantenimiento->setVerticalSpacing(10);
     for (int i = 0; i < opcionesMantenimiento_.size(); ++i) mantenimiento->addWidget(opcionesMantenimiento_[i], i, 0);
@@ -63,7 +63,7 @@ PanelCobertura::PanelCobertura(Contexto& contexto, QWidget* parent)
     rejilla->addWidget(grupo, 1, 0);
     rejilla->setColumnStretch(1, 1);
     rejilla->setRowStretch(2, 1);
-    rejilla->addWidget(CreaBotonAcepta("Command4"), 3, 0, 1, 2, Qt::AlignRight);
+    rejilla->addWidget(CreaBotonAcepta(), 3, 0, 1, 2, Qt::AlignRight);
 
     for (int i = 0; i < opcionesMantenimiento_.size(); ++i) {
         const EstadoMantenimiento& m = kMantenimientos[static_cast<std::size_t>(i)];

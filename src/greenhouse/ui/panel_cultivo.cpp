@@ -51,7 +51,7 @@ PanelCultivo::PanelCultivo(Contexto& contexto, QWidget* parent)
     rejilla->setColumnMinimumWidth(0, 360);
     rejilla->setColumnStretch(1, 1);
     rejilla->setRowStretch(fila++, 1);
-    rejilla->addWidget(CreaBotonAcepta("Command11"), fila, 0, 1, 2, Qt::AlignRight);
+    rejilla->addWidget(CreaBotonAcepta(), fila, 0, 1, 2, Qt::AlignRight);
 
     MuestraValores();
 

@@ -78,7 +78,7 @@ PanelDimensiones::PanelDimensiones(Contexto& contexto, QWidget* parent)
     rejilla->addLayout(formulario, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     rejilla->addLayout(dibujos, 1, 0);
     rejilla->setRowStretch(1, 1);
-    rejilla->addWidget(CreaBotonAcepta("Command3"), 2, 0, Qt::AlignRight);
+    rejilla->addWidget(CreaBotonAcepta(), 2, 0, Qt::AlignRight);
     MuestraDibujo();
 
     connect(ancho_, &QLineEdit::textChanged, this, &PanelDimensiones::CambiaAnchoOAltura);
@@ -110,9 +110,9 @@ void PanelDimensiones::CambiaAnchoOAltura() {
 
 void PanelDimensiones::MuestraFiguras() {
     const TextosCarga t = TextosDeCarga(e, true);
-    resumen_.Muestra(Linea::Suelo, Q(t.LDSuecub));
-    resumen_.Muestra(Linea::Superficie, Q(t.LDSupinv));
-    resumen_.Muestra(Linea::Volumen, Q(t.LDVolinv));
+    resumen_.Muestra(Linea::Suelo, Q(t.suelo));
+    resumen_.Muestra(Linea::Superficie, Q(t.superficie));
+    resumen_.Muestra(Linea::Volumen, Q(t.volumen));
     resumen_.Muestra(Linea::Dimensiones);
 }
 

@@ -29,9 +29,9 @@ PanelTecho::PanelTecho(Contexto& contexto, QWidget* parent)
     : Panel("FrTecho", QStringLiteral("Tipo de techo"), kPanelTecho, contexto, parent) {
     QStringList formas;
     for (Techo t : kTechos) formas << Q(NombreTecho(t));
-    opcionesTecho_ = CreaOpciones(this, QStringLiteral("Option1"), formas);
+    opcionesTecho_ = CreaOpciones(this, QString(), formas);
     QGroupBox* grupoDoble = CreaGrupo(this, "FrDTecho", QStringLiteral("¿Doble techo?"));
-    opcionesDoble_ = CreaOpciones(grupoDoble, QStringLiteral("Option2"), {QStringLiteral("No"), QStringLiteral("Si")});
+    opcionesDoble_ = CreaOpciones(grupoDoble, QString(), {QStringLiteral("No"), QStringLiteral("Si")});
     auto* dobles = new QHBoxLayout(grupoDoble);
     for (QRadioButton* r : opcionesDoble_) dobles->addWidget(r);
     dobles->addStretch(1);
@@ -58,7 +58,7 @@ PanelTecho::PanelTecho(Contexto& contexto, QWidget* parent)
     caja->addLayout(dibujos, 0, 1);
     caja->setColumnStretch(1, 1);
     caja->setRowStretch(0, 1);
-    caja->addWidget(CreaBotonAcepta("Command2"), 1, 1, Qt::AlignRight);
+    caja->addWidget(CreaBotonAcepta(), 1, 1, Qt::AlignRight);
 
     MarcaOpcionSinEventos(opcionesTecho_, e.TipoTecho - 1);
     MarcaOpcionSinEventos(opcionesDoble_, e.DobleTecho);

@@ -10,6 +10,7 @@
 #include <QList>
 
 class QLabel;
+class QLayout;
 class QRadioButton;
 class QScrollBar;
 
@@ -35,12 +36,14 @@ public:
     void EligeCenital();
 
 private:
+    QLayout* CreaSuperficie();
+    void CreaGrafico();
+    QLayout* CreaApertura();
     void CambiaSuperficie(float delta);
     void GraficaHora(int h);
     void MuestraHora();
     void MuestraApertura();
     void VeHorario(bool visible);
-    void PermiteAceptar(bool si);
 
     QLabel *superficie_, *hora_, *abiertas_, *porcentaje_, *relacion_;
     QPushButton *cargaHorario_, *suma_, *resta_;

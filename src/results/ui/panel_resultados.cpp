@@ -5,6 +5,7 @@
 #include "scenario/catalogo.h"
 #include "ui/controles.h"
 #include "ui/grafico.h"
+#include "ui/protocolo.h"
 #include "ui/texto_qt.h"
 
 #include <QGridLayout>
@@ -19,8 +20,8 @@ namespace hortelia {
 namespace {
 
 // A group of the frame with its labels one under the other.
-QGroupBox* Grupo(QWidget* padre, const char* nombre, const char* titulo, QVBoxLayout*& caja) {
-    QGroupBox* g = CreaGrupo(padre, nombre, QString::fromUtf8(titulo));
+QGroupBox* Grupo(QWidget* padre, const char* titulo, QVBoxLayout*& caja) {
+    QGroupBox* g = CreaGrupo(padre, nullptr, QString::fromUtf8(titulo));
     caja = new QVBoxLayout(g);
     caja->setContentsMargins(8, 2, 8, 4);
     caja->setSpacing(1);
@@ -72,8 +73,8 @@ QString UnidadesDe(const std::string& combustible) {
 
 }  // namespace
 
-PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
-    : QGroupBox(QStringLiteral("Resultados"), parent), e(escenario) {
+PanelResultados::PanelResultados(Escenario& escenario, Protocolo& protocolo, QWidget* parent)
+    : QGroupBox(QStringLiteral("Resultados"), parent), e(escenario), protocolo_(protocolo) {
     setObjectName("FrResultados");
     setAccessibleName(title());
     hide();
@@ -85,31 +86,76 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     auto* filaHora = new QHBoxLayout;
     filaHora->addWidget(hora_);
     filaHora->addWidget(barraHora_, 1);
+    QLayout* grupos = CreaGrupos();
+    QLayout* graficos = CreaGraficos();
 
+    QPushButton* planilla = CreaBoton(this, nullptr, QStringLiteral("&Planilla de datos"));
+    QPushButton* guarda = CreaBoton(this, nullptr, QStringLiteral("&Guarda"));
+    QPushButton* imprime = CreaBoton(this, nullptr, QStringLiteral("&Imprime"));
+    QPushButton* cierra = CreaBoton(this, nullptr, QStringLiteral("&Cierra"));
+    auto* botones = new QHBoxLayout;
+    botones->addStretch(1);
+    for (QPushButton* b : {planilla, guarda, imprime, cierra}) botones->addWidget(b);
+
+    auto* todo = new QVBoxLayout(this);
+    todo->setSpacing(4);
+    todo->setContentsMargins(6, 4, 6, 4);
+    todo->addLayout(filaHora);
+    todo->addLayout(grupos);
+    todo->addLayout(graficos, 1);
+    todo->addLayout(botones);
+
+    connect(barraHora_, &QScrollBar::valueChanged, this, &PanelResultados::MuestraHora);
+    connect(planilla, &QPushButton::clicked, this, &PanelResultados::planillaPedida);
+    connect(guarda, &QPushButton::clicked, this, &PanelResultados::guardadoPedido);
+    connect(imprime, &QPushButton::clicked, this, &PanelResultados::impresionPedida);
+    connect(cierra, &QPushButton::clicked, this, &PanelResultados::cierrePedido);
+}
+
+// The captions of the hour and of the day, in their groups.
+QLayout* PanelResultados::CreaGrupos() {
     QVBoxLayout* caja = nullptr;
-    auto* externo = Grupo(this, "Label19", "Ambiente externo", caja);
+    auto* externo = Grupo(this, "Ambiente externo", caja);
     temperatura_ = EtiquetaHoraria(externo, caja, "ResTE", "Temperatura = C", "Temperatura = -88.8 C");
     humedad_ = EtiquetaHoraria(externo, caja, "ResHR", "Humedad rel. = %", "Humedad rel. =  100.8 %");
     viento_ = EtiquetaHoraria(externo, caja, "ResVto", "Viento =  m/s", "Viento =  88.8 m/s");
     radiacion_ = EtiquetaHoraria(externo, caja, "ResRad", "Radiación =  w/m2", "Radiación =  1888.8 w/m2");
-    auto* interior = Grupo(this, "Label20", "Interior invernáculo", caja);
+    auto* interior = Grupo(this, "Interior invernáculo", caja);
     sinControl_ = EtiquetaHoraria(interior, caja, "ResTS", "Temp.sin control = C", "Temp.sin control = -88.8 C");
     conControl_ = EtiquetaHoraria(interior, caja, "ResTC", "Temp.con control = C", "Temp.con control = -88.8 C");
     humedadInterior_ = EtiquetaHoraria(interior, caja, "ResHRI", "Humedad rel. = %", "Humedad rel. =  100.8 %");
     renovacion_ = EtiquetaHoraria(interior, caja, "ResRen", "Renovac.aire = ", "Renovación aire =  888.8");
-    auto* control = Grupo(this, "Label22", "Control Temperatura", caja);
+    auto* control = Grupo(this, "Control Temperatura", caja);
     calefaccion_ = EtiquetaConUnidad(control, caja, "ResCal", "Calefacción = ", unidadCalefaccion_, "UnidadCal",
                                      "Calefacción =  8888.888");
     refrigeracion_ = EtiquetaHoraria(control, caja, "ResRef", "Refrigeración=", "Refrigeración =  8888.88 l.H2O/h");
-    auto* transpiracion = Grupo(this, "Label23", "Transpiración", caja);
+    auto* transpiracion = Grupo(this, "Transpiración", caja);
     etr_ = EtiquetaHoraria(transpiracion, caja, "ResEtr", "Etr =   mm", "Etr =  8.88 mm");
     etp_ = EtiquetaHoraria(transpiracion, caja, "ResEtp", "Etp =   mm", "Etp =  8.88 mm");
-    auto* acumulados = Grupo(this, "Label24", "Acumulados diarios", caja);
+    auto* acumulados = Grupo(this, "Acumulados diarios", caja);
     combustible_ = EtiquetaConUnidad(acumulados, caja, "ResAComb", "Combustible = ", unidadCombustible_, "UnidadAComb");
     agua_ = Etiqueta(acumulados, caja, "ResAAgua", "Agua aspers. = ");
     etrDia_ = Etiqueta(acumulados, caja, "ResAcEtr", "Etr =");
     etpDia_ = Etiqueta(acumulados, caja, "ResAcEtp", "Etp =");
 
+    // Two columns, so that the frame fits beside the side and summary columns of a 1024 px
+    // window: outside and the daily totals (long numbers) on the left; inside, control and
+    // transpiration on the right.
+    auto* grupos = new QGridLayout;
+    grupos->addWidget(externo, 0, 0);
+    grupos->addWidget(interior, 0, 1);
+    grupos->addWidget(acumulados, 1, 0);
+    auto* derecha = new QVBoxLayout;
+    derecha->addWidget(control);
+    derecha->addWidget(transpiracion);
+    grupos->addLayout(derecha, 1, 1);
+    grupos->setVerticalSpacing(2);
+    derecha->setSpacing(2);
+    return grupos;
+}
+
+// The temperatures of the day as lines, the control of each hour as bars.
+QLayout* PanelResultados::CreaGraficos() {
     graficoTemperaturas_ = new Grafico("MSCResTemp", QStringLiteral("Temperaturas (C)"), Grafico::Tipo::Lineas, this);
     graficoTemperaturas_->PonSeries(3);
     graficoTemperaturas_->PonFilas(24);
@@ -129,51 +175,17 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     // Litres of water run to a hundred and more, fuel to a fraction: each has its own scale.
     graficoControl_->EjeDerecho(2, QStringLiteral("Agua (l)"));
 
-    QPushButton* planilla = CreaBoton(this, "Command14", QStringLiteral("&Planilla de datos"));
-    QPushButton* guarda = CreaBoton(this, "Command15", QStringLiteral("&Guarda"));
-    QPushButton* imprime = CreaBoton(this, "Command19", QStringLiteral("&Imprime"));
-    QPushButton* cierra = CreaBoton(this, "Command20", QStringLiteral("&Cierra"));
-
-    // Two columns, so that the frame fits beside the side and summary columns of a 1024 px
-    // window: outside and the daily totals (long numbers) on the left; inside, control and
-    // transpiration on the right.
-    auto* grupos = new QGridLayout;
-    grupos->addWidget(externo, 0, 0);
-    grupos->addWidget(interior, 0, 1);
-    grupos->addWidget(acumulados, 1, 0);
-    auto* derecha = new QVBoxLayout;
-    derecha->addWidget(control);
-    derecha->addWidget(transpiracion);
-    grupos->addLayout(derecha, 1, 1);
     // One above the other, so each chart is wide enough for the 24 hour labels.
     auto* graficos = new QVBoxLayout;
     graficos->addWidget(graficoTemperaturas_, 1);
     graficos->addWidget(graficoControl_, 1);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch(1);
-    for (QPushButton* b : {planilla, guarda, imprime, cierra}) botones->addWidget(b);
-
-    auto* todo = new QVBoxLayout(this);
-    todo->setSpacing(4);
-    todo->setContentsMargins(6, 4, 6, 4);
-    grupos->setVerticalSpacing(2);
-    derecha->setSpacing(2);
-    todo->addLayout(filaHora);
-    todo->addLayout(grupos);
-    todo->addLayout(graficos, 1);
-    todo->addLayout(botones);
-
-    connect(barraHora_, &QScrollBar::valueChanged, this, &PanelResultados::MuestraHora);
-    connect(planilla, &QPushButton::clicked, this, &PanelResultados::planillaPedida);
-    connect(guarda, &QPushButton::clicked, this, &PanelResultados::guardadoPedido);
-    connect(imprime, &QPushButton::clicked, this, &PanelResultados::impresionPedida);
-    connect(cierra, &QPushButton::clicked, this, &PanelResultados::cierrePedido);
+    return graficos;
 }
 
 void PanelResultados::MuestraHora(int h) {
-    e.HoraSel = static_cast<std::int16_t>(h);
-    hora_->setText(Q(Caption("Hora ", e.HoraSel)));
-    barraHora_->setValue(e.HoraSel);
+    protocolo_.PonHora(h);
+    hora_->setText(Q(Caption("Hora ", static_cast<std::int16_t>(h))));
+    barraHora_->setValue(h);
     graficoTemperaturas_->MarcaFila(h);
     graficoControl_->MarcaFila(h);
     temperatura_->setText(Q(Caption("Temperatura = ", e.TempHora(h), " C")));

@@ -15,11 +15,13 @@ class QScrollBar;
 namespace hortelia {
 
 class Grafico;
+class Protocolo;
 
 class PanelResultados : public QGroupBox {
     Q_OBJECT
 public:
-    explicit PanelResultados(Escenario& e, QWidget* parent = nullptr);
+    /// `protocolo` keeps the hour shown, which the hourly panels show too.
+    PanelResultados(Escenario& e, Protocolo& protocolo, QWidget* parent = nullptr);
 
     /// After a run: fills both charts, shows hour 1 and the daily totals.
     void MuestraDia();
@@ -35,9 +37,12 @@ signals:
     void cierrePedido();     ///< "&Cierra"
 
 private:
+    QLayout* CreaGrupos();
+    QLayout* CreaGraficos();
     void LlenaGraficos();
 
     Escenario& e;
+    Protocolo& protocolo_;
     QScrollBar* barraHora_;
     QLabel* hora_;
     QLabel *temperatura_, *humedad_, *viento_, *radiacion_;

@@ -5,24 +5,19 @@
 #include "results/ui/modelo_planilla.h"
 #include "scenario/archivo_texto.h"
 #include "ui/controles.h"
-#include "ui/copia_tabla.h"
 #include "ui/dialogo_archivo.h"
 #include "ui/impresion.h"
 #include "ui/interaccion.h"
 #include "ui/resumen.h"
+#include "ui/tabla_copiable.h"
 #include "ui/texto_qt.h"
+#include "ui/ventana_propia.h"
 
-#include <QAction>
-#include <QClipboard>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTableView>
 #include <QTextDocument>
@@ -33,31 +28,10 @@
 namespace hortelia {
 namespace {
 
-// Ctrl+C copies the whole selection, not only the current cell as a plain table view does.
-class TablaPlanilla : public QTableView {
-public:
-    TablaPlanilla(std::function<void()> copia, QWidget* padre) : QTableView(padre), copia_(std::move(copia)) {}
-
-protected:
-    void keyPressEvent(QKeyEvent* evento) override {
-        if (evento->matches(QKeySequence::Copy)) {
-            copia_();
-            evento->accept();
-            return;
-        }
-        QTableView::keyPressEvent(evento);
-    }
-
-private:
-    std::function<void()> copia_;
-};
-
 // The header's place of summary line i of group g: the groups side by side, six lines a column.
 constexpr int kLineasPorColumna = 6;
 int FilaResumen(std::size_t i) { return 1 + static_cast<int>(i) % kLineasPorColumna; }
 int ColumnaResumen(int g, std::size_t i) { return g * 2 + static_cast<int>(i) / kLineasPorColumna; }
-
-QString Html(const QString& texto) { return texto.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")); }
 
 }  // namespace
 
@@ -71,7 +45,56 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
     setObjectName("FPlanilla");
     setWindowTitle(QStringLiteral("Planilla de resultados"));
 
-    // Header: three captions and the copies of the summary labels.
+    // The table: group headings spanning their columns in the first row, hours, totals.
+    modelo_ = new ModeloPlanilla(this);
+    tabla_ = new TablaCopiable(
+        [this](const QModelIndex& i) {
+            const QString mostrado = modelo_->Texto(i.row(), i.column());
+            return mostrado == ModeloPlanilla::kSinControl ? QString() : mostrado;
+        },
+        this);
+    tabla_->setObjectName(QStringLiteral("TablaPlanilla"));
+    tabla_->setAccessibleName(QStringLiteral("Resultados hora por hora y totales del día"));
+    tabla_->setModel(modelo_);
+    for (const GrupoColumnas& g : kGruposColumnas)
+        tabla_->setSpan(ModeloPlanilla::kFilaGrupos, static_cast<int>(g.desde), 1,
+                        static_cast<int>(g.hasta - g.desde + 1));
+    tabla_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabla_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+
+    QPushButton* cierra = CreaBoton(this, "CierraPlan", QStringLiteral("&Cierra"));
+    QPushButton* imprime = CreaBoton(this, nullptr, QStringLiteral("&Imprime"));
+    QPushButton* guarda = CreaBoton(this, nullptr, QStringLiteral("&Guarda"));
+    QPushButton* guardaHoja =
+        CreaBoton(this, "GuardaHojaCalculo", QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
+    guarda->setToolTip(QStringLiteral("Texto separado por tabuladores, con punto decimal, para otros programas"));
+    guardaHoja->setToolTip(
+        QStringLiteral("Para LibreOffice Calc o Excel en cualquier idioma: cada cifra queda como número"));
+    auto* botones = new QHBoxLayout;
+    botones->addStretch(1);
+    botones->addWidget(guardaHoja);
+    botones->addWidget(guarda);
+    botones->addWidget(imprime);
+    botones->addWidget(cierra);
+
+    auto* todo = new QVBoxLayout(this);
+    todo->addLayout(CreaCabecera());
+    todo->addSpacing(8);
+    todo->addWidget(tabla_, 1);
+    todo->addLayout(botones);
+
+    connect(cierra, &QPushButton::clicked, this, &QWidget::hide);
+    connect(imprime, &QPushButton::clicked, this, &Planilla::Imprime);
+    connect(guarda, &QPushButton::clicked, this, &Planilla::ExportaTexto);
+    connect(guardaHoja, &QPushButton::clicked, this, &Planilla::ExportaHojaCalculo);
+    // The conventional shortcuts beside the accelerators: Ctrl+P prints, Ctrl+S saves the text.
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &Planilla::Imprime);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &Planilla::ExportaTexto);
+    imprime->setStatusTip(QStringLiteral("Imprime la planilla (Ctrl+P)"));
+}
+
+// The header: three captions and the copies of the summary labels.
+QLayout* Planilla::CreaCabecera() {
     auto* cabecera = new QGridLayout;
     cabecera->setHorizontalSpacing(18);
     cabecera->setVerticalSpacing(1);
@@ -91,62 +114,7 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
             cabecera->addWidget(l, FilaResumen(i), ColumnaResumen(g, i));
         }
     }
-
-    // The table: group headings spanning their columns in the first row, hours, totals.
-    modelo_ = new ModeloPlanilla(this);
-    tabla_ = new TablaPlanilla([this] { CopiaSeleccion(); }, this);
-    tabla_->setObjectName(QStringLiteral("TablaPlanilla"));
-    tabla_->setAccessibleName(QStringLiteral("Resultados hora por hora y totales del día"));
-    tabla_->setModel(modelo_);
-    for (const GrupoColumnas& g : kGruposColumnas)
-        tabla_->setSpan(ModeloPlanilla::kFilaGrupos, static_cast<int>(g.desde), 1,
-                        static_cast<int>(g.hasta - g.desde + 1));
-    tabla_->verticalHeader()->hide();
-    tabla_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tabla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabla_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    tabla_->setTabKeyNavigation(false);  // Tab goes on to the buttons
-    tabla_->setWordWrap(false);
-    tabla_->setAlternatingRowColors(true);
-    tabla_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    auto* copiar = new QAction(QStringLiteral("&Copia"), tabla_);
-    copiar->setObjectName(QStringLiteral("CopiaCeldas"));
-    copiar->setShortcut(QKeySequence::Copy);
-    copiar->setShortcutContext(Qt::WidgetShortcut);
-    tabla_->addAction(copiar);
-    tabla_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(copiar, &QAction::triggered, this, &Planilla::CopiaSeleccion);
-
-    QPushButton* cierra = CreaBoton(this, "CierraPlan", QStringLiteral("&Cierra"));
-    QPushButton* imprime = CreaBoton(this, "Command1", QStringLiteral("&Imprime"));
-    QPushButton* guarda = CreaBoton(this, "Command2", QStringLiteral("&Guarda"));
-    QPushButton* guardaHoja =
-        CreaBoton(this, "GuardaHojaCalculo", QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
-    guarda->setToolTip(QStringLiteral("Texto separado por tabuladores, con punto decimal, para otros programas"));
-    guardaHoja->setToolTip(
-        QStringLiteral("Para LibreOffice Calc o Excel en cualquier idioma: cada cifra queda como número"));
-    auto* botones = new QHBoxLayout;
-    botones->addStretch(1);
-    botones->addWidget(guardaHoja);
-    botones->addWidget(guarda);
-    botones->addWidget(imprime);
-    botones->addWidget(cierra);
-
-    auto* todo = new QVBoxLayout(this);
-    todo->addLayout(cabecera);
-    todo->addSpacing(8);
-    todo->addWidget(tabla_, 1);
-    todo->addLayout(botones);
-
-    connect(cierra, &QPushButton::clicked, this, &QWidget::hide);
-    connect(imprime, &QPushButton::clicked, this, &Planilla::Imprime);
-    connect(guarda, &QPushButton::clicked, this, &Planilla::ExportaTexto);
-    connect(guardaHoja, &QPushButton::clicked, this, &Planilla::ExportaHojaCalculo);
-    // The conventional shortcuts beside the accelerators: Ctrl+P prints, Ctrl+S saves the text.
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &Planilla::Imprime);
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &Planilla::ExportaTexto);
-    imprime->setStatusTip(QStringLiteral("Imprime la planilla (Ctrl+P)"));
+    return cabecera;
 }
 
 QString Planilla::Celda(int c, int i) const {
@@ -167,26 +135,8 @@ void Planilla::Llena() {
     for (int i = 0; i < encabezado_.size(); ++i) encabezado_[i]->setText(Q(copias[static_cast<std::size_t>(i)]));
 
     // The first time, as large as the whole table, within the screen; then as the user left it.
-    if (!dimensionada_) {
-        dimensionada_ = true;
-        const QRect pantalla = screen()->availableGeometry();
-        const QSize deseado = sizeHint();
-        resize(std::min(deseado.width(), pantalla.width() * 9 / 10),
-               std::min(deseado.height(), pantalla.height() * 9 / 10));
-    }
-    show();
-    raise();
-    activateWindow();
+    MuestraAlFrente(this, dimensionada_, sizeHint(), 90, 90);
 }
-
-QString Planilla::TextoSeleccionado() const {
-    return TextoParaCopiar(tabla_, [this](const QModelIndex& i) {
-        const QString mostrado = modelo_->Texto(i.row(), i.column());
-        return mostrado == ModeloPlanilla::kSinControl ? QString() : mostrado;
-    });
-}
-
-void Planilla::CopiaSeleccion() { QGuiApplication::clipboard()->setText(TextoSeleccionado()); }
 
 std::unique_ptr<QTextDocument> Planilla::Documento() const {
     auto documento = std::make_unique<QTextDocument>();

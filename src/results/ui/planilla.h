@@ -10,6 +10,7 @@
 
 #include "results/hoja_calculo.h"
 #include "scenario/escenario.h"
+#include "ui/tabla_copiable.h"
 
 #include <QList>
 #include <QWidget>
@@ -19,7 +20,7 @@
 #include <string>
 
 class QLabel;
-class QTableView;
+class QLayout;
 class QTextDocument;
 
 namespace hortelia {
@@ -50,17 +51,13 @@ public:
     /// row: 0 its caption, 1..4 the totals. Titles are on one line, as TitulosColumnas.
     QString Celda(int c, int i) const;
     const QList<QLabel*>& Encabezado() const { return encabezado_; }
-    QTableView* Tabla() const { return tabla_; }
+    /// The table; Ctrl+C copies the shown text without its blank, nothing for " --- ".
+    TablaCopiable* Tabla() const { return tabla_; }
     /// What the print puts on paper: the header and the table, as a document.
     std::unique_ptr<QTextDocument> Documento() const;
-    /// The selected cells as tab-separated rows (Ctrl+C): the shown text without its blank,
-    /// nothing for " --- ", numbers with the decimal separator of the user's language so
-    /// that a spreadsheet in that language reads them as numbers.
-    QString TextoSeleccionado() const;
-    /// Puts TextoSeleccionado() on the clipboard (Ctrl+C, "&Copia" of the table's menu).
-    void CopiaSeleccion();
 
 private:
+    QLayout* CreaCabecera();
     /// The export proposed beside the scenario, with its name.
     QString Propuesto(const TipoArchivo& tipo) const;
 
@@ -69,7 +66,7 @@ private:
     Interaccion& interaccion_;
     std::function<QString()> rutaEscenario_;
     ModeloPlanilla* modelo_;
-    QTableView* tabla_;
+    TablaCopiable* tabla_;
     QList<QLabel*> encabezado_;
     bool dimensionada_ = false;
     std::string texto_;  ///< the text export of what the sheet shows, made when it was filled

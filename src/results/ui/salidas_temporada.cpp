@@ -23,8 +23,6 @@
 namespace hortelia {
 namespace {
 
-QString Html(const QString& t) { return t.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")); }
-
 // A chart as a picture of twice its size in pixels, sharp enough on paper.
 QImage Imagen(QWidget* w) {
     QImage imagen(w->size() * 2, QImage::Format_ARGB32_Premultiplied);

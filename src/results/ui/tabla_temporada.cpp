@@ -1,12 +1,8 @@
 #include "results/ui/tabla_temporada.h"
 
-#include "ui/copia_tabla.h"
+#include "ui/tabla_copiable.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QTableView>
 
 namespace hortelia {
@@ -50,52 +46,18 @@ QVariant ModeloTemporada::headerData(int seccion, Qt::Orientation orientacion, i
 }
 
 QString TextoSeleccionado(const QTableView* tabla) {
-    const auto* modelo = static_cast<const ModeloTemporada*>(tabla->model());
-    return TextoParaCopiar(tabla, [modelo](const QModelIndex& i) { return modelo->Texto(i.row(), i.column()); });
+    const auto* copiable = dynamic_cast<const TablaCopiable*>(tabla);
+    return copiable ? copiable->TextoSeleccionado() : QString();
 }
 
-namespace {
-
-// Ctrl+C copies the whole selection, not only the current cell as a plain table view does.
-class TablaTemporada : public QTableView {
-public:
-    using QTableView::QTableView;
-
-protected:
-    void keyPressEvent(QKeyEvent* evento) override {
-        if (evento->matches(QKeySequence::Copy)) {
-            QGuiApplication::clipboard()->setText(TextoSeleccionado(this));
-            evento->accept();
-            return;
-        }
-        QTableView::keyPressEvent(evento);
-    }
-};
-
-}  // namespace
-
 QTableView* CreaTablaTemporada(QWidget* padre, const char* nombre, const QString& accesible, ModeloTemporada* modelo) {
-    auto* t = new TablaTemporada(padre);
+    auto* t = new TablaCopiable([modelo](const QModelIndex& i) { return modelo->Texto(i.row(), i.column()); }, padre);
     t->setObjectName(nombre);
     t->setAccessibleName(accesible);
     t->setModel(modelo);
-    t->verticalHeader()->hide();
     // Rows of one line: a year of days takes no time to lay out.
     t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    t->setTabKeyNavigation(false);  // Tab goes on to the buttons
-    t->setWordWrap(false);
-    t->setAlternatingRowColors(true);
-    auto* copia = new QAction(QStringLiteral("&Copia"), t);
-    copia->setShortcut(QKeySequence::Copy);
-    copia->setShortcutContext(Qt::WidgetShortcut);
-    t->addAction(copia);
-    t->setContextMenuPolicy(Qt::ActionsContextMenu);
-    QObject::connect(copia, &QAction::triggered, t,
-                     [t] { QGuiApplication::clipboard()->setText(TextoSeleccionado(t)); });
     return t;
 }
 

@@ -11,6 +11,7 @@
 #include "ui/dialogo_archivo.h"
 #include "ui/interaccion.h"
 #include "ui/texto_qt.h"
+#include "ui/ventana_propia.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -19,12 +20,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTextDocument>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace hortelia {
 namespace {
@@ -169,14 +167,7 @@ void VentanaTemporada::Abre() {
     precioCombustible_->setAccessibleName(
         QStringLiteral("Precio del combustible por %1").arg(Q(UnidadPoderCalorico(e.Combustible))));
     // The first time, as large as it asks, within the screen; then as the user left it.
-    if (!dimensionada_) {
-        dimensionada_ = true;
-        const QRect pantalla = screen()->availableGeometry();
-        resize(std::min(1000, pantalla.width() * 95 / 100), std::min(700, pantalla.height() * 9 / 10));
-    }
-    show();
-    raise();
-    activateWindow();
+    MuestraAlFrente(this, dimensionada_, QSize(1000, 700), 95, 90);
     // What comes next: choosing the table, or running the season.
     (tabla_ ? calcula_ : elige_)->setFocus(Qt::OtherFocusReason);
 }

@@ -7,6 +7,7 @@
 #include "scenario/catalogo.h"
 #include "ui/controles.h"
 #include "ui/grafico.h"
+#include "ui/tabla_copiable.h"
 #include "ui/texto_qt.h"
 
 #include <QAction>

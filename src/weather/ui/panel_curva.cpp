@@ -22,17 +22,7 @@ PanelCurva::PanelCurva(Contexto& contexto, Curva curva, QWidget* parent)
     barraMinima_ = CreaBarra(this, c.barraMinima, c.accesibleMinima, Qt::Horizontal, c.minimoBarraMinima,
                              c.maximoBarraMinima, 10, EnUnidad(1 / c.posicionesPorUnidad, unidad));
     barraHora_ = CreaBarra(this, c.barraHora, QStringLiteral("Hora"), Qt::Horizontal, 1, 24, 1);
-    auto rango = [&](int minimo, int maximo) {
-        return QStringLiteral("de %1 a %2 %3")
-            .arg(Q(NumeroSinBlanco(minimo / c.posicionesPorUnidad)), Q(NumeroSinBlanco(maximo / c.posicionesPorUnidad)),
-                 unidad);
-    };
-    const QString recalcula = QStringLiteral("; recalcula las 24 horas y borra las correcciones");
-    Explica(barraMaxima_, c.accesibleMaxima + QStringLiteral(" del día: ") +
-                              rango(c.minimoBarraMaxima, c.maximoBarraMaxima) + recalcula);
-    Explica(barraMinima_, c.accesibleMinima + QStringLiteral(" del día: ") +
-                              rango(c.minimoBarraMinima, c.maximoBarraMinima) + recalcula);
-    Explica(barraHora_, QStringLiteral("Hora del día que se ve y se corrige con - y + (1 a 24)"));
+    ExplicaBarras();
     etiquetaMaxima_ = CreaEtiqueta(this, c.etiquetaMaxima);
     etiquetaMinima_ = CreaEtiqueta(this, c.etiquetaMinima);
     etiquetaHora_ = CreaEtiqueta(this, c.etiquetaHora);
@@ -42,7 +32,7 @@ PanelCurva::PanelCurva(Contexto& contexto, Curva curva, QWidget* parent)
     grafico_ = CreaGraficoHoras(this, c.grafico, c.tituloGrafico, Grafico::Tipo::Lineas, 1);
     grafico_->RangoMinimo(c.minimoGrafico, c.maximoGrafico);
     grafico_->TituloEjeY(c.tituloEje);
-    CreaBotonAcepta(c.acepta);
+    CreaBotonAcepta();
 
     // The two extremes with their bars on the left; the hour, its bar, its value and the -/+
     // buttons on the right; the chart below; the accept button at the foot.
@@ -81,6 +71,22 @@ PanelCurva::PanelCurva(Contexto& contexto, Curva curva, QWidget* parent)
     connect(menos, &QPushButton::clicked, this, &PanelCurva::Baja);
 }
 
+// Each bar's tooltip: what it sets and its range.
+void PanelCurva::ExplicaBarras() {
+    const QString unidad = QString::fromUtf8(c.unidadVisible);
+    auto rango = [&](int minimo, int maximo) {
+        return QStringLiteral("de %1 a %2 %3")
+            .arg(Q(NumeroSinBlanco(minimo / c.posicionesPorUnidad)), Q(NumeroSinBlanco(maximo / c.posicionesPorUnidad)),
+                 unidad);
+    };
+    const QString recalcula = QStringLiteral("; recalcula las 24 horas y borra las correcciones");
+    Explica(barraMaxima_, c.accesibleMaxima + QStringLiteral(" del día: ") +
+                              rango(c.minimoBarraMaxima, c.maximoBarraMaxima) + recalcula);
+    Explica(barraMinima_, c.accesibleMinima + QStringLiteral(" del día: ") +
+                              rango(c.minimoBarraMinima, c.maximoBarraMinima) + recalcula);
+    Explica(barraHora_, QStringLiteral("Hora del día que se ve y se corrige con - y + (1 a 24)"));
+}
+
 QString PanelCurva::TextoExtremo(const char* prefijo, const Variante& v) const {
     return Q(Caption(prefijo, v, c.unidad));
 }
@@ -91,8 +97,8 @@ void PanelCurva::EscribeExtremos() {
 }
 
 void PanelCurva::EscribeHora() {
-    etiquetaHora_->setText(TextoHora(e.HoraSel));
-    etiquetaValor_->setText(Q(c.prefijoValor + c.valor(e, e.HoraSel) + c.unidad));
+    etiquetaHora_->setText(TextoHora(Hora()));
+    etiquetaValor_->setText(Q(c.prefijoValor + c.valor(e, Hora()) + c.unidad));
 }
 
 void PanelCurva::PonBarras() {
@@ -119,20 +125,20 @@ void PanelCurva::CambiaMaxima() { CambiaExtremo(barraMaxima_, c.maxima, etiqueta
 void PanelCurva::CambiaMinima() { CambiaExtremo(barraMinima_, c.minima, etiquetaMinima_, "Mínima = ", c.lineaMinima); }
 
 void PanelCurva::CambiaHora() {
-    e.HoraSel = static_cast<std::int16_t>(barraHora_->value());
+    PonHora(barraHora_->value());
     EscribeHora();
 }
 
 void PanelCurva::Sube() {
-    c.sube(e, e.HoraSel);
-    c.grafica(grafico_, e, e.HoraSel);
+    c.sube(e, Hora());
+    c.grafica(grafico_, e, Hora());
     grafico_->Redibuja();
     EscribeHora();
 }
 
 void PanelCurva::Baja() {
-    c.baja(e, e.HoraSel);
-    c.grafica(grafico_, e, e.HoraSel);
+    c.baja(e, Hora());
+    c.grafica(grafico_, e, Hora());
     grafico_->Redibuja();
     EscribeHora();
 }
@@ -145,7 +151,7 @@ void PanelCurva::Abre(Origen) {
     // Moving a bar reruns the curve, which replaces the hourly corrections.
     barraMaxima_->setValue(PosicionBarra(barraMaxima_, (e.*c.maxima).valor() * c.posicionesPorUnidad));
     barraMinima_->setValue(PosicionBarra(barraMinima_, (e.*c.minima).valor() * c.posicionesPorUnidad));
-    e.HoraSel = 1;
+    PonHora(1);
     barraHora_->setValue(1);
     // Always hour 1 on the labels, even when the bar was already there.
     EscribeHora();
@@ -163,10 +169,8 @@ void PanelCurva::MuestraCargado() {
     // loaded hours instead of rerunning the curve.
     PonBarras();
     EscribeExtremos();
-    if (e.HoraSel >= 1 && e.HoraSel <= 24) {
-        PonBarraSinEventos(barraHora_, e.HoraSel);
-        EscribeHora();
-    }
+    PonBarraSinEventos(barraHora_, Hora());
+    EscribeHora();
     MarcaAceptado();
 }
 

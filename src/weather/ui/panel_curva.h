@@ -22,9 +22,9 @@ struct Curva {
     QString titulo;
     int indice;
     /// objectNames: maximum and minimum bars and labels, hour bar and label, the hour's value,
-    /// "-", "+", the chart and the accept button.
+    /// "-", "+" and the chart.
     const char *barraMaxima, *barraMinima, *barraHora, *etiquetaMaxima, *etiquetaMinima, *etiquetaHora, *etiquetaValor,
-        *menos, *mas, *grafico, *acepta;
+        *menos, *mas, *grafico;
     QString accesibleMaxima, accesibleMinima, accesibleMenos, accesibleMas, tituloGrafico, tituloEje;
     int minimoBarraMaxima, maximoBarraMaxima, minimoBarraMinima, maximoBarraMinima;
     double posicionesPorUnidad;  ///< bar position of one unit of the extremes (10 for tenths of a degree)
@@ -63,6 +63,7 @@ public:
     void Baja();
 
 private:
+    void ExplicaBarras();
     QString TextoExtremo(const char* prefijo, const Variante& v) const;
     void EscribeExtremos();
     void EscribeHora();

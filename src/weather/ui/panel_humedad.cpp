@@ -20,7 +20,6 @@ PanelCurva* CreaPanelHumedad(Contexto& contexto, QWidget* parent) {
         "HRMenos",
         "HRMas",
         "MSCHRel",
-        "Command16",
         QStringLiteral("Humedad relativa máxima"),
         QStringLiteral("Humedad relativa mínima"),
         QStringLiteral("Bajar la humedad de la hora"),

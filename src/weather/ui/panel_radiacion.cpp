@@ -77,18 +77,53 @@ int Elegida(const QListWidget* lista) {
 
 PanelRadiacion::PanelRadiacion(Contexto& contexto, QWidget* parent)
     : Panel("FrRadiac", QStringLiteral("Radiación"), kPanelRadiacion, contexto, parent) {
+    auto* arriba = new QHBoxLayout;
+    arriba->setSpacing(8);
+    CreaLugarYFecha(arriba);
+    CreaHora(arriba);
+    graficoRadiacion_ = CreaGraficoHoras(this, "MSCRad", QStringLiteral("Radiación (w/m2)"), Grafico::Tipo::Barras, 2);
+    graficoRadiacion_->TituloEjeY(QStringLiteral("Radiación (W/m²)"));
+    graficoRadiacion_->NombreSerie(1, QStringLiteral("Radiación"));
+    graficoRadiacion_->NombreSerie(2, QStringLiteral("Rad.tope atmósf."));
+    graficoNubes_ = CreaGraficoHoras(this, "MSCNub", QStringLiteral("Nubosidad (octavos)"), Grafico::Tipo::Barras, 1);
+    graficoNubes_->RangoMinimo(0, 8);
+    graficoNubes_->TituloEjeY(QStringLiteral("Nubosidad (octavos)"));
+    CreaBotonAcepta();
+    DisponeConGraficos(arriba, {{graficoRadiacion_, 3}, {graficoNubes_, 2}});
+
+    // Start-up: the controls, the labels and the charts show the record as it stands.
+    PonControles();
+    graficoRadiacion_->ColorSerie(1, 250, 250, 0);
+    graficoRadiacion_->ColorSerie(2, 150, 150, 150);
+    LlenaRadiacion();
+    graficoNubes_->ColorSerie(1, 150, 150, 150);
+    LlenaNubes();
+
+    connect(barraLatitud_, &QScrollBar::valueChanged, this, &PanelRadiacion::CambiaLatitud);
+    ConectaOpciones(opcionesHemisferio_, this, &PanelRadiacion::EligeHemisferio);
+    connect(listaDias_, &QListWidget::itemSelectionChanged, this, &PanelRadiacion::EligeDia);
+    connect(listaMeses_, &QListWidget::itemSelectionChanged, this, &PanelRadiacion::EligeMes);
+    connect(barraTipoNubes_, &QScrollBar::valueChanged, this, &PanelRadiacion::CambiaTipoNubes);
+    connect(barraHora_, &QScrollBar::valueChanged, this, &PanelRadiacion::CambiaHora);
+    connect(masNubes_, &QPushButton::clicked, this, &PanelRadiacion::SubeNubosidad);
+    connect(menosNubes_, &QPushButton::clicked, this, &PanelRadiacion::BajaNubosidad);
+    connect(masRadiacion_, &QPushButton::clicked, this, &PanelRadiacion::SubeRadiacion);
+    connect(menosRadiacion_, &QPushButton::clicked, this, &PanelRadiacion::BajaRadiacion);
+}
+
+// The place (latitude, hemisphere, the type of clouds) and the date, side by side.
+void PanelRadiacion::CreaLugarYFecha(QBoxLayout* arriba) {
     barraLatitud_ = CreaBarra(this, "HScrLat", QStringLiteral("Latitud"), Qt::Horizontal, 0, 180, 10,
                               EnUnidad(0.5, QStringLiteral("°")));
     Explica(barraLatitud_, QStringLiteral("Latitud del lugar: de 0 a 90° en pasos de medio grado"));
     latitud_ = CreaEtiqueta(this, "LRLat");
     QGroupBox* grupoHemisferio = CreaGrupo(this, "FrHemisf", QStringLiteral("Hemisferio"));
-    opcionesHemisferio_ =
-        CreaOpciones(grupoHemisferio, QStringLiteral("Option7"), {QStringLiteral("Sur"), QStringLiteral("Norte")});
+    opcionesHemisferio_ = CreaOpciones(grupoHemisferio, QString(), {QStringLiteral("Sur"), QStringLiteral("Norte")});
     QLabel* rotuloFecha = CreaEtiqueta(this, "LRFecha", QStringLiteral("Fecha:"));
     QStringList dias;
     for (int d = 1; d <= 31; ++d) dias << QString::number(d);
     listaDias_ = CreaLista(this, "LiDia", QStringLiteral("Día"), dias, 46);
-    QLabel* de = CreaEtiqueta(this, "Label21", QStringLiteral("de"));
+    QLabel* de = CreaEtiqueta(this, nullptr, QStringLiteral("de"));
     QStringList meses;
     for (int m = 1; m <= 12; ++m) meses << Q(NombreMes(m));
     listaMeses_ = CreaLista(this, "LiMes", QStringLiteral("Mes"), meses, 100);
@@ -100,28 +135,6 @@ PanelRadiacion::PanelRadiacion(Contexto& contexto, QWidget* parent)
     Explica(barraTipoNubes_, QStringLiteral("Tipo de nubes: claras, intermedias u oscuras; cuánto tapan el sol las "
                                             "nubes de cada hora"));
     tipoNubes_ = CreaEtiqueta(this, "LRTNubes");
-    barraHora_ = CreaBarra(this, "HScrRHora", QStringLiteral("Hora"), Qt::Horizontal, 1, 24, 1);
-    Explica(barraHora_, QStringLiteral("Hora del día cuya nubosidad y radiación se ven y se corrigen (1 a 24)"));
-    hora_ = CreaEtiqueta(this, "LRHora");
-    nubosidad_ = CreaEtiqueta(this, "LRNub");
-    radiacionTope_ = CreaEtiqueta(this, "LRRad");
-    radiacion_ = CreaEtiqueta(this, "LRRadNub");
-    QPushButton* menosNubes =
-        CreaBotonPaso(this, "NubMenos", QStringLiteral("-"), QStringLiteral("Un octavo menos de nubosidad"));
-    QPushButton* masNubes =
-        CreaBotonPaso(this, "NubMas", QStringLiteral("+"), QStringLiteral("Un octavo más de nubosidad"));
-    QPushButton* menosRadiacion =
-        CreaBotonPaso(this, "RadMenos", QStringLiteral("-"), QStringLiteral("Bajar la radiación de la hora"));
-    QPushButton* masRadiacion =
-        CreaBotonPaso(this, "RadMas", QStringLiteral("+"), QStringLiteral("Subir la radiación de la hora"));
-    graficoRadiacion_ = CreaGraficoHoras(this, "MSCRad", QStringLiteral("Radiación (w/m2)"), Grafico::Tipo::Barras, 2);
-    graficoRadiacion_->TituloEjeY(QStringLiteral("Radiación (W/m²)"));
-    graficoRadiacion_->NombreSerie(1, QStringLiteral("Radiación"));
-    graficoRadiacion_->NombreSerie(2, QStringLiteral("Rad.tope atmósf."));
-    graficoNubes_ = CreaGraficoHoras(this, "MSCNub", QStringLiteral("Nubosidad (octavos)"), Grafico::Tipo::Barras, 1);
-    graficoNubes_->RangoMinimo(0, 8);
-    graficoNubes_->TituloEjeY(QStringLiteral("Nubosidad (octavos)"));
-    CreaBotonAcepta("Command17");
 
     auto* hemisferio = new QHBoxLayout(grupoHemisferio);
     for (QRadioButton* o : opcionesHemisferio_) hemisferio->addWidget(o);
@@ -141,14 +154,32 @@ PanelRadiacion::PanelRadiacion(Contexto& contexto, QWidget* parent)
     fecha->addWidget(rotuloFecha);
     fecha->addLayout(listas);
     fecha->addStretch(1);
+    arriba->addLayout(lugar, 1);
+    arriba->addLayout(fecha);
+}
+
+// The hour: its bar, its cloud cover and radiation, each with its - and + buttons.
+void PanelRadiacion::CreaHora(QBoxLayout* arriba) {
+    barraHora_ = CreaBarra(this, "HScrRHora", QStringLiteral("Hora"), Qt::Horizontal, 1, 24, 1);
+    Explica(barraHora_, QStringLiteral("Hora del día cuya nubosidad y radiación se ven y se corrigen (1 a 24)"));
+    hora_ = CreaEtiqueta(this, "LRHora");
+    nubosidad_ = CreaEtiqueta(this, "LRNub");
+    radiacionTope_ = CreaEtiqueta(this, "LRRad");
+    radiacion_ = CreaEtiqueta(this, "LRRadNub");
+    menosNubes_ = CreaBotonPaso(this, "NubMenos", QStringLiteral("-"), QStringLiteral("Un octavo menos de nubosidad"));
+    masNubes_ = CreaBotonPaso(this, "NubMas", QStringLiteral("+"), QStringLiteral("Un octavo más de nubosidad"));
+    menosRadiacion_ =
+        CreaBotonPaso(this, "RadMenos", QStringLiteral("-"), QStringLiteral("Bajar la radiación de la hora"));
+    masRadiacion_ = CreaBotonPaso(this, "RadMas", QStringLiteral("+"), QStringLiteral("Subir la radiación de la hora"));
+
     auto* nubes = new QHBoxLayout;
     nubes->addWidget(nubosidad_, 1);
-    nubes->addWidget(menosNubes);
-    nubes->addWidget(masNubes);
+    nubes->addWidget(menosNubes_);
+    nubes->addWidget(masNubes_);
     auto* radiacion = new QHBoxLayout;
     radiacion->addWidget(radiacion_, 1);
-    radiacion->addWidget(menosRadiacion);
-    radiacion->addWidget(masRadiacion);
+    radiacion->addWidget(menosRadiacion_);
+    radiacion->addWidget(masRadiacion_);
     auto* hora = new QVBoxLayout;
     hora->addWidget(hora_);
     hora->addWidget(barraHora_);
@@ -156,31 +187,7 @@ PanelRadiacion::PanelRadiacion(Contexto& contexto, QWidget* parent)
     hora->addWidget(radiacionTope_);
     hora->addLayout(radiacion);
     hora->addStretch(1);
-    auto* arriba = new QHBoxLayout;
-    arriba->setSpacing(8);
-    arriba->addLayout(lugar, 1);
-    arriba->addLayout(fecha);
     arriba->addLayout(hora, 1);
-    DisponeConGraficos(arriba, {{graficoRadiacion_, 3}, {graficoNubes_, 2}});
-
-    // Start-up: the controls, the labels and the charts show the record as it stands.
-    PonControles();
-    graficoRadiacion_->ColorSerie(1, 250, 250, 0);
-    graficoRadiacion_->ColorSerie(2, 150, 150, 150);
-    LlenaRadiacion();
-    graficoNubes_->ColorSerie(1, 150, 150, 150);
-    LlenaNubes();
-
-    connect(barraLatitud_, &QScrollBar::valueChanged, this, &PanelRadiacion::CambiaLatitud);
-    ConectaOpciones(opcionesHemisferio_, this, &PanelRadiacion::EligeHemisferio);
-    connect(listaDias_, &QListWidget::itemSelectionChanged, this, &PanelRadiacion::EligeDia);
-    connect(listaMeses_, &QListWidget::itemSelectionChanged, this, &PanelRadiacion::EligeMes);
-    connect(barraTipoNubes_, &QScrollBar::valueChanged, this, &PanelRadiacion::CambiaTipoNubes);
-    connect(barraHora_, &QScrollBar::valueChanged, this, &PanelRadiacion::CambiaHora);
-    connect(masNubes, &QPushButton::clicked, this, &PanelRadiacion::SubeNubosidad);
-    connect(menosNubes, &QPushButton::clicked, this, &PanelRadiacion::BajaNubosidad);
-    connect(masRadiacion, &QPushButton::clicked, this, &PanelRadiacion::SubeRadiacion);
-    connect(menosRadiacion, &QPushButton::clicked, this, &PanelRadiacion::BajaRadiacion);
 }
 
 QString PanelRadiacion::TextoLatitud() const { return Q(Caption("Latitud = ", e.Latitud, "°")); }
@@ -191,14 +198,14 @@ QString PanelRadiacion::TextoFecha() const {
 }
 
 void PanelRadiacion::EscribeRadiacionHora() {
-    radiacionTope_->setText(Q(Caption("Rad.tope atmósf.= ", e.RadTope(e.HoraSel))));
-    radiacion_->setText(Q(Caption("Radiación = ", e.RadHora(e.HoraSel))));
+    radiacionTope_->setText(Q(Caption("Rad.tope atmósf.= ", e.RadTope(Hora()))));
+    radiacion_->setText(Q(Caption("Radiación = ", e.RadHora(Hora()))));
 }
 
 void PanelRadiacion::EscribeHora() {
-    hora_->setText(TextoHora(e.HoraSel));
+    hora_->setText(TextoHora(Hora()));
     EscribeRadiacionHora();
-    nubosidad_->setText(Q(Caption("Nubosidad = ", e.NubHora(e.HoraSel), " octavos")));
+    nubosidad_->setText(Q(Caption("Nubosidad = ", e.NubHora(Hora()), " octavos")));
 }
 
 void PanelRadiacion::LlenaRadiacion() {
@@ -230,7 +237,7 @@ void PanelRadiacion::PonControles() {
     }
     for (QListWidget* l : {listaDias_, listaMeses_}) static_cast<Lista*>(l)->SueltaSiOculta();
     PonBarraSinEventos(barraTipoNubes_, std::clamp<int>(e.TipoNubes, 1, 3));
-    if (e.HoraSel >= 1 && e.HoraSel <= 24) PonBarraSinEventos(barraHora_, e.HoraSel);
+    PonBarraSinEventos(barraHora_, Hora());
     latitud_->setText(TextoLatitud());
     tipoNubes_->setText(Q(CaptionTipoNubes(barraTipoNubes_->value())));
     EscribeHora();
@@ -271,44 +278,44 @@ void PanelRadiacion::CambiaTipoNubes() {
     tipoNubes_->setText(Q(CaptionTipoNubes(e.TipoNubes)));
     PonSerie(graficoRadiacion_, 1, e.RadHora);
     graficoRadiacion_->Redibuja();
-    radiacion_->setText(Q(Caption("Radiación = ", e.RadHora(e.HoraSel))));
+    radiacion_->setText(Q(Caption("Radiación = ", e.RadHora(Hora()))));
 }
 
 void PanelRadiacion::CambiaHora() {
-    e.HoraSel = static_cast<std::int16_t>(barraHora_->value());
+    PonHora(barraHora_->value());
     EscribeHora();
 }
 
 void PanelRadiacion::MuestraNubosidadHora() {
     EscribeHora();
-    PonFila(graficoRadiacion_, 1, e.HoraSel, e.RadHora(e.HoraSel));
+    PonFila(graficoRadiacion_, 1, Hora(), e.RadHora(Hora()));
     graficoRadiacion_->Redibuja();
-    PonFila(graficoNubes_, 1, e.HoraSel, e.NubHora(e.HoraSel));
+    PonFila(graficoNubes_, 1, Hora(), e.NubHora(Hora()));
     graficoNubes_->Redibuja();
 }
 
 // At 8 octavos "+", and at 0 "-", do nothing at all.
 void PanelRadiacion::SubeNubosidad() {
-    if (NubosidadMas(e, e.HoraSel)) MuestraNubosidadHora();
+    if (NubosidadMas(e, Hora())) MuestraNubosidadHora();
 }
 
 void PanelRadiacion::BajaNubosidad() {
-    if (NubosidadMenos(e, e.HoraSel)) MuestraNubosidadHora();
+    if (NubosidadMenos(e, Hora())) MuestraNubosidadHora();
 }
 
 void PanelRadiacion::MuestraRadiacionHora() {
-    radiacion_->setText(Q(Caption("Radiación = ", e.RadHora(e.HoraSel))));
-    PonFila(graficoRadiacion_, 1, e.HoraSel, e.RadHora(e.HoraSel));
+    radiacion_->setText(Q(Caption("Radiación = ", e.RadHora(Hora()))));
+    PonFila(graficoRadiacion_, 1, Hora(), e.RadHora(Hora()));
     graficoRadiacion_->Redibuja();
 }
 
 void PanelRadiacion::SubeRadiacion() {
-    RadiacionMas(e, e.HoraSel);
+    RadiacionMas(e, Hora());
     MuestraRadiacionHora();
 }
 
 void PanelRadiacion::BajaRadiacion() {
-    RadiacionMenos(e, e.HoraSel);
+    RadiacionMenos(e, Hora());
     MuestraRadiacionHora();
 }
 
@@ -318,7 +325,7 @@ void PanelRadiacion::Abre(Origen) {
     barraLatitud_->setValue(PosicionBarra(barraLatitud_, e.Latitud.valor() * 2));
     if (EntradaDe(listaDias_, e.Dia) >= 0) listaDias_->setCurrentRow(EntradaDe(listaDias_, e.Dia));
     if (EntradaDe(listaMeses_, e.Mes) >= 0) listaMeses_->setCurrentRow(EntradaDe(listaMeses_, e.Mes));
-    e.HoraSel = 1;
+    PonHora(1);
     barraHora_->setValue(1);
     EscribeHora();
     barraTipoNubes_->setValue(std::clamp<int>(e.TipoNubes, 1, 3));

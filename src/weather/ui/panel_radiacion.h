@@ -9,8 +9,10 @@
 
 #include <QList>
 
+class QBoxLayout;
 class QLabel;
 class QListWidget;
+class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
@@ -39,6 +41,8 @@ public:
     void BajaRadiacion();
 
 private:
+    void CreaLugarYFecha(QBoxLayout* arriba);
+    void CreaHora(QBoxLayout* arriba);
     QString TextoLatitud() const;
     QString TextoFecha() const;
     void EscribeHora();
@@ -52,6 +56,7 @@ private:
     void MuestraRadiacionHora();
 
     QScrollBar *barraLatitud_, *barraTipoNubes_, *barraHora_;
+    QPushButton *menosNubes_, *masNubes_, *menosRadiacion_, *masRadiacion_;
     QList<QRadioButton*> opcionesHemisferio_;  ///< 0 "Sur", 1 "Norte"
     QListWidget *listaDias_, *listaMeses_;
     QLabel *latitud_, *tipoNubes_, *hora_, *nubosidad_, *radiacionTope_, *radiacion_;

@@ -20,7 +20,6 @@ PanelCurva* CreaPanelTemperatura(Contexto& contexto, QWidget* parent) {
         "TempMenos",
         "TempMas",
         "MSCTemp",
-        "Command13",
         QStringLiteral("Temperatura máxima"),
         QStringLiteral("Temperatura mínima"),
         QStringLiteral("Bajar la temperatura de la hora"),

@@ -26,7 +26,7 @@ PanelViento::PanelViento(Contexto& contexto, QWidget* parent)
     grafico_ = CreaGraficoHoras(this, "MSCVto", QStringLiteral("Viento (km/h)"), Grafico::Tipo::Barras, 1);
     grafico_->RangoMinimo(0, 10);
     grafico_->TituloEjeY(QStringLiteral("Viento (km/h)"));
-    CreaBotonAcepta("Command18");
+    CreaBotonAcepta();
 
     auto* columnaHora = new QVBoxLayout;
     columnaHora->addWidget(hora_);
@@ -44,7 +44,7 @@ PanelViento::PanelViento(Contexto& contexto, QWidget* parent)
     DisponeConGraficos(arriba, {{grafico_, 1}});
 
     // Start-up: the bars, the labels and the chart show the record as it stands.
-    const int h = e.HoraSel >= 1 && e.HoraSel <= 24 ? e.HoraSel : 1;
+    const int h = Hora();
     PonBarraSinEventos(barraHora_, h);
     PonBarraSinEventos(barraVelocidad_, e.VtoHoraKmh(h));
     EscribeHora();
@@ -68,7 +68,7 @@ void PanelViento::LlenaGrafico() {
 }
 
 void PanelViento::CambiaVelocidad() {
-    const int h = e.HoraSel;
+    const int h = Hora();
     FijaVientoKmh(e, h, static_cast<float>(barraVelocidad_->value()));
     kmh_->setText(Q(Caption("Velocidad = ", e.VtoHoraKmh(h), " km/h")));
     ms_->setText(Q(Caption("Velocidad = ", e.VtoHora(h), " m/s")));
@@ -77,16 +77,16 @@ void PanelViento::CambiaVelocidad() {
 }
 
 void PanelViento::CambiaHora() {
-    e.HoraSel = static_cast<std::int16_t>(barraHora_->value());
-    barraVelocidad_->setValue(PosicionBarra(barraVelocidad_, e.VtoHoraKmh(e.HoraSel)));
+    PonHora(barraHora_->value());
+    barraVelocidad_->setValue(PosicionBarra(barraVelocidad_, e.VtoHoraKmh(Hora())));
     EscribeHora();
 }
 
 void PanelViento::Abre(Origen) {
     show();
     // The hour last used by any hourly panel stays.
-    barraHora_->setValue(e.HoraSel);
-    barraVelocidad_->setValue(PosicionBarra(barraVelocidad_, e.VtoHoraKmh(e.HoraSel)));
+    barraHora_->setValue(Hora());
+    barraVelocidad_->setValue(PosicionBarra(barraVelocidad_, e.VtoHoraKmh(Hora())));
     EscribeHora();
     AbrePanel();
 }
@@ -98,12 +98,10 @@ void PanelViento::Acepta() {
 
 void PanelViento::MuestraCargado() {
     LlenaGrafico();
-    // The bars follow the loaded hour quietly, so that opening the panel keeps its km/h.
-    if (e.HoraSel >= 1 && e.HoraSel <= 24) {
-        PonBarraSinEventos(barraHora_, e.HoraSel);
-        PonBarraSinEventos(barraVelocidad_, e.VtoHoraKmh(e.HoraSel));
-        EscribeHora();
-    }
+    // The bars follow the hour shown quietly, so that opening the panel keeps its km/h.
+    PonBarraSinEventos(barraHora_, Hora());
+    PonBarraSinEventos(barraVelocidad_, e.VtoHoraKmh(Hora()));
+    EscribeHora();
     MarcaAceptado();
 }
 

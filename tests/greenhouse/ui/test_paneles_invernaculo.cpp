@@ -9,12 +9,12 @@ using namespace hortelia;
 namespace {
 
 // Roof panel, then dimensions, accepted with what the boxes hold.
-void AceptaEstructura(const VentanaDePrueba& v, const char* techo = "Option1_0") {
+void AceptaEstructura(const VentanaDePrueba& v, const char* techo = "A dos aguas") {
     v.Click("BotTecho");
-    v.Click(techo);
-    v.Click("Command2");
+    v.Elige(QStringLiteral("Tipo de techo"), QString::fromUtf8(techo));
+    v.AceptaAbierto();
     v.Click("BotDimens");
-    v.Click("Command3");
+    v.AceptaAbierto();
 }
 
 }  // namespace
@@ -32,26 +32,26 @@ private slots:
     void techo_escribeElResumen_anulaLasDimensiones_yElTunelDaSuAltura() {
         VentanaDePrueba v;
         AceptaEstructura(v);
-        QCOMPARE(v.e.DatosListos, std::int16_t(2));
+        QCOMPARE(v.Verdes(), 2);
         v.Click("BotTecho");
         QVERIFY(v.Visible("Pictecho1_0") && !v.Visible("Pictecho1_2"));
-        v.Click("Option1_2");
+        v.Elige("Tipo de techo", "Túnel");
         QCOMPARE(v.Texto("LTTecho"), QString("Tipo de techo: Túnel"));
         QVERIFY(v.Visible("Pictecho1_2") && !v.Visible("Pictecho1_0"));
         QVERIFY(!v.Verde("BotDimens"));
-        QCOMPARE(v.e.DatosListos, std::int16_t(1));
+        QCOMPARE(v.Verdes(), 1);
         for (const char* l : {"LDimens", "LDSuecub", "LDSupinv", "LDVolinv"}) QVERIFY2(!v.Visible(l), l);
-        QVERIFY(!v.Boton("Command12")->isEnabled());
-        v.Click("Option2_1");
+        QVERIFY(!v.Pulsador("&Procesamiento datos")->isEnabled());
+        v.Elige("¿Doble techo?", "Si");
         QCOMPARE(v.Texto("LDTecho"), QString("Doble techo:    Si"));
-        v.Click("Option2_0");
+        v.Elige("¿Doble techo?", "No");
         QCOMPARE(v.Texto("LDTecho"), QString("Doble techo:    No"));
-        v.Click("Command2");
+        v.AceptaAbierto();
         QCOMPARE(v.e.TipoTecho, std::int16_t(3));
         QCOMPARE(v.e.DobleTecho, std::int16_t(0));
         QVERIFY(v.Visible("LTTecho") && v.Visible("LDTecho"));
         QVERIFY(!v.Verde("BotDimens"));
-        QCOMPARE(v.e.DatosListos, std::int16_t(1));
+        QCOMPARE(v.Verdes(), 1);
 
         v.Click("BotDimens");
         QLineEdit* maxima = v.Hijo<QLineEdit>("TDimens4");
@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(maxima->text(), QString(" 6.5"));
         v.Escribe("TDimens3", "2");
         QCOMPARE(maxima->text(), QString(" 7"));
-        v.Click("Command3");
+        v.AceptaAbierto();
         QCOMPARE(v.e.AlturaMaxima.valor(), 7.0);
         // Roof area S * pi / 2 with pi = 3.141596; 2 * 30 * 2 + 2 * 10 * 2 walls; 1 * pi * 25 gables.
         QCOMPARE(v.Texto("LDSuecub"), QString("Suelo cubierto = 300 m2"));
@@ -80,21 +80,21 @@ private slots:
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "La cantidad de módulos debe ser un número entero");
         v.Click("BotDimens");
         v.Escribe("TDimens1", "ocho");
-        v.Click("Command3");
+        v.AceptaAbierto();
         v.Escribe("TDimens1", "8");
         v.Escribe("TDimens3", "1,5");
         v.Escribe("TDimens4", "1.234,5");
-        v.Click("Command3");
+        v.AceptaAbierto();
         v.Escribe("TDimens4", "3,8");
         v.Escribe("TDimens5", "2.5");
-        v.Click("Command3");
+        v.AceptaAbierto();
         QVERIFY(v.Visible("FrDimens"));
         QVERIFY(!v.Verde("BotDimens"));
         QVERIFY(!v.Boton("BotTecho")->isEnabled());
         QVERIFY(!v.Visible("LDSuecub"));
-        QCOMPARE(v.e.DatosListos, std::int16_t(0));
+        QCOMPARE(v.Verdes(), 0);
         v.Escribe("TDimens5", "1");
-        v.Click("Command3");
+        v.AceptaAbierto();
         QCOMPARE(v.Texto("LDSuecub"), QString("Suelo cubierto = 240 m2"));
         QCOMPARE(v.Texto("LDSupinv"), QString("Sup. cobertura  = 382.12 m2"));
         QCOMPARE(v.Texto("LDVolinv"), QString("Volumen invern. = 636 m3"));
@@ -110,17 +110,17 @@ private slots:
     void cobertura_estadosYTasaEscrita() {
         VentanaDePrueba v;
         v.Click("BotMaterial");
-        v.Click("Command4");
+        v.AceptaAbierto();
         QCOMPARE(v.e.MatCobertura.valor(), 1.0);
         QVERIFY(v.e.Mantenimiento.vacia());
         QCOMPARE(v.Texto("LCobertura"), QString("Material: Vidrio"));
         QCOMPARE(v.Texto("LManten"), QString("Mantenimiento = 2 l/h"));
 
         v.Click("BotMaterial");
-        v.Click("Option4_2");
+        v.Elige("Mantenimiento", "Malo");
         QCOMPARE(v.Texto("LManten"), QString("Mantenimiento =  4 l/h"));
         QCOMPARE(v.e.RenovAire, 4.0F);
-        v.Click("Option4_3");
+        v.Elige("Mantenimiento", "Otro ...");
         QCOMPARE(v.e.RenovAire, 4.0F);
         QLineEdit* otro = v.Hijo<QLineEdit>("TOtro");
         QVERIFY(otro->isEnabled());
@@ -132,19 +132,19 @@ private slots:
         QCOMPARE(v.e.RenovAire, 1.5F);
         v.Escribe("TOtro", "mucha");
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "\"mucha\" no es un número");
-        v.Click("Command4");
+        v.AceptaAbierto();
         QVERIFY(v.Visible("FrMaterial"));
         v.Escribe("TOtro", "0");
-        v.Click("Command4");
+        v.AceptaAbierto();
         QVERIFY(!v.Visible("FrMaterial"));
 
         v.Click("BotMaterial");
-        v.Click("Option3_1");
+        v.Elige("Material cobertura", "Plástico 1er. año");
         QCOMPARE(v.Texto("LCobertura"), QString("Material: Plástico 1er.año"));
-        v.Click("Option4_0");
+        v.Elige("Mantenimiento", "Bueno");
         QVERIFY(!otro->isEnabled());
         QCOMPARE(v.e.RenovAire, 2.0F);
-        v.Click("Command4");
+        v.AceptaAbierto();
         QCOMPARE(v.e.MatCobertura.valor(), 2.0);
         QCOMPARE(v.e.Mantenimiento.valor(), 1.0);
         QVERIFY(v.Verde("BotMaterial"));
@@ -158,23 +158,23 @@ private slots:
         v.Click("BotVentil");
         QVERIFY(v.Visible("FrVentil"));
         QVERIFY(!v.Visible("MSCVentil"));
-        v.Click("Command7");
+        v.Pulsa("Carga datos &horarios de apertura de ventanas");
         QVERIFY(v.Visible("MSCVentil") && v.Visible("HScrVent") && v.Visible("VScrVent"));
-        QVERIFY(!v.Boton("Command7")->isEnabled());
-        QCOMPARE(v.Texto("Label12"), QString("Hora =  1"));
+        QVERIFY(!v.Pulsador("Carga datos &horarios de apertura de ventanas")->isEnabled());
+        QCOMPARE(v.Lee("Hora ="), QString("Hora =  1"));
         QCOMPARE(v.Hijo<Grafico>("MSCVentil")->Color(1), QColor(0, 128, 128));
         for (int h = 1; h <= 24; ++h) QCOMPARE(v.Dibujado("MSCVentil", h), h >= 10 && h <= 16 ? 20.0 : 0.0);
 
         v.Mueve("HScrVent", 12);
-        QCOMPARE(v.Texto("Label12"), QString("Hora =  12"));
+        QCOMPARE(v.Lee("Hora ="), QString("Hora =  12"));
         QCOMPARE(v.Texto("LPrVent"), QString(" 40%"));
-        QCOMPARE(v.Texto("Label13"), QString("Ventanas abiertas =  20 m2"));
+        QCOMPARE(v.Lee("Ventanas abiertas ="), QString("Ventanas abiertas =  20 m2"));
         QCOMPARE(v.Texto("LRelVentSue"), QString("Vent.ab./Suelo cub.=  .083"));
         QCOMPARE(v.Hijo<QScrollBar>("VScrVent")->value(), -40);
 
-        v.Click("Command9");
+        v.Pulsa("+");
         QCOMPARE(v.Texto("LVentaX"), QString(" 51"));
-        QCOMPARE(v.Texto("Label13"), QString("Ventanas abiertas =  20.4 m2"));
+        QCOMPARE(v.Lee("Ventanas abiertas ="), QString("Ventanas abiertas =  20.4 m2"));
         QCOMPARE(v.Dibujado("MSCVentil", 12), 20.4);
         QCOMPARE(v.Dibujado("MSCVentil", 1), 0.0);
 
@@ -183,15 +183,15 @@ private slots:
         QCOMPARE(v.Texto("LPrVent"), QString(" 100%"));
         QCOMPARE(v.Dibujado("MSCVentil", 12), 51.0);
 
-        v.Click("Option5_1");
-        v.Click("Command6");
+        v.Elige("Vent.Cenital", "Cerrada");
+        v.AceptaAbierto();
         QCOMPARE(v.Texto("LCenital"), QString("Cenital: Cerrada"));
         QCOMPARE(v.Texto("LVentanas"), QString("Ventanas =  51 m2"));
         QCOMPARE(v.e.Cenital, std::int16_t(0));
         QVERIFY(v.Verde("BotVentil"));
 
         v.Click("BotVentil");  // "-" stops at none
-        for (int i = 0; i < 52; ++i) v.Click("Command10");
+        for (int i = 0; i < 52; ++i) v.Pulsa("-");
         QCOMPARE(v.e.SupVentanas, 0.0F);
         QCOMPARE(v.Texto("LVentaX"), QString(" 0"));
         QCOMPARE(v.e.AreaVentHora(12).valor(), 0.0);
@@ -207,9 +207,9 @@ private slots:
         VentanaDePrueba v;
         QLineEdit* poder = v.Hijo<QLineEdit>("TPoCal");
         QCOMPARE(poder->text(), QString(" 35570"));
-        QVERIFY(v.Hijo<QRadioButton>("Option6_1")->isChecked());
+        QVERIFY(v.Opcion("Combustible", "GasOil")->isChecked());
         v.Click("BotCalef");
-        v.Click("Option6_6");
+        v.Elige("Combustible", "Otro ...");
         QVERIFY(poder->isEnabled());
         QVERIFY(poder->hasFocus());
         QCOMPARE(QString::fromStdString(v.e.Combustible), QString("Otro"));
@@ -232,13 +232,13 @@ private slots:
         QTest::keyClick(poder, Qt::Key_Return);
         QCOMPARE(v.e.PoderCalorico, 9876.5F);
 
-        v.Click("Option6_2");
+        v.Elige("Combustible", "Butano");
         QCOMPARE(poder->text(), QString(" 45850"));
         QCOMPARE(v.Texto("LPoCal"), QString("P.Calórico =  45850"));
         QCOMPARE(QString::fromStdString(v.e.Combustible), QString("Butano"));
         v.Mueve("HScrEfic", 80);
         QCOMPARE(v.Texto("LEfiCal"), QString("Eficiencia del sistema=  80%"));
-        v.Click("Option6_6");
+        v.Elige("Combustible", "Otro ...");
         v.Escribe("TPoCal", "40000");
         QTest::keyClick(&v.w, Qt::Key_A, Qt::AltModifier);
         QTRY_VERIFY(!v.Visible("FrCalefacc"));
@@ -265,7 +265,7 @@ private slots:
         v.Mueve("HScrMaxTol", 5);
         QCOMPARE(v.Texto("LCMaxTol"), QString("Temperatura máxima tolerable=  5 C"));
         v.Mueve("HScrMinTol", 30);
-        v.Click("Command11");
+        v.AceptaAbierto();
         QCOMPARE(v.Texto("Liaf"), QString("Índice área foliar=  .25"));
         QCOMPARE(v.Texto("LMinTol"), QString("Mínima tolerable=  30"));
         QCOMPARE(v.Texto("LMaxTol"), QString("Máxima tolerable=  5"));

@@ -63,14 +63,11 @@ private slots:
                 QVERIFY(v.Hijo<Grafico>(grafico)->Marca()->isVisible());
             }
         }
-        const char* const grupos[][2] = {{"Label19", "Ambiente externo"},
-                                         {"Label20", "Interior invernáculo"},
-                                         {"Label22", "Control Temperatura"},
-                                         {"Label23", "Transpiración"},
-                                         {"Label24", "Acumulados diarios"}};
-        for (const auto& g : grupos)
-            QCOMPARE(QAccessible::queryAccessibleInterface(v.Hijo<QGroupBox>(g[0]))->text(QAccessible::Name),
-                     QString::fromUtf8(g[1]));
+        for (const char* g :
+             {"Ambiente externo", "Interior invernáculo", "Control Temperatura", "Transpiración", "Acumulados diarios"}) {
+            QGroupBox* grupo = PorTexto<QGroupBox>(&v.w, QString::fromUtf8(g));
+            QCOMPARE(QAccessible::queryAccessibleInterface(grupo)->text(QAccessible::Name), QString::fromUtf8(g));
+        }
     }
 
     void laUnidadDelCombustibleAcompaniaSusLeyendas() {
@@ -78,14 +75,14 @@ private slots:
         v.Procesa();
         const std::tuple<const char*, QString, QString> casos[] = {
             {nullptr, QStringLiteral("litros"), QStringLiteral("litros de GasOil")},
-            {"Option6_4", QStringLiteral("m³"), QStringLiteral("m³ de Gas nat.pobre")}};
+            {"Gas nat.pobre", QStringLiteral("m³"), QStringLiteral("m³ de Gas nat.pobre")}};
         for (const auto& [opcion, unidad, explicacion] : casos) {
             if (opcion) {  // another fuel and a new run
-                v.Click("Command20");
+                v.Pulsa("&Cierra");
                 v.Click("BotCalef");
-                v.Click(opcion);
+                v.Elige(QStringLiteral("Combustible"), QString::fromUtf8(opcion));
                 v.AceptaAbierto();
-                v.Click("Command12");
+                v.Pulsa("&Procesamiento datos");
             }
             for (const char* etiqueta : {"UnidadAComb", "UnidadCal"}) {
                 QCOMPARE(v.Texto(etiqueta), unidad);

@@ -92,11 +92,14 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         VentanaDePrueba v;
         v.AceptaTodos();
-        v.e.HoraSel = 7;
-        v.Click("Command12");
+        v.Click("BotViento");
+        v.Mueve("HScrVHora", 7);
+        v.AceptaAbierto();
+        v.Pulsa("&Procesamiento datos");
         QVERIFY(v.Visible("FrResultados"));
         QCOMPARE(v.Hijo<QScrollBar>("HScrResHora")->value(), 1);
-        for (const char* b : {"BotTecho", "BotViento", "Command12"}) QVERIFY(!v.Boton(b)->isEnabled());
+        for (const char* b : {"BotTecho", "BotViento"}) QVERIFY(!v.Boton(b)->isEnabled());
+        QVERIFY(!v.Pulsador("&Procesamiento datos")->isEnabled());
         QVERIFY(!v.Accion("Datos")->isEnabled() && !v.Accion("Proceso")->isEnabled());
         QVERIFY(v.Accion("Abre")->isEnabled());
         QCOMPARE(QApplication::focusWidget(), v.Hijo("HScrResHora"));
@@ -121,9 +124,10 @@ private slots:
         QCOMPARE(v.Dibujado("MSCResCtrl", 5, 2), 0.0);
         QCOMPARE(v.Dibujado("MSCResCtrl", 12, 2), static_cast<double>(123.6F));
 
-        v.Click("Command20");
+        v.Pulsa("&Cierra");
         QVERIFY(!v.Visible("FrResultados"));
-        for (const char* b : {"BotTecho", "BotViento", "Command12"}) QVERIFY(v.Boton(b)->isEnabled());
+        for (const char* b : {"BotTecho", "BotViento"}) QVERIFY(v.Boton(b)->isEnabled());
+        QVERIFY(v.Pulsador("&Procesamiento datos")->isEnabled());
         QVERIFY(v.Accion("Datos")->isEnabled() && v.Accion("Proceso")->isEnabled());
     }
 
@@ -134,7 +138,7 @@ private slots:
     void laPlanilla_muestraCabeYCopia() {
         VentanaDePrueba v;
         v.Procesa();
-        v.Click("Command14");
+        v.Pulsa("&Planilla de datos");
         Planilla* p = v.w.PlanillaCreada();
         QVERIFY(p && p->isVisible() && p->isWindow());
         QCOMPARE(p->windowTitle(), QStringLiteral("Planilla de resultados"));
@@ -155,8 +159,8 @@ private slots:
         QVERIFY(p->minimumSizeHint().width() <= 1024 && p->minimumSizeHint().height() <= 768);
         p->resize(1024, 768);
         QCOMPARE(p->size(), QSize(1024, 768));
-        for (const char* b : {"CierraPlan", "Command1", "Command2", "GuardaHojaCalculo"}) {
-            const QPushButton* boton = p->findChild<QPushButton*>(b);
+        for (const char* b : {"&Cierra", "&Imprime", "&Guarda", "Guarda como &hoja de cálculo (.xlsx)"}) {
+            const QAbstractButton* boton = PorTexto<QAbstractButton>(p, QString::fromUtf8(b));
             QVERIFY2(boton->isVisible() && p->rect().contains(QRect(boton->mapTo(p, QPoint()), boton->size())), b);
         }
         const QModelIndex ultima = m->index(ModeloPlanilla::kFilaTotales, ModeloPlanilla::kColumnas - 1);
@@ -175,9 +179,9 @@ private slots:
             QCOMPARE(QGuiApplication::clipboard()->text(), QString(texto));
         }
 
-        v.Click("CierraPlan");
+        Pulsa(PorTexto<QAbstractButton>(p, QStringLiteral("&Cierra")));
         QVERIFY(!p->isVisible());
-        v.Click("Command14");
+        v.Pulsa("&Planilla de datos");
         QCOMPARE(v.w.PlanillaCreada(), p);  // created once
     }
 
@@ -190,15 +194,13 @@ private slots:
         VentanaDePrueba v;
         v.Procesa();
         v.guion.RespondeArchivo(dir.filePath("dia.hrt"));
-        v.Click("Command15");
+        v.Pulsa("&Guarda");
         const QString escenario = Lee(dir.filePath("dia.hrt"));
-        v.Click("Command14");
+        v.Pulsa("&Planilla de datos");
         Planilla* p = v.w.PlanillaCreada();
-        const auto pulsa = [p](const char* boton) {
-            QTest::mouseClick(p->findChild<QPushButton*>(boton), Qt::LeftButton);
-        };
+        const auto pulsa = [p](const char* boton) { Pulsa(PorTexto<QAbstractButton>(p, QString::fromUtf8(boton))); };
         v.guion.RespondeArchivo(dir.filePath("dia.txt"));
-        pulsa("Command2");
+        pulsa("&Guarda");
         QCOMPARE(v.guion.propuestos.last(), dir.filePath("dia.txt"));
         QCOMPARE(v.guion.filtros.last(), QStringLiteral("Archivos de texto (*.txt)"));
         const QAbstractItemModel* m = p->Tabla()->model();
@@ -218,14 +220,12 @@ private slots:
         // A name typed without ".txt" is the same file: asked before replacing it, scenario untouched.
         v.guion.RespondeArchivo(dir.filePath("dia"));
         v.guion.RespondePregunta("dia.txt ya existe", Interaccion::Respuesta::Si);
-        pulsa("Command2");
+        pulsa("&Guarda");
         QCOMPARE(Lee(dir.filePath("dia.hrt")), escenario);
         QVERIFY(Lee(dir.filePath("dia.txt")).startsWith(QStringLiteral("Planilla de resultados")));
 
-        QCOMPARE(p->findChild<QPushButton*>("GuardaHojaCalculo")->text(),
-                 QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
         v.guion.RespondeArchivo(dir.filePath("dia"));
-        pulsa("GuardaHojaCalculo");
+        pulsa("Guarda como &hoja de cálculo (.xlsx)");
         QCOMPARE(v.guion.filtros.last(), QStringLiteral("Hojas de cálculo (*.xlsx)"));
         QCOMPARE(v.guion.propuestos.last(), dir.filePath("dia.xlsx"));
         std::string error;
@@ -239,7 +239,7 @@ private slots:
         const prueba::CeldaLeida fuel = libro->at("K" + hora5->first.substr(1));
         QVERIFY(fuel.numero && fuel.texto == "0.24");  // " .24" on the sheet
 
-        for (const char* boton : {"Command2", "GuardaHojaCalculo"}) {
+        for (const char* boton : {"&Guarda", "Guarda como &hoja de cálculo (.xlsx)"}) {
             v.guion.RespondeArchivo(QString());
             pulsa(boton);
             v.guion.RespondeArchivo(dir.filePath("no/existe/dia"));
@@ -267,8 +267,8 @@ private slots:
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "dimensiones no son válidas");
         v.Abre(GuardaInicio(dir, "inicio.hrt", [](std::string&) {}));
         QVERIFY(!v.Verde("BotDimens"));
-        QCOMPARE(v.e.DatosListos, 9);
-        QVERIFY(!v.Boton("Command12")->isEnabled());
+        QCOMPARE(v.Verdes(), 9);
+        QVERIFY(!v.Pulsador("&Procesamiento datos")->isEnabled());
         QVERIFY(!v.Accion("Proceso")->isEnabled());
         QCOMPARE(v.Texto("LDTecho"), QStringLiteral("Doble techo:   No"));
         QVERIFY(!v.Visible("LDSuecub"));
@@ -277,7 +277,7 @@ private slots:
         v.Abre(GuardaInicio(dir, "lena.hrt",
                             [](std::string& t) { t.replace(t.find("\"GasOil\",35570"), 14, "\"Leña\",15000"); }));
         QCOMPARE(v.e.Combustible, std::string("Leña"));
-        QVERIFY(v.Hijo<QRadioButton>("Option6_1")->isChecked());  // GasOil, as it was
+        QVERIFY(v.Opcion("Combustible", "GasOil")->isChecked());  // GasOil, as it was
         QCOMPARE(v.Texto("LPoCal"), QStringLiteral("P.Calórico =  15000"));
         QCOMPARE(v.e.PoderCalorico, 15000.0F);
 
@@ -285,10 +285,10 @@ private slots:
             t.replace(0, t.find("\r\n", 5) + 2, "1,0\r\n8,30,1.5,3.8,1\r\n");
             t.replace(t.find("35570,65"), 8, "35570,0");
         }));
-        QVERIFY(v.Boton("Command12")->isEnabled());
+        QVERIFY(v.Pulsador("&Procesamiento datos")->isEnabled());
         const std::string cargado = TextoEscenario(v.e);
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "eficiencia");
-        v.Click("Command12");
+        v.Pulsa("&Procesamiento datos");
         QVERIFY(!v.Visible("FrResultados"));
         QCOMPARE(TextoEscenario(v.e), cargado);
     }
@@ -309,7 +309,7 @@ private slots:
         QVERIFY(v.guion.GuionTerminado());
         const QString resultados = dir.filePath("resultados.pdf");
         v.guion.RespondeImpresion([&](QPrinter& impresora) { return AlPdf(impresora, resultados); });
-        v.Click("Command19");
+        v.Pulsa("&Imprime");
         int paginas = 0;
         QString texto = TextoPdf(resultados, &paginas);
         for (const char* etiqueta : {"ResTE", "ResAcEtr", "ResHora"})
@@ -318,7 +318,7 @@ private slots:
         QVERIFY(!texto.contains(v.Boton("BotTecho")->text().remove('&')));
         QCOMPARE(paginas, 1);
 
-        v.Click("Command14");
+        v.Pulsa("&Planilla de datos");
         Planilla* p = v.w.PlanillaCreada();
         QVERIFY(QTest::qWaitForWindowExposed(p));
         v.guion.RespondeImpresion(cancela);
@@ -332,7 +332,7 @@ private slots:
             if (impresora.pageLayout().orientation() != QPageLayout::Landscape) return false;
             return AlPdf(impresora, pdf);
         });
-        QTest::mouseClick(p->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        Pulsa(PorTexto<QAbstractButton>(p, QStringLiteral("&Imprime")));
         // Without a printer the dialog offers a PDF in the documents or home folder.
         QVERIFY2(propuesto.isEmpty() || (QFileInfo(propuesto).isAbsolute() &&
                                          propuesto.endsWith(QStringLiteral("/hortelia-planilla.pdf"))),
@@ -353,7 +353,7 @@ private slots:
         v.guion.RespondeImpresion(
             [&](QPrinter& impresora) { return AlPdf(impresora, dir.filePath("no/existe/x.pdf")); });
         v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "No se pudo imprimir");
-        QTest::mouseClick(p->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        Pulsa(PorTexto<QAbstractButton>(p, QStringLiteral("&Imprime")));
     }
 
     void elPdfSinImpresoraVaJuntoAlEscenarioONuncaALaCarpetaActual() {

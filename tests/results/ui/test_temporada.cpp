@@ -169,13 +169,13 @@ private slots:
             QCOMPARE(v.Accion("Proceso")->isEnabled(), habilitada);
         };
         igual(false);
-        v.Click("Command5");
+        v.Pulsa("&Inicio");
         igual(false);  // panels pending
         v.AceptaTodos();
         igual(true);
-        v.Click("Command12");
+        v.Pulsa("&Procesamiento datos");
         igual(false);  // results shown
-        v.Click("Command20");
+        v.Pulsa("&Cierra");
         igual(true);
         v.Click("BotTecho");
         igual(false);  // a panel open

@@ -245,7 +245,7 @@ private slots:
         QVERIFY(v.Texto("LFecha").contains("3"));
         for (const char* b : kBotones) QVERIFY2(v.Verde(b), b);
 
-        v.Click("Command12");
+        v.Pulsa("&Procesamiento datos");
         const DiaTemporada& fila = t->TemporadaMostrada()->dias[2];
         const auto hoja = CeldasDiaTemporada(FigurasDelDia(v.e, fila.fecha, CifrasCombustible::Planilla));
         const auto temporada = CeldasDiaTemporada(fila);
@@ -256,7 +256,7 @@ private slots:
         v.guion.RespondeArchivo(QString());
         v.Accion("Guarda")->trigger();
         QCOMPARE(v.guion.propuestos.last(), dir.filePath("cambiado-2024-07-03.hrt"));
-        v.Click("Command20");
+        v.Pulsa("&Cierra");
         v.Accion("Temporada")->trigger();
         QVERIFY(t->isVisible() && t->TemporadaMostrada());  // the season stays for another day
     }

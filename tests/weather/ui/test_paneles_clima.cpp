@@ -27,7 +27,7 @@ private slots:
         Escenario inicial;
         PonValoresIniciales(inicial);
         QCOMPARE(TextoEscenario(v.e), TextoEscenario(inicial));
-        QVERIFY(v.Hijo<QRadioButton>("Option7_0")->isChecked());
+        QVERIFY(v.Opcion("Hemisferio", "Sur")->isChecked());
         QCOMPARE(v.Hijo<QListWidget>("LiMes")->selectedItems().value(0)->text(), QStringLiteral("enero"));
     }
 
@@ -59,7 +59,7 @@ private slots:
         // Reopened after accepting: hour 1 again, and the corrected hour stays.
         v.Click("TempMenos");
         const double corregida = v.e.TempHora(15).valor();
-        v.Click("Command13");
+        v.AceptaAbierto();
         v.Click("BotTemp");
         QCOMPARE(v.Hijo<QScrollBar>("HScrTHora")->value(), 1);
         QCOMPARE(v.Texto("LTempH"), QStringLiteral("Hora  1"));
@@ -92,12 +92,12 @@ private slots:
         QVERIFY(v.Visible("LFecha") && v.Visible("LFRad"));
         QCOMPARE(v.Texto("LRTNubes"), QStringLiteral("Tipo de nubes: Claras"));
         v.Mueve("HScrRHora", 12);
-        v.Click("Option7_1");
+        v.Elige("Hemisferio", "Norte");
         QCOMPARE(v.Texto("LRRad"), QStringLiteral("Rad.tope atmósf.=  631.9"));
         QCOMPARE(v.Dibujado("MSCRad", 12, 2), 631.9);
         v.Mueve("HScrLat", 180);
         QCOMPARE(v.Texto("LLat"), QStringLiteral("Latitud =  90°"));
-        v.Click("Option7_0");
+        v.Elige("Hemisferio", "Sur");
         auto* mes = v.Hijo<QListWidget>("LiMes");
         QTest::mouseClick(mes->viewport(), Qt::LeftButton, {}, mes->visualItemRect(mes->item(5)).center());
         v.Hijo<QListWidget>("LiDia")->setCurrentRow(20);
@@ -147,7 +147,7 @@ private slots:
         VentanaDePrueba v;
         v.Click("BotRadiac");
         v.Mueve("HScrRHora", 7);
-        v.Click("Command17");
+        v.AceptaAbierto();
         v.Click("BotViento");
         QCOMPARE(v.Texto("LVHora"), QStringLiteral("Hora  7"));
         QCOMPARE(v.Hijo<QScrollBar>("HScrVHora")->value(), 7);
@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(v.e.Dia, std::int16_t(5));
         QCOMPARE(v.e.Mes, std::int16_t(6));
         QCOMPARE(v.Texto("LFecha"), QStringLiteral("Fecha:  5 de junio"));
-        v.Click("Command17");
+        v.AceptaAbierto();
         QVERIFY(ocultas("LiDia") && ocultas("LiMes"));
         QCOMPARE(v.Hijo<QListWidget>("LiMes")->selectedItems().at(0)->text(), QStringLiteral("junio"));
     }
