@@ -279,8 +279,7 @@ int CorreOpciones(const Orden& o) {
     }
     if (!o.precios.combustible && !o.precios.agua)
         Avisa("sin --precio-combustible ni --precio-agua no hay costos: el ahorro y el retorno quedan vacíos");
-    std::cout << TextoComparacion(r.comparacion);
-    return Termina(0, "la comparación de opciones");
+    return Escribe(TextoComparacion(r.comparacion), "la comparación de opciones");
 }
 
 }  // namespace hortelia::cli

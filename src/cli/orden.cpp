@@ -146,7 +146,7 @@ std::variant<OpcionPedida, std::string> LeeOpcionPedida(const std::string& item)
     if (p.nombre.empty()) return "a una opción de --opciones le falta el nombre: " + item;
     if (igual != std::string::npos) {
         const std::string inversion = item.substr(igual + 1);
-        p.inversion = LeeImporte(inversion);
+        p.inversion = LeeCifra(inversion, limites::kPrecio);
         if (!p.inversion)
             return "la inversión de " + p.nombre + " debe ser un número " + limites::kPrecio.Rango() + ": " + inversion;
     }

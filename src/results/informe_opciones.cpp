@@ -93,10 +93,14 @@ Hoja HojaComparacion(const Comparacion& c, std::string_view escenario, std::stri
     filas.push_back(std::move(titulos));
     for (const FilaComparacion& f : c.filas) {
         std::vector<CeldaHoja> fila{texto(f.titulo)};
-        for (const std::string& celda : CeldasComparacion(f)) {
-            // A figure as a number; the unit and "no se recupera" as words; an empty cell empty.
-            const auto x = NumeroDeCelda(celda);
-            fila.push_back(x ? CeldaHoja::DeNumero(*x) : celda.empty() ? CeldaHoja{} : texto(celda));
+        const std::vector<std::string> celdas = CeldasComparacion(f);
+        for (std::size_t k = 0; k < celdas.size(); ++k) {
+            // A figure as a number, shown as the season's workbook shows its own (the payback with
+            // its one decimal); the unit and "no se recupera" as words; an empty cell empty.
+            const auto x = NumeroDeCelda(celdas[k]);
+            fila.push_back(x                   ? CeldaHoja::DeNumero(*x, Estilo::Normal, k == 8 ? 1 : 2)
+                           : celdas[k].empty() ? CeldaHoja{}
+                                               : texto(celdas[k]));
         }
         filas.push_back(std::move(fila));
     }

@@ -157,11 +157,4 @@ OpcionAplicada AplicaOpcion(const Escenario& e, const Opcion& o) {
     return r;
 }
 
-std::optional<double> LeeImporte(std::string_view texto) {
-    const auto x = LeeNumeroCompleto(
-        texto, {.comaDecimal = true, .exponente = FormaNumero::Exponente::Ninguno, .blancosAlrededor = true});
-    if (x && limites::kPrecio.Admite(*x)) return x;
-    return std::nullopt;
-}
-
 }  // namespace hortelia

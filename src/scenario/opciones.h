@@ -55,8 +55,4 @@ struct OpcionAplicada {
 /// A copy of `e` with the option's fields changed, or why it cannot apply.
 OpcionAplicada AplicaOpcion(const Escenario& e, const Opcion& o);
 
-/// A price or an investment as a grower types it: a plain decimal with a point or a comma, no
-/// exponent, blanks around it ignored, within limites::kPrecio; none for anything else.
-std::optional<double> LeeImporte(std::string_view texto);
-
 }  // namespace hortelia

@@ -274,11 +274,11 @@ bool VistaOpciones::AgregaArchivo(const QString& ruta) {
     return true;
 }
 
-bool VistaOpciones::LeeImporteDe(QLineEdit* campo, const QString& que, std::optional<double>& importe) {
+bool VistaOpciones::LeeCifraDe(QLineEdit* campo, const QString& que, std::optional<double>& importe) {
     const QString texto = campo->text().trimmed();
     importe.reset();
     if (texto.isEmpty()) return true;
-    importe = LeeImporte(texto.toStdString());
+    importe = LeeCifra(texto.toStdString(), limites::kPrecio);
     if (importe) return true;
     interaccion_.Mensaje(Interaccion::Gravedad::Advertencia,
                          QStringLiteral("Escriba %1 como un número %2, con coma o punto decimal (por ejemplo "
@@ -296,7 +296,7 @@ std::optional<std::vector<OpcionAComparar>> VistaOpciones::OpcionesMarcadas(std:
         const Opcion o = OpcionDe(f);
         OpcionAplicada a = AplicaOpcion(e, o);
         std::optional<double> inversion;
-        if (!LeeImporteDe(f.inversion, QStringLiteral("la inversión en %1").arg(Q(TituloOpcion(o))), inversion))
+        if (!LeeCifraDe(f.inversion, QStringLiteral("la inversión en %1").arg(Q(TituloOpcion(o))), inversion))
             return std::nullopt;
         if (!a.ok) {
             interaccion_.Mensaje(Interaccion::Gravedad::Advertencia,
@@ -306,7 +306,7 @@ std::optional<std::vector<OpcionAComparar>> VistaOpciones::OpcionesMarcadas(std:
         opciones.push_back(
             {NombreOpcion(o), TituloOpcion(o), TituloOpcion(o, true), std::move(a.escenario), inversion});
         if (o.tipo != TipoOpcion::Combustible) continue;
-        if (!LeeImporteDe(precioNuevo_, QStringLiteral("el precio del combustible nuevo"), precioNuevo))
+        if (!LeeCifraDe(precioNuevo_, QStringLiteral("el precio del combustible nuevo"), precioNuevo))
             return std::nullopt;
         if (!precioNuevo) {
             interaccion_.Mensaje(Interaccion::Gravedad::Advertencia,
@@ -318,7 +318,7 @@ std::optional<std::vector<OpcionAComparar>> VistaOpciones::OpcionesMarcadas(std:
     for (const FilaArchivo& f : archivos_) {
         std::optional<double> inversion;
         if (!f.marca->isChecked()) continue;
-        if (!LeeImporteDe(f.inversion, QStringLiteral("la inversión en %1").arg(f.marca->text()), inversion))
+        if (!LeeCifraDe(f.inversion, QStringLiteral("la inversión en %1").arg(f.marca->text()), inversion))
             return std::nullopt;
         const std::string nombre = f.marca->text().toStdString();
         opciones.push_back({f.ruta.toStdString(), nombre, nombre, f.escenario, inversion});

@@ -109,7 +109,7 @@ private:
     /// The options checked, as the core compares them; none (after a warning) when one is refused.
     std::optional<std::vector<OpcionAComparar>> OpcionesMarcadas(std::optional<double>& precioNuevo);
     /// An investment or price box: none when empty; false (and a warning) when it is not one.
-    bool LeeImporteDe(QLineEdit* campo, const QString& que, std::optional<double>& importe);
+    bool LeeCifraDe(QLineEdit* campo, const QString& que, std::optional<double>& importe);
     /// Paints what is enabled from the scenario, the table and the boxes checked.
     void Habilita();
 
