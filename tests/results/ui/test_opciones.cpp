@@ -74,6 +74,35 @@ QString Lee(const QString& ruta) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
+// On a 1024 x 768 screen every control of the part shows whole and has a name a screen reader
+// says, and every accelerator of the window is its own.
+void CabeConNombresYAceleradores(VentanaTemporada* t) {
+    QVERIFY(t->minimumSizeHint().width() <= 1024 && t->minimumSizeHint().height() <= 740);
+    t->resize(1024, 740);
+    QApplication::processEvents();
+    for (QWidget* w : En(t, "VistaOpciones")->findChildren<QWidget*>()) {
+        const auto* b = qobject_cast<QAbstractButton*>(w);
+        const bool control = b || qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                             qobject_cast<QComboBox*>(w) || qobject_cast<QTableView*>(w) || qobject_cast<Grafico*>(w);
+        // A spin box's own line edit is the spin box to a screen reader.
+        if (!w->isVisible() || !control || qobject_cast<QAbstractSpinBox*>(w->parentWidget())) continue;
+        QVERIFY2(!w->accessibleName().isEmpty() || (b && !b->text().isEmpty()), w->metaObject()->className());
+        QVERIFY2(t->rect().contains(QRect(w->mapTo(t, QPoint()), w->size())), qPrintable(w->objectName()));
+    }
+    QStringList textos;
+    for (const QAbstractButton* b : t->findChildren<QAbstractButton*>())
+        if (b->isVisible()) textos << b->text();
+    for (const QLabel* l : t->findChildren<QLabel*>())
+        if (l->buddy()) textos << l->text();
+    for (const QTabWidget* p : t->findChildren<QTabWidget*>())
+        for (int k = 0; k < p->count(); ++k) textos << p->tabText(k);
+    std::set<QString> letras;
+    for (const QString& texto : textos)
+        if (texto.contains(QLatin1Char('&')))
+            QVERIFY2(letras.insert(QKeySequence::mnemonic(texto).toString()).second, qPrintable(texto));
+    QVERIFY(letras.count(QStringLiteral("Alt+P")) && letras.count(QStringLiteral("Alt+N")));
+}
+
 }  // namespace
 
 class TestOpciones : public QObject {
@@ -104,6 +133,7 @@ private slots:
         Pulsa(t, "AgregaEscenario");
         Escribe(Inversion(t, "OpcionArchivo1"), QStringLiteral("1500,5"));
         Pulsa(t, "ComparaOpciones");
+        CabeConNombresYAceleradores(t);
 
         const QAbstractItemModel* tabla = En<QTableView>(t, "TablaOpciones")->model();
         QCOMPARE(tabla->rowCount(), 5);
@@ -189,44 +219,6 @@ private slots:
         v.Accion("Temporada")->trigger();
         QVERIFY(En<QCheckBox>(t, "OpcionDobleTecho")->isEnabled());  // the simple tunnel has none
         QVERIFY(!En<QPushButton>(t, "GuardaTemporada")->isEnabled());
-    }
-
-    // On a 1024 x 768 screen every control of the part shows whole, has a name a screen reader
-    // says, and every accelerator of the window is its own.
-    void cabeEnUnaPantallaChica_conNombresYAceleradores() {
-        VentanaDePrueba v;
-        VentanaTemporada* t = AbreOpciones(v);
-        v.guion.RespondeArchivo(kSimple);
-        Pulsa(t, "AgregaEscenario");
-        Pulsa(t, "OpcionMinima");
-        Pulsa(t, "ComparaOpciones");
-        QVERIFY(t->minimumSizeHint().width() <= 1024 && t->minimumSizeHint().height() <= 740);
-        t->resize(1024, 740);
-        QApplication::processEvents();
-        std::set<QString> letras;
-        for (QWidget* w : En(t, "VistaOpciones")->findChildren<QWidget*>()) {
-            const auto* b = qobject_cast<QAbstractButton*>(w);
-            const bool control = b || qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
-                                 qobject_cast<QComboBox*>(w) || qobject_cast<QTableView*>(w) ||
-                                 qobject_cast<Grafico*>(w);
-            // A spin box's own line edit is the spin box to a screen reader.
-            if (!w->isVisible() || !control || qobject_cast<QAbstractSpinBox*>(w->parentWidget())) continue;
-            QVERIFY2(!w->accessibleName().isEmpty() || (b && !b->text().isEmpty()), w->metaObject()->className());
-            QVERIFY2(t->rect().contains(QRect(w->mapTo(t, QPoint()), w->size())), qPrintable(w->objectName()));
-        }
-        for (const QAbstractButton* b : t->findChildren<QAbstractButton*>())
-            if (b->isVisible() && b->text().contains(QLatin1Char('&')))
-                QVERIFY2(letras.insert(QKeySequence::mnemonic(b->text()).toString()).second, qPrintable(b->text()));
-        for (const QLabel* l : t->findChildren<QLabel*>())
-            if (l->buddy())
-                QVERIFY2(letras.insert(QKeySequence::mnemonic(l->text()).toString()).second, qPrintable(l->text()));
-        for (const char* pestanias : {"PartesTemporada", "PestaniasTemporada"})
-            for (int k = 0; k < En<QTabWidget>(t, pestanias)->count(); ++k) {
-                const QString texto = En<QTabWidget>(t, pestanias)->tabText(k);
-                if (texto.contains(QLatin1Char('&')))
-                    QVERIFY2(letras.insert(QKeySequence::mnemonic(texto).toString()).second, qPrintable(texto));
-            }
-        QVERIFY(letras.count(QStringLiteral("Alt+P")) && letras.count(QStringLiteral("Alt+N")));
     }
 };
 
