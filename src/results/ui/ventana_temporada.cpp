@@ -128,7 +128,6 @@ QLayout* VentanaTemporada::CreaFilaDatos() {
         connect(precio, &QLineEdit::returnPressed, this, &VentanaTemporada::Calcula);
     }
     calcula_ = CreaBoton(this, "CalculaTemporada", QStringLiteral("&Calcula"));
-    Explica(calcula_, QStringLiteral("Simula cada día con el invernáculo, el cultivo y las ventanas del escenario"));
     auto* filaDatos = new QHBoxLayout;
     filaDatos->addWidget(etiquetaDesde);
     filaDatos->addWidget(desde_);
@@ -207,11 +206,15 @@ void VentanaTemporada::OlvidaTemporada() {
 
 void VentanaTemporada::Habilita() {
     for (QWidget* w : std::initializer_list<QWidget*>{desde_, hasta_, calcula_}) w->setEnabled(tabla_.has_value());
-    // The exports write the part in front.
+    // "&Calcula" and the exports act on the part in front: with the options, "&Compara" runs them.
     const bool enOpciones = partes_->currentWidget() == opciones_;
+    calcula_->setText(enOpciones ? QStringLiteral("&Compara") : QStringLiteral("&Calcula"));
+    Explica(calcula_, enOpciones ? QStringLiteral("Corre la temporada del escenario y de cada opción marcada")
+                                 : QStringLiteral("Simula cada día con el invernáculo, el cultivo y las ventanas del "
+                                                  "escenario"));
+    if (enOpciones && !opciones_->HayMarcadas()) calcula_->setEnabled(false);
     for (QWidget* w : std::initializer_list<QWidget*>{guarda_, guardaHoja_, imprime_})
         w->setEnabled(enOpciones ? opciones_->ComparacionMostrada() != nullptr : calculada_.has_value());
-    opciones_->ConTabla(tabla_.has_value());
     const DiaClima* dia = DiaParaAbrir();
     vista_->HabilitaAbreDia(dia != nullptr, dia ? Q(NombreDiaTemporada(dia->fecha, tabla_->tipo)) : QString());
 }
@@ -300,6 +303,7 @@ std::optional<PedidoTemporada> VentanaTemporada::PideTemporada() {
 }
 
 void VentanaTemporada::Calcula() {
+    if (partes_->currentWidget() == opciones_) return opciones_->Compara();
     if (!tabla_) return;
     const std::optional<OpcionesTemporada> opciones = LeeEntradas();
     if (!opciones) return;

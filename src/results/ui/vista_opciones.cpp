@@ -41,6 +41,12 @@ const QString kSinComparar = QStringLiteral(
     "Marque las opciones que quiere comparar, con lo que cuesta cada una, y pulse «Compara»: cada una corre la "
     "temporada elegida arriba, con sus días y sus precios.");
 
+// A row's caption numbered from 1, its number the accelerator: Alt+1 checks the first option.
+// Past the ninth, a row has no accelerator.
+QString ConNumero(const QString& texto, int fila) {
+    return fila < 9 ? QStringLiteral("&%1 %2").arg(fila + 1).arg(texto) : texto;
+}
+
 QSpinBox* CreaNumero(QWidget* padre, const char* nombre, const QString& accesible, const QString& sufijo) {
     auto* n = new QSpinBox(padre);
     n->setObjectName(nombre);
@@ -100,14 +106,10 @@ QWidget* VistaOpciones::CreaOpciones() {
 
     agrega_ = CreaBoton(grupo, "AgregaEscenario", QStringLiteral("Agregar esce&nario…"));
     Explica(agrega_, QStringLiteral("Otro escenario .hrt, por ejemplo una variante suya, como una opción más"));
-    compara_ = CreaBoton(grupo, "ComparaOpciones", QStringLiteral("Com&para"));
-    Explica(compara_, QStringLiteral("Corre la temporada del escenario y de cada opción marcada"));
     connect(agrega_, &QPushButton::clicked, this, &VistaOpciones::EligeEscenario);
-    connect(compara_, &QPushButton::clicked, this, &VistaOpciones::Compara);
     auto* botones = new QHBoxLayout;
     botones->addWidget(agrega_);
     botones->addStretch(1);
-    botones->addWidget(compara_);
 
     // Many files added scroll inside the group.
     auto* filas = new QWidget(grupo);
@@ -151,7 +153,7 @@ QWidget* VistaOpciones::CreaCombustible(QWidget* grupo) {
 
 void VistaOpciones::AgregaFila(TipoOpcion tipo, const char* nombre, const QString& texto, QWidget* parametro,
                                const QString& ayuda) {
-    auto* marca = new QCheckBox(texto, this);
+    auto* marca = new QCheckBox(ConNumero(texto, static_cast<int>(catalogo_.size())), this);
     marca->setObjectName(nombre);
     marca->setProperty("ayuda", ayuda);
     const int fila = rejilla_->rowCount();
@@ -198,11 +200,6 @@ void VistaOpciones::Prepara() {
     Habilita();
 }
 
-void VistaOpciones::ConTabla(bool hay) {
-    hayTabla_ = hay;
-    Habilita();
-}
-
 void VistaOpciones::Habilita() {
     bool alguna = false;
     for (const FilaCatalogo& f : catalogo_) {
@@ -216,7 +213,8 @@ void VistaOpciones::Habilita() {
         f.inversion->setEnabled(f.marca->isChecked());
         alguna = alguna || f.marca->isChecked();
     }
-    compara_->setEnabled(hayTabla_ && alguna);
+    marcadas_ = alguna;
+    emit Cambio();
 }
 
 Opcion VistaOpciones::OpcionDe(const FilaCatalogo& f) const {
@@ -260,7 +258,7 @@ bool VistaOpciones::AgregaArchivo(const QString& ruta) {
         return false;
     }
     const QString nombre = QFileInfo(ruta).fileName();
-    auto* marca = new QCheckBox(nombre, this);
+    auto* marca = new QCheckBox(ConNumero(nombre, static_cast<int>(catalogo_.size() + archivos_.size())), this);
     marca->setObjectName(QStringLiteral("OpcionArchivo%1").arg(archivos_.size() + 1));
     marca->setChecked(true);
     marca->setToolTip(QDir::toNativeSeparators(ruta));
@@ -318,16 +316,16 @@ std::optional<std::vector<OpcionAComparar>> VistaOpciones::OpcionesMarcadas(std:
     for (const FilaArchivo& f : archivos_) {
         std::optional<double> inversion;
         if (!f.marca->isChecked()) continue;
-        if (!LeeCifraDe(f.inversion, QStringLiteral("la inversión en %1").arg(f.marca->text()), inversion))
-            return std::nullopt;
-        const std::string nombre = f.marca->text().toStdString();
+        const QString archivo = QFileInfo(f.ruta).fileName();
+        if (!LeeCifraDe(f.inversion, QStringLiteral("la inversión en %1").arg(archivo), inversion)) return std::nullopt;
+        const std::string nombre = archivo.toStdString();
         opciones.push_back({f.ruta.toStdString(), nombre, nombre, f.escenario, inversion});
     }
     return opciones;
 }
 
 void VistaOpciones::Compara() {
-    if (!compara_->isEnabled()) return;
+    if (!marcadas_) return;
     const std::optional<PedidoTemporada> pedido = pideTemporada_();
     if (!pedido) return;
     std::optional<double> precioNuevo;

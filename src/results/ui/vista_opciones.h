@@ -3,8 +3,9 @@
 // The season window's "Opciones" part: does a change pay? A check box for each option of the
 // catalogue (a double roof, good maintenance, the tolerable minimum N °C lower, a heating
 // efficiency of E %, another fuel at its price), each with the investment it costs ($, a decimal
-// comma read); "Agregar escenario…" adds a grower's own variant file beside them. "Com&para" runs
-// the scenario on screen and each option checked (on copies of the record) over the season that
+// comma read); "Agregar esce&nario…" adds a grower's own variant file beside them. Each row is
+// numbered, its number its accelerator. The window's "&Compara" (its "&Calcula" while this part is
+// in front) runs the scenario on screen and each option checked (on copies of the record) over the season that
 // the window's inputs describe, as `hortelia-sim --opciones` does, and shows the batch tool's
 // columns as a table and the yearly cost of each as a bar with its payback written on it. An
 // option the scenario already has is disabled, its tooltip saying why. While this part is in
@@ -60,8 +61,8 @@ public:
 
     /// The scenario as it is now: which options apply, and the range of each parameter.
     void Prepara();
-    /// Whether the window has a climate table: "Com&para" needs one.
-    void ConTabla(bool hay);
+    /// True when an option is checked: there is something to compare.
+    bool HayMarcadas() const { return marcadas_; }
     /// The comparison shown was another scenario's or table's: it goes.
     void Olvida();
     /// "Agregar esce&nario…": a scenario file through the open dialog, then AgregaArchivo.
@@ -69,7 +70,7 @@ public:
     /// Adds the scenario at `ruta` as an option, checked; a file that cannot be read or run says
     /// why and adds nothing.
     bool AgregaArchivo(const QString& ruta);
-    /// "Com&para": the scenario and each option checked over the season; a refused investment or
+    /// "&Compara": the scenario and each option checked over the season; a refused investment or
     /// price, or a season that cannot run, is a warning and leaves what was shown.
     void Compara();
 
@@ -80,7 +81,7 @@ public:
     const ComparacionCalculada* ComparacionMostrada() const { return calculada_ ? &*calculada_ : nullptr; }
 
 signals:
-    /// A comparison was shown or went: what the window enables changes.
+    /// A comparison was shown or went, or an option was checked: what the window enables changes.
     void Cambio();
 
 private:
@@ -120,13 +121,13 @@ private:
     std::vector<FilaCatalogo> catalogo_;
     std::vector<FilaArchivo> archivos_;
     std::optional<ComparacionCalculada> calculada_;
-    bool hayTabla_ = false;
+    bool marcadas_ = false;
 
     QGridLayout* rejilla_;
     QSpinBox *minima_, *eficiencia_;
     QComboBox* combustible_;
     QLineEdit* precioNuevo_;
-    QPushButton *agrega_, *compara_;
+    QPushButton* agrega_;
     QLabel* nota_;
     ModeloTemporada* modelo_;
     QTableView* tabla_;

@@ -46,11 +46,10 @@ void Escribe(QLineEdit* c, const QString& texto) {
     QTest::keyClicks(c, texto);
 }
 
-// The investment box of the row whose check box is `opcion`.
+// The investment box of an option, by the name a screen reader says.
 QLineEdit* Inversion(QWidget* t, const char* opcion) {
-    const QString nombre = En<QCheckBox>(t, opcion)->text().toLower();
     for (QLineEdit* c : t->findChildren<QLineEdit*>())
-        if (c->accessibleName() == QStringLiteral("Inversión en %1 ($)").arg(nombre)) return c;
+        if (c->accessibleName() == QStringLiteral("Inversión en %1 ($)").arg(QString::fromUtf8(opcion))) return c;
     qFatal("sin inversión para %s", opcion);
 }
 
@@ -100,7 +99,7 @@ void CabeConNombresYAceleradores(VentanaTemporada* t) {
     for (const QString& texto : textos)
         if (texto.contains(QLatin1Char('&')))
             QVERIFY2(letras.insert(QKeySequence::mnemonic(texto).toString()).second, qPrintable(texto));
-    QVERIFY(letras.count(QStringLiteral("Alt+P")) && letras.count(QStringLiteral("Alt+N")));
+    QVERIFY(letras.count(QStringLiteral("Alt+1")) && letras.count(QStringLiteral("Alt+6")));
 }
 
 }  // namespace
@@ -120,19 +119,20 @@ private slots:
             QVERIFY(!En<QCheckBox>(t, opcion)->isEnabled());
             QVERIFY2(En<QCheckBox>(t, opcion)->toolTip().contains(QString::fromUtf8(motivo)), opcion);
         }
-        QVERIFY(!En<QPushButton>(t, "ComparaOpciones")->isEnabled());  // nothing checked
-        QCOMPARE(En<QSpinBox>(t, "EficienciaOpcion")->minimum(), 81);  // above the scenario's 80 %
+        QCOMPARE(En<QPushButton>(t, "CalculaTemporada")->text(), QStringLiteral("&Compara"));
+        QVERIFY(!En<QPushButton>(t, "CalculaTemporada")->isEnabled());  // nothing checked
+        QCOMPARE(En<QSpinBox>(t, "EficienciaOpcion")->minimum(), 81);   // above the scenario's 80 %
         for (const char* opcion : {"OpcionMinima", "OpcionEficiencia", "OpcionCombustible"}) Pulsa(t, opcion);
         En<QSpinBox>(t, "MinimaOpcion")->setValue(2);
-        Escribe(Inversion(t, "OpcionEficiencia"), QStringLiteral("400"));
+        Escribe(Inversion(t, "eficiencia de la calefacción"), QStringLiteral("400"));
         auto* gas = En<QComboBox>(t, "CombustibleOpcion");
         QCOMPARE(gas->findText(QStringLiteral("Propano")), -1);  // the scenario's own
         gas->setCurrentIndex(gas->findText(QStringLiteral("GasOil")));
         Escribe(En<QLineEdit>(t, "PrecioCombustibleNuevo"), QStringLiteral("1,3"));
         v.guion.RespondeArchivo(kSimple);
         Pulsa(t, "AgregaEscenario");
-        Escribe(Inversion(t, "OpcionArchivo1"), QStringLiteral("1500,5"));
-        Pulsa(t, "ComparaOpciones");
+        Escribe(Inversion(t, "tunel_simple.hrt"), QStringLiteral("1500,5"));
+        Pulsa(t, "CalculaTemporada");
         CabeConNombresYAceleradores(t);
 
         const QAbstractItemModel* tabla = En<QTableView>(t, "TablaOpciones")->model();
@@ -191,16 +191,16 @@ private slots:
         VentanaDePrueba v;
         VentanaTemporada* t = AbreOpciones(v);
         Pulsa(t, "OpcionCombustible");
-        Escribe(Inversion(t, "OpcionCombustible"), QStringLiteral("1e3"));
+        Escribe(Inversion(t, "otro combustible"), QStringLiteral("1e3"));
         v.guion.EsperaMensaje(Gravedad::Advertencia, "\"1e3\" no lo es");
-        Pulsa(t, "ComparaOpciones");
-        Escribe(Inversion(t, "OpcionCombustible"), QString());
+        Pulsa(t, "CalculaTemporada");
+        Escribe(Inversion(t, "otro combustible"), QString());
         v.guion.EsperaMensaje(Gravedad::Advertencia, "Escriba el precio del combustible nuevo");
-        Pulsa(t, "ComparaOpciones");
+        Pulsa(t, "CalculaTemporada");
         Escribe(En<QLineEdit>(t, "PrecioCombustibleNuevo"), QStringLiteral("2"));
         Escribe(En<QLineEdit>(t, "PrecioCombustible"), QString());
         v.guion.EsperaMensaje(Gravedad::Advertencia, "va con el precio del combustible");
-        Pulsa(t, "ComparaOpciones");
+        Pulsa(t, "CalculaTemporada");
         QTemporaryDir dir;
         QFile malo(dir.filePath("malo.hrt"));
         QVERIFY(malo.open(QIODevice::WriteOnly) && malo.write("3,0\r\n") > 0);
@@ -212,7 +212,7 @@ private slots:
         QVERIFY(!En<QPushButton>(t, "GuardaTemporada")->isEnabled());
 
         Escribe(En<QLineEdit>(t, "PrecioCombustible"), QStringLiteral("1"));
-        Pulsa(t, "ComparaOpciones");
+        Pulsa(t, "CalculaTemporada");
         QVERIFY(En<QPushButton>(t, "GuardaTemporada")->isEnabled());
         v.Abre(kSimple);
         QCOMPARE(En<QTableView>(t, "TablaOpciones")->model()->rowCount(), 0);
