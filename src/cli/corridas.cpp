@@ -2,10 +2,12 @@
 
 #include "engine/carga_escenario.h"
 #include "engine/clima_del_dia.h"
+#include "engine/comparacion.h"
 #include "engine/recalcula_clima.h"
 #include "engine/simula_dia.h"
 #include "engine/valores_iniciales.h"
 #include "results/exportacion.h"
+#include "results/informe_opciones.h"
 #include "results/informe_temporada.h"
 #include "scenario/archivo_texto.h"
 #include "scenario/catalogo.h"
@@ -14,6 +16,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <tuple>
 
@@ -71,8 +74,8 @@ std::optional<std::string> PreparaTemporada(const Orden& o, TablaClima& tabla, O
     ResultadoTablaClima leida = CargaTablaClima(o.clima);
     if (!leida.ok) return o.clima + ": " + leida.mensaje;
     tabla = std::move(leida.tabla);
-    for (const auto& [texto, destino, opcion] : {std::tuple{&o.desde, &opciones.desde, "--desde"},
-                                                 std::tuple{&o.hasta, &opciones.hasta, "--hasta"}})
+    for (const auto& [texto, destino, opcion] :
+         {std::tuple{&o.desde, &opciones.desde, "--desde"}, std::tuple{&o.hasta, &opciones.hasta, "--hasta"}})
         if (auto error = LeeFechaDeOpcion(*texto, opcion, tabla, *destino)) return error;
     opciones.precios = o.precios;
     opciones.temperaturaDiseno = o.temperaturaDiseno;
@@ -163,7 +166,8 @@ int CorreDiaDelRegistro(const Orden& o) {
         Avisa(*error);
         return 1;
     }
-    const auto dia = std::find_if(tabla.dias.begin(), tabla.dias.end(), [&](const DiaClima& d) { return d.fecha == *fecha; });
+    const auto dia =
+        std::find_if(tabla.dias.begin(), tabla.dias.end(), [&](const DiaClima& d) { return d.fecha == *fecha; });
     if (dia == tabla.dias.end() || !dia->completo) {
         Avisa(o.clima + ": " + (dia == tabla.dias.end() ? "no tiene el día " : "al día le faltan datos: ") +
               TextoFecha(*fecha, tabla.tipo));
@@ -220,6 +224,62 @@ int CorreResumen(const Orden& o) {
         salida += fila;
     }
     return Escribe(salida, "la comparación", estado);
+}
+
+}  // namespace hortelia::cli
+
+namespace hortelia::cli {
+namespace {
+
+/// The options of --opciones as scenarios to compare: each catalogue option applied to a copy
+/// of `base`, each file loaded; the message of the first that cannot be.
+std::optional<std::string> PreparaOpciones(const Orden& o, const Escenario& base,
+                                           std::vector<OpcionAComparar>& opciones) {
+    for (const OpcionPedida& p : o.opciones) {
+        OpcionAComparar x{p.nombre, p.nombre, p.nombre, {}, p.inversion};
+        if (p.opcion) {
+            OpcionAplicada aplicada = AplicaOpcion(base, *p.opcion);
+            if (!aplicada.ok) return p.nombre + " no se aplica: " + aplicada.motivo;
+            x.titulo = TituloOpcion(*p.opcion);
+            x.corto = TituloOpcion(*p.opcion, true);
+            x.escenario = std::move(aplicada.escenario);
+        } else if (auto error = CargaParaCorrer(p.nombre, x.escenario)) {
+            return error;
+        } else {
+            x.titulo = x.corto = std::filesystem::path(p.nombre).filename().string();
+        }
+        opciones.push_back(std::move(x));
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int CorreOpciones(const Orden& o) {
+    Escenario base;
+    TablaClima tabla;
+    OpcionesTemporada temporada;
+    std::vector<OpcionAComparar> opciones;
+    std::optional<std::string> error = CargaParaCorrer(o.escenarios.front(), base);
+    if (!error) error = PreparaTemporada(o, tabla, temporada);
+    if (!error) error = PreparaOpciones(o, base, opciones);
+    if (error) {
+        Avisa(*error);
+        return 1;
+    }
+    if (const std::string motivo = MotivoPreciosCombustible(base, opciones, o.precios, o.precioCombustibleNuevo);
+        !motivo.empty()) {
+        std::cerr << "hortelia-sim: " << TextoVisible(motivo, 4096) << "\n" << kUso;
+        return 2;
+    }
+    const ResultadoComparacion r = ComparaOpciones(base, opciones, tabla, temporada, o.precioCombustibleNuevo);
+    if (!r.ok) {
+        Avisa(r.mensaje);
+        return 1;
+    }
+    if (!o.precios.combustible && !o.precios.agua)
+        Avisa("sin --precio-combustible ni --precio-agua no hay costos: el ahorro y el retorno quedan vacíos");
+    return Escribe(TextoComparacion(r.comparacion), "la comparación de opciones");
 }
 
 }  // namespace hortelia::cli

@@ -1,6 +1,6 @@
 // hortelia-sim: runs the day of a scenario file without windows and prints the data sheet's
 // text export; over a climate table or record it runs a whole season, and it compares
-// scenarios side by side. For growers' scripts and for checks.
+// scenarios side by side, and options beside a scenario. For growers' scripts and for checks.
 
 #include "cli/corridas.h"
 #include "cli/orden.h"
@@ -26,6 +26,7 @@ int Ejecuta(const std::vector<std::string>& args) {
         return 0;
     }
     if (o.resumen) return CorreResumen(o);
+    if (!o.opciones.empty()) return CorreOpciones(o);
     if (!o.dia.empty()) return CorreDiaDelRegistro(o);
     if (!o.clima.empty()) return CorreTemporada(o);
     return CorreDia(o);

@@ -2,6 +2,7 @@
 
 #include "scenario/limites.h"
 
+#include <algorithm>
 #include <set>
 
 namespace hortelia::cli {
@@ -13,7 +14,10 @@ const char* const kUso =
     "                    [--temperatura-diseno T [--viento-diseno V]] ESCENARIO.hrt\n"
     "       hortelia-sim --temporada REGISTRO --dia FECHA [--guardar DIA.hrt] ESCENARIO.hrt\n"
     "       hortelia-sim --resumen [--temporada CLIMA ...] [--recalcular-clima]\n"
-    "                    [--precio-combustible X] [--precio-agua Y] A.hrt B.hrt ...\n";
+    "                    [--precio-combustible X] [--precio-agua Y] A.hrt B.hrt ...\n"
+    "       hortelia-sim --opciones OPCION[=INVERSION],... --temporada CLIMA [--desde F] [--hasta F]\n"
+    "                    [--temperatura-diseno T [--viento-diseno V]] [--precio-combustible X]\n"
+    "                    [--precio-agua Y] [--precio-combustible-nuevo Z] ESCENARIO.hrt\n";
 
 const char* const kAyuda =
     "Simula el día del escenario ESCENARIO.hrt y escribe la planilla de resultados\n"
@@ -82,6 +86,27 @@ const char* const kAyuda =
     "                           no se puede leer o procesar queda sin fila (el motivo va a la\n"
     "                           salida de errores) y el estado de salida es 1.\n"
     "\n"
+    "¿Conviene? Opciones junto al escenario, en la misma temporada:\n"
+    "  --opciones OPCION[=INVERSION],...  una fila por opción, después de la del escenario tal como\n"
+    "                           es (base): combustible, agua, sus costos, el costo total, el ahorro\n"
+    "                           anual frente a la base, la inversión, los años en que se recupera\n"
+    "                           (inversión / ahorro anual, a un decimal; \"no se recupera\" si no hay\n"
+    "                           ahorro) y la calefacción a instalar. OPCION es una de:\n"
+    "                           doble-techo          doble techo\n"
+    "                           mantenimiento-bueno  mantenimiento \"Bueno\" (2 renovaciones por hora)\n"
+    "                           minima-N             la mínima tolerable N °C más baja (N de 1 a 3)\n"
+    "                           eficiencia-E         la eficiencia de la calefacción en E % (hasta 100)\n"
+    "                           combustible-NOMBRE   otro combustible: nafta, gasoil, butano, propano,\n"
+    "                                                gas-nat-pobre o gas-nat-rico (uno solo)\n"
+    "                           ARCHIVO.hrt          otro escenario, por ejemplo una variante suya\n"
+    "                           INVERSION es lo que cuesta la opción. Una opción que el escenario\n"
+    "                           ya tiene se rechaza y dice por qué. Una temporada de más de 366\n"
+    "                           días lleva su ahorro a un año (365/días; lo dice la línea\n"
+    "                           Escalado).\n"
+    "  --precio-combustible-nuevo Z  precio por unidad del combustible de la opción\n"
+    "                           combustible-NOMBRE (o de un escenario con otro combustible)\n"
+    "  Los precios y las inversiones se escriben con punto o coma decimal, de 0 a 1000000.\n"
+    "\n"
     "Los números se escriben con punto decimal y en su forma más corta exacta (12, 0.24, -3.5).\n"
     "Estado de salida: 0 correcto, 1 archivo ilegible, fecha fuera de la tabla, día que no se\n"
     "puede procesar o salida que no se puede escribir, 2 uso incorrecto.\n";
@@ -89,15 +114,87 @@ const char* const kAyuda =
 namespace {
 
 // The options that take a value.
-const std::set<std::string> kConValor{"--guardar",         "--temporada",           "--desde",
-                                      "--hasta",           "--dia",                 "--precio-combustible",
-                                      "--precio-agua",     "--temperatura-diseno",  "--viento-diseno"};
+const std::set<std::string> kConValor{"--guardar",
+                                      "--temporada",
+                                      "--desde",
+                                      "--hasta",
+                                      "--dia",
+                                      "--precio-combustible",
+                                      "--precio-agua",
+                                      "--temperatura-diseno",
+                                      "--viento-diseno",
+                                      "--opciones",
+                                      "--precio-combustible-nuevo"};
 
 std::optional<std::string> Numero(const std::string& opcion, const std::string& texto, const Limite& limite,
                                   std::optional<double>& destino) {
     destino = LeeCifra(texto, limite);
     if (destino) return std::nullopt;
     return "el valor de " + opcion + " debe ser un número " + limite.Rango() + ": " + texto;
+}
+
+bool EsArchivoHrt(const std::string& nombre) {
+    return nombre.size() > 4 && (nombre.ends_with(".hrt") || nombre.ends_with(".HRT"));
+}
+
+// One item of --opciones: NAME or a scenario file, then "=INVERSION" when given. A file's name
+// may hold "=" itself: an item ending in .hrt is a file without an investment.
+std::variant<OpcionPedida, std::string> LeeOpcionPedida(const std::string& item) {
+    OpcionPedida p;
+    const std::size_t igual = EsArchivoHrt(item) ? std::string::npos : item.rfind('=');
+    p.nombre = item.substr(0, igual);
+    if (p.nombre.empty()) return "a una opción de --opciones le falta el nombre: " + item;
+    if (igual != std::string::npos) {
+        const std::string inversion = item.substr(igual + 1);
+        p.inversion = LeeCifra(inversion, limites::kPrecio);
+        if (!p.inversion)
+            return "la inversión de " + p.nombre + " debe ser un número " + limites::kPrecio.Rango() + ": " + inversion;
+    }
+    if (EsArchivoHrt(p.nombre)) return p;
+    p.opcion = OpcionDeNombre(p.nombre);
+    if (!p.opcion)
+        return "opción desconocida en --opciones: " + p.nombre + "\nLas opciones son " + NombresDeOpciones() +
+               ", o un escenario ARCHIVO.hrt.";
+    return p;
+}
+
+// The items of --opciones, each once and never empty.
+std::optional<std::string> LeeOpciones(const std::string& lista, Orden& o) {
+    std::set<std::string> vistas;
+    int combustibles = 0;
+    for (std::size_t desde = 0;;) {
+        const std::size_t coma = lista.find(',', desde);
+        const std::string item = lista.substr(desde, coma == std::string::npos ? std::string::npos : coma - desde);
+        if (item.empty()) return "--opciones tiene una opción vacía: " + lista;
+        auto leida = LeeOpcionPedida(item);
+        if (auto* error = std::get_if<std::string>(&leida)) return *error;
+        OpcionPedida& p = std::get<OpcionPedida>(leida);
+        if (!vistas.insert(p.nombre).second) return "la opción " + p.nombre + " se dio más de una vez en --opciones";
+        if (p.opcion && p.opcion->tipo == TipoOpcion::Combustible && ++combustibles > 1)
+            return "--opciones admite una sola opción de combustible";
+        o.opciones.push_back(std::move(p));
+        if (coma == std::string::npos) return std::nullopt;
+        desde = coma + 1;
+    }
+}
+
+// What is wrong with --opciones among the other options; none when it holds together.
+std::optional<std::string> CombinacionOpciones(const Orden& o, const std::set<std::string>& dadas) {
+    const auto dada = [&](const char* opcion) { return dadas.count(opcion) > 0; };
+    const bool combustible = std::any_of(o.opciones.begin(), o.opciones.end(), [](const OpcionPedida& p) {
+        return p.opcion && p.opcion->tipo == TipoOpcion::Combustible;
+    });
+    if (dada("--precio-combustible-nuevo") && o.opciones.empty()) return "--precio-combustible-nuevo va con --opciones";
+    if (o.opciones.empty()) return std::nullopt;
+    if (o.clima.empty()) return "--opciones va con --temporada";
+    if (o.resumen) return "--opciones no va con --resumen";
+    if (dada("--dia")) return "--dia no va con --opciones";
+    if (combustible && !o.precioCombustibleNuevo)
+        return "una opción combustible-NOMBRE necesita --precio-combustible-nuevo, el precio por unidad del "
+               "combustible nuevo";
+    if (o.precioCombustibleNuevo && !o.precios.combustible)
+        return "--precio-combustible-nuevo va con --precio-combustible, el del combustible del escenario";
+    return std::nullopt;
 }
 
 // What is wrong with the combination of options; none when it holds together.
@@ -114,6 +211,7 @@ std::optional<std::string> Combinacion(const Orden& o, const std::set<std::strin
     if (dada("--dia") && (dada("--desde") || dada("--hasta"))) return "--dia no va con --desde ni con --hasta";
     if (dada("--guardar") && o.resumen) return "--guardar no se usa con --resumen";
     if (dada("--guardar") && temporada && !dada("--dia")) return "--guardar va con --temporada solo junto con --dia";
+    if (auto error = CombinacionOpciones(o, dadas)) return error;
     if (o.escenarios.empty()) return "falta el archivo de escenario";
     if (!o.resumen && o.escenarios.size() > 1) return "sobra un argumento: " + o.escenarios[1];
     return std::nullopt;
@@ -162,6 +260,9 @@ std::variant<Orden, std::string> LeeOrden(const std::vector<std::string>& args) 
         else if (a == "--precio-combustible") error = Numero(a, valor, limites::kPrecio, o.precios.combustible);
         else if (a == "--precio-agua") error = Numero(a, valor, limites::kPrecio, o.precios.agua);
         else if (a == "--temperatura-diseno") error = Numero(a, valor, limites::kTemperatura, o.temperaturaDiseno);
+        else if (a == "--opciones") error = LeeOpciones(valor, o);
+        else if (a == "--precio-combustible-nuevo")
+            error = Numero(a, valor, limites::kPrecio, o.precioCombustibleNuevo);
         else error = Numero(a, valor, limites::kVientoMs, o.vientoDiseno);
         if (error) return *error;
     }

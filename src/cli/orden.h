@@ -4,6 +4,7 @@
 // A wrong usage is a message in Spanish (exit 2); every option may be given once, never empty.
 
 #include "engine/temporada.h"
+#include "scenario/opciones.h"
 
 #include <optional>
 #include <string>
@@ -11,6 +12,13 @@
 #include <vector>
 
 namespace hortelia::cli {
+
+/// One item of --opciones: an option of the catalogue or a scenario file, with its investment.
+struct OpcionPedida {
+    std::string nombre;            ///< as typed, without "=INVERSION": "minima-2", "otro.hrt"
+    std::optional<Opcion> opcion;  ///< none for a scenario file
+    std::optional<double> inversion;
+};
 
 struct Orden {
     bool ayuda = false;
@@ -22,6 +30,8 @@ struct Orden {
     PreciosTemporada precios;
     std::optional<double> temperaturaDiseno, vientoDiseno;
     bool resumen = false;
+    std::vector<OpcionPedida> opciones;            ///< --opciones, in the order given
+    std::optional<double> precioCombustibleNuevo;  ///< --precio-combustible-nuevo
     std::vector<std::string> escenarios;
 };
 

@@ -54,6 +54,9 @@ inline constexpr Limite kNubosidad{0, 8, "nubosidad", "octavos"};
 inline constexpr Limite kVientoMs{0, 100, "velocidad del viento", "m/s"};
 inline constexpr Limite kVientoKmh{0, 360, "velocidad del viento", "km/h"};
 
+// The crop: the lowest temperature a crop tolerates, as the crop panel offers it.
+inline constexpr Limite kMinimaTolerable{-10, 30, "temperatura mínima tolerable", "°C"};
+
 // What a grower pays: per unit of fuel, per m³ of water, or for an investment.
 inline constexpr Limite kPrecio{0, 1000000, "precio", {}};
 

@@ -8,6 +8,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -82,7 +83,10 @@ Grafico::Grafico(const QString& nombre, const QString& titulo, Tipo tipo, QWidge
     marca_->setAttribute(Qt::WA_TransparentForMouseEvents);
     marca_->setAccessibleName(QStringLiteral("Marca de la hora elegida"));
     marca_->hide();
-    connect(c, &QChart::plotAreaChanged, this, &Grafico::ColocaMarca);
+    connect(c, &QChart::plotAreaChanged, this, [this] {
+        ColocaMarca();
+        ColocaTextos();
+    });
 }
 
 void Grafico::PonSeries(int n) {
@@ -99,6 +103,32 @@ void Grafico::PonFilas(int n) {
     for (auto& s : datos_) s.resize(n);
     while (etiquetas_.size() < n) etiquetas_.append(NumeroATexto(static_cast<int>(etiquetas_.size()) + 1).c_str());
     while (etiquetas_.size() > n) etiquetas_.removeLast();
+    textosFilas_.resize(n);
+}
+
+QString Grafico::TextoDibujado(int fila) const {
+    const QGraphicsSimpleTextItem* t = textosDibujados_.value(fila - 1);
+    return t && t->isVisible() ? t->text() : QString();
+}
+
+void Grafico::ColocaTextos() {
+    if (!ejesY_[0]) return;  // before the first redraw
+    while (textosDibujados_.size() > filas_) delete textosDibujados_.takeLast();
+    while (textosDibujados_.size() < filas_) textosDibujados_.append(new QGraphicsSimpleTextItem(chart()));
+    const QRectF area = chart()->plotArea();
+    const double minimo = ejesY_[0]->min(), rango = ejesY_[0]->max() - minimo;
+    for (int f = 0; f < filas_; ++f) {
+        textosDibujados_[f]->setFont(Pequena(font()));
+        textosDibujados_[f]->setText(textosFilas_[f]);
+        textosDibujados_[f]->setVisible(!textosFilas_[f].isEmpty());
+        double alto = 0;
+        for (int s = 0; s < Series(); ++s) alto = std::max(alto, datos_[s][f]);
+        // Centred over its row, above the bar; inside it where the bar reaches the top.
+        const QRectF caja = textosDibujados_[f]->boundingRect();
+        const double y = area.bottom() - (alto - minimo) / rango * area.height() - caja.height() - 2;
+        textosDibujados_[f]->setPos(area.left() + (f + 0.5) * area.width() / filas_ - caja.width() / 2,
+                                    std::max(y, area.top()));
+    }
 }
 
 void Grafico::PonDato(const std::string& texto) { PonValor(fila_, columna_, Parse(texto)); }
@@ -301,6 +331,7 @@ void Grafico::Redibuja() {
         if (lineasContorno_[s]) pinta(lineasContorno_[s], contornos_[s], 4);
     }
     ColocaMarca();
+    ColocaTextos();
     dibujados_ = datos_;
     const QString descripcion = Descripcion();
     if (accessibleDescription() != descripcion) setAccessibleDescription(descripcion);
@@ -339,7 +370,8 @@ QString Grafico::Descripcion() const {
         if (partes.isEmpty()) partes << (Series() > 1 ? QStringLiteral("Serie %1").arg(s + 1) : chart()->title());
         QStringList valores;
         for (int f = 0; f < filas_; ++f)
-            valores << fila + etiquetas_[f].trimmed() + QStringLiteral(": ") + Q(TextoValor(datos_[s][f]));
+            valores << fila + etiquetas_[f].trimmed() + QStringLiteral(": ") + Q(TextoValor(datos_[s][f])) +
+                           (textosFilas_[f].isEmpty() ? QString() : QStringLiteral(" (%1)").arg(textosFilas_[f]));
         series << partes.join(QStringLiteral(", ")) + QStringLiteral(": ") + valores.join(QStringLiteral("; "));
     }
     return series.join(QLatin1Char('\n'));

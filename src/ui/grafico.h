@@ -17,6 +17,7 @@
 
 class QAbstractAxis;
 class QBarSet;
+class QGraphicsSimpleTextItem;
 class QChart;
 class QLineSeries;
 class QValueAxis;
@@ -60,6 +61,10 @@ public:
     /// A line of this colour drawn wider beneath line series `serie`, so that a light colour keeps
     /// its contrast with the white plot; not in the legend.
     void ContornoSerie(int serie, int rojo, int verde, int azul);
+    /// A short text written over row `fila`'s bars (an option's payback); empty writes none.
+    void TextoSobreFila(int fila, const QString& texto) {
+        if (fila >= 1 && fila <= filas_) textosFilas_[fila - 1] = texto;
+    }
     /// Marks row `fila` with a vertical line across the plot; 0 takes the mark away. Cheap: the
     /// chart is not drawn again, only the line moves.
     void MarcaFila(int fila);
@@ -71,6 +76,8 @@ public:
     /// The outline colour of a series, invalid when it has none.
     QColor Contorno(int serie) const { return contornos_.value(serie - 1); }
     int FilaMarcada() const { return filaMarcada_; }
+    /// The text shown over a row's bars since the last redraw.
+    QString TextoDibujado(int fila) const;
     /// The mark: a thin strip over the view's plot, hidden while no row is marked.
     const QWidget* Marca() const { return marca_; }
 
@@ -99,6 +106,8 @@ private:
     void PonRotulos();
     /// The vertical line of the marked row across the plot, hidden without one.
     void ColocaMarca();
+    /// The texts over the bars, each just above its row's highest bar (as drawn last).
+    void ColocaTextos();
     /// The accessible description: each series with its value at every row.
     QString Descripcion() const;
 
@@ -114,6 +123,8 @@ private:
     QVector<int> ejes_;  ///< per series: 0 left value axis, 1 right
     QStringList nombres_;
     QStringList etiquetas_;
+    QStringList textosFilas_;
+    QList<QGraphicsSimpleTextItem*> textosDibujados_;
     QList<int> rotuladas_;
     QString tituloX_;
     QString titulos_[2];  ///< left and right value axes

@@ -21,10 +21,8 @@
 #include <algorithm>
 
 namespace hortelia {
-namespace {
 
-// A chart as a picture of twice its size in pixels, sharp enough on paper.
-QImage Imagen(QWidget* w) {
+QImage ImagenParaPapel(QWidget* w) {
     QImage imagen(w->size() * 2, QImage::Format_ARGB32_Premultiplied);
     imagen.setDevicePixelRatio(2);
     imagen.fill(Qt::white);
@@ -32,6 +30,8 @@ QImage Imagen(QWidget* w) {
     w->render(&pintor);
     return imagen;
 }
+
+namespace {
 
 // The export proposed beside the scenario: its name and "-temporada".
 QString Propuesto(const QString& rutaEscenario, const TipoArchivo& tipo) {
@@ -83,14 +83,15 @@ QString Graficos(const Temporada& t, QTextDocument& documento) {
     for (const auto& g : VistaTemporada::Graficos(t)) {
         g->resize(600, 300);
         const QString nombre = QStringLiteral("grafico:") + g->objectName();
-        documento.addResource(QTextDocument::ImageResource, QUrl(nombre), Imagen(g.get()));
+        documento.addResource(QTextDocument::ImageResource, QUrl(nombre), ImagenParaPapel(g.get()));
         h += QStringLiteral("<td><img src=\"%1\" width=\"440\" height=\"220\"></td>").arg(nombre);
     }
     return h + QStringLiteral("</tr></table><p></p>");
 }
 
-// The month table with the season's total.
-QString TablaMeses(const ModeloTemporada& meses) {
+}  // namespace
+
+QString TablaHtml(const ModeloTemporada& meses) {
     QString h = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" "
         "style=\"border-collapse:collapse; font-size:7pt\">"
@@ -99,7 +100,7 @@ QString TablaMeses(const ModeloTemporada& meses) {
         h += QStringLiteral("<th style=\"white-space:nowrap\">%1</th>").arg(Html(meses.Titulo(c)));
     h += QStringLiteral("</tr></thead>");
     for (int f = 0; f < meses.rowCount(); ++f) {
-        const bool total = f == meses.rowCount() - 1;
+        const bool total = f == meses.Destacada();
         h += QStringLiteral("<tr>");
         for (int c = 0; c < meses.columnCount(); ++c) {
             const QString celda = Html(meses.Texto(f, c));
@@ -111,8 +112,6 @@ QString TablaMeses(const ModeloTemporada& meses) {
     }
     return h + QStringLiteral("</table>");
 }
-
-}  // namespace
 
 void ExportaTextoTemporada(Interaccion& interaccion, const QString& rutaEscenario, const TemporadaCalculada& c) {
     Exporta(interaccion, kArchivoTexto, Propuesto(rutaEscenario, kArchivoTexto),
@@ -132,7 +131,7 @@ std::unique_ptr<QTextDocument> DocumentoTemporada(const TemporadaCalculada& c, c
     letra.setPointSizeF(8);
     documento->setDefaultFont(letra);
     documento->setHtml(Cabeza(c, vista, unidadCombustible) + Totales(vista) + Graficos(c.temporada, *documento) +
-                       TablaMeses(vista.Meses()));
+                       TablaHtml(vista.Meses()));
     return documento;
 }
 

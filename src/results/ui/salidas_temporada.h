@@ -12,11 +12,14 @@
 #include <string>
 
 class QFont;
+class QImage;
 class QTextDocument;
+class QWidget;
 
 namespace hortelia {
 
 class Interaccion;
+class ModeloTemporada;
 class VistaTemporada;
 
 /// A season run, with the files it was run with ("" for a scenario without a file).
@@ -36,6 +39,11 @@ void ExportaHojaTemporada(Interaccion& interaccion, const QString& rutaEscenario
 /// month table.
 std::unique_ptr<QTextDocument> DocumentoTemporada(const TemporadaCalculada& c, const VistaTemporada& vista,
                                                   const QString& unidadCombustible, QFont letra);
+/// A chart (any widget) as a picture of twice its size in pixels, sharp enough on paper.
+QImage ImagenParaPapel(QWidget* w);
+/// A table of the window as HTML for paper, its highlighted row (the season's total) in bold.
+QString TablaHtml(const ModeloTemporada& modelo);
+
 /// "&Imprime" and Ctrl+P: `documento`, landscape; a failed print says so, cancel is silent.
 void ImprimeTemporada(Interaccion& interaccion, const QString& rutaEscenario, QTextDocument& documento);
 

@@ -21,6 +21,7 @@ public:
     void Llena(QStringList titulos, QVector<QStringList> filas, int destacada = -1);
     QString Texto(int fila, int columna) const { return filas_.value(fila).value(columna); }
     QString Titulo(int columna) const { return titulos_.value(columna); }
+    int Destacada() const { return destacada_; }
 
     int rowCount(const QModelIndex& padre = {}) const override;
     int columnCount(const QModelIndex& padre = {}) const override;

@@ -5,6 +5,7 @@
 #include "results/informe_temporada.h"
 #include "results/ui/cifras_temporada.h"
 #include "results/ui/fila_diseno.h"
+#include "results/ui/vista_opciones.h"
 #include "results/ui/vista_temporada.h"
 #include "scenario/catalogo.h"
 #include "ui/controles.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -50,13 +52,22 @@ VentanaTemporada::VentanaTemporada(const Escenario& escenario, Interaccion& inte
     diseno_ = new FilaDiseno(interaccion_, this);
     connect(diseno_, &FilaDiseno::calculaPedido, this, &VentanaTemporada::Calcula);
     vista_ = new VistaTemporada(this);
+    // The season, and the options beside the scenario over the same season.
+    opciones_ = new VistaOpciones(
+        e, interaccion_, rutaEscenario_, [this] { return PideTemporada(); }, this);
+    partes_ = new QTabWidget(this);
+    partes_->setObjectName("PartesTemporada");
+    partes_->addTab(vista_, QStringLiteral("Temporada"));
+    partes_->addTab(opciones_, QStringLiteral("&Opciones"));
+    connect(partes_, &QTabWidget::currentChanged, this, &VentanaTemporada::Habilita);
+    connect(opciones_, &VistaOpciones::Cambio, this, &VentanaTemporada::Habilita);
 
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(CreaFilaClima());
     todo->addWidget(tipoTabla_);
     todo->addLayout(CreaFilaDatos());
     todo->addWidget(diseno_);
-    todo->addWidget(vista_, 1);
+    todo->addWidget(partes_, 1);
     todo->addLayout(CreaBotones());
     connect(vista_, &VistaTemporada::diaElegidoCambia, this, &VentanaTemporada::Habilita);
     connect(vista_, &VistaTemporada::abreDiaPedido, this, &VentanaTemporada::AbreDia);
@@ -115,7 +126,6 @@ QLayout* VentanaTemporada::CreaFilaDatos() {
         connect(precio, &QLineEdit::returnPressed, this, &VentanaTemporada::Calcula);
     }
     calcula_ = CreaBoton(this, "CalculaTemporada", QStringLiteral("&Calcula"));
-    Explica(calcula_, QStringLiteral("Simula cada día con el invernáculo, el cultivo y las ventanas del escenario"));
     auto* filaDatos = new QHBoxLayout;
     filaDatos->addWidget(etiquetaDesde);
     filaDatos->addWidget(desde_);
@@ -162,6 +172,7 @@ QLayout* VentanaTemporada::CreaBotones() {
 }
 
 void VentanaTemporada::Abre() {
+    opciones_->Prepara();
     etiquetaPrecioCombustible_->setText(
         QStringLiteral("Precio del com&bustible (por %1)").arg(Q(UnidadPoderCalorico(e.Combustible))));
     precioCombustible_->setAccessibleName(
@@ -180,13 +191,21 @@ void VentanaTemporada::Descarta() {
 void VentanaTemporada::OlvidaTemporada() {
     calculada_.reset();
     vista_->Muestra(nullptr);
+    opciones_->Olvida();
     Habilita();
 }
 
 void VentanaTemporada::Habilita() {
     for (QWidget* w : std::initializer_list<QWidget*>{desde_, hasta_, calcula_}) w->setEnabled(tabla_.has_value());
+    // "&Calcula" and the exports act on the part in front: with the options, "&Compara" runs them.
+    const bool enOpciones = partes_->currentWidget() == opciones_;
+    calcula_->setText(enOpciones ? QStringLiteral("&Compara") : QStringLiteral("&Calcula"));
+    Explica(calcula_, enOpciones ? QStringLiteral("Corre la temporada del escenario y de cada opción marcada")
+                                 : QStringLiteral("Simula cada día con el invernáculo, el cultivo y las ventanas del "
+                                                  "escenario"));
+    if (enOpciones && !opciones_->HayMarcadas()) calcula_->setEnabled(false);
     for (QWidget* w : std::initializer_list<QWidget*>{guarda_, guardaHoja_, imprime_})
-        w->setEnabled(calculada_.has_value());
+        w->setEnabled(enOpciones ? opciones_->ComparacionMostrada() != nullptr : calculada_.has_value());
     const DiaClima* dia = DiaParaAbrir();
     vista_->HabilitaAbreDia(dia != nullptr, dia ? Q(NombreDiaTemporada(dia->fecha, tabla_->tipo)) : QString());
 }
@@ -256,16 +275,30 @@ bool VentanaTemporada::LeePrecio(QLineEdit* campo, const QString& que, std::opti
     return false;
 }
 
-void VentanaTemporada::Calcula() {
-    if (!tabla_) return;
+std::optional<OpcionesTemporada> VentanaTemporada::LeeEntradas() {
     const bool diaria = TieneAnio(tabla_->tipo);
     OpcionesTemporada opciones;
     if (!LeePrecio(precioCombustible_, QStringLiteral("del combustible"), opciones.precios.combustible) ||
         !LeePrecio(precioAgua_, QStringLiteral("del agua"), opciones.precios.agua) || !diseno_->Lee(opciones))
-        return;
+        return std::nullopt;
     opciones.desde = DeQDate(desde_->date(), diaria);
     opciones.hasta = DeQDate(hasta_->date(), diaria);
-    ResultadoTemporada r = SimulaTemporada(e, *tabla_, opciones);
+    return opciones;
+}
+
+std::optional<PedidoTemporada> VentanaTemporada::PideTemporada() {
+    if (!tabla_) return std::nullopt;
+    const std::optional<OpcionesTemporada> opciones = LeeEntradas();
+    if (!opciones) return std::nullopt;
+    return PedidoTemporada{&*tabla_, *opciones, rutaClima_.toStdString()};
+}
+
+void VentanaTemporada::Calcula() {
+    if (partes_->currentWidget() == opciones_) return opciones_->Compara();
+    if (!tabla_) return;
+    const std::optional<OpcionesTemporada> opciones = LeeEntradas();
+    if (!opciones) return;
+    ResultadoTemporada r = SimulaTemporada(e, *tabla_, *opciones);
     if (!r.ok) {
         interaccion_.Mensaje(Interaccion::Gravedad::Advertencia, Q(r.mensaje));
         return;
@@ -295,14 +328,17 @@ void VentanaTemporada::AbreDia() {
 }
 
 void VentanaTemporada::ExportaTexto() {
+    if (partes_->currentWidget() == opciones_) return opciones_->ExportaTexto();
     if (calculada_) ExportaTextoTemporada(interaccion_, rutaEscenario_(), *calculada_);
 }
 
 void VentanaTemporada::ExportaHojaCalculo() {
+    if (partes_->currentWidget() == opciones_) return opciones_->ExportaHojaCalculo();
     if (calculada_) ExportaHojaTemporada(interaccion_, rutaEscenario_(), *calculada_);
 }
 
 void VentanaTemporada::Imprime() {
+    if (partes_->currentWidget() == opciones_) return opciones_->Imprime();
     if (!calculada_) return;
     const std::unique_ptr<QTextDocument> documento =
         DocumentoTemporada(*calculada_, *vista_, Q(UnidadPoderCalorico(e.Combustible)), font());

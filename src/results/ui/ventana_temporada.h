@@ -15,6 +15,9 @@
 // workbook of numbers, "&Imprime" the totals, the two charts and the month table on paper.
 // "&Abrir este día" hands a complete day of an hourly record, as the scenario's own day, to
 // whoever set alAbrirDia (the main window, which asks about unsaved changes first).
+//
+// Its "&Opciones" part (vista_opciones.h) sets options beside the scenario over the same season:
+// what each costs, saves and when it pays back. The three exports write the part in front.
 
 #include "engine/temporada.h"
 #include "results/ui/salidas_temporada.h"
@@ -31,12 +34,15 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 
 namespace hortelia {
 
 class FilaDiseno;
 class Interaccion;
+class VistaOpciones;
 class VistaTemporada;
+struct PedidoTemporada;
 
 class VentanaTemporada : public QWidget {
     Q_OBJECT
@@ -92,6 +98,10 @@ private:
     bool LeePrecio(QLineEdit* campo, const QString& que, std::optional<double>& precio);
     /// The complete day of an hourly record chosen in the day table; none otherwise.
     const DiaClima* DiaParaAbrir() const;
+    /// The days and prices as typed; none (after a warning) when a price is not a number.
+    std::optional<OpcionesTemporada> LeeEntradas();
+    /// The table and the inputs, for the options' comparison; none without a table or inputs.
+    std::optional<PedidoTemporada> PideTemporada();
     /// Enables what the table and the results allow.
     void Habilita();
 
@@ -111,6 +121,8 @@ private:
     FilaDiseno* diseno_;
     QPushButton *elige_, *calcula_, *guarda_, *guardaHoja_, *imprime_;
     VistaTemporada* vista_;
+    VistaOpciones* opciones_;
+    QTabWidget* partes_;
 };
 
 }  // namespace hortelia

@@ -1,0 +1,122 @@
+// Does it pay: the saving of a year and the payback, by hand and through a comparison whose
+// season is longer than a year, or whose options save nothing.
+
+#include "engine/carga_escenario.h"
+#include "engine/comparacion.h"
+#include "engine/valores_iniciales.h"
+#include "numeros/conversiones.h"
+#include "results/informe_opciones.h"
+#include "scenario/opciones.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace hortelia;
+
+namespace {
+
+Escenario TunelSimple() {
+    Escenario e;
+    PonValoresIniciales(e);
+    const ResultadoCarga c = CargaEscenario(std::string(HORTELIA_TEST_DATA) + "/../../ejemplos/tunel_simple.hrt", e);
+    EXPECT_TRUE(c.ok && c.dimensionesValidas) << c.mensaje;
+    return e;
+}
+
+// `dias` days from 2023-01-01, each with the same figures.
+TablaClima Diaria(int dias, double tmax, double tmin) {
+    TablaClima t;
+    Fecha f{2023, 1, 1};
+    for (int k = 0; k < dias; ++k, f = DiaSiguiente(f)) t.filas.push_back({f, tmax, tmin, 90, 50, 4, 10});
+    return t;
+}
+
+OpcionAComparar Pide(const Escenario& base, const std::string& nombre, std::optional<double> inversion) {
+    OpcionAplicada a = AplicaOpcion(base, *OpcionDeNombre(nombre));
+    EXPECT_TRUE(a.ok) << nombre << ": " << a.motivo;
+    return {nombre, nombre, nombre, a.escenario, inversion};
+}
+
+}  // namespace
+
+TEST(Comparacion, SavingOfAYearAndPaybackByHand) {
+    for (const auto& [base, opcion, dias, ahorro] :
+         std::vector<std::tuple<double, double, int, double>>{{1000, 900, 365, 100},
+                                                              {1000, 900, 366, 100},
+                                                              {1000, 900, 730, 50},
+                                                              {1000, 1100, 30, -100},
+                                                              {1000, 900, 367, 100.0 * 365 / 367}})
+        EXPECT_EQ(AhorroAnual(base, opcion, dias), ahorro) << dias;
+    // Half away from zero to one decimal; never paid back without a saving.
+    for (const auto& [inversion, ahorro, anios] :
+         std::vector<std::tuple<double, double, std::optional<double>>>{{1500, 100, 15.0},
+                                                                        {25, 100, 0.3},
+                                                                        {35, 100, 0.4},
+                                                                        {1, 3, 0.3},
+                                                                        {0, 50, 0.0},
+                                                                        {2, 0.8, 2.5},
+                                                                        {100, 0, std::nullopt},
+                                                                        {100, -5, std::nullopt},
+                                                                        {0, 0, std::nullopt}})
+        EXPECT_EQ(RetornoAnios(inversion, ahorro), anios) << inversion << " / " << ahorro;
+}
+
+// Two years of the same cold day: the savings are the season's halved, and the text says so
+// before its title; a fuel dearer than the saving never pays back, and a row without an
+// investment has no payback.
+TEST(Comparacion, ALongerSeasonIsScaledToAYear) {
+    const Escenario base = TunelSimple();
+    OpcionesTemporada o;
+    o.precios.combustible = 1.1;
+    const ResultadoComparacion r =
+        ComparaOpciones(base,
+                        {Pide(base, "doble-techo", 1500), Pide(base, "combustible-gasoil", 10),
+                         Pide(base, "minima-1", std::nullopt), Pide(base, "eficiencia-81", 0)},
+                        Diaria(730, 12, 1), o, 5.0);
+    ASSERT_TRUE(r.ok) << r.mensaje;
+    const Comparacion& c = r.comparacion;
+    EXPECT_EQ(c.dias, 730);
+    const std::string texto = TextoComparacion(c);
+    EXPECT_EQ(texto.substr(0, texto.find('\n', texto.find('\n') + 1) + 1),
+              "Escalado\t365/730\nOpcion\tCombustible\tUnidad\tAgua\tCostoCombustible\tCostoAgua\tCostoTotal\t"
+              "AhorroAnual\tInversion\tRetorno_anios\tPotenciaDiseno_kW\n");
+    ASSERT_EQ(c.filas.size(), 5U);
+    const double costoBase = *c.filas[0].total.costoCombustible;
+    const std::string retornos[] = {"", "", kNoSeRecupera.data(), "", "0.0"};
+    for (std::size_t k = 1; k < c.filas.size(); ++k) {
+        const FilaComparacion& f = c.filas[k];
+        const double precio = k == 2 ? 5.0 : 1.1;
+        EXPECT_EQ(*f.costoTotal, f.total.combustible * precio) << f.nombre;
+        EXPECT_EQ(*f.ahorroAnual, (costoBase - *f.costoTotal) * 365 / 730) << f.nombre;
+        if (k != 1) {
+            EXPECT_EQ(CeldasComparacion(f)[8], retornos[k]) << f.nombre;
+        }
+    }
+    // The payback rounded, written with its one decimal.
+    const std::string doble = CeldasComparacion(c.filas[1])[8];
+    EXPECT_EQ(c.filas[1].retornoAnios, Redondea(1500 / *c.filas[1].ahorroAnual, 1));
+    EXPECT_EQ(std::stod(doble), *c.filas[1].retornoAnios);
+    EXPECT_EQ(doble[doble.size() - 2], '.') << doble;
+    EXPECT_EQ(CeldasComparacion(c.filas[2])[1], "litros");
+    // The base row: no saving, investment nor payback.
+    const std::vector<std::string> base0 = CeldasComparacion(c.filas[0]);
+    EXPECT_EQ(std::vector<std::string>(base0.begin() + 6, base0.begin() + 9), std::vector<std::string>(3, ""));
+}
+
+// A season that never heats: no option saves, and an investment never comes back.
+TEST(Comparacion, NoSavingNeverPaysBack) {
+    const Escenario base = TunelSimple();
+    OpcionesTemporada o;
+    o.precios.combustible = 1.1;
+    const ResultadoComparacion r = ComparaOpciones(
+        base, {Pide(base, "doble-techo", 1500), Pide(base, "eficiencia-95", std::nullopt)}, Diaria(10, 30, 20), o);
+    ASSERT_TRUE(r.ok) << r.mensaje;
+    EXPECT_FALSE(r.comparacion.escalada);
+    EXPECT_EQ(TextoComparacion(r.comparacion).rfind("Opcion\t", 0), 0U);
+    const std::vector<std::string> doble = CeldasComparacion(r.comparacion.filas[1]);
+    EXPECT_EQ(doble[6], "0");
+    EXPECT_EQ(doble[8], kNoSeRecupera);
+    EXPECT_EQ(CeldasComparacion(r.comparacion.filas[2])[8], "");
+}

@@ -1,0 +1,226 @@
+// The season window's "Opciones" as a grower uses it: the example double tunnel over the example
+// typical year, the options it already has disabled with their reasons, the others checked with
+// their investments (a decimal comma), a variant file added, "Compara"; what it saves is the
+// batch tool's text, its workbook holds numbers, its print the table; what it refuses, it says.
+
+#include "support/ventana_de_prueba.h"
+
+#include "results/ui/ventana_temporada.h"
+#include "support/libro_xlsx.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <set>
+
+using namespace hortelia;
+
+namespace {
+
+const QDir kEjemplos(QStringLiteral(HORTELIA_EJEMPLOS));
+const QString kEpw = kEjemplos.filePath(QStringLiteral("anio_tipico.epw"));
+const QString kSimple = kEjemplos.filePath(QStringLiteral("tunel_simple.hrt"));
+using Gravedad = Interaccion::Gravedad;
+
+template <class T = QWidget>
+T* En(QWidget* t, const char* nombre) {
+    T* x = t->findChild<T*>(QString::fromLatin1(nombre));
+    if (!x) qFatal("no existe el control %s", nombre);
+    return x;
+}
+
+void Pulsa(QWidget* t, const char* boton) { QTest::mouseClick(En<QAbstractButton>(t, boton), Qt::LeftButton); }
+
+void Escribe(QLineEdit* c, const QString& texto) {
+    c->selectAll();
+    QTest::keyClick(c, Qt::Key_Delete);
+    QTest::keyClicks(c, texto);
+}
+
+// The investment box of an option, by the name a screen reader says.
+QLineEdit* Inversion(QWidget* t, const char* opcion) {
+    for (QLineEdit* c : t->findChildren<QLineEdit*>())
+        if (c->accessibleName() == QStringLiteral("Inversión en %1 ($)").arg(QString::fromUtf8(opcion))) return c;
+    qFatal("sin inversión para %s", opcion);
+}
+
+// The example double tunnel's season window over the typical year, fuel at 1,1 and water at
+// 0,8, its "&Opciones" in front (by its accelerator).
+VentanaTemporada* AbreOpciones(VentanaDePrueba& v) {
+    v.Abre(kEjemplos.filePath(QStringLiteral("tunel_doble.hrt")));
+    v.Accion("Temporada")->trigger();
+    VentanaTemporada* t = v.w.TemporadaCreada();
+    v.guion.RespondeArchivo(kEpw);
+    Pulsa(t, "EligeClima");
+    Escribe(En<QLineEdit>(t, "PrecioCombustible"), QStringLiteral("1,1"));
+    Escribe(En<QLineEdit>(t, "PrecioAgua"), QStringLiteral("0,8"));
+    if (!QTest::qWaitForWindowExposed(t)) qWarning("la ventana de temporada no se mostró");
+    QTest::keyClick(t, Qt::Key_O, Qt::AltModifier);
+    return t;
+}
+
+QString Lee(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// On a 1024 x 768 screen every control of the part shows whole and has a name a screen reader
+// says, and every accelerator of the window is its own.
+void CabeConNombresYAceleradores(VentanaTemporada* t) {
+    QVERIFY(t->minimumSizeHint().width() <= 1024 && t->minimumSizeHint().height() <= 740);
+    t->resize(1024, 740);
+    QApplication::processEvents();
+    for (QWidget* w : En(t, "VistaOpciones")->findChildren<QWidget*>()) {
+        const auto* b = qobject_cast<QAbstractButton*>(w);
+        const bool control = b || qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                             qobject_cast<QComboBox*>(w) || qobject_cast<QTableView*>(w) || qobject_cast<Grafico*>(w);
+        // A spin box's own line edit is the spin box to a screen reader.
+        if (!w->isVisible() || !control || qobject_cast<QAbstractSpinBox*>(w->parentWidget())) continue;
+        QVERIFY2(!w->accessibleName().isEmpty() || (b && !b->text().isEmpty()), w->metaObject()->className());
+        QVERIFY2(t->rect().contains(QRect(w->mapTo(t, QPoint()), w->size())), qPrintable(w->objectName()));
+    }
+    QStringList textos;
+    for (const QAbstractButton* b : t->findChildren<QAbstractButton*>())
+        if (b->isVisible()) textos << b->text();
+    for (const QLabel* l : t->findChildren<QLabel*>())
+        if (l->buddy()) textos << l->text();
+    for (const QTabWidget* p : t->findChildren<QTabWidget*>())
+        for (int k = 0; k < p->count(); ++k) textos << p->tabText(k);
+    std::set<QString> letras;
+    for (const QString& texto : textos)
+        if (texto.contains(QLatin1Char('&')))
+            QVERIFY2(letras.insert(QKeySequence::mnemonic(texto).toString()).second, qPrintable(texto));
+    QVERIFY(letras.count(QStringLiteral("Alt+1")) && letras.count(QStringLiteral("Alt+6")));
+}
+
+}  // namespace
+
+class TestOpciones : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { std::setlocale(LC_ALL, "C"); }
+
+    void comparaYGuardaLoMismoQueHorteliaSim() {
+        VentanaDePrueba v;
+        VentanaTemporada* t = AbreOpciones(v);
+        QCOMPARE(En<QTabWidget>(t, "PartesTemporada")->currentIndex(), 1);
+        // The double tunnel has a double roof and good maintenance already.
+        for (const auto& [opcion, motivo] : {std::pair{"OpcionDobleTecho", "el escenario ya tiene doble techo"},
+                                             std::pair{"OpcionMantenimiento", "ya es de 2 por hora"}}) {
+            QVERIFY(!En<QCheckBox>(t, opcion)->isEnabled());
+            QVERIFY2(En<QCheckBox>(t, opcion)->toolTip().contains(QString::fromUtf8(motivo)), opcion);
+        }
+        QCOMPARE(En<QPushButton>(t, "CalculaTemporada")->text(), QStringLiteral("&Compara"));
+        QVERIFY(!En<QPushButton>(t, "CalculaTemporada")->isEnabled());  // nothing checked
+        QCOMPARE(En<QSpinBox>(t, "EficienciaOpcion")->minimum(), 81);   // above the scenario's 80 %
+        for (const char* opcion : {"OpcionMinima", "OpcionEficiencia", "OpcionCombustible"}) Pulsa(t, opcion);
+        En<QSpinBox>(t, "MinimaOpcion")->setValue(2);
+        Escribe(Inversion(t, "eficiencia de la calefacción"), QStringLiteral("400"));
+        auto* gas = En<QComboBox>(t, "CombustibleOpcion");
+        QCOMPARE(gas->findText(QStringLiteral("Propano")), -1);  // the scenario's own
+        gas->setCurrentIndex(gas->findText(QStringLiteral("GasOil")));
+        Escribe(En<QLineEdit>(t, "PrecioCombustibleNuevo"), QStringLiteral("1,3"));
+        v.guion.RespondeArchivo(kSimple);
+        Pulsa(t, "AgregaEscenario");
+        Escribe(Inversion(t, "tunel_simple.hrt"), QStringLiteral("1500,5"));
+        Pulsa(t, "CalculaTemporada");
+        CabeConNombresYAceleradores(t);
+
+        const QAbstractItemModel* tabla = En<QTableView>(t, "TablaOpciones")->model();
+        QCOMPARE(tabla->rowCount(), 5);
+        QCOMPARE(tabla->index(1, 0).data().toString(), QStringLiteral("Mínima tolerable 2 °C más baja"));
+        QCOMPARE(tabla->index(4, 0).data().toString(), QStringLiteral("tunel_simple.hrt"));
+        auto* grafico = En<Grafico>(t, "GraficoOpciones");
+        QCOMPARE(grafico->Filas(), 5);
+        QVERIFY(grafico->TextoDibujado(3).endsWith(QStringLiteral(" años")));  // the burner pays back
+        QCOMPARE(grafico->TextoDibujado(1), QString());                        // the base has no payback
+
+        QTemporaryDir dir;
+        v.guion.RespondeArchivo(dir.filePath("opciones.txt"));
+        Pulsa(t, "GuardaTemporada");
+        QCOMPARE(v.guion.propuestos.last(), kEjemplos.filePath(QStringLiteral("tunel_doble-opciones.txt")));
+        QProcess sim;
+        sim.setWorkingDirectory(kEjemplos.path());
+        sim.start(QStringLiteral(HORTELIA_SIM),
+                  {"--opciones", "minima-2,eficiencia-90=400,combustible-gasoil," + kSimple + "=1500.5", "--temporada",
+                   "anio_tipico.epw", "--precio-combustible", "1,1", "--precio-agua", "0,8",
+                   "--precio-combustible-nuevo", "1,3", "tunel_doble.hrt"});
+        QVERIFY(sim.waitForFinished(30000) && sim.exitCode() == 0);
+        QCOMPARE(Lee(dir.filePath("opciones.txt")), QString::fromUtf8(sim.readAllStandardOutput()));
+
+        // The workbook holds the table's figures as numbers; the print holds the table.
+        v.guion.RespondeArchivo(dir.filePath("opciones"));
+        Pulsa(t, "GuardaHojaTemporada");
+        std::string error;
+        const auto celdas = prueba::LeeLibro(dir.filePath("opciones.xlsx").toStdString(), error);
+        QVERIFY2(celdas, error.c_str());
+        std::size_t fila = 1;
+        while (!celdas->count(prueba::Ref(0, fila)) || celdas->at(prueba::Ref(0, fila)).texto != "Base")
+            QVERIFY(++fila < 30);
+        for (int f = 0; f < 5; ++f) {
+            const prueba::CeldaLeida& costo = celdas->at(prueba::Ref(6, fila + static_cast<std::size_t>(f)));
+            QVERIFY(costo.numero);
+            QCOMPARE(std::stod(costo.texto), tabla->index(f, 6).data().toString().toDouble());
+        }
+        const QString pdf = dir.filePath("opciones.pdf");
+        v.guion.RespondeImpresion([&](QPrinter& impresora) {
+            impresora.setOutputFormat(QPrinter::PdfFormat);
+            impresora.setOutputFileName(pdf);
+            return true;
+        });
+        QTest::keySequence(t, QKeySequence::Print);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY2(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0, "pdftotext (poppler-utils)");
+        const QString texto = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+        for (const char* s : {"¿Conviene? Opciones de tunel_doble.hrt", "anio_tipico.epw", "Mínima tolerable 2 °C"})
+            QVERIFY2(texto.contains(QString::fromUtf8(s)), s);
+    }
+
+    // What is refused is said and compares nothing; another scenario forgets the comparison.
+    void loRechazadoLoDiceYNoComparaNada() {
+        VentanaDePrueba v;
+        VentanaTemporada* t = AbreOpciones(v);
+        Pulsa(t, "OpcionCombustible");
+        Escribe(Inversion(t, "otro combustible"), QStringLiteral("1e3"));
+        v.guion.EsperaMensaje(Gravedad::Advertencia, "\"1e3\" no lo es");
+        Pulsa(t, "CalculaTemporada");
+        Escribe(Inversion(t, "otro combustible"), QString());
+        v.guion.EsperaMensaje(Gravedad::Advertencia, "Escriba el precio del combustible nuevo");
+        Pulsa(t, "CalculaTemporada");
+        Escribe(En<QLineEdit>(t, "PrecioCombustibleNuevo"), QStringLiteral("2"));
+        Escribe(En<QLineEdit>(t, "PrecioCombustible"), QString());
+        v.guion.EsperaMensaje(Gravedad::Advertencia, "va con el precio del combustible");
+        Pulsa(t, "CalculaTemporada");
+        QTemporaryDir dir;
+        QFile malo(dir.filePath("malo.hrt"));
+        QVERIFY(malo.open(QIODevice::WriteOnly) && malo.write("3,0\r\n") > 0);
+        malo.close();
+        v.guion.RespondeArchivo(malo.fileName());
+        v.guion.EsperaMensaje(Gravedad::Error, "No se puede agregar el escenario como opción.");
+        Pulsa(t, "AgregaEscenario");
+        QVERIFY(!t->findChild<QCheckBox*>(QStringLiteral("OpcionArchivo1")));
+        QVERIFY(!En<QPushButton>(t, "GuardaTemporada")->isEnabled());
+
+        Escribe(En<QLineEdit>(t, "PrecioCombustible"), QStringLiteral("1"));
+        Pulsa(t, "CalculaTemporada");
+        QVERIFY(En<QPushButton>(t, "GuardaTemporada")->isEnabled());
+        v.Abre(kSimple);
+        QCOMPARE(En<QTableView>(t, "TablaOpciones")->model()->rowCount(), 0);
+        v.Accion("Temporada")->trigger();
+        QVERIFY(En<QCheckBox>(t, "OpcionDobleTecho")->isEnabled());  // the simple tunnel has none
+        QVERIFY(!En<QPushButton>(t, "GuardaTemporada")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestOpciones)
+#include "test_opciones.moc"
