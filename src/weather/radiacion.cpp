@@ -11,6 +11,21 @@ namespace {
 // Not pi / 180 (0.0174533): the radiation model has always converted degrees with this figure.
 constexpr double kGradoARadian = 0.017453;
 
+// Day of the year counted from March: days per month and the shift that puts March 1 on day 1.
+constexpr double kDiasPorMes = 30.6;
+constexpr double kDesfaseMarzo = 91.3;
+// The sun's declination at the December solstice, degrees.
+constexpr double kDeclinacionSolsticio = -23.45;
+// Flux at the top of the atmosphere, cal/(cm² min), before its correction by the declination.
+constexpr double kFlujoSolar = 2.01886;
+// Share of the beam one air mass lets through, dimensionless.
+constexpr double kTransmisionAtmosfera = 0.85;
+// Air mass from which the earth's curvature shortens the path (the sun near the horizon).
+constexpr double kMasaCurvatura = 2.9;
+// From cal/cm² in an hour to W/m²: kJ/m² per cal/cm², and kJ/m² in an hour per W/m².
+constexpr double kKJm2PorCalCm2 = 41.84;
+constexpr double kKJm2HoraPorW = 3.6;
+
 // Radiation of hour h with its clouds, from a cloudless value.
 void RecalculaHora(Escenario& e, int h) {
     e.RadHora(h) = Variante::Doble(Cortar(e.RadTope(h).valor() * FactorNubes(e, h), 1));
@@ -21,7 +36,7 @@ void RecalculaHora(Escenario& e, int h) {
 std::int16_t DiaDelAnio(int dia, int mes) {
     int m = mes;
     if (m < 3) m += 12;
-    const double n = std::floor(m * 30.6 + dia - 91.3) + 59;
+    const double n = std::floor(m * kDiasPorMes + dia - kDesfaseMarzo) + 59;
     auto r = AEntero16(n);
     if (!r) throw std::out_of_range("día del año fuera de rango");
     std::int16_t d = *r;
@@ -36,10 +51,10 @@ float FactorNubes(const Escenario& e, int h) {
 void CalculaRadiacion(Escenario& e) {
     const double fi = e.Latitud.valor() * e.Hemisferio.valor() * kGradoARadian;
     const int n = DiaDelAnio(e.Dia, e.Mes);
-    const double delta = std::cos(((n + 10.5) * 360 / 365.25) * kGradoARadian) * (-23.45) * kGradoARadian;
+    const double delta = std::cos(((n + 10.5) * 360 / 365.25) * kGradoARadian) * kDeclinacionSolsticio * kGradoARadian;
     const double sinFi = std::sin(fi), cosFi = std::cos(fi);
     const double sinDelta = std::sin(delta), cosDelta = std::cos(delta);
-    const double s0 = 2.01886 - 0.171135 * delta - 0.089574 * std::pow(delta, 2);
+    const double s0 = kFlujoSolar - 0.171135 * delta - 0.089574 * std::pow(delta, 2);
 
     // -3.05426 (near -175 degrees) and steps of 0.087265 (5 x 0.017453): the model's own figures.
     double omega = -3.05426;
@@ -50,11 +65,11 @@ void CalculaRadiacion(Escenario& e) {
             const double cosZ = cosDelta * cosFi * std::cos(omega) + sinFi * sinDelta;
             if (cosZ > 0) {
                 double masa = std::fabs(1 / (cosZ + 1e-12));
-                if (masa >= 2.9) masa = 30 * std::exp(-2.91 * std::exp(-0.07 * masa));
-                q += 20 * s0 * std::pow(0.85, masa) * cosZ;
+                if (masa >= kMasaCurvatura) masa = 30 * std::exp(-2.91 * std::exp(-0.07 * masa));
+                q += 20 * s0 * std::pow(kTransmisionAtmosfera, masa) * cosZ;
             }
         }
-        const double p = q * 41.84 / 3.6;
+        const double p = q * kKJm2PorCalCm2 / kKJm2HoraPorW;
         e.RadTope(h) = Variante::Doble(Cortar(p, 1));
         e.RadHora(h) = Variante::Doble(Cortar(p * FactorNubes(e, h), 1));
     }
