@@ -1,5 +1,6 @@
 #include "engine/modelo_horario.h"
 
+#include "engine/aspersion.h"
 #include "numeros/conversiones.h"
 
 #include <algorithm>
@@ -46,18 +47,125 @@ constexpr double kVaporPorPa = 0.00625;
 // Clouds keep the night's heat in: the cover loses 1 / (1 + 0.02 octavos) of the clear-sky loss.
 constexpr double kAbrigoPorOctavo = 0.02;
 
-// Leak renewals per hour: maintenance rate plus the wind through the cover material.
-double RenovacionFugas(const Escenario& e, double viento) {
-    const double material = e.MatCobertura.valor();
-    double k = 0;
-    if (material == 1) k = kFugasVidrio;
-    else if (material == 2) k = kFugasPlasticoNuevo;
-    else if (material == 3) k = kFugasPlasticoUsado;
-    else return 0;
-    return e.RenovAire + k * viento;
+// Leak renewals per hour: maintenance rate plus the wind through the cover material (none
+// without a material the model knows).
+double RenovacionFugas(const ConstantesDia& d, double viento) {
+    if (!d.conFugas) return 0;
+    return d.renovAire + d.kFugas * viento;
+}
+
+double FugasDelMaterial(double material) {
+    if (material == 1) return kFugasVidrio;
+    if (material == 2) return kFugasPlasticoNuevo;
+    if (material == 3) return kFugasPlasticoUsado;
+    return 0;
+}
+
+// Air renewals per hour: the windows' (wind counts with the roof window open; a shut window
+// counts as open kAreaVentMinima), raised to the leaks'.
+double Renovaciones(const ConstantesDia& d, double areaVent, double viento) {
+    const double area = areaVent <= 0 ? kAreaVentMinima : areaVent;
+    const double vtoVent = viento < 1 ? 1 : viento;
+    double nVent = kDescargaVentanas * area / d.suelo / 2 * d.raizPresionViento;
+    if (d.cenital) nVent = nVent * vtoVent;
+    nVent = nVent * 3600 * d.suelo / d.volumen;
+    const double nFugas = RenovacionFugas(d, viento);
+    return nVent < nFugas ? nFugas : nVent;
+}
+
+// What the control and the transpiration take from the hour's balance without control.
+struct SinControl {
+    BalanceAspersion balance;
+    double viento = 0, nubosidad = 0;
+    double radNeta = 0, facDpv = 0;
+    double tSin = 0, dpvInt = 0;
+};
+
+// Radiation, vapour, renewals and the balance of the hour with no control: writes the
+// temperature, humidity and renewal without control.
+SinControl BalanceSinControl(const ConstantesDia& d, const Escenario& e, int h, ResultadoHora& r) {
+    const double tempExt = e.TempHora(h).valor();
+    const double hrExt = e.HRHora(h);
+    const double rad = e.RadHora(h).valor();
+    const double viento = e.VtoHora(h).valor();
+    const double areaVent = e.AreaVentHora(h).valor();
+    SinControl x;
+    x.viento = viento;
+    x.nubosidad = e.NubHora(h);
+    BalanceAspersion& b = x.balance;
+    b.tempExt = tempExt;
+    b.calorLatente = d.calorLatente;
+    b.tMax = d.tMax;
+
+    // Radiation inside
+    b.radInt = rad * (d.doble ? kTransmisionDoble : kTransmisionSimple);
+    x.radNeta = rad * (d.doble ? kNetaDoble : kNetaSimple) * kNetaCultivo;
+
+    // Outdoor vapour
+    const double psExt = PresSat(tempExt);
+    b.pvExt = psExt * hrExt / 100;
+    const double dpvExt = psExt - b.pvExt;
+
+    // The crop's vapour term (the base 2.71, not e, is the model's); in the dark 2.71^-0 is 1.
+    const double cierre = b.radInt == 0 ? 1 : std::pow(2.71, -b.radInt / 13);
+    x.facDpv = d.conductancia * (1 - kCierreEstomas * cierre) / kPsicrometricaPa;
+
+    const double renov = Renovaciones(d, areaVent, viento);
+
+    // Exchange coefficients per m2 of floor
+    const double ucob = (d.doble ? 4 + 0.2 * viento : 6 + 0.5 * viento) / kDivisorCobertura * d.cobertura / d.suelo;
+    const double hVent = d.calorAire * renov / 3600 / d.suelo;
+    b.lVent = d.latenteAire * renov / d.sueloPorHora;
+    b.intercambio = hVent + ucob;
+    const double pendExt = PendSat(tempExt);
+
+    // Balance without control
+    b.den = x.facDpv * pendExt + (x.facDpv + b.lVent) * b.intercambio / b.lVent;
+    b.aporte = b.radInt * (x.facDpv + b.lVent) / b.lVent - x.facDpv * dpvExt - x.radNeta * d.facRad;
+    const double difT = b.aporte / b.den;
+    const double difPv = (b.radInt - difT * b.intercambio) / b.lVent;
+    x.tSin = Cortar(tempExt + difT, 1);
+    r.tempSinControl = x.tSin;
+
+    // Humidity without control
+    const double psInt = PresSat(x.tSin);
+    const double pvInt = b.pvExt + difPv;
+    const double hr = pvInt * 100 / psInt;
+    x.dpvInt = std::max(psInt - pvInt, 0.0);
+    r.hrInterior = std::clamp(Cortar(hr, 1), 0.0, 100.0);
+    r.renov = CortarSimple(static_cast<float>(renov), 1);
+    return x;
 }
 
 }  // namespace
+
+ConstantesDia ConstantesDelDia(const Escenario& e) {
+    ConstantesDia d;
+    d.suelo = e.SueloCubierto.valor();
+    d.cobertura = e.SupCobertura.valor();
+    d.volumen = e.Volumen;
+    d.doble = e.DobleTecho != 0;
+    d.cenital = e.Cenital == 1;
+    d.vidrio = e.MatCobertura.valor() == 1;
+    d.kFugas = FugasDelMaterial(e.MatCobertura.valor());
+    d.conFugas = d.kFugas != 0;
+    d.renovAire = e.RenovAire;
+    d.tMax = e.TMaxTol.valor();
+    d.tMin = e.TMinTol.valor();
+    d.eficiencia = e.Eficiencia;
+    d.poderCalorico = e.PoderCalorico;
+    d.calorLatente = e.CalorLatente;
+    const double iaf = e.IAF;
+    d.facRad = kFactorRadiacion * std::log(1.1 * std::pow(iaf, kExponenteIAF) + 1);
+    d.conductancia = kConductanciaHoja * iaf;
+    d.raizPresionViento = std::pow(kPresionViento, 0.5);
+    const double densAire = e.DensAire.valor();
+    d.calorAireM3 = densAire * e.CalEspAire.valor();
+    d.calorAire = d.calorAireM3 * d.volumen;
+    d.latenteAire = kVaporPorPa * densAire * d.calorLatente * d.volumen;
+    d.sueloPorHora = 3600 * d.suelo;
+    return d;
+}
 
 // The model's own constants, deliberate: 2272.005 in the pressure but 2272 in its slope,
 // 129.86 for 98700 / 760, and / kLog10DeE for the factor ln 10.
@@ -67,145 +175,65 @@ double PendSat(double t) {
     return 129.86 * (std::pow(10, 9 - 2272 / (t + 273)) * 2272 / std::pow(t + 273, 2)) / kLog10DeE;
 }
 
-double DemandaCalefaccion(const Escenario& e, double tempExt, double viento, double nubosidad) {
-    const double suelo = e.SueloCubierto.valor();
-    const double tMin = e.TMinTol.valor();
+double DemandaCalefaccion(const ConstantesDia& d, double tempExt, double viento, double nubosidad) {
     double kc;
-    if (e.MatCobertura.valor() == 1) kc = 4.04 + 0.65 * viento;
-    else if (e.DobleTecho == 0) kc = 4.76 + 0.52 * viento;
+    if (d.vidrio) kc = 4.04 + 0.65 * viento;
+    else if (!d.doble) kc = 4.76 + 0.52 * viento;
     else kc = 3.7 + 0.25 * viento;
-    double qCob = kc * (tMin - tempExt) / kDivisorCobertura * e.SupCobertura.valor() / suelo;
+    double qCob = kc * (d.tMin - tempExt) / kDivisorCobertura * d.cobertura / d.suelo;
     qCob = qCob / (nubosidad * kAbrigoPorOctavo + 1);
     // 1.24 and 964.52 written out, not DensAire (1.29) and CalEspAire: the model's own figures.
-    const double qFugas =
-        RenovacionFugas(e, viento) * static_cast<double>(e.Volumen) / suelo * 1.24 * 964.52 * (tMin - tempExt) / 3600;
+    const double qFugas = RenovacionFugas(d, viento) * d.volumen / d.suelo * 1.24 * 964.52 * (d.tMin - tempExt) / 3600;
     // Outdoor air warmer than the tolerable minimum gives a negative demand: the house
     // then burns nothing, it cannot give fuel back.
     return std::max(0.0, qCob + qFugas);
 }
 
-void SimulaHora(Escenario& e, int h) {
-    // Window floor, written back into the scenario.
-    if (e.AreaVentHora(h).valor() <= 0) e.AreaVentHora(h) = Variante::Doble(kAreaVentMinima);
+double DemandaCalefaccion(const Escenario& e, double tempExt, double viento, double nubosidad) {
+    return DemandaCalefaccion(ConstantesDelDia(e), tempExt, viento, nubosidad);
+}
 
-    const double tempExt = e.TempHora(h).valor();
-    const double hrExt = e.HRHora(h);
-    const double rad = e.RadHora(h).valor();
-    const double nub = e.NubHora(h);
-    const double viento = e.VtoHora(h).valor();
-    const double areaVent = e.AreaVentHora(h).valor();
-    const double suelo = e.SueloCubierto.valor();
-    const double cobertura = e.SupCobertura.valor();
-    const double volumen = e.Volumen;
-    const bool doble = e.DobleTecho != 0;
-    const double tMax = e.TMaxTol.valor();
-    const double tMin = e.TMinTol.valor();
-    const double iaf = e.IAF;
-    const double densAire = e.DensAire.valor();
-    const double calEspAire = e.CalEspAire.valor();
-    const double calorLatente = e.CalorLatente;
-
-    // Radiation inside
-    const double radInt = rad * (doble ? kTransmisionDoble : kTransmisionSimple);
-    const double radNeta = rad * (doble ? kNetaDoble : kNetaSimple) * kNetaCultivo;
-
-    // Outdoor vapour
-    const double psExt = PresSat(tempExt);
-    const double pvExt = psExt * hrExt / 100;
-    const double dpvExt = psExt - pvExt;
-
-    // Crop factors (the base 2.71, not e, is the model's)
-    const double facRad = kFactorRadiacion * std::log(1.1 * std::pow(iaf, kExponenteIAF) + 1);
-    const double facDpv =
-        (kConductanciaHoja * iaf) * (1 - kCierreEstomas * std::pow(2.71, -radInt / 13)) / kPsicrometricaPa;
-
-    // Air renewals per hour: windows (wind counts with the roof window open), then leaks
-    const double vtoVent = viento < 1 ? 1 : viento;
-    double nVent = kDescargaVentanas * areaVent / suelo / 2 * std::pow(kPresionViento, 0.5);
-    if (e.Cenital == 1) nVent = nVent * vtoVent;
-    nVent = nVent * 3600 * suelo / volumen;
-    const double nFugas = RenovacionFugas(e, viento);
-    const double renov = nVent < nFugas ? nFugas : nVent;
-
-    // Exchange coefficients per m2 of floor
-    const double ucob = (doble ? 4 + 0.2 * viento : 6 + 0.5 * viento) / kDivisorCobertura * cobertura / suelo;
-    const double hVent = densAire * calEspAire * volumen * renov / 3600 / suelo;
-    const double lVent = kVaporPorPa * densAire * calorLatente * volumen * renov / (3600 * suelo);
-    const double pendExt = PendSat(tempExt);
-
-    // Balance without control
-    const double den = facDpv * pendExt + (facDpv + lVent) * (hVent + ucob) / lVent;
-    const double aporte = radInt * (facDpv + lVent) / lVent - facDpv * dpvExt - radNeta * facRad;
-    const double difT = aporte / den;
-    const double difPv = (radInt - difT * (hVent + ucob)) / lVent;
-    const double tSin = Cortar(tempExt + difT, 1);
-    e.TempSinControl(h) = tSin;
-
-    // Humidity without control
-    const double psInt = PresSat(tSin);
-    const double pvInt = pvExt + difPv;
-    const double hr = pvInt * 100 / psInt;
-    double dpvInt = psInt - pvInt;
-    if (dpvInt < 0) dpvInt = 0;
-    double hrInterior = Cortar(hr, 1);
-    if (hrInterior > 100) hrInterior = 100;
-    if (hrInterior < 0) hrInterior = 0;
-    e.HRInterior(h) = hrInterior;
-
-    e.RenovHora(h) = CortarSimple(static_cast<float>(renov), 1);
+ResultadoHora SimulaHora(const ConstantesDia& d, const Escenario& e, int h, TotalesDia& t) {
+    ResultadoHora r;
+    const SinControl x = BalanceSinControl(d, e, h, r);
 
     // Control: spray cooling first, otherwise heating, otherwise nothing
-    float tCon = static_cast<float>(tSin);
-    double dpv = dpvInt;
-    if (tSin > tMax && dpvInt > 0) {
-        double agua = 0, hrc = 0;
-        // Steps of 0.005 while below 1: 200 steps sum to just above 1, so at most 200 steps.
-        while (dpv > 0 && tCon > tMax && agua < 1) {
-            agua += 0.005;
-            const double qEvap = agua * calorLatente / 3.6;
-            const double difTc = (aporte - qEvap) / den;
-            const double difPvc = (radInt - difTc * (hVent + ucob)) / lVent;
-            tCon = static_cast<float>(tempExt + difTc);
-            const double psC = PresSat(tCon);
-            const double pvC = pvExt + difPvc;
-            hrc = pvC * 100 / psC;
-            dpv = psC - pvC;
-        }
-        if (hrc > 100) hrc = 100;
-        e.HRInterior(h) = Cortar(hrc, 1);
-        e.ControlPorM2(h) = agua;
-        e.ControlHora(h) = static_cast<float>(agua * suelo);
-        e.AcumAgua += e.ControlHora(h);
-    } else if (tSin < tMin) {
-        const double q = DemandaCalefaccion(e, tempExt, viento, nub);
+    float tCon = static_cast<float>(x.tSin);
+    double dpv = x.dpvInt;
+    if (x.tSin > d.tMax && x.dpvInt > 0) {
+        const Aspersion a = Asperja(x.balance, tCon, dpv);
+        tCon = a.tCon;
+        dpv = a.dpv;
+        r.hrInterior = Cortar(std::min(a.hr, 100.0), 1);
+        r.controlPorM2 = a.agua;
+        r.controlHora = static_cast<float>(a.agua * d.suelo);
+        t.agua += r.controlHora;
+    } else if (x.tSin < d.tMin) {
+        const double q = DemandaCalefaccion(d, x.balance.tempExt, x.viento, x.nubosidad);
         // 4.17 kJ a kcal, not 4.1868, here and below: the model's own figure.
         const double qHora = q / 4.17 * 3.6;
-        const double qBruto = qHora / e.Eficiencia * 100;
-        const double comb = Cortar(qBruto / e.PoderCalorico * 4.17, 3);
-        const double combTotal = Cortar(comb * suelo, 3);
-        tCon = static_cast<float>(tMin);
-        e.DemandaCalor(h) = q;
-        e.ControlPorM2(h) = comb;
-        e.ControlHora(h) = static_cast<float>(combTotal);
-        e.AcumComb += e.ControlHora(h);
+        const double qBruto = qHora / d.eficiencia * 100;
+        const double comb = Cortar(qBruto / d.poderCalorico * 4.17, 3);
+        const double combTotal = Cortar(comb * d.suelo, 3);
+        tCon = static_cast<float>(d.tMin);
+        r.demandaCalor = q;
+        r.controlPorM2 = comb;
+        r.controlHora = static_cast<float>(combTotal);
+        t.comb += r.controlHora;
     }
-    e.TempConControl(h) = CortarSimple(tCon, 1);
+    r.tempConControl = CortarSimple(tCon, 1);
 
     // Transpiration
-    double etr = Cortar(3.6 * (radNeta * facRad + dpv * facDpv) / calorLatente, 2);
-    if (etr < 0) etr = 0;
-    e.EtrHora(h) = etr;
-    e.AcumEtr = Cortar(e.AcumEtr + etr, 2);
+    r.etr = std::max(Cortar(3.6 * (x.radNeta * d.facRad + dpv * x.facDpv) / d.calorLatente, 2), 0.0);
+    t.etr = Cortar(t.etr + r.etr, 2);
 
     // Potential evapotranspiration
-    const double pendC = PendSat(e.TempConControl(h));
-    const float etp =
-        static_cast<float>(3.6 * (pendC * radNeta / 1000 + densAire * calEspAire * dpv / kResistenciaAireKPa) /
-                           (pendC / 1000 + kPsicrometricaKPa) / calorLatente);
-    float etpCortada = CortarSimple(etp, 2);
-    if (etpCortada < 0) etpCortada = 0;
-    e.EtpHora(h) = etpCortada;
-    e.AcumEtp = CortarSimple(e.AcumEtp + etpCortada, 2);
+    const double pendC = PendSat(r.tempConControl);
+    const float etp = static_cast<float>(3.6 * (pendC * x.radNeta / 1000 + d.calorAireM3 * dpv / kResistenciaAireKPa) /
+                                         (pendC / 1000 + kPsicrometricaKPa) / d.calorLatente);
+    r.etp = std::max(CortarSimple(etp, 2), 0.0F);
+    t.etp = CortarSimple(t.etp + r.etp, 2);
+    return r;
 }
 
 }  // namespace hortelia

@@ -5,6 +5,7 @@
 #include "scenario/archivo_hrt.h"
 #include "scenario/limites.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -12,25 +13,47 @@
 namespace hortelia {
 namespace {
 
-bool HoraFinita(const Escenario& e, int h) {
-    const double valores[] = {e.TempSinControl(h), e.TempConControl(h), e.HRInterior(h), e.RenovHora(h),
-                              e.ControlPorM2(h),   e.ControlHora(h),    e.EtrHora(h),    e.EtpHora(h),
-                              e.DemandaCalor(h)};
+using HorasDia = std::array<ResultadoHora, 24>;
+
+bool HoraFinita(const ResultadoHora& r) {
+    const double valores[] = {r.tempSinControl, r.tempConControl, r.hrInterior, r.renov,
+                              r.controlPorM2,   r.controlHora,    r.etr,        r.etp,
+                              r.demandaCalor};
     for (double v : valores)
         if (!std::isfinite(v)) return false;
     return true;
 }
 
 /// The first hour whose results are not all finite: 1..24, 0 when every hour is.
-int PrimeraHoraNoFinita(const Escenario& e) {
+int PrimeraHoraNoFinita(const HorasDia& horas) {
     for (int h = 1; h <= 24; ++h)
-        if (!HoraFinita(e, h)) return h;
+        if (!HoraFinita(horas[static_cast<std::size_t>(h - 1)])) return h;
     return 0;
 }
 
-bool TotalesFinitos(const Escenario& e) {
-    return std::isfinite(e.AcumComb) && std::isfinite(e.AcumAgua) && std::isfinite(e.AcumEtr) &&
-           std::isfinite(e.AcumEtp);
+bool TotalesFinitos(const TotalesDia& t) {
+    return std::isfinite(t.comb) && std::isfinite(t.agua) && std::isfinite(t.etr) && std::isfinite(t.etp);
+}
+
+// The run's results into the record, with the window floor the hours were computed with.
+void Escribe(Escenario& e, const HorasDia& horas, const TotalesDia& t) {
+    for (int h = 1; h <= 24; ++h) {
+        const ResultadoHora& r = horas[static_cast<std::size_t>(h - 1)];
+        if (e.AreaVentHora(h).valor() <= 0) e.AreaVentHora(h) = Variante::Doble(kAreaVentMinima);
+        e.TempSinControl(h) = r.tempSinControl;
+        e.TempConControl(h) = r.tempConControl;
+        e.HRInterior(h) = r.hrInterior;
+        e.RenovHora(h) = r.renov;
+        e.ControlPorM2(h) = r.controlPorM2;
+        e.ControlHora(h) = r.controlHora;
+        e.EtrHora(h) = r.etr;
+        e.EtpHora(h) = r.etp;
+        e.DemandaCalor(h) = r.demandaCalor;
+    }
+    e.AcumComb = t.comb;
+    e.AcumAgua = t.agua;
+    e.AcumEtr = t.etr;
+    e.AcumEtp = t.etp;
 }
 
 // What the hourly model can take, beyond what MotivoNoSimulable already refuses.
@@ -75,14 +98,13 @@ std::vector<std::string> EntradasFueraDeRango(const Escenario& e, int h) {
     return r;
 }
 
-/// Why the day's results came out not finite, naming the hour and the inputs that caused it.
-std::string MotivoNoFinito(const Escenario& original, const Escenario& dia) {
-    const int h = PrimeraHoraNoFinita(dia);
+/// Why the day's results came out not finite, naming the hour (0: only the totals) and the
+/// inputs that caused it.
+std::string MotivoNoFinito(const Escenario& e, int h) {
     if (h == 0)
         return "Los totales del día dan resultados fuera de rango (no numéricos); revise las dimensiones, la "
                "ventilación y la calefacción.";
-    // The inputs as they were: the run floors the window area in place.
-    const std::vector<std::string> causas = EntradasFueraDeRango(original, h);
+    const std::vector<std::string> causas = EntradasFueraDeRango(e, h);
     std::string m = "Los datos de la hora " + std::to_string(h) + " dan resultados fuera de rango (no numéricos)";
     if (causas.empty()) return m + "; revise las dimensiones, la ventilación y la calefacción.";
     m += ": ";
@@ -112,24 +134,19 @@ ResultadoDia SimulaDia(Escenario& e) {
     r.mensaje = MotivoNoSimulable(e);
     if (!r.mensaje.empty()) return r;
 
-    // The day runs on a scratch copy, so a refused run leaves the record untouched.
-    Escenario dia = e;
-    dia.AcumAgua = 0;
-    dia.AcumComb = 0;
-    dia.AcumEtr = 0;
-    dia.AcumEtp = 0;
-    for (int h = 1; h <= 24; ++h) {
-        dia.ControlPorM2(h) = 0;
-        dia.ControlHora(h) = 0;
-        dia.DemandaCalor(h) = 0;
-        SimulaHora(dia, h);
-    }
-    if (PrimeraHoraNoFinita(dia) != 0 || !TotalesFinitos(dia)) {
-        r.mensaje = MotivoNoFinito(e, dia);
+    const ConstantesDia d = ConstantesDelDia(e);
+    HorasDia horas;
+    TotalesDia totales;
+    for (int h = 1; h <= 24; ++h) horas[static_cast<std::size_t>(h - 1)] = SimulaHora(d, e, h, totales);
+    // Nothing is written before every result is known to be finite: a refused run leaves the
+    // record exactly as it was.
+    const int noFinita = PrimeraHoraNoFinita(horas);
+    if (noFinita != 0 || !TotalesFinitos(totales)) {
+        r.mensaje = MotivoNoFinito(e, noFinita);
         return r;
     }
-    dia.HoraSel = 1;
-    e = std::move(dia);
+    Escribe(e, horas, totales);
+    e.HoraSel = 1;
     r.ok = true;
     return r;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 namespace hortelia {
@@ -232,18 +233,30 @@ std::optional<std::int16_t> AEntero16(double x) {
     return static_cast<std::int16_t>(r);
 }
 
+namespace {
+
+// 10^n, a double exactly for n up to 22; pow gives the same for those and is asked only past them.
+double PotenciaDeDiez(int n) {
+    static constexpr double kPotencias[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (n >= 0 && n < static_cast<int>(std::size(kPotencias))) return kPotencias[n];
+    return std::pow(10.0, n);
+}
+
+}  // namespace
+
 double Redondea(double x, int decimales) {
-    const double factor = std::pow(10.0, decimales);
+    const double factor = PotenciaDeDiez(decimales);
     return std::round(x * factor) / factor;
 }
 
 double Cortar(double x, int decimales) {
-    const double p = std::pow(10.0, decimales);
+    const double p = PotenciaDeDiez(decimales);
     return std::floor(x * p) / p;
 }
 
 float CortarSimple(float x, int decimales) {
-    const float p = static_cast<float>(std::pow(10.0, decimales));
+    const float p = static_cast<float>(PotenciaDeDiez(decimales));
     const float escalado = x * p;
     return std::floor(escalado) / p;
 }
