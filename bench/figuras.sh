@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Performance figures of Hortelia, each against its target: the day's simulation and the
-# weather models, load + run + export, the window shown after the program starts, one move of
-# the latitude bar with its chart, one move of the results' hour bar with its marks,
-# hortelia-sim on one scenario, the program's peak memory, and a season of 365 days in-process
-# and through hortelia-sim.
+# Performance figures of Hortelia, each against its target: the day's simulation, the spray of
+# one hot hour and the weather models, load + run + export, the window shown after the program
+# starts, one move of the latitude bar with its chart, one move of the results' hour bar with its
+# marks, hortelia-sim on one scenario, the program's peak memory, a season of 365 days in-process
+# and through hortelia-sim, and a comparison of eight scenarios on every core against one.
 # Builds what it needs with the default preset; the windows run offscreen. Prints a table;
 # a figure over its target is marked, the exit status stays 0 (figures, not tests).
 set -euo pipefail
@@ -43,7 +43,7 @@ proceso_ms() {
 
 # Google Benchmark as CSV: name -> real time in its own unit. Its CSV wants the same counters
 # in every row, so the day and the season benchmarks (each with their own) run apart.
-build/bench/hortelia_bench --benchmark_format=csv --benchmark_filter='SimulaDia|Calcula|Carga' 2>/dev/null \
+build/bench/hortelia_bench --benchmark_format=csv --benchmark_filter='SimulaDia|Aspersion/|Calcula|Carga' 2>/dev/null \
   >"$trabajo/nucleo.csv"
 build/bench/hortelia_bench --benchmark_format=csv --benchmark_filter=Temporada 2>/dev/null >>"$trabajo/nucleo.csv"
 build/bench/hortelia_bench_ui --benchmark_format=csv 2>/dev/null >"$trabajo/ventana.csv"
@@ -61,8 +61,12 @@ fila() {  # figure, value, unit, target (same unit)
   awk -v v="$2" -v o="$4" 'BEGIN { exit !(v + 0 < o + 0) }' || marca="OVER TARGET"
   filas+=("$(printf '%-52s %10s %-3s  < %-6s %s' "$1" "$2" "$3" "$4" "$marca")")
 }
-fila "SimulaDia, start values (µs)" "$(bench nucleo.csv BM_SimulaDia_Inicial)" us 50
-fila "SimulaDia, hot day, spray most hours (µs)" "$(bench nucleo.csv BM_SimulaDia_Caluroso)" us 50
+fila "SimulaDia, start values (µs)" "$(bench nucleo.csv BM_SimulaDia_Inicial)" us 10
+fila "SimulaDia, hot day, spray most hours (µs)" "$(bench nucleo.csv BM_SimulaDia_Caluroso)" us 12
+# The spray of one hot hour that stops after 0, 50, 100 and 200 steps, found by bisection.
+for pasos in 0 50 100 200; do
+  fila "Spray of an hour of $pasos steps (ns)" "$(bench nucleo.csv "BM_Aspersion/$pasos\"")" ns 1000
+done
 fila "CalculaRadiacion (µs)" "$(bench nucleo.csv BM_CalculaRadiacion)" us 50
 fila "CalculaTemperatura (µs)" "$(bench nucleo.csv BM_CalculaTemperatura)" us 50
 fila "CalculaHumedad (µs)" "$(bench nucleo.csv BM_CalculaHumedad)" us 50
@@ -75,10 +79,19 @@ fila "Program start to window shown, whole process (ms)" "$(proceso_ms build/ben
 fila "hortelia-sim on one scenario, whole process (ms)" "$(proceso_ms "build/hortelia-sim $escenario" 50)" ms 20
 fila "Peak memory of the program with its window (MB)" "$(mediana memoria_pico_mb)" MB 120
 # A whole season: 365 days of the shipped normals on the example tunnel, and of a hot table.
-fila "Season of 365 days, example normals, in-process (ms)" "$(bench nucleo.csv BM_Temporada_NormalesEjemplo)" ms 10
-fila "Season of 365 days, hot table with spray, in-process (ms)" "$(bench nucleo.csv BM_Temporada_Calurosa)" ms 20
+fila "Season of 365 days, example normals, in-process (ms)" "$(bench nucleo.csv BM_Temporada_NormalesEjemplo)" ms 3
+fila "Season of 365 days, hot table with spray, in-process (ms)" "$(bench nucleo.csv BM_Temporada_Calurosa)" ms 4
 fila "hortelia-sim --temporada, a year, whole process (ms)" \
-  "$(proceso_ms "build/hortelia-sim --temporada ejemplos/clima_normales.csv ejemplos/tunel_doble.hrt" 20)" ms 20
+  "$(proceso_ms "build/hortelia-sim --temporada ejemplos/clima_normales.csv ejemplos/tunel_doble.hrt" 20)" ms 8
+# Eight scenarios compared over a year of normals: on every core, against the same process held
+# to one core (it then runs them one after the other).
+ocho="ejemplos/invernaculo.hrt ejemplos/tunel_simple.hrt ejemplos/tunel_doble.hrt tests/data/inicio.hrt"
+ocho="$ocho tests/data/seco_doble.hrt ejemplos/invernaculo.hrt ejemplos/tunel_simple.hrt ejemplos/tunel_doble.hrt"
+resumen="build/hortelia-sim --resumen --temporada ejemplos/clima_normales.csv $ocho"
+paralelo=$(proceso_ms "$resumen" 20)
+serie=$(proceso_ms "taskset -c 0 $resumen" 20)
+fila "--resumen of 8 scenarios over a year, $(nproc) cores, % of one core" \
+  "$(awk -v p="$paralelo" -v s="$serie" 'BEGIN { printf "%.0f", 100 * p / s }')" % 60
 # A typical year of hourly records: read and run in-process, and through hortelia-sim. The year
 # is written here in the shape bench/bench_registros.cpp builds in memory.
 awk 'BEGIN {

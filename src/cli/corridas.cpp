@@ -5,6 +5,7 @@
 #include "engine/comparacion.h"
 #include "engine/recalcula_clima.h"
 #include "engine/simula_dia.h"
+#include "engine/tareas.h"
 #include "engine/valores_iniciales.h"
 #include "results/exportacion.h"
 #include "results/informe_opciones.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <tuple>
@@ -96,6 +98,40 @@ bool Guarda(const Orden& o, const Escenario& e) {
     const ResultadoArchivo g = GuardaEscenario(o.guardar, e);
     if (!g.ok) Avisa(g.mensaje);
     return g.ok;
+}
+
+/// One scenario's row of a comparison, or why it has none.
+struct FilaResumen {
+    std::string fila;
+    std::optional<std::string> error;
+    std::exception_ptr excepcion;
+};
+
+/// The row of the scenario at `ruta`: its season over `tabla`, or its day without one.
+FilaResumen Resume(const Orden& o, const std::string& ruta, const TablaClima* tabla,
+                   const OpcionesTemporada& opciones) {
+    FilaResumen f;
+    Escenario e;
+    f.error = CargaParaCorrer(ruta, e);
+    if (f.error) return f;
+    if (tabla) {
+        const ResultadoTemporada r = SimulaTemporada(e, *tabla, opciones);
+        if (r.ok) f.fila = FilaResumenTemporada(ruta, r.temporada);
+        else f.error = ruta + ": " + r.mensaje;
+        return f;
+    }
+    if (o.recalcular) RecalculaClima(e);
+    const ResultadoDia dia = SimulaDia(e);
+    if (!dia.ok) {
+        f.error = ruta + ": " + dia.mensaje;
+        return f;
+    }
+    // The day sheet's own figures, as the day window shows them.
+    PeriodoTemporada p;
+    SumaDia(p, FigurasDelDia(e, {0, e.Mes, e.Dia}, CifrasCombustible::Planilla));
+    AplicaPrecios(p, o.precios);
+    f.fila = FilaResumenEscenario(ruta, p, UnidadCombustible(e.Combustible));
+    return f;
 }
 
 }  // namespace
@@ -193,35 +229,27 @@ int CorreResumen(const Orden& o) {
             return 1;
         }
     }
+    // The scenarios side by side on every core; a long season's days then stay on one thread.
+    if (o.escenarios.size() > 1) opciones.hilos = 1;
+    const auto filas = EnParalelo(o.escenarios.size(), [&](std::size_t i) {
+        FilaResumen f;
+        try {
+            f = Resume(o, o.escenarios[i], temporada ? &tabla : nullptr, opciones);
+        } catch (...) {
+            f.excepcion = std::current_exception();
+        }
+        return f;
+    });
     int estado = 0;
     std::string salida = TituloResumenEscenarios(temporada);
-    for (const std::string& ruta : o.escenarios) {
-        Escenario e;
-        std::string fila;
-        std::optional<std::string> error = CargaParaCorrer(ruta, e);
-        if (!error && temporada) {
-            const ResultadoTemporada r = SimulaTemporada(e, tabla, opciones);
-            if (r.ok) fila = FilaResumenTemporada(ruta, r.temporada);
-            else error = ruta + ": " + r.mensaje;
-        } else if (!error) {
-            if (o.recalcular) RecalculaClima(e);
-            const ResultadoDia dia = SimulaDia(e);
-            if (!dia.ok) {
-                error = ruta + ": " + dia.mensaje;
-            } else {
-                // The day sheet's own figures, as the day window shows them.
-                PeriodoTemporada p;
-                SumaDia(p, FigurasDelDia(e, {0, e.Mes, e.Dia}, CifrasCombustible::Planilla));
-                AplicaPrecios(p, o.precios);
-                fila = FilaResumenEscenario(ruta, p, UnidadCombustible(e.Combustible));
-            }
-        }
-        if (error) {
-            Avisa(*error);
+    for (const auto& f : filas) {  // in the order given, as one after the other would print them
+        if (f->excepcion) std::rethrow_exception(f->excepcion);
+        if (f->error) {
+            Avisa(*f->error);
             estado = 1;
             continue;
         }
-        salida += fila;
+        salida += f->fila;
     }
     return Escribe(salida, "la comparación", estado);
 }

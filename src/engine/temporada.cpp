@@ -3,12 +3,14 @@
 #include "engine/clima_del_dia.h"
 #include "engine/recalcula_clima.h"
 #include "engine/simula_dia.h"
+#include "engine/tareas.h"
 #include "scenario/catalogo.h"
 #include "scenario/limites.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
-#include <functional>
+#include <exception>
 #include <limits>
 
 namespace hortelia {
@@ -56,6 +58,17 @@ CondicionDiseno CondicionDeLaTemporada(const OpcionesTemporada& o, const TablaCl
     return {};
 }
 
+// Days are split across cores beyond this many; a shorter season costs less than the threads.
+constexpr std::size_t kDiasParaRepartir = 1000;
+
+// A day to run: its date and where its weather comes from (a daily table's row, a record's day,
+// or for normals neither: they are interpolated on the date).
+struct DiaPorCorrer {
+    Fecha fecha;
+    const FilaClima* fila = nullptr;
+    const DiaClima* registro = nullptr;
+};
+
 // The days from `desde` to the day before `hasta`, a table's gap, named while fewer than
 // kFaltantesNombrados are.
 void NombraFaltantes(Temporada& t, Fecha desde, const Fecha& hasta) {
@@ -68,111 +81,120 @@ std::string SinDias(const Temporada& t) {
            TextoFecha(t.hasta, t.tipo) + ".";
 }
 
-// Runs the days, adding each into its month and into the season.
-class Corrida {
-public:
-    Corrida(const Escenario& escenario, Temporada& t, std::string& mensaje)
-        : escenario_(escenario), t_(t), mensaje_(mensaje) {}
-
-    /// One day whose weather `pon` puts into a copy of the scenario; false (and the message)
-    /// when the day cannot run.
-    bool Dia(const Fecha& f, const std::function<void(Escenario&)>& pon) {
-        Escenario e = escenario_;  // every day from the loaded record: nothing carries over
-        pon(e);
-        for (int h = 1; h <= 24; ++h)
-            if (!horaMasFria_ || e.TempHora(h).valor() < *horaMasFria_) horaMasFria_ = e.TempHora(h).valor();
-        const ResultadoDia dia = SimulaDia(e);
-        if (!dia.ok) {
-            mensaje_ = "El día " + TextoFecha(f, t_.tipo) + " no se puede procesar: " + dia.mensaje;
-            return false;
-        }
-        t_.dias.push_back(FigurasDelDia(e, f));
-        const DiaTemporada& d = t_.dias.back();
-        const int anio = TieneAnio(t_.tipo) ? f.anio : 0;
-        auto mes = std::find_if(t_.meses.rbegin(), t_.meses.rend(),
-                                [&](const PeriodoTemporada& p) { return p.anio == anio && p.mes == f.mes; });
-        if (mes == t_.meses.rend()) {
-            t_.meses.push_back({});
-            t_.meses.back().anio = anio;
-            t_.meses.back().mes = f.mes;
-            mes = t_.meses.rbegin();
-        }
-        SumaDia(*mes, d);
-        SumaDia(t_.total, d);
-        return true;
-    }
-
-    /// The days of a daily table from t.desde to t.hasta; the days it lacks are counted and the
-    /// first named.
-    bool Diaria(const TablaClima& tabla) {
-        const auto primera = std::lower_bound(tabla.filas.begin(), tabla.filas.end(), t_.desde,
+// The days the season runs, in season order, with the days it lacks counted and the first named;
+// none, and the message, when it has none.
+std::vector<DiaPorCorrer> DiasPorCorrer(const TablaClima& tabla, Temporada& t, std::string& mensaje) {
+    std::vector<DiaPorCorrer> dias;
+    if (tabla.tipo == TipoTablaClima::Diaria) {
+        const auto primera = std::lower_bound(tabla.filas.begin(), tabla.filas.end(), t.desde,
                                               [](const FilaClima& c, const Fecha& x) { return c.fecha < x; });
-        const auto fin = std::upper_bound(tabla.filas.begin(), tabla.filas.end(), t_.hasta,
+        const auto fin = std::upper_bound(tabla.filas.begin(), tabla.filas.end(), t.hasta,
                                           [](const Fecha& x, const FilaClima& c) { return x < c.fecha; });
-        if (primera == fin) {
-            mensaje_ = SinDias(t_);
-            return false;
-        }
-        t_.dias.reserve(static_cast<std::size_t>(fin - primera));
-        Fecha esperada = t_.desde;
+        Fecha esperada = t.desde;
         for (auto it = primera; it != fin; ++it) {
-            NombraFaltantes(t_, esperada, it->fecha);
+            NombraFaltantes(t, esperada, it->fecha);
             esperada = DiaSiguiente(it->fecha);
-            const bool corrio = Dia(it->fecha, [&](Escenario& e) {
-                PonClimaDelDia(e, it->fecha, *it);
-                RecalculaClima(e);
-            });
-            if (!corrio) return false;
+            dias.push_back({it->fecha, &*it, nullptr});
         }
-        NombraFaltantes(t_, esperada, DiaSiguiente(t_.hasta));
-        t_.diasSinDatos = static_cast<int>(NumeroDeDia(t_.hasta) - NumeroDeDia(t_.desde) + 1 - (fin - primera));
-        return true;
-    }
-
-    /// Every day from t.desde to t.hasta, interpolated between the normals of its months.
-    bool Normales(const TablaClima& tabla) {
-        t_.dias.reserve(365);
-        for (Fecha f = t_.desde;; f = DiaSiguiente(f)) {
-            const bool corrio = Dia(f, [&](Escenario& e) {
-                PonClimaDelDia(e, f, *ClimaDelDia(tabla, f));
-                RecalculaClima(e);
-            });
-            if (!corrio) return false;
-            if (f == t_.hasta) return true;
+        NombraFaltantes(t, esperada, DiaSiguiente(t.hasta));
+        t.diasSinDatos = static_cast<int>(NumeroDeDia(t.hasta) - NumeroDeDia(t.desde) + 1 - (fin - primera));
+    } else if (tabla.tipo == TipoTablaClima::Normales) {
+        for (Fecha f = t.desde;; f = DiaSiguiente(f)) {
+            dias.push_back({f});
+            if (f == t.hasta) break;
         }
-    }
-
-    /// The complete days of a record from t.desde to t.hasta; the others are counted and the
-    /// first named.
-    bool Registro(const TablaClima& tabla) {
-        const std::vector<const DiaClima*> dias = DiasDelRegistro(tabla, t_.desde, t_.hasta);
-        t_.dias.reserve(dias.size());
-        for (const DiaClima* d : dias) {
-            if (!d->completo) {
-                ++t_.diasSinDatos;
-                if (t_.faltantes.size() < kFaltantesNombrados) t_.faltantes.push_back(d->fecha);
+    } else {
+        const std::vector<const DiaClima*> registro = DiasDelRegistro(tabla, t.desde, t.hasta);
+        for (const DiaClima* d : registro) {
+            if (d->completo) {
+                dias.push_back({d->fecha, nullptr, d});
                 continue;
             }
-            if (!Dia(d->fecha, [d](Escenario& e) { PonHorasDelDia(e, *d); })) return false;
+            ++t.diasSinDatos;
+            if (t.faltantes.size() < kFaltantesNombrados) t.faltantes.push_back(d->fecha);
         }
-        if (t_.dias.empty()) {
-            mensaje_ = dias.empty() ? SinDias(t_)
-                                    : "Todos los días entre " + TextoFecha(t_.desde, t_.tipo) + " y " +
-                                          TextoFecha(t_.hasta, t_.tipo) + " tienen datos faltantes.";
+        if (dias.empty() && !registro.empty())
+            mensaje = "Todos los días entre " + TextoFecha(t.desde, t.tipo) + " y " + TextoFecha(t.hasta, t.tipo) +
+                      " tienen datos faltantes.";
+    }
+    if (dias.empty() && mensaje.empty()) mensaje = SinDias(t);
+    return dias;
+}
+
+// What a day gives on its own copy of the scenario: its figures, or why it cannot run (or what it
+// threw); and its coldest stored hour.
+struct DiaCorrido {
+    std::optional<DiaTemporada> figuras;
+    std::string mensaje;
+    std::exception_ptr error;
+    std::optional<double> horaMasFria;
+};
+
+DiaCorrido CorreDia(const Escenario& escenario, const TablaClima& tabla, const DiaPorCorrer& d) {
+    DiaCorrido r;
+    try {
+        Escenario e = escenario;  // every day from the loaded record: nothing carries over
+        if (d.registro) {
+            PonHorasDelDia(e, *d.registro);
+        } else {
+            PonClimaDelDia(e, d.fecha, d.fila ? *d.fila : *ClimaDelDia(tabla, d.fecha));
+            RecalculaClima(e);
+        }
+        for (int h = 1; h <= 24; ++h)
+            if (!r.horaMasFria || e.TempHora(h).valor() < *r.horaMasFria) r.horaMasFria = e.TempHora(h).valor();
+        const ResultadoDia dia = SimulaDia(e);
+        if (dia.ok) r.figuras = FigurasDelDia(e, d.fecha);
+        else r.mensaje = dia.mensaje;
+    } catch (...) {
+        r.error = std::current_exception();
+    }
+    return r;
+}
+
+void SumaAlMes(Temporada& t, const DiaTemporada& d) {
+    const int anio = TieneAnio(t.tipo) ? d.fecha.anio : 0;
+    auto mes = std::find_if(t.meses.rbegin(), t.meses.rend(),
+                            [&](const PeriodoTemporada& p) { return p.anio == anio && p.mes == d.fecha.mes; });
+    if (mes == t.meses.rend()) {
+        t.meses.push_back({});
+        t.meses.back().anio = anio;
+        t.meses.back().mes = d.fecha.mes;
+        mes = t.meses.rbegin();
+    }
+    SumaDia(*mes, d);
+}
+
+// Runs the days, on up to `hilos` threads when there are many, each from the loaded record, and
+// adds them up in season order into their months and the season, as one after the other would:
+// false with the message at the first day that cannot run. The season's coldest stored hour is
+// the first such in season order.
+bool CorreDias(const Escenario& escenario, const TablaClima& tabla, const std::vector<DiaPorCorrer>& dias,
+               unsigned hilos, ResultadoTemporada& r, std::optional<double>& horaMasFria) {
+    std::atomic<bool> parar{false};
+    const auto corridos = EnParalelo(
+        dias.size(),
+        [&](std::size_t i) {
+            DiaCorrido d = CorreDia(escenario, tabla, dias[i]);
+            if (!d.figuras) parar = true;  // no later day counts
+            return d;
+        },
+        dias.size() > kDiasParaRepartir ? hilos : 1, &parar);
+    Temporada& t = r.temporada;
+    t.dias.reserve(dias.size());
+    for (std::size_t i = 0; i < dias.size(); ++i) {
+        const DiaCorrido& d = *corridos[i];  // every day up to the first that cannot run has run
+        if (d.horaMasFria && (!horaMasFria || *d.horaMasFria < *horaMasFria)) horaMasFria = d.horaMasFria;
+        if (d.error) std::rethrow_exception(d.error);
+        if (!d.figuras) {
+            r.mensaje = "El día " + TextoFecha(dias[i].fecha, t.tipo) + " no se puede procesar: " + d.mensaje;
             return false;
         }
-        return true;
+        t.dias.push_back(*d.figuras);
+        SumaAlMes(t, t.dias.back());
+        SumaDia(t.total, t.dias.back());
     }
-
-    /// The coldest stored hour of the days run, the first such in season order.
-    const std::optional<double>& HoraMasFria() const { return horaMasFria_; }
-
-private:
-    const Escenario& escenario_;
-    Temporada& t_;
-    std::string& mensaje_;
-    std::optional<double> horaMasFria_;
-};
+    return true;
+}
 
 }  // namespace
 
@@ -290,13 +312,12 @@ ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima&
         return r;
     }
 
-    Corrida corrida(escenario, t, r.mensaje);
-    const bool corrio = tabla.tipo == TipoTablaClima::Diaria ? corrida.Diaria(tabla)
-                        : normales                           ? corrida.Normales(tabla)
-                                                             : corrida.Registro(tabla);
-    if (!corrio) return r;
+    const std::vector<DiaPorCorrer> dias = DiasPorCorrer(tabla, t, r.mensaje);
+    if (dias.empty()) return r;
+    std::optional<double> horaMasFria;
+    if (!CorreDias(escenario, tabla, dias, opciones.hilos, r, horaMasFria)) return r;
     // Averages never hold the coldest night: normals give no coldest hour.
-    t.diseno = CondicionDeLaTemporada(opciones, tabla, normales ? std::nullopt : corrida.HoraMasFria());
+    t.diseno = CondicionDeLaTemporada(opciones, tabla, normales ? std::nullopt : horaMasFria);
     t.potenciaDisenoKw = PotenciaDiseno(escenario, t.diseno);
     for (PeriodoTemporada& p : t.meses) AplicaPrecios(p, t.precios);
     AplicaPrecios(t.total, t.precios);

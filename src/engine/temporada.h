@@ -64,6 +64,9 @@ struct OpcionesTemporada {
     PreciosTemporada precios;
     std::optional<double> temperaturaDiseno;  ///< °C, typed by the grower
     std::optional<double> vientoDiseno;       ///< m/s, with a typed temperature; kVientoDiseno when none
+    /// Threads a long season (over 1 000 days) splits its days across: 0 every core the process
+    /// may use, 1 one after the other. The season is the same either way.
+    unsigned hilos = 0;
 };
 
 /// How many of the days a season lacks it names; the rest it counts.

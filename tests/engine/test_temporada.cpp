@@ -8,10 +8,12 @@
 #include "engine/clima_del_dia.h"
 #include "engine/valores_iniciales.h"
 #include "greenhouse/geometria.h"
+#include "weather/calendario.h"
 #include "weather/viento.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <tuple>
 
@@ -245,4 +247,33 @@ TEST(Temporada, RangesAndDaysThatCannotRun) {
     const ResultadoTemporada r = SimulaTemporada(sinDimensiones, diaria);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.mensaje.find("El día 2024-06-01 no se puede procesar: El suelo cubierto es 0"), std::string::npos);
+}
+
+// Four years split their days across threads and add them up in order: the season of one thread,
+// figure for figure; and a scenario that cannot run stops at the same first day.
+TEST(Temporada, ALongSeasonOnSeveralThreadsIsTheSeasonOfOne) {
+    std::string texto = "fecha,tmax,tmin,hrmax,hrmin,nubosidad,viento\n";
+    for (Fecha f{2020, 1, 1}; f.anio < 2024; f = DiaSiguiente(f)) {
+        const double ola = std::sin(static_cast<double>(NumeroDeDia(f)) / 58.1);
+        texto += TextoFechaCompleta(f) + "," + std::to_string(24 + 14 * ola) + "," + std::to_string(8 + 9 * ola) +
+                 ",90," + std::to_string(40 - 25 * ola) + "," + std::to_string(f.dia % 9) + ",12\n";
+    }
+    const TablaClima tabla = Tabla(texto);
+    Escenario sinDimensiones;
+    PonValoresIniciales(sinDimensiones);
+    for (const Escenario& e : {Tunel(), sinDimensiones}) {
+        OpcionesTemporada uno, varios;
+        uno.hilos = 1;
+        varios.hilos = 3;
+        const ResultadoTemporada a = SimulaTemporada(e, tabla, uno), b = SimulaTemporada(e, tabla, varios);
+        EXPECT_EQ(std::tuple(b.ok, b.mensaje), std::tuple(a.ok, a.mensaje));
+        ASSERT_EQ(b.temporada.dias.size(), a.temporada.dias.size());
+        for (std::size_t i = 0; i < a.temporada.dias.size(); ++i)
+            EXPECT_EQ(Figuras(b.temporada.dias[i]), Figuras(a.temporada.dias[i])) << i;
+        ASSERT_EQ(b.temporada.meses.size(), a.temporada.meses.size());
+        for (std::size_t i = 0; i < a.temporada.meses.size(); ++i)
+            EXPECT_EQ(Sumas(b.temporada.meses[i]), Sumas(a.temporada.meses[i])) << i;
+        EXPECT_EQ(Sumas(b.temporada.total), Sumas(a.temporada.total));
+        EXPECT_EQ(b.temporada.potenciaDisenoKw, a.temporada.potenciaDisenoKw);
+    }
 }
