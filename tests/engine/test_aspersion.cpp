@@ -54,7 +54,7 @@ HoraCalurosa Aleatoria(std::mt19937& g) {
 TEST(Aspersion, BisectionStopsWhereThePlainLoopStopsOnRandomHotHours) {
     std::mt19937 g(7);
     std::array<int, kPasosAspersionMaximos + 1> porPasos{};
-    for (int i = 0; i < 100000; ++i) {
+    for (int i = 0; i < 20000; ++i) {
         const HoraCalurosa x = Aleatoria(g);
         const Aspersion paso = AsperjaPasoAPaso(x.b, x.tCon, x.dpv);
         ASSERT_EQ(Bits(Asperja(x.b, x.tCon, x.dpv)), Bits(paso)) << "hora " << i;
