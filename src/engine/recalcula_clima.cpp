@@ -11,8 +11,9 @@ namespace hortelia {
 void RecalculaClima(Escenario& e) {
     e.CoefNubes = CoeficienteNubes(e.TipoNubes);
     CalculaRadiacion(e);
-    CalculaTemperatura(e);
-    CalculaHumedad(e);
+    const OndaDiaria onda = OndaDelDia(e);  // the temperature's and the humidity's, computed once
+    CalculaTemperaturaDeOnda(e, onda);
+    CalculaHumedadDeOnda(e, onda);
     for (int h = 1; h <= 24; ++h) FijaVientoKmh(e, h, e.VtoHoraKmh(h));
     RecalculaAreasVent(e);
 }

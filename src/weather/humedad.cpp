@@ -7,11 +7,13 @@
 
 namespace hortelia {
 
-void CalculaHumedad(Escenario& e) {
+void CalculaHumedad(Escenario& e) { CalculaHumedadDeOnda(e, OndaDelDia(e)); }
+
+void CalculaHumedadDeOnda(Escenario& e, const OndaDiaria& onda) {
     const double max = e.HRMax.valor();
     const double min = e.HRMin.valor();
     for (int h = 1; h <= 24; ++h) {
-        const double s = std::pow(std::sin(AnguloHora(e, h)), 8);
+        const double s = std::pow(onda[static_cast<std::size_t>(h - 1)], 8);
         const float v = static_cast<float>(max - (max - min) * s);
         e.HRHora(h) = static_cast<float>(Cortar(v, 1));
     }

@@ -2,6 +2,7 @@
 
 #include "numeros/conversiones.h"
 
+#include <array>
 #include <cmath>
 #include <stdexcept>
 
@@ -25,6 +26,24 @@ constexpr double kMasaCurvatura = 2.9;
 // From cal/cm² in an hour to W/m²: kJ/m² per cal/cm², and kJ/m² in an hour per W/m².
 constexpr double kKJm2PorCalCm2 = 41.84;
 constexpr double kKJm2HoraPorW = 3.6;
+
+// cos of the sun's hour angle at the day's 72 steps, three an hour: the same every day, so worked
+// out once. -3.05426 (near -175 degrees) and steps of 0.087265 (5 x 0.017453), summed one by one:
+// the model's own figures. The start is read at run time so that the library's cos gives every
+// value, as it does in the loop, never the compiler's.
+const std::array<double, 72>& CosenosHorarios() {
+    static const std::array<double, 72> cosenos = [] {
+        std::array<double, 72> c{};
+        const volatile double inicio = -3.05426;
+        double omega = inicio;
+        for (double& x : c) {
+            omega += 0.087265;
+            x = std::cos(omega);
+        }
+        return c;
+    }();
+    return cosenos;
+}
 
 // Radiation of hour h with its clouds, from a cloudless value.
 void RecalculaHora(Escenario& e, int h) {
@@ -56,13 +75,12 @@ void CalculaRadiacion(Escenario& e) {
     const double sinDelta = std::sin(delta), cosDelta = std::cos(delta);
     const double s0 = kFlujoSolar - 0.171135 * delta - 0.089574 * std::pow(delta, 2);
 
-    // -3.05426 (near -175 degrees) and steps of 0.087265 (5 x 0.017453): the model's own figures.
-    double omega = -3.05426;
+    const std::array<double, 72>& cosOmega = CosenosHorarios();
     for (int h = 1; h <= 24; ++h) {
         double q = 0;
         for (int k = 0; k < 3; ++k) {
-            omega += 0.087265;
-            const double cosZ = cosDelta * cosFi * std::cos(omega) + sinFi * sinDelta;
+            const double cosZ =
+                cosDelta * cosFi * cosOmega[static_cast<std::size_t>(3 * (h - 1) + k)] + sinFi * sinDelta;
             if (cosZ > 0) {
                 double masa = std::fabs(1 / (cosZ + 1e-12));
                 if (masa >= kMasaCurvatura) masa = 30 * std::exp(-2.91 * std::exp(-0.07 * masa));

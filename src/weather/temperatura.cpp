@@ -27,10 +27,18 @@ double AnguloHora(const Escenario& e, int h) {
     return unoMasR * K;
 }
 
-void CalculaTemperatura(Escenario& e) {
+OndaDiaria OndaDelDia(const Escenario& e) {
+    OndaDiaria onda;
+    for (int h = 1; h <= 24; ++h) onda[static_cast<std::size_t>(h - 1)] = std::sin(AnguloHora(e, h));
+    return onda;
+}
+
+void CalculaTemperatura(Escenario& e) { CalculaTemperaturaDeOnda(e, OndaDelDia(e)); }
+
+void CalculaTemperaturaDeOnda(Escenario& e, const OndaDiaria& onda) {
     const Variante diferencia = e.TMax - e.TMin;
     for (int h = 1; h <= 24; ++h) {
-        const double s = std::pow(std::sin(AnguloHora(e, h)), 2);
+        const double s = std::pow(onda[static_cast<std::size_t>(h - 1)], 2);
         e.TempHora(h) = Variante::Doble(Cortar(e.TMin.valor() + diferencia.valor() * s, 1));
     }
 }
