@@ -107,19 +107,12 @@ struct FilaResumen {
     std::exception_ptr excepcion;
 };
 
-/// The row of the scenario at `ruta`: its season over `tabla`, or its day without one.
-FilaResumen Resume(const Orden& o, const std::string& ruta, const TablaClima* tabla,
-                   const OpcionesTemporada& opciones) {
+/// The row of the scenario at `ruta`: its day.
+FilaResumen ResumeDia(const Orden& o, const std::string& ruta) {
     FilaResumen f;
     Escenario e;
     f.error = CargaParaCorrer(ruta, e);
     if (f.error) return f;
-    if (tabla) {
-        const ResultadoTemporada r = SimulaTemporada(e, *tabla, opciones);
-        if (r.ok) f.fila = FilaResumenTemporada(ruta, r.temporada);
-        else f.error = ruta + ": " + r.mensaje;
-        return f;
-    }
     if (o.recalcular) RecalculaClima(e);
     const ResultadoDia dia = SimulaDia(e);
     if (!dia.ok) {
@@ -132,6 +125,44 @@ FilaResumen Resume(const Orden& o, const std::string& ruta, const TablaClima* ta
     AplicaPrecios(p, o.precios);
     f.fila = FilaResumenEscenario(ruta, p, UnidadCombustible(e.Combustible));
     return f;
+}
+
+/// The rows of the scenarios' days, side by side on every core.
+std::vector<FilaResumen> ResumeDias(const Orden& o) {
+    const auto filas = EnParalelo(o.escenarios.size(), [&](std::size_t i) {
+        FilaResumen f;
+        try {
+            f = ResumeDia(o, o.escenarios[i]);
+        } catch (...) {
+            f.excepcion = std::current_exception();
+        }
+        return f;
+    });
+    std::vector<FilaResumen> r;
+    for (const auto& f : filas) r.push_back(*f);
+    return r;
+}
+
+/// The rows of the scenarios' seasons over `tabla`: the scenarios loaded side by side, then all
+/// their days on every core.
+std::vector<FilaResumen> ResumeTemporadas(const Orden& o, const TablaClima& tabla, const OpcionesTemporada& opciones) {
+    const std::size_t n = o.escenarios.size();
+    std::vector<Escenario> escenarios(n);
+    const auto cargas = EnParalelo(n, [&](std::size_t i) { return CargaParaCorrer(o.escenarios[i], escenarios[i]); });
+    std::vector<FilaResumen> filas(n);
+    std::vector<const Escenario*> listos;
+    for (std::size_t i = 0; i < n; ++i) {
+        filas[i].error = *cargas[i];
+        if (!filas[i].error) listos.push_back(&escenarios[i]);
+    }
+    const std::vector<ResultadoTemporada> temporadas = SimulaTemporadas(listos, tabla, opciones);
+    for (std::size_t i = 0, k = 0; i < n; ++i) {
+        if (filas[i].error) continue;
+        const ResultadoTemporada& r = temporadas[k++];
+        if (r.ok) filas[i].fila = FilaResumenTemporada(o.escenarios[i], r.temporada);
+        else filas[i].error = o.escenarios[i] + ": " + r.mensaje;
+    }
+    return filas;
 }
 
 }  // namespace
@@ -229,27 +260,17 @@ int CorreResumen(const Orden& o) {
             return 1;
         }
     }
-    // The scenarios side by side on every core; a long season's days then stay on one thread.
-    if (o.escenarios.size() > 1) opciones.hilos = 1;
-    const auto filas = EnParalelo(o.escenarios.size(), [&](std::size_t i) {
-        FilaResumen f;
-        try {
-            f = Resume(o, o.escenarios[i], temporada ? &tabla : nullptr, opciones);
-        } catch (...) {
-            f.excepcion = std::current_exception();
-        }
-        return f;
-    });
+    const std::vector<FilaResumen> filas = temporada ? ResumeTemporadas(o, tabla, opciones) : ResumeDias(o);
     int estado = 0;
     std::string salida = TituloResumenEscenarios(temporada);
-    for (const auto& f : filas) {  // in the order given, as one after the other would print them
-        if (f->excepcion) std::rethrow_exception(f->excepcion);
-        if (f->error) {
-            Avisa(*f->error);
+    for (const FilaResumen& f : filas) {  // in the order given, as one after the other would print them
+        if (f.excepcion) std::rethrow_exception(f.excepcion);
+        if (f.error) {
+            Avisa(*f.error);
             estado = 1;
             continue;
         }
-        salida += f->fila;
+        salida += f.fila;
     }
     return Escribe(salida, "la comparación", estado);
 }

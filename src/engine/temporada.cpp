@@ -12,6 +12,7 @@
 #include <cmath>
 #include <exception>
 #include <limits>
+#include <utility>
 
 namespace hortelia {
 namespace {
@@ -164,36 +165,39 @@ void SumaAlMes(Temporada& t, const DiaTemporada& d) {
     SumaDia(*mes, d);
 }
 
-// Runs the days, on up to `hilos` threads when there are many, each from the loaded record, and
-// adds them up in season order into their months and the season, as one after the other would:
-// false with the message at the first day that cannot run. The season's coldest stored hour is
-// the first such in season order.
-bool CorreDias(const Escenario& escenario, const TablaClima& tabla, const std::vector<DiaPorCorrer>& dias,
-               unsigned hilos, ResultadoTemporada& r, std::optional<double>& horaMasFria) {
-    std::atomic<bool> parar{false};
-    const auto corridos = EnParalelo(
-        dias.size(),
-        [&](std::size_t i) {
-            DiaCorrido d = CorreDia(escenario, tabla, dias[i]);
-            if (!d.figuras) parar = true;  // no later day counts
-            return d;
-        },
-        dias.size() > kDiasParaRepartir ? hilos : 1, &parar);
-    Temporada& t = r.temporada;
-    t.dias.reserve(dias.size());
-    for (std::size_t i = 0; i < dias.size(); ++i) {
-        const DiaCorrido& d = *corridos[i];  // every day up to the first that cannot run has run
+// A season checked and its days listed, before they run; `r` holds its message if it cannot run.
+struct Preparada {
+    ResultadoTemporada r;
+    std::vector<DiaPorCorrer> dias;
+};
+
+// Adds up the days run (from `corridos[desde]` on, in season order) into their months and the
+// season, as one after the other would, up to the first day that cannot run; then the heater and
+// the costs.
+void Cierra(Preparada& p, const std::vector<std::optional<DiaCorrido>>& corridos, std::size_t desde,
+            const Escenario& escenario, const TablaClima& tabla, const OpcionesTemporada& opciones) {
+    Temporada& t = p.r.temporada;
+    std::optional<double> horaMasFria;  // the first coldest stored hour in season order
+    t.dias.reserve(p.dias.size());
+    for (std::size_t i = 0; i < p.dias.size(); ++i) {
+        const DiaCorrido& d = *corridos[desde + i];
         if (d.horaMasFria && (!horaMasFria || *d.horaMasFria < *horaMasFria)) horaMasFria = d.horaMasFria;
         if (d.error) std::rethrow_exception(d.error);
         if (!d.figuras) {
-            r.mensaje = "El día " + TextoFecha(dias[i].fecha, t.tipo) + " no se puede procesar: " + d.mensaje;
-            return false;
+            p.r.mensaje = "El día " + TextoFecha(p.dias[i].fecha, t.tipo) + " no se puede procesar: " + d.mensaje;
+            return;
         }
         t.dias.push_back(*d.figuras);
         SumaAlMes(t, t.dias.back());
         SumaDia(t.total, t.dias.back());
     }
-    return true;
+    // Averages never hold the coldest night: normals give no coldest hour.
+    t.diseno =
+        CondicionDeLaTemporada(opciones, tabla, tabla.tipo == TipoTablaClima::Normales ? std::nullopt : horaMasFria);
+    t.potenciaDisenoKw = PotenciaDiseno(escenario, t.diseno);
+    for (PeriodoTemporada& m : t.meses) AplicaPrecios(m, t.precios);
+    AplicaPrecios(t.total, t.precios);
+    p.r.ok = true;
 }
 
 }  // namespace
@@ -278,15 +282,17 @@ void AplicaPrecios(PeriodoTemporada& p, const PreciosTemporada& precios) {
     if (precios.agua) p.costoAgua = p.agua / 1000 * *precios.agua;
 }
 
-ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima& tabla,
-                                   const OpcionesTemporada& opciones) {
-    ResultadoTemporada r;
+namespace {
+
+Preparada Prepara(const Escenario& escenario, const TablaClima& tabla, const OpcionesTemporada& opciones) {
+    Preparada p;
+    ResultadoTemporada& r = p.r;
     Temporada& t = r.temporada;
     const bool normales = tabla.tipo == TipoTablaClima::Normales;
     const bool horaria = EsHoraria(tabla.tipo);
     if ((horaria ? tabla.dias.empty() : tabla.filas.empty()) || (normales && tabla.filas.size() != 12)) {
         r.mensaje = "La tabla de clima no tiene días.";
-        return r;
+        return p;
     }
     t.tipo = tabla.tipo;
     t.faltan = tabla.faltan;
@@ -303,25 +309,56 @@ ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima&
           MotivoDiseno(opciones)}) {
         if (!m.empty()) {
             r.mensaje = m;
-            return r;
+            return p;
         }
     }
     if (TieneAnio(t.tipo) && t.desde > t.hasta) {
         r.mensaje = "La fecha de inicio (" + TextoFecha(t.desde, t.tipo) + ") es posterior a la de fin (" +
                     TextoFecha(t.hasta, t.tipo) + ").";
-        return r;
+        return p;
     }
 
-    const std::vector<DiaPorCorrer> dias = DiasPorCorrer(tabla, t, r.mensaje);
-    if (dias.empty()) return r;
-    std::optional<double> horaMasFria;
-    if (!CorreDias(escenario, tabla, dias, opciones.hilos, r, horaMasFria)) return r;
-    // Averages never hold the coldest night: normals give no coldest hour.
-    t.diseno = CondicionDeLaTemporada(opciones, tabla, normales ? std::nullopt : horaMasFria);
-    t.potenciaDisenoKw = PotenciaDiseno(escenario, t.diseno);
-    for (PeriodoTemporada& p : t.meses) AplicaPrecios(p, t.precios);
-    AplicaPrecios(t.total, t.precios);
-    r.ok = true;
+    p.dias = DiasPorCorrer(tabla, t, r.mensaje);
+    return p;
+}
+
+}  // namespace
+
+ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima& tabla,
+                                   const OpcionesTemporada& opciones) {
+    return std::move(SimulaTemporadas({&escenario}, tabla, opciones).front());
+}
+
+std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<const Escenario*>& escenarios,
+                                                 const TablaClima& tabla, const OpcionesTemporada& opciones) {
+    std::vector<Preparada> temporadas;
+    std::vector<std::pair<std::size_t, std::size_t>> trabajos;  // (season, day), season after season
+    for (const Escenario* e : escenarios) {
+        temporadas.push_back(Prepara(*e, tabla, opciones));
+        for (std::size_t i = 0; i < temporadas.back().dias.size(); ++i) trabajos.emplace_back(temporadas.size() - 1, i);
+    }
+    // A season's days after one that cannot run are not needed: each season keeps its first such.
+    std::vector<std::atomic<std::size_t>> primeraFalla(temporadas.size());
+    for (auto& f : primeraFalla) f = std::numeric_limits<std::size_t>::max();
+    const auto corridos = EnParalelo(
+        trabajos.size(),
+        [&](std::size_t j) {
+            const auto [k, i] = trabajos[j];
+            if (i > primeraFalla[k]) return DiaCorrido{};  // never read
+            DiaCorrido d = CorreDia(*escenarios[k], tabla, temporadas[k].dias[i]);
+            if (!d.figuras) {
+                std::size_t f = primeraFalla[k];
+                while (i < f && !primeraFalla[k].compare_exchange_weak(f, i)) {
+                }
+            }
+            return d;
+        },
+        trabajos.size() > kDiasParaRepartir ? opciones.hilos : 1);
+    std::vector<ResultadoTemporada> r;
+    for (std::size_t k = 0, j = 0; k < temporadas.size(); j += temporadas[k].dias.size(), ++k) {
+        if (!temporadas[k].dias.empty()) Cierra(temporadas[k], corridos, j, *escenarios[k], tabla, opciones);
+        r.push_back(std::move(temporadas[k].r));
+    }
     return r;
 }
 

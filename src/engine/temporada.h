@@ -64,8 +64,8 @@ struct OpcionesTemporada {
     PreciosTemporada precios;
     std::optional<double> temperaturaDiseno;  ///< °C, typed by the grower
     std::optional<double> vientoDiseno;       ///< m/s, with a typed temperature; kVientoDiseno when none
-    /// Threads a long season (over 1 000 days) splits its days across: 0 every core the process
-    /// may use, 1 one after the other. The season is the same either way.
+    /// Threads the days of a long season, or of several (over 1 000 days in all), are split
+    /// across: 0 every core the process may use, 1 one after the other. The same either way.
     unsigned hilos = 0;
 };
 
@@ -101,6 +101,10 @@ struct ResultadoTemporada {
 /// cannot run stops it with a message.
 ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima& tabla,
                                    const OpcionesTemporada& opciones = {});
+/// The seasons of several scenarios over one table, each exactly as SimulaTemporada gives it, in
+/// the scenarios' order; their days run side by side on the cores `opciones.hilos` allows.
+std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<const Escenario*>& escenarios,
+                                                 const TablaClima& tabla, const OpcionesTemporada& opciones = {});
 
 /// The record's days that a season from `desde` to `hasta` runs, in season order (a typical
 /// year's range wraps across the new year when `hasta` comes before `desde`), days left out

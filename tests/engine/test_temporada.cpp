@@ -250,7 +250,8 @@ TEST(Temporada, RangesAndDaysThatCannotRun) {
 }
 
 // Four years split their days across threads and add them up in order: the season of one thread,
-// figure for figure; and a scenario that cannot run stops at the same first day.
+// figure for figure; and a scenario that cannot run stops at the same first day. Several seasons
+// run together are each the season run alone.
 TEST(Temporada, ALongSeasonOnSeveralThreadsIsTheSeasonOfOne) {
     std::string texto = "fecha,tmax,tmin,hrmax,hrmin,nubosidad,viento\n";
     for (Fecha f{2020, 1, 1}; f.anio < 2024; f = DiaSiguiente(f)) {
@@ -261,11 +262,14 @@ TEST(Temporada, ALongSeasonOnSeveralThreadsIsTheSeasonOfOne) {
     const TablaClima tabla = Tabla(texto);
     Escenario sinDimensiones;
     PonValoresIniciales(sinDimensiones);
-    for (const Escenario& e : {Tunel(), sinDimensiones}) {
-        OpcionesTemporada uno, varios;
-        uno.hilos = 1;
-        varios.hilos = 3;
-        const ResultadoTemporada a = SimulaTemporada(e, tabla, uno), b = SimulaTemporada(e, tabla, varios);
+    const Escenario tunel = Tunel();
+    OpcionesTemporada uno, varios;
+    uno.hilos = 1;
+    varios.hilos = 3;
+    const std::vector<ResultadoTemporada> juntas = SimulaTemporadas({&tunel, &sinDimensiones, &tunel}, tabla, varios);
+    for (std::size_t k = 0; k < juntas.size(); ++k) {
+        const ResultadoTemporada a = SimulaTemporada(k == 1 ? sinDimensiones : tunel, tabla, uno);
+        const ResultadoTemporada b = k == 0 ? SimulaTemporada(tunel, tabla, varios) : juntas[k];
         EXPECT_EQ(std::tuple(b.ok, b.mensaje), std::tuple(a.ok, a.mensaje));
         ASSERT_EQ(b.temporada.dias.size(), a.temporada.dias.size());
         for (std::size_t i = 0; i < a.temporada.dias.size(); ++i)
