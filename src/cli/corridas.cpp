@@ -139,6 +139,7 @@ std::vector<FilaResumen> ResumeDias(const Orden& o) {
         return f;
     });
     std::vector<FilaResumen> r;
+    r.reserve(filas.size());
     for (const auto& f : filas) r.push_back(*f);
     return r;
 }

@@ -76,11 +76,11 @@ void CalculaRadiacion(Escenario& e) {
     const double s0 = kFlujoSolar - 0.171135 * delta - 0.089574 * std::pow(delta, 2);
 
     const std::array<double, 72>& cosOmega = CosenosHorarios();
+    std::size_t paso = 0;
     for (int h = 1; h <= 24; ++h) {
         double q = 0;
         for (int k = 0; k < 3; ++k) {
-            const double cosZ =
-                cosDelta * cosFi * cosOmega[static_cast<std::size_t>(3 * (h - 1) + k)] + sinFi * sinDelta;
+            const double cosZ = cosDelta * cosFi * cosOmega[paso++] + sinFi * sinDelta;
             if (cosZ > 0) {
                 double masa = std::fabs(1 / (cosZ + 1e-12));
                 if (masa >= kMasaCurvatura) masa = 30 * std::exp(-2.91 * std::exp(-0.07 * masa));
