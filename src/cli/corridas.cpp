@@ -151,12 +151,12 @@ std::vector<FilaResumen> ResumeTemporadas(const Orden& o, const TablaClima& tabl
     std::vector<Escenario> escenarios(n);
     const auto cargas = EnParalelo(n, [&](std::size_t i) { return CargaParaCorrer(o.escenarios[i], escenarios[i]); });
     std::vector<FilaResumen> filas(n);
-    std::vector<const Escenario*> listos;
+    std::vector<TemporadaPedida> listas;
     for (std::size_t i = 0; i < n; ++i) {
         filas[i].error = *cargas[i];
-        if (!filas[i].error) listos.push_back(&escenarios[i]);
+        if (!filas[i].error) listas.push_back({&escenarios[i], opciones});
     }
-    const std::vector<ResultadoTemporada> temporadas = SimulaTemporadas(listos, tabla, opciones);
+    const std::vector<ResultadoTemporada> temporadas = SimulaTemporadas(listas, tabla, opciones.hilos);
     for (std::size_t i = 0, k = 0; i < n; ++i) {
         if (filas[i].error) continue;
         const ResultadoTemporada& r = temporadas[k++];

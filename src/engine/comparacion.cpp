@@ -5,21 +5,6 @@
 namespace hortelia {
 namespace {
 
-/// One season of the comparison: a scenario and its season's options (its own fuel price).
-struct Corrida {
-    const Escenario* escenario;
-    OpcionesTemporada opciones;
-};
-
-// Every season of the comparison, in order. Each touches only its own scenario copy and result,
-// so that they can run side by side; here they run one after the other.
-std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<Corrida>& corridas, const TablaClima& tabla) {
-    std::vector<ResultadoTemporada> r;
-    r.reserve(corridas.size());
-    for (const Corrida& c : corridas) r.push_back(SimulaTemporada(*c.escenario, tabla, c.opciones));
-    return r;
-}
-
 std::optional<double> CostoTotal(const PeriodoTemporada& p) {
     if (!p.costoCombustible && !p.costoAgua) return std::nullopt;
     return p.costoCombustible.value_or(0) + p.costoAgua.value_or(0);
@@ -66,12 +51,13 @@ ResultadoComparacion ComparaOpciones(const Escenario& base, const std::vector<Op
                                      const TablaClima& tabla, const OpcionesTemporada& temporada,
                                      const std::optional<double>& precioNuevo) {
     ResultadoComparacion r;
-    std::vector<Corrida> corridas{{&base, temporada}};
+    // Every season of the comparison (each option with its own fuel price), side by side.
+    std::vector<TemporadaPedida> corridas{{&base, temporada}};
     for (const OpcionAComparar& o : opciones) {
         corridas.push_back({&o.escenario, temporada});
         if (o.escenario.Combustible != base.Combustible) corridas.back().opciones.precios.combustible = precioNuevo;
     }
-    const std::vector<ResultadoTemporada> temporadas = SimulaTemporadas(corridas, tabla);
+    const std::vector<ResultadoTemporada> temporadas = SimulaTemporadas(corridas, tabla, temporada.hilos);
     for (std::size_t k = 0; k < temporadas.size(); ++k) {
         if (!temporadas[k].ok) {
             r.mensaje = k == 0 ? temporadas[k].mensaje : opciones[k - 1].nombre + ": " + temporadas[k].mensaje;

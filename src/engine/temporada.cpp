@@ -326,15 +326,15 @@ Preparada Prepara(const Escenario& escenario, const TablaClima& tabla, const Opc
 
 ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima& tabla,
                                    const OpcionesTemporada& opciones) {
-    return std::move(SimulaTemporadas({&escenario}, tabla, opciones).front());
+    return std::move(SimulaTemporadas({{&escenario, opciones}}, tabla, opciones.hilos).front());
 }
 
-std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<const Escenario*>& escenarios,
-                                                 const TablaClima& tabla, const OpcionesTemporada& opciones) {
+std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<TemporadaPedida>& pedidas, const TablaClima& tabla,
+                                                 unsigned hilos) {
     std::vector<Preparada> temporadas;
     std::vector<std::pair<std::size_t, std::size_t>> trabajos;  // (season, day), season after season
-    for (const Escenario* e : escenarios) {
-        temporadas.push_back(Prepara(*e, tabla, opciones));
+    for (const TemporadaPedida& p : pedidas) {
+        temporadas.push_back(Prepara(*p.escenario, tabla, p.opciones));
         for (std::size_t i = 0; i < temporadas.back().dias.size(); ++i) trabajos.emplace_back(temporadas.size() - 1, i);
     }
     // A season's days after one that cannot run are not needed: each season keeps its first such.
@@ -345,7 +345,7 @@ std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<const Escenar
         [&](std::size_t j) {
             const auto [k, i] = trabajos[j];
             if (i > primeraFalla[k]) return DiaCorrido{};  // never read
-            DiaCorrido d = CorreDia(*escenarios[k], tabla, temporadas[k].dias[i]);
+            DiaCorrido d = CorreDia(*pedidas[k].escenario, tabla, temporadas[k].dias[i]);
             if (!d.figuras) {
                 std::size_t f = primeraFalla[k];
                 while (i < f && !primeraFalla[k].compare_exchange_weak(f, i)) {
@@ -353,10 +353,11 @@ std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<const Escenar
             }
             return d;
         },
-        trabajos.size() > kDiasParaRepartir ? opciones.hilos : 1);
+        trabajos.size() > kDiasParaRepartir ? hilos : 1);
     std::vector<ResultadoTemporada> r;
     for (std::size_t k = 0, j = 0; k < temporadas.size(); j += temporadas[k].dias.size(), ++k) {
-        if (!temporadas[k].dias.empty()) Cierra(temporadas[k], corridos, j, *escenarios[k], tabla, opciones);
+        if (!temporadas[k].dias.empty())
+            Cierra(temporadas[k], corridos, j, *pedidas[k].escenario, tabla, pedidas[k].opciones);
         r.push_back(std::move(temporadas[k].r));
     }
     return r;

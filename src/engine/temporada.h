@@ -64,8 +64,8 @@ struct OpcionesTemporada {
     PreciosTemporada precios;
     std::optional<double> temperaturaDiseno;  ///< °C, typed by the grower
     std::optional<double> vientoDiseno;       ///< m/s, with a typed temperature; kVientoDiseno when none
-    /// Threads the days of a long season, or of several (over 1 000 days in all), are split
-    /// across: 0 every core the process may use, 1 one after the other. The same either way.
+    /// Threads SimulaTemporada splits a long season's days across (over 1 000 days): 0 every core
+    /// the process may use, 1 one after the other. The season is the same either way.
     unsigned hilos = 0;
 };
 
@@ -101,10 +101,16 @@ struct ResultadoTemporada {
 /// cannot run stops it with a message.
 ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima& tabla,
                                    const OpcionesTemporada& opciones = {});
-/// The seasons of several scenarios over one table, each exactly as SimulaTemporada gives it, in
-/// the scenarios' order; their days run side by side on the cores `opciones.hilos` allows.
-std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<const Escenario*>& escenarios,
-                                                 const TablaClima& tabla, const OpcionesTemporada& opciones = {});
+/// One of the seasons SimulaTemporadas runs together: a scenario and its season's options.
+struct TemporadaPedida {
+    const Escenario* escenario = nullptr;
+    OpcionesTemporada opciones;
+};
+/// Several seasons over one table, each exactly as SimulaTemporada gives it, in the order asked;
+/// their days (over 1 000 in all) run side by side on up to `hilos` threads (0: every core the
+/// process may use; each season's own `hilos` is not used).
+std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<TemporadaPedida>& pedidas, const TablaClima& tabla,
+                                                 unsigned hilos = 0);
 
 /// The record's days that a season from `desde` to `hasta` runs, in season order (a typical
 /// year's range wraps across the new year when `hasta` comes before `desde`), days left out

@@ -266,7 +266,8 @@ TEST(Temporada, ALongSeasonOnSeveralThreadsIsTheSeasonOfOne) {
     OpcionesTemporada uno, varios;
     uno.hilos = 1;
     varios.hilos = 3;
-    const std::vector<ResultadoTemporada> juntas = SimulaTemporadas({&tunel, &sinDimensiones, &tunel}, tabla, varios);
+    const std::vector<ResultadoTemporada> juntas =
+        SimulaTemporadas({{&tunel, uno}, {&sinDimensiones, uno}, {&tunel, uno}}, tabla, 3);
     for (std::size_t k = 0; k < juntas.size(); ++k) {
         const ResultadoTemporada a = SimulaTemporada(k == 1 ? sinDimensiones : tunel, tabla, uno);
         const ResultadoTemporada b = k == 0 ? SimulaTemporada(tunel, tabla, varios) : juntas[k];
