@@ -146,7 +146,6 @@ ResultadoDia SimulaDia(Escenario& e) {
         return r;
     }
     Escribe(e, horas, totales);
-    e.HoraSel = 1;
     r.ok = true;
     return r;
 }

@@ -17,8 +17,7 @@ std::string MotivoNoSimulable(const Escenario& e);
 
 /// Runs hours 1..24 after resetting the daily totals and each hour's control quantities.
 /// A scenario that cannot run, or a result that comes out not finite, is refused and the
-/// record is left exactly as it was; otherwise the results replace the last run's and
-/// HoraSel becomes 1.
+/// record is left exactly as it was; otherwise the results replace the last run's.
 ResultadoDia SimulaDia(Escenario& e);
 
 /// The scenario's file text with the run's 0.001 window floor taken back to 0: what decides

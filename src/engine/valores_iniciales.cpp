@@ -11,8 +11,6 @@ namespace hortelia {
 
 void PonValoresIniciales(Escenario& e) {
     e.TipoTecho = 1;
-    e.HoraSel = 1;
-    e.DatosListos = 0;
     e.RenovAire = kRenovacionInicial;
     e.SupVentanas = 50.0F;
 

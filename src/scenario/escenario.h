@@ -81,11 +81,8 @@ struct Escenario {
     Horario<Variante> VtoHora;   ///< m/s
     Horario<float> VtoHoraKmh;   ///< km/h
 
-    // Working values. Nothing reads HoraSel and DatosListos any more: the windows keep the hour
-    // shown and the panels accepted in their navigation state (ui/protocolo.h). No file holds
-    // them; they go once the start values and the day's run stop setting them.
-    std::int16_t HoraSel = 0;
-    std::int16_t DatosListos = 0;
+    // Working values. The hour shown and the panels accepted are the windows' navigation state
+    // (ui/protocolo.h), not the record's.
     std::array<std::string, 12> NomMes{};
 
     // Model constants

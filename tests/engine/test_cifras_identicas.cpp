@@ -179,7 +179,6 @@ void SimulaDia(Escenario& e) {
         e.DemandaCalor(h) = 0;
         SimulaHora(e, h);
     }
-    e.HoraSel = 1;
 }
 
 }  // namespace oraculo
@@ -241,7 +240,6 @@ std::vector<std::uint64_t> Cifras(const Escenario& e) {
             c.push_back(b);
     }
     for (std::uint64_t b : {Bits(e.AcumComb), Bits(e.AcumAgua), Bits(e.AcumEtr), Bits(e.AcumEtp)}) c.push_back(b);
-    c.push_back(static_cast<std::uint64_t>(e.HoraSel));
     return c;
 }
 
