@@ -64,6 +64,9 @@ private slots:
         QCOMPARE(v.Boton("Command1")->text(), QString("&Salir"));
         for (QLabel* l : v.Hijo<Resumen>("Resumen")->findChildren<QLabel*>())
             QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));
+        // The hidden summary lines keep their start captions until a panel is accepted.
+        QVERIFY(v.Hijo<Resumen>("Resumen")->Textos() == TextosResumen{});
+        QCOMPARE(v.Texto("LPoCal"), QStringLiteral("P.Calorífico ="));
     }
 
     // The headings keep their colours, with a text that reads at 4.5:1 or better (WCAG AA):
