@@ -33,21 +33,23 @@ QLabel* Etiqueta(QWidget* padre, QBoxLayout* caja, const char* nombre, const cha
     return l;
 }
 
-// A caption of the hour. Its width is set once, for the longest text `plantilla` it takes, so
-// that moving the hour bar changes texts without laying the whole window out again.
+// A caption of the hour. It is never narrower than the longest text `plantilla` it takes, so
+// that moving the hour bar changes texts without moving what stands beside it; a longer text
+// widens it.
 QLabel* EtiquetaHoraria(QWidget* padre, QBoxLayout* caja, const char* nombre, const char* texto,
                         const char* plantilla) {
     QLabel* l = Etiqueta(padre, caja, nombre, texto);
-    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    l->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QString::fromUtf8(plantilla)) + 2);
     return l;
 }
 
-// A caption with the unit of its number beside it, in a smaller label `nombre`.
+// A caption with the unit of its number beside it, in a smaller label `nombre`, a blank apart.
 QLabel* EtiquetaConUnidad(QWidget* padre, QBoxLayout* caja, const char* nombre, const char* texto, QLabel*& unidad,
                           const char* nombreUnidad, const char* plantilla = nullptr) {
     auto* fila = new QHBoxLayout;
     caja->addLayout(fila);
+    fila->setSpacing(padre->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 2);
     QLabel* l =
         plantilla ? EtiquetaHoraria(padre, fila, nombre, texto, plantilla) : Etiqueta(padre, fila, nombre, texto);
     unidad = CreaEtiqueta(padre, nombreUnidad);
