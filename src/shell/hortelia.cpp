@@ -64,6 +64,7 @@ Hortelia::Hortelia(Escenario& escenario, Interaccion* interaccion, QWidget* pare
     // The start values first (they run the weather models), then the panels that show them.
     PonValoresIniciales(e);
     CreaPaneles();
+    LeeRecientes();
     huellaGuardada_ = HuellaEscenario(e);
     ActualizaTitulo();
     // After what the user does, the title's modified mark follows the record.

@@ -81,7 +81,7 @@ bool Hortelia::Guarda() {
     }
     rutaEscenario_ = ruta;
     propuesto_.clear();
-    RecuerdaReciente(ruta, true);
+    RecuerdaReciente(ruta);
     huellaGuardada_ = HuellaEscenario(e);
     ActualizaTitulo();
     statusBar()->showMessage(QStringLiteral("Escenario guardado en %1").arg(ruta), 5000);
@@ -94,42 +94,76 @@ void Hortelia::AbreArchivo() {
     if (!ruta.isEmpty()) CargaArchivo(ruta);
 }
 
-QStringList Hortelia::Recientes() const { return QSettings().value(kClaveRecientes).toStringList(); }
+void Hortelia::LeeRecientes() {
+    // Read capped too: a list forged or written by another program may be of any length.
+    recientes_ = QSettings().value(kClaveRecientes).toStringList().mid(0, kRecientes);
+    recientes_.removeAll(QString());
+    MiraRecientes();
+}
 
-void Hortelia::RecuerdaReciente(const QString& ruta, bool valido) {
-    QStringList lista = Recientes();
+void Hortelia::MiraRecientes() {
+    noDisponibles_.clear();
+    for (const QString& ruta : recientes_)
+        if (const QFileInfo archivo(ruta); !archivo.isFile() || !archivo.isReadable()) noDisponibles_.insert(ruta);
+}
+
+void Hortelia::RecuerdaReciente(const QString& ruta) {
     const QString absoluta = QFileInfo(ruta).absoluteFilePath();
-    lista.removeAll(absoluta);
-    if (valido) lista.prepend(absoluta);
-    while (lista.size() > kRecientes) lista.removeLast();
-    QSettings().setValue(kClaveRecientes, lista);
+    recientes_.removeAll(absoluta);
+    recientes_.prepend(absoluta);
+    while (recientes_.size() > kRecientes) recientes_.removeLast();
+    QSettings().setValue(kClaveRecientes, recientes_);
+    MiraRecientes();
+}
+
+void Hortelia::OlvidaReciente(const QString& ruta) {
+    recientes_.removeAll(ruta);
+    noDisponibles_.remove(ruta);
+    QSettings().setValue(kClaveRecientes, recientes_);
 }
 
 void Hortelia::LlenaRecientes() {
+    // What the last file operation found: the menu itself never looks at the disk.
     menuRecientes_->clear();
-    const QStringList lista = Recientes();
-    for (int i = 0; i < lista.size(); ++i) {
-        const QString ruta = lista[i];
-        QAction* a = menuRecientes_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(ruta).fileName()));
+    for (int i = 0; i < recientes_.size(); ++i) {
+        const QString ruta = recientes_[i];
+        QString texto = QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(ruta).fileName());
+        if (noDisponibles_.contains(ruta)) texto += QStringLiteral(" (no disponible)");
+        QAction* a = menuRecientes_->addAction(texto);
         a->setObjectName(QStringLiteral("Reciente%1").arg(i + 1));
         a->setStatusTip(ruta);
         a->setToolTip(ruta);
-        connect(a, &QAction::triggered, this, [this, ruta] {
-            if (PuedeDejarElEscenario()) CargaArchivo(ruta);
-        });
+        connect(a, &QAction::triggered, this, [this, ruta] { AbreReciente(ruta); });
     }
-    if (lista.isEmpty()) menuRecientes_->addAction(QStringLiteral("(ninguno)"))->setEnabled(false);
+    if (recientes_.isEmpty()) menuRecientes_->addAction(QStringLiteral("(ninguno)"))->setEnabled(false);
 }
 
-void Hortelia::CargaArchivo(const QString& ruta) {
-    const ResultadoCarga r = CargaEscenario(ruta.toStdString(), e);
-    if (!r.ok) {
-        RecuerdaReciente(ruta, false);
+void Hortelia::AbreReciente(const QString& ruta) {
+    if (!PuedeDejarElEscenario()) return;
+    const ResultadoCarga r = Carga(ruta);
+    if (r.ok) return;
+    // A stick or a network folder may come back: the file stays listed unless the user says.
+    const auto respuesta =
+        interaccion_.Pregunta(Q(r.mensaje) + QStringLiteral("\n\n¿Quitarlo de los abiertos recientemente?"),
+                              QStringLiteral("Quitar de la lista"), QStringLiteral("Conservar"), false);
+    if (respuesta == Interaccion::Respuesta::Si) OlvidaReciente(ruta);
+}
+
+bool Hortelia::CargaArchivo(const QString& ruta) {
+    const ResultadoCarga r = Carga(ruta);
+    if (!r.ok)
         Avisa(Interaccion::Gravedad::Error,
               QStringLiteral("Elija un archivo guardado por Hortelia (.hrt).\n\n") + Q(r.mensaje));
-        return;
+    return r.ok;
+}
+
+ResultadoCarga Hortelia::Carga(const QString& ruta) {
+    const ResultadoCarga r = CargaEscenario(ruta.toStdString(), e);
+    if (!r.ok) {
+        MiraRecientes();
+        return r;
     }
-    RecuerdaReciente(ruta, true);
+    RecuerdaReciente(ruta);
     rutaEscenario_ = ruta;
     propuesto_.clear();
     huellaGuardada_ = HuellaEscenario(e);
@@ -139,6 +173,7 @@ void Hortelia::CargaArchivo(const QString& ruta) {
         Avisa(Interaccion::Gravedad::Advertencia,
               QStringLiteral("El escenario se cargó, pero sus dimensiones no son válidas: ") + Q(r.motivoDimensiones) +
                   QStringLiteral(" Acepte las dimensiones antes de procesar."));
+    return r;
 }
 
 void Hortelia::MuestraEscenarioNuevo(bool dimensionesValidas) {

@@ -226,8 +226,9 @@ private slots:
         QCOMPARE(v.Texto("LVtoms"), QStringLiteral("Velocidad =  3.3 m/s"));
     }
 
-    // The scenarios opened or saved lately, newest first, in "&Archivos"; one that is gone
-    // leaves the list when chosen.
+    // The scenarios opened or saved lately, newest first, in "&Archivos", as the last file
+    // operation found them (opening the menu never looks at the disk): one that is gone stays,
+    // marked, and chosen it may be taken off the list. A list kept longer is read as six.
     void losRecientes_seRecuerdanYSeAbren() {
         QTemporaryDir dir;
         VentanaDePrueba v;
@@ -237,20 +238,32 @@ private slots:
             v.w.GuardaArchivo();
         }
         auto* menu = v.Hijo<QMenu>("MenuRecientes");
-        emit menu->aboutToShow();
-        QCOMPARE(menu->actions().size(), 2);
-        QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("&1 b.hrt"));
-        QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("&2 a.hrt"));
+        const auto textos = [menu] {
+            emit menu->aboutToShow();
+            QStringList t;
+            for (const QAction* a : menu->actions()) t << a->text() + (a->isEnabled() ? "" : " -");
+            return t;
+        };
+        QCOMPARE(textos(), QStringList({"&1 b.hrt", "&2 a.hrt"}));
         menu->actions().at(1)->trigger();
         QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — a.hrt[*]"));
-        emit menu->aboutToShow();
-        QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("&1 a.hrt"));
-
         QFile::remove(dir.filePath("b.hrt"));
-        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "b.hrt");
-        menu->actions().at(1)->trigger();
-        emit menu->aboutToShow();
-        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(textos(), QStringList({"&1 a.hrt", "&2 b.hrt"}));
+        v.Abre(dir.filePath("a.hrt"));
+        QCOMPARE(textos(), QStringList({"&1 a.hrt", "&2 b.hrt (no disponible)"}));
+        for (const Respuesta r : {Respuesta::No, Respuesta::Si}) {
+            v.guion.RespondePregunta("b.hrt", r);
+            menu->actions().at(1)->trigger();
+        }
+        QCOMPARE(v.guion.opcionesUltimaPregunta, QStringList({"Quitar de la lista", "Conservar"}));
+        QCOMPARE(textos(), QStringList({"&1 a.hrt"}));
+
+        QStringList forjada;
+        for (int i = 0; i < 1000; ++i) forjada << dir.filePath(QStringLiteral("%1.hrt").arg(i));
+        QSettings().setValue("archivos/recientes", forjada);
+        VentanaDePrueba otra(true, VentanaDePrueba::Preferencias::Conservadas);
+        emit otra.Hijo<QMenu>("MenuRecientes")->aboutToShow();
+        QCOMPARE(otra.Hijo<QMenu>("MenuRecientes")->actions().size(), 6);
     }
 };
 
