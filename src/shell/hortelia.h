@@ -35,6 +35,9 @@
 
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
+class QMimeData;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -84,6 +87,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    /// A scenario file dropped on the window opens as "&Abre" would, while "&Abre" is enabled.
+    void dragEnterEvent(QDragEnterEvent* evento) override;
+    void dropEvent(QDropEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
@@ -113,6 +119,8 @@ private:
     void LlenaRecientes();
     /// A recent file chosen: loaded, or, when it cannot be, the user may take it off the list.
     void AbreReciente(const QString& ruta);
+    /// The one scenario file (.hrt) a drag brings, or "" when it brings anything else.
+    QString EscenarioArrastrado(const QMimeData* datos) const;
 
     // The navigation it paints (hortelia_navegacion.cpp).
     void CreaMenus();

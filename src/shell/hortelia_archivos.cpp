@@ -10,19 +10,23 @@
 #include "ui/texto_qt.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 
 #include <functional>
 #include <utility>
 
-// The main window's file operations: opening a scenario (through "&Abre", the recent files or
-// the command line), saving it, the recent files kept between runs, the title that names the
-// file and marks unsaved changes, and the question asked before unsaved changes are lost.
+// The main window's file operations: opening a scenario (through "&Abre", the recent files, a
+// file dropped on the window or the command line), saving it, the recent files kept between runs, the title that names
+// the file and marks unsaved changes, and the question asked before unsaved changes are lost.
 
 namespace hortelia {
 namespace {
@@ -92,6 +96,29 @@ void Hortelia::AbreArchivo() {
     if (!PuedeDejarElEscenario()) return;
     const QString ruta = EligeParaAbrir(interaccion_, kArchivoEscenario, rutaEscenario_);
     if (!ruta.isEmpty()) CargaArchivo(ruta);
+}
+
+QString Hortelia::EscenarioArrastrado(const QMimeData* datos) const {
+    if (!protocolo_->ArchivosHabilitados() || !datos->hasUrls() || datos->urls().size() != 1) return {};
+    const QUrl url = datos->urls().front();
+    const QString ruta = url.toLocalFile();
+    const bool escenario =
+        url.isLocalFile() && QFileInfo(ruta).suffix().compare(kArchivoEscenario.extension, Qt::CaseInsensitive) == 0;
+    return escenario ? ruta : QString();
+}
+
+void Hortelia::dragEnterEvent(QDragEnterEvent* evento) {
+    if (!EscenarioArrastrado(evento->mimeData()).isEmpty()) evento->acceptProposedAction();
+}
+
+void Hortelia::dropEvent(QDropEvent* evento) {
+    const QString ruta = EscenarioArrastrado(evento->mimeData());
+    if (ruta.isEmpty()) return;
+    evento->acceptProposedAction();
+    // Asked once the drop is over, so that the program the file came from is not kept waiting.
+    QTimer::singleShot(0, this, [this, ruta] {
+        if (protocolo_->ArchivosHabilitados() && PuedeDejarElEscenario()) CargaArchivo(ruta);
+    });
 }
 
 void Hortelia::LeeRecientes() {

@@ -97,7 +97,7 @@ void Protocolo::Pinta() {
         PintaBoton(b, aceptado ? kVerde : kRosa);
         b->setAccessibleDescription(aceptado ? QStringLiteral("aceptado") : QStringLiteral("pendiente"));
     }
-    Habilita(c_.archivo, trabajando_);
+    Habilita(c_.archivo, ArchivosHabilitados());
     Habilita(c_.datos, navegacion);
     const bool proceso = ProcesoHabilitado();
     c_.procesa->setEnabled(proceso);

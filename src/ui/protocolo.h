@@ -62,6 +62,8 @@ public:
     int Abierto() const { return abierto_; }
     bool ResultadosVisibles() const { return resultados_; }
     bool ProcesoHabilitado() const;
+    /// The Archivos menu: "&Abre" and what opens a file as it would (a file dropped on the window).
+    bool ArchivosHabilitados() const { return trabajando_; }
 
     static void PintaBoton(QPushButton* boton, const QColor& color);
 

@@ -6,9 +6,11 @@
 #include "results/ui/planilla.h"
 #include "scenario/archivo_hrt.h"
 
+#include <QDragEnterEvent>
 #include <QFile>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QTemporaryDir>
 
 using namespace hortelia;
@@ -224,6 +226,45 @@ private slots:
         v.Click("BotViento");
         QCOMPARE(v.Texto("LVHora"), QStringLiteral("Hora  12"));
         QCOMPARE(v.Texto("LVtoms"), QStringLiteral("Velocidad =  3.3 m/s"));
+    }
+
+    // A scenario file dropped on the window opens as "&Abre" would, asking first about unsaved
+    // changes; the window takes nothing before "&Inicio", nor two files, nor another kind.
+    void soltarUnEscenario_loAbreComoAbre_data() {
+        QTest::addColumn<bool>("iniciada");
+        QTest::addColumn<QStringList>("archivos");
+        QTest::addColumn<bool>("abre");
+        QTest::newRow("un escenario") << true << QStringList{"dia.hrt"} << true;
+        QTest::newRow("antes de Inicio") << false << QStringList{"dia.hrt"} << false;
+        QTest::newRow("dos escenarios") << true << QStringList{"dia.hrt", "otro.hrt"} << false;
+        QTest::newRow("otra clase") << true << QStringList{"dia.txt"} << false;
+    }
+    void soltarUnEscenario_loAbreComoAbre() {
+        QFETCH(bool, iniciada);
+        QFETCH(QStringList, archivos);
+        QFETCH(bool, abre);
+        QTemporaryDir dir;
+        QList<QUrl> urls;
+        for (const QString& a : archivos) {
+            QVERIFY(QFile::copy(QStringLiteral(HORTELIA_EJEMPLOS "/invernaculo.hrt"), dir.filePath(a)));
+            urls << QUrl::fromLocalFile(dir.filePath(a));
+        }
+        VentanaDePrueba v(iniciada);
+        if (iniciada) {
+            v.Click("BotCUltivo");
+            v.Mueve("HScrIAF", 10);
+            v.AceptaAbierto();
+        }
+        QMimeData datos;
+        datos.setUrls(urls);
+        QDragEnterEvent entra(QPoint(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&v.w, &entra);
+        QCOMPARE(entra.isAccepted(), abre);
+        if (!abre) return;
+        QDropEvent suelta(QPointF(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&v.w, &suelta);
+        v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::No);
+        QTRY_COMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — dia.hrt[*]"));
     }
 
     // The scenarios opened or saved lately, newest first, in "&Archivos", as the last file

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTimer>
@@ -298,6 +299,29 @@ private slots:
         for (const char* c : {"Command1", "Command12"})
             QVERIFY2(v.w.rect().contains(v.Boton(c)->mapTo(&v.w, v.Boton(c)->rect().bottomRight())), c);
         v.AceptaAbierto();
+    }
+
+    // The window opens where the user left it in the last run, kept inside the screen; the
+    // first time it leaves the screen room for its title bar.
+    void laVentana_quedaDondeSeLaDejo_dentroDeLaPantalla_data() {
+        QTest::addColumn<QRect>("dejada");
+        QTest::newRow("primera vez") << QRect();
+        QTest::newRow("donde se la dejó") << QRect(40, 60, 640, 480);
+        QTest::newRow("fuera de la pantalla") << QRect(5000, 4000, 640, 480);
+        QTest::newRow("mayor que la pantalla") << QRect(0, 0, 3000, 2000);
+    }
+    void laVentana_quedaDondeSeLaDejo_dentroDeLaPantalla() {
+        QFETCH(QRect, dejada);
+        {
+            VentanaDePrueba v(false);
+            if (dejada.isValid()) v.w.setGeometry(dejada);
+            v.w.close();
+        }
+        VentanaDePrueba v(false, VentanaDePrueba::Preferencias::Conservadas);
+        const QRect pantalla = v.w.screen()->availableGeometry();
+        QVERIFY(pantalla.contains(v.w.frameGeometry()));
+        if (!dejada.isValid()) QVERIFY(v.w.height() + 2 * v.w.fontMetrics().height() <= pantalla.height());
+        if (pantalla.contains(dejada)) QCOMPARE(v.w.geometry(), dejada);
     }
 
     // A screen reader hears which panels are still missing.

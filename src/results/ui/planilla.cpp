@@ -11,6 +11,7 @@
 #include "ui/interaccion.h"
 #include "ui/resumen.h"
 #include "ui/texto_qt.h"
+#include "ui/ventanas.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTableView>
 #include <QTextDocument>
@@ -169,10 +169,7 @@ void Planilla::Llena() {
     // The first time, as large as the whole table, within the screen; then as the user left it.
     if (!dimensionada_) {
         dimensionada_ = true;
-        const QRect pantalla = screen()->availableGeometry();
-        const QSize deseado = sizeHint();
-        resize(std::min(deseado.width(), pantalla.width() * 9 / 10),
-               std::min(deseado.height(), pantalla.height() * 9 / 10));
+        PonPrimeraVez(this, sizeHint(), parentWidget() ? parentWidget()->window() : this);
     }
     show();
     raise();

@@ -7,10 +7,12 @@
 #include "results/exportacion.h"
 #include "results/ui/modelo_planilla.h"
 #include "results/ui/planilla.h"
+#include "results/ui/ventana_temporada.h"
 #include "scenario/archivo_hrt.h"
 #include "support/libro_xlsx.h"
 #include "ui/impresion.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -19,9 +21,11 @@
 #include <QLocale>
 #include <QPrinter>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <algorithm>
 #include <clocale>
@@ -138,6 +142,10 @@ private slots:
         Planilla* p = v.w.PlanillaCreada();
         QVERIFY(p && p->isVisible() && p->isWindow());
         QCOMPARE(p->windowTitle(), QStringLiteral("Planilla de resultados"));
+        // As wide as its table, as far as the screen allows.
+        const QRect pantalla = p->screen()->availableGeometry();
+        QVERIFY(pantalla.contains(p->frameGeometry()));
+        QVERIFY(p->width() >= std::min(p->sizeHint().width(), pantalla.width() - 16));
         const std::tuple<int, int, const char*> celdas[] = {
             {1, 0, "Hora"},   {1, 24, " 24"},     {11, 5, " .24"},  {12, 5, " --- "},     {11, 1, " --- "},
             {12, 1, " --- "}, {12, 12, " 123.6"}, {13, 1, " .001"}, {16, 0, "Totales: "}, {16, 3, " 3.38"}};
@@ -179,6 +187,18 @@ private slots:
         QVERIFY(!p->isVisible());
         v.Click("Command14");
         QCOMPARE(v.w.PlanillaCreada(), p);  // created once
+
+        // The sheet and the season are windows of the main window: kept above it, announced
+        // as windows by their titles.
+        v.Click("Command20");
+        v.Accion("Temporada")->trigger();
+        for (QWidget* ventana : {static_cast<QWidget*>(p), static_cast<QWidget*>(v.w.TemporadaCreada())}) {
+            QCOMPARE(ventana->windowType(), Qt::Dialog);
+            QCOMPARE(ventana->windowHandle()->transientParent(), v.w.windowHandle());
+            const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(ventana);
+            QCOMPARE(a->role(), QAccessible::Window);
+            QCOMPARE(a->text(QAccessible::Name), ventana->windowTitle());
+        }
     }
 
     // The sheet's text and workbook go beside the scenario with its name, never over it. The
