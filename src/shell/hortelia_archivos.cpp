@@ -25,8 +25,9 @@
 #include <utility>
 
 // The main window's file operations: opening a scenario (through "&Abre", the recent files, a
-// file dropped on the window or the command line), saving it, the recent files kept between runs, the title that names
-// the file and marks unsaved changes, and the question asked before unsaved changes are lost.
+// file dropped on the window or the command line), saving it, the recent files kept between
+// runs, the title that names the file and marks unsaved changes, and the question asked before
+// unsaved changes are lost.
 
 namespace hortelia {
 namespace {
