@@ -13,9 +13,9 @@ namespace hortelia {
 namespace {
 
 bool HoraFinita(const Escenario& e, int h) {
-    const double valores[] = {e.TempSinControl(h), e.TempConControl(h), e.HRInterior(h), e.RenovHora(h),
-                              e.ControlPorM2(h),   e.ControlHora(h),    e.EtrHora(h),    e.EtpHora(h),
-                              e.DemandaCalor(h)};
+    const double valores[] = {e.TempSinControl(h), e.TempConControl(h), e.HRInterior(h),
+                              e.RenovHora(h),      e.ControlPorM2(h),   e.ControlHora(h),
+                              e.EtrHora(h),        e.EtpHora(h),        e.DemandaCalor(h)};
     for (double v : valores)
         if (!std::isfinite(v)) return false;
     return true;
@@ -139,6 +139,16 @@ std::string HuellaEscenario(const Escenario& e) {
     for (int h = 1; h <= 24; ++h)
         if (copia.AreaVentHora(h).valor() <= kAreaVentMinima) copia.AreaVentHora(h) = Variante::Entero(0);
     return TextoEscenario(copia);
+}
+
+HorasFueraDeRango CuentaHorasFueraDeRango(const Escenario& e) {
+    HorasFueraDeRango horas;
+    for (int h = 1; h <= 24; ++h) {
+        const double t = e.TempConControl(h);
+        if (t > e.TMaxTol.valor()) ++horas.sobreMaxima;
+        if (t < e.TMinTol.valor()) ++horas.bajoMinima;
+    }
+    return horas;
 }
 
 }  // namespace hortelia
