@@ -105,6 +105,7 @@ void Hortelia::CreaPaneles() {
     connect(resultados_, &PanelResultados::planillaPedida, this, &Hortelia::AbrePlanilla);
     connect(resultados_, &PanelResultados::guardadoPedido, this, &Hortelia::GuardaArchivo);
     connect(resultados_, &PanelResultados::impresionPedida, this, &Hortelia::ImprimeResultados);
+    connect(resultados_, &PanelResultados::previaPedida, this, &Hortelia::MuestraVistaPreviaResultados);
     connect(resultados_, &PanelResultados::cierrePedido, this, &Hortelia::CierraResultados);
     // Ctrl+P prints what there is to print: the results, while they show.
     auto* imprime = new QShortcut(QKeySequence::Print, this);
@@ -179,7 +180,15 @@ void Hortelia::AbrePlanilla() {
 void Hortelia::ImprimeResultados() {
     // The results frame alone, without its buttons, scaled to the page.
     const QString error =
-        ImprimeWidget(resultados_, interaccion_, PdfPropuesto(rutaEscenario_, QStringLiteral("resultados")));
+        ImprimeWidget(resultados_, interaccion_, PdfPropuesto(rutaEscenario_, QStringLiteral("resultados")),
+                      EncabezadoImpresion(NombreParaImprimir()));
+    if (!error.isEmpty()) Avisa(Interaccion::Gravedad::Error, error);
+}
+
+void Hortelia::MuestraVistaPreviaResultados() {
+    const QString error =
+        VistaPreviaWidget(resultados_, interaccion_, PdfPropuesto(rutaEscenario_, QStringLiteral("resultados")),
+                          EncabezadoImpresion(NombreParaImprimir()));
     if (!error.isEmpty()) Avisa(Interaccion::Gravedad::Error, error);
 }
 

@@ -77,9 +77,11 @@ public:
     /// a file dropped on the window and a file named on the command line do once it is chosen.
     bool CargaArchivo(const QString& ruta);
     void GuardaArchivo();
-    /// Results frame: "&Planilla de datos", "&Imprime", "&Cierra".
+    /// Results frame: "&Planilla de datos", "&Imprime", "&Vista previa", "&Cierra". The print
+    /// is headed by the scenario's name and the time it was printed.
     void AbrePlanilla();
     void ImprimeResultados();
+    void MuestraVistaPreviaResultados();
     void CierraResultados();
 
     /// The scenario changed since it was loaded or saved (a run is no change).
@@ -101,6 +103,8 @@ private:
     bool PuedeDejarElEscenario();
     /// "Hortelia — NOMBRE.hrt" with Qt's modified mark.
     void ActualizaTitulo();
+    /// The scenario as a print names it: its file's name, "sin nombre" before it has one.
+    QString NombreParaImprimir() const;
     /// The record holds a scenario just loaded: the results, data sheet and open panel show it,
     /// the summary and every panel show its values as accepted.
     void MuestraEscenarioNuevo(bool dimensionesValidas);

@@ -48,6 +48,12 @@ void Hortelia::ActualizaTitulo() {
     setWindowModified(HayCambios());
 }
 
+QString Hortelia::NombreParaImprimir() const {
+    if (rutaEscenario_.isEmpty()) return QStringLiteral("sin nombre");
+    const QString nombre = QFileInfo(rutaEscenario_).fileName();
+    return HayCambios() ? nombre + QStringLiteral(" (con cambios sin guardar)") : nombre;
+}
+
 bool Hortelia::eventFilter(QObject* objeto, QEvent* evento) {
     const QEvent::Type t = evento->type();
     if (!tituloPendiente_ && (t == QEvent::MouseButtonRelease || t == QEvent::KeyRelease || t == QEvent::Wheel)) {

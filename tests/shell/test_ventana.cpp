@@ -4,13 +4,17 @@
 #include "support/ventana_de_prueba.h"
 
 #include "ui/colores.h"
+#include "ui/dialogo_archivo.h"
 #include "ui/resumen.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalSpy>
@@ -232,7 +236,8 @@ private slots:
         QVERIFY(!v.Visible("FrVentil"));
     }
 
-    // Qt's message box over the window, titled with the program's name and the icon of its severity.
+    // Qt's dialogs over the window: a message box titled with the program's name and the icon of its
+    // severity, the file dialog with its note, the print preview.
     void lasCajasDeQt_tienenElTituloYElIconoDeSuGravedad() {
         QWidget ventana;
         InteraccionQt interaccion(&ventana);
@@ -254,6 +259,29 @@ private slots:
             QCOMPARE(titulo, QString("Hortelia"));
             QCOMPARE(icono, esperado);
         }
+        // The text's save dialog keeps its title and filter, and says what the text is for.
+        QStringList visto;
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                visto << d->windowTitle() << d->nameFilters();
+                if (auto* nota = d->findChild<QLabel*>("NotaArchivo"); nota && nota->isVisible()) visto << nota->text();
+                d->reject();
+            }
+        });
+        QVERIFY(interaccion
+                    .Archivo(Interaccion::Modo::Guardar, kArchivoTexto.filtro, QStringLiteral("planilla.txt"),
+                             kArchivoTexto.nota)
+                    .isEmpty());
+        QCOMPARE(visto, QStringList({"Guardar", kArchivoTexto.filtro, kArchivoTexto.nota}));
+        // The preview asks for its pages as it opens.
+        int pedidas = 0;
+        QTimer::singleShot(0, [] {
+            if (auto* d = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) d->reject();
+        });
+        QPrinter impresora;
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        interaccion.VistaPrevia(impresora, [&pedidas](QPrinter&) { ++pedidas; });
+        QVERIFY(pedidas > 0);
     }
 
     // Scroll bars say their value in the user's terms, not the bar's position.

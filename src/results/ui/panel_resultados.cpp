@@ -2,6 +2,7 @@
 
 #include "numeros/conversiones.h"
 #include "results/exportacion.h"
+#include "results/temperaturas_tolerables.h"
 #include "scenario/catalogo.h"
 #include "ui/controles.h"
 #include "ui/grafico.h"
@@ -131,9 +132,20 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     // Litres of water run to a hundred and more, fuel to a fraction: each has its own scale.
     graficoControl_->EjeDerecho(2, QStringLiteral("Agua (l)"));
 
+    // What the day meant for the crop, in a group of its own under a rule; its name is told to a
+    // screen reader, not drawn, so that the charts above keep the height their axis titles need
+    // in a 720 px window.
+    auto* tolerables = Grupo(this, "GrupoTolerables", "", caja);
+    tolerables->setAccessibleName(QStringLiteral("Temperaturas tolerables del cultivo"));
+    tolerables->setFlat(true);
+    caja->setContentsMargins(8, 0, 8, 0);
+    fueraDeRango_ = Etiqueta(tolerables, caja, "ResFueraRango", "");
+    fueraDeRango_->setWordWrap(true);
+
     QPushButton* planilla = CreaBoton(this, "Command14", QStringLiteral("&Planilla de datos"));
     QPushButton* guarda = CreaBoton(this, "Command15", QStringLiteral("&Guarda"));
     QPushButton* imprime = CreaBoton(this, "Command19", QStringLiteral("&Imprime"));
+    QPushButton* previa = CreaBoton(this, "VistaPrevia", QStringLiteral("&Vista previa"));
     QPushButton* cierra = CreaBoton(this, "Command20", QStringLiteral("&Cierra"));
 
     // Two columns, so that the frame fits beside the side and summary columns of a 1024 px
@@ -149,26 +161,29 @@ PanelResultados::PanelResultados(Escenario& escenario, QWidget* parent)
     grupos->addLayout(derecha, 1, 1);
     // One above the other, so each chart is wide enough for the 24 hour labels.
     auto* graficos = new QVBoxLayout;
+    graficos->setSpacing(2);
     graficos->addWidget(graficoTemperaturas_, 1);
     graficos->addWidget(graficoControl_, 1);
     auto* botones = new QHBoxLayout;
     botones->addStretch(1);
-    for (QPushButton* b : {planilla, guarda, imprime, cierra}) botones->addWidget(b);
+    for (QPushButton* b : {planilla, guarda, imprime, previa, cierra}) botones->addWidget(b);
 
     auto* todo = new QVBoxLayout(this);
-    todo->setSpacing(4);
+    todo->setSpacing(2);
     todo->setContentsMargins(6, 4, 6, 4);
     grupos->setVerticalSpacing(2);
     derecha->setSpacing(2);
     todo->addLayout(filaHora);
     todo->addLayout(grupos);
     todo->addLayout(graficos, 1);
+    todo->addWidget(tolerables);
     todo->addLayout(botones);
 
     connect(barraHora_, &QScrollBar::valueChanged, this, &PanelResultados::MuestraHora);
     connect(planilla, &QPushButton::clicked, this, &PanelResultados::planillaPedida);
     connect(guarda, &QPushButton::clicked, this, &PanelResultados::guardadoPedido);
     connect(imprime, &QPushButton::clicked, this, &PanelResultados::impresionPedida);
+    connect(previa, &QPushButton::clicked, this, &PanelResultados::previaPedida);
     connect(cierra, &QPushButton::clicked, this, &PanelResultados::cierrePedido);
 }
 
@@ -249,6 +264,7 @@ void PanelResultados::MuestraDia() {
     agua_->setText(Q(Caption("Agua asperjada = ", e.AcumAgua, " l/d")));
     etrDia_->setText(Q(Caption("Etr = ", e.AcumEtr, " mm")));
     etpDia_->setText(Q(Caption("Etp = ", e.AcumEtp, " mm")));
+    fueraDeRango_->setText(Q(TextoFueraDeRango(CuentaHorasFueraDeRango(e))));
 }
 
 }  // namespace hortelia

@@ -120,6 +120,7 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
 
     QPushButton* cierra = CreaBoton(this, "CierraPlan", QStringLiteral("&Cierra"));
     QPushButton* imprime = CreaBoton(this, "Command1", QStringLiteral("&Imprime"));
+    QPushButton* previa = CreaBoton(this, "VistaPreviaPlan", QStringLiteral("&Vista previa"));
     QPushButton* guarda = CreaBoton(this, "Command2", QStringLiteral("&Guarda"));
     QPushButton* guardaHoja =
         CreaBoton(this, "GuardaHojaCalculo", QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
@@ -131,6 +132,7 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
     botones->addWidget(guardaHoja);
     botones->addWidget(guarda);
     botones->addWidget(imprime);
+    botones->addWidget(previa);
     botones->addWidget(cierra);
 
     auto* todo = new QVBoxLayout(this);
@@ -141,6 +143,7 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
 
     connect(cierra, &QPushButton::clicked, this, &QWidget::hide);
     connect(imprime, &QPushButton::clicked, this, &Planilla::Imprime);
+    connect(previa, &QPushButton::clicked, this, &Planilla::MuestraVistaPrevia);
     connect(guarda, &QPushButton::clicked, this, &Planilla::ExportaTexto);
     connect(guardaHoja, &QPushButton::clicked, this, &Planilla::ExportaHojaCalculo);
     // The conventional shortcuts beside the accelerators: Ctrl+P prints, Ctrl+S saves the text.
@@ -245,6 +248,13 @@ void Planilla::Imprime() {
     const std::unique_ptr<QTextDocument> documento = Documento();
     const QString error =
         ImprimeDocumento(*documento, interaccion_, PdfPropuesto(rutaEscenario_(), QStringLiteral("planilla")));
+    if (!error.isEmpty()) interaccion_.Mensaje(Interaccion::Gravedad::Error, error);
+}
+
+void Planilla::MuestraVistaPrevia() {
+    const std::unique_ptr<QTextDocument> documento = Documento();
+    const QString error =
+        VistaPreviaDocumento(*documento, interaccion_, PdfPropuesto(rutaEscenario_(), QStringLiteral("planilla")));
     if (!error.isEmpty()) interaccion_.Mensaje(Interaccion::Gravedad::Error, error);
 }
 
