@@ -5,6 +5,7 @@
 #include "results/ui/planilla.h"
 #include "results/ui/ventana_temporada.h"
 #include "scenario/archivo_hrt.h"
+#include "scenario/texto_visible.h"
 #include "ui/dialogo_archivo.h"
 #include "ui/resumen.h"
 #include "ui/texto_qt.h"
@@ -35,22 +36,25 @@ namespace {
 constexpr int kRecientes = 6;
 const QString kClaveRecientes = QStringLiteral("archivos/recientes");
 
+// A file's name as the window shows it: a control character (a newline) as \xNN.
+QString NombreVisible(const QString& nombre) { return Q(TextoVisible(nombre.toStdString(), 1024)); }
+
 }  // namespace
 
 bool Hortelia::HayCambios() const { return HuellaEscenario(e) != huellaGuardada_; }
 
 void Hortelia::ActualizaTitulo() {
     tituloPendiente_ = false;
-    QString nombre = rutaEscenario_.isEmpty() ? QString() : QFileInfo(rutaEscenario_).fileName();
+    QString nombre = rutaEscenario_.isEmpty() ? QString() : NombreVisible(QFileInfo(rutaEscenario_).fileName());
     if (nombre.isEmpty() && !propuesto_.isEmpty())
-        nombre = QStringLiteral("%1 (sin guardar)").arg(QFileInfo(propuesto_).completeBaseName());
+        nombre = QStringLiteral("%1 (sin guardar)").arg(NombreVisible(QFileInfo(propuesto_).completeBaseName()));
     setWindowTitle(nombre.isEmpty() ? QStringLiteral("Hortelia[*]") : QStringLiteral("Hortelia — %1[*]").arg(nombre));
     setWindowModified(HayCambios());
 }
 
 QString Hortelia::NombreParaImprimir() const {
     if (rutaEscenario_.isEmpty()) return QStringLiteral("sin nombre");
-    const QString nombre = QFileInfo(rutaEscenario_).fileName();
+    const QString nombre = NombreVisible(QFileInfo(rutaEscenario_).fileName());
     return HayCambios() ? nombre + QStringLiteral(" (con cambios sin guardar)") : nombre;
 }
 
@@ -65,8 +69,8 @@ bool Hortelia::eventFilter(QObject* objeto, QEvent* evento) {
 
 bool Hortelia::PuedeDejarElEscenario() {
     if (!HayCambios()) return true;
-    const QString nombre =
-        rutaEscenario_.isEmpty() ? QStringLiteral("este escenario") : QFileInfo(rutaEscenario_).fileName();
+    const QString nombre = rutaEscenario_.isEmpty() ? QStringLiteral("este escenario")
+                                                    : NombreVisible(QFileInfo(rutaEscenario_).fileName());
     switch (interaccion_.Pregunta(QStringLiteral("¿Guardar los cambios de %1?").arg(nombre), QStringLiteral("Guardar"),
                                   QStringLiteral("Descartar"), true)) {
     case Interaccion::Respuesta::Si: return Guarda();
@@ -161,7 +165,8 @@ void Hortelia::LlenaRecientes() {
     menuRecientes_->clear();
     for (int i = 0; i < recientes_.size(); ++i) {
         const QString ruta = recientes_[i];
-        QString texto = QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(ruta).fileName());
+        QString texto = QStringLiteral("&%1 %2").arg(i + 1).arg(
+            NombreVisible(QFileInfo(ruta).fileName()).replace(QLatin1Char('&'), QStringLiteral("&&")));
         if (noDisponibles_.contains(ruta)) texto += QStringLiteral(" (no disponible)");
         QAction* a = menuRecientes_->addAction(texto);
         a->setObjectName(QStringLiteral("Reciente%1").arg(i + 1));

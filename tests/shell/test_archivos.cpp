@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace hortelia;
@@ -52,6 +53,32 @@ private slots:
         QCOMPARE(Bytes(dir.filePath("otro.hrt")), QByteArray("no es mío"));
         QVERIFY(QFile::exists(dir.filePath("nuevo.HRT")));
         QCOMPARE(v.guion.propuestos.at(1), dir.filePath("invernaculo.hrt"));  // the last name chosen
+
+        // A name with a line break is shown with the break escaped, as messages show it.
+        v.guion.RespondeArchivo(dir.filePath("dos\nlíneas.hrt"));
+        v.w.GuardaArchivo();
+        QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — dos\\x0Alíneas.hrt[*]"));
+    }
+
+    // The command line: one scenario at a time, a name that starts with "-" after "--".
+    void laLineaDeOrdenes_unEscenarioALaVez_data() {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<int>("estado");
+        QTest::addColumn<QString>("dice");
+        QTest::newRow("ayuda") << QStringList{"--help"} << 0 << "hortelia -- -guion.hrt";
+        QTest::newRow("dos escenarios") << QStringList{"--", "a.hrt", "-b.hrt"} << 2
+                                        << "se abre un escenario a la vez; sobra \"-b.hrt\"";
+    }
+    void laLineaDeOrdenes_unEscenarioALaVez() {
+        QFETCH(QStringList, argumentos);
+        QFETCH(int, estado);
+        QFETCH(QString, dice);
+        QProcess programa;
+        programa.setProcessChannelMode(QProcess::MergedChannels);
+        programa.start(QStringLiteral(HORTELIA_PROGRAMA), argumentos);
+        QVERIFY(programa.waitForFinished(20000));
+        QCOMPARE(programa.exitCode(), estado);
+        QVERIFY2(QString::fromUtf8(programa.readAll()).contains(dice), qPrintable(dice));
     }
 
     // Leaving with unsaved changes asks ("Descartar" leaving is seen in test_ventana).
