@@ -25,6 +25,7 @@ const char* const kAyuda =
     "                        de ventanas abiertas), como lo harían los paneles\n"
     "  --guardar SALIDA.hrt  guarda el escenario después de procesarlo\n"
     "  --help                muestra esta ayuda\n"
+    "  --version             muestra la versión\n"
     "\n"
     "Temporada (un día por cada día de una tabla de clima o de un registro horario):\n"
     "  --temporada CLIMA        simula cada día con el invernáculo, el cultivo, la ventilación\n"
@@ -87,9 +88,9 @@ const char* const kAyuda =
 namespace {
 
 // The options that take a value.
-const std::set<std::string> kConValor{"--guardar",         "--temporada",           "--desde",
-                                      "--hasta",           "--dia",                 "--precio-combustible",
-                                      "--precio-agua",     "--temperatura-diseno",  "--viento-diseno"};
+const std::set<std::string> kConValor{"--guardar",      "--temporada",          "--desde",       "--hasta",
+                                      "--dia",          "--precio-combustible", "--precio-agua", "--temperatura-diseno",
+                                      "--viento-diseno"};
 
 std::optional<std::string> Numero(const std::string& opcion, const std::string& texto, const Limite& limite,
                                   std::optional<double>& destino) {
@@ -135,6 +136,10 @@ std::variant<Orden, std::string> LeeOrden(const std::vector<std::string>& args) 
         }
         if (a == "--help" || a == "-h") {
             o.ayuda = true;
+            return o;
+        }
+        if (a == "--version") {
+            o.version = true;
             return o;
         }
         if (!dadas.insert(a).second && (kConValor.count(a) || a == "--resumen" || a == "--recalcular-clima"))

@@ -13,9 +13,9 @@ namespace hortelia {
 namespace {
 
 bool HoraFinita(const Escenario& e, int h) {
-    const double valores[] = {e.TempSinControl(h), e.TempConControl(h), e.HRInterior(h),
-                              e.RenovHora(h),      e.ControlPorM2(h),   e.ControlHora(h),
-                              e.EtrHora(h),        e.EtpHora(h),        e.DemandaCalor(h)};
+    const double valores[] = {e.TempSinControl(h), e.TempConControl(h), e.HRInterior(h), e.RenovHora(h),
+                              e.ControlPorM2(h),   e.ControlHora(h),    e.EtrHora(h),    e.EtpHora(h),
+                              e.DemandaCalor(h)};
     for (double v : valores)
         if (!std::isfinite(v)) return false;
     return true;

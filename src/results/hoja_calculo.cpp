@@ -10,10 +10,10 @@
 #include <clocale>
 
 #include <cmath>
-#include <filesystem>
 #include <map>
-#include <system_error>
 #include <utility>
+#include <filesystem>
+#include <system_error>
 
 namespace hortelia {
 namespace {
@@ -85,9 +85,7 @@ public:
             format_set_align(f, LXW_ALIGN_VERTICAL_BOTTOM);
         }
         // "0.00" is read with the spreadsheet's own decimal separator.
-        if (decimales >= 0)
-            format_set_num_format(
-                f, decimales == 0 ? "0" : ("0." + std::string(static_cast<std::size_t>(decimales), '0')).c_str());
+        if (decimales >= 0) format_set_num_format(f, decimales == 0 ? "0" : ("0." + std::string(static_cast<std::size_t>(decimales), '0')).c_str());
         hechos_[clave] = f;
         return f;
     }
@@ -124,8 +122,7 @@ std::string EscribeLibro(const std::string& temporal, const Hoja& hoja) {
             const CeldaHoja& celda = fila[c];
             const auto r = static_cast<lxw_row_t>(f);
             const auto col = static_cast<lxw_col_t>(c);
-            lxw_format* formato =
-                formatos.De(celda.estilo, celda.tipo == CeldaHoja::Tipo::Numero ? celda.decimales : -1, bien);
+            lxw_format* formato = formatos.De(celda.estilo, celda.tipo == CeldaHoja::Tipo::Numero ? celda.decimales : -1, bien);
             switch (celda.tipo) {
             case CeldaHoja::Tipo::Vacia: break;
             case CeldaHoja::Tipo::Texto:

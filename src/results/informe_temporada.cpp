@@ -203,10 +203,9 @@ Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_v
     }
     const bool conDiseno = t.diseno.origen != OrigenDiseno::Falta;
     const auto cifra = [](const std::optional<double>& x) { return x ? CeldaHoja::DeNumero(*x) : CeldaHoja{}; };
-    filas.push_back(
-        {texto("Temperatura de diseño (°C)"), cifra(conDiseno ? std::optional(t.diseno.temperatura) : std::nullopt)});
-    filas.push_back(
-        {texto("Viento de diseño (m/s)"), cifra(conDiseno ? std::optional(t.diseno.viento) : std::nullopt)});
+    filas.push_back({texto("Temperatura de diseño (°C)"),
+                     cifra(conDiseno ? std::optional(t.diseno.temperatura) : std::nullopt)});
+    filas.push_back({texto("Viento de diseño (m/s)"), cifra(conDiseno ? std::optional(t.diseno.viento) : std::nullopt)});
     filas.push_back({texto("Calefacción a instalar (kW)"), cifra(t.potenciaDisenoKw)});
     filas.push_back({texto("Condición de diseño"), texto(std::string(NombreOrigenDiseno(t.diseno.origen)))});
 
@@ -223,8 +222,7 @@ Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_v
     hoja.lineas.push_back(2);
     filas.push_back(titulos(TitulosDiasTemporada(t.unidadCombustible)));
     for (const DiaTemporada& d : t.dias)
-        filas.push_back(
-            fila(NombreDiaTemporada(d.fecha, t.tipo), CeldasDiaTemporada(d), Estilo::Normal, kDecimalesDia));
+        filas.push_back(fila(NombreDiaTemporada(d.fecha, t.tipo), CeldasDiaTemporada(d), Estilo::Normal, kDecimalesDia));
 
     // Column A holds the head's names, the months and the days; the figures are as wide as the
     // longest word of their titles ("refrigeración", "interior (°C)").
@@ -271,9 +269,8 @@ std::string TextoTemporada(const Temporada& t, std::string_view escenario, std::
 }
 
 std::string TituloResumenEscenarios(bool conDiseno) {
-    return std::string(
-               "Escenario\tCombustible\tUnidad\tAgua\tEtr\tEtp\tHorasCalefaccion\tHorasRefrigeracion\t"
-               "TempMinInterior\tPotenciaPico_kW\tCostoCombustible\tCostoAgua") +
+    return std::string("Escenario\tCombustible\tUnidad\tAgua\tEtr\tEtp\tHorasCalefaccion\tHorasRefrigeracion\t"
+                       "TempMinInterior\tPotenciaPico_kW\tCostoCombustible\tCostoAgua") +
            (conDiseno ? "\tPotenciaDiseno_kW\n" : "\n");
 }
 

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalSpy>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <functional>
@@ -111,7 +112,8 @@ private slots:
                     "Material=&Material, Ventilacion=&Ventilación], Calefaccion=Sistema &Calefacción], "
                     "Cultivo=&Cultivo, Meteorologia=&Meteorología[Temperatura=&Temperatura, "
                     "Humedad=&Humedad relativa, Radiacion=&Radiación global, Viento=&Viento]], "
-                    "Proceso=&Procesamiento, Temporada=&Temporada, Acerca=Acerca de &Hortelia"));
+                    "Proceso=&Procesamiento, Temporada=&Temporada, Acerca=Acerca de &Hortelia, "
+                    "Ayuda=Ay&uda[Guia=&Guía del productor, Version=&Versión]"));
     }
 
     void menus_conLosAtajosDeSiempre() {
@@ -119,6 +121,31 @@ private slots:
         QCOMPARE(v.Accion("Abre")->shortcut(), QKeySequence(QKeySequence::Open));
         QCOMPARE(v.Accion("Guarda")->shortcut(), QKeySequence(QKeySequence::Save));
         QCOMPARE(v.Accion("Sale")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(v.Accion("Guia")->shortcut(), QKeySequence(Qt::Key_F1));
+    }
+
+    // Help in every state of the window: F1 shows the grower's guide, "&Versión" the version,
+    // the licence and where the examples are.
+    void ayuda_laGuiaYLaVersion_enCualquierEstado_data() {
+        QTest::addColumn<bool>("iniciada");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("inicio") << false << QString();
+        QTest::newRow("panel abierto") << true << QStringLiteral("BotMaterial");
+    }
+    void ayuda_laGuiaYLaVersion_enCualquierEstado() {
+        QFETCH(bool, iniciada);
+        QFETCH(QString, panel);
+        VentanaDePrueba v(iniciada);
+        if (!panel.isEmpty()) v.Click(qPrintable(panel));
+        QTest::keyClick(&v.w, Qt::Key_F1);
+        auto* guia = v.Hijo<QTextBrowser>("GuiaProductor");
+        QTRY_VERIFY(guia->isVisible());
+        QVERIFY(guia->toPlainText().contains(QStringLiteral("Su primer día en cinco pasos")));
+        QVERIFY(!guia->toPlainText().contains(QStringLiteral("For developers")));
+        QVERIFY(v.Accion("Ayuda")->isEnabled());
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Informacion, "GPL-3.0-or-later");
+        v.Accion("Version")->trigger();
+        QVERIFY(v.guion.mensajes.last().contains(QStringLiteral("de ejemplo están en /")));
     }
 
     // An open panel disables navigation until it is accepted; "&Salir" still closes the window.
