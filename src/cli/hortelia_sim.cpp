@@ -25,6 +25,10 @@ int Ejecuta(const std::vector<std::string>& args) {
         std::cout << kUso << "\n" << kAyuda;
         return 0;
     }
+    if (o.version) {
+        std::cout << "hortelia-sim " HORTELIA_VERSION "\n";
+        return 0;
+    }
     if (o.resumen) return CorreResumen(o);
     if (!o.opciones.empty()) return CorreOpciones(o);
     if (!o.dia.empty()) return CorreDiaDelRegistro(o);

@@ -29,6 +29,7 @@ const char* const kAyuda =
     "                        de ventanas abiertas), como lo harían los paneles\n"
     "  --guardar SALIDA.hrt  guarda el escenario después de procesarlo\n"
     "  --help                muestra esta ayuda\n"
+    "  --version             muestra la versión\n"
     "\n"
     "Temporada (un día por cada día de una tabla de clima o de un registro horario):\n"
     "  --temporada CLIMA        simula cada día con el invernáculo, el cultivo, la ventilación\n"
@@ -235,6 +236,10 @@ std::variant<Orden, std::string> LeeOrden(const std::vector<std::string>& args) 
         }
         if (a == "--help" || a == "-h") {
             o.ayuda = true;
+            return o;
+        }
+        if (a == "--version") {
+            o.version = true;
             return o;
         }
         if (!dadas.insert(a).second && (kConValor.count(a) || a == "--resumen" || a == "--recalcular-clima"))

@@ -22,6 +22,7 @@ struct OpcionPedida {
 
 struct Orden {
     bool ayuda = false;
+    bool version = false;     ///< --version
     bool recalcular = false;  ///< --recalcular-clima
     std::string guardar;      ///< --guardar: the file to write the scenario into
     std::string clima;        ///< --temporada: the climate table or record

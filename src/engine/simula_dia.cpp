@@ -157,4 +157,14 @@ std::string HuellaEscenario(const Escenario& e) {
     return TextoEscenario(copia);
 }
 
+HorasFueraDeRango CuentaHorasFueraDeRango(const Escenario& e) {
+    HorasFueraDeRango horas;
+    for (int h = 1; h <= 24; ++h) {
+        const double t = e.TempConControl(h);
+        if (t > e.TMaxTol.valor()) ++horas.sobreMaxima;
+        if (t < e.TMinTol.valor()) ++horas.bajoMinima;
+    }
+    return horas;
+}
+
 }  // namespace hortelia

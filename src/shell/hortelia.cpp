@@ -16,6 +16,7 @@
 #include "ui/impresion.h"
 #include "ui/resumen.h"
 #include "ui/texto_qt.h"
+#include "ui/ventanas.h"
 #include "weather/ui/panel_curva.h"
 #include "weather/ui/panel_radiacion.h"
 #include "weather/ui/panel_viento.h"
@@ -25,8 +26,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -34,6 +35,11 @@
 #include <algorithm>
 
 namespace hortelia {
+namespace {
+
+const QString kClaveGeometria = QStringLiteral("ventana/geometria");
+
+}  // namespace
 
 Hortelia::Hortelia(Escenario& escenario, Interaccion* interaccion, QWidget* parent)
     : QMainWindow(parent),
@@ -41,9 +47,12 @@ Hortelia::Hortelia(Escenario& escenario, Interaccion* interaccion, QWidget* pare
       interaccionQt_(interaccion ? nullptr : std::make_unique<InteraccionQt>(this)),
       interaccion_(interaccion ? *interaccion : *interaccionQt_) {
     setObjectName("Hortelia");
-    // No wider than 1024 px, and never larger than the screen.
-    const QRect pantalla = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    resize(std::min(1024, pantalla.width()), std::min(720, pantalla.height()));
+    // No wider than 1024 px, and never larger than the room the screen leaves a window; then
+    // where the user left it in the last run, kept inside the screen.
+    const QRect area = AreaParaVentanas(this);
+    resize(std::min(1024, area.width()), std::min(720, area.height()));
+    if (restoreGeometry(QSettings().value(kClaveGeometria).toByteArray())) MeteEnLaPantalla(this);
+    setAcceptDrops(true);
     statusBar()->setObjectName("BarraEstado");
     CreaMenus();
     auto* central = new QWidget(this);
@@ -64,6 +73,7 @@ Hortelia::Hortelia(Escenario& escenario, Interaccion* interaccion, QWidget* pare
     // The start values first (they run the weather models), then the panels that show them.
     PonValoresIniciales(e);
     CreaPaneles();
+    LeeRecientes();
     huellaGuardada_ = HuellaEscenario(e);
     ActualizaTitulo();
     // After what the user does, the title's modified mark follows the record.
@@ -95,6 +105,7 @@ void Hortelia::CreaPaneles() {
     connect(resultados_, &PanelResultados::planillaPedida, this, &Hortelia::AbrePlanilla);
     connect(resultados_, &PanelResultados::guardadoPedido, this, &Hortelia::GuardaArchivo);
     connect(resultados_, &PanelResultados::impresionPedida, this, &Hortelia::ImprimeResultados);
+    connect(resultados_, &PanelResultados::previaPedida, this, &Hortelia::MuestraVistaPreviaResultados);
     connect(resultados_, &PanelResultados::cierrePedido, this, &Hortelia::CierraResultados);
     // Ctrl+P prints what there is to print: the results, while they show.
     auto* imprime = new QShortcut(QKeySequence::Print, this);
@@ -122,6 +133,7 @@ void Hortelia::closeEvent(QCloseEvent* evento) {
     if (PuedeDejarElEscenario()) {
         if (planilla_) planilla_->close();
         if (temporada_) temporada_->close();
+        QSettings().setValue(kClaveGeometria, saveGeometry());
         evento->accept();
     } else {
         evento->ignore();
@@ -143,6 +155,7 @@ void Hortelia::AbreTemporada() {
     if (!temporada_) {
         temporada_ = new VentanaTemporada(
             e, interaccion_, [this] { return rutaEscenario_; }, this);
+        HazVentanaDeLaPrincipal(temporada_);
         temporada_->alAbrirDia = [this](const Escenario& dia, const QString& fecha) { AbreDiaDeRegistro(dia, fecha); };
     }
     temporada_->Abre();
@@ -156,16 +169,26 @@ void Hortelia::CierraResultados() {
 }
 
 void Hortelia::AbrePlanilla() {
-    if (!planilla_)
+    if (!planilla_) {
         planilla_ = new Planilla(
             e, *resumen_, interaccion_, [this] { return rutaEscenario_; }, this);
+        HazVentanaDeLaPrincipal(planilla_);
+    }
     planilla_->Llena();
 }
 
 void Hortelia::ImprimeResultados() {
     // The results frame alone, without its buttons, scaled to the page.
     const QString error =
-        ImprimeWidget(resultados_, interaccion_, PdfPropuesto(rutaEscenario_, QStringLiteral("resultados")));
+        ImprimeWidget(resultados_, interaccion_, PdfPropuesto(rutaEscenario_, QStringLiteral("resultados")),
+                      EncabezadoImpresion(NombreParaImprimir()));
+    if (!error.isEmpty()) Avisa(Interaccion::Gravedad::Error, error);
+}
+
+void Hortelia::MuestraVistaPreviaResultados() {
+    const QString error =
+        VistaPreviaWidget(resultados_, interaccion_, PdfPropuesto(rutaEscenario_, QStringLiteral("resultados")),
+                          EncabezadoImpresion(NombreParaImprimir()));
     if (!error.isEmpty()) Avisa(Interaccion::Gravedad::Error, error);
 }
 

@@ -20,6 +20,7 @@
 //  - "&Abrir este día" of the season window puts a record's day into the record as a new,
 //    unsaved scenario (after the unsaved-changes question), shown as a loaded file is.
 
+#include "engine/carga_escenario.h"
 #include "scenario/escenario.h"
 #include "ui/interaccion.h"
 #include "ui/panel.h"
@@ -27,12 +28,16 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QSet>
 
 #include <memory>
 #include <string>
 
 class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
+class QMimeData;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -69,12 +74,14 @@ public:
     /// Archivos menu: load and save a scenario file.
     void AbreArchivo();
     /// Loads the scenario at `ruta` (a refused file says why and changes nothing); what "&Abre",
-    /// the recent files and a file named on the command line do once the file is chosen.
-    void CargaArchivo(const QString& ruta);
+    /// a file dropped on the window and a file named on the command line do once it is chosen.
+    bool CargaArchivo(const QString& ruta);
     void GuardaArchivo();
-    /// Results frame: "&Planilla de datos", "&Imprime", "&Cierra".
+    /// Results frame: "&Planilla de datos", "&Imprime", "&Vista previa", "&Cierra". The print
+    /// is headed by the scenario's name and the time it was printed.
     void AbrePlanilla();
     void ImprimeResultados();
+    void MuestraVistaPreviaResultados();
     void CierraResultados();
 
     /// The scenario changed since it was loaded or saved (a run is no change).
@@ -82,6 +89,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    /// A scenario file dropped on the window opens as "&Abre" would, while "&Abre" is enabled.
+    void dragEnterEvent(QDragEnterEvent* evento) override;
+    void dropEvent(QDropEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
@@ -93,17 +103,28 @@ private:
     bool PuedeDejarElEscenario();
     /// "Hortelia — NOMBRE.hrt" with Qt's modified mark.
     void ActualizaTitulo();
+    /// The scenario as a print names it: its file's name, "sin nombre" before it has one.
+    QString NombreParaImprimir() const;
     /// The record holds a scenario just loaded: the results, data sheet and open panel show it,
     /// the summary and every panel show its values as accepted.
     void MuestraEscenarioNuevo(bool dimensionesValidas);
     /// A record's day from the season window becomes the scenario on screen, new and unsaved,
     /// its save proposed as the scenario's name and `fecha`; the season stays, hidden.
     void AbreDiaDeRegistro(const Escenario& dia, const QString& fecha);
-    /// The scenarios opened or saved lately, newest first (kept between runs with QSettings).
-    QStringList Recientes() const;
-    /// Puts `ruta` first among the recent files, or takes it out when it cannot be read.
-    void RecuerdaReciente(const QString& ruta, bool valido);
+    /// Loads the scenario at `ruta` and shows it; a refused file changes nothing.
+    ResultadoCarga Carga(const QString& ruta);
+    /// The recent files kept between runs (QSettings), at most six, and which of them cannot
+    /// be read now; at start and after every file operation, never when the menu opens.
+    void LeeRecientes();
+    void MiraRecientes();
+    /// Puts `ruta` first among the recent files.
+    void RecuerdaReciente(const QString& ruta);
+    void OlvidaReciente(const QString& ruta);
     void LlenaRecientes();
+    /// A recent file chosen: loaded, or, when it cannot be, the user may take it off the list.
+    void AbreReciente(const QString& ruta);
+    /// The one scenario file (.hrt) a drag brings, or "" when it brings anything else.
+    QString EscenarioArrastrado(const QMimeData* datos) const;
 
     // The navigation it paints (hortelia_navegacion.cpp).
     void CreaMenus();
@@ -137,9 +158,11 @@ private:
     PanelResultados* resultados_ = nullptr;
     Planilla* planilla_ = nullptr;
     VentanaTemporada* temporada_ = nullptr;
-    QString rutaEscenario_;       ///< the scenario's file, once opened or saved
-    QString propuesto_;           ///< where a new scenario without a file is proposed to be saved
-    std::string huellaGuardada_;  ///< HuellaEscenario when last loaded or saved (or at start)
+    QStringList recientes_;        ///< the scenarios opened or saved lately, newest first
+    QSet<QString> noDisponibles_;  ///< those of them the last look found unreadable
+    QString rutaEscenario_;        ///< the scenario's file, once opened or saved
+    QString propuesto_;            ///< where a new scenario without a file is proposed to be saved
+    std::string huellaGuardada_;   ///< HuellaEscenario when last loaded or saved (or at start)
     bool tituloPendiente_ = false;
 };
 

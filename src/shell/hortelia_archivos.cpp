@@ -5,24 +5,30 @@
 #include "results/ui/planilla.h"
 #include "results/ui/ventana_temporada.h"
 #include "scenario/archivo_hrt.h"
+#include "scenario/texto_visible.h"
 #include "ui/dialogo_archivo.h"
 #include "ui/resumen.h"
 #include "ui/texto_qt.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 
 #include <functional>
 #include <utility>
 
-// The main window's file operations: opening a scenario (through "&Abre", the recent files or
-// the command line), saving it, the recent files kept between runs, the title that names the
-// file and marks unsaved changes, and the question asked before unsaved changes are lost.
+// The main window's file operations: opening a scenario (through "&Abre", the recent files, a
+// file dropped on the window or the command line), saving it, the recent files kept between
+// runs, the title that names the file and marks unsaved changes, and the question asked before
+// unsaved changes are lost.
 
 namespace hortelia {
 namespace {
@@ -30,17 +36,26 @@ namespace {
 constexpr int kRecientes = 6;
 const QString kClaveRecientes = QStringLiteral("archivos/recientes");
 
+// A file's name as the window shows it: a control character (a newline) as \xNN.
+QString NombreVisible(const QString& nombre) { return Q(TextoVisible(nombre.toStdString(), 1024)); }
+
 }  // namespace
 
 bool Hortelia::HayCambios() const { return HuellaEscenario(e) != huellaGuardada_; }
 
 void Hortelia::ActualizaTitulo() {
     tituloPendiente_ = false;
-    QString nombre = rutaEscenario_.isEmpty() ? QString() : QFileInfo(rutaEscenario_).fileName();
+    QString nombre = rutaEscenario_.isEmpty() ? QString() : NombreVisible(QFileInfo(rutaEscenario_).fileName());
     if (nombre.isEmpty() && !propuesto_.isEmpty())
-        nombre = QStringLiteral("%1 (sin guardar)").arg(QFileInfo(propuesto_).completeBaseName());
+        nombre = QStringLiteral("%1 (sin guardar)").arg(NombreVisible(QFileInfo(propuesto_).completeBaseName()));
     setWindowTitle(nombre.isEmpty() ? QStringLiteral("Hortelia[*]") : QStringLiteral("Hortelia — %1[*]").arg(nombre));
     setWindowModified(HayCambios());
+}
+
+QString Hortelia::NombreParaImprimir() const {
+    if (rutaEscenario_.isEmpty()) return QStringLiteral("sin nombre");
+    const QString nombre = NombreVisible(QFileInfo(rutaEscenario_).fileName());
+    return HayCambios() ? nombre + QStringLiteral(" (con cambios sin guardar)") : nombre;
 }
 
 bool Hortelia::eventFilter(QObject* objeto, QEvent* evento) {
@@ -54,8 +69,8 @@ bool Hortelia::eventFilter(QObject* objeto, QEvent* evento) {
 
 bool Hortelia::PuedeDejarElEscenario() {
     if (!HayCambios()) return true;
-    const QString nombre =
-        rutaEscenario_.isEmpty() ? QStringLiteral("este escenario") : QFileInfo(rutaEscenario_).fileName();
+    const QString nombre = rutaEscenario_.isEmpty() ? QStringLiteral("este escenario")
+                                                    : NombreVisible(QFileInfo(rutaEscenario_).fileName());
     switch (interaccion_.Pregunta(QStringLiteral("¿Guardar los cambios de %1?").arg(nombre), QStringLiteral("Guardar"),
                                   QStringLiteral("Descartar"), true)) {
     case Interaccion::Respuesta::Si: return Guarda();
@@ -81,7 +96,7 @@ bool Hortelia::Guarda() {
     }
     rutaEscenario_ = ruta;
     propuesto_.clear();
-    RecuerdaReciente(ruta, true);
+    RecuerdaReciente(ruta);
     huellaGuardada_ = HuellaEscenario(e);
     ActualizaTitulo();
     statusBar()->showMessage(QStringLiteral("Escenario guardado en %1").arg(ruta), 5000);
@@ -94,42 +109,100 @@ void Hortelia::AbreArchivo() {
     if (!ruta.isEmpty()) CargaArchivo(ruta);
 }
 
-QStringList Hortelia::Recientes() const { return QSettings().value(kClaveRecientes).toStringList(); }
+QString Hortelia::EscenarioArrastrado(const QMimeData* datos) const {
+    if (!protocolo_->ArchivosHabilitados() || !datos->hasUrls() || datos->urls().size() != 1) return {};
+    const QUrl url = datos->urls().front();
+    const QString ruta = url.toLocalFile();
+    const bool escenario =
+        url.isLocalFile() && QFileInfo(ruta).suffix().compare(kArchivoEscenario.extension, Qt::CaseInsensitive) == 0;
+    return escenario ? ruta : QString();
+}
 
-void Hortelia::RecuerdaReciente(const QString& ruta, bool valido) {
-    QStringList lista = Recientes();
+void Hortelia::dragEnterEvent(QDragEnterEvent* evento) {
+    if (!EscenarioArrastrado(evento->mimeData()).isEmpty()) evento->acceptProposedAction();
+}
+
+void Hortelia::dropEvent(QDropEvent* evento) {
+    const QString ruta = EscenarioArrastrado(evento->mimeData());
+    if (ruta.isEmpty()) return;
+    evento->acceptProposedAction();
+    // Asked once the drop is over, so that the program the file came from is not kept waiting.
+    QTimer::singleShot(0, this, [this, ruta] {
+        if (protocolo_->ArchivosHabilitados() && PuedeDejarElEscenario()) CargaArchivo(ruta);
+    });
+}
+
+void Hortelia::LeeRecientes() {
+    // Read capped too: a list forged or written by another program may be of any length.
+    recientes_ = QSettings().value(kClaveRecientes).toStringList().mid(0, kRecientes);
+    recientes_.removeAll(QString());
+    MiraRecientes();
+}
+
+void Hortelia::MiraRecientes() {
+    noDisponibles_.clear();
+    for (const QString& ruta : recientes_)
+        if (const QFileInfo archivo(ruta); !archivo.isFile() || !archivo.isReadable()) noDisponibles_.insert(ruta);
+}
+
+void Hortelia::RecuerdaReciente(const QString& ruta) {
     const QString absoluta = QFileInfo(ruta).absoluteFilePath();
-    lista.removeAll(absoluta);
-    if (valido) lista.prepend(absoluta);
-    while (lista.size() > kRecientes) lista.removeLast();
-    QSettings().setValue(kClaveRecientes, lista);
+    recientes_.removeAll(absoluta);
+    recientes_.prepend(absoluta);
+    while (recientes_.size() > kRecientes) recientes_.removeLast();
+    QSettings().setValue(kClaveRecientes, recientes_);
+    MiraRecientes();
+}
+
+void Hortelia::OlvidaReciente(const QString& ruta) {
+    recientes_.removeAll(ruta);
+    noDisponibles_.remove(ruta);
+    QSettings().setValue(kClaveRecientes, recientes_);
 }
 
 void Hortelia::LlenaRecientes() {
+    // What the last file operation found: the menu itself never looks at the disk.
     menuRecientes_->clear();
-    const QStringList lista = Recientes();
-    for (int i = 0; i < lista.size(); ++i) {
-        const QString ruta = lista[i];
-        QAction* a = menuRecientes_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(ruta).fileName()));
+    for (int i = 0; i < recientes_.size(); ++i) {
+        const QString ruta = recientes_[i];
+        QString texto = QStringLiteral("&%1 %2").arg(i + 1).arg(
+            NombreVisible(QFileInfo(ruta).fileName()).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        if (noDisponibles_.contains(ruta)) texto += QStringLiteral(" (no disponible)");
+        QAction* a = menuRecientes_->addAction(texto);
         a->setObjectName(QStringLiteral("Reciente%1").arg(i + 1));
         a->setStatusTip(ruta);
         a->setToolTip(ruta);
-        connect(a, &QAction::triggered, this, [this, ruta] {
-            if (PuedeDejarElEscenario()) CargaArchivo(ruta);
-        });
+        connect(a, &QAction::triggered, this, [this, ruta] { AbreReciente(ruta); });
     }
-    if (lista.isEmpty()) menuRecientes_->addAction(QStringLiteral("(ninguno)"))->setEnabled(false);
+    if (recientes_.isEmpty()) menuRecientes_->addAction(QStringLiteral("(ninguno)"))->setEnabled(false);
 }
 
-void Hortelia::CargaArchivo(const QString& ruta) {
-    const ResultadoCarga r = CargaEscenario(ruta.toStdString(), e);
-    if (!r.ok) {
-        RecuerdaReciente(ruta, false);
+void Hortelia::AbreReciente(const QString& ruta) {
+    if (!PuedeDejarElEscenario()) return;
+    const ResultadoCarga r = Carga(ruta);
+    if (r.ok) return;
+    // A stick or a network folder may come back: the file stays listed unless the user says.
+    const auto respuesta =
+        interaccion_.Pregunta(Q(r.mensaje) + QStringLiteral("\n\n¿Quitarlo de los abiertos recientemente?"),
+                              QStringLiteral("Quitar de la lista"), QStringLiteral("Conservar"), false);
+    if (respuesta == Interaccion::Respuesta::Si) OlvidaReciente(ruta);
+}
+
+bool Hortelia::CargaArchivo(const QString& ruta) {
+    const ResultadoCarga r = Carga(ruta);
+    if (!r.ok)
         Avisa(Interaccion::Gravedad::Error,
               QStringLiteral("Elija un archivo guardado por Hortelia (.hrt).\n\n") + Q(r.mensaje));
-        return;
+    return r.ok;
+}
+
+ResultadoCarga Hortelia::Carga(const QString& ruta) {
+    const ResultadoCarga r = CargaEscenario(ruta.toStdString(), e);
+    if (!r.ok) {
+        MiraRecientes();
+        return r;
     }
-    RecuerdaReciente(ruta, true);
+    RecuerdaReciente(ruta);
     rutaEscenario_ = ruta;
     propuesto_.clear();
     huellaGuardada_ = HuellaEscenario(e);
@@ -139,6 +212,7 @@ void Hortelia::CargaArchivo(const QString& ruta) {
         Avisa(Interaccion::Gravedad::Advertencia,
               QStringLiteral("El escenario se cargó, pero sus dimensiones no son válidas: ") + Q(r.motivoDimensiones) +
                   QStringLiteral(" Acepte las dimensiones antes de procesar."));
+    return r;
 }
 
 void Hortelia::MuestraEscenarioNuevo(bool dimensionesValidas) {

@@ -1,5 +1,6 @@
 #include "shell/hortelia.h"
 
+#include "shell/ayuda.h"
 #include "ui/colores.h"
 #include "ui/dibujos.h"
 #include "ui/resumen.h"
@@ -80,6 +81,7 @@ void Hortelia::CreaMenus() {
     QAction* acerca = barra->addAction(QStringLiteral("Acerca de &Hortelia"));
     acerca->setObjectName("Acerca");
     acerca->setEnabled(false);
+    new Ayuda(this, interaccion_);
 }
 
 void Hortelia::CreaMenuArchivo() {

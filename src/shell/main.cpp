@@ -1,7 +1,9 @@
 // The program: Hortelia's main window over one scenario record; a scenario file named on the
-// command line (as a file manager passes it) is loaded once the window shows.
+// command line (as a file manager passes it) is loaded once the window shows. One file at a
+// time: a second one is a wrong usage (exit 2).
 
 #include "scenario/escenario.h"
+#include "scenario/texto_visible.h"
 #include "shell/hortelia.h"
 
 #include <QApplication>
@@ -11,6 +13,8 @@
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
+
+#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -31,16 +35,23 @@ int main(int argc, char** argv) {
                        "agua y transpiración del cultivo."));
     opciones.addHelpOption();
     opciones.addVersionOption();
-    opciones.addPositionalArgument(QStringLiteral("escenario"),
-                                   QStringLiteral("Un escenario guardado (.hrt) para abrir."),
-                                   QStringLiteral("[ESCENARIO.hrt]"));
+    opciones.addPositionalArgument(
+        QStringLiteral("escenario"),
+        QStringLiteral("Un escenario guardado (.hrt) para abrir. Un nombre que empieza con \"-\" va después de "
+                       "\"--\": hortelia -- -guion.hrt"),
+        QStringLiteral("[ESCENARIO.hrt]"));
     opciones.process(app);
+    const QStringList archivos = opciones.positionalArguments();
+    if (archivos.size() > 1) {
+        std::fprintf(stderr, "hortelia: se abre un escenario a la vez; sobra \"%s\".\n",
+                     hortelia::TextoVisible(archivos[1].toStdString(), 4096).c_str());
+        return 2;
+    }
 
     hortelia::Escenario escenario;
     hortelia::Hortelia ventana(escenario);
     ventana.show();
     ventana.activateWindow();
-    const QStringList archivos = opciones.positionalArguments();
     if (!archivos.isEmpty())
         QTimer::singleShot(0, &ventana, [&ventana, ruta = archivos.front()] { ventana.CargaArchivo(ruta); });
     return QApplication::exec();

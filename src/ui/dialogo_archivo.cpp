@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace hortelia {
 
@@ -12,7 +13,7 @@ QString EligeParaAbrir(Interaccion& interaccion, const TipoArchivo& tipo, const 
 QString EligeParaGuardar(Interaccion& interaccion, const TipoArchivo& tipo, const QString& propuesto) {
     QString ruta = propuesto;
     for (;;) {
-        ruta = interaccion.Archivo(Interaccion::Modo::Guardar, tipo.filtro, ruta);
+        ruta = interaccion.Archivo(Interaccion::Modo::Guardar, tipo.filtro, ruta, tipo.nota);
         if (ruta.isEmpty()) return {};
         if (QFileInfo(ruta).suffix().compare(tipo.extension, Qt::CaseInsensitive) != 0)
             ruta += QLatin1Char('.') + tipo.extension;
@@ -24,11 +25,19 @@ QString EligeParaGuardar(Interaccion& interaccion, const TipoArchivo& tipo, cons
     }
 }
 
+QString CarpetaDocumentos() {
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documentos.isEmpty() && QFileInfo(documentos).isDir() ? documentos : QDir::homePath();
+}
+
 QString JuntoAlEscenario(const QString& rutaEscenario, const QString& sufijo, const QString& extension,
                          const QString& sinEscenario) {
-    if (rutaEscenario.isEmpty()) return sinEscenario + QLatin1Char('.') + extension;
+    if (rutaEscenario.isEmpty()) return QDir(CarpetaDocumentos()).filePath(sinEscenario + QLatin1Char('.') + extension);
     const QFileInfo escenario(rutaEscenario);
-    return escenario.absoluteDir().filePath(escenario.completeBaseName() + sufijo + QLatin1Char('.') + extension);
+    const QString nombre = escenario.completeBaseName() + sufijo + QLatin1Char('.') + extension;
+    const QFileInfo carpeta(escenario.absolutePath());
+    return QDir(carpeta.isDir() && carpeta.isWritable() ? carpeta.absoluteFilePath() : CarpetaDocumentos())
+        .filePath(nombre);
 }
 
 void Exporta(Interaccion& interaccion, const TipoArchivo& tipo, const QString& propuesto,

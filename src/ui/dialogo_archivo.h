@@ -14,13 +14,19 @@
 
 namespace hortelia {
 
-/// A kind of file: the dialog's filter and the extension a name must end in.
+/// A kind of file: the dialog's filter, the extension a name must end in, and what the dialog
+/// says of it, if anything.
 struct TipoArchivo {
     QString filtro;
     QString extension;  ///< without the point
+    QString nota = {};
 };
 inline const TipoArchivo kArchivoEscenario{QStringLiteral("Archivos Hortelia (*.hrt)"), QStringLiteral("hrt")};
-inline const TipoArchivo kArchivoTexto{QStringLiteral("Archivos de texto (*.txt)"), QStringLiteral("txt")};
+inline const TipoArchivo kArchivoTexto{
+    QStringLiteral("Archivos de texto (*.txt)"), QStringLiteral("txt"),
+    QStringLiteral("Este texto, separado por tabuladores y con punto decimal, es para otros programas. Para abrir "
+                   "las cifras en una planilla (LibreOffice Calc, Excel), guarde la hoja de cálculo (.xlsx): "
+                   "cada cifra queda como número.")};
 inline const TipoArchivo kArchivoHojaCalculo{QStringLiteral("Hojas de cálculo (*.xlsx)"), QStringLiteral("xlsx")};
 
 /// The chosen file to read, or an empty string on cancel.
@@ -28,9 +34,14 @@ QString EligeParaAbrir(Interaccion& interaccion, const TipoArchivo& tipo, const 
 /// The chosen file to write, with its extension, or an empty string on cancel.
 QString EligeParaGuardar(Interaccion& interaccion, const TipoArchivo& tipo, const QString& propuesto);
 
+/// The user's documents folder, or the home folder when there is none.
+QString CarpetaDocumentos();
+
 /// Where a file made from the scenario is proposed: beside it, its name followed by `sufijo`
 /// and `extension` ("/campo/dia.hrt", "-temporada", "txt" -> "/campo/dia-temporada.txt");
-/// `sinEscenario` with that extension while the scenario has no file.
+/// `sinEscenario` with that extension while the scenario has no file. A name without a folder,
+/// or beside a scenario in a folder that cannot be written (the installed examples), goes to
+/// the documents folder.
 QString JuntoAlEscenario(const QString& rutaEscenario, const QString& sufijo, const QString& extension,
                          const QString& sinEscenario);
 

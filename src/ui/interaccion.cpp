@@ -1,8 +1,12 @@
 #include "ui/interaccion.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 
 namespace hortelia {
@@ -28,17 +32,38 @@ Interaccion::Respuesta InteraccionQt::Pregunta(const QString& texto, const QStri
     return conCancelar ? Respuesta::Cancelar : Respuesta::No;
 }
 
-QString InteraccionQt::Archivo(Modo modo, const QString& filtro, const QString& propuesto) {
+QString InteraccionQt::Archivo(Modo modo, const QString& filtro, const QString& propuesto, const QString& nota) {
+    const QString titulo = modo == Modo::Abrir ? QStringLiteral("Abrir") : QStringLiteral("Guardar");
     // The program asks before replacing a file itself, once the extension is added.
-    if (modo == Modo::Abrir) return QFileDialog::getOpenFileName(ventana_, QStringLiteral("Abrir"), propuesto, filtro);
-    return QFileDialog::getSaveFileName(ventana_, QStringLiteral("Guardar"), propuesto, filtro, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    if (nota.isEmpty()) {
+        if (modo == Modo::Abrir) return QFileDialog::getOpenFileName(ventana_, titulo, propuesto, filtro);
+        return QFileDialog::getSaveFileName(ventana_, titulo, propuesto, filtro, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
+    }
+    // Qt's own dialog, whose layout takes the note under the file name and type.
+    QFileDialog dialogo(ventana_, titulo, propuesto, filtro);
+    dialogo.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialogo.setAcceptMode(modo == Modo::Abrir ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialogo.setFileMode(modo == Modo::Abrir ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    auto* linea = new QLabel(nota, &dialogo);
+    linea->setObjectName(QStringLiteral("NotaArchivo"));
+    linea->setWordWrap(true);
+    if (auto* rejilla = qobject_cast<QGridLayout*>(dialogo.layout()))
+        rejilla->addWidget(linea, rejilla->rowCount(), 0, 1, rejilla->columnCount());
+    return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
 }
 
 bool InteraccionQt::Impresion(QPrinter& impresora) {
     QPrintDialog dialogo(&impresora, ventana_);
     dialogo.setWindowTitle(QStringLiteral("Imprimir"));
     return dialogo.exec() == QDialog::Accepted;
+}
+
+void InteraccionQt::VistaPrevia(QPrinter& impresora, const std::function<void(QPrinter&)>& pinta) {
+    QPrintPreviewDialog dialogo(&impresora, ventana_);
+    dialogo.setWindowTitle(QStringLiteral("Vista previa"));
+    QObject::connect(&dialogo, &QPrintPreviewDialog::paintRequested, &dialogo, [&pinta](QPrinter* p) { pinta(*p); });
+    dialogo.exec();
 }
 
 }  // namespace hortelia

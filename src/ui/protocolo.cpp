@@ -126,7 +126,7 @@ void Protocolo::Pinta() {
         acepta->setEnabled(!espera);
         Explica(acepta, espera ? espera_ : explicacionesAcepta_[static_cast<std::size_t>(i)]);
     }
-    Habilita(c_.archivo, trabajando_);
+    Habilita(c_.archivo, ArchivosHabilitados());
     Habilita(c_.datos, navegacion);
     const bool proceso = ProcesoHabilitado();
     c_.procesa->setEnabled(proceso);

@@ -68,6 +68,8 @@ public:
     int Abierto() const { return abierto_; }
     bool ResultadosVisibles() const { return resultados_; }
     bool ProcesoHabilitado() const;
+    /// The Archivos menu: "&Abre" and what opens a file as it would (a file dropped on the window).
+    bool ArchivosHabilitados() const { return trabajando_; }
 
     /// The hour (1..24) the hourly panels and the results frame show: the last one chosen in
     /// any of them, 1 at the start.

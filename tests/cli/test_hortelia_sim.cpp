@@ -46,6 +46,7 @@ TEST(HorteliaSim, SavesTheScenarioAfterTheRun) {
 
 TEST(HorteliaSim, ExitStatusesTellWhatWentWrong) {
     const std::tuple<std::string, int, const char*> casos[] = {{"--help", 0, "Uso: hortelia-sim"},
+                                                               {"--version", 0, "hortelia-sim " HORTELIA_VERSION "\n"},
                                                                {"", 2, "falta el archivo de escenario"},
                                                                {"--rapido x.hrt", 2, ""},
                                                                {"--guardar", 2, ""},

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installation as a desktop program: installs the build into a temporary prefix and checks
 # what a desktop reads (menu entry, AppStream data, .hrt file type, icons, window icon
-# resource, example scenarios), then builds the Debian package and checks it holds exactly
-# what the install put under the prefix, with its dependencies worked out.
+# resource, example scenarios, the grower's guide, the licence and the manual page), then
+# builds the Debian package and checks it holds exactly what the install put under the prefix,
+# with its dependencies worked out.
 #
 #   instala.sh CMAKE CPACK RCC BUILD FUENTES VERSION
 #
@@ -63,6 +64,25 @@ for ejemplo in "${ejemplos[@]}"; do
     falla "hortelia-sim no corre el ejemplo $(basename "$ejemplo"): $(cat "$trabajo/sim.err")"
   fi
 done
+
+# --- Documentation: the grower's guide (HTML, with the pictures it shows), the licence and the
+# batch tool's manual page; and the installed batch tool says its version.
+doc=$prefijo/share/doc/hortelia
+xmllint --html --noout "$doc/guia.html" >"$trabajo/guia.log" 2>&1 \
+  || falla "share/doc/hortelia/guia.html no es HTML legible: $(cat "$trabajo/guia.log")"
+grep -q '<h2>Su primer día en cinco pasos</h2>' "$doc/guia.html" 2>/dev/null \
+  || falla "la guía no tiene la parte para el productor del README"
+grep -q 'For developers' "$doc/guia.html" 2>/dev/null && falla "la guía lleva la parte para desarrolladores"
+for imagen in $(grep -o 'src="[^"]*"' "$doc/guia.html" 2>/dev/null | cut -d'"' -f2); do
+  file -b "$doc/$imagen" 2>/dev/null | grep -q '^PNG image data' || falla "la guía muestra $imagen, que no está instalada"
+done
+grep -q '^Licencia: GPL-3.0-or-later$' "$doc/copyright" 2>/dev/null \
+  || falla "share/doc/hortelia/copyright no da la licencia GPL-3.0-or-later"
+manual=$prefijo/share/man/man1/hortelia-sim.1.gz
+gzip -t "$manual" 2>/dev/null && zcat "$manual" | grep -q '^\.TH HORTELIA-SIM 1 ' \
+  || falla "share/man/man1/hortelia-sim.1.gz no es la página de manual de hortelia-sim"
+[ "$("$prefijo/bin/hortelia-sim" --version 2>&1)" = "hortelia-sim $version" ] \
+  || falla "hortelia-sim --version no dice hortelia-sim $version"
 
 # --- Menu entry: valid, and naming the icon, the program and the file type that are installed.
 desktop-file-validate "$entrada" >"$trabajo/desktop.log" 2>&1 \

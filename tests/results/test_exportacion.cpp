@@ -2,6 +2,7 @@
 #include "engine/simula_dia.h"
 #include "engine/valores_iniciales.h"
 #include "results/exportacion.h"
+#include "results/temperaturas_tolerables.h"
 
 #include <gtest/gtest.h>
 
@@ -48,4 +49,39 @@ TEST_F(Exportacion, ControlCellsFollowTheTemperatureWithoutControl) {
     EXPECT_EQ(celdas(4)[11], "");
     EXPECT_EQ(celdas(5)[10], "");
     EXPECT_EQ(celdas(5)[11], "0");
+}
+
+// The hours the controlled temperature spent strictly outside the tolerable range, said in one
+// sentence; an hour exactly at a limit is inside.
+TEST_F(Exportacion, HoursOutsideTheTolerableRangeAreCountedAndSaid) {
+    e.TMaxTol = Variante::Entero(30);
+    e.TMinTol = Variante::Entero(10);
+    const struct {
+        std::vector<std::pair<int, float>> horas;  // hour, controlled temperature; the rest 20
+        int sobre, bajo;
+        std::string texto;
+    } casos[] = {
+        {{{3, 30}, {4, 10}},
+         0,
+         0,
+         "La temperatura con control quedó entre la mínima y la máxima tolerables las 24 horas."},
+        {{{12, 30.1F}, {13, 35}, {14, 31}},
+         3,
+         0,
+         "La temperatura superó la máxima tolerable en 3 horas: la refrigeración no alcanzó."},
+        {{{5, 9.9F}}, 0, 1, "La temperatura bajó de la mínima tolerable en 1 hora: la calefacción no alcanzó."},
+        {{{5, 2}, {6, 3}, {14, 31}},
+         1,
+         2,
+         "La temperatura superó la máxima tolerable en 1 hora: la refrigeración no alcanzó. Bajó de la mínima "
+         "tolerable en 2 horas: la calefacción no alcanzó."},
+    };
+    for (const auto& c : casos) {
+        for (int h = 1; h <= 24; ++h) e.TempConControl(h) = 20;
+        for (const auto& [h, t] : c.horas) e.TempConControl(h) = t;
+        const HorasFueraDeRango horas = CuentaHorasFueraDeRango(e);
+        EXPECT_EQ(horas.sobreMaxima, c.sobre) << c.texto;
+        EXPECT_EQ(horas.bajoMinima, c.bajo) << c.texto;
+        EXPECT_EQ(TextoFueraDeRango(horas), c.texto);
+    }
 }

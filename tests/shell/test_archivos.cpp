@@ -6,9 +6,12 @@
 #include "results/ui/planilla.h"
 #include "scenario/archivo_hrt.h"
 
+#include <QDragEnterEvent>
 #include <QFile>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace hortelia;
@@ -50,6 +53,32 @@ private slots:
         QCOMPARE(Bytes(dir.filePath("otro.hrt")), QByteArray("no es mío"));
         QVERIFY(QFile::exists(dir.filePath("nuevo.HRT")));
         QCOMPARE(v.guion.propuestos.at(1), dir.filePath("invernaculo.hrt"));  // the last name chosen
+
+        // A name with a line break is shown with the break escaped, as messages show it.
+        v.guion.RespondeArchivo(dir.filePath("dos\nlíneas.hrt"));
+        v.w.GuardaArchivo();
+        QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — dos\\x0Alíneas.hrt[*]"));
+    }
+
+    // The command line: one scenario at a time, a name that starts with "-" after "--".
+    void laLineaDeOrdenes_unEscenarioALaVez_data() {
+        QTest::addColumn<QStringList>("argumentos");
+        QTest::addColumn<int>("estado");
+        QTest::addColumn<QString>("dice");
+        QTest::newRow("ayuda") << QStringList{"--help"} << 0 << "hortelia -- -guion.hrt";
+        QTest::newRow("dos escenarios") << QStringList{"--", "a.hrt", "-b.hrt"} << 2
+                                        << "se abre un escenario a la vez; sobra \"-b.hrt\"";
+    }
+    void laLineaDeOrdenes_unEscenarioALaVez() {
+        QFETCH(QStringList, argumentos);
+        QFETCH(int, estado);
+        QFETCH(QString, dice);
+        QProcess programa;
+        programa.setProcessChannelMode(QProcess::MergedChannels);
+        programa.start(QStringLiteral(HORTELIA_PROGRAMA), argumentos);
+        QVERIFY(programa.waitForFinished(20000));
+        QCOMPARE(programa.exitCode(), estado);
+        QVERIFY2(QString::fromUtf8(programa.readAll()).contains(dice), qPrintable(dice));
     }
 
     // Leaving with unsaved changes asks ("Descartar" leaving is seen in test_ventana).
@@ -229,8 +258,48 @@ private slots:
         QCOMPARE(v.Texto("LVtoms"), QStringLiteral("Velocidad =  3.3 m/s"));
     }
 
-    // The scenarios opened or saved lately, newest first, in "&Archivos"; one that is gone
-    // leaves the list when chosen.
+    // A scenario file dropped on the window opens as "&Abre" would, asking first about unsaved
+    // changes; the window takes nothing before "&Inicio", nor two files, nor another kind.
+    void soltarUnEscenario_loAbreComoAbre_data() {
+        QTest::addColumn<bool>("iniciada");
+        QTest::addColumn<QStringList>("archivos");
+        QTest::addColumn<bool>("abre");
+        QTest::newRow("un escenario") << true << QStringList{"dia.hrt"} << true;
+        QTest::newRow("antes de Inicio") << false << QStringList{"dia.hrt"} << false;
+        QTest::newRow("dos escenarios") << true << QStringList{"dia.hrt", "otro.hrt"} << false;
+        QTest::newRow("otra clase") << true << QStringList{"dia.txt"} << false;
+    }
+    void soltarUnEscenario_loAbreComoAbre() {
+        QFETCH(bool, iniciada);
+        QFETCH(QStringList, archivos);
+        QFETCH(bool, abre);
+        QTemporaryDir dir;
+        QList<QUrl> urls;
+        for (const QString& a : archivos) {
+            QVERIFY(QFile::copy(QStringLiteral(HORTELIA_EJEMPLOS "/invernaculo.hrt"), dir.filePath(a)));
+            urls << QUrl::fromLocalFile(dir.filePath(a));
+        }
+        VentanaDePrueba v(iniciada);
+        if (iniciada) {
+            v.Click("BotCUltivo");
+            v.Mueve("HScrIAF", 10);
+            v.AceptaAbierto();
+        }
+        QMimeData datos;
+        datos.setUrls(urls);
+        QDragEnterEvent entra(QPoint(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&v.w, &entra);
+        QCOMPARE(entra.isAccepted(), abre);
+        if (!abre) return;
+        QDropEvent suelta(QPointF(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&v.w, &suelta);
+        v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::No);
+        QTRY_COMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — dia.hrt[*]"));
+    }
+
+    // The scenarios opened or saved lately, newest first, in "&Archivos", as the last file
+    // operation found them (opening the menu never looks at the disk): one that is gone stays,
+    // marked, and chosen it may be taken off the list. A list kept longer is read as six.
     void losRecientes_seRecuerdanYSeAbren() {
         QTemporaryDir dir;
         VentanaDePrueba v;
@@ -240,20 +309,32 @@ private slots:
             v.w.GuardaArchivo();
         }
         auto* menu = v.Hijo<QMenu>("MenuRecientes");
-        emit menu->aboutToShow();
-        QCOMPARE(menu->actions().size(), 2);
-        QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("&1 b.hrt"));
-        QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("&2 a.hrt"));
+        const auto textos = [menu] {
+            emit menu->aboutToShow();
+            QStringList t;
+            for (const QAction* a : menu->actions()) t << a->text() + (a->isEnabled() ? "" : " -");
+            return t;
+        };
+        QCOMPARE(textos(), QStringList({"&1 b.hrt", "&2 a.hrt"}));
         menu->actions().at(1)->trigger();
         QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — a.hrt[*]"));
-        emit menu->aboutToShow();
-        QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("&1 a.hrt"));
-
         QFile::remove(dir.filePath("b.hrt"));
-        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "b.hrt");
-        menu->actions().at(1)->trigger();
-        emit menu->aboutToShow();
-        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(textos(), QStringList({"&1 a.hrt", "&2 b.hrt"}));
+        v.Abre(dir.filePath("a.hrt"));
+        QCOMPARE(textos(), QStringList({"&1 a.hrt", "&2 b.hrt (no disponible)"}));
+        for (const Respuesta r : {Respuesta::No, Respuesta::Si}) {
+            v.guion.RespondePregunta("b.hrt", r);
+            menu->actions().at(1)->trigger();
+        }
+        QCOMPARE(v.guion.opcionesUltimaPregunta, QStringList({"Quitar de la lista", "Conservar"}));
+        QCOMPARE(textos(), QStringList({"&1 a.hrt"}));
+
+        QStringList forjada;
+        for (int i = 0; i < 1000; ++i) forjada << dir.filePath(QStringLiteral("%1.hrt").arg(i));
+        QSettings().setValue("archivos/recientes", forjada);
+        VentanaDePrueba otra(true, VentanaDePrueba::Preferencias::Conservadas);
+        emit otra.Hijo<QMenu>("MenuRecientes")->aboutToShow();
+        QCOMPARE(otra.Hijo<QMenu>("MenuRecientes")->actions().size(), 6);
     }
 };
 

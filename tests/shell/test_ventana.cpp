@@ -5,15 +5,21 @@
 
 #include "ui/colores.h"
 #include "ui/dibujos.h"
+#include "ui/dialogo_archivo.h"
 #include "ui/resumen.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSignalSpy>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <algorithm>
@@ -61,11 +67,15 @@ private slots:
             QVERIFY2(b->isVisible() && b->isEnabled(), kBotones[i]);
             QCOMPARE(b->text(), textos[i]);
             QCOMPARE(b->property("colorFondo").value<QColor>(), QColor(0xFF, 0xC0, 0xC0));
+            QCOMPARE(b->accessibleDescription(), QStringLiteral("pendiente"));  // what a screen reader hears
         }
         QVERIFY(v.Pulsador("&Salir")->isVisible() && v.Pulsador("&Procesamiento datos")->isVisible());
         QVERIFY(!v.Pulsador("&Procesamiento datos")->isEnabled());
         for (QLabel* l : v.Hijo<Resumen>("Resumen")->findChildren<QLabel*>())
             QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));
+        // The hidden summary lines keep their start captions until a panel is accepted.
+        QVERIFY(v.Hijo<Resumen>("Resumen")->Textos() == TextosResumen{});
+        QCOMPARE(v.Texto("LPoCal"), QStringLiteral("P.Calorífico ="));
     }
 
     // The headings keep their colours, with a text that reads at 4.5:1 or better (WCAG AA):
@@ -85,32 +95,53 @@ private slots:
         }
     }
 
-    // The menu bar as the user reads it, with each entry's name: a submenu's entries in brackets.
+    // The menu bar as the user reads it, with each entry's name and the conventional shortcuts: a
+    // submenu's entries in brackets.
     void menus_conSusTextosEnOrden() {
         VentanaDePrueba v;
         std::function<QString(const QList<QAction*>&)> arbol = [&arbol](const QList<QAction*>& acciones) {
             QStringList r;
             for (QAction* a : acciones)
                 r << a->objectName() + '=' + a->text() +
+                         (a->shortcut().isEmpty() ? QString() : '(' + a->shortcut().toString() + ')') +
                          (a->menu() ? '[' + arbol(a->menu()->actions()) + ']' : QString());
             return r.join(", ");
         };
         QCOMPARE(
             arbol(v.w.menuBar()->actions()),
-            QString("Archivo=&Archivos[Abre=&Abre, Guarda=&Guarda, Recientes=Abiertos &recientemente[], Sale=&Sale], "
+            QString("Archivo=&Archivos[Abre=&Abre(Ctrl+O), Guarda=&Guarda(Ctrl+S), "
+                    "Recientes=Abiertos &recientemente[], Sale=&Sale(Ctrl+Q)], "
                     "Datos=&Datos["
                     "Invernaculo=&Invernáculo[Estructura=&Estructura[Techo=&Tipo de techo, Dimensiones=&Dimensiones, "
                     "Material=&Material, Ventilacion=&Ventilación], Calefaccion=Sistema &Calefacción], "
                     "Cultivo=&Cultivo, Meteorologia=&Meteorología[Temperatura=&Temperatura, "
                     "Humedad=&Humedad relativa, Radiacion=&Radiación global, Viento=&Viento]], "
-                    "Proceso=&Procesamiento, Temporada=&Temporada, Acerca=Acerca de &Hortelia"));
+                    "Proceso=&Procesamiento, Temporada=&Temporada, Acerca=Acerca de &Hortelia, "
+                    "Ayuda=Ay&uda[Guia=&Guía del productor(F1), Version=&Versión]"));
     }
 
-    void menus_conLosAtajosDeSiempre() {
-        VentanaDePrueba v;
-        QCOMPARE(v.Accion("Abre")->shortcut(), QKeySequence(QKeySequence::Open));
-        QCOMPARE(v.Accion("Guarda")->shortcut(), QKeySequence(QKeySequence::Save));
-        QCOMPARE(v.Accion("Sale")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Help in every state of the window: F1 shows the grower's guide, "&Versión" the version,
+    // the licence and where the examples are.
+    void ayuda_laGuiaYLaVersion_enCualquierEstado_data() {
+        QTest::addColumn<bool>("iniciada");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("inicio") << false << QString();
+        QTest::newRow("panel abierto") << true << QStringLiteral("BotMaterial");
+    }
+    void ayuda_laGuiaYLaVersion_enCualquierEstado() {
+        QFETCH(bool, iniciada);
+        QFETCH(QString, panel);
+        VentanaDePrueba v(iniciada);
+        if (!panel.isEmpty()) v.Click(qPrintable(panel));
+        QTest::keyClick(&v.w, Qt::Key_F1);
+        auto* guia = v.Hijo<QTextBrowser>("GuiaProductor");
+        QTRY_VERIFY(guia->isVisible());
+        QVERIFY(guia->toPlainText().contains(QStringLiteral("Su primer día en cinco pasos")));
+        QVERIFY(!guia->toPlainText().contains(QStringLiteral("For developers")));
+        QVERIFY(v.Accion("Ayuda")->isEnabled());
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Informacion, "GPL-3.0-or-later");
+        v.Accion("Version")->trigger();
+        QVERIFY(v.guion.mensajes.last().contains(QStringLiteral("de ejemplo están en /")));
     }
 
     // An open panel disables navigation until it is accepted; "&Salir" still closes the window.
@@ -127,6 +158,7 @@ private slots:
         for (const char* b : kBotones) QVERIFY2(v.Boton(b)->isEnabled(), b);
         QVERIFY(v.Accion("Datos")->isEnabled());
         QVERIFY(v.Verde("BotMaterial"));
+        QCOMPARE(v.Boton("BotMaterial")->accessibleDescription(), QStringLiteral("aceptado"));
         v.Click("BotCalef");
         v.guion.RespondePregunta("¿Guardar los cambios", Interaccion::Respuesta::No);
         v.Pulsa("&Salir");
@@ -228,7 +260,8 @@ private slots:
         QVERIFY(!v.Visible("FrVentil"));
     }
 
-    // Qt's message box over the window, titled with the program's name and the icon of its severity.
+    // Qt's dialogs over the window: a message box titled with the program's name and the icon of its
+    // severity, the file dialog with its note, the print preview.
     void lasCajasDeQt_tienenElTituloYElIconoDeSuGravedad() {
         QWidget ventana;
         InteraccionQt interaccion(&ventana);
@@ -250,6 +283,29 @@ private slots:
             QCOMPARE(titulo, QString("Hortelia"));
             QCOMPARE(icono, esperado);
         }
+        // The text's save dialog keeps its title and filter, and says what the text is for.
+        QStringList visto;
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                visto << d->windowTitle() << d->nameFilters();
+                if (auto* nota = d->findChild<QLabel*>("NotaArchivo"); nota && nota->isVisible()) visto << nota->text();
+                d->reject();
+            }
+        });
+        QVERIFY(interaccion
+                    .Archivo(Interaccion::Modo::Guardar, kArchivoTexto.filtro, QStringLiteral("planilla.txt"),
+                             kArchivoTexto.nota)
+                    .isEmpty());
+        QCOMPARE(visto, QStringList({"Guardar", kArchivoTexto.filtro, kArchivoTexto.nota}));
+        // The preview asks for its pages as it opens.
+        int pedidas = 0;
+        QTimer::singleShot(0, [] {
+            if (auto* d = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) d->reject();
+        });
+        QPrinter impresora;
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        interaccion.VistaPrevia(impresora, [&pedidas](QPrinter&) { ++pedidas; });
+        QVERIFY(pedidas > 0);
     }
 
     // Scroll bars say their value in the user's terms, not the bar's position.
@@ -297,17 +353,29 @@ private slots:
         v.AceptaAbierto();
     }
 
-    // A screen reader hears which panels are still missing.
-    void botonesLaterales_dicenSiEstanAceptados() {
-        VentanaDePrueba v;
-        for (const char* b : kBotones) QCOMPARE(v.Boton(b)->accessibleDescription(), QStringLiteral("pendiente"));
-        v.Click("BotTecho");
-        v.AceptaAbierto();
-        QCOMPARE(v.Boton("BotTecho")->accessibleDescription(), QStringLiteral("aceptado"));
-        QCOMPARE(v.Boton("BotDimens")->accessibleDescription(), QStringLiteral("pendiente"));
-        v.AceptaTodos();
-        for (const char* b : kBotones) QCOMPARE(v.Boton(b)->accessibleDescription(), QStringLiteral("aceptado"));
+    // The window opens where the user left it in the last run, kept inside the screen; the
+    // first time it leaves the screen room for its title bar.
+    void laVentana_quedaDondeSeLaDejo_dentroDeLaPantalla_data() {
+        QTest::addColumn<QRect>("dejada");
+        QTest::newRow("primera vez") << QRect();
+        QTest::newRow("donde se la dejó") << QRect(40, 60, 640, 480);
+        QTest::newRow("fuera de la pantalla") << QRect(5000, 4000, 640, 480);
+        QTest::newRow("mayor que la pantalla") << QRect(0, 0, 3000, 2000);
     }
+    void laVentana_quedaDondeSeLaDejo_dentroDeLaPantalla() {
+        QFETCH(QRect, dejada);
+        {
+            VentanaDePrueba v(false);
+            if (dejada.isValid()) v.w.setGeometry(dejada);
+            v.w.close();
+        }
+        VentanaDePrueba v(false, VentanaDePrueba::Preferencias::Conservadas);
+        const QRect pantalla = v.w.screen()->availableGeometry();
+        QVERIFY(pantalla.contains(v.w.frameGeometry()));
+        if (!dejada.isValid()) QVERIFY(v.w.height() + 2 * v.w.fontMetrics().height() <= pantalla.height());
+        if (pantalla.contains(dejada)) QCOMPARE(v.w.geometry(), dejada);
+    }
+
 };
 
 QTEST_MAIN(TestVentana)

@@ -33,10 +33,14 @@ public:
     struct Impresion_ {
         std::function<bool(QPrinter&)> responde;
     };
+    struct VistaPrevia_ {
+        std::function<void(QPrinter&)> prepara;  ///< the printer the preview's pages are drawn on
+    };
     void EsperaMensaje(Gravedad g, const QString& fragmento) { mensajes_.push_back(Mensaje_{g, fragmento}); }
     void RespondePregunta(const QString& fragmento, Respuesta r) { preguntas_.push_back(Pregunta_{fragmento, r}); }
     void RespondeArchivo(const QString& ruta) { archivos_.push_back(Archivo_{ruta}); }
     void RespondeImpresion(std::function<bool(QPrinter&)> f) { impresiones_.push_back(Impresion_{std::move(f)}); }
+    void RespondeVistaPrevia(std::function<void(QPrinter&)> f) { previas_.push_back(VistaPrevia_{std::move(f)}); }
 
     void Mensaje(Gravedad gravedad, const QString& texto) override {
         mensajes << texto;
@@ -58,9 +62,10 @@ public:
             Falla(QStringLiteral("pregunta \"%1\", se esperaba una con \"%2\"").arg(texto, paso->fragmento));
         return paso->respuesta;
     }
-    QString Archivo(Modo, const QString& filtro, const QString& propuesto) override {
+    QString Archivo(Modo, const QString& filtro, const QString& propuesto, const QString& nota = {}) override {
         filtros << filtro;
         propuestos << propuesto;
+        notas << nota;
         const auto paso = Siguiente(archivos_, QStringLiteral("diálogo de archivo (%1)").arg(filtro));
         return paso ? paso->ruta : QString();
     }
@@ -68,16 +73,23 @@ public:
         const auto paso = Siguiente(impresiones_, QStringLiteral("diálogo de impresión"));
         return paso && paso->responde(impresora);
     }
+    /// The preview's pages drawn once, on the printer the script prepares.
+    void VistaPrevia(QPrinter& impresora, const std::function<void(QPrinter&)>& pinta) override {
+        const auto paso = Siguiente(previas_, QStringLiteral("vista previa"));
+        if (!paso) return;
+        paso->prepara(impresora);
+        pinta(impresora);
+    }
 
     /// Whatever the script did not expect, as it happened.
     QStringList inesperados;
-    QStringList mensajes, filtros, propuestos;
+    QStringList mensajes, filtros, propuestos, notas;
     QStringList opcionesUltimaPregunta;
     /// False while a test shows on purpose that something unexpected is caught.
     bool fallaEnLoInesperado = true;
 
     bool GuionTerminado() const {
-        return mensajes_.empty() && preguntas_.empty() && archivos_.empty() && impresiones_.empty();
+        return mensajes_.empty() && preguntas_.empty() && archivos_.empty() && impresiones_.empty() && previas_.empty();
     }
 
 private:
@@ -100,6 +112,7 @@ private:
     std::deque<Pregunta_> preguntas_;
     std::deque<Archivo_> archivos_;
     std::deque<Impresion_> impresiones_;
+    std::deque<VistaPrevia_> previas_;
 };
 
 }  // namespace hortelia

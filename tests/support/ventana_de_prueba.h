@@ -35,15 +35,17 @@ namespace hortelia {
 inline const char* const kBotones[] = {"BotTecho",   "BotDimens", "BotMaterial", "BotVentil", "BotCalef",
                                        "BotCUltivo", "BotTemp",   "BotHRel",     "BotRadiac", "BotViento"};
 
-/// What the program keeps between runs (the recent files) goes to Qt's test folder, never the
-/// user's, and starts empty in every test. Each test program keeps its own file there: ctest
-/// runs several at once, and one saving a scenario must not add to another's recent files.
-inline void LimpiaPreferencias() {
+/// What the program keeps between runs (the recent files, the window's place) goes to Qt's test
+/// folder, never the user's, and starts empty in every test unless it asks to keep what an
+/// earlier window of the test left. Each test program keeps its own file there: ctest runs
+/// several at once, and one saving a scenario must not add to another's recent files.
+inline bool PreparaPreferencias(bool limpias) {
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("Hortelia"));
     QCoreApplication::setApplicationName(QStringLiteral("Hortelia-pruebas-") +
                                          QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
-    QSettings().clear();
+    if (limpias) QSettings().clear();
+    return true;
 }
 
 /// What a control shows its user: a button's caption (with its "&"), a label's text, a group
@@ -77,12 +79,16 @@ inline void Pulsa(QAbstractButton* b) {
 }
 
 struct VentanaDePrueba {
+    /// What the window finds kept from an earlier run: nothing, or what the test left there.
+    enum class Preferencias { Limpias, Conservadas };
+
+    bool preparada;  // first: the window reads the preferences as it is built
     Escenario e;
     InteraccionGuionada guion;
     Hortelia w{e, &guion};
 
-    explicit VentanaDePrueba(bool inicia = true) {
-        LimpiaPreferencias();
+    explicit VentanaDePrueba(bool inicia = true, Preferencias p = Preferencias::Limpias)
+        : preparada(PreparaPreferencias(p == Preferencias::Limpias)) {
         w.show();
         w.activateWindow();
         if (!QTest::qWaitForWindowActive(&w)) qWarning("la ventana no quedó activa");

@@ -80,7 +80,7 @@ PanelCalefaccion::PanelCalefaccion(Contexto& contexto, QWidget* parent)
     PonBarraSinEventos(barraEficiencia_, e.Eficiencia);
     etiquetaEficiencia_->setText(Q(Caption("Eficiencia del sistema= ", e.Eficiencia, "%")));
     MarcaOpcionSinEventos(opcionesCombustible_, OpcionDeCombustible(e.Combustible));
-    MuestraPoderCalorico();
+    MuestraUnidadPoder();  // the summary keeps its start caption until the panel is accepted
 
     ConectaOpciones(opcionesCombustible_, this, &PanelCalefaccion::EligeCombustible);
     connect(poderCalorico_, &QLineEdit::editingFinished, this, &PanelCalefaccion::TomaPoderCalorico);
@@ -89,6 +89,10 @@ PanelCalefaccion::PanelCalefaccion(Contexto& contexto, QWidget* parent)
 
 void PanelCalefaccion::MuestraPoderCalorico() {
     resumen_.Escribe(Linea::PoderCalorico, Q(Caption("P.Calórico = ", e.PoderCalorico)));
+    MuestraUnidadPoder();
+}
+
+void PanelCalefaccion::MuestraUnidadPoder() {
     // The calorific value is energy per unit of the fuel the heating counts.
     const QString unidad = Q(UnidadPoderCalorico(e.Combustible));
     unidadPoder_->setText(QStringLiteral("kJ/") + unidad);

@@ -29,7 +29,10 @@ public:
     void CambiaEficiencia();
 
 private:
+    /// The summary's calorific value line and the box's unit.
     void MuestraPoderCalorico();
+    /// The unit beside the box ("kJ/litro") and its tooltip, for the chosen fuel.
+    void MuestraUnidadPoder();
     void MuestraEficiencia();
 
     QScrollBar* barraEficiencia_;

@@ -2,6 +2,7 @@
 
 #include "numeros/conversiones.h"
 #include "results/exportacion.h"
+#include "results/temperaturas_tolerables.h"
 #include "scenario/catalogo.h"
 #include "ui/controles.h"
 #include "ui/grafico.h"
@@ -34,21 +35,23 @@ QLabel* Etiqueta(QWidget* padre, QBoxLayout* caja, const char* nombre, const cha
     return l;
 }
 
-// A caption of the hour. Its width is set once, for the longest text `plantilla` it takes, so
-// that moving the hour bar changes texts without laying the whole window out again.
+// A caption of the hour. It is never narrower than the longest text `plantilla` it takes, so
+// that moving the hour bar changes texts without moving what stands beside it; a longer text
+// widens it.
 QLabel* EtiquetaHoraria(QWidget* padre, QBoxLayout* caja, const char* nombre, const char* texto,
                         const char* plantilla) {
     QLabel* l = Etiqueta(padre, caja, nombre, texto);
-    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    l->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QString::fromUtf8(plantilla)) + 2);
     return l;
 }
 
-// A caption with the unit of its number beside it, in a smaller label `nombre`.
+// A caption with the unit of its number beside it, in a smaller label `nombre`, a blank apart.
 QLabel* EtiquetaConUnidad(QWidget* padre, QBoxLayout* caja, const char* nombre, const char* texto, QLabel*& unidad,
                           const char* nombreUnidad, const char* plantilla = nullptr) {
     auto* fila = new QHBoxLayout;
     caja->addLayout(fila);
+    fila->setSpacing(padre->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 2);
     QLabel* l =
         plantilla ? EtiquetaHoraria(padre, fila, nombre, texto, plantilla) : Etiqueta(padre, fila, nombre, texto);
     unidad = CreaEtiqueta(padre, nombreUnidad);
@@ -92,23 +95,37 @@ PanelResultados::PanelResultados(Escenario& escenario, Protocolo& protocolo, QWi
     QPushButton* planilla = CreaBoton(this, nullptr, QStringLiteral("&Planilla de datos"));
     QPushButton* guarda = CreaBoton(this, nullptr, QStringLiteral("&Guarda"));
     QPushButton* imprime = CreaBoton(this, nullptr, QStringLiteral("&Imprime"));
+    QPushButton* previa = CreaBoton(this, nullptr, QStringLiteral("&Vista previa"));
     QPushButton* cierra = CreaBoton(this, nullptr, QStringLiteral("&Cierra"));
     auto* botones = new QHBoxLayout;
     botones->addStretch(1);
-    for (QPushButton* b : {planilla, guarda, imprime, cierra}) botones->addWidget(b);
+    for (QPushButton* b : {planilla, guarda, imprime, previa, cierra}) botones->addWidget(b);
+
+    // What the day meant for the crop, in a group of its own under a rule; its name is told to a
+    // screen reader, not drawn, so that the charts above keep the height their axis titles need
+    // in a 720 px window.
+    QGroupBox* tolerables = CreaGrupo(this, "GrupoTolerables", QString());
+    tolerables->setAccessibleName(QStringLiteral("Temperaturas tolerables del cultivo"));
+    tolerables->setFlat(true);
+    auto* caja = new QVBoxLayout(tolerables);
+    caja->setContentsMargins(8, 0, 8, 0);
+    fueraDeRango_ = Etiqueta(tolerables, caja, "ResFueraRango", "");
+    fueraDeRango_->setWordWrap(true);
 
     auto* todo = new QVBoxLayout(this);
-    todo->setSpacing(4);
+    todo->setSpacing(2);
     todo->setContentsMargins(6, 4, 6, 4);
     todo->addLayout(filaHora);
     todo->addLayout(grupos);
     todo->addLayout(graficos, 1);
+    todo->addWidget(tolerables);
     todo->addLayout(botones);
 
     connect(barraHora_, &QScrollBar::valueChanged, this, &PanelResultados::MuestraHora);
     connect(planilla, &QPushButton::clicked, this, &PanelResultados::planillaPedida);
     connect(guarda, &QPushButton::clicked, this, &PanelResultados::guardadoPedido);
     connect(imprime, &QPushButton::clicked, this, &PanelResultados::impresionPedida);
+    connect(previa, &QPushButton::clicked, this, &PanelResultados::previaPedida);
     connect(cierra, &QPushButton::clicked, this, &PanelResultados::cierrePedido);
 }
 
@@ -177,6 +194,7 @@ QLayout* PanelResultados::CreaGraficos() {
 
     // One above the other, so each chart is wide enough for the 24 hour labels.
     auto* graficos = new QVBoxLayout;
+    graficos->setSpacing(2);
     graficos->addWidget(graficoTemperaturas_, 1);
     graficos->addWidget(graficoControl_, 1);
     return graficos;
@@ -259,6 +277,7 @@ void PanelResultados::MuestraDia() {
     agua_->setText(Q(Caption("Agua asperjada = ", e.AcumAgua, " l/d")));
     etrDia_->setText(Q(Caption("Etr = ", e.AcumEtr, " mm")));
     etpDia_->setText(Q(Caption("Etp = ", e.AcumEtp, " mm")));
+    fueraDeRango_->setText(Q(TextoFueraDeRango(CuentaHorasFueraDeRango(e))));
 }
 
 }  // namespace hortelia

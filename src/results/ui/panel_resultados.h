@@ -2,7 +2,8 @@
 
 // The results frame FrResultados: an hour selector with that hour's outdoor weather, inside
 // climate, control and transpiration; the daily totals; the temperature chart and the
-// control chart; and its four buttons, whose presses it signals. It only reads the record;
+// control chart; the hours the crop spent outside its tolerable temperatures; and its buttons,
+// whose presses it signals. It only reads the record;
 // the main window runs the day and answers the buttons.
 
 #include "scenario/escenario.h"
@@ -34,6 +35,7 @@ signals:
     void planillaPedida();   ///< "&Planilla de datos"
     void guardadoPedido();   ///< "&Guarda"
     void impresionPedida();  ///< "&Imprime"
+    void previaPedida();     ///< "&Vista previa"
     void cierrePedido();     ///< "&Cierra"
 
 private:
@@ -51,6 +53,7 @@ private:
     QLabel *unidadCalefaccion_, *unidadCombustible_;  ///< the fuel's unit beside its captions
     QLabel *etr_, *etp_;
     QLabel *combustible_, *agua_, *etrDia_, *etpDia_;
+    QLabel* fueraDeRango_;  ///< the hours outside the crop's tolerable temperatures
     Grafico *graficoTemperaturas_, *graficoControl_;
 };
 

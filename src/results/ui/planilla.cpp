@@ -11,7 +11,7 @@
 #include "ui/resumen.h"
 #include "ui/tabla_copiable.h"
 #include "ui/texto_qt.h"
-#include "ui/ventana_propia.h"
+#include "ui/ventanas.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -64,6 +64,7 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
 
     QPushButton* cierra = CreaBoton(this, "CierraPlan", QStringLiteral("&Cierra"));
     QPushButton* imprime = CreaBoton(this, nullptr, QStringLiteral("&Imprime"));
+    QPushButton* previa = CreaBoton(this, nullptr, QStringLiteral("&Vista previa"));
     QPushButton* guarda = CreaBoton(this, nullptr, QStringLiteral("&Guarda"));
     QPushButton* guardaHoja =
         CreaBoton(this, "GuardaHojaCalculo", QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
@@ -75,6 +76,7 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
     botones->addWidget(guardaHoja);
     botones->addWidget(guarda);
     botones->addWidget(imprime);
+    botones->addWidget(previa);
     botones->addWidget(cierra);
 
     auto* todo = new QVBoxLayout(this);
@@ -85,6 +87,7 @@ Planilla::Planilla(Escenario& escenario, const Resumen& resumen, Interaccion& in
 
     connect(cierra, &QPushButton::clicked, this, &QWidget::hide);
     connect(imprime, &QPushButton::clicked, this, &Planilla::Imprime);
+    connect(previa, &QPushButton::clicked, this, &Planilla::MuestraVistaPrevia);
     connect(guarda, &QPushButton::clicked, this, &Planilla::ExportaTexto);
     connect(guardaHoja, &QPushButton::clicked, this, &Planilla::ExportaHojaCalculo);
     // The conventional shortcuts beside the accelerators: Ctrl+P prints, Ctrl+S saves the text.
@@ -135,7 +138,7 @@ void Planilla::Llena() {
     for (int i = 0; i < encabezado_.size(); ++i) encabezado_[i]->setText(Q(copias[static_cast<std::size_t>(i)]));
 
     // The first time, as large as the whole table, within the screen; then as the user left it.
-    MuestraAlFrente(this, dimensionada_, sizeHint(), 90, 90);
+    MuestraAlFrente(this, dimensionada_, sizeHint());
 }
 
 std::unique_ptr<QTextDocument> Planilla::Documento() const {
@@ -198,6 +201,13 @@ void Planilla::Imprime() {
     const std::unique_ptr<QTextDocument> documento = Documento();
     const QString error =
         ImprimeDocumento(*documento, interaccion_, PdfPropuesto(rutaEscenario_(), QStringLiteral("planilla")));
+    if (!error.isEmpty()) interaccion_.Mensaje(Interaccion::Gravedad::Error, error);
+}
+
+void Planilla::MuestraVistaPrevia() {
+    const std::unique_ptr<QTextDocument> documento = Documento();
+    const QString error =
+        VistaPreviaDocumento(*documento, interaccion_, PdfPropuesto(rutaEscenario_(), QStringLiteral("planilla")));
     if (!error.isEmpty()) interaccion_.Mensaje(Interaccion::Gravedad::Error, error);
 }
 

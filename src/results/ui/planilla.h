@@ -5,8 +5,8 @@
 // the main window's summary. Created once, then filled, shown and hidden. The table is read
 // by row and column (a screen reader too) and its cells are copied with Ctrl+C. "&Guarda"
 // writes the tab-separated text, "Guarda como &hoja de cálculo (.xlsx)" a workbook whose
-// figures are numbers in any spreadsheet, "&Imprime" the header and the table on paper; all
-// three repeat exactly what the sheet shows.
+// figures are numbers in any spreadsheet, "&Imprime" the header and the table on paper
+// ("&Vista previa" shows them first); all three repeat exactly what the sheet shows.
 
 #include "results/hoja_calculo.h"
 #include "scenario/escenario.h"
@@ -42,6 +42,8 @@ public:
     void Llena();
     /// Prints the header and the table, landscape; a failed print says so, cancel is silent.
     void Imprime();
+    /// The same pages on screen ("&Vista previa"), from where they may be printed.
+    void MuestraVistaPrevia();
     /// Writes the text export to a chosen file; a failed write says so, cancel is silent.
     void ExportaTexto();
     /// Writes the workbook (.xlsx) to a chosen file; a failed write says so, cancel is silent.

@@ -12,7 +12,7 @@
 #include "ui/dialogo_archivo.h"
 #include "ui/interaccion.h"
 #include "ui/texto_qt.h"
-#include "ui/ventana_propia.h"
+#include "ui/ventanas.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -178,7 +178,7 @@ void VentanaTemporada::Abre() {
     precioCombustible_->setAccessibleName(
         QStringLiteral("Precio del combustible por %1").arg(Q(UnidadPoderCalorico(e.Combustible))));
     // The first time, as large as it asks, within the screen; then as the user left it.
-    MuestraAlFrente(this, dimensionada_, QSize(1000, 700), 95, 90);
+    MuestraAlFrente(this, dimensionada_, QSize(1000, 700));
     // What comes next: choosing the table, or running the season.
     (tabla_ ? calcula_ : elige_)->setFocus(Qt::OtherFocusReason);
 }

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QChart>
 #include <QGroupBox>
+#include <QLabel>
 #include <QValueAxis>
 
 #include <clocale>
@@ -96,6 +97,31 @@ private slots:
             v.Mueve("HScrResHora", 12);  // sprayed: no fuel, no unit
             QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  - - -"));
             QVERIFY(!v.Visible("UnidadCal"));
+        }
+    }
+
+    // The fuel's unit stands apart from its caption and number at every window size.
+    void laUnidad_nuncaTocaSuLeyenda_data() {
+        QTest::addColumn<QSize>("ventana");
+        QTest::newRow("1024x720") << QSize(1024, 720);
+        QTest::newRow("800x560") << QSize(800, 560);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+    }
+    void laUnidad_nuncaTocaSuLeyenda() {
+        QFETCH(QSize, ventana);
+        VentanaDePrueba v;
+        v.w.resize(ventana);
+        v.Procesa();
+        v.Mueve("HScrResHora", 5);  // heated: the hour's fuel and its unit
+        QApplication::processEvents();
+        for (const auto& [leyenda, unidad] : {std::pair{"ResCal", "UnidadCal"}, std::pair{"ResAComb", "UnidadAComb"}}) {
+            const QLabel* l = v.Hijo<QLabel>(leyenda);
+            const int texto = l->fontMetrics().horizontalAdvance(l->text());
+            QVERIFY2(l->contentsRect().width() >= texto, leyenda);
+            const int fin = l->mapTo(&v.w, l->contentsRect().topLeft()).x() + texto;
+            const QWidget* u = v.Hijo(unidad);
+            QVERIFY2(u->mapTo(&v.w, QPoint()).x() - fin >= 4, leyenda);
+            QCOMPARE(u->mapTo(&v.w, QPoint()).y(), l->mapTo(&v.w, QPoint()).y());
         }
     }
 };

@@ -7,11 +7,15 @@
 #include "results/exportacion.h"
 #include "results/ui/modelo_planilla.h"
 #include "results/ui/planilla.h"
+#include "results/ui/ventana_temporada.h"
 #include "scenario/archivo_hrt.h"
 #include "support/libro_xlsx.h"
+#include "ui/dialogo_archivo.h"
 #include "ui/impresion.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,9 +23,11 @@
 #include <QLocale>
 #include <QPrinter>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <algorithm>
 #include <clocale>
@@ -123,6 +129,10 @@ private slots:
         QCOMPARE(v.Dibujado("MSCResCtrl", 5, 1), static_cast<double>(0.24F));
         QCOMPARE(v.Dibujado("MSCResCtrl", 5, 2), 0.0);
         QCOMPARE(v.Dibujado("MSCResCtrl", 12, 2), static_cast<double>(123.6F));
+        // Below the charts, what the day meant for the crop: five hours above 35 C.
+        QCOMPARE(v.Texto("ResFueraRango"),
+                 QStringLiteral("La temperatura superó la máxima tolerable en 5 horas: la refrigeración no alcanzó."));
+        QCOMPARE(v.Hijo("GrupoTolerables")->accessibleName(), QStringLiteral("Temperaturas tolerables del cultivo"));
 
         v.Pulsa("&Cierra");
         QVERIFY(!v.Visible("FrResultados"));
@@ -142,6 +152,10 @@ private slots:
         Planilla* p = v.w.PlanillaCreada();
         QVERIFY(p && p->isVisible() && p->isWindow());
         QCOMPARE(p->windowTitle(), QStringLiteral("Planilla de resultados"));
+        // As wide as its table, as far as the screen allows.
+        const QRect pantalla = p->screen()->availableGeometry();
+        QVERIFY(pantalla.contains(p->frameGeometry()));
+        QVERIFY(p->width() >= std::min(p->sizeHint().width(), pantalla.width() - 16));
         const std::tuple<int, int, const char*> celdas[] = {
             {1, 0, "Hora"},   {1, 24, " 24"},     {11, 5, " .24"},  {12, 5, " --- "},     {11, 1, " --- "},
             {12, 1, " --- "}, {12, 12, " 123.6"}, {13, 1, " .001"}, {16, 0, "Totales: "}, {16, 3, " 3.38"}};
@@ -183,6 +197,18 @@ private slots:
         QVERIFY(!p->isVisible());
         v.Pulsa("&Planilla de datos");
         QCOMPARE(v.w.PlanillaCreada(), p);  // created once
+
+        // The sheet and the season are windows of the main window: kept above it, announced
+        // as windows by their titles.
+        Pulsa(PorTexto<QAbstractButton>(v.Hijo<QWidget>("FrResultados"), QStringLiteral("&Cierra")));
+        v.Accion("Temporada")->trigger();
+        for (QWidget* ventana : {static_cast<QWidget*>(p), static_cast<QWidget*>(v.w.TemporadaCreada())}) {
+            QCOMPARE(ventana->windowType(), Qt::Dialog);
+            QCOMPARE(ventana->windowHandle()->transientParent(), v.w.windowHandle());
+            const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(ventana);
+            QCOMPARE(a->role(), QAccessible::Window);
+            QCOMPARE(a->text(QAccessible::Name), ventana->windowTitle());
+        }
     }
 
     // The sheet's text and workbook go beside the scenario with its name, never over it. The
@@ -203,6 +229,7 @@ private slots:
         pulsa("&Guarda");
         QCOMPARE(v.guion.propuestos.last(), dir.filePath("dia.txt"));
         QCOMPARE(v.guion.filtros.last(), QStringLiteral("Archivos de texto (*.txt)"));
+        QVERIFY(v.guion.notas.last().contains(QStringLiteral("es para otros programas")));
         const QAbstractItemModel* m = p->Tabla()->model();
         // The 20 header lines, and every hourly cell and total under the column it stands under.
         const QStringList lineas = Lee(dir.filePath("dia.txt")).split('\n');
@@ -227,6 +254,7 @@ private slots:
         v.guion.RespondeArchivo(dir.filePath("dia"));
         pulsa("Guarda como &hoja de cálculo (.xlsx)");
         QCOMPARE(v.guion.filtros.last(), QStringLiteral("Hojas de cálculo (*.xlsx)"));
+        QVERIFY(v.guion.notas.last().isEmpty());
         QCOMPARE(v.guion.propuestos.last(), dir.filePath("dia.xlsx"));
         std::string error;
         const auto libro = prueba::LeeLibro(dir.filePath("dia.xlsx").toStdString(), error);
@@ -307,16 +335,28 @@ private slots:
         v.guion.RespondeImpresion(cancela);
         QTest::keySequence(&v.w, QKeySequence::Print);
         QVERIFY(v.guion.GuionTerminado());
+        // Printed, or previewed and printed from the preview: the same page, headed by the
+        // scenario's name ("sin nombre" before it has a file) and when it was printed.
         const QString resultados = dir.filePath("resultados.pdf");
         v.guion.RespondeImpresion([&](QPrinter& impresora) { return AlPdf(impresora, resultados); });
         v.Pulsa("&Imprime");
-        int paginas = 0;
-        QString texto = TextoPdf(resultados, &paginas);
-        for (const char* etiqueta : {"ResTE", "ResAcEtr", "ResHora"})
-            QVERIFY2(texto.contains(v.Texto(etiqueta).simplified()), etiqueta);
-        QVERIFY(!texto.contains(QStringLiteral("Planilla de datos")));
-        QVERIFY(!texto.contains(v.Boton("BotTecho")->text().remove('&')));
-        QCOMPARE(paginas, 1);
+        v.guion.RespondeArchivo(dir.filePath("invernadero-norte.hrt"));
+        v.Pulsa("&Guarda");
+        const QString previa = dir.filePath("previa.pdf");
+        v.guion.RespondeVistaPrevia([&](QPrinter& impresora) { AlPdf(impresora, previa); });
+        v.Pulsa("&Vista previa");
+        const QString hoy = QLocale(QLocale::Spanish).toString(QDate::currentDate(), QStringLiteral("d 'de' MMMM"));
+        for (const auto& [pdf, nombre] :
+             {std::pair{resultados, "sin nombre"}, std::pair{previa, "invernadero-norte.hrt"}}) {
+            int paginas = 0;
+            const QString texto = TextoPdf(pdf, &paginas);
+            QVERIFY2(texto.contains(QStringLiteral("\nEscenario: %1 — impreso el %2").arg(nombre, hoy)), nombre);
+            for (const char* etiqueta : {"ResTE", "ResAcEtr", "ResHora", "ResFueraRango"})
+                QVERIFY2(texto.contains(v.Texto(etiqueta).simplified()), etiqueta);
+            QVERIFY(!texto.contains(QStringLiteral("Planilla de datos")));
+            QVERIFY(!texto.contains(v.Boton("BotTecho")->text().remove('&')));
+            QCOMPARE(paginas, 1);
+        }
 
         v.Pulsa("&Planilla de datos");
         Planilla* p = v.w.PlanillaCreada();
@@ -333,11 +373,13 @@ private slots:
             return AlPdf(impresora, pdf);
         });
         Pulsa(PorTexto<QAbstractButton>(p, QStringLiteral("&Imprime")));
-        // Without a printer the dialog offers a PDF in the documents or home folder.
-        QVERIFY2(propuesto.isEmpty() || (QFileInfo(propuesto).isAbsolute() &&
-                                         propuesto.endsWith(QStringLiteral("/hortelia-planilla.pdf"))),
+        // Without a printer the dialog offers a PDF beside the scenario.
+        QVERIFY2(propuesto.isEmpty() || propuesto == dir.filePath("invernadero-norte-planilla.pdf"),
                  qPrintable(propuesto));
-        texto = TextoPdf(pdf);
+        v.guion.RespondeVistaPrevia([&](QPrinter& impresora) { AlPdf(impresora, previa); });
+        Pulsa(PorTexto<QAbstractButton>(p, QStringLiteral("&Vista previa")));
+        QCOMPARE(TextoPdf(previa), TextoPdf(pdf));
+        const QString texto = TextoPdf(pdf);
         QVERIFY(texto.contains(p->Encabezado().at(11)->text().simplified()));
         QVERIFY(texto.contains(QStringLiteral("Interior invernáculo")));
         const QAbstractItemModel* m = p->Tabla()->model();
@@ -350,20 +392,36 @@ private slots:
             const QString buscado = celdas.join(' ');
             QVERIFY2(texto.contains(QLatin1Char('\n') + buscado + QLatin1Char('\n')), qPrintable(buscado));
         }
+        // A print that cannot be written says which file and why.
         v.guion.RespondeImpresion(
             [&](QPrinter& impresora) { return AlPdf(impresora, dir.filePath("no/existe/x.pdf")); });
-        v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "No se pudo imprimir");
+        v.guion.EsperaMensaje(
+            Interaccion::Gravedad::Error,
+            QStringLiteral("No se pudo imprimir en el archivo \"%1\": no existe el archivo o la carpeta")
+                .arg(dir.filePath("no/existe/x.pdf")));
         Pulsa(PorTexto<QAbstractButton>(p, QStringLiteral("&Imprime")));
     }
 
-    void elPdfSinImpresoraVaJuntoAlEscenarioONuncaALaCarpetaActual() {
-        QCOMPARE(PdfPropuesto(QStringLiteral("/campo/dia.hrt"), QStringLiteral("planilla")),
-                 QStringLiteral("/campo/dia-planilla.pdf"));
-        const QFileInfo sinEscenario(PdfPropuesto(QString(), QStringLiteral("resultados")));
-        QCOMPARE(sinEscenario.fileName(), QStringLiteral("hortelia-resultados.pdf"));
-        QVERIFY(sinEscenario.isAbsolute());
-        QVERIFY(sinEscenario.absolutePath() == QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) ||
-                sinEscenario.absolutePath() == QDir::homePath());
+    // A PDF or an export goes beside the scenario, with its name; before the scenario has a file,
+    // or when its folder cannot be written (the installed examples), to the documents folder.
+    void loGuardadoVaJuntoAlEscenarioOALosDocumentos_data() {
+        QTest::addColumn<QString>("carpeta");  // the scenario's folder; "" no file yet
+        QTest::addColumn<bool>("alLado");
+        QTest::newRow("carpeta del escenario") << QDir::tempPath() << true;
+        QTest::newRow("carpeta que no se puede escribir") << QStringLiteral("/no/existe") << false;
+        QTest::newRow("sin archivo") << QString() << false;
+    }
+    void loGuardadoVaJuntoAlEscenarioOALosDocumentos() {
+        QFETCH(QString, carpeta);
+        QFETCH(bool, alLado);
+        const QString escenario = carpeta.isEmpty() ? QString() : carpeta + QStringLiteral("/dia.hrt");
+        const QString documentos = CarpetaDocumentos();
+        QVERIFY(QFileInfo(documentos).isAbsolute());
+        const QString donde = alLado ? carpeta : documentos;
+        const QString nombre = carpeta.isEmpty() ? QStringLiteral("hortelia-planilla") : QStringLiteral("dia-planilla");
+        QCOMPARE(PdfPropuesto(escenario, QStringLiteral("planilla")), QDir(donde).filePath(nombre + ".pdf"));
+        QCOMPARE(JuntoAlEscenario(escenario, QString(), QStringLiteral("txt"), QStringLiteral("planilla")),
+                 QDir(donde).filePath(carpeta.isEmpty() ? QStringLiteral("planilla.txt") : QStringLiteral("dia.txt")));
     }
 };
 
