@@ -336,6 +336,12 @@ private slots:
             if (QString(b) == "BotVentil") v.Pulsa("Carga datos &horarios de apertura de ventanas");
             QApplication::processEvents();
             QVERIFY2(!area->horizontalScrollBar()->isVisible() && !area->verticalScrollBar()->isVisible(), b);
+            // A screen reader says what each button does: "-" and "+" alone say nothing.
+            for (QAbstractButton* boton : area->findChildren<QAbstractButton*>())
+                if (boton->isVisible()) {
+                    const QString nombre = QAccessible::queryAccessibleInterface(boton)->text(QAccessible::Name);
+                    QVERIFY2(!nombre.isEmpty() && nombre != "-" && nombre != "+", b);
+                }
             v.AceptaAbierto();
         }
         v.Pulsa("&Procesamiento datos");

@@ -156,6 +156,7 @@ private slots:
         const QRect pantalla = p->screen()->availableGeometry();
         QVERIFY(pantalla.contains(p->frameGeometry()));
         QVERIFY(p->width() >= std::min(p->sizeHint().width(), pantalla.width() - 16));
+        QVERIFY(p->height() >= std::min(p->sizeHint().height(), pantalla.height() / 2));
         const std::tuple<int, int, const char*> celdas[] = {
             {1, 0, "Hora"},   {1, 24, " 24"},     {11, 5, " .24"},  {12, 5, " --- "},     {11, 1, " --- "},
             {12, 1, " --- "}, {12, 12, " 123.6"}, {13, 1, " .001"}, {16, 0, "Totales: "}, {16, 3, " 3.38"}};

@@ -98,6 +98,7 @@ private slots:
         v.Mueve("HScrLat", 180);
         QCOMPARE(v.Texto("LLat"), QStringLiteral("Latitud =  90°"));
         v.Elige("Hemisferio", "Sur");
+        QCOMPARE(v.e.Hemisferio.valor(), -1);
         auto* mes = v.Hijo<QListWidget>("LiMes");
         QTest::mouseClick(mes->viewport(), Qt::LeftButton, {}, mes->visualItemRect(mes->item(5)).center());
         v.Hijo<QListWidget>("LiDia")->setCurrentRow(20);
