@@ -161,46 +161,13 @@ private slots:
     }
 
     // A loaded record shows on every panel, and the options and bars that show it do not
-    // replace the loaded values through their handlers: a greenhouse and a day as a file leaves
-    // them, hand-corrected hours that no model would give.
+    // replace the loaded values through their handlers: a butane tunnel of two modules with a
+    // double roof, 7.5 l/h of leaks, 15 October at 40.5° north, and hand-corrected hours that no
+    // model would give (3 h 7.7 °C, 5 h 77.5 %, noon 321.4 W/m2 under 654.3 with 5 octaves and
+    // a 12 km/h wind of 3.3 m/s).
     void cargar_muestraCadaPanelSinQueLosManejadoresLoCambien() {
         VentanaDePrueba v;
-        Escenario e = v.e;
-        e.TipoTecho = 3;
-        e.DobleTecho = 1;
-        e.Ancho = Variante::Doble(8);
-        e.Largo = Variante::Doble(30);
-        e.AlturaLateral = Variante::Doble(1.5);
-        e.AlturaMaxima = Variante::Doble(9);
-        e.Modulos = 2;
-        e.MatCobertura = Variante::Entero(2);
-        e.Mantenimiento = Variante::Entero(4);
-        e.RenovAire = 7.5F;
-        e.SupVentanas = 60;
-        e.Cenital = 1;
-        e.Combustible = "Butano";
-        e.PoderCalorico = 40000;
-        e.Eficiencia = 80;
-        e.TMaxTol = Variante::Entero(30);
-        e.TMinTol = Variante::Entero(5);
-        e.IAF = 2.25F;
-        e.TMax = Variante::Simple(30.5F);
-        e.TempHora(3) = Variante::Doble(7.7);
-        e.HRHora(5) = 77.5F;
-        e.Latitud = Variante::Simple(40.5F);
-        e.Hemisferio = Variante::Entero(1);
-        e.Dia = 15;
-        e.Mes = 10;
-        e.TipoNubes = 3;
-        e.RadHora(12) = Variante::Doble(321.4);
-        e.RadTope(12) = Variante::Doble(654.3);
-        e.NubHora(12) = 5;
-        e.VtoHoraKmh(12) = 12.0F;
-        e.VtoHora(12) = Variante::Doble(3.3);
-        QTemporaryDir dir;
-        const QString ruta = dir.filePath("cargado.hrt");
-        QVERIFY(GuardaEscenario(ruta.toStdString(), e).ok);
-        v.Abre(ruta);
+        v.Abre(QStringLiteral(HORTELIA_TEST_DATA "/cargado_a_mano.hrt"));
 
         QCOMPARE(v.Verdes(), 10);
         for (const char* b : kBotones) QVERIFY2(v.Verde(b), b);
