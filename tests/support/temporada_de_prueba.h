@@ -24,8 +24,13 @@ T* En(VentanaTemporada* t, const char* nombre) {
     return x;
 }
 
+/// Waits for the season or comparison under way, if any, to end.
+inline void EsperaFin(VentanaTemporada* t) { QTRY_VERIFY_WITH_TIMEOUT(!t->Corriendo(), 60000); }
+
+/// Clicks `boton` and, as a user waits for the results, for the run it started to end.
 inline void Pulsa(VentanaTemporada* t, const char* boton) {
     QTest::mouseClick(En<QPushButton>(t, boton), Qt::LeftButton);
+    EsperaFin(t);
 }
 
 /// Replaces a text box's text by typing, as a user selecting all and typing over it.

@@ -38,7 +38,11 @@ T* En(QWidget* t, const char* nombre) {
     return x;
 }
 
-void Pulsa(QWidget* t, const char* boton) { QTest::mouseClick(En<QAbstractButton>(t, boton), Qt::LeftButton); }
+// Clicks `boton` and waits, as a user does, for the comparison it started to end.
+void Pulsa(QWidget* t, const char* boton) {
+    QTest::mouseClick(En<QAbstractButton>(t, boton), Qt::LeftButton);
+    if (auto* v = qobject_cast<VentanaTemporada*>(t)) QTRY_VERIFY_WITH_TIMEOUT(!v->Corriendo(), 60000);
+}
 
 void Escribe(QLineEdit* c, const QString& texto) {
     c->selectAll();
