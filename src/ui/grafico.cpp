@@ -218,6 +218,15 @@ void Grafico::Redibuja() {
     const bool leyenda = std::any_of(nombres_.begin(), nombres_.end(), [](const QString& n) { return !n.isEmpty(); });
     if (chart()->legend()->isVisible() != leyenda) chart()->legend()->setVisible(leyenda);
 
+    PonValores();
+    ColocaMarca();
+    ColocaTextos();
+    dibujados_ = datos_;
+    const QString descripcion = Descripcion();
+    if (accessibleDescription() != descripcion) setAccessibleDescription(descripcion);
+}
+
+void Grafico::PonValores() {
     for (int s = 0; s < conjuntos_.size(); ++s) {
         QBarSet* conjunto = conjuntos_[s];
         if (conjunto->label() != nombres_.value(s)) conjunto->setLabel(nombres_.value(s));
@@ -249,11 +258,6 @@ void Grafico::Redibuja() {
         pinta(lineas_[s], colores_[s], 2);
         if (lineasContorno_[s]) pinta(lineasContorno_[s], contornos_[s], 4);
     }
-    ColocaMarca();
-    ColocaTextos();
-    dibujados_ = datos_;
-    const QString descripcion = Descripcion();
-    if (accessibleDescription() != descripcion) setAccessibleDescription(descripcion);
 }
 
 void Grafico::resizeEvent(QResizeEvent* evento) {

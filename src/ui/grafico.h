@@ -108,6 +108,10 @@ private:
     static QFont Pequena(QFont f);
     /// New axes and series for the present shape, values at 0.
     void Reconstruye();
+    /// The values, names and colours of the bar sets and lines, as they are in the adapter.
+    void PonValores();
+    /// The rows' axis and the value axes of a new shape.
+    void ReconstruyeEjes();
     /// The rows' labels on the axis, all of them or those of RotulaSoloFilas.
     void PonRotulos();
     /// The vertical line of the marked row across the plot, hidden without one.

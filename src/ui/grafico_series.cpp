@@ -37,17 +37,8 @@ std::string TextoValor(double v) {
 
 }  // namespace
 
-void Grafico::Reconstruye() {
+void Grafico::ReconstruyeEjes() {
     QChart* c = chart();
-    c->removeAllSeries();
-    for (QAbstractAxis* eje : c->axes()) {
-        c->removeAxis(eje);
-        delete eje;
-    }
-    conjuntos_.clear();
-    lineas_.clear();
-    lineasContorno_.clear();
-
     const QFont pequena = Pequena(font());
     if (FormaActual().rotulosSueltos) {
         // A value axis with labels at chosen values: row f is at f - 1, as on a category axis.
@@ -72,6 +63,21 @@ void Grafico::Reconstruye() {
         c->addAxis(ejesY_[k], k == 0 ? Qt::AlignLeft : Qt::AlignRight);
         rangosDibujados_[k] = {0, 0};
     }
+}
+
+void Grafico::Reconstruye() {
+    QChart* c = chart();
+    c->removeAllSeries();
+    for (QAbstractAxis* eje : c->axes()) {
+        c->removeAxis(eje);
+        delete eje;
+    }
+    conjuntos_.clear();
+    lineas_.clear();
+    lineasContorno_.clear();
+
+    ReconstruyeEjes();
+    const int ejes = ejesY_[1] ? 2 : 1;
 
     if (tipo_ == Tipo::Barras) {
         // One bar series per value axis: Qt Charts puts the bar series of a chart side by side
