@@ -101,8 +101,10 @@ protected:
 private:
     /// The climate table's row: its file and the button that chooses it.
     QLayout* CreaFilaClima();
-    /// The days, the prices and "&Calcula".
+    /// The days, the prices, the run's progress and "&Calcula".
     QLayout* CreaFilaDatos();
+    /// The progress bar and "&Cancelar" of a run, hidden until one starts.
+    void CreaAvance();
     /// The row of "&Guarda", the workbook, "&Imprime" and "Cie&rra".
     QLayout* CreaBotones();
     /// No season shown: totals, charts and tables empty, exports disabled.

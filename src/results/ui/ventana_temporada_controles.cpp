@@ -70,18 +70,7 @@ QLayout* VentanaTemporada::CreaFilaDatos() {
         connect(precio, &QLineEdit::returnPressed, this, &VentanaTemporada::Calcula);
     }
     calcula_ = CreaBoton(this, "CalculaTemporada", QStringLiteral("&Calcula"));
-    // While a season runs: how far it got, and how to stop it.
-    progreso_ = new QProgressBar(this);
-    progreso_->setObjectName("ProgresoTemporada");
-    progreso_->setAccessibleName(QStringLiteral("Progreso de la temporada"));
-    progreso_->setTextVisible(true);
-    // "&Calcula" is disabled while this shows: the C is free.
-    cancela_ = CreaBoton(this, "CancelaTemporada", QStringLiteral("&Cancelar"));
-    Explica(cancela_, QStringLiteral("Detiene la temporada; quedan los resultados que se veían"));
-    reloj_ = new QTimer(this);
-    reloj_->setInterval(100);
-    connect(reloj_, &QTimer::timeout, this, &VentanaTemporada::MuestraAvance);
-    connect(cancela_, &QPushButton::clicked, corrida_, &CorridaTemporada::Cancela);
+    CreaAvance();
     auto* filaDatos = new QHBoxLayout;
     filaDatos->addWidget(etiquetaDesde);
     filaDatos->addWidget(desde_);
@@ -100,6 +89,21 @@ QLayout* VentanaTemporada::CreaFilaDatos() {
     filaDatos->addWidget(calcula_);
     connect(calcula_, &QPushButton::clicked, this, &VentanaTemporada::Calcula);
     return filaDatos;
+}
+
+// While a season runs: how far it got, and how to stop it.
+void VentanaTemporada::CreaAvance() {
+    progreso_ = new QProgressBar(this);
+    progreso_->setObjectName("ProgresoTemporada");
+    progreso_->setAccessibleName(QStringLiteral("Progreso de la temporada"));
+    progreso_->setTextVisible(true);
+    // "&Calcula" is disabled while this shows: the C is free.
+    cancela_ = CreaBoton(this, "CancelaTemporada", QStringLiteral("&Cancelar"));
+    Explica(cancela_, QStringLiteral("Detiene la temporada; quedan los resultados que se veían"));
+    reloj_ = new QTimer(this);
+    reloj_->setInterval(100);
+    connect(reloj_, &QTimer::timeout, this, &VentanaTemporada::MuestraAvance);
+    connect(cancela_, &QPushButton::clicked, corrida_, &CorridaTemporada::Cancela);
 }
 
 QLayout* VentanaTemporada::CreaBotones() {
