@@ -119,7 +119,7 @@ fila "hortelia-sim --temporada on a typical year (EPW), whole process (ms)" \
 # and the window's peak memory.
 build/bench/hortelia_temporada_grande --genera "$trabajo/larga.csv"
 lote=$(proceso_ms "build/hortelia-sim --resumen --temporada $trabajo/larga.csv ejemplos/tunel_doble.hrt" 3)
-build/bench/hortelia_temporada_grande "$trabajo/larga.csv" ejemplos/tunel_doble.hrt >"$trabajo/grande.txt"
+build/bench/hortelia_temporada_grande "$trabajo/larga.csv" ejemplos/tunel_doble.hrt 2>/dev/null >"$trabajo/grande.txt"
 grande() { awk -v k="$1" '$1 == k { print $2 }' "$trabajo/grande.txt"; }
 fila "hortelia-sim --resumen, 316 000 days, whole process (ms)" "$lote" ms 8000
 fila "Season window, 316 000 days, % of hortelia-sim's time" \
