@@ -186,9 +186,18 @@ private slots:
                 QVERIFY2(En(t, n)->isVisible() == corriendo, n);
         };
         Escribe(t, "PrecioCombustible", QStringLiteral("2"));
-        for (const auto& para : {std::function<void()>([t] { Pulsa(t, "CancelaTemporada"); }),
+        // Alt+C is "&Calcula", then "&Cancelar" while the run goes on; an accelerator clicks a
+        // moment later.
+        const auto altC = [t] { QTest::keyClick(t, Qt::Key_C, Qt::AltModifier); };
+        for (const auto& para : {std::function<void()>([&] {
+                                     altC();
+                                     EsperaFin(t);
+                                 }),
                                  std::function<void()>([t] { t->close(); })}) {
-            QTest::mouseClick(En<QPushButton>(t, "CalculaTemporada"), Qt::LeftButton);
+            t->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(t));
+            altC();
+            QTRY_VERIFY(t->Corriendo());
             corre(true);
             para();
             corre(false);
