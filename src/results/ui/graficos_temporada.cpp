@@ -20,15 +20,18 @@ void Titula(Grafico* g, const QString& titulo) {
 }
 
 // The rows to name on the axis of the days: those holding the first of a month, of every other
-// month or fewer in a long season, so that six dates at most share its width.
+// month or fewer in a long season, so that six dates at most share its width; by weeks, those
+// holding the first of a year, four at most.
 QList<int> FilasRotuladas(const std::vector<DiaTemporada>& dias, std::size_t largo) {
     QList<int> primeros;
     for (std::size_t i = 0; i < dias.size(); ++i) {
         const int fila = static_cast<int>(i / largo) + 1;
-        if (dias[i].fecha.dia == 1 && (primeros.isEmpty() || primeros.back() != fila)) primeros << fila;
+        const bool nueva = dias[i].fecha.dia == 1 && (largo == 1 || dias[i].fecha.mes == 1);
+        if (nueva && (primeros.isEmpty() || primeros.back() != fila)) primeros << fila;
     }
     if (primeros.isEmpty() || (static_cast<std::size_t>(primeros.front()) - 1) * largo + 1 > 15) primeros.prepend(1);
-    const qsizetype paso = (primeros.size() + 5) / 6;
+    const qsizetype cuantas = largo == 1 ? 6 : 4;
+    const qsizetype paso = (primeros.size() + cuantas - 1) / cuantas;
     QList<int> rotuladas;
     for (qsizetype k = 0; k < primeros.size(); k += paso) rotuladas << primeros[k];
     return rotuladas;
@@ -48,7 +51,7 @@ void PreparaSeriesDias(Grafico* g, bool semanas) {
     }
     for (int s = semanas ? 3 : 2; s <= g->Series(); ++s) g->EjeDerecho(s, QStringLiteral("Temp. mínima interior (°C)"));
     g->TituloEjeX(semanas ? QStringLiteral("Semana") : QStringLiteral("Día"));
-    Titula(g, semanas ? QStringLiteral("Combustible y temperatura interior mínima: mínimo y máximo de cada semana")
+    Titula(g, semanas ? QStringLiteral("Combustible y temperatura mínima, mínimo y máximo por semana")
                       : QStringLiteral("Combustible y temperatura interior mínima por día"));
 }
 
