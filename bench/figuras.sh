@@ -3,14 +3,16 @@
 # one hot hour and the weather models, load + run + export, the window shown after the program
 # starts, one move of the latitude bar with its chart, one move of the results' hour bar with its
 # marks, hortelia-sim on one scenario, the program's peak memory, a season of 365 days in-process
-# and through hortelia-sim, and a comparison of eight scenarios on every core against one.
+# and through hortelia-sim, a comparison of eight scenarios on every core against one, and the
+# season window on a daily table of 316 000 days against hortelia-sim on it, with its peak memory.
 # Builds what it needs with the default preset; the windows run offscreen. Prints a table;
 # a figure over its target is marked, the exit status stays 0 (figures, not tests).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default --target hortelia_bench hortelia_bench_ui hortelia_arranque hortelia-sim >/dev/null
+cmake --build --preset default --target hortelia_bench hortelia_bench_ui hortelia_arranque hortelia_temporada_grande \
+  hortelia-sim >/dev/null
 
 # hyperfine times whole processes; Debian has it. Without it, a plain loop does.
 if ! command -v hyperfine >/dev/null; then
@@ -112,6 +114,17 @@ fila "Season of a typical year (EPW), read and run, in-process (ms)" "$(bench nu
 fila "hortelia-sim --temporada on a typical year (EPW), whole process (ms)" \
   "$(proceso_ms "build/hortelia-sim --temporada $trabajo/anio.epw ejemplos/tunel_doble.hrt" 20)" ms 15
 
+# A daily table of 316 000 days (about 10 MB, written here): the season window on it, offscreen,
+# from reading the table to the season shown, against hortelia-sim --resumen on the same file;
+# and the window's peak memory.
+build/bench/hortelia_temporada_grande --genera "$trabajo/larga.csv"
+lote=$(proceso_ms "build/hortelia-sim --resumen --temporada $trabajo/larga.csv ejemplos/tunel_doble.hrt" 3)
+build/bench/hortelia_temporada_grande "$trabajo/larga.csv" ejemplos/tunel_doble.hrt 2>/dev/null >"$trabajo/grande.txt"
+grande() { awk -v k="$1" '$1 == k { print $2 }' "$trabajo/grande.txt"; }
+fila "hortelia-sim --resumen, 316 000 days, whole process (ms)" "$lote" ms 8000
+fila "Season window, 316 000 days, % of hortelia-sim's time" \
+  "$(awk -v v="$(grande ventana_ms)" -v l="$lote" 'BEGIN { printf "%.0f", 100 * v / l }')" % 200
+fila "Peak memory of that season window (MB)" "$(grande memoria_pico_mb)" MB 500
 echo
 echo "Hortelia performance ($(nproc) cores, $(uname -m); windows offscreen; timer: $(command -v hyperfine >/dev/null && echo hyperfine || echo shell loop))"
 printf '%s\n' "${filas[@]}"

@@ -77,7 +77,9 @@ void CapturaOpciones(QSize tam) {
         if (c->accessibleName().startsWith(QStringLiteral("Inversión en eficiencia")))
             c->setText(QStringLiteral("400"));
     }
-    t->Calcula();       // "&Compara" with the options in front
+    // "&Compara" with the options in front; the run goes off the window's thread.
+    t->Calcula();
+    if (!QTest::qWaitFor([t] { return !t->Corriendo(); }, 60000)) ++errores;
     QTest::qWait(300);  // the chart lays its new axes out in the event loop
     Guarda(t, "opciones");
     QDir::setCurrent(antes);
@@ -143,6 +145,7 @@ int main(int argc, char** argv) {
         t->findChild<QLineEdit*>(QStringLiteral("PrecioAgua"))->setText(QStringLiteral("0,8"));
         t->findChild<QLineEdit*>(QStringLiteral("TemperaturaDiseno"))->setText(QStringLiteral("-3"));
         t->Calcula();
+        if (!QTest::qWaitFor([t] { return !t->Corriendo(); }, 60000)) ++errores;
         Guarda(t, "temporada");
         QDir::setCurrent(antes);
     }

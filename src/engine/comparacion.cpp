@@ -49,7 +49,7 @@ std::string MotivoPreciosCombustible(const Escenario& base, const std::vector<Op
 
 ResultadoComparacion ComparaOpciones(const Escenario& base, const std::vector<OpcionAComparar>& opciones,
                                      const TablaClima& tabla, const OpcionesTemporada& temporada,
-                                     const std::optional<double>& precioNuevo) {
+                                     const std::optional<double>& precioNuevo, AvanceTemporada* avance) {
     ResultadoComparacion r;
     // Every season of the comparison (each option with its own fuel price), side by side.
     std::vector<TemporadaPedida> corridas{{&base, temporada}};
@@ -57,7 +57,7 @@ ResultadoComparacion ComparaOpciones(const Escenario& base, const std::vector<Op
         corridas.push_back({&o.escenario, temporada});
         if (o.escenario.Combustible != base.Combustible) corridas.back().opciones.precios.combustible = precioNuevo;
     }
-    const std::vector<ResultadoTemporada> temporadas = SimulaTemporadas(corridas, tabla, temporada.hilos);
+    const std::vector<ResultadoTemporada> temporadas = SimulaTemporadas(corridas, tabla, temporada.hilos, avance);
     for (std::size_t k = 0; k < temporadas.size(); ++k) {
         if (!temporadas[k].ok) {
             r.mensaje = k == 0 ? temporadas[k].mensaje : opciones[k - 1].nombre + ": " + temporadas[k].mensaje;

@@ -70,7 +70,8 @@ std::string MotivoPreciosCombustible(const Escenario& base, const std::vector<Op
 /// run stops the comparison with its message, naming the option.
 ResultadoComparacion ComparaOpciones(const Escenario& base, const std::vector<OpcionAComparar>& opciones,
                                      const TablaClima& tabla, const OpcionesTemporada& temporada,
-                                     const std::optional<double>& precioNuevo = std::nullopt);
+                                     const std::optional<double>& precioNuevo = std::nullopt,
+                                     AvanceTemporada* avance = nullptr);
 
 /// The saving of a year: base cost minus option cost, times 365 / dias for a season of more than
 /// kDiasDeUnAnio days.

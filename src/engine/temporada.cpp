@@ -325,12 +325,12 @@ Preparada Prepara(const Escenario& escenario, const TablaClima& tabla, const Opc
 }  // namespace
 
 ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima& tabla,
-                                   const OpcionesTemporada& opciones) {
-    return std::move(SimulaTemporadas({{&escenario, opciones}}, tabla, opciones.hilos).front());
+                                   const OpcionesTemporada& opciones, AvanceTemporada* avance) {
+    return std::move(SimulaTemporadas({{&escenario, opciones}}, tabla, opciones.hilos, avance).front());
 }
 
 std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<TemporadaPedida>& pedidas, const TablaClima& tabla,
-                                                 unsigned hilos) {
+                                                 unsigned hilos, AvanceTemporada* avance) {
     std::vector<Preparada> temporadas;
     std::vector<std::pair<std::size_t, std::size_t>> trabajos;  // (season, day), season after season
     for (const TemporadaPedida& p : pedidas) {
@@ -340,6 +340,7 @@ std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<TemporadaPedi
     // A season's days after one that cannot run are not needed: each season keeps its first such.
     std::vector<std::atomic<std::size_t>> primeraFalla(temporadas.size());
     for (auto& f : primeraFalla) f = std::numeric_limits<std::size_t>::max();
+    if (avance) avance->total = trabajos.size();
     const auto corridos = EnParalelo(
         trabajos.size(),
         [&](std::size_t j) {
@@ -351,10 +352,16 @@ std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<TemporadaPedi
                 while (i < f && !primeraFalla[k].compare_exchange_weak(f, i)) {
                 }
             }
+            if (avance) avance->hechos.fetch_add(1, std::memory_order_relaxed);
             return d;
         },
-        trabajos.size() > kDiasParaRepartir ? hilos : 1);
+        trabajos.size() > kDiasParaRepartir ? hilos : 1, avance ? &avance->cancela : nullptr);
     std::vector<ResultadoTemporada> r;
+    if (avance && avance->cancela) {
+        // Days were skipped: no season is whole.
+        for (Preparada& t : temporadas) r.push_back({false, "La temporada se canceló.", std::move(t.r.temporada)});
+        return r;
+    }
     for (std::size_t k = 0, j = 0; k < temporadas.size(); j += temporadas[k].dias.size(), ++k) {
         if (!temporadas[k].dias.empty())
             Cierra(temporadas[k], corridos, j, *pedidas[k].escenario, tabla, pedidas[k].opciones);

@@ -17,6 +17,8 @@
 #include "scenario/escenario.h"
 #include "weather/tabla_clima.h"
 
+#include <atomic>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -96,11 +98,20 @@ struct ResultadoTemporada {
     Temporada temporada;
 };
 
+/// What another thread sees of seasons running and how it stops them: the days run so far of all
+/// those asked (`total`, set before the first day runs). Once `cancela` is set, the days not yet
+/// started are skipped and every season comes back not ok.
+struct AvanceTemporada {
+    std::atomic<bool> cancela{false};
+    std::atomic<std::size_t> hechos{0};
+    std::atomic<std::size_t> total{0};
+};
+
 /// Runs the season of `tabla` on copies of `escenario` (loaded, dimensions accepted). A range
 /// outside the table, a negative price, a design condition outside the limits or a day that
 /// cannot run stops it with a message.
 ResultadoTemporada SimulaTemporada(const Escenario& escenario, const TablaClima& tabla,
-                                   const OpcionesTemporada& opciones = {});
+                                   const OpcionesTemporada& opciones = {}, AvanceTemporada* avance = nullptr);
 /// One of the seasons SimulaTemporadas runs together: a scenario and its season's options.
 struct TemporadaPedida {
     const Escenario* escenario = nullptr;
@@ -110,7 +121,7 @@ struct TemporadaPedida {
 /// their days (over 1 000 in all) run side by side on up to `hilos` threads (0: every core the
 /// process may use; each season's own `hilos` is not used).
 std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<TemporadaPedida>& pedidas, const TablaClima& tabla,
-                                                 unsigned hilos = 0);
+                                                 unsigned hilos = 0, AvanceTemporada* avance = nullptr);
 
 /// The record's days that a season from `desde` to `hasta` runs, in season order (a typical
 /// year's range wraps across the new year when `hasta` comes before `desde`), days left out

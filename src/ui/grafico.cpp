@@ -1,21 +1,15 @@
 #include "ui/grafico.h"
 
 #include "numeros/conversiones.h"
-#include "ui/texto_qt.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
-#include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsSimpleTextItem>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <utility>
 
 namespace hortelia {
@@ -25,26 +19,12 @@ namespace {
 const QColor kColorMarca(60, 60, 60);
 constexpr int kAnchoMarca = 2;  // pixels
 
-QFont Pequena(QFont f) {
+}  // namespace
+
+QFont Grafico::Pequena(QFont f) {
     f.setPointSizeF(std::max(6.0, f.pointSizeF() - 2));
     return f;
 }
-
-void FueraDeLaLeyenda(QChart* c, QAbstractSeries* serie) {
-    for (QLegendMarker* m : c->legend()->markers(serie)) m->setVisible(false);
-}
-
-// A value as the program writes it: one that is a single (the record's hourly figures) by the
-// digits of a single, so 0.24F says ".24" and not ".239999994635582"; any other by a double's.
-std::string TextoValor(double v) {
-    if (std::isfinite(v) && std::abs(v) <= std::numeric_limits<float>::max()) {
-        const auto simple = static_cast<float>(v);
-        if (static_cast<double>(simple) == v) return NumeroSinBlanco(simple);
-    }
-    return NumeroSinBlanco(v);
-}
-
-}  // namespace
 
 Grafico::Grafico(const QString& nombre, const QString& titulo, Tipo tipo, QWidget* parent)
     : QChartView(new QChart, parent), tipo_(tipo) {
@@ -113,11 +93,15 @@ QString Grafico::TextoDibujado(int fila) const {
 
 void Grafico::ColocaTextos() {
     if (!ejesY_[0]) return;  // before the first redraw
-    while (textosDibujados_.size() > filas_) delete textosDibujados_.takeLast();
-    while (textosDibujados_.size() < filas_) textosDibujados_.append(new QGraphicsSimpleTextItem(chart()));
+    // Items only for a chart with texts: a season's thousands of rows need none.
+    const bool conTextos =
+        std::any_of(textosFilas_.begin(), textosFilas_.end(), [](const QString& t) { return !t.isEmpty(); });
+    const int items = conTextos ? filas_ : 0;
+    while (textosDibujados_.size() > items) delete textosDibujados_.takeLast();
+    while (textosDibujados_.size() < items) textosDibujados_.append(new QGraphicsSimpleTextItem(chart()));
     const QRectF area = chart()->plotArea();
     const double minimo = ejesY_[0]->min(), rango = ejesY_[0]->max() - minimo;
-    for (int f = 0; f < filas_; ++f) {
+    for (int f = 0; f < items; ++f) {
         textosDibujados_[f]->setFont(Pequena(font()));
         textosDibujados_[f]->setText(textosFilas_[f]);
         textosDibujados_[f]->setVisible(!textosFilas_[f].isEmpty());
@@ -136,6 +120,12 @@ void Grafico::PonDato(const std::string& texto) { PonValor(fila_, columna_, Pars
 void Grafico::PonValor(int fila, int columna, double valor) {
     if (columna < 1 || columna > Series() || fila < 1 || fila > filas_) return;
     datos_[columna - 1][fila - 1] = valor;
+}
+
+void Grafico::PonSerie(int serie, const QList<double>& valores) {
+    if (serie < 1 || serie > Series()) return;
+    datos_[serie - 1] = valores;
+    datos_[serie - 1].resize(filas_);
 }
 
 void Grafico::EtiquetaFila(int fila, const QString& texto) {
@@ -171,82 +161,6 @@ Grafico::Forma Grafico::FormaActual() const {
     Forma f{Series(), filas_, tipo_ == Tipo::Lineas && !rotuladas_.isEmpty(), ejes_, {}};
     for (const QColor& c : contornos_) f.contornos.append(tipo_ == Tipo::Lineas && c.isValid());
     return f;
-}
-
-void Grafico::Reconstruye() {
-    QChart* c = chart();
-    c->removeAllSeries();
-    for (QAbstractAxis* eje : c->axes()) {
-        c->removeAxis(eje);
-        delete eje;
-    }
-    conjuntos_.clear();
-    lineas_.clear();
-    lineasContorno_.clear();
-
-    const QFont pequena = Pequena(font());
-    if (FormaActual().rotulosSueltos) {
-        // A value axis with labels at chosen values: row f is at f - 1, as on a category axis.
-        auto* eje = new QCategoryAxis;
-        eje->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-        eje->setStartValue(-0.5);
-        ejeX_ = eje;
-    } else {
-        ejeX_ = new QBarCategoryAxis;
-    }
-    ejeX_->setTruncateLabels(false);  // " 24" fits its column; Qt would cut it to "..."
-    ejeX_->setLabelsFont(pequena);
-    ejeX_->setTitleFont(pequena);
-    c->addAxis(ejeX_, Qt::AlignBottom);
-    const int ejes = ejes_.contains(1) ? 2 : 1;
-    ejesY_[1] = nullptr;
-    for (int k = 0; k < ejes; ++k) {
-        ejesY_[k] = new QValueAxis;
-        ejesY_[k]->setLabelsFont(pequena);
-        ejesY_[k]->setTitleFont(pequena);
-        if (k == 1) ejesY_[k]->setGridLineVisible(false);  // the grid follows the left scale
-        c->addAxis(ejesY_[k], k == 0 ? Qt::AlignLeft : Qt::AlignRight);
-        rangosDibujados_[k] = {0, 0};
-    }
-
-    if (tipo_ == Tipo::Barras) {
-        // One bar series per value axis: Qt Charts puts the bar series of a chart side by side
-        // in each row, so a series on the right stands beside, not over, those on the left.
-        QBarSeries* barras[2] = {nullptr, nullptr};
-        for (int s = 0; s < Series(); ++s) {
-            QBarSeries*& b = barras[ejes_[s]];
-            if (!b) {
-                b = new QBarSeries;
-                b->setBarWidth(0.8);
-            }
-            auto* conjunto = new QBarSet(QString());
-            for (int f = 0; f < filas_; ++f) conjunto->append(0);
-            b->append(conjunto);
-            conjuntos_.append(conjunto);
-        }
-        for (int k = 0; k < ejes; ++k)
-            if (barras[k]) {
-                c->addSeries(barras[k]);
-                barras[k]->attachAxis(ejeX_);
-                barras[k]->attachAxis(ejesY_[k]);
-            }
-    } else {
-        const auto agrega = [&](int s) {
-            auto* linea = new QLineSeries;
-            for (int f = 0; f < filas_; ++f) linea->append(f, 0);
-            c->addSeries(linea);
-            linea->attachAxis(ejeX_);
-            linea->attachAxis(ejesY_[ejes_[s]]);
-            return linea;
-        };
-        // The outlines first: the series added later are drawn over them.
-        for (int s = 0; s < Series(); ++s) {
-            QLineSeries* contorno = contornos_[s].isValid() ? agrega(s) : nullptr;
-            if (contorno) FueraDeLaLeyenda(c, contorno);
-            lineasContorno_.append(contorno);
-        }
-        for (int s = 0; s < Series(); ++s) lineas_.append(agrega(s));
-    }
 }
 
 void Grafico::MarcaFila(int fila) {
@@ -304,6 +218,15 @@ void Grafico::Redibuja() {
     const bool leyenda = std::any_of(nombres_.begin(), nombres_.end(), [](const QString& n) { return !n.isEmpty(); });
     if (chart()->legend()->isVisible() != leyenda) chart()->legend()->setVisible(leyenda);
 
+    PonValores();
+    ColocaMarca();
+    ColocaTextos();
+    dibujados_ = datos_;
+    const QString descripcion = Descripcion();
+    if (accessibleDescription() != descripcion) setAccessibleDescription(descripcion);
+}
+
+void Grafico::PonValores() {
     for (int s = 0; s < conjuntos_.size(); ++s) {
         QBarSet* conjunto = conjuntos_[s];
         if (conjunto->label() != nombres_.value(s)) conjunto->setLabel(nombres_.value(s));
@@ -311,8 +234,13 @@ void Grafico::Redibuja() {
             conjunto->setColor(colores_[s]);
             conjunto->setBorderColor(colores_[s].darker(130));
         }
-        for (int f = 0; f < filas_; ++f)
-            if (conjunto->at(f) != datos_[s][f]) conjunto->replace(f, datos_[s][f]);
+        // The whole set in one call when a value changed: each call lays out every bar again.
+        bool igual = conjunto->count() == filas_;
+        for (int f = 0; igual && f < filas_; ++f) igual = conjunto->at(f) == datos_[s][f];
+        if (!igual) {
+            if (conjunto->count() > 0) conjunto->remove(0, conjunto->count());
+            conjunto->append(datos_[s]);
+        }
     }
     for (int s = 0; s < lineas_.size(); ++s) {
         QList<QPointF> puntos;
@@ -330,51 +258,6 @@ void Grafico::Redibuja() {
         pinta(lineas_[s], colores_[s], 2);
         if (lineasContorno_[s]) pinta(lineasContorno_[s], contornos_[s], 4);
     }
-    ColocaMarca();
-    ColocaTextos();
-    dibujados_ = datos_;
-    const QString descripcion = Descripcion();
-    if (accessibleDescription() != descripcion) setAccessibleDescription(descripcion);
-}
-
-void Grafico::PonRotulos() {
-    if (auto* categorias = qobject_cast<QBarCategoryAxis*>(ejeX_)) {
-        if (categorias->categories() != etiquetas_) categorias->setCategories(etiquetas_);
-        return;
-    }
-    auto* eje = static_cast<QCategoryAxis*>(ejeX_);
-    // Kept here, after the series are attached: a value axis would otherwise follow their points.
-    if (eje->min() != -0.5 || eje->max() != filas_ - 0.5) eje->setRange(-0.5, filas_ - 0.5);
-    QStringList rotulos;
-    QList<int> filas;
-    for (int f : rotuladas_)
-        if (f >= 1 && f <= filas_ && (filas.isEmpty() || f > filas.back())) {
-            filas.append(f);
-            rotulos.append(etiquetas_[f - 1]);
-        }
-    if (eje->categoriesLabels() == rotulos) return;
-    for (const QString& r : eje->categoriesLabels()) eje->remove(r);
-    for (int k = 0; k < filas.size(); ++k) eje->append(rotulos[k], filas[k] - 1);
-}
-
-QString Grafico::Descripcion() const {
-    // "Temperatura (°C): hora 1: 9.5; hora 2: 6; ...": the axis title says what a series is and
-    // in what unit; the series' name is added where an axis holds more than one.
-    const QString fila = (tituloX_.isEmpty() ? QStringLiteral("fila") : tituloX_.toLower()) + QLatin1Char(' ');
-    QStringList series;
-    for (int s = 0; s < Series(); ++s) {
-        const QString& eje = titulos_[ejes_[s]];
-        QStringList partes;
-        if (!nombres_[s].isEmpty() && (eje.isEmpty() || ejes_.count(ejes_[s]) > 1)) partes << nombres_[s];
-        if (!eje.isEmpty()) partes << eje;
-        if (partes.isEmpty()) partes << (Series() > 1 ? QStringLiteral("Serie %1").arg(s + 1) : chart()->title());
-        QStringList valores;
-        for (int f = 0; f < filas_; ++f)
-            valores << fila + etiquetas_[f].trimmed() + QStringLiteral(": ") + Q(TextoValor(datos_[s][f])) +
-                           (textosFilas_[f].isEmpty() ? QString() : QStringLiteral(" (%1)").arg(textosFilas_[f]));
-        series << partes.join(QStringLiteral(", ")) + QStringLiteral(": ") + valores.join(QStringLiteral("; "));
-    }
-    return series.join(QLatin1Char('\n'));
 }
 
 void Grafico::resizeEvent(QResizeEvent* evento) {

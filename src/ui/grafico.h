@@ -4,7 +4,8 @@
 // of a chart: series (columns) and rows, a current row and column, a value from text,
 // row labels, a series colour from red, green and blue, axis titles, a second value axis on
 // the right, a marked row and a redraw. Values are kept in the adapter and pushed to Qt Charts
-// on Redibuja() (titles and axes too), so filling 24 rows costs one redraw. The view tells a
+// on Redibuja() (titles and axes too), each series in one call, so filling 24 rows or ten
+// thousand costs one redraw. grafico_series.cpp builds the Qt Charts objects of a shape. The view tells a
 // screen reader its title (accessible name) and its values (accessible description).
 
 #include <QChartView>
@@ -39,6 +40,9 @@ public:
     /// Sets the value of the current row and column from the text of a number.
     void PonDato(const std::string& texto);
     void PonValor(int fila, int columna, double valor);
+    /// Every row of `serie` at once (a season's days): rows past the values stay 0, values past
+    /// the rows are left out. Qt Charts then takes the whole series in one call on Redibuja.
+    void PonSerie(int serie, const QList<double>& valores);
     void EtiquetaFila(int fila, const QString& texto);
     void ColorSerie(int serie, int rojo, int verde, int azul);
     void NombreSerie(int serie, const QString& nombre);
@@ -100,8 +104,14 @@ private:
         bool operator==(const Forma&) const = default;
     };
     Forma FormaActual() const;
+    /// The font of the axes, the legend and the texts over the bars: the view's, a little smaller.
+    static QFont Pequena(QFont f);
     /// New axes and series for the present shape, values at 0.
     void Reconstruye();
+    /// The values, names and colours of the bar sets and lines, as they are in the adapter.
+    void PonValores();
+    /// The rows' axis and the value axes of a new shape.
+    void ReconstruyeEjes();
     /// The rows' labels on the axis, all of them or those of RotulaSoloFilas.
     void PonRotulos();
     /// The vertical line of the marked row across the plot, hidden without one.

@@ -16,6 +16,7 @@
 #include <cmath>
 #include <string>
 #include <tuple>
+#include <utility>
 
 using namespace hortelia;
 
@@ -281,4 +282,12 @@ TEST(Temporada, ALongSeasonOnSeveralThreadsIsTheSeasonOfOne) {
         EXPECT_EQ(Sumas(b.temporada.total), Sumas(a.temporada.total));
         EXPECT_EQ(b.temporada.potenciaDisenoKw, a.temporada.potenciaDisenoKw);
     }
+    // Watched from another thread: every day counted once; cancelled first, no day runs.
+    AvanceTemporada visto, cancelado;
+    SimulaTemporadas({{&tunel, uno}, {&tunel, uno}}, tabla, 3, &visto);
+    EXPECT_EQ(std::pair(visto.hechos.load(), visto.total.load()),
+              std::pair(2 * juntas[0].temporada.dias.size(), 2 * juntas[0].temporada.dias.size()));
+    cancelado.cancela = true;
+    const ResultadoTemporada c = SimulaTemporada(tunel, tabla, varios, &cancelado);
+    EXPECT_EQ(std::tuple(c.ok, cancelado.hechos.load(), c.temporada.dias.size()), std::tuple(false, 0UL, 0UL));
 }

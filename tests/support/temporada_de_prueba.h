@@ -18,23 +18,28 @@ inline const QDir kEjemplos(QStringLiteral(HORTELIA_EJEMPLOS));
 inline QString Ejemplo(const char* nombre) { return kEjemplos.filePath(QString::fromLatin1(nombre)); }
 
 template <class T = QWidget>
-T* En(VentanaTemporada* t, const char* nombre) {
+T* En(QWidget* t, const char* nombre) {
     T* x = t->findChild<T*>(QString::fromLatin1(nombre));
     if (!x) qFatal("no existe el control %s", nombre);
     return x;
 }
 
-inline void Pulsa(VentanaTemporada* t, const char* boton) {
-    QTest::mouseClick(En<QPushButton>(t, boton), Qt::LeftButton);
+/// Waits for the season or comparison under way, if any, to end.
+inline void EsperaFin(VentanaTemporada* t) { QTRY_VERIFY_WITH_TIMEOUT(!t->Corriendo(), 60000); }
+
+/// Clicks `boton` and, as a user waits for the results, for the run it started to end.
+inline void Pulsa(QWidget* t, const char* boton) {
+    QTest::mouseClick(En<QAbstractButton>(t, boton), Qt::LeftButton);
+    if (auto* ventana = qobject_cast<VentanaTemporada*>(t)) EsperaFin(ventana);
 }
 
 /// Replaces a text box's text by typing, as a user selecting all and typing over it.
-inline void Escribe(VentanaTemporada* t, const char* campo, const QString& texto) {
-    auto* c = En<QLineEdit>(t, campo);
+inline void Escribe(QLineEdit* c, const QString& texto) {
     c->selectAll();
     QTest::keyClick(c, Qt::Key_Delete);
     QTest::keyClicks(c, texto);
 }
+inline void Escribe(QWidget* t, const char* campo, const QString& texto) { Escribe(En<QLineEdit>(t, campo), texto); }
 
 /// The scenario `escenario` opened, its season window shown and `clima` chosen through the dialog.
 inline VentanaTemporada* AbreTemporadaCon(VentanaDePrueba& v, const QString& escenario, const QString& clima) {

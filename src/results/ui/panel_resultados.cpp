@@ -240,20 +240,24 @@ void PanelResultados::LlenaGraficos() {
     graficoTemperaturas_->ColorSerie(1, 0, 0, 250);
     graficoTemperaturas_->ColorSerie(2, 250, 0, 0);
     graficoTemperaturas_->ColorSerie(3, 200, 200, 0);
+    QList<double> afuera, sinControl, conControl, calefaccion, refrigeracion;
     for (int h = 1; h <= 24; ++h) {
-        graficoTemperaturas_->PonValor(h, 1, e.TempHora(h).valor());
-        graficoTemperaturas_->PonValor(h, 2, e.TempSinControl(h));
-        graficoTemperaturas_->PonValor(h, 3, e.TempConControl(h));
+        afuera << e.TempHora(h).valor();
+        sinControl << e.TempSinControl(h);
+        conControl << e.TempConControl(h);
+        const ControlDeHora c = ControlMostrado(e, h);
+        calefaccion << (c == ControlDeHora::Calefaccion ? e.ControlHora(h) : 0);
+        refrigeracion << (c == ControlDeHora::Refrigeracion ? e.ControlHora(h) : 0);
     }
+    graficoTemperaturas_->PonSerie(1, afuera);
+    graficoTemperaturas_->PonSerie(2, sinControl);
+    graficoTemperaturas_->PonSerie(3, conControl);
     graficoTemperaturas_->Redibuja();
     graficoControl_->TituloEjeY(QStringLiteral("Combustible (%1)").arg(Q(UnidadCombustible(e.Combustible))));
     graficoControl_->ColorSerie(1, 250, 0, 0);
     graficoControl_->ColorSerie(2, 0, 0, 250);
-    for (int h = 1; h <= 24; ++h) {
-        const ControlDeHora c = ControlMostrado(e, h);
-        graficoControl_->PonValor(h, 1, c == ControlDeHora::Calefaccion ? e.ControlHora(h) : 0);
-        graficoControl_->PonValor(h, 2, c == ControlDeHora::Refrigeracion ? e.ControlHora(h) : 0);
-    }
+    graficoControl_->PonSerie(1, calefaccion);
+    graficoControl_->PonSerie(2, refrigeracion);
     graficoControl_->Redibuja();
 }
 

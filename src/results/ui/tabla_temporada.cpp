@@ -12,12 +12,34 @@ void ModeloTemporada::Llena(QStringList titulos, QVector<QStringList> filas, int
     titulos_ = std::move(titulos);
     filas_ = std::move(filas);
     destacada_ = destacada;
+    escribeFila_ = nullptr;
+    cuantas_ = static_cast<int>(filas_.size());
+    filaEscrita_ = -1;
     endResetModel();
 }
 
-int ModeloTemporada::rowCount(const QModelIndex& padre) const {
-    return padre.isValid() ? 0 : static_cast<int>(filas_.size());
+void ModeloTemporada::LlenaPorFila(QStringList titulos, int filas, std::function<QStringList(int)> fila) {
+    beginResetModel();
+    titulos_ = std::move(titulos);
+    filas_.clear();
+    destacada_ = -1;
+    escribeFila_ = std::move(fila);
+    cuantas_ = filas;
+    filaEscrita_ = -1;
+    endResetModel();
 }
+
+QString ModeloTemporada::Texto(int fila, int columna) const {
+    if (!escribeFila_) return filas_.value(fila).value(columna);
+    if (fila < 0 || fila >= cuantas_) return {};
+    if (fila != filaEscrita_) {
+        escrita_ = escribeFila_(fila);
+        filaEscrita_ = fila;
+    }
+    return escrita_.value(columna);
+}
+
+int ModeloTemporada::rowCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : cuantas_; }
 
 int ModeloTemporada::columnCount(const QModelIndex& padre) const {
     return padre.isValid() ? 0 : static_cast<int>(titulos_.size());

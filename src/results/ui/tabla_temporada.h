@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 class QTableView;
 class QWidget;
 
@@ -19,7 +21,9 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void Llena(QStringList titulos, QVector<QStringList> filas, int destacada = -1);
-    QString Texto(int fila, int columna) const { return filas_.value(fila).value(columna); }
+    /// `filas` rows, each written by `fila` when it is shown or copied.
+    void LlenaPorFila(QStringList titulos, int filas, std::function<QStringList(int)> fila);
+    QString Texto(int fila, int columna) const;
     QString Titulo(int columna) const { return titulos_.value(columna); }
     int Destacada() const { return destacada_; }
 
@@ -32,6 +36,10 @@ private:
     QStringList titulos_;
     QVector<QStringList> filas_;
     int destacada_ = -1;
+    std::function<QStringList(int)> escribeFila_;  ///< rows written when asked for, without filas_
+    int cuantas_ = 0;
+    mutable int filaEscrita_ = -1;  ///< the last row written, kept for its other cells
+    mutable QStringList escrita_;
 };
 
 /// A read-only table of `modelo`, rows of one line, with "&Copia" in its context menu.

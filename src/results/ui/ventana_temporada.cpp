@@ -4,10 +4,12 @@
 #include "numeros/conversiones.h"
 #include "results/informe_temporada.h"
 #include "results/ui/cifras_temporada.h"
+#include "results/ui/corrida_temporada.h"
 #include "results/ui/fila_diseno.h"
 #include "results/ui/vista_opciones.h"
 #include "results/ui/vista_temporada.h"
 #include "scenario/catalogo.h"
+#include "scenario/limites.h"
 #include "ui/controles.h"
 #include "ui/dialogo_archivo.h"
 #include "ui/interaccion.h"
@@ -17,13 +19,13 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace hortelia {
@@ -40,6 +42,8 @@ Fecha DeQDate(const QDate& d, bool diaria) { return {diaria ? d.year() : 0, d.mo
 
 }  // namespace
 
+VentanaTemporada::~VentanaTemporada() = default;
+
 VentanaTemporada::VentanaTemporada(const Escenario& escenario, Interaccion& interaccion,
                                    std::function<QString()> rutaEscenario, QWidget* parent)
     : QWidget(parent, Qt::Window), e(escenario), interaccion_(interaccion), rutaEscenario_(std::move(rutaEscenario)) {
@@ -49,12 +53,14 @@ VentanaTemporada::VentanaTemporada(const Escenario& escenario, Interaccion& inte
                               QStringLiteral("Elija una tabla de clima (un día por fila o las normales de cada mes) o "
                                              "un registro horario (EPW o exportación CSV)."));
     tipoTabla_->setWordWrap(true);
+    corrida_ = new CorridaTemporada(this);
+    connect(corrida_, &CorridaTemporada::Cambio, this, &VentanaTemporada::Habilita);
     diseno_ = new FilaDiseno(interaccion_, this);
     connect(diseno_, &FilaDiseno::calculaPedido, this, &VentanaTemporada::Calcula);
     vista_ = new VistaTemporada(this);
     // The season, and the options beside the scenario over the same season.
     opciones_ = new VistaOpciones(
-        e, interaccion_, rutaEscenario_, [this] { return PideTemporada(); }, this);
+        e, interaccion_, *corrida_, rutaEscenario_, [this] { return PideTemporada(); }, this);
     partes_ = new QTabWidget(this);
     partes_->setObjectName("PartesTemporada");
     partes_->addTab(vista_, QStringLiteral("Temporada"));
@@ -74,103 +80,6 @@ VentanaTemporada::VentanaTemporada(const Escenario& escenario, Interaccion& inte
     Habilita();
 }
 
-// The climate table: its file and the button that chooses it.
-QLayout* VentanaTemporada::CreaFilaClima() {
-    campoClima_ = new QLineEdit(this);
-    campoClima_->setObjectName("RutaClima");
-    campoClima_->setReadOnly(true);
-    campoClima_->setPlaceholderText(QStringLiteral("Ninguna tabla elegida"));
-    auto* etiquetaClima = CreaEtiqueta(this, "LClima", QStringLiteral("Tabla de c&lima:"));
-    etiquetaClima->setBuddy(campoClima_);
-    campoClima_->setAccessibleName(QStringLiteral("Tabla de clima"));
-    elige_ = CreaBoton(this, "EligeClima", QStringLiteral("&Elige tabla de clima…"));
-    Explica(elige_,
-            QStringLiteral("Un CSV con una fila por día (columna fecha) o doce normales mensuales (columna mes), "
-                           "con tmax y tmin y, si se tienen, hrmax, hrmin, nubosidad y viento; un año típico EPW; "
-                           "o la exportación CSV horaria o diaria de un servicio de clima"));
-    auto* filaClima = new QHBoxLayout;
-    filaClima->addWidget(etiquetaClima);
-    filaClima->addWidget(campoClima_, 1);
-    filaClima->addWidget(elige_);
-    connect(elige_, &QPushButton::clicked, this, &VentanaTemporada::EligeTabla);
-    return filaClima;
-}
-
-// The days and the prices, then "&Calcula".
-QLayout* VentanaTemporada::CreaFilaDatos() {
-    desde_ = new QDateEdit(this);
-    desde_->setObjectName("DesdeTemporada");
-    hasta_ = new QDateEdit(this);
-    hasta_->setObjectName("HastaTemporada");
-    auto* etiquetaDesde = CreaEtiqueta(this, "LDesde", QStringLiteral("&Desde"));
-    auto* etiquetaHasta = CreaEtiqueta(this, "LHasta", QStringLiteral("Has&ta"));
-    etiquetaDesde->setBuddy(desde_);
-    etiquetaHasta->setBuddy(hasta_);
-    desde_->setAccessibleName(QStringLiteral("Primer día"));
-    hasta_->setAccessibleName(QStringLiteral("Último día"));
-    Explica(hasta_,
-            QStringLiteral("Último día de la temporada; con normales o un año típico puede ser anterior al primero: la "
-                           "temporada cruza el año nuevo"));
-    precioCombustible_ = new QLineEdit(this);
-    precioCombustible_->setObjectName("PrecioCombustible");
-    precioAgua_ = new QLineEdit(this);
-    precioAgua_->setObjectName("PrecioAgua");
-    etiquetaPrecioCombustible_ = CreaEtiqueta(this, "LPrecioCombustible");
-    auto* etiquetaPrecioAgua = CreaEtiqueta(this, "LPrecioAgua", QStringLiteral("Precio del ag&ua (por m³)"));
-    etiquetaPrecioCombustible_->setBuddy(precioCombustible_);
-    etiquetaPrecioAgua->setBuddy(precioAgua_);
-    precioAgua_->setAccessibleName(QStringLiteral("Precio del agua por m³"));
-    for (QLineEdit* precio : {precioCombustible_, precioAgua_}) {
-        precio->setMaximumWidth(precio->fontMetrics().horizontalAdvance(QStringLiteral("0000000,00")) + 16);
-        Explica(precio, QStringLiteral("Opcional: con coma o punto decimal; vacío, la temporada va sin ese costo"));
-        connect(precio, &QLineEdit::returnPressed, this, &VentanaTemporada::Calcula);
-    }
-    calcula_ = CreaBoton(this, "CalculaTemporada", QStringLiteral("&Calcula"));
-    auto* filaDatos = new QHBoxLayout;
-    filaDatos->addWidget(etiquetaDesde);
-    filaDatos->addWidget(desde_);
-    filaDatos->addSpacing(8);
-    filaDatos->addWidget(etiquetaHasta);
-    filaDatos->addWidget(hasta_);
-    filaDatos->addSpacing(20);
-    filaDatos->addWidget(etiquetaPrecioCombustible_);
-    filaDatos->addWidget(precioCombustible_);
-    filaDatos->addSpacing(8);
-    filaDatos->addWidget(etiquetaPrecioAgua);
-    filaDatos->addWidget(precioAgua_);
-    filaDatos->addStretch(1);
-    filaDatos->addWidget(calcula_);
-    connect(calcula_, &QPushButton::clicked, this, &VentanaTemporada::Calcula);
-    return filaDatos;
-}
-
-QLayout* VentanaTemporada::CreaBotones() {
-    guardaHoja_ = CreaBoton(this, "GuardaHojaTemporada", QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
-    guarda_ = CreaBoton(this, "GuardaTemporada", QStringLiteral("&Guarda"));
-    imprime_ = CreaBoton(this, "ImprimeTemporada", QStringLiteral("&Imprime"));
-    // "&Calcula" has the C.
-    QPushButton* cierra = CreaBoton(this, "CierraTemporada", QStringLiteral("Cie&rra"));
-    Explica(guardaHoja_,
-            QStringLiteral("Para LibreOffice Calc o Excel en cualquier idioma: cada cifra queda como número"));
-    Explica(guarda_, QStringLiteral("El texto de hortelia-sim --temporada, separado por tabuladores (Ctrl+S)"));
-    Explica(imprime_, QStringLiteral("Los totales, los gráficos y la tabla de meses (Ctrl+P)"));
-    auto* botones = new QHBoxLayout;
-    botones->addStretch(1);
-    botones->addWidget(guardaHoja_);
-    botones->addWidget(guarda_);
-    botones->addWidget(imprime_);
-    botones->addWidget(cierra);
-    connect(guarda_, &QPushButton::clicked, this, &VentanaTemporada::ExportaTexto);
-    connect(guardaHoja_, &QPushButton::clicked, this, &VentanaTemporada::ExportaHojaCalculo);
-    connect(imprime_, &QPushButton::clicked, this, &VentanaTemporada::Imprime);
-    connect(cierra, &QPushButton::clicked, this, &QWidget::hide);
-    // The conventional shortcuts beside the accelerators.
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &VentanaTemporada::Imprime);
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &VentanaTemporada::ExportaTexto);
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::hide);
-    return botones;
-}
-
 void VentanaTemporada::Abre() {
     opciones_->Prepara();
     etiquetaPrecioCombustible_->setText(
@@ -184,9 +93,22 @@ void VentanaTemporada::Abre() {
 }
 
 void VentanaTemporada::Descarta() {
+    corrida_->Cancela();
     OlvidaTemporada();
     hide();
 }
+
+void VentanaTemporada::Cierra() {
+    corrida_->Cancela();
+    hide();
+}
+
+void VentanaTemporada::closeEvent(QCloseEvent* evento) {
+    corrida_->Cancela();
+    QWidget::closeEvent(evento);
+}
+
+bool VentanaTemporada::Corriendo() const { return corrida_->Corriendo(); }
 
 void VentanaTemporada::OlvidaTemporada() {
     calculada_.reset();
@@ -196,7 +118,17 @@ void VentanaTemporada::OlvidaTemporada() {
 }
 
 void VentanaTemporada::Habilita() {
-    for (QWidget* w : std::initializer_list<QWidget*>{desde_, hasta_, calcula_}) w->setEnabled(tabla_.has_value());
+    // While a season runs, nothing it was started with changes and nothing acts on what it replaces.
+    const bool corre = corrida_->Corriendo();
+    const bool hayTabla = tabla_ != nullptr;
+    for (QWidget* w : std::initializer_list<QWidget*>{desde_, hasta_, calcula_}) w->setEnabled(hayTabla && !corre);
+    for (QWidget* w : std::initializer_list<QWidget*>{elige_, precioCombustible_, precioAgua_, diseno_})
+        w->setEnabled(!corre);
+    opciones_->Bloquea(corre);
+    progreso_->setVisible(corre);
+    cancela_->setVisible(corre);
+    if (corre != reloj_->isActive()) corre ? reloj_->start() : reloj_->stop();
+    MuestraAvance();
     // "&Calcula" and the exports act on the part in front: with the options, "&Compara" runs them.
     const bool enOpciones = partes_->currentWidget() == opciones_;
     calcula_->setText(enOpciones ? QStringLiteral("&Compara") : QStringLiteral("&Calcula"));
@@ -205,9 +137,17 @@ void VentanaTemporada::Habilita() {
                                                   "escenario"));
     if (enOpciones && !opciones_->HayMarcadas()) calcula_->setEnabled(false);
     for (QWidget* w : std::initializer_list<QWidget*>{guarda_, guardaHoja_, imprime_})
-        w->setEnabled(enOpciones ? opciones_->ComparacionMostrada() != nullptr : calculada_.has_value());
+        w->setEnabled(!corre && (enOpciones ? opciones_->ComparacionMostrada() != nullptr : calculada_.has_value()));
     const DiaClima* dia = DiaParaAbrir();
     vista_->HabilitaAbreDia(dia != nullptr, dia ? Q(NombreDiaTemporada(dia->fecha, tabla_->tipo)) : QString());
+}
+
+void VentanaTemporada::MuestraAvance() {
+    // Days done of the days in all once the run has listed them; until then, a busy bar.
+    const std::size_t total = corrida_->Total();
+    progreso_->setRange(0, total > 0 ? 1000 : 0);
+    if (total > 0) progreso_->setValue(static_cast<int>(1000 * corrida_->Hechos() / total));
+    progreso_->setFormat(total > 0 ? QStringLiteral("%1 de %2 días").arg(corrida_->Hechos()).arg(total) : QString());
 }
 
 void VentanaTemporada::EligeTabla() {
@@ -229,7 +169,7 @@ bool VentanaTemporada::CargaTabla(const QString& ruta) {
                                  .arg(QDir::toNativeSeparators(ruta), Q(r.mensaje)));
         return false;
     }
-    tabla_ = std::move(r.tabla);
+    tabla_ = std::make_shared<const TablaClima>(std::move(r.tabla));
     rutaClima_ = ruta;
     campoClima_->setText(QDir::toNativeSeparators(ruta));
     campoClima_->setToolTip(campoClima_->text());
@@ -264,12 +204,12 @@ bool VentanaTemporada::LeePrecio(QLineEdit* campo, const QString& que, std::opti
     const QString texto = campo->text().trimmed();
     precio.reset();
     if (texto.isEmpty()) return true;
-    precio = LeeNumeroTecleado(texto.toStdString());
+    precio = LeeCifra(texto.toStdString(), limites::kPrecio);
     if (precio) return true;
     interaccion_.Mensaje(Interaccion::Gravedad::Advertencia,
-                         QStringLiteral("Escriba el precio %1 como un número, con coma o punto decimal (por ejemplo "
-                                        "1,25), o déjelo vacío: \"%2\" no es un número.")
-                             .arg(que, texto));
+                         QStringLiteral("Escriba el precio %1 como un número %2, con coma o punto decimal (por "
+                                        "ejemplo 1,25), o déjelo vacío: \"%3\" no es un número %2.")
+                             .arg(que, Q(limites::kPrecio.Rango()), texto));
     campo->setFocus();
     campo->selectAll();
     return false;
@@ -290,25 +230,36 @@ std::optional<PedidoTemporada> VentanaTemporada::PideTemporada() {
     if (!tabla_) return std::nullopt;
     const std::optional<OpcionesTemporada> opciones = LeeEntradas();
     if (!opciones) return std::nullopt;
-    return PedidoTemporada{&*tabla_, *opciones, rutaClima_.toStdString()};
+    return PedidoTemporada{tabla_, *opciones, rutaClima_.toStdString()};
 }
 
 void VentanaTemporada::Calcula() {
+    if (corrida_->Corriendo()) return;
     if (partes_->currentWidget() == opciones_) return opciones_->Compara();
     if (!tabla_) return;
     const std::optional<OpcionesTemporada> opciones = LeeEntradas();
     if (!opciones) return;
-    ResultadoTemporada r = SimulaTemporada(e, *tabla_, *opciones);
-    if (!r.ok) {
-        interaccion_.Mensaje(Interaccion::Gravedad::Advertencia, Q(r.mensaje));
-        return;
-    }
+    // The run gets its own copies of the record and the inputs, and shares the table, which
+    // nothing changes; the window's objects stay on this thread.
+    auto hecha = std::make_shared<std::pair<ResultadoTemporada, std::string>>();
     const std::string escenario = rutaEscenario_().toStdString();
     const std::string clima = rutaClima_.toStdString();
-    std::string texto = TextoTemporada(r.temporada, escenario, clima);
-    calculada_ = TemporadaCalculada{std::move(r.temporada), escenario, clima, std::move(texto)};
-    vista_->Muestra(&calculada_->temporada);
-    Habilita();
+    corrida_->Empieza(
+        [hecha, copia = Escenario(e), tabla = tabla_, o = *opciones, escenario, clima](AvanceTemporada& avance) {
+            hecha->first = SimulaTemporada(copia, *tabla, o, &avance);
+            if (hecha->first.ok) hecha->second = TextoTemporada(hecha->first.temporada, escenario, clima);
+        },
+        [this, hecha, escenario, clima] {
+            if (!hecha->first.ok) {
+                interaccion_.Mensaje(Interaccion::Gravedad::Advertencia, Q(hecha->first.mensaje));
+                return;
+            }
+            vista_->Muestra(nullptr);  // the days shown belong to the season about to go
+            calculada_ =
+                TemporadaCalculada{std::move(hecha->first.temporada), escenario, clima, std::move(hecha->second)};
+            vista_->Muestra(&calculada_->temporada);
+            Habilita();
+        });
 }
 
 const DiaClima* VentanaTemporada::DiaParaAbrir() const {
@@ -328,16 +279,19 @@ void VentanaTemporada::AbreDia() {
 }
 
 void VentanaTemporada::ExportaTexto() {
+    if (corrida_->Corriendo()) return;
     if (partes_->currentWidget() == opciones_) return opciones_->ExportaTexto();
     if (calculada_) ExportaTextoTemporada(interaccion_, rutaEscenario_(), *calculada_);
 }
 
 void VentanaTemporada::ExportaHojaCalculo() {
+    if (corrida_->Corriendo()) return;
     if (partes_->currentWidget() == opciones_) return opciones_->ExportaHojaCalculo();
     if (calculada_) ExportaHojaTemporada(interaccion_, rutaEscenario_(), *calculada_);
 }
 
 void VentanaTemporada::Imprime() {
+    if (corrida_->Corriendo()) return;
     if (partes_->currentWidget() == opciones_) return opciones_->Imprime();
     if (!calculada_) return;
     const std::unique_ptr<QTextDocument> documento =

@@ -8,7 +8,10 @@
 // year or a weather API's export; a refused one says what to do and where it failed), the first
 // and last day, and, if wanted, the prices of fuel and water and the design temperature and wind
 // (prefilled with the file's design condition; a field still holding it counts as the file's).
-// "&Calcula" runs the season on copies of the record (never the record itself). The season's
+// "&Calcula" runs the season on copies of the record (never the record itself), off the
+// window's thread (corrida_temporada.h): a bar shows the days run and "&Cancelar" stops it,
+// leaving the results shown before; the inputs, "&Calcula" and the exports wait for its end,
+// and closing the window stops it. The season's
 // totals show in large type, with the heater to install and the condition it was sized for,
 // the months as bars, the days as lines, and the months and days as tables (Ctrl+C copies
 // cells). "&Guarda" writes the batch tool's text, "Guarda como &hoja de cálculo (.xlsx)" a
@@ -27,17 +30,21 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QDateEdit;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 
 namespace hortelia {
 
+class CorridaTemporada;
 class FilaDiseno;
 class Interaccion;
 class VistaOpciones;
@@ -51,20 +58,23 @@ public:
     /// text names it, and the files written are proposed beside it.
     VentanaTemporada(const Escenario& e, Interaccion& interaccion, std::function<QString()> rutaEscenario,
                      QWidget* parent = nullptr);
+    ~VentanaTemporada() override;
 
     /// Shows the window for the scenario as it is now (its fuel names the price's unit).
     void Abre();
     /// The scenario changed: the season shown was another's. The results go and the window
     /// hides; the table, the days and the prices stay for the next season.
     void Descarta();
+    /// "Cie&rra" and Escape: a season running stops, and the window hides.
+    void Cierra();
 
     /// "&Elige tabla de clima…": a file through the open dialog, then CargaTabla.
     void EligeTabla();
     /// Reads the table at `ruta`. A refused table says what to do and why (line, column) and
     /// leaves the window as it was; a table read resets the days to the whole table.
     bool CargaTabla(const QString& ruta);
-    /// "&Calcula": the season from the days and prices chosen; a refused price or a season that
-    /// cannot run is a warning and leaves the results shown as they were.
+    /// "&Calcula": the season from the days and prices chosen, started off the window's thread;
+    /// a refused price or a season that cannot run is a warning and leaves the results shown.
     void Calcula();
     /// "&Guarda": the text of `hortelia-sim --temporada`, to a chosen file.
     void ExportaTexto();
@@ -76,6 +86,8 @@ public:
     /// "&Abrir este día": the chosen day of the record put into a copy of the scenario.
     void AbreDia();
 
+    /// True from "&Calcula" or "&Compara" until the run ends or is cancelled.
+    bool Corriendo() const;
     /// The season shown, none before a run.
     const Temporada* TemporadaMostrada() const { return calculada_ ? &calculada_->temporada : nullptr; }
 
@@ -83,11 +95,16 @@ public:
     /// hours, `fecha` the day as the batch tool writes it ("2024-07-03", "06-21").
     std::function<void(const Escenario& dia, const QString& fecha)> alAbrirDia;
 
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
 private:
     /// The climate table's row: its file and the button that chooses it.
     QLayout* CreaFilaClima();
-    /// The days, the prices and "&Calcula".
+    /// The days, the prices, the run's progress and "&Calcula".
     QLayout* CreaFilaDatos();
+    /// The progress bar and "&Cancelar" of a run, hidden until one starts.
+    void CreaAvance();
     /// The row of "&Guarda", the workbook, "&Imprime" and "Cie&rra".
     QLayout* CreaBotones();
     /// No season shown: totals, charts and tables empty, exports disabled.
@@ -102,13 +119,15 @@ private:
     std::optional<OpcionesTemporada> LeeEntradas();
     /// The table and the inputs, for the options' comparison; none without a table or inputs.
     std::optional<PedidoTemporada> PideTemporada();
-    /// Enables what the table and the results allow.
+    /// Enables what the table, the results and a run under way allow.
     void Habilita();
+    /// The progress bar: the days run of the days in all.
+    void MuestraAvance();
 
     const Escenario& e;
     Interaccion& interaccion_;
     std::function<QString()> rutaEscenario_;
-    std::optional<TablaClima> tabla_;
+    std::shared_ptr<const TablaClima> tabla_;  ///< shared, never changed, with a run under way
     QString rutaClima_;
     std::optional<TemporadaCalculada> calculada_;
     bool dimensionada_ = false;
@@ -119,7 +138,10 @@ private:
     QLabel* etiquetaPrecioCombustible_;
     QLineEdit *precioCombustible_, *precioAgua_;
     FilaDiseno* diseno_;
-    QPushButton *elige_, *calcula_, *guarda_, *guardaHoja_, *imprime_;
+    QPushButton *elige_, *calcula_, *cancela_, *guarda_, *guardaHoja_, *imprime_;
+    QProgressBar* progreso_;
+    QTimer* reloj_;  ///< repaints the progress while a run goes on
+    CorridaTemporada* corrida_;
     VistaTemporada* vista_;
     VistaOpciones* opciones_;
     QTabWidget* partes_;

@@ -3,6 +3,7 @@
 #include "engine/carga_escenario.h"
 #include "engine/valores_iniciales.h"
 #include "results/informe_opciones.h"
+#include "results/ui/corrida_temporada.h"
 #include "results/ui/resultado_opciones.h"
 #include "results/ui/tabla_temporada.h"
 #include "scenario/catalogo.h"
@@ -57,12 +58,13 @@ QSpinBox* CreaNumero(QWidget* padre, const char* nombre, const QString& accesibl
 
 }  // namespace
 
-VistaOpciones::VistaOpciones(const Escenario& escenario, Interaccion& interaccion,
+VistaOpciones::VistaOpciones(const Escenario& escenario, Interaccion& interaccion, CorridaTemporada& corrida,
                              std::function<QString()> rutaEscenario,
                              std::function<std::optional<PedidoTemporada>()> pideTemporada, QWidget* parent)
     : QWidget(parent),
       e(escenario),
       interaccion_(interaccion),
+      corrida_(corrida),
       rutaEscenario_(std::move(rutaEscenario)),
       pideTemporada_(std::move(pideTemporada)) {
     setObjectName("VistaOpciones");
@@ -85,6 +87,7 @@ VistaOpciones::VistaOpciones(const Escenario& escenario, Interaccion& interaccio
 // The check boxes with their parameters and investments, "Agregar escenario…" and "Compara".
 QWidget* VistaOpciones::CreaOpciones() {
     auto* grupo = CreaGrupo(this, "GrupoOpciones", QStringLiteral("Opciones junto a su invernáculo"));
+    grupo_ = grupo;
     rejilla_ = new QGridLayout;
     rejilla_->setVerticalSpacing(2);
     rejilla_->addWidget(CreaEtiqueta(grupo, "LInversion", QStringLiteral("Inversión ($)")), 0, 2);
@@ -325,7 +328,7 @@ std::optional<std::vector<OpcionAComparar>> VistaOpciones::OpcionesMarcadas(std:
 }
 
 void VistaOpciones::Compara() {
-    if (!marcadas_) return;
+    if (!marcadas_ || corrida_.Corriendo()) return;
     const std::optional<PedidoTemporada> pedido = pideTemporada_();
     if (!pedido) return;
     std::optional<double> precioNuevo;
@@ -337,18 +340,27 @@ void VistaOpciones::Compara() {
                              QStringLiteral("No se puede comparar: %1.").arg(Q(motivo)));
         return;
     }
-    ResultadoComparacion r = ComparaOpciones(e, *opciones, *pedido->tabla, pedido->opciones, precioNuevo);
-    if (!r.ok) {
-        interaccion_.Mensaje(Interaccion::Gravedad::Advertencia, Q(r.mensaje));
-        return;
-    }
-    std::string texto = TextoComparacion(r.comparacion);
-    calculada_ =
-        ComparacionCalculada{std::move(r.comparacion), rutaEscenario_().toStdString(), pedido->clima, std::move(texto)};
-    nota_->setText(NotaComparacion(calculada_->comparacion));
-    MuestraComparacion(&calculada_->comparacion, grafico_, modelo_);
-    emit Cambio();
+    // The run gets its own copies: the record, the options' scenarios and the inputs.
+    auto hecha = std::make_shared<std::pair<ResultadoComparacion, std::string>>();
+    corrida_.Empieza(
+        [hecha, base = Escenario(e), o = std::move(*opciones), p = *pedido, precioNuevo](AvanceTemporada& avance) {
+            hecha->first = ComparaOpciones(base, o, *p.tabla, p.opciones, precioNuevo, &avance);
+            if (hecha->first.ok) hecha->second = TextoComparacion(hecha->first.comparacion);
+        },
+        [this, hecha, escenario = rutaEscenario_().toStdString(), clima = pedido->clima] {
+            if (!hecha->first.ok) {
+                interaccion_.Mensaje(Interaccion::Gravedad::Advertencia, Q(hecha->first.mensaje));
+                return;
+            }
+            calculada_ =
+                ComparacionCalculada{std::move(hecha->first.comparacion), escenario, clima, std::move(hecha->second)};
+            nota_->setText(NotaComparacion(calculada_->comparacion));
+            MuestraComparacion(&calculada_->comparacion, grafico_, modelo_);
+            emit Cambio();
+        });
 }
+
+void VistaOpciones::Bloquea(bool bloqueada) { grupo_->setEnabled(!bloqueada); }
 
 void VistaOpciones::ExportaTexto() {
     if (calculada_) ExportaTextoOpciones(interaccion_, rutaEscenario_(), *calculada_);

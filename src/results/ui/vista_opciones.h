@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,13 +35,14 @@ class QTableView;
 
 namespace hortelia {
 
+class CorridaTemporada;
 class Grafico;
 class Interaccion;
 class ModeloTemporada;
 
 /// What a comparison runs over, as the season window's inputs give it.
 struct PedidoTemporada {
-    const TablaClima* tabla = nullptr;
+    std::shared_ptr<const TablaClima> tabla;
     OpcionesTemporada opciones;  ///< the days, the prices, the design condition
     std::string clima;           ///< the climate file, as the saved text names it
 };
@@ -56,8 +58,10 @@ class VistaOpciones : public QWidget {
     Q_OBJECT
 public:
     /// `pideTemporada` reads the window's inputs; none (after saying why) when they cannot be read.
-    VistaOpciones(const Escenario& e, Interaccion& interaccion, std::function<QString()> rutaEscenario,
-                  std::function<std::optional<PedidoTemporada>()> pideTemporada, QWidget* parent = nullptr);
+    /// Comparisons run on `corrida`, the window's, one run at a time with its seasons.
+    VistaOpciones(const Escenario& e, Interaccion& interaccion, CorridaTemporada& corrida,
+                  std::function<QString()> rutaEscenario, std::function<std::optional<PedidoTemporada>()> pideTemporada,
+                  QWidget* parent = nullptr);
 
     /// The scenario as it is now: which options apply, and the range of each parameter.
     void Prepara();
@@ -70,9 +74,12 @@ public:
     /// Adds the scenario at `ruta` as an option, checked; a file that cannot be read or run says
     /// why and adds nothing.
     bool AgregaArchivo(const QString& ruta);
-    /// "&Compara": the scenario and each option checked over the season; a refused investment or
-    /// price, or a season that cannot run, is a warning and leaves what was shown.
+    /// "&Compara": the scenario and each option checked over the season, started off the window's
+    /// thread; a refused investment or price, or a season that cannot run, is a warning and leaves
+    /// what was shown.
     void Compara();
+    /// While a run goes on the options, their figures and "Agregar escenario…" cannot change.
+    void Bloquea(bool bloqueada);
 
     void ExportaTexto();
     void ExportaHojaCalculo();
@@ -116,6 +123,7 @@ private:
 
     const Escenario& e;
     Interaccion& interaccion_;
+    CorridaTemporada& corrida_;
     std::function<QString()> rutaEscenario_;
     std::function<std::optional<PedidoTemporada>()> pideTemporada_;
     std::vector<FilaCatalogo> catalogo_;
@@ -124,6 +132,7 @@ private:
     bool marcadas_ = false;
 
     QGridLayout* rejilla_;
+    QWidget* grupo_;
     QSpinBox *minima_, *eficiencia_;
     QComboBox* combustible_;
     QLineEdit* precioNuevo_;

@@ -3,6 +3,7 @@
 #include "numeros/conversiones.h"
 #include "results/informe_temporada.h"
 #include "results/ui/cifras_temporada.h"
+#include "results/ui/graficos_temporada.h"
 #include "results/ui/tabla_temporada.h"
 #include "scenario/catalogo.h"
 #include "ui/controles.h"
@@ -38,79 +39,6 @@ QStringList Titulos(const std::vector<std::string>& titulos) {
     QStringList t;
     for (const std::string& s : titulos) t << Q(s);
     return t;
-}
-
-// The months as bars: fuel on the left, water on the right.
-Grafico* CreaGraficoMeses(QWidget* padre) {
-    auto* g = new Grafico("MSCTempMeses", QStringLiteral("Combustible y agua por mes"), Grafico::Tipo::Barras, padre);
-    g->PonSeries(2);
-    g->NombreSerie(1, QStringLiteral("Combustible"));
-    g->NombreSerie(2, QStringLiteral("Agua"));
-    g->ColorSerie(1, 250, 0, 0);
-    g->ColorSerie(2, 0, 0, 250);
-    g->TituloEjeX(QStringLiteral("Mes"));
-    return g;
-}
-
-// The days as lines: fuel on the left, the lowest inside temperature on the right.
-Grafico* CreaGraficoDias(QWidget* padre) {
-    auto* g = new Grafico("MSCTempDias", QStringLiteral("Combustible y temperatura interior mínima por día"),
-                          Grafico::Tipo::Lineas, padre);
-    g->PonSeries(2);
-    g->NombreSerie(1, QStringLiteral("Combustible"));
-    g->NombreSerie(2, QStringLiteral("Temp. mínima"));
-    g->ColorSerie(1, 250, 0, 0);
-    g->ColorSerie(2, 0, 0, 250);
-    g->TituloEjeX(QStringLiteral("Día"));
-    g->EjeDerecho(2, QStringLiteral("Temp. mínima interior (°C)"));
-    return g;
-}
-
-void LlenaGraficoMeses(Grafico* g, const Temporada* temporada) {
-    g->PonFilas(temporada ? static_cast<int>(temporada->meses.size()) : 0);
-    if (temporada) {
-        const Temporada& t = *temporada;
-        // Water in m³ once a month holds ten of them, so that its scale reads easily.
-        double aguaMayor = 0;
-        for (const PeriodoTemporada& p : t.meses) aguaMayor = std::max(aguaMayor, p.agua);
-        const bool metros = aguaMayor >= 10000;
-        const bool variosAnios = TieneAnio(t.tipo) && t.desde.anio != t.hasta.anio;
-        g->TituloEjeY(QStringLiteral("Combustible (%1)").arg(Q(t.unidadCombustible)));
-        g->EjeDerecho(2, metros ? QStringLiteral("Agua (m³)") : QStringLiteral("Agua (l)"));
-        for (int f = 1; f <= g->Filas(); ++f) {
-            const PeriodoTemporada& p = t.meses[static_cast<std::size_t>(f - 1)];
-            QString mes = Q(NombreMes(p.mes).substr(0, 3));
-            if (variosAnios) mes += QStringLiteral(" %1").arg(p.anio);
-            g->EtiquetaFila(f, mes);
-            g->PonValor(f, 1, p.combustible);
-            g->PonValor(f, 2, metros ? p.agua / 1000 : p.agua);
-        }
-    }
-    g->Redibuja();
-}
-
-void LlenaGraficoDias(Grafico* g, const Temporada* temporada) {
-    g->PonFilas(temporada ? static_cast<int>(temporada->dias.size()) : 0);
-    if (temporada) {
-        const Temporada& t = *temporada;
-        g->TituloEjeY(QStringLiteral("Combustible (%1)").arg(Q(t.unidadCombustible)));
-        QList<int> primeros;
-        for (int f = 1; f <= g->Filas(); ++f) {
-            const DiaTemporada& d = t.dias[static_cast<std::size_t>(f - 1)];
-            g->EtiquetaFila(f, Q(NombreDiaTemporada(d.fecha, t.tipo)));
-            g->PonValor(f, 1, d.combustible);
-            g->PonValor(f, 2, d.tempMinInterior);
-            if (d.fecha.dia == 1) primeros << f;
-        }
-        // The axis names the first of each month, of every other month or fewer in a long
-        // season, so that six dates at most share its width.
-        if (primeros.isEmpty() || primeros.front() > 15) primeros.prepend(1);
-        const qsizetype paso = (primeros.size() + 5) / 6;
-        QList<int> rotuladas;
-        for (qsizetype k = 0; k < primeros.size(); k += paso) rotuladas << primeros[k];
-        g->RotulaSoloFilas(rotuladas);
-    }
-    g->Redibuja();
 }
 
 // The totals' large figures and the lines under them, in the order of their titles.
@@ -281,10 +209,12 @@ void VistaTemporada::LlenaTablas(const Temporada* temporada) {
     for (const PeriodoTemporada& p : t.meses) meses << Fila(NombreMesTemporada(p, t.tipo), CeldasPeriodoTemporada(p));
     meses << Fila("Total", CeldasPeriodoTemporada(t.total));
     modeloMeses_->Llena(Titulos(TitulosMesesTemporada(t.unidadCombustible)), meses, static_cast<int>(meses.size()) - 1);
-    QVector<QStringList> dias;
-    dias.reserve(static_cast<qsizetype>(t.dias.size()));
-    for (const DiaTemporada& d : t.dias) dias << Fila(NombreDiaTemporada(d.fecha, t.tipo), CeldasDiaTemporada(d));
-    modeloDias_->Llena(Titulos(TitulosDiasTemporada(t.unidadCombustible)), dias);
+    // The days written as the view asks for them: a long season's would not fit in memory as texts.
+    modeloDias_->LlenaPorFila(Titulos(TitulosDiasTemporada(t.unidadCombustible)), static_cast<int>(t.dias.size()),
+                              [&t](int i) {
+                                  const DiaTemporada& d = t.dias[static_cast<std::size_t>(i)];
+                                  return Fila(NombreDiaTemporada(d.fecha, t.tipo), CeldasDiaTemporada(d));
+                              });
 }
 
 void VistaTemporada::MuestraTotales(const Temporada* temporada) {

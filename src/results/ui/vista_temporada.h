@@ -30,7 +30,8 @@ class VistaTemporada : public QWidget {
 public:
     explicit VistaTemporada(QWidget* parent = nullptr);
 
-    /// Shows `temporada`; none empties the totals, the charts and the tables.
+    /// Shows `temporada`, which must outlive the view's showing it (the day table reads it);
+    /// none empties the totals, the charts and the tables.
     void Muestra(const Temporada* temporada);
 
     /// One of the totals as it shows: its title, its large figure and the line under it.

@@ -3,14 +3,12 @@
 // their investments (a decimal comma), a variant file added, "Compara"; what it saves is the
 // batch tool's text, its workbook holds numbers, its print the table; what it refuses, it says.
 
-#include "support/ventana_de_prueba.h"
+#include "support/temporada_de_prueba.h"
 
-#include "results/ui/ventana_temporada.h"
 #include "support/libro_xlsx.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -23,28 +21,13 @@
 #include <set>
 
 using namespace hortelia;
+using namespace hortelia::prueba;
 
 namespace {
 
-const QDir kEjemplos(QStringLiteral(HORTELIA_EJEMPLOS));
-const QString kEpw = kEjemplos.filePath(QStringLiteral("anio_tipico.epw"));
-const QString kSimple = kEjemplos.filePath(QStringLiteral("tunel_simple.hrt"));
+const QString kEpw = Ejemplo("anio_tipico.epw");
+const QString kSimple = Ejemplo("tunel_simple.hrt");
 using Gravedad = Interaccion::Gravedad;
-
-template <class T = QWidget>
-T* En(QWidget* t, const char* nombre) {
-    T* x = t->findChild<T*>(QString::fromLatin1(nombre));
-    if (!x) qFatal("no existe el control %s", nombre);
-    return x;
-}
-
-void Pulsa(QWidget* t, const char* boton) { QTest::mouseClick(En<QAbstractButton>(t, boton), Qt::LeftButton); }
-
-void Escribe(QLineEdit* c, const QString& texto) {
-    c->selectAll();
-    QTest::keyClick(c, Qt::Key_Delete);
-    QTest::keyClicks(c, texto);
-}
 
 // The investment box of an option, by the name a screen reader says.
 QLineEdit* Inversion(QWidget* t, const char* opcion) {
@@ -56,21 +39,12 @@ QLineEdit* Inversion(QWidget* t, const char* opcion) {
 // The example double tunnel's season window over the typical year, fuel at 1,1 and water at
 // 0,8, its "&Opciones" in front (by its accelerator).
 VentanaTemporada* AbreOpciones(VentanaDePrueba& v) {
-    v.Abre(kEjemplos.filePath(QStringLiteral("tunel_doble.hrt")));
-    v.Accion("Temporada")->trigger();
-    VentanaTemporada* t = v.w.TemporadaCreada();
-    v.guion.RespondeArchivo(kEpw);
-    Pulsa(t, "EligeClima");
-    Escribe(En<QLineEdit>(t, "PrecioCombustible"), QStringLiteral("1,1"));
-    Escribe(En<QLineEdit>(t, "PrecioAgua"), QStringLiteral("0,8"));
+    VentanaTemporada* t = AbreTemporadaCon(v, Ejemplo("tunel_doble.hrt"), kEpw);
+    Escribe(t, "PrecioCombustible", QStringLiteral("1,1"));
+    Escribe(t, "PrecioAgua", QStringLiteral("0,8"));
     if (!QTest::qWaitForWindowExposed(t)) qWarning("la ventana de temporada no se mostró");
     QTest::keyClick(t, Qt::Key_O, Qt::AltModifier);
     return t;
-}
-
-QString Lee(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
 // On a 1024 x 768 screen every control of the part shows whole and has a name a screen reader
@@ -128,7 +102,7 @@ private slots:
         auto* gas = En<QComboBox>(t, "CombustibleOpcion");
         QCOMPARE(gas->findText(QStringLiteral("Propano")), -1);  // the scenario's own
         gas->setCurrentIndex(gas->findText(QStringLiteral("GasOil")));
-        Escribe(En<QLineEdit>(t, "PrecioCombustibleNuevo"), QStringLiteral("1,3"));
+        Escribe(t, "PrecioCombustibleNuevo", QStringLiteral("1,3"));
         v.guion.RespondeArchivo(kSimple);
         Pulsa(t, "AgregaEscenario");
         Escribe(Inversion(t, "tunel_simple.hrt"), QStringLiteral("1500,5"));
@@ -197,8 +171,8 @@ private slots:
         Escribe(Inversion(t, "otro combustible"), QString());
         v.guion.EsperaMensaje(Gravedad::Advertencia, "Escriba el precio del combustible nuevo");
         Pulsa(t, "CalculaTemporada");
-        Escribe(En<QLineEdit>(t, "PrecioCombustibleNuevo"), QStringLiteral("2"));
-        Escribe(En<QLineEdit>(t, "PrecioCombustible"), QString());
+        Escribe(t, "PrecioCombustibleNuevo", QStringLiteral("2"));
+        Escribe(t, "PrecioCombustible", QString());
         v.guion.EsperaMensaje(Gravedad::Advertencia, "va con el precio del combustible");
         Pulsa(t, "CalculaTemporada");
         QTemporaryDir dir;
@@ -211,7 +185,7 @@ private slots:
         QVERIFY(!t->findChild<QCheckBox*>(QStringLiteral("OpcionArchivo1")));
         QVERIFY(!En<QPushButton>(t, "GuardaTemporada")->isEnabled());
 
-        Escribe(En<QLineEdit>(t, "PrecioCombustible"), QStringLiteral("1"));
+        Escribe(t, "PrecioCombustible", QStringLiteral("1"));
         Pulsa(t, "CalculaTemporada");
         QVERIFY(En<QPushButton>(t, "GuardaTemporada")->isEnabled());
         v.Abre(kSimple);

@@ -4,6 +4,7 @@
 
 #include "support/temporada_de_prueba.h"
 
+#include "results/ui/corrida_temporada.h"
 #include "scenario/archivo_hrt.h"
 #include "scenario/archivo_texto.h"
 #include "support/libro_xlsx.h"
@@ -13,7 +14,10 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QThread>
 
+#include <atomic>
+#include <functional>
 #include <set>
 
 using namespace hortelia;
@@ -161,6 +165,51 @@ private slots:
         QCOMPARE(nombres, QStringList({"diciembre", "enero", "febrero", "Total"}));
     }
 
+    // A season runs off the window's thread: meanwhile its inputs and exports wait and the bar
+    // and "&Cancelar" show; a run cancelled or a window closed leaves the season shown before,
+    // and a run let through shows its own.
+    void mientrasCorre_esperaYCancelarDejaLoAnterior() {
+        VentanaDePrueba v;
+        VentanaTemporada* t = AbreConNormales(v);
+        Pulsa(t, "CalculaTemporada");
+        const QString antes = En<QLabel>(t, "DetCombustible")->text();
+        std::atomic<bool> suelta{false};
+        t->findChild<CorridaTemporada*>()->antesDeCorrer = [&suelta](const AvanceTemporada& a) {
+            while (!suelta && !a.cancela) QThread::msleep(1);
+        };
+        const auto corre = [&](bool corriendo) {
+            QCOMPARE(t->Corriendo(), corriendo);
+            for (const char* n : {"EligeClima", "DesdeTemporada", "PrecioCombustible", "TemperaturaDiseno",
+                                  "CalculaTemporada", "GuardaTemporada", "ImprimeTemporada", "GrupoOpciones"})
+                QVERIFY2(En(t, n)->isEnabled() != corriendo, n);
+            for (const char* n : {"ProgresoTemporada", "CancelaTemporada"})
+                QVERIFY2(En(t, n)->isVisible() == corriendo, n);
+        };
+        Escribe(t, "PrecioCombustible", QStringLiteral("2"));
+        // Alt+C is "&Calcula", then "&Cancelar" while the run goes on; an accelerator clicks a
+        // moment later.
+        const auto altC = [t] { QTest::keyClick(t, Qt::Key_C, Qt::AltModifier); };
+        for (const auto& para : {std::function<void()>([&] {
+                                     altC();
+                                     EsperaFin(t);
+                                 }),
+                                 std::function<void()>([t] { t->close(); })}) {
+            t->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(t));
+            altC();
+            QTRY_VERIFY(t->Corriendo());
+            corre(true);
+            para();
+            corre(false);
+            QCOMPARE(En<QLabel>(t, "DetCombustible")->text(), antes);
+            t->show();
+        }
+        suelta = true;
+        Pulsa(t, "CalculaTemporada");
+        QVERIFY(En<QLabel>(t, "DetCombustible")->text().startsWith(QStringLiteral("Costo: 633.8")));
+        QCOMPARE(En<QTableView>(t, "TablaDias")->model()->rowCount(), 365);
+    }
+
     // The entry follows processing exactly, and a change of scenario discards the season.
     void laEntradaSeHabilitaComoElProcesamiento() {
         VentanaDePrueba v(false);
@@ -261,8 +310,9 @@ private slots:
             }
         }
         std::set<QString> letras;
+        // "&Cancelar" shares the C of "&Calcula", disabled while it shows.
         for (const QAbstractButton* b : t->findChildren<QAbstractButton*>())
-            if (!b->text().isEmpty())
+            if (!b->text().isEmpty() && b->objectName() != QStringLiteral("CancelaTemporada"))
                 QVERIFY2(letras.insert(QKeySequence::mnemonic(b->text()).toString()).second, qPrintable(b->text()));
         for (const QLabel* l : t->findChildren<QLabel*>())
             if (l->buddy())

@@ -1,0 +1,44 @@
+#include "results/grafico_temporada.h"
+
+#include <algorithm>
+
+namespace hortelia {
+
+std::vector<Tramo> MinimoMaximoPorTramos(const std::vector<double>& valores, std::size_t largo) {
+    std::vector<Tramo> tramos;
+    if (largo == 0) return tramos;
+    tramos.reserve((valores.size() + largo - 1) / largo);
+    for (std::size_t i = 0; i < valores.size(); i += largo) {
+        const auto desde = valores.begin() + static_cast<std::ptrdiff_t>(i);
+        const auto hasta = valores.begin() + static_cast<std::ptrdiff_t>(std::min(valores.size(), i + largo));
+        const auto [menor, mayor] = std::minmax_element(desde, hasta);
+        tramos.push_back({*menor, *mayor});
+    }
+    return tramos;
+}
+
+std::vector<PeriodoTemporada> SumaPorAnio(const std::vector<PeriodoTemporada>& meses) {
+    std::vector<PeriodoTemporada> anios;
+    for (const PeriodoTemporada& m : meses) {
+        if (anios.empty() || anios.back().anio != m.anio) {
+            anios.push_back(m);
+            anios.back().mes = 0;
+            continue;
+        }
+        PeriodoTemporada& a = anios.back();
+        a.tempMinInterior = std::min(a.tempMinInterior, m.tempMinInterior);
+        a.potenciaPicoKw = std::max(a.potenciaPicoKw, m.potenciaPicoKw);
+        a.dias += m.dias;
+        a.combustible += m.combustible;
+        a.agua += m.agua;
+        a.etr += m.etr;
+        a.etp += m.etp;
+        a.horasCalefaccion += m.horasCalefaccion;
+        a.horasRefrigeracion += m.horasRefrigeracion;
+        if (m.costoCombustible) a.costoCombustible = a.costoCombustible.value_or(0) + *m.costoCombustible;
+        if (m.costoAgua) a.costoAgua = a.costoAgua.value_or(0) + *m.costoAgua;
+    }
+    return anios;
+}
+
+}  // namespace hortelia
