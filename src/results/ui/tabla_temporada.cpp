@@ -1,5 +1,7 @@
 #include "results/ui/tabla_temporada.h"
 
+#include "numeros/conversiones.h"
+#include "ui/cifra_local.h"
 #include "ui/tabla_copiable.h"
 
 #include <QHeaderView>
@@ -7,12 +9,20 @@
 
 namespace hortelia {
 
-void ModeloTemporada::Llena(QStringList titulos, QVector<QStringList> filas, int destacada) {
+void ModeloTemporada::Llena(QStringList titulos, QVector<QStringList> filas, QList<int> decimales, int destacada) {
     beginResetModel();
     titulos_ = std::move(titulos);
     filas_ = std::move(filas);
+    decimales_ = std::move(decimales);
     destacada_ = destacada;
     endResetModel();
+}
+
+QString ModeloTemporada::Texto(int fila, int columna) const {
+    const QString exacto = Exacto(fila, columna);
+    const int decimales = decimales_.value(columna, -1);
+    const auto x = decimales < 0 ? std::nullopt : NumeroDeCelda(exacto.toStdString());
+    return x ? CifraLocal(*x, decimales) : exacto;
 }
 
 int ModeloTemporada::rowCount(const QModelIndex& padre) const {
@@ -27,6 +37,11 @@ QVariant ModeloTemporada::data(const QModelIndex& i, int rol) const {
     if (!i.isValid()) return {};
     switch (rol) {
     case Qt::DisplayRole: return Texto(i.row(), i.column());
+    case Qt::EditRole: {
+        const QString exacto = Exacto(i.row(), i.column());
+        const auto x = NumeroDeCelda(exacto.toStdString());
+        return x ? QVariant(*x) : QVariant(exacto);
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter | (i.column() == 0 ? Qt::AlignLeft : Qt::AlignRight));
     case Qt::FontRole:
@@ -51,7 +66,7 @@ QString TextoSeleccionado(const QTableView* tabla) {
 }
 
 QTableView* CreaTablaTemporada(QWidget* padre, const char* nombre, const QString& accesible, ModeloTemporada* modelo) {
-    auto* t = new TablaCopiable([modelo](const QModelIndex& i) { return modelo->Texto(i.row(), i.column()); }, padre);
+    auto* t = new TablaCopiable([modelo](const QModelIndex& i) { return modelo->Exacto(i.row(), i.column()); }, padre);
     t->setObjectName(nombre);
     t->setAccessibleName(accesible);
     t->setModel(modelo);

@@ -5,6 +5,7 @@
 #include "results/informe_temporada.h"
 #include "results/ui/cifras_temporada.h"
 #include "results/ui/fila_diseno.h"
+#include "results/ui/preferencias_temporada.h"
 #include "results/ui/vista_opciones.h"
 #include "results/ui/vista_temporada.h"
 #include "scenario/catalogo.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -45,33 +47,70 @@ VentanaTemporada::VentanaTemporada(const Escenario& escenario, Interaccion& inte
     : QWidget(parent, Qt::Window), e(escenario), interaccion_(interaccion), rutaEscenario_(std::move(rutaEscenario)) {
     setObjectName("FTemporada");
     setWindowTitle(QStringLiteral("Temporada"));
+    // Made in reading order, which is the order Tab follows: the rows of inputs, the tabs, the
+    // part in front, the buttons.
+    QLayout* filaClima = CreaFilaClima();
     tipoTabla_ = CreaEtiqueta(this, "TipoClima",
                               QStringLiteral("Elija una tabla de clima (un día por fila o las normales de cada mes) o "
                                              "un registro horario (EPW o exportación CSV)."));
     tipoTabla_->setWordWrap(true);
+    QLayout* filaDatos = CreaFilaDatos();
     diseno_ = new FilaDiseno(interaccion_, this);
     connect(diseno_, &FilaDiseno::calculaPedido, this, &VentanaTemporada::Calcula);
-    vista_ = new VistaTemporada(this);
     // The season, and the options beside the scenario over the same season.
-    opciones_ = new VistaOpciones(
-        e, interaccion_, rutaEscenario_, [this] { return PideTemporada(); }, this);
     partes_ = new QTabWidget(this);
     partes_->setObjectName("PartesTemporada");
+    partes_->setAccessibleName(QStringLiteral("Temporada y opciones"));
+    vista_ = new VistaTemporada(this);
+    opciones_ = new VistaOpciones(
+        e, interaccion_, rutaEscenario_, [this] { return PideTemporada(); }, this);
     partes_->addTab(vista_, QStringLiteral("Temporada"));
     partes_->addTab(opciones_, QStringLiteral("&Opciones"));
     connect(partes_, &QTabWidget::currentChanged, this, &VentanaTemporada::Habilita);
     connect(opciones_, &VistaOpciones::Cambio, this, &VentanaTemporada::Habilita);
 
     auto* todo = new QVBoxLayout(this);
-    todo->addLayout(CreaFilaClima());
+    todo->addLayout(filaClima);
     todo->addWidget(tipoTabla_);
-    todo->addLayout(CreaFilaDatos());
+    todo->addLayout(filaDatos);
     todo->addWidget(diseno_);
     todo->addWidget(partes_, 1);
     todo->addLayout(CreaBotones());
     connect(vista_, &VistaTemporada::diaElegidoCambia, this, &VentanaTemporada::Habilita);
     connect(vista_, &VistaTemporada::abreDiaPedido, this, &VentanaTemporada::AbreDia);
+    // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous tab of the tabs in use.
+    const auto pasa = [this](int paso) {
+        QTabWidget* t = vista_->isAncestorOf(focusWidget()) ? vista_->Pestanias() : partes_;
+        t->setCurrentIndex((t->currentIndex() + paso + t->count()) % t->count());
+    };
+    connect(new QShortcut(QKeySequence::NextChild, this), &QShortcut::activated, this, [pasa] { pasa(1); });
+    connect(new QShortcut(QKeySequence::PreviousChild, this), &QShortcut::activated, this, [pasa] { pasa(-1); });
+    for (EditorFecha* fecha : {desde_, hasta_})
+        connect(fecha, &QDateEdit::dateChanged, this, &VentanaTemporada::GuardaPreferencias);
+    for (QLineEdit* precio : {precioCombustible_, precioAgua_})
+        connect(precio, &QLineEdit::textEdited, this, &VentanaTemporada::GuardaPreferencias);
+    connect(diseno_, &FilaDiseno::cambia, this, &VentanaTemporada::GuardaPreferencias);
+    RestauraPreferencias();
     Habilita();
+}
+
+void VentanaTemporada::GuardaPreferencias() {
+    if (!restaurando_)
+        GuardaPreferenciasTemporada({rutaClima_, desde_->date(), hasta_->date(), precioCombustible_->text(),
+                                     precioAgua_->text(), diseno_->Textos()});
+}
+
+void VentanaTemporada::RestauraPreferencias() {
+    const PreferenciasTemporada p = LeePreferenciasTemporada();
+    restaurando_ = true;
+    precioCombustible_->setText(p.precioCombustible);
+    precioAgua_->setText(p.precioAgua);
+    if (!p.clima.isEmpty() && QFileInfo::exists(p.clima) && CargaTabla(p.clima, false)) {
+        if (p.desde.isValid()) desde_->setDate(p.desde);
+        if (p.hasta.isValid()) hasta_->setDate(p.hasta);
+    }
+    diseno_->PonTextos(p.diseno);
+    restaurando_ = false;
 }
 
 // The climate table: its file and the button that chooses it.
@@ -98,16 +137,12 @@ QLayout* VentanaTemporada::CreaFilaClima() {
 
 // The days and the prices, then "&Calcula".
 QLayout* VentanaTemporada::CreaFilaDatos() {
-    desde_ = new QDateEdit(this);
-    desde_->setObjectName("DesdeTemporada");
-    hasta_ = new QDateEdit(this);
-    hasta_->setObjectName("HastaTemporada");
+    desde_ = new EditorFecha(this, "DesdeTemporada", QStringLiteral("Primer día"));
+    hasta_ = new EditorFecha(this, "HastaTemporada", QStringLiteral("Último día"));
     auto* etiquetaDesde = CreaEtiqueta(this, "LDesde", QStringLiteral("&Desde"));
-    auto* etiquetaHasta = CreaEtiqueta(this, "LHasta", QStringLiteral("Has&ta"));
+    auto* etiquetaHasta = CreaEtiqueta(this, "LHasta", QStringLiteral("&Hasta"));
     etiquetaDesde->setBuddy(desde_);
     etiquetaHasta->setBuddy(hasta_);
-    desde_->setAccessibleName(QStringLiteral("Primer día"));
-    hasta_->setAccessibleName(QStringLiteral("Último día"));
     Explica(hasta_,
             QStringLiteral("Último día de la temporada; con normales o un año típico puede ser anterior al primero: la "
                            "temporada cruza el año nuevo"));
@@ -145,25 +180,29 @@ QLayout* VentanaTemporada::CreaFilaDatos() {
 }
 
 QLayout* VentanaTemporada::CreaBotones() {
-    guardaHoja_ = CreaBoton(this, "GuardaHojaTemporada", QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
+    guardaHoja_ = CreaBoton(this, "GuardaHojaTemporada", QStringLiteral("Guarda como ho&ja de cálculo (.xlsx)"));
     guarda_ = CreaBoton(this, "GuardaTemporada", QStringLiteral("&Guarda"));
     imprime_ = CreaBoton(this, "ImprimeTemporada", QStringLiteral("&Imprime"));
+    previa_ = CreaBoton(this, "PreviaTemporada", QStringLiteral("&Vista previa"));
     // "&Calcula" has the C.
-    QPushButton* cierra = CreaBoton(this, "CierraTemporada", QStringLiteral("Cie&rra"));
+    cierra_ = CreaBoton(this, "CierraTemporada", QStringLiteral("Cie&rra"));
     Explica(guardaHoja_,
             QStringLiteral("Para LibreOffice Calc o Excel en cualquier idioma: cada cifra queda como número"));
     Explica(guarda_, QStringLiteral("El texto de hortelia-sim --temporada, separado por tabuladores (Ctrl+S)"));
     Explica(imprime_, QStringLiteral("Los totales, los gráficos y la tabla de meses (Ctrl+P)"));
+    Explica(previa_, QStringLiteral("Las mismas páginas en la pantalla, antes de imprimirlas"));
     auto* botones = new QHBoxLayout;
     botones->addStretch(1);
     botones->addWidget(guardaHoja_);
     botones->addWidget(guarda_);
     botones->addWidget(imprime_);
-    botones->addWidget(cierra);
+    botones->addWidget(previa_);
+    botones->addWidget(cierra_);
     connect(guarda_, &QPushButton::clicked, this, &VentanaTemporada::ExportaTexto);
     connect(guardaHoja_, &QPushButton::clicked, this, &VentanaTemporada::ExportaHojaCalculo);
     connect(imprime_, &QPushButton::clicked, this, &VentanaTemporada::Imprime);
-    connect(cierra, &QPushButton::clicked, this, &QWidget::hide);
+    connect(previa_, &QPushButton::clicked, this, &VentanaTemporada::MuestraVistaPrevia);
+    connect(cierra_, &QPushButton::clicked, this, &QWidget::hide);
     // The conventional shortcuts beside the accelerators.
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &VentanaTemporada::Imprime);
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &VentanaTemporada::ExportaTexto);
@@ -204,7 +243,7 @@ void VentanaTemporada::Habilita() {
                                  : QStringLiteral("Simula cada día con el invernáculo, el cultivo y las ventanas del "
                                                   "escenario"));
     if (enOpciones && !opciones_->HayMarcadas()) calcula_->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{guarda_, guardaHoja_, imprime_})
+    for (QWidget* w : std::initializer_list<QWidget*>{guarda_, guardaHoja_, imprime_, previa_})
         w->setEnabled(enOpciones ? opciones_->ComparacionMostrada() != nullptr : calculada_.has_value());
     const DiaClima* dia = DiaParaAbrir();
     vista_->HabilitaAbreDia(dia != nullptr, dia ? Q(NombreDiaTemporada(dia->fecha, tabla_->tipo)) : QString());
@@ -219,14 +258,15 @@ void VentanaTemporada::EligeTabla() {
     if (!ruta.isEmpty()) CargaTabla(ruta);
 }
 
-bool VentanaTemporada::CargaTabla(const QString& ruta) {
+bool VentanaTemporada::CargaTabla(const QString& ruta, bool avisa) {
     ResultadoTablaClima r = CargaTablaClima(ruta.toStdString());
     if (!r.ok) {
-        interaccion_.Mensaje(Interaccion::Gravedad::Error,
-                             QStringLiteral("Elija una tabla de clima en CSV con las columnas fecha o mes, tmax y "
-                                            "tmin, un año típico EPW o una exportación CSV de un servicio de clima."
-                                            "\n\n%1\n\n%2")
-                                 .arg(QDir::toNativeSeparators(ruta), Q(r.mensaje)));
+        if (avisa)
+            interaccion_.Mensaje(Interaccion::Gravedad::Error,
+                                 QStringLiteral("Elija una tabla de clima en CSV con las columnas fecha o mes, tmax y "
+                                                "tmin, un año típico EPW o una exportación CSV de un servicio de clima."
+                                                "\n\n%1\n\n%2")
+                                     .arg(QDir::toNativeSeparators(ruta), Q(r.mensaje)));
         return false;
     }
     tabla_ = std::move(r.tabla);
@@ -238,6 +278,7 @@ bool VentanaTemporada::CargaTabla(const QString& ruta) {
     diseno_->PonTabla(*tabla_);
     PreparaFechas();
     OlvidaTemporada();  // the season shown was another table's
+    GuardaPreferencias();
     return true;
 }
 
@@ -256,6 +297,7 @@ void VentanaTemporada::PreparaFechas() {
     }
     desde_->setDate(fecha(PrimerDia(*tabla_)));
     hasta_->setDate(fecha(UltimoDia(*tabla_)));
+    for (EditorFecha* editor : {desde_, hasta_}) editor->Nombra();
     Explica(desde_, diaria ? QStringLiteral("Primer día de la temporada, dentro de la tabla")
                            : QStringLiteral("Primer día de la temporada (día y mes)"));
 }
@@ -337,12 +379,16 @@ void VentanaTemporada::ExportaHojaCalculo() {
     if (calculada_) ExportaHojaTemporada(interaccion_, rutaEscenario_(), *calculada_);
 }
 
-void VentanaTemporada::Imprime() {
-    if (partes_->currentWidget() == opciones_) return opciones_->Imprime();
+void VentanaTemporada::Imprime() { Sale(false); }
+
+void VentanaTemporada::MuestraVistaPrevia() { Sale(true); }
+
+void VentanaTemporada::Sale(bool previa) {
+    if (partes_->currentWidget() == opciones_) return opciones_->Imprime(previa);
     if (!calculada_) return;
     const std::unique_ptr<QTextDocument> documento =
         DocumentoTemporada(*calculada_, *vista_, Q(UnidadPoderCalorico(e.Combustible)), font());
-    ImprimeTemporada(interaccion_, rutaEscenario_(), *documento);
+    ImprimeTemporada(interaccion_, rutaEscenario_(), *documento, previa);
 }
 
 }  // namespace hortelia
