@@ -10,6 +10,7 @@
 #include "support/libro_xlsx.h"
 
 #include <QDateEdit>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -228,6 +229,10 @@ private slots:
                               "8,0 °C", "diciembre", "316,94", "Horas fuera de rango"})
             QVERIFY2(texto.contains(QString::fromUtf8(s)), s);
         QCOMPARE(paginas, 1);
+        // "&Vista previa" draws the same pages.
+        v.guion.RespondeVistaPrevia([&dir](QPrinter& p) { p.setOutputFileName(dir.filePath("previa.pdf")); });
+        Pulsa(t, "PreviaTemporada");
+        QCOMPARE(QFileInfo(dir.filePath("previa.pdf")).size(), QFileInfo(dir.filePath("temporada.pdf")).size());
     }
 
     // Tab reaches each control once, in reading order, back to the first; Ctrl+Tab turns the
