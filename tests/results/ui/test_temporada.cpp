@@ -5,6 +5,7 @@
 
 #include "support/temporada_de_prueba.h"
 
+#include "results/ui/vista_temporada.h"
 #include "scenario/archivo_hrt.h"
 #include "scenario/archivo_texto.h"
 #include "support/libro_xlsx.h"
@@ -233,6 +234,25 @@ private slots:
         v.guion.RespondeVistaPrevia([&dir](QPrinter& p) { p.setOutputFileName(dir.filePath("previa.pdf")); });
         Pulsa(t, "PreviaTemporada");
         QCOMPARE(QFileInfo(dir.filePath("previa.pdf")).size(), QFileInfo(dir.filePath("temporada.pdf")).size());
+    }
+
+    // A season without one heating hour says so in words, not as "0 kW"; a heater sized for a
+    // colder design night still shows.
+    void sinCalefaccion_loDiceConPalabras() {
+        Temporada s;
+        s.dias.emplace_back().fecha = {0, 7, 1};
+        SumaDia(s.total, s.dias.back());
+        SumaDia(s.meses.emplace_back(), s.dias.back());
+        s.meses.back().mes = 7;
+        s.diseno = {OrigenDiseno::Indicada, -2, 4};
+        for (const double kw : {0.0, 3.5}) {
+            s.potenciaDisenoKw = kw;
+            VistaTemporada vista;
+            vista.Muestra(&s);
+            QCOMPARE(vista.Totales()[5].valor, kw > 0 ? QStringLiteral("3,50 kW") : QStringLiteral("No hace falta"));
+            QCOMPARE(vista.Totales()[6].valor, QStringLiteral("No hace falta"));
+            QVERIFY(vista.Notas().join(' ').startsWith("No hace falta calefacción en esta temporada: la mínima"));
+        }
     }
 
     // Tab reaches each control once, in reading order, back to the first; Ctrl+Tab turns the
