@@ -81,6 +81,8 @@ private slots:
         QCOMPARE(meses->index(6, 0).data().toString(), QStringLiteral("julio"));
         QCOMPARE(meses->index(12, 2).data().toString(), QStringLiteral("316,94"));
         QCOMPARE(meses->index(12, 12).data().toString(), QStringLiteral("403"));  // hours out of range
+        En<QTableView>(t, "TablaMeses")->setCurrentIndex(meses->index(12, 3));    // Ctrl+C: exact, ungrouped
+        QCOMPARE(TextoSeleccionado(En<QTableView>(t, "TablaMeses")), QStringLiteral("122077,20014190674"));
         QCOMPARE(En<QTableView>(t, "TablaDias")->model()->rowCount(), 365);
         QCOMPARE(En<Grafico>(t, "MSCTempMeses")->ValorDibujado(7, 2), 0.0);  // July: no water
         QCOMPARE(TextoEscenario(v.e), cargado);
