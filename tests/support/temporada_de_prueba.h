@@ -19,7 +19,7 @@ inline const QDir kEjemplos(QStringLiteral(HORTELIA_EJEMPLOS));
 inline QString Ejemplo(const char* nombre) { return kEjemplos.filePath(QString::fromLatin1(nombre)); }
 
 template <class T = QWidget>
-T* En(VentanaTemporada* t, const char* nombre) {
+T* En(QWidget* t, const char* nombre) {
     T* x = t->findChild<T*>(QString::fromLatin1(nombre));
     if (!x) qFatal("no existe el control %s", nombre);
     return x;

@@ -25,17 +25,12 @@ using namespace hortelia;
 
 namespace {
 
-const QDir kEjemplos(QStringLiteral(HORTELIA_EJEMPLOS));
+using prueba::En;
+using prueba::kEjemplos;
+using prueba::Lee;
 const QString kEpw = kEjemplos.filePath(QStringLiteral("anio_tipico.epw"));
 const QString kSimple = kEjemplos.filePath(QStringLiteral("tunel_simple.hrt"));
 using Gravedad = Interaccion::Gravedad;
-
-template <class T = QWidget>
-T* En(QWidget* t, const char* nombre) {
-    T* x = t->findChild<T*>(QString::fromLatin1(nombre));
-    if (!x) qFatal("no existe el control %s", nombre);
-    return x;
-}
 
 void Pulsa(QWidget* t, const char* boton) { QTest::mouseClick(En<QAbstractButton>(t, boton), Qt::LeftButton); }
 
@@ -65,11 +60,6 @@ VentanaTemporada* AbreOpciones(VentanaDePrueba& v) {
     if (!QTest::qWaitForWindowExposed(t)) qWarning("la ventana de temporada no se mostró");
     QTest::keyClick(t, Qt::Key_O, Qt::AltModifier);
     return t;
-}
-
-QString Lee(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
 // On a 1024 x 768 screen every control of the part shows whole and has a name a screen reader
