@@ -48,7 +48,7 @@ VentanaTemporada::VentanaTemporada(const Escenario& escenario, Interaccion& inte
     setObjectName("FTemporada");
     setWindowTitle(QStringLiteral("Temporada"));
     // Made in reading order, which is the order Tab follows: the rows of inputs, the tabs, the
-    // part in front, the buttons.
+    // tab in front, the buttons.
     QLayout* filaClima = CreaFilaClima();
     tipoTabla_ = CreaEtiqueta(this, "TipoClima",
                               QStringLiteral("Elija una tabla de clima (un día por fila o las normales de cada mes) o "

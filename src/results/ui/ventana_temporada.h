@@ -109,7 +109,7 @@ private:
     std::optional<PedidoTemporada> PideTemporada();
     /// Enables what the table and the results allow.
     void Habilita();
-    /// The part in front on paper, or with `previa` on screen.
+    /// What the tab in front shows, on paper or, with `previa`, on screen first.
     void Sale(bool previa);
     /// The table, the days, the prices and the design condition into the settings.
     void GuardaPreferencias();
