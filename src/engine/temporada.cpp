@@ -260,6 +260,8 @@ DiaTemporada FigurasDelDia(const Escenario& e, const Fecha& f, CifrasCombustible
     }
     d.nubosidad /= 24;
     d.vientoKmh /= 24;
+    const HorasFueraDeRango fuera = CuentaHorasFueraDeRango(e);
+    d.horasFueraDeRango = fuera.sobreMaxima + fuera.bajoMinima;
     return d;
 }
 
@@ -273,6 +275,7 @@ void SumaDia(PeriodoTemporada& p, const DiaTemporada& d) {
     p.etp += d.etp;
     p.horasCalefaccion += d.horasCalefaccion;
     p.horasRefrigeracion += d.horasRefrigeracion;
+    p.horasFueraDeRango += d.horasFueraDeRango;
 }
 
 void AplicaPrecios(PeriodoTemporada& p, const PreciosTemporada& precios) {

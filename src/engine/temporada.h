@@ -41,6 +41,7 @@ struct DiaTemporada {
     float tempMinInterior = 0;   ///< lowest TempConControl, °C
     float tempMaxInterior = 0;   ///< highest TempConControl, °C
     double potenciaPicoKw = 0;   ///< largest heat output of a heating hour, kW (0 without heating)
+    int horasFueraDeRango = 0;   ///< hours whose TempConControl lay above TMaxTol or below TMinTol
 };
 
 /// A month or the whole season: sums of its days (added day by day, in order).
@@ -50,6 +51,7 @@ struct PeriodoTemporada {
     int dias = 0;
     double combustible = 0, agua = 0, etr = 0, etp = 0;
     int horasCalefaccion = 0, horasRefrigeracion = 0;
+    int horasFueraDeRango = 0;               ///< hours the crop spent outside its tolerable range
     float tempMinInterior = 0;               ///< lowest of its days
     double potenciaPicoKw = 0;               ///< largest of its days
     std::optional<double> costoCombustible;  ///< fuel × price per unit of fuel, when a price is given

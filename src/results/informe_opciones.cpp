@@ -34,6 +34,11 @@ std::vector<std::string> CeldasComparacion(const FilaComparacion& f) {
             Opcional(f.potenciaDisenoKw)};
 }
 
+const std::vector<int>& DecimalesComparacion() {
+    static const std::vector<int> decimales{2, -1, 2, 2, 2, 2, 2, 2, 1, 2};
+    return decimales;
+}
+
 std::vector<std::string> TitulosComparacion() {
     return {"Opción",
             "Combustible",
@@ -98,7 +103,7 @@ Hoja HojaComparacion(const Comparacion& c, std::string_view escenario, std::stri
             // A figure as a number, shown as the season's workbook shows its own (the payback with
             // its one decimal); the unit and "no se recupera" as words; an empty cell empty.
             const auto x = NumeroDeCelda(celdas[k]);
-            fila.push_back(x                   ? CeldaHoja::DeNumero(*x, Estilo::Normal, k == 8 ? 1 : 2)
+            fila.push_back(x                   ? CeldaHoja::DeNumero(*x, Estilo::Normal, DecimalesComparacion()[k])
                            : celdas[k].empty() ? CeldaHoja{}
                                                : texto(celdas[k]));
         }

@@ -25,6 +25,8 @@ inline constexpr std::string_view kNoSeRecupera = "no se recupera";
 /// A row's figures as the text writes them, after its name: Combustible .. PotenciaDiseno_kW
 /// (10 cells).
 std::vector<std::string> CeldasComparacion(const FilaComparacion& f);
+/// How many decimals a person reads of each of those cells (-1: the unit, a word).
+const std::vector<int>& DecimalesComparacion();
 /// Titles in words of the name and those cells, with their units.
 std::vector<std::string> TitulosComparacion();
 /// "Ahorro escalado a un año: 365/730 de la temporada", or empty when the season is the year's.

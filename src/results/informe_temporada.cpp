@@ -55,15 +55,20 @@ std::string_view TipoEnPalabras(TipoTablaClima tipo) {
     return "año típico, registros horarios";
 }
 
-// How many decimals a workbook shows of each figure of a day and of a month (the cells stay
-// exact): two for fuel, water, transpiration, power and costs, one for temperatures, cloud cover
-// and wind, none for humidities, days and hours.
-const std::vector<int> kDecimalesDia{1, 1, 0, 0, 1, 1, 2, 2, 2, 2, 0, 0, 1, 1, 2};
-const std::vector<int> kDecimalesMes{0, 2, 2, 2, 2, 0, 0, 1, 2, 2, 2};
-
 std::string Opcional(const std::optional<double>& x) { return x ? NumeroExacto(*x) : std::string(); }
 
 }  // namespace
+
+// Two decimals for fuel, water, transpiration, power and costs, one for temperatures, cloud
+// cover and wind, none for humidities, days and hours.
+const std::vector<int>& DecimalesDiaTemporada() {
+    static const std::vector<int> decimales{1, 1, 0, 0, 1, 1, 2, 2, 2, 2, 0, 0, 1, 1, 2};
+    return decimales;
+}
+const std::vector<int>& DecimalesPeriodoTemporada() {
+    static const std::vector<int> decimales{0, 2, 2, 2, 2, 0, 0, 1, 2, 2, 2, 0};
+    return decimales;
+}
 
 std::string NumeroExacto(double x) { return Corto(x); }
 std::string NumeroExacto(float x) { return Corto(x); }
@@ -107,7 +112,8 @@ std::vector<std::string> CeldasPeriodoTemporada(const PeriodoTemporada& p) {
             NumeroExacto(p.tempMinInterior),
             NumeroExacto(p.potenciaPicoKw),
             Costo(p.costoCombustible),
-            Costo(p.costoAgua)};
+            Costo(p.costoAgua),
+            std::to_string(p.horasFueraDeRango)};
 }
 
 std::vector<std::string> TitulosDiasTemporada(std::string_view unidad) {
@@ -141,7 +147,8 @@ std::vector<std::string> TitulosMesesTemporada(std::string_view unidad) {
             "T. mín.\ninterior (°C)",
             "Potencia\npico (kW)",
             "Costo del\ncombustible",
-            "Costo del\nagua"};
+            "Costo del\nagua",
+            "Horas fuera\nde rango"};
 }
 
 std::string NombreDiaTemporada(const Fecha& f, TipoTablaClima tipo) {
@@ -232,15 +239,17 @@ Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_v
     hoja.lineas.push_back(2);
     filas.push_back(titulos(TitulosMesesTemporada(t.unidadCombustible)));
     for (const PeriodoTemporada& p : t.meses)
-        filas.push_back(fila(NombreMesTemporada(p, t.tipo), CeldasPeriodoTemporada(p), Estilo::Normal, kDecimalesMes));
-    filas.push_back(fila("Total", CeldasPeriodoTemporada(t.total), Estilo::Destacada, kDecimalesMes));
+        filas.push_back(fila(NombreMesTemporada(p, t.tipo), CeldasPeriodoTemporada(p), Estilo::Normal,
+                             DecimalesPeriodoTemporada()));
+    filas.push_back(fila("Total", CeldasPeriodoTemporada(t.total), Estilo::Destacada, DecimalesPeriodoTemporada()));
 
     filas.emplace_back();
     hoja.lineas.resize(filas.size(), 0);
     hoja.lineas.push_back(2);
     filas.push_back(titulos(TitulosDiasTemporada(t.unidadCombustible)));
     for (const DiaTemporada& d : t.dias)
-        filas.push_back(fila(NombreDiaTemporada(d.fecha, t.tipo), CeldasDiaTemporada(d), Estilo::Normal, kDecimalesDia));
+        filas.push_back(
+            fila(NombreDiaTemporada(d.fecha, t.tipo), CeldasDiaTemporada(d), Estilo::Normal, DecimalesDiaTemporada()));
 
     // Column A holds the head's names, the months and the days; the figures are as wide as the
     // longest word of their titles ("refrigeración", "interior (°C)").
@@ -282,7 +291,7 @@ std::string TextoTemporada(const Temporada& t, std::string_view escenario, std::
     for (const DiaTemporada& d : t.dias) s += Tabulada(TextoFecha(d.fecha, t.tipo), CeldasDiaTemporada(d));
 
     s += "\nMes\tDias\tCombustible\tAgua\tEtr\tEtp\tHorasCalefaccion\tHorasRefrigeracion\tTempMinInterior\t"
-         "PotenciaPico_kW\tCostoCombustible\tCostoAgua\n";
+         "PotenciaPico_kW\tCostoCombustible\tCostoAgua\tHorasFueraDeRango\n";
     for (const PeriodoTemporada& p : t.meses) s += Tabulada(NombreMesTabla(p, t.tipo), CeldasPeriodoTemporada(p));
     s += Tabulada("Total", CeldasPeriodoTemporada(t.total));
     return s;
@@ -295,8 +304,10 @@ std::string TituloResumenEscenarios(bool conDiseno) {
 }
 
 std::string FilaResumenEscenario(std::string_view escenario, const PeriodoTemporada& p, std::string_view unidad) {
-    // The month's cells with the unit after the fuel, and without the count of days.
-    const std::vector<std::string> celdas = CeldasPeriodoTemporada(p);
+    // The month's cells with the unit after the fuel, without the count of days and the hours
+    // out of range.
+    std::vector<std::string> celdas = CeldasPeriodoTemporada(p);
+    celdas.pop_back();
     return Tabulada(Nombre(escenario) + '\t' + celdas[1] + '\t' + std::string(unidad), celdas, 2);
 }
 

@@ -34,9 +34,13 @@ std::string NumeroExacto(const Variante& v);
 
 /// A day's figures as the text writes them, after its date: TMax .. PotenciaPico_kW (15 cells).
 std::vector<std::string> CeldasDiaTemporada(const DiaTemporada& d);
-/// A month's or the season's figures as the text writes them, after its name: Dias .. CostoAgua
-/// (11 cells); a cost without a price is an empty cell.
+/// A month's or the season's figures as the text writes them, after its name: Dias .. CostoAgua,
+/// HorasFueraDeRango (12 cells); a cost without a price is an empty cell.
 std::vector<std::string> CeldasPeriodoTemporada(const PeriodoTemporada& p);
+/// How many decimals a person reads of each of those cells (a workbook shows, a window rounds
+/// to), their values staying exact.
+const std::vector<int>& DecimalesDiaTemporada();
+const std::vector<int>& DecimalesPeriodoTemporada();
 
 /// Titles in words of those cells, after a first title for the date ("Día") or the month ("Mes"),
 /// with the units: the fuel in `unidad` ("Combustible (kg)"), water in litres, hours, °C, kW.

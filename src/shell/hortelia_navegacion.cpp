@@ -180,6 +180,7 @@ QWidget* Hortelia::CreaVistaTrabajo() {
     desplazable->setFrameShape(QFrame::StyledPanel);
     auto* area = new QWidget;
     area->setObjectName("AreaTrabajo");
+    area->setAccessibleName(QStringLiteral("Paneles del escenario"));
     auto* celda = new QGridLayout(area);
     celda->setContentsMargins(4, 4, 4, 4);
     desplazable->setWidget(area);

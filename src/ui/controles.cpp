@@ -18,6 +18,26 @@
 #include <vector>
 
 namespace hortelia {
+namespace {
+// What a screen reader hears of the bars and date fields made here.
+void InstalaFabricaAccesible();
+}  // namespace
+
+EditorFecha::EditorFecha(QWidget* padre, const char* nombre, const QString& accesible)
+    : QDateEdit(padre), accesible_(accesible) {
+    InstalaFabricaAccesible();
+    setObjectName(nombre);
+    connect(this, &QDateEdit::dateChanged, this, &EditorFecha::Nombra);
+    Nombra();
+}
+
+void EditorFecha::Nombra() {
+    setAccessibleName(accesible_ + QStringLiteral(": ") + text());
+    setAccessibleDescription(text());
+}
+
+// Arrows and typing move between day, month and year; Tab goes on to the next control.
+bool EditorFecha::focusNextPrevChild(bool siguiente) { return QWidget::focusNextPrevChild(siguiente); }
 
 QLabel* CreaEtiqueta(QWidget* padre, const char* nombre, const QString& texto) {
     auto* l = new QLabel(texto, padre);
@@ -84,7 +104,7 @@ class Barra : public QScrollBar {
 public:
     Barra(Qt::Orientation orientacion, Lectura lectura, QWidget* padre)
         : QScrollBar(orientacion, padre), lectura_(std::move(lectura)) {}
-    double Valor(int posicion) const { return posicion * lectura_.factor; }
+    double Valor(int posicion) const { return posicion * lectura_.factor + 0.0; }  // + 0.0: no -0
     QString Texto(int posicion) const {
         return lectura_.texto ? lectura_.texto(posicion) : Q(NumeroSinBlanco(Valor(posicion)));
     }
@@ -119,16 +139,35 @@ private:
     Barra* B() const { return static_cast<Barra*>(widget()); }
 };
 
+// A date field speaks its date as its value; Qt's spin box would say "0" of a range 0 to 0.
+class AccesibleFecha : public QAccessibleWidget {
+public:
+    explicit AccesibleFecha(EditorFecha* f) : QAccessibleWidget(f, QAccessible::EditableText) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return static_cast<EditorFecha*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* FabricaAccesible(const QString&, QObject* objeto) {
     if (auto* b = dynamic_cast<Barra*>(objeto)) return new AccesibleBarra(b);
+    if (auto* f = dynamic_cast<EditorFecha*>(objeto)) return new AccesibleFecha(f);
     return nullptr;
+}
+
+void InstalaFabricaAccesible() {
+    static const bool instalada = [] {
+        QAccessible::installFactory(FabricaAccesible);
+        return true;
+    }();
+    (void)instalada;
 }
 
 }  // namespace
 
 Lectura EnUnidad(double factor, const QString& unidad) {
     return {factor, [factor, unidad](int posicion) {
-                const QString n = Q(NumeroSinBlanco(posicion * factor));
+                const QString n = Q(NumeroSinBlanco(posicion * factor + 0.0));  // + 0.0: closed is 0, not -0
                 return unidad.isEmpty()
                            ? n
                            : n + (unidad == QStringLiteral("°") ? QString() : QStringLiteral(" ")) + unidad;
@@ -142,11 +181,7 @@ void Explica(QWidget* control, const QString& texto) {
 
 QScrollBar* CreaBarra(QWidget* padre, const char* nombre, const QString& accesible, Qt::Orientation orientacion,
                       int minimo, int maximo, int pasoGrande, Lectura lectura) {
-    static const bool instalada = [] {
-        QAccessible::installFactory(FabricaAccesible);
-        return true;
-    }();
-    (void)instalada;
+    InstalaFabricaAccesible();
     auto* b = new Barra(orientacion, std::move(lectura), padre);
     b->setObjectName(nombre);
     b->setAccessibleName(accesible);

@@ -9,6 +9,7 @@
 #include "scenario/escenario.h"
 #include "ui/grafico.h"
 
+#include <QDateEdit>
 #include <QList>
 #include <QRadioButton>
 #include <QString>
@@ -26,6 +27,22 @@ class QWidget;
 namespace hortelia {
 
 QLabel* CreaEtiqueta(QWidget* padre, const char* nombre, const QString& texto = {});
+
+/// A date field that one Tab leaves (a QDateEdit's Tab walks its day, month and year first) and
+/// that a screen reader names with its date: "Primer día: 01/06/2024", its value the same date.
+class EditorFecha : public QDateEdit {
+public:
+    EditorFecha(QWidget* padre, const char* nombre, const QString& accesible);
+    /// Names the field again after its display format changed.
+    void Nombra();
+
+protected:
+    bool focusNextPrevChild(bool siguiente) override;
+
+private:
+    QString accesible_;
+};
+
 /// A button; `accesible` names what it does where its caption does not ("-", "+").
 QPushButton* CreaBoton(QWidget* padre, const char* nombre, const QString& texto, const QString& accesible = {});
 /// A small "-" or "+" button.

@@ -126,7 +126,8 @@ TEST(Temporada, OneDayEqualsTheScenarioFileRebuilt) {
 }
 
 // A day set by hand: which hours count as heating or spraying, and the peak output, from each
-// hour's heating demand (a season) or from the day sheet's cut fuel (the comparison of days).
+// hour's heating demand (a season) or from the day sheet's cut fuel (the comparison of days);
+// the hours out of the tolerable range, strictly (8 and 28 are inside).
 TEST(Temporada, HoursAndPeakOfADay) {
     Escenario e = Tunel();  // 280 m² of floor; heats below 8, sprays above 28
     e.PoderCalorico = 36000;
@@ -147,12 +148,12 @@ TEST(Temporada, HoursAndPeakOfADay) {
     pon(16, 29, 28, 55, 0);      // sprays
     const auto figuras = [](const DiaTemporada& d) {
         return std::tuple(d.horasCalefaccion, d.horasRefrigeracion, d.potenciaPicoKw, d.tempMinInterior,
-                          d.tempMaxInterior);
+                          d.tempMaxInterior, d.horasFueraDeRango);
     };
-    EXPECT_EQ(figuras(FigurasDelDia(e, {}, CifrasCombustible::Planilla)), std::tuple(2, 2, 20.0, 8.0F, 29.5F));
+    EXPECT_EQ(figuras(FigurasDelDia(e, {}, CifrasCombustible::Planilla)), std::tuple(2, 2, 20.0, 8.0F, 29.5F, 1));
     EXPECT_EQ(FigurasDelDia(e, {}, CifrasCombustible::Planilla).combustible, 0);  // the sheet's AcumComb
     const DiaTemporada d = FigurasDelDia(e);
-    EXPECT_EQ(figuras(d), std::tuple(3, 2, 28.0, 8.0F, 29.5F));
+    EXPECT_EQ(figuras(d), std::tuple(3, 2, 28.0, 8.0F, 29.5F, 1));
     EXPECT_EQ(d.combustible,
               CombustibleDeDemanda(e, 100) + CombustibleDeDemanda(e, 50) + CombustibleDeDemanda(e, 0.5));
     // 100 W/m² for an hour: 360 kJ/m², 450 kJ gross at 80 %, over 36 000 kJ a unit, 280 m².

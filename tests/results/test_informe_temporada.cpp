@@ -57,6 +57,7 @@ TEST(InformeTemporada, KeysTablesAndEmptyCostCells) {
     d.tempMinInterior = 8;
     d.tempMaxInterior = 25.1F;
     d.potenciaPicoKw = 4.25;
+    d.horasFueraDeRango = 5;
     for (const Fecha& f : {Fecha{0, 12, 31}, Fecha{0, 1, 1}}) {
         d.fecha = f;
         t.dias.push_back(d);
@@ -78,10 +79,10 @@ TEST(InformeTemporada, KeysTablesAndEmptyCostCells) {
               "12-31\t22.5\t-0.5\t90\t40\t0\t0\t1.5\t20\t0\t0\t3\t0\t8\t25.1\t4.25\n"
               "01-01\t22.5\t-0.5\t90\t40\t0\t0\t1.5\t20\t0\t0\t3\t0\t8\t25.1\t4.25\n\n"
               "Mes\tDias\tCombustible\tAgua\tEtr\tEtp\tHorasCalefaccion\tHorasRefrigeracion\tTempMinInterior\t"
-              "PotenciaPico_kW\tCostoCombustible\tCostoAgua\n"
-              "12\t1\t1.5\t20\t0\t0\t3\t0\t8\t4.25\t\t0.01\n"
-              "01\t1\t1.5\t20\t0\t0\t3\t0\t8\t4.25\t\t0.01\n"
-              "Total\t2\t3\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\n");
+              "PotenciaPico_kW\tCostoCombustible\tCostoAgua\tHorasFueraDeRango\n"
+              "12\t1\t1.5\t20\t0\t0\t3\t0\t8\t4.25\t\t0.01\t5\n"
+              "01\t1\t1.5\t20\t0\t0\t3\t0\t8\t4.25\t\t0.01\t5\n"
+              "Total\t2\t3\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\t10\n");
     EXPECT_EQ(FilaResumenEscenario("b.hrt", t.total, "kg"), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\n");
     EXPECT_EQ(FilaResumenTemporada("b.hrt", t), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\t12.25\n");
 }

@@ -308,19 +308,22 @@ private slots:
         QVERIFY(pedidas > 0);
     }
 
-    // Scroll bars say their value in the user's terms, not the bar's position.
+    // Scroll bars say their value in the user's terms, not the bar's position (closed windows
+    // are "0 %", never "-0 %").
     void barras_dicenSuValorComoLoLeeElUsuario() {
         VentanaDePrueba v;
         const std::tuple<const char*, double, const char*> barras[] = {
-            {"HScrLat", 31.5, "31.5°"}, {"HScrIAF", 3.5, "3.5"},  {"VScrVent", 40, "40 %"},  {"HScrTMax", 35, "35 °C"},
+            {"HScrLat", 31.5, "31.5°"}, {"HScrIAF", 3.5, "3.5"},  {"VScrVent", 0, "0 %"},    {"HScrTMax", 35, "35 °C"},
             {"HScrHRMin", 50, "50 %"},  {"HScrEfic", 65, "65 %"}, {"HScrTNub", 1, "Claras"}, {"HScrVto", 1, "1 km/h"}};
-        v.Hijo<QScrollBar>("VScrVent")->setValue(-40);
+        v.Hijo<QScrollBar>("VScrVent")->setValue(0);
         for (const auto& [barra, valor, texto] : barras) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(v.Hijo<QScrollBar>(barra));
             QVERIFY2(a && a->valueInterface(), barra);
             QCOMPARE(a->text(QAccessible::Value), QString::fromUtf8(texto));
             QCOMPARE(a->valueInterface()->currentValue().toDouble(), valor);
         }
+        v.Hijo<QScrollBar>("VScrVent")->setValue(-40);
+        QCOMPARE(QAccessible::queryAccessibleInterface(v.Hijo("VScrVent"))->text(QAccessible::Value), "40 %");
     }
 
     // At 1024 x 720 (a 1366 x 768 screen) every panel shows whole; on a smaller window the

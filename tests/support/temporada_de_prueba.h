@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 #include <QProcess>
 
 namespace hortelia::prueba {
@@ -54,6 +55,26 @@ inline VentanaTemporada* AbreTemporadaCon(VentanaDePrueba& v, const QString& esc
 inline QString Lee(const QString& ruta) {
     QFile f(ruta);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+/// What Ctrl+P on `ventana` puts on paper, as a PDF read back by pdftotext, blanks run together
+/// (a missing pdftotext fails the test); `paginas` gets how many pages it took.
+inline QString TextoImpreso(VentanaDePrueba& v, QWidget* ventana, const QString& pdf, int* paginas = nullptr) {
+    v.guion.RespondeImpresion([&pdf](QPrinter& impresora) {
+        impresora.setOutputFormat(QPrinter::PdfFormat);
+        impresora.setOutputFileName(pdf);
+        return true;
+    });
+    QTest::keySequence(ventana, QKeySequence::Print);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
+        QTest::qFail("pdftotext (poppler-utils) no pudo leer el PDF", __FILE__, __LINE__);
+        return {};
+    }
+    const QString texto = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    if (paginas) *paginas = static_cast<int>(texto.count(QLatin1Char('\f')));
+    return texto.simplified();
 }
 
 /// What hortelia-sim writes with `argumentos`; empty when it fails.

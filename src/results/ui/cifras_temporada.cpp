@@ -2,6 +2,7 @@
 
 #include "numeros/conversiones.h"
 #include "results/informe_temporada.h"
+#include "ui/cifra_local.h"
 #include "ui/texto_qt.h"
 
 #include <QStringList>
@@ -18,25 +19,20 @@ QString Numero(double x) { return Q(NumeroSinBlanco(x)); }
 
 }  // namespace
 
-QString Cifra(const std::string& exacto) {
-    const auto x = NumeroDeCelda(exacto);
-    return x ? Numero(*x) : QString();
-}
-
 QString Total(double x, int decimales, const QString& unidad) {
-    return Numero(Cortar(x, decimales)) + QLatin1Char(' ') + unidad;
+    return CifraLocal(x, decimales) + QLatin1Char(' ') + unidad;
 }
 
-QString Cuenta(int n) { return Numero(static_cast<double>(n)); }
+QString Cuenta(int n) { return CifraLocal(n, 0); }
 
-QString Temperatura(float t) { return Q(NumeroSinBlanco(t)) + QStringLiteral(" °C"); }
+QString Temperatura(float t) { return CifraLocal(t, 1) + QStringLiteral(" °C"); }
 
 QString PotenciaKw(double kw) { return Total(kw, 2, QStringLiteral("kW")); }
 
 QString PotenciaKcalH(double kw) { return Total(kw * kKcalHPorKw, 0, QStringLiteral("kcal/h")); }
 
 QString Costo(const std::optional<double>& costo) {
-    return costo ? QStringLiteral("Costo: %1").arg(Numero(Cortar(*costo, 2))) : QStringLiteral("Sin precio");
+    return costo ? QStringLiteral("Costo: %1").arg(CifraLocal(*costo, 2)) : QStringLiteral("Sin precio");
 }
 
 QString NumeroDeCampo(double x) { return Numero(x); }
@@ -103,13 +99,20 @@ QString TextoCondicion(const CondicionDiseno& c) {
         break;
     case OrigenDiseno::Falta: return {};
     }
-    return QStringLiteral("para %1 °C y viento de %2 m/s, %3").arg(Numero(c.temperatura), Numero(c.viento), origen);
+    return QStringLiteral("para %1 °C y viento de %2 m/s, %3")
+        .arg(CifraLocal(c.temperatura, 1), CifraLocal(c.viento, 1), origen);
 }
 
 QString NotaDiseno(const Temporada& t) {
+    const QString sinCalefaccion =
+        t.total.horasCalefaccion == 0 && t.total.dias > 0
+            ? QStringLiteral(
+                  "No hace falta calefacción en esta temporada: la mínima tolerable del cultivo queda por "
+                  "debajo de todas las noches. ")
+            : QString();
     if (t.diseno.origen == OrigenDiseno::Falta)
-        return QStringLiteral("Calefacción a instalar: falta la temperatura de diseño.");
-    QString nota = QStringLiteral("Calefacción a instalar %1.").arg(TextoCondicion(t.diseno));
+        return sinCalefaccion + QStringLiteral("Calefacción a instalar: falta la temperatura de diseño.");
+    QString nota = sinCalefaccion + QStringLiteral("Calefacción a instalar %1.").arg(TextoCondicion(t.diseno));
     if (t.diseno.origen == OrigenDiseno::HoraMasFria)
         nota += QStringLiteral(
             " Un año típico o un registro corto rara vez trae las noches más frías del lugar: escriba la "

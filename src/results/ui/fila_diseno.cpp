@@ -20,7 +20,7 @@ FilaDiseno::FilaDiseno(Interaccion& interaccion, QWidget* parent) : QWidget(pare
     viento_->setObjectName("VientoDiseno");
     viento_->setPlaceholderText(NumeroDeCampo(kVientoDiseno));
     auto* etiquetaTemperatura = CreaEtiqueta(this, "LTemperaturaDiseno", QStringLiteral("Tem&peratura de diseño (°C)"));
-    auto* etiquetaViento = CreaEtiqueta(this, "LVientoDiseno", QStringLiteral("&Viento de diseño (m/s)"));
+    auto* etiquetaViento = CreaEtiqueta(this, "LVientoDiseno", QStringLiteral("Vien&to de diseño (m/s)"));
     etiquetaTemperatura->setBuddy(temperatura_);
     etiquetaViento->setBuddy(viento_);
     Explica(temperatura_,
@@ -45,6 +45,7 @@ FilaDiseno::FilaDiseno(Interaccion& interaccion, QWidget* parent) : QWidget(pare
     for (QLineEdit* campo : {temperatura_, viento_}) {
         campo->setMaximumWidth(campo->fontMetrics().horizontalAdvance(QStringLiteral("-000,00")) + 16);
         connect(campo, &QLineEdit::textChanged, this, &FilaDiseno::MuestraAyuda);
+        connect(campo, &QLineEdit::textEdited, this, &FilaDiseno::cambia);
         connect(campo, &QLineEdit::returnPressed, this, &FilaDiseno::calculaPedido);
     }
     MuestraAyuda();
@@ -85,6 +86,13 @@ bool FilaDiseno::Lee(OpcionesTemporada& opciones) {
     opciones.vientoDiseno = cambiado[1] ? LeeCampo(viento_, QStringLiteral("Viento de diseño"), limites::kVientoMs)
                                         : std::optional(archivo_->viento);
     return opciones.vientoDiseno.has_value();
+}
+
+QStringList FilaDiseno::Textos() const { return {temperatura_->text(), viento_->text()}; }
+
+void FilaDiseno::PonTextos(const QStringList& textos) {
+    temperatura_->setText(textos.value(0));
+    viento_->setText(textos.value(1));
 }
 
 std::optional<double> FilaDiseno::LeeCampo(QLineEdit* campo, const QString& nombre, const Limite& limite) {

@@ -32,10 +32,15 @@ public:
     /// The condition typed into `opciones`: none when the fields are empty or still hold the
     /// file's; false (and a warning naming the field and its range) when refused.
     bool Lee(OpcionesTemporada& opciones);
+    /// The temperature's and the wind's fields as typed, to keep between runs.
+    QStringList Textos() const;
+    void PonTextos(const QStringList& textos);
 
 signals:
     /// Enter in a field: run the season.
     void calculaPedido();
+    /// The grower typed into a field.
+    void cambia();
 
 private:
     /// One field's number inside `limite`; none (and the warning) otherwise.

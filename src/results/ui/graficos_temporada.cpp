@@ -64,7 +64,6 @@ Grafico* CreaGraficoMeses(QWidget* padre) {
     g->NombreSerie(2, QStringLiteral("Agua"));
     g->ColorSerie(1, 250, 0, 0);
     g->ColorSerie(2, 0, 0, 250);
-    g->TituloEjeX(QStringLiteral("Mes"));
     return g;
 }
 
@@ -80,7 +79,8 @@ void LlenaGraficoMeses(Grafico* g, const Temporada* temporada) {
     const std::vector<PeriodoTemporada> filas = !temporada ? std::vector<PeriodoTemporada>{}
                                                 : anios    ? SumaPorAnio(temporada->meses)
                                                            : temporada->meses;
-    g->TituloEjeX(anios ? QStringLiteral("Año") : QStringLiteral("Mes"));
+    // No axis title over an empty chart.
+    g->TituloEjeX(!temporada ? QString() : anios ? QStringLiteral("Año") : QStringLiteral("Mes"));
     Titula(g, anios ? QStringLiteral("Combustible y agua por año") : QStringLiteral("Combustible y agua por mes"));
     g->PonFilas(static_cast<int>(filas.size()));
     if (temporada) {
@@ -111,6 +111,7 @@ void LlenaGraficoDias(Grafico* g, const Temporada* temporada) {
     const std::size_t largo = DiasPorFila(temporada ? temporada->dias.size() : 0);
     PreparaSeriesDias(g, largo > 1);
     if (!temporada) {
+        g->TituloEjeX(QString());
         g->PonFilas(0);
         return g->Redibuja();
     }

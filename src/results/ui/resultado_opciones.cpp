@@ -1,5 +1,6 @@
 #include "results/ui/resultado_opciones.h"
 
+#include "numeros/conversiones.h"
 #include "results/hoja_calculo.h"
 #include "results/informe_opciones.h"
 #include "results/informe_temporada.h"
@@ -7,6 +8,7 @@
 #include "results/ui/salidas_temporada.h"
 #include "results/ui/tabla_temporada.h"
 #include "scenario/archivo_texto.h"
+#include "ui/cifra_local.h"
 #include "ui/dialogo_archivo.h"
 #include "ui/grafico.h"
 #include "ui/impresion.h"
@@ -25,8 +27,8 @@ namespace {
 // The cell of the payback, as a bar says it: "2.5 años", "no se recupera", or nothing.
 QString TextoRetorno(const FilaComparacion& f) {
     const std::string celda = CeldasComparacion(f)[8];
-    if (celda.empty() || celda == kNoSeRecupera) return Q(celda);
-    return Cifra(celda) + QStringLiteral(" años");
+    const auto anios = NumeroDeCelda(celda);
+    return anios ? CifraLocal(*anios, 1) + QStringLiteral(" años") : Q(celda);
 }
 
 QString Propuesto(const QString& rutaEscenario, const TipoArchivo& tipo) {
@@ -59,14 +61,14 @@ void MuestraComparacion(const Comparacion* c, Grafico* grafico, ModeloTemporada*
             grafico->PonValor(k, 1, f.costoTotal.value_or(0) * anio);
             grafico->TextoSobreFila(k, TextoRetorno(f));
             QStringList fila{Q(f.titulo)};
-            // The figures as the season's tables show them; the unit and "no se recupera" as words.
-            for (const std::string& celda : CeldasComparacion(f))
-                fila << (NumeroDeCelda(celda) ? Cifra(celda) : Q(celda));
+            for (const std::string& celda : CeldasComparacion(f)) fila << Q(celda);
             filas << fila;
         }
     }
     grafico->Redibuja();
-    modelo->Llena(titulos, filas, c ? 0 : -1);
+    QList<int> decimales{-1};
+    for (int d : DecimalesComparacion()) decimales << d;
+    modelo->Llena(titulos, filas, decimales, c ? 0 : -1);
 }
 
 QString NotaComparacion(const Comparacion& c) {
@@ -92,8 +94,8 @@ void ExportaHojaOpciones(Interaccion& interaccion, const QString& rutaEscenario,
             });
 }
 
-void ImprimeOpciones(Interaccion& interaccion, const QString& rutaEscenario, const ComparacionCalculada& c,
-                     QFont letra) {
+void ImprimeOpciones(Interaccion& interaccion, const QString& rutaEscenario, const ComparacionCalculada& c, QFont letra,
+                     bool previa) {
     QTextDocument documento;
     letra.setPointSizeF(8);
     documento.setDefaultFont(letra);
@@ -112,8 +114,9 @@ void ImprimeOpciones(Interaccion& interaccion, const QString& rutaEscenario, con
                                    .toHtmlEscaped(),
                                QFileInfo(Q(c.clima)).fileName().toHtmlEscaped(),
                                NotaComparacion(c.comparacion).toHtmlEscaped(), TablaHtml(tabla)));
+    const QString pdf = PdfPropuesto(rutaEscenario, QStringLiteral("opciones"));
     const QString error =
-        ImprimeDocumento(documento, interaccion, PdfPropuesto(rutaEscenario, QStringLiteral("opciones")));
+        previa ? VistaPreviaDocumento(documento, interaccion, pdf) : ImprimeDocumento(documento, interaccion, pdf);
     if (!error.isEmpty()) interaccion.Mensaje(Interaccion::Gravedad::Error, error);
 }
 

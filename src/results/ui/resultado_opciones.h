@@ -28,8 +28,9 @@ QString NotaComparacion(const Comparacion& c);
 void ExportaTextoOpciones(Interaccion& interaccion, const QString& rutaEscenario, const ComparacionCalculada& c);
 /// "Guarda como &hoja de cálculo (.xlsx)": the head and the table as numbers.
 void ExportaHojaOpciones(Interaccion& interaccion, const QString& rutaEscenario, const ComparacionCalculada& c);
-/// "&Imprime": the scenario, the climate table, the line over the table, the chart and the table.
-void ImprimeOpciones(Interaccion& interaccion, const QString& rutaEscenario, const ComparacionCalculada& c,
-                     QFont letra);
+/// "&Imprime", or with `previa` "&Vista previa": the scenario, the climate table, the line over
+/// the table, the chart and the table.
+void ImprimeOpciones(Interaccion& interaccion, const QString& rutaEscenario, const ComparacionCalculada& c, QFont letra,
+                     bool previa = false);
 
 }  // namespace hortelia

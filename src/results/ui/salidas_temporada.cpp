@@ -5,6 +5,7 @@
 #include "results/informe_temporada.h"
 #include "results/ui/vista_temporada.h"
 #include "scenario/archivo_texto.h"
+#include "ui/cifra_local.h"
 #include "ui/dialogo_archivo.h"
 #include "ui/grafico.h"
 #include "ui/impresion.h"
@@ -53,8 +54,8 @@ QString Cabeza(const TemporadaCalculada& c, const VistaTemporada& vista, const Q
                   Html(vista.Periodo()));
     if (t.precios.combustible)
         h += QStringLiteral("<br>Precio del combustible: %1 por %2")
-                 .arg(Q(NumeroSinBlanco(*t.precios.combustible)), Html(unidadCombustible));
-    if (t.precios.agua) h += QStringLiteral("<br>Precio del agua: %1 por m³").arg(Q(NumeroSinBlanco(*t.precios.agua)));
+                 .arg(CifraLocal(*t.precios.combustible, 2), Html(unidadCombustible));
+    if (t.precios.agua) h += QStringLiteral("<br>Precio del agua: %1 por m³").arg(CifraLocal(*t.precios.agua, 2));
     return h + QStringLiteral("</p>");
 }
 
@@ -76,15 +77,15 @@ QString Totales(const VistaTemporada& vista) {
     return h + QStringLiteral("<p></p>");
 }
 
-// The two charts side by side, as pictures drawn at a size of their own: the window's may be
-// too narrow for the months' names.
+// The two charts side by side, small enough to leave the month table whole on the page, as
+// pictures drawn at a size of their own: the window's may be too narrow for the months' names.
 QString Graficos(const Temporada& t, QTextDocument& documento) {
     QString h = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><tr>");
     for (const auto& g : VistaTemporada::Graficos(t)) {
         g->resize(600, 300);
         const QString nombre = QStringLiteral("grafico:") + g->objectName();
         documento.addResource(QTextDocument::ImageResource, QUrl(nombre), ImagenParaPapel(g.get()));
-        h += QStringLiteral("<td><img src=\"%1\" width=\"440\" height=\"220\"></td>").arg(nombre);
+        h += QStringLiteral("<td><img src=\"%1\" width=\"380\" height=\"190\"></td>").arg(nombre);
     }
     return h + QStringLiteral("</tr></table><p></p>");
 }
@@ -135,9 +136,10 @@ std::unique_ptr<QTextDocument> DocumentoTemporada(const TemporadaCalculada& c, c
     return documento;
 }
 
-void ImprimeTemporada(Interaccion& interaccion, const QString& rutaEscenario, QTextDocument& documento) {
+void ImprimeTemporada(Interaccion& interaccion, const QString& rutaEscenario, QTextDocument& documento, bool previa) {
+    const QString pdf = PdfPropuesto(rutaEscenario, QStringLiteral("temporada"));
     const QString error =
-        ImprimeDocumento(documento, interaccion, PdfPropuesto(rutaEscenario, QStringLiteral("temporada")));
+        previa ? VistaPreviaDocumento(documento, interaccion, pdf) : ImprimeDocumento(documento, interaccion, pdf);
     if (!error.isEmpty()) interaccion.Mensaje(Interaccion::Gravedad::Error, error);
 }
 

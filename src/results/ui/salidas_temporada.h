@@ -44,7 +44,9 @@ QImage ImagenParaPapel(QWidget* w);
 /// A table of the window as HTML for paper, its highlighted row (the season's total) in bold.
 QString TablaHtml(const ModeloTemporada& modelo);
 
-/// "&Imprime" and Ctrl+P: `documento`, landscape; a failed print says so, cancel is silent.
-void ImprimeTemporada(Interaccion& interaccion, const QString& rutaEscenario, QTextDocument& documento);
+/// "&Imprime" and Ctrl+P, or with `previa` "&Vista previa": `documento`, landscape; a failed
+/// print says so, cancel is silent.
+void ImprimeTemporada(Interaccion& interaccion, const QString& rutaEscenario, QTextDocument& documento,
+                      bool previa = false);
 
 }  // namespace hortelia

@@ -1,5 +1,7 @@
 #include "results/ui/tabla_temporada.h"
 
+#include "numeros/conversiones.h"
+#include "ui/cifra_local.h"
 #include "ui/tabla_copiable.h"
 
 #include <QHeaderView>
@@ -7,10 +9,11 @@
 
 namespace hortelia {
 
-void ModeloTemporada::Llena(QStringList titulos, QVector<QStringList> filas, int destacada) {
+void ModeloTemporada::Llena(QStringList titulos, QVector<QStringList> filas, QList<int> decimales, int destacada) {
     beginResetModel();
     titulos_ = std::move(titulos);
     filas_ = std::move(filas);
+    decimales_ = std::move(decimales);
     destacada_ = destacada;
     escribeFila_ = nullptr;
     cuantas_ = static_cast<int>(filas_.size());
@@ -18,10 +21,12 @@ void ModeloTemporada::Llena(QStringList titulos, QVector<QStringList> filas, int
     endResetModel();
 }
 
-void ModeloTemporada::LlenaPorFila(QStringList titulos, int filas, std::function<QStringList(int)> fila) {
+void ModeloTemporada::LlenaPorFila(QStringList titulos, int filas, std::function<QStringList(int)> fila,
+                                   QList<int> decimales) {
     beginResetModel();
     titulos_ = std::move(titulos);
     filas_.clear();
+    decimales_ = std::move(decimales);
     destacada_ = -1;
     escribeFila_ = std::move(fila);
     cuantas_ = filas;
@@ -29,7 +34,7 @@ void ModeloTemporada::LlenaPorFila(QStringList titulos, int filas, std::function
     endResetModel();
 }
 
-QString ModeloTemporada::Texto(int fila, int columna) const {
+QString ModeloTemporada::Exacto(int fila, int columna) const {
     if (!escribeFila_) return filas_.value(fila).value(columna);
     if (fila < 0 || fila >= cuantas_) return {};
     if (fila != filaEscrita_) {
@@ -37,6 +42,13 @@ QString ModeloTemporada::Texto(int fila, int columna) const {
         filaEscrita_ = fila;
     }
     return escrita_.value(columna);
+}
+
+QString ModeloTemporada::Texto(int fila, int columna) const {
+    const QString exacto = Exacto(fila, columna);
+    const int decimales = decimales_.value(columna, -1);
+    const auto x = decimales < 0 ? std::nullopt : NumeroDeCelda(exacto.toStdString());
+    return x ? CifraLocal(*x, decimales) : exacto;
 }
 
 int ModeloTemporada::rowCount(const QModelIndex& padre) const { return padre.isValid() ? 0 : cuantas_; }
@@ -49,6 +61,11 @@ QVariant ModeloTemporada::data(const QModelIndex& i, int rol) const {
     if (!i.isValid()) return {};
     switch (rol) {
     case Qt::DisplayRole: return Texto(i.row(), i.column());
+    case Qt::EditRole: {
+        const QString exacto = Exacto(i.row(), i.column());
+        const auto x = NumeroDeCelda(exacto.toStdString());
+        return x ? QVariant(*x) : QVariant(exacto);
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter | (i.column() == 0 ? Qt::AlignLeft : Qt::AlignRight));
     case Qt::FontRole:
@@ -73,7 +90,7 @@ QString TextoSeleccionado(const QTableView* tabla) {
 }
 
 QTableView* CreaTablaTemporada(QWidget* padre, const char* nombre, const QString& accesible, ModeloTemporada* modelo) {
-    auto* t = new TablaCopiable([modelo](const QModelIndex& i) { return modelo->Texto(i.row(), i.column()); }, padre);
+    auto* t = new TablaCopiable([modelo](const QModelIndex& i) { return modelo->Exacto(i.row(), i.column()); }, padre);
     t->setObjectName(nombre);
     t->setAccessibleName(accesible);
     t->setModel(modelo);

@@ -6,6 +6,7 @@
 #include "results/ui/cifras_temporada.h"
 #include "results/ui/corrida_temporada.h"
 #include "results/ui/fila_diseno.h"
+#include "results/ui/preferencias_temporada.h"
 #include "results/ui/vista_opciones.h"
 #include "results/ui/vista_temporada.h"
 #include "scenario/catalogo.h"
@@ -23,6 +24,8 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTimer>
@@ -49,35 +52,72 @@ VentanaTemporada::VentanaTemporada(const Escenario& escenario, Interaccion& inte
     : QWidget(parent, Qt::Window), e(escenario), interaccion_(interaccion), rutaEscenario_(std::move(rutaEscenario)) {
     setObjectName("FTemporada");
     setWindowTitle(QStringLiteral("Temporada"));
+    // Made in reading order, which is the order Tab follows: the rows of inputs, the tabs, the
+    // tab in front, the buttons.
+    QLayout* filaClima = CreaFilaClima();
     tipoTabla_ = CreaEtiqueta(this, "TipoClima",
                               QStringLiteral("Elija una tabla de clima (un día por fila o las normales de cada mes) o "
                                              "un registro horario (EPW o exportación CSV)."));
     tipoTabla_->setWordWrap(true);
     corrida_ = new CorridaTemporada(this);
     connect(corrida_, &CorridaTemporada::Cambio, this, &VentanaTemporada::Habilita);
+    QLayout* filaDatos = CreaFilaDatos();
     diseno_ = new FilaDiseno(interaccion_, this);
     connect(diseno_, &FilaDiseno::calculaPedido, this, &VentanaTemporada::Calcula);
-    vista_ = new VistaTemporada(this);
     // The season, and the options beside the scenario over the same season.
-    opciones_ = new VistaOpciones(
-        e, interaccion_, *corrida_, rutaEscenario_, [this] { return PideTemporada(); }, this);
     partes_ = new QTabWidget(this);
     partes_->setObjectName("PartesTemporada");
+    partes_->setAccessibleName(QStringLiteral("Temporada y opciones"));
+    vista_ = new VistaTemporada(this);
+    opciones_ = new VistaOpciones(
+        e, interaccion_, *corrida_, rutaEscenario_, [this] { return PideTemporada(); }, this);
     partes_->addTab(vista_, QStringLiteral("Temporada"));
     partes_->addTab(opciones_, QStringLiteral("&Opciones"));
     connect(partes_, &QTabWidget::currentChanged, this, &VentanaTemporada::Habilita);
     connect(opciones_, &VistaOpciones::Cambio, this, &VentanaTemporada::Habilita);
 
     auto* todo = new QVBoxLayout(this);
-    todo->addLayout(CreaFilaClima());
+    todo->addLayout(filaClima);
     todo->addWidget(tipoTabla_);
-    todo->addLayout(CreaFilaDatos());
+    todo->addLayout(filaDatos);
     todo->addWidget(diseno_);
     todo->addWidget(partes_, 1);
     todo->addLayout(CreaBotones());
     connect(vista_, &VistaTemporada::diaElegidoCambia, this, &VentanaTemporada::Habilita);
     connect(vista_, &VistaTemporada::abreDiaPedido, this, &VentanaTemporada::AbreDia);
+    // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous tab of the tabs in use.
+    const auto pasa = [this](int paso) {
+        QTabWidget* t = vista_->isAncestorOf(focusWidget()) ? vista_->Pestanias() : partes_;
+        t->setCurrentIndex((t->currentIndex() + paso + t->count()) % t->count());
+    };
+    connect(new QShortcut(QKeySequence::NextChild, this), &QShortcut::activated, this, [pasa] { pasa(1); });
+    connect(new QShortcut(QKeySequence::PreviousChild, this), &QShortcut::activated, this, [pasa] { pasa(-1); });
+    for (EditorFecha* fecha : {desde_, hasta_})
+        connect(fecha, &QDateEdit::dateChanged, this, &VentanaTemporada::GuardaPreferencias);
+    for (QLineEdit* precio : {precioCombustible_, precioAgua_})
+        connect(precio, &QLineEdit::textEdited, this, &VentanaTemporada::GuardaPreferencias);
+    connect(diseno_, &FilaDiseno::cambia, this, &VentanaTemporada::GuardaPreferencias);
+    RestauraPreferencias();
     Habilita();
+}
+
+void VentanaTemporada::GuardaPreferencias() {
+    if (!restaurando_)
+        GuardaPreferenciasTemporada({rutaClima_, desde_->date(), hasta_->date(), precioCombustible_->text(),
+                                     precioAgua_->text(), diseno_->Textos()});
+}
+
+void VentanaTemporada::RestauraPreferencias() {
+    const PreferenciasTemporada p = LeePreferenciasTemporada();
+    restaurando_ = true;
+    precioCombustible_->setText(p.precioCombustible);
+    precioAgua_->setText(p.precioAgua);
+    if (!p.clima.isEmpty() && QFileInfo::exists(p.clima) && CargaTabla(p.clima, false)) {
+        if (p.desde.isValid()) desde_->setDate(p.desde);
+        if (p.hasta.isValid()) hasta_->setDate(p.hasta);
+    }
+    diseno_->PonTextos(p.diseno);
+    restaurando_ = false;
 }
 
 void VentanaTemporada::Abre() {
@@ -136,7 +176,7 @@ void VentanaTemporada::Habilita() {
                                  : QStringLiteral("Simula cada día con el invernáculo, el cultivo y las ventanas del "
                                                   "escenario"));
     if (enOpciones && !opciones_->HayMarcadas()) calcula_->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{guarda_, guardaHoja_, imprime_})
+    for (QWidget* w : std::initializer_list<QWidget*>{guarda_, guardaHoja_, imprime_, previa_})
         w->setEnabled(!corre && (enOpciones ? opciones_->ComparacionMostrada() != nullptr : calculada_.has_value()));
     const DiaClima* dia = DiaParaAbrir();
     vista_->HabilitaAbreDia(dia != nullptr, dia ? Q(NombreDiaTemporada(dia->fecha, tabla_->tipo)) : QString());
@@ -159,14 +199,15 @@ void VentanaTemporada::EligeTabla() {
     if (!ruta.isEmpty()) CargaTabla(ruta);
 }
 
-bool VentanaTemporada::CargaTabla(const QString& ruta) {
+bool VentanaTemporada::CargaTabla(const QString& ruta, bool avisa) {
     ResultadoTablaClima r = CargaTablaClima(ruta.toStdString());
     if (!r.ok) {
-        interaccion_.Mensaje(Interaccion::Gravedad::Error,
-                             QStringLiteral("Elija una tabla de clima en CSV con las columnas fecha o mes, tmax y "
-                                            "tmin, un año típico EPW o una exportación CSV de un servicio de clima."
-                                            "\n\n%1\n\n%2")
-                                 .arg(QDir::toNativeSeparators(ruta), Q(r.mensaje)));
+        if (avisa)
+            interaccion_.Mensaje(Interaccion::Gravedad::Error,
+                                 QStringLiteral("Elija una tabla de clima en CSV con las columnas fecha o mes, tmax y "
+                                                "tmin, un año típico EPW o una exportación CSV de un servicio de clima."
+                                                "\n\n%1\n\n%2")
+                                     .arg(QDir::toNativeSeparators(ruta), Q(r.mensaje)));
         return false;
     }
     tabla_ = std::make_shared<const TablaClima>(std::move(r.tabla));
@@ -178,6 +219,7 @@ bool VentanaTemporada::CargaTabla(const QString& ruta) {
     diseno_->PonTabla(*tabla_);
     PreparaFechas();
     OlvidaTemporada();  // the season shown was another table's
+    GuardaPreferencias();
     return true;
 }
 
@@ -196,6 +238,7 @@ void VentanaTemporada::PreparaFechas() {
     }
     desde_->setDate(fecha(PrimerDia(*tabla_)));
     hasta_->setDate(fecha(UltimoDia(*tabla_)));
+    for (EditorFecha* editor : {desde_, hasta_}) editor->Nombra();
     Explica(desde_, diaria ? QStringLiteral("Primer día de la temporada, dentro de la tabla")
                            : QStringLiteral("Primer día de la temporada (día y mes)"));
 }
@@ -290,13 +333,17 @@ void VentanaTemporada::ExportaHojaCalculo() {
     if (calculada_) ExportaHojaTemporada(interaccion_, rutaEscenario_(), *calculada_);
 }
 
-void VentanaTemporada::Imprime() {
+void VentanaTemporada::Imprime() { Sale(false); }
+
+void VentanaTemporada::MuestraVistaPrevia() { Sale(true); }
+
+void VentanaTemporada::Sale(bool previa) {
     if (corrida_->Corriendo()) return;
-    if (partes_->currentWidget() == opciones_) return opciones_->Imprime();
+    if (partes_->currentWidget() == opciones_) return opciones_->Imprime(previa);
     if (!calculada_) return;
     const std::unique_ptr<QTextDocument> documento =
         DocumentoTemporada(*calculada_, *vista_, Q(UnidadPoderCalorico(e.Combustible)), font());
-    ImprimeTemporada(interaccion_, rutaEscenario_(), *documento);
+    ImprimeTemporada(interaccion_, rutaEscenario_(), *documento, previa);
 }
 
 }  // namespace hortelia

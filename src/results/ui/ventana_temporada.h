@@ -14,8 +14,10 @@
 // and closing the window stops it. The season's
 // totals show in large type, with the heater to install and the condition it was sized for,
 // the months as bars, the days as lines, and the months and days as tables (Ctrl+C copies
-// cells). "&Guarda" writes the batch tool's text, "Guarda como &hoja de cálculo (.xlsx)" a
-// workbook of numbers, "&Imprime" the totals, the two charts and the month table on paper.
+// cells). "&Guarda" writes the batch tool's text, "Guarda como ho&ja de cálculo (.xlsx)" a
+// workbook of numbers, "&Imprime" the totals, the two charts and the month table on paper, and
+// "&Vista previa" shows that paper first. The table, the days, the prices and the design
+// condition are kept for the next run of the program (preferencias_temporada.h).
 // "&Abrir este día" hands a complete day of an hourly record, as the scenario's own day, to
 // whoever set alAbrirDia (the main window, which asks about unsaved changes first).
 //
@@ -33,7 +35,6 @@
 #include <memory>
 #include <optional>
 
-class QDateEdit;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -45,6 +46,7 @@ class QTimer;
 namespace hortelia {
 
 class CorridaTemporada;
+class EditorFecha;
 class FilaDiseno;
 class Interaccion;
 class VistaOpciones;
@@ -71,8 +73,9 @@ public:
     /// "&Elige tabla de clima…": a file through the open dialog, then CargaTabla.
     void EligeTabla();
     /// Reads the table at `ruta`. A refused table says what to do and why (line, column) and
-    /// leaves the window as it was; a table read resets the days to the whole table.
-    bool CargaTabla(const QString& ruta);
+    /// leaves the window as it was; a table read resets the days to the whole table. With
+    /// `avisa` false a refused table is not mentioned.
+    bool CargaTabla(const QString& ruta, bool avisa = true);
     /// "&Calcula": the season from the days and prices chosen, started off the window's thread;
     /// a refused price or a season that cannot run is a warning and leaves the results shown.
     void Calcula();
@@ -82,6 +85,8 @@ public:
     void ExportaHojaCalculo();
     /// "&Imprime" and Ctrl+P: the totals, the two charts and the month table, landscape.
     void Imprime();
+    /// "&Vista previa": the same pages on screen.
+    void MuestraVistaPrevia();
 
     /// "&Abrir este día": the chosen day of the record put into a copy of the scenario.
     void AbreDia();
@@ -123,6 +128,12 @@ private:
     void Habilita();
     /// The progress bar: the days run of the days in all.
     void MuestraAvance();
+    /// What the tab in front shows, on paper or, with `previa`, on screen first.
+    void Sale(bool previa);
+    /// The table, the days, the prices and the design condition into the settings.
+    void GuardaPreferencias();
+    /// Those of the last run: a table that is no longer there, or is refused, is left out.
+    void RestauraPreferencias();
 
     const Escenario& e;
     Interaccion& interaccion_;
@@ -131,14 +142,15 @@ private:
     QString rutaClima_;
     std::optional<TemporadaCalculada> calculada_;
     bool dimensionada_ = false;
+    bool restaurando_ = false;
 
     QLineEdit* campoClima_;
     QLabel* tipoTabla_;
-    QDateEdit *desde_, *hasta_;
+    EditorFecha *desde_, *hasta_;
     QLabel* etiquetaPrecioCombustible_;
     QLineEdit *precioCombustible_, *precioAgua_;
     FilaDiseno* diseno_;
-    QPushButton *elige_, *calcula_, *cancela_, *guarda_, *guardaHoja_, *imprime_;
+    QPushButton *elige_, *calcula_, *cancela_, *guarda_, *guardaHoja_, *imprime_, *previa_, *cierra_;
     QProgressBar* progreso_;
     QTimer* reloj_;  ///< repaints the progress while a run goes on
     CorridaTemporada* corrida_;

@@ -7,7 +7,6 @@
 #include "results/ui/fila_diseno.h"
 #include "ui/controles.h"
 
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,16 +41,12 @@ QLayout* VentanaTemporada::CreaFilaClima() {
 
 // The days and the prices, then "&Calcula".
 QLayout* VentanaTemporada::CreaFilaDatos() {
-    desde_ = new QDateEdit(this);
-    desde_->setObjectName("DesdeTemporada");
-    hasta_ = new QDateEdit(this);
-    hasta_->setObjectName("HastaTemporada");
+    desde_ = new EditorFecha(this, "DesdeTemporada", QStringLiteral("Primer día"));
+    hasta_ = new EditorFecha(this, "HastaTemporada", QStringLiteral("Último día"));
     auto* etiquetaDesde = CreaEtiqueta(this, "LDesde", QStringLiteral("&Desde"));
-    auto* etiquetaHasta = CreaEtiqueta(this, "LHasta", QStringLiteral("Has&ta"));
+    auto* etiquetaHasta = CreaEtiqueta(this, "LHasta", QStringLiteral("&Hasta"));
     etiquetaDesde->setBuddy(desde_);
     etiquetaHasta->setBuddy(hasta_);
-    desde_->setAccessibleName(QStringLiteral("Primer día"));
-    hasta_->setAccessibleName(QStringLiteral("Último día"));
     Explica(hasta_,
             QStringLiteral("Último día de la temporada; con normales o un año típico puede ser anterior al primero: la "
                            "temporada cruza el año nuevo"));
@@ -107,25 +102,29 @@ void VentanaTemporada::CreaAvance() {
 }
 
 QLayout* VentanaTemporada::CreaBotones() {
-    guardaHoja_ = CreaBoton(this, "GuardaHojaTemporada", QStringLiteral("Guarda como &hoja de cálculo (.xlsx)"));
+    guardaHoja_ = CreaBoton(this, "GuardaHojaTemporada", QStringLiteral("Guarda como ho&ja de cálculo (.xlsx)"));
     guarda_ = CreaBoton(this, "GuardaTemporada", QStringLiteral("&Guarda"));
     imprime_ = CreaBoton(this, "ImprimeTemporada", QStringLiteral("&Imprime"));
+    previa_ = CreaBoton(this, "PreviaTemporada", QStringLiteral("&Vista previa"));
     // "&Calcula" has the C.
-    QPushButton* cierra = CreaBoton(this, "CierraTemporada", QStringLiteral("Cie&rra"));
+    cierra_ = CreaBoton(this, "CierraTemporada", QStringLiteral("Cie&rra"));
     Explica(guardaHoja_,
             QStringLiteral("Para LibreOffice Calc o Excel en cualquier idioma: cada cifra queda como número"));
     Explica(guarda_, QStringLiteral("El texto de hortelia-sim --temporada, separado por tabuladores (Ctrl+S)"));
     Explica(imprime_, QStringLiteral("Los totales, los gráficos y la tabla de meses (Ctrl+P)"));
+    Explica(previa_, QStringLiteral("Las mismas páginas en la pantalla, antes de imprimirlas"));
     auto* botones = new QHBoxLayout;
     botones->addStretch(1);
     botones->addWidget(guardaHoja_);
     botones->addWidget(guarda_);
     botones->addWidget(imprime_);
-    botones->addWidget(cierra);
+    botones->addWidget(previa_);
+    botones->addWidget(cierra_);
     connect(guarda_, &QPushButton::clicked, this, &VentanaTemporada::ExportaTexto);
     connect(guardaHoja_, &QPushButton::clicked, this, &VentanaTemporada::ExportaHojaCalculo);
     connect(imprime_, &QPushButton::clicked, this, &VentanaTemporada::Imprime);
-    connect(cierra, &QPushButton::clicked, this, &VentanaTemporada::Cierra);
+    connect(previa_, &QPushButton::clicked, this, &VentanaTemporada::MuestraVistaPrevia);
+    connect(cierra_, &QPushButton::clicked, this, &VentanaTemporada::Cierra);
     // The conventional shortcuts beside the accelerators.
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &VentanaTemporada::Imprime);
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &VentanaTemporada::ExportaTexto);

@@ -370,8 +370,8 @@ void VistaOpciones::ExportaHojaCalculo() {
     if (calculada_) ExportaHojaOpciones(interaccion_, rutaEscenario_(), *calculada_);
 }
 
-void VistaOpciones::Imprime() {
-    if (calculada_) ImprimeOpciones(interaccion_, rutaEscenario_(), *calculada_, font());
+void VistaOpciones::Imprime(bool previa) {
+    if (calculada_) ImprimeOpciones(interaccion_, rutaEscenario_(), *calculada_, font(), previa);
 }
 
 }  // namespace hortelia

@@ -83,7 +83,7 @@ public:
 
     void ExportaTexto();
     void ExportaHojaCalculo();
-    void Imprime();
+    void Imprime(bool previa = false);
 
     const ComparacionCalculada* ComparacionMostrada() const { return calculada_ ? &*calculada_ : nullptr; }
 

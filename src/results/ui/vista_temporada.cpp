@@ -31,14 +31,29 @@ const QString kSinValor = QStringLiteral("- - -");
 
 QStringList Fila(const std::string& nombre, const std::vector<std::string>& celdas) {
     QStringList f{Q(nombre)};
-    for (const std::string& c : celdas) f << Cifra(c);
+    for (const std::string& c : celdas) f << Q(c);
     return f;
+}
+
+// The decimals a grower reads of each column, after the name's.
+QList<int> Decimales(const std::vector<int>& deLasCeldas) {
+    QList<int> d{-1};
+    for (int k : deLasCeldas) d << k;
+    return d;
 }
 
 QStringList Titulos(const std::vector<std::string>& titulos) {
     QStringList t;
     for (const std::string& s : titulos) t << Q(s);
     return t;
+}
+
+// A heater's output and the line under it: none (with `sinValor` under it), a heater no night
+// needs, or kW over kcal/h.
+std::pair<QString, QString> Potencia(const std::optional<double>& kw, const QString& sinValor) {
+    if (!kw) return {kSinValor, sinValor};
+    if (*kw <= 0) return {QStringLiteral("No hace falta"), QStringLiteral("ninguna noche la pide")};
+    return {PotenciaKw(*kw), PotenciaKcalH(*kw)};
 }
 
 // The totals' large figures and the lines under them, in the order of their titles.
@@ -61,37 +76,39 @@ std::array<std::pair<QString, QString>, 7> TextosTotales(const Temporada& t) {
         {Temperatura(p.tempMinInterior),
          diaMinimo == t.dias.end() ? QString()
                                    : QStringLiteral("el %1").arg(Q(NombreDiaTemporada(diaMinimo->fecha, t.tipo)))},
-        {t.potenciaDisenoKw ? PotenciaKw(*t.potenciaDisenoKw) : kSinValor,
-         t.potenciaDisenoKw ? PotenciaKcalH(*t.potenciaDisenoKw) : QStringLiteral("sin temperatura de diseño")},
-        {PotenciaKw(p.potenciaPicoKw), PotenciaKcalH(p.potenciaPicoKw)},
+        Potencia(t.potenciaDisenoKw, QStringLiteral("sin temperatura de diseño")),
+        Potencia(p.horasCalefaccion > 0 ? std::optional(p.potenciaPicoKw) : std::optional(0.0), QString()),
     }};
 }
 
 }  // namespace
 
 VistaTemporada::VistaTemporada(QWidget* parent) : QWidget(parent) {
-    // The months as bars, the days as lines.
-    graficoMeses_ = CreaGraficoMeses(this);
-    graficoDias_ = CreaGraficoDias(this);
-    auto* graficos = new QHBoxLayout;
-    graficos->addWidget(graficoMeses_, 1);
-    graficos->addWidget(graficoDias_, 1);
-
-    // The months and the days as tables, one tab each; a day of a record opens from its table.
+    // The months and the days as tables and as charts, one tab each, the month table first and
+    // whole on a screen of 1024 x 768; a day of a record opens from its table.
     modeloMeses_ = new ModeloTemporada(this);
     modeloDias_ = new ModeloTemporada(this);
+    pestanias_ = new QTabWidget(this);  // first, so that Tab reaches its tabs before their pages
+    pestanias_->setObjectName("PestaniasTemporada");
+    pestanias_->setAccessibleName(QStringLiteral("Meses, días y gráficos de la temporada"));
     tablaMeses_ =
         CreaTablaTemporada(this, "TablaMeses", QStringLiteral("Temporada mes por mes, con el total"), modeloMeses_);
-    pestanias_ = new QTabWidget(this);
-    pestanias_->setObjectName("PestaniasTemporada");
     pestanias_->addTab(tablaMeses_, QStringLiteral("&Meses"));
     pestanias_->addTab(CreaPaginaDias(), QStringLiteral("Día&s"));
+    // The months as bars, the days as lines.
+    auto* paginaGraficos = new QWidget(this);
+    graficoMeses_ = CreaGraficoMeses(paginaGraficos);
+    graficoDias_ = CreaGraficoDias(paginaGraficos);
+    auto* graficos = new QHBoxLayout(paginaGraficos);
+    graficos->setContentsMargins(0, 0, 0, 0);
+    graficos->addWidget(graficoMeses_, 1);
+    graficos->addWidget(graficoDias_, 1);
+    pestanias_->addTab(paginaGraficos, QStringLiteral("Grá&ficos"));
 
     auto* todo = new QVBoxLayout(this);
     todo->setContentsMargins(0, 0, 0, 0);
     todo->addWidget(CreaTotales());
-    todo->addLayout(graficos, 5);
-    todo->addWidget(pestanias_, 4);
+    todo->addWidget(pestanias_, 1);
 }
 
 // The day table, and under it "&Abrir este día", also in the table's context menu.
@@ -200,21 +217,24 @@ void VistaTemporada::Muestra(const Temporada* temporada) {
 
 void VistaTemporada::LlenaTablas(const Temporada* temporada) {
     if (!temporada) {
-        modeloMeses_->Llena({}, {});
-        modeloDias_->Llena({}, {});
+        modeloMeses_->Llena({}, {}, {});
+        modeloDias_->Llena({}, {}, {});
         return;
     }
     const Temporada& t = *temporada;
     QVector<QStringList> meses;
     for (const PeriodoTemporada& p : t.meses) meses << Fila(NombreMesTemporada(p, t.tipo), CeldasPeriodoTemporada(p));
     meses << Fila("Total", CeldasPeriodoTemporada(t.total));
-    modeloMeses_->Llena(Titulos(TitulosMesesTemporada(t.unidadCombustible)), meses, static_cast<int>(meses.size()) - 1);
+    modeloMeses_->Llena(Titulos(TitulosMesesTemporada(t.unidadCombustible)), meses,
+                        Decimales(DecimalesPeriodoTemporada()), static_cast<int>(meses.size()) - 1);
     // The days written as the view asks for them: a long season's would not fit in memory as texts.
-    modeloDias_->LlenaPorFila(Titulos(TitulosDiasTemporada(t.unidadCombustible)), static_cast<int>(t.dias.size()),
-                              [&t](int i) {
-                                  const DiaTemporada& d = t.dias[static_cast<std::size_t>(i)];
-                                  return Fila(NombreDiaTemporada(d.fecha, t.tipo), CeldasDiaTemporada(d));
-                              });
+    modeloDias_->LlenaPorFila(
+        Titulos(TitulosDiasTemporada(t.unidadCombustible)), static_cast<int>(t.dias.size()),
+        [&t](int i) {
+            const DiaTemporada& d = t.dias[static_cast<std::size_t>(i)];
+            return Fila(NombreDiaTemporada(d.fecha, t.tipo), CeldasDiaTemporada(d));
+        },
+        Decimales(DecimalesDiaTemporada()));
 }
 
 void VistaTemporada::MuestraTotales(const Temporada* temporada) {

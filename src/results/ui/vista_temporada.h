@@ -2,9 +2,9 @@
 
 // The season window's report: the line of its days and place (with a warning when days were left
 // out), the totals in large type (each with a line under it), the heater to install with the
-// condition it was sized for, the months as bars and the days as lines, and the months and the
-// days as tables, one tab each (Ctrl+C copies cells). It shows a season or, before a run, "- - -"
-// and empty charts and tables. "&Abrir este día", under the day table and in its menu, asks for
+// condition it was sized for, and in tabs the months and the days as tables (Ctrl+C copies the
+// exact values of cells) and as charts, bars and lines. It shows a season or, before a run,
+// "- - -" and empty charts and tables. "&Abrir este día", under the day table and in its menu, asks for
 // the chosen day; the window decides when it is enabled.
 
 #include "engine/temporada.h"
@@ -48,6 +48,8 @@ public:
     /// The two charts of `temporada`, months and days, as new windowless charts for paper.
     static std::array<std::unique_ptr<Grafico>, 2> Graficos(const Temporada& temporada);
 
+    /// The tabs of the month and day tables and of the charts.
+    QTabWidget* Pestanias() const { return pestanias_; }
     /// The row of the day table the user is on, -1 when none.
     int FilaDiaElegida() const;
     /// Enables "&Abrir este día" (button and menu entry); `dia` names the day it opens.

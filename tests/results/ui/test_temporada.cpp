@@ -1,16 +1,20 @@
 // The season window as a grower uses it: the example tunnel loaded through "&Abre", a climate
 // table chosen through the dialog, days and prices typed, "&Calcula"; what it saves is the batch
-// tool's text, its workbook holds numbers, its print holds text, and it fits a small screen.
+// tool's text, its workbook holds numbers, its print holds text, and it fits a small screen. Its
+// figures read in Spanish: the locale is pinned.
 
 #include "support/temporada_de_prueba.h"
 
 #include "results/ui/corrida_temporada.h"
+#include "results/ui/vista_temporada.h"
 #include "scenario/archivo_hrt.h"
 #include "scenario/archivo_texto.h"
 #include "support/libro_xlsx.h"
 
 #include <QDateEdit>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -38,6 +42,7 @@ class TestTemporada : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { std::setlocale(LC_ALL, "C"); }
+    void init() { QLocale::setDefault(QLocale(QLocale::Spanish)); }
 
     // The season of the example normals: totals in large type, the months and days, and a
     // saved text equal to that of hortelia-sim on the same files; the record stays as it was.
@@ -63,13 +68,13 @@ private slots:
         const struct {
             const char* valor;
             QString texto, detalle;
-        } totales[] = {{"TotCombustible", "316.94 kg", "Costo: 380.33"},
-                       {"TotAgua", "122077 l", "122.07 m³ · Costo: 97.66"},
+        } totales[] = {{"TotCombustible", "316,94 kg", "Costo: 380,33"},
+                       {"TotAgua", "122.077 l", "122,08 m³ · Costo: 97,66"},  // 122.0772 m³, rounded
                        {"TotHorasCalefaccion", "541", "en 119 días"},
-                       {"TotHorasRefrigeracion", "1606", "en 218 días"},
-                       {"TotTempMinima", "8 °C", "el 13/05"},
+                       {"TotHorasRefrigeracion", "1.606", "en 218 días"},
+                       {"TotTempMinima", "8,0 °C", "el 13/05"},
                        {"TotInstalar", "- - -", "sin temperatura de diseño"},  // normals give none
-                       {"TotPico", "12.65 kW", "10882 kcal/h"}};               // 12.6559 kW x 859.845
+                       {"TotPico", "12,66 kW", "10.882 kcal/h"}};              // 12.6559 kW x 859.845
         for (const auto& c : totales) {
             QCOMPARE(En<QLabel>(t, c.valor)->text(), c.texto);
             QCOMPARE(En<QLabel>(t, QByteArray(c.valor).replace("Tot", "Det").constData())->text(), c.detalle);
@@ -78,7 +83,10 @@ private slots:
         const QAbstractItemModel* meses = En<QTableView>(t, "TablaMeses")->model();
         QCOMPARE(meses->rowCount(), 13);
         QCOMPARE(meses->index(6, 0).data().toString(), QStringLiteral("julio"));
-        QCOMPARE(meses->index(12, 2).data().toString(), QStringLiteral("316.944810617869"));
+        QCOMPARE(meses->index(12, 2).data().toString(), QStringLiteral("316,94"));
+        QCOMPARE(meses->index(12, 12).data().toString(), QStringLiteral("403"));  // hours out of range
+        En<QTableView>(t, "TablaMeses")->setCurrentIndex(meses->index(12, 3));    // Ctrl+C: exact, ungrouped
+        QCOMPARE(TextoSeleccionado(En<QTableView>(t, "TablaMeses")), QStringLiteral("122077,20014190674"));
         QCOMPARE(En<QTableView>(t, "TablaDias")->model()->rowCount(), 365);
         QCOMPARE(En<Grafico>(t, "MSCTempMeses")->ValorDibujado(7, 2), 0.0);  // July: no water
         QCOMPARE(TextoEscenario(v.e), cargado);
@@ -206,7 +214,7 @@ private slots:
         }
         suelta = true;
         Pulsa(t, "CalculaTemporada");
-        QVERIFY(En<QLabel>(t, "DetCombustible")->text().startsWith(QStringLiteral("Costo: 633.8")));
+        QVERIFY(En<QLabel>(t, "DetCombustible")->text().startsWith(QStringLiteral("Costo: 633,8")));
         QCOMPARE(En<QTableView>(t, "TablaDias")->model()->rowCount(), 365);
     }
 
@@ -262,24 +270,102 @@ private slots:
             for (int c = 1; c < 10; ++c) {
                 const prueba::CeldaLeida& x = celdas->at(prueba::Ref(static_cast<std::size_t>(c), fila + m));
                 QVERIFY(x.numero);
-                QCOMPARE(std::stod(x.texto), meses->index(m, c).data().toString().toDouble());
+                QCOMPARE(std::stod(x.texto), meses->index(m, c).data(Qt::EditRole).toDouble());
             }
 
-        const QString pdf = dir.filePath("temporada.pdf");
-        v.guion.RespondeImpresion([&](QPrinter& impresora) {
-            impresora.setOutputFormat(QPrinter::PdfFormat);
-            impresora.setOutputFileName(pdf);
-            return true;
-        });
+        // On paper as on screen, the table's last column on the page.
         QVERIFY(QTest::qWaitForWindowExposed(t));
-        QTest::keySequence(t, QKeySequence::Print);
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        QVERIFY2(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0, "pdftotext (poppler-utils)");
-        const QString texto = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-        for (const char* s : {"Temporada de tunel_doble.hrt", "316.94 kg", "122077 l", "12.65 kW", "10882 kcal/h",
-                              "8 °C", "diciembre", "316.944810617869"})
+        int paginas = 0;
+        const QString texto = TextoImpreso(v, t, dir.filePath("temporada.pdf"), &paginas);
+        for (const char* s : {"Temporada de tunel_doble.hrt", "316,94 kg", "122.077 l", "12,66 kW", "10.882 kcal/h",
+                              "8,0 °C", "diciembre", "316,94", "Horas fuera de rango"})
             QVERIFY2(texto.contains(QString::fromUtf8(s)), s);
+        QCOMPARE(paginas, 1);
+        // "&Vista previa" draws the same pages.
+        v.guion.RespondeVistaPrevia([&dir](QPrinter& p) { p.setOutputFileName(dir.filePath("previa.pdf")); });
+        Pulsa(t, "PreviaTemporada");
+        QCOMPARE(QFileInfo(dir.filePath("previa.pdf")).size(), QFileInfo(dir.filePath("temporada.pdf")).size());
+    }
+
+    // A season without one heating hour says so in words, not as "0 kW"; a heater sized for a
+    // colder design night still shows.
+    void sinCalefaccion_loDiceConPalabras() {
+        Temporada s;
+        s.dias.emplace_back().fecha = {0, 7, 1};
+        SumaDia(s.total, s.dias.back());
+        SumaDia(s.meses.emplace_back(), s.dias.back());
+        s.meses.back().mes = 7;
+        s.diseno = {OrigenDiseno::Indicada, -2, 4};
+        for (const double kw : {0.0, 3.5}) {
+            s.potenciaDisenoKw = kw;
+            VistaTemporada vista;
+            vista.Muestra(&s);
+            QCOMPARE(vista.Totales()[5].valor, kw > 0 ? QStringLiteral("3,50 kW") : QStringLiteral("No hace falta"));
+            QCOMPARE(vista.Totales()[6].valor, QStringLiteral("No hace falta"));
+            QVERIFY(vista.Notas().join(' ').startsWith("No hace falta calefacción en esta temporada: la mínima"));
+        }
+    }
+
+    // Tab reaches each control once, in reading order, back to the first; Ctrl+Tab turns the
+    // tabs; the date fields speak their dates.
+    void tabPasaUnaVezPorCadaControl() {
+        VentanaDePrueba v;
+        VentanaTemporada* t = AbreConNormales(v);
+        Pulsa(t, "CalculaTemporada");
+        QVERIFY(QTest::qWaitForWindowExposed(t));
+        QWidget* primero = En(t, "RutaClima");
+        primero->setFocus();
+        QWidgetList recorridos{primero};
+        for (int k = 0; k < 60 && (k == 0 || t->focusWidget() != primero); ++k) {
+            QTest::keyClick(t->focusWidget(), Qt::Key_Tab);
+            recorridos << t->focusWidget();
+        }
+        QCOMPARE(recorridos.takeLast(), primero);
+        QCOMPARE(QSet<QWidget*>(recorridos.begin(), recorridos.end()).size(), recorridos.size());
+        for (QWidget* w : t->findChildren<QWidget*>())
+            if ((qobject_cast<QAbstractButton*>(w) || qobject_cast<QTabBar*>(w)) && w->isVisible() && w->isEnabled())
+                QVERIFY2(recorridos.contains(w), qPrintable(w->objectName() + TextoVisible(w)));
+        QCOMPARE(recorridos.last(), En(t, "CierraTemporada"));
+        QCOMPARE(En(t, "DesdeTemporada")->accessibleName(), QStringLiteral("Primer día: 01/01"));
+
+        auto* pestanias = En<QTabWidget>(t, "PestaniasTemporada");
+        En(t, "TablaMeses")->setFocus();
+        QTest::keyClick(t->focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(pestanias->currentIndex(), 1);
+        En(t, "CalculaTemporada")->setFocus();
+        QTest::keyClick(t->focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(En<QTabWidget>(t, "PartesTemporada")->currentIndex(), 1);
+    }
+
+    // The next run of the program opens the season window as this one left it; a table that
+    // is no longer there is left out without a word.
+    void laProximaVezAbreComoQuedo_data() {
+        QTest::addColumn<bool>("borrada");
+        QTest::newRow("la tabla sigue ahí") << false;
+        QTest::newRow("la tabla ya no está") << true;
+    }
+    void laProximaVezAbreComoQuedo() {
+        QFETCH(bool, borrada);
+        QTemporaryDir dir;
+        const QString copia = dir.filePath("clima.csv");
+        QVERIFY(QFile::copy(kNormales, copia));
+        {
+            VentanaDePrueba v;
+            VentanaTemporada* t = AbreTemporadaCon(v, kTunel, copia);
+            En<QDateEdit>(t, "DesdeTemporada")->setDate(QDate(2001, 6, 1));
+            Escribe(t, "PrecioAgua", QStringLiteral("0,8"));
+            Escribe(t, "TemperaturaDiseno", QStringLiteral("-3"));
+        }
+        if (borrada) QVERIFY(QFile::remove(copia));
+        VentanaDePrueba v(true, VentanaDePrueba::Preferencias::Conservadas);
+        v.Abre(kTunel);
+        v.Accion("Temporada")->trigger();
+        VentanaTemporada* t = v.w.TemporadaCreada();
+        QCOMPARE(En<QLineEdit>(t, "RutaClima")->text(), borrada ? QString() : QDir::toNativeSeparators(copia));
+        QCOMPARE(En<QPushButton>(t, "CalculaTemporada")->isEnabled(), !borrada);
+        if (!borrada) QCOMPARE(En<QDateEdit>(t, "DesdeTemporada")->text(), QStringLiteral("01/06"));
+        QCOMPARE(En<QLineEdit>(t, "PrecioAgua")->text(), QStringLiteral("0,8"));
+        QCOMPARE(En<QLineEdit>(t, "TemperaturaDiseno")->text(), QStringLiteral("-3"));
     }
 
     // On a 1024 x 768 screen every button and every line shows whole, with normals (which ask
@@ -299,6 +385,8 @@ private slots:
             for (int pestania : {0, 1}) {
                 pestanias->setCurrentIndex(pestania);
                 QApplication::processEvents();
+                if (pestania == 0)  // the twelve months and the total without scrolling
+                    QCOMPARE(En<QTableView>(t, "TablaMeses")->verticalScrollBar()->maximum(), 0);
                 for (const QAbstractButton* b : t->findChildren<QAbstractButton*>())
                     if (b->isVisible() && !b->text().isEmpty())
                         QVERIFY2(t->rect().contains(QRect(b->mapTo(t, QPoint()), b->size())) &&
@@ -319,7 +407,7 @@ private slots:
                 QVERIFY2(letras.insert(QKeySequence::mnemonic(l->text()).toString()).second, qPrintable(l->text()));
         for (int k = 0; k < pestanias->count(); ++k)
             QVERIFY(letras.insert(QKeySequence::mnemonic(pestanias->tabText(k)).toString()).second);
-        QCOMPARE(letras.size(), std::size_t{22});  // with the six of "&Opciones"
+        QCOMPARE(letras.size(), std::size_t{24});  // with the six of "&Opciones"
         auto* dias = En<QTableView>(t, "TablaDias");
         const QModelIndex ultima = dias->model()->index(dias->model()->rowCount() - 1, 15);
         dias->scrollTo(ultima);

@@ -80,7 +80,7 @@ private slots:
                                     << "3,5" << QStringList{"--temperatura-diseno", "-5", "--viento-diseno", "3.5"}
                                     << "4 días."
                                     << "Quedó fuera 1 día del lapso: la tabla de clima no lo tiene. Es el 04/07/2024."
-                                    << "para -5 °C y viento de 3.5 m/s" << false;
+                                    << "para -5.0 °C y viento de 3.5 m/s" << false;
     }
     void registros_danLoMismoQueHorteliaSim() {
         QFETCH(QString, clima);
