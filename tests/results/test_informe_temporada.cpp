@@ -5,6 +5,7 @@
 
 #include "engine/carga_escenario.h"
 #include "engine/valores_iniciales.h"
+#include "support/archivos.h"
 #include "support/libro_xlsx.h"
 
 #include <gtest/gtest.h>
@@ -68,20 +69,7 @@ TEST(InformeTemporada, KeysTablesAndEmptyCostCells) {
     AplicaPrecios(t.total, t.precios);
     t.diseno = {OrigenDiseno::Indicada, -3.5, 6.7};
     t.potenciaDisenoKw = 12.25;
-    EXPECT_EQ(TextoTemporada(t, "a\tb.hrt", "clima.csv"),
-              "Escenario\ta\\x09b.hrt\nClima\tclima.csv\nCodificacion\tUTF-8\nTipo\tnormales\nDesde\t12-31\n"
-              "Hasta\t01-01\nDias\t2\nDiasSinDatos\t0\nDiasFaltantes\t\nUnidadCombustible\tkg\nPrecioAgua\t0."
-              "5\nFaltan\tnubosidad, viento\n"
-              "TemperaturaDiseno\t-3.5\nVientoDiseno_ms\t6.7\nPotenciaDiseno_kW\t12.25\nOrigenDiseno\tindicada\n\n"
-              "Fecha\tTMax\tTMin\tHRMax\tHRMin\tNubosidad\tViento\tCombustible\tAgua\tEtr\tEtp\tHorasCalefaccion\t"
-              "HorasRefrigeracion\tTempMinInterior\tTempMaxInterior\tPotenciaPico_kW\n"
-              "12-31\t22.5\t-0.5\t90\t40\t0\t0\t1.5\t20\t0\t0\t3\t0\t8\t25.1\t4.25\n"
-              "01-01\t22.5\t-0.5\t90\t40\t0\t0\t1.5\t20\t0\t0\t3\t0\t8\t25.1\t4.25\n\n"
-              "Mes\tDias\tCombustible\tAgua\tEtr\tEtp\tHorasCalefaccion\tHorasRefrigeracion\tTempMinInterior\t"
-              "PotenciaPico_kW\tCostoCombustible\tCostoAgua\n"
-              "12\t1\t1.5\t20\t0\t0\t3\t0\t8\t4.25\t\t0.01\n"
-              "01\t1\t1.5\t20\t0\t0\t3\t0\t8\t4.25\t\t0.01\n"
-              "Total\t2\t3\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\n");
+    EXPECT_EQ(TextoTemporada(t, "a\tb.hrt", "clima.csv"), prueba::LeeDato("temporada_claves.expected"));
     EXPECT_EQ(FilaResumenEscenario("b.hrt", t.total, "kg"), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\n");
     EXPECT_EQ(FilaResumenTemporada("b.hrt", t), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\t12.25\n");
 }
@@ -123,7 +111,6 @@ double DieciseisCifras(double x) {
 // The workbook holds every figure of the text's month and day tables as a number, in the same
 // order, under titles in words; a cost without a price is an empty cell.
 TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
-    namespace fs = std::filesystem;
     const std::string ejemplos = std::string(HORTELIA_TEST_DATA) + "/../../ejemplos/";
     Escenario e;
     PonValoresIniciales(e);
@@ -136,14 +123,11 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
     opciones.precios.combustible = 1.25;
     const ResultadoTemporada r = SimulaTemporada(e, tabla.tabla, opciones);
     ASSERT_TRUE(r.ok) << r.mensaje;
-    const fs::path ruta = fs::temp_directory_path() / ("hortelia-temporada-" + std::to_string(::getpid()) + ".xlsx");
-    ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), HojaTemporada(r.temporada, "tunel_doble.hrt", "clima.csv")).ok);
+    const prueba::CarpetaTemporal carpeta;
+    const std::string ruta = carpeta / "temporada.xlsx";
+    ASSERT_TRUE(GuardaHojaCalculo(ruta, HojaTemporada(r.temporada, "tunel_doble.hrt", "clima.csv")).ok);
     std::string error;
-    const auto leidas = prueba::LeeLibro(ruta.string(), error);
-    const struct Borra {
-        fs::path ruta;
-        ~Borra() { fs::remove(ruta); }
-    } borra{ruta};
+    const auto leidas = prueba::LeeLibro(ruta, error);
     ASSERT_TRUE(leidas) << error;
     const prueba::CeldasLeidas& celdas = *leidas;
     const auto texto = [&](std::size_t c, std::size_t f) {
@@ -152,7 +136,7 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
     };
     EXPECT_EQ(texto(1, 2), "tunel_doble.hrt");
     // Shown with two decimals (fuel, water, costs), one (temperatures) or none (hours).
-    const std::string estilos = *prueba::Miembro(ruta.string(), "xl/styles.xml");
+    const std::string estilos = *prueba::Miembro(ruta, "xl/styles.xml");
     for (const char* formato : {"formatCode=\"0.00\"", "formatCode=\"0.0\"", "formatCode=\"0\""})
         EXPECT_NE(estilos.find(formato), std::string::npos) << formato;
     EXPECT_EQ(texto(1, 4), "UTF-8");

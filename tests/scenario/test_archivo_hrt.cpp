@@ -191,9 +191,9 @@ TEST_F(Archivo, DimensionsOutsideTheLimitsLoadAsNotAccepted) {
 
 TEST_F(Archivo, SavingGoesThroughATemporaryFile) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("hortelia_test_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const std::string ruta = (dir / "invernaculo.hrt").string();
+    const prueba::CarpetaTemporal carpeta;
+    const fs::path& dir = carpeta.ruta();
+    const std::string ruta = carpeta / "invernaculo.hrt";
     ASSERT_TRUE(GuardaEscenario(ruta, e).ok);
     ASSERT_TRUE(GuardaEscenario(ruta, inicio).ok);  // replaces
     Escenario leido = e;
@@ -205,5 +205,4 @@ TEST_F(Archivo, SavingGoesThroughATemporaryFile) {
     EXPECT_FALSE(fallo.ok);
     EXPECT_NE(fallo.mensaje.find("No se puede guardar"), std::string::npos);
     EXPECT_FALSE(CargaEscenario((dir / "falta.hrt").string(), leido).ok);
-    fs::remove_all(dir);
 }
