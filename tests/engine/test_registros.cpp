@@ -1,6 +1,7 @@
 // Seasons on hourly records and the heater to install: a record's hours as stored, a typical
 // year's range across the new year, the design condition and its demand, the day sheet's cut
-// fuel against the demand's, and a record's day saved as a scenario.
+// fuel against the demand's. A record's day saved as a scenario is run again in
+// test_hortelia_sim_temporada.
 
 #include "engine/carga_escenario.h"
 #include "engine/clima_del_dia.h"
@@ -8,7 +9,6 @@
 #include "engine/simula_dia.h"
 #include "engine/temporada.h"
 #include "engine/valores_iniciales.h"
-#include "scenario/archivo_hrt.h"
 
 #include <gtest/gtest.h>
 
@@ -150,28 +150,4 @@ TEST(Registros, TheDesignDemandIsTheHourlyDemandAndTheSheetCutsBelowIt) {
     }
     EXPECT_GT(horas, 200);
     EXPECT_GT(cortadas, 0);  // hours needing less than a step of the sheet burn by the demand
-}
-
-// A record's day saved in a scenario file and opened again runs as the season's row of that day.
-TEST(Registros, ARecordsDaySavedAsAScenarioRunsAsItsSeasonRow) {
-    const Escenario tunel = Ejemplo("tunel_doble.hrt");
-    const ResultadoTablaClima leida = CargaTablaClima(kEjemplos + "clima_horario.csv");
-    ASSERT_TRUE(leida.ok) << leida.mensaje;
-    const DiaClima& dia = leida.tabla.dias.at(1);
-    OpcionesTemporada o;
-    o.desde = o.hasta = dia.fecha;
-    const ResultadoTemporada r = SimulaTemporada(tunel, leida.tabla, o);
-    ASSERT_TRUE(r.ok) << r.mensaje;
-
-    Escenario abierto;
-    PonValoresIniciales(abierto);
-    ASSERT_TRUE(CargaTextoEscenario(TextoEscenario(EscenarioDelDia(tunel, leida.tabla, dia)), abierto).ok);
-    EXPECT_EQ(std::tuple(abierto.Latitud, abierto.Hemisferio), std::tuple(Variante::Doble(31.5), Variante::Entero(-1)));
-    ASSERT_TRUE(SimulaDia(abierto).ok);
-    const DiaTemporada a = FigurasDelDia(abierto, dia.fecha);
-    const DiaTemporada& b = r.temporada.dias.at(0);
-    EXPECT_EQ(std::tuple(a.tmax, a.tmin, a.hrmax, a.hrmin, a.nubosidad, a.vientoKmh, a.combustible, a.agua, a.etr,
-                         a.etp, a.horasCalefaccion, a.tempMinInterior, a.potenciaPicoKw),
-              std::tuple(b.tmax, b.tmin, b.hrmax, b.hrmin, b.nubosidad, b.vientoKmh, b.combustible, b.agua, b.etr,
-                         b.etp, b.horasCalefaccion, b.tempMinInterior, b.potenciaPicoKw));
 }

@@ -191,22 +191,6 @@ TEST(Temporada, MonthsAndSeasonAddUpTheirDays) {
     }
 }
 
-TEST(Temporada, PricesGiveCostsAndNoPriceNoCost) {
-    PeriodoTemporada p;
-    p.combustible = 10;
-    p.agua = 2500;
-    AplicaPrecios(p, {1.5, std::nullopt});
-    EXPECT_EQ(p.costoCombustible, 15);
-    EXPECT_FALSE(p.costoAgua);
-    AplicaPrecios(p, {std::nullopt, 0.8});
-    EXPECT_FALSE(p.costoCombustible);
-    EXPECT_DOUBLE_EQ(*p.costoAgua, 2);
-
-    OpcionesTemporada o;
-    o.precios.agua = -1;
-    EXPECT_NE(SimulaTemporada(Tunel(), Normales(), o).mensaje.find("precio del agua"), std::string::npos);
-}
-
 TEST(Temporada, RangesAndDaysThatCannotRun) {
     const TablaClima diaria = Tabla("fecha,tmax,tmin\n2024-06-01,15,2\n2024-06-02,16,3\n2024-06-05,17,3\n");
     const TablaClima normales = Normales();
