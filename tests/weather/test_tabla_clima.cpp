@@ -61,7 +61,10 @@ TEST(TablaClima, RefusesWithLineAndColumn) {
         {kDiaria + "2024-01-02,20,5\n# nota\n2024-01-01,20,5\n", 4, 1, "anterior a la de la línea 2"},
         {kNormales + "1;20;10\n", 0, 1, "faltan los meses 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12"},
         {kNormales + Meses() + "3;20;10\n", 14, 1, "el mes 3 está repetido (ya estaba en la línea 4)"},
+        {kNormales + "1;20;10\n1;20;10\n", 3, 1, "el mes 1 está repetido (ya estaba en la línea 2)"},
         {kNormales + "13;20;10\n", 2, 1, "no es un mes de 1 a 12"},
+        {kNormales + "001;20;10\n", 2, 1, "no es un mes de 1 a 12"},
+        {"fecha,tmax,tmin," + std::string(70, 'x') + "\n", 1, 4, "\"" + std::string(60, 'x') + "…\" no es conocida"},
         // CR CR LF is one line end, as a file converted twice to CR LF has them.
         {"fecha,tmax,tmin\r\r\n2024-01-01,20,5\r\r\n2024-01-01,20,5\r\r\n", 3, 1, "(ya estaba en la línea 2)"},
         {"fecha,tmax,tmin\r\r2024-01-01,20,x\r", 3, 3, "\"x\" no es"},
@@ -100,7 +103,8 @@ TEST(TablaClima, ReadsTheFormsSpreadsheetsWrite) {
     const std::string conComa =
         "\xEF\xBB\xBF# estación de ejemplo\r\n\r\n\"Fecha\",TMÍN,tmax,Viento\r\n"
         "2024-02-28,-2.5,12.25,7\r\n,,,\r\n2024-03-02,0,14,0\r\n";
-    const std::string conPuntoYComa = "fecha;tmin;tmax;viento\n2024-02-28;-2,5;12.25;7\n2024-03-02; 0 ;14;0\n";
+    // Blanks around a cell are no part of it, a date's too, quoted or not.
+    const std::string conPuntoYComa = "fecha;tmin;tmax;viento\n 2024-02-28 ;-2,5;12.25;7\n\" 2024-03-02 \"; 0 ;14;0\n";
     const std::string conTab = "FECHA\tTMin\tTMax\tViento\n2024-02-28\t-2,5\t12,25\t7\n2024-03-02\t0\t14\t0\n";
     for (const std::string& texto : {conComa, conPuntoYComa, conTab}) {
         const ResultadoTablaClima r = LeeTablaClima(texto);
@@ -206,7 +210,8 @@ TEST(TablaClima, FilesOnlyThroughTheBoundedReader) {
 TEST(TablaClima, DatesAsTypedAndCounted) {
     using T = TipoTablaClima;
     EXPECT_EQ(LeeFecha("2024-02-29", T::Diaria), (Fecha{2024, 2, 29}));
-    EXPECT_EQ(LeeFecha("12-31", T::Normales), (Fecha{0, 12, 31}));
+    EXPECT_EQ(LeeFecha(" 2024-01-05 ", T::Diaria), (Fecha{2024, 1, 5}));
+    EXPECT_EQ(LeeFecha("\t12-31 ", T::Normales), (Fecha{0, 12, 31}));
     for (const char* mala : {"2023-02-29", "2024-2-01", "2024-04-31", "0000-01-01", "24-01-01", "01-01"})
         EXPECT_FALSE(LeeFecha(mala, T::Diaria)) << mala;
     for (const char* mala : {"02-29", "13-01", "1-1", "2024-01-01"}) EXPECT_FALSE(LeeFecha(mala, T::Normales)) << mala;
