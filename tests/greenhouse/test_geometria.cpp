@@ -81,6 +81,8 @@ TEST(Geometria, ParabolaIsItsArcInChordsOfATenthMissingTheLast) {
     int cuerdas = 0;
     const double arco = ArcoParabolico(8, 2.3F, &cuerdas);
     EXPECT_EQ(cuerdas, 79);
+    ArcoParabolico(1, 0.5, &cuerdas);  // 1 m wide: x lands on .5 exactly, and that chord is taken
+    EXPECT_EQ(cuerdas, 10);
     EXPECT_GE(exacto - arco, ultimaCuerda);
     EXPECT_LE(exacto - arco, faltaMaxima);
 
@@ -139,8 +141,13 @@ TEST(Geometria, RefusesWhatItCannotUse) {
 TEST(Ventilacion, OneMoreSquareMetreOpensEveryOpenHourMore) {
     Escenario e;
     PonValoresIniciales(e);
+    ASSERT_EQ(AceptaDimensiones(e, kInicial), "");
+    EXPECT_EQ(e.Flecha, 2.3F);
     e.SupVentanas += 1;
+    e.AperturaHora(1) = e.AperturaHora(24) = -50;
     RecalculaAreasVent(e);
+    EXPECT_EQ(NumeroATexto(e.AreaVentHora(1)), " 25.5");
+    EXPECT_EQ(NumeroATexto(e.AreaVentHora(24)), " 25.5");
     EXPECT_EQ(NumeroATexto(e.AreaVentHora(12)), " 20.4");
     EXPECT_EQ(e.AreaVentHora(12).tipo(), Variante::Tipo::Simple);
     EXPECT_EQ(NumeroATexto(e.AreaVentHora(3)), " 0");

@@ -63,7 +63,7 @@ TEST_F(HojaCalculo, NumbersAreNumberCellsWithAPointWhateverTheLocale) {
                 CeldaHoja::DeNumero(-1.5e-05)},
                {CeldaHoja::DeTexto("a\nb & c", CeldaHoja::Estilo::Titulo), CeldaHoja::DeNumero(3119.5)}},
               {12.5, 0, 9},
-              {0, 2}};
+              {0, 2, 3}};  // a height for a row the sheet does not have is left out
     const fs::path ruta = dir / "libro.xlsx";
     const ResultadoArchivo r = GuardaHojaCalculo(ruta.string(), hoja);
     ASSERT_TRUE(r.ok) << r.mensaje;
@@ -82,6 +82,7 @@ TEST_F(HojaCalculo, NumbersAreNumberCellsWithAPointWhateverTheLocale) {
     const std::string xml = *prueba::Miembro(ruta.string(), "xl/worksheets/sheet1.xml");
     EXPECT_NE(xml.find("width=\"13.28"), std::string::npos) << xml;
     EXPECT_NE(xml.find("ht=\"30\""), std::string::npos) << xml;
+    EXPECT_EQ(xml.find("ht=\"45\""), std::string::npos) << xml;
     EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }
 
@@ -157,6 +158,8 @@ TEST_F(HojaCalculo, TheDataSheetWorkbookHoldsTheExportAsNumbers) {
     const fs::path ruta = dir / "planilla.xlsx";
     ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), HojaPlanilla(e, resumen)).ok);
     const auto celdas = Lee(ruta);
+    // The columns' titles take three lines ("Humedad rel. (%)" wraps at its word), 15 points each.
+    EXPECT_NE(prueba::Miembro(ruta.string(), "xl/worksheets/sheet1.xml")->find("ht=\"45\""), std::string::npos);
 
     std::vector<std::string> lineas;
     std::istringstream texto(TextoPlanilla(e, resumen));

@@ -177,7 +177,8 @@ TEST_F(Archivo, DimensionsOutsideTheLimitsLoadAsNotAccepted) {
         EXPECT_FALSE(r.dimensionesValidas);
         EXPECT_EQ(r.motivoDimensiones, motivo);
         EXPECT_TRUE(leido.SueloCubierto.vacia());
-        EXPECT_EQ(leido.Volumen, 0.0F);
+        EXPECT_TRUE(leido.SupCobertura.vacia());
+        EXPECT_EQ(std::tuple(leido.Volumen, leido.Flecha), std::tuple(0.0F, 0.0F));
     }
     // A tunnel's derived height is not typed: 100 m wide on 50 m walls stands 100 m high.
     Escenario tunel = e;

@@ -18,6 +18,7 @@ TEST(TextoVisible, EscapesWhatATerminalWouldActOnAndKeepsSpanishLetters) {
         {"\xc2\x9b"
          "31m",
          40, "\\xC2\\x9B31m"},  // C1 control CSI in UTF-8
+        {"\xc2\x9f\xc2\xa0", 40, "\\xC2\\x9F\xc2\xa0"},  // the last C1 control; a no-break space is kept
         {"Le\xf1"
          "a",
          40, "Le\\xF1a"},                               // Latin-1, not UTF-8

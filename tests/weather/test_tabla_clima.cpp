@@ -83,6 +83,7 @@ TEST(TablaClima, RefusesWithLineAndColumn) {
 TEST(TablaClima, RefusesWhatASpreadsheetLeavesAmbiguous) {
     EsperaRechazos({
         {kDiaria + "2024-01-01,\"10,3\n", 2, 2, "(tmax), la comilla que abre la celda no se cierra en su línea"},
+        {kDiaria + "2024-01-01,10,3,\"4\n", 2, 4, "columna 4, la comilla que abre la celda no se cierra"},
         {kDiaria + "2024-01-01, \"2\"0 ,3\n", 2, 2, "hay texto después de la comilla que cierra la celda"},
         {"fecha,\"tmax,tmin\n", 1, 2, "la comilla que abre la celda no se cierra"},
         {"fecha;tmax;tmin\n2024-01-01;20;\"3\n", 2, 3, "(tmin), la comilla que abre"},
