@@ -47,19 +47,17 @@ TEST(HorteliaSim, PrintsTheDataSheetOfTheDayAndSavesTheScenarioAfterTheRun) {
     }
 }
 
+// Each wrong command line, file or figure of tests/data/hortelia_sim_errores.tsv: its exit
+// status and what the tool says.
 TEST(HorteliaSim, ExitStatusesTellWhatWentWrong) {
-    const std::tuple<std::string, int, const char*> casos[] = {{"--help", 0, "Uso: hortelia-sim"},
-                                                               {"--version", 0, "hortelia-sim " HORTELIA_VERSION "\n"},
-                                                               {"", 2, "falta el archivo de escenario"},
-                                                               {"--rapido x.hrt", 2, ""},
-                                                               {"--guardar", 2, ""},
-                                                               {"/no/existe.hrt", 1, "No se puede abrir"},
-                                                               {kDatos + "/inicio_sin_aceptar.hrt", 1, "dimensiones"}};
-    for (const auto& [args, estado, dice] : casos) {
-        const Salida s = Sim(args);
-        EXPECT_EQ(s.estado, estado) << args;
-        EXPECT_NE(s.texto.find(dice), std::string::npos) << args << "\n" << s.texto;
+    const auto casos = LeeTablaDato("hortelia_sim_errores.tsv");
+    ASSERT_EQ(casos.size(), 52U);
+    for (const auto& caso : casos) {
+        const Salida s = EjecutaSim(caso.at(0));
+        EXPECT_EQ(s.estado, std::stoi(caso.at(1))) << caso[0] << "\n" << s.texto;
+        EXPECT_NE(s.texto.find(caso.at(2)), std::string::npos) << caso[0] << "\n" << s.texto;
     }
+    EXPECT_EQ(Sim("--version").texto, "hortelia-sim " HORTELIA_VERSION "\n");
 }
 
 // Standard output on a full disk: the tool says what it could not write and why, and fails.

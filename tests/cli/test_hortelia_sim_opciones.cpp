@@ -103,41 +103,11 @@ TEST(Opciones, TheReadmesExamplePrintsItsGoldenTable) {
     EXPECT_EQ(s.texto, LeeDato("opciones_epw.expected"));
 }
 
-TEST(Opciones, WhatCannotRunSaysWhy) {
-    const std::string t = " --temporada anio_tipico.epw ";
-    const std::vector<std::tuple<std::string, int, std::string>> casos{
-        {"--opciones techo" + t + "tunel_simple.hrt", 2, "Las opciones son doble-techo, mantenimiento-bueno, minima-1"},
-        {"--opciones minima-4" + t + "tunel_simple.hrt", 2, "opción desconocida en --opciones: minima-4"},
-        {"--opciones combustible-gasoil" + t + "--precio-combustible 1 tunel_simple.hrt", 2,
-         "necesita --precio-combustible-nuevo"},
-        {"--opciones combustible-gasoil,combustible-nafta" + t + "tunel_simple.hrt", 2,
-         "una sola opción de combustible"},
-        {"--opciones minima-1 --precio-combustible-nuevo 2" + t + "tunel_simple.hrt", 2, "va con --precio-combustible"},
-        {"--opciones invernaculo.hrt" + t + "--precio-combustible 1 tunel_simple.hrt", 2,
-         "invernaculo.hrt quema GasOil y el escenario Propano"},
-        {"--opciones doble-techo,,minima-1" + t + "tunel_simple.hrt", 2, "una opción vacía"},
-        {"--opciones minima-1,minima-1" + t + "tunel_simple.hrt", 2, "minima-1 se dio más de una vez"},
-        {"--opciones minima-1 --opciones minima-2" + t + "tunel_simple.hrt", 2, "--opciones se dio más de una"},
-        {"--opciones minima-1=1e3" + t + "tunel_simple.hrt", 2, "debe ser un número de 0 a 1000000: 1e3"},
-        {"--opciones minima-1=2000000" + t + "tunel_simple.hrt", 2, "de 0 a 1000000: 2000000"},
-        {"--opciones minima-1 tunel_simple.hrt", 2, "--opciones va con --temporada"},
-        {"--opciones doble-techo" + t + "tunel_doble.hrt", 1, "doble-techo no se aplica: el escenario ya tiene doble"},
-        {"--opciones mantenimiento-bueno" + t + "tunel_simple.hrt", 1, "ya es de 2 por hora"},
-        {"--opciones eficiencia-80" + t + "tunel_simple.hrt", 1, "ya es de 80 %: la opción debe ser mayor"},
-        {"--opciones eficiencia-101" + t + "tunel_simple.hrt", 1, "no puede pasar de 100 %"},
-        {"--opciones combustible-propano --precio-combustible 1 --precio-combustible-nuevo 2" + t + "tunel_simple.hrt",
-         1, "el escenario ya quema Propano"},
-        {"--opciones no-existe.hrt=5" + t + "tunel_simple.hrt", 1, "no-existe.hrt: No se puede abrir"},
-    };
-    for (const auto& [args, estado, dice] : casos) {
-        const Salida s = EjecutaSim(args);
-        EXPECT_EQ(s.estado, estado) << args << "\n" << s.texto;
-        EXPECT_NE(s.texto.find(dice), std::string::npos) << args << "\n" << s.texto;
-    }
-    // Without prices the table has no costs, and says so.
-    const Salida sinPrecios = EjecutaSim("--opciones doble-techo=1500" + t + "tunel_simple.hrt");
+// What cannot run says why in test_hortelia_sim; without prices the table has no costs, and
+// says so.
+TEST(Opciones, WithoutPricesNoCosts) {
+    const Salida sinPrecios = EjecutaSim("--opciones doble-techo=1500 --temporada anio_tipico.epw tunel_simple.hrt");
     EXPECT_EQ(sinPrecios.estado, 0);
     EXPECT_NE(sinPrecios.texto.find("el ahorro y el retorno quedan vacíos"), std::string::npos);
     EXPECT_EQ(Fila(sinPrecios.texto, "doble-techo").at(7), "");
-    EXPECT_NE(EjecutaSim("--help").texto.find("--opciones OPCION[=INVERSION],..."), std::string::npos);
 }

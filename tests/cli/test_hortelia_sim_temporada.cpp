@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -64,49 +63,4 @@ TEST(HorteliaSimTemporada, ARecordsDayRunsAndSavesAsTheScenariosDay) {
     ASSERT_EQ(dia.estado, 0) << dia.texto;
     EXPECT_NE(dia.texto.find("Fecha:  13 de junio"), std::string::npos) << dia.texto;
     EXPECT_EQ(EjecutaSim(guardado).texto, dia.texto);
-    for (const auto& [args, dice] : std::vector<std::pair<std::string, std::string>>{
-             {"--dia 06-21", "al día le faltan datos: 06-21"},
-             {"--dia 08-01", "no tiene el día 08-01"},
-             {"--dia 2024-06-13", "no es una fecha MM-DD (el archivo es un año típico)"}}) {
-        const Salida s = EjecutaSim("--temporada anio_tipico.epw " + args + " tunel_simple.hrt");
-        EXPECT_EQ(s.estado, 1) << args;
-        EXPECT_NE(s.texto.find(dice), std::string::npos) << s.texto;
-    }
-}
-
-TEST(HorteliaSimTemporada, BadTablesDatesAndUsage) {
-    const CarpetaTemporal carpeta;
-    const std::string mala = carpeta / "clima_malo.csv";
-    std::ofstream(mala) << "fecha;tmax;tmin\n2024-06-01;20;5\n2024-06-02;18;19\n";
-    const std::vector<std::tuple<std::string, int, std::string>> casos{
-        {"--temporada " + mala + " tunel_doble.hrt", 1, "en la línea 3, columna 3 (tmin), la temperatura mínima"},
-        {"--temporada clima_diario.csv --desde 2024-06-01 tunel_doble.hrt", 1, "fuera de la tabla"},
-        {"--temporada clima_diario.csv --hasta 07-01 tunel_doble.hrt", 1, "no es una fecha AAAA-MM-DD"},
-        {"--temporada clima_normales.csv --desde 02-29 tunel_doble.hrt", 1, "las normales, que no tienen 29 de febrero"},
-        {"--temporada clima_normales.csv /no/existe.hrt", 1, "No se puede abrir"},
-        {"--temporada clima_normales.csv --dia 07-01 tunel_doble.hrt", 2, "--dia va con un registro horario"},
-        {"--temporada clima_normales.csv --guardar x.hrt tunel_doble.hrt", 2, "--guardar va con --temporada solo"},
-        {"--desde 01-01 tunel_doble.hrt", 2, "--desde y --hasta van con --temporada"},
-        {"--temporada clima_normales.csv --desde 01-01 --desde 02-01 tunel_doble.hrt", 2, "--desde se dio más de una"},
-        {"--temporada clima_normales.csv --hasta '' tunel_doble.hrt", 2, "el valor de --hasta está vacío"},
-        {"--precio-agua 1 tunel_doble.hrt", 2, "los precios van con"},
-        {"--temporada clima_normales.csv --precio-agua -1 tunel_doble.hrt", 2, "debe ser un número de 0 a 1000000"},
-        {"--temporada clima_normales.csv --precio-agua 1e3 tunel_doble.hrt", 2, "debe ser un número de 0 a"},
-        {"--temporada clima_normales.csv --viento-diseno 3 tunel_doble.hrt", 2, "va con --temperatura-diseno"},
-        {"--temporada clima_normales.csv --temperatura-diseno -95 tunel_doble.hrt", 2, "de -90 a 70 °C"},
-        {"--temporada clima_normales.csv --precio-combustible", 2, "falta el valor después de --precio-combustible"},
-        {"--temporada clima_normales.csv", 2, "falta el archivo de escenario"},
-        {"--temporada clima_normales.csv a.hrt b.hrt", 2, "sobra un argumento: b.hrt"},
-        {"--resumen --rapido a.hrt", 2, "opción desconocida: --rapido"},
-        {"--resumen --temporada clima_normales.csv --dia 01-01 a.hrt", 2, "--dia va con --temporada y sin --resumen"},
-    };
-    for (const auto& [args, estado, dice] : casos) {
-        const Salida s = EjecutaSim(args);
-        EXPECT_EQ(s.estado, estado) << args << "\n" << s.texto;
-        EXPECT_NE(s.texto.find(dice), std::string::npos) << args << "\n" << s.texto;
-    }
-    const Salida ayuda = EjecutaSim("--help");
-    EXPECT_EQ(ayuda.estado, 0);
-    for (const char* opcion : {"--temporada CLIMA", "--precio-agua", "--resumen A.hrt", "--dia FECHA"})
-        EXPECT_NE(ayuda.texto.find(opcion), std::string::npos) << opcion;
 }

@@ -26,6 +26,43 @@ inline std::string LeeArchivo(const std::string& ruta) {
 /// A file of tests/data.
 inline std::string LeeDato(const std::string& nombre) { return LeeArchivo(std::string(HORTELIA_TEST_DATA) + "/" + nombre); }
 
+/// The text split at `separador`.
+inline std::vector<std::string> Partes(const std::string& texto, char separador) {
+    std::vector<std::string> p;
+    std::stringstream ss(texto);
+    for (std::string x; std::getline(ss, x, separador);) p.push_back(x);
+    return p;
+}
+
+/// A table of tests/data: one row a line, fields separated by tabs, lines starting with # and
+/// blank lines left out. A field may hold C escapes (\n, \r, \t, \\, \xNN, \0) for the bytes a
+/// line cannot.
+inline std::vector<std::vector<std::string>> LeeTablaDato(const std::string& nombre) {
+    std::vector<std::vector<std::string>> filas;
+    for (const std::string& linea : Partes(LeeDato(nombre), '\n')) {
+        if (linea.empty() || linea[0] == '#') continue;
+        std::vector<std::string>& fila = filas.emplace_back(1);
+        for (std::size_t i = 0; i < linea.size(); ++i) {
+            char c = linea[i];
+            if (c == '\t') {
+                fila.emplace_back();
+                continue;
+            }
+            if (c == '\\' && i + 1 < linea.size()) {
+                const char e = linea[++i];
+                if (e == 'x') {
+                    c = static_cast<char>(std::stoi(linea.substr(i + 1, 2), nullptr, 16));
+                    i += 2;
+                } else {
+                    c = e == 'n' ? '\n' : e == 'r' ? '\r' : e == 't' ? '\t' : e == '0' ? '\0' : e;
+                }
+            }
+            fila.back() += c;
+        }
+    }
+    return filas;
+}
+
 /// A new empty folder, unique to this run (mkdtemp), removed with what it holds at the end.
 class CarpetaTemporal {
 public:
@@ -66,14 +103,6 @@ inline Salida Ejecuta(const std::string& orden) {
 /// hortelia-sim run in the examples' folder with `argumentos`, errors joined to the output.
 inline Salida EjecutaSim(const std::string& argumentos) {
     return Ejecuta("cd '" HORTELIA_TEST_DATA "/../../ejemplos' && " HORTELIA_SIM " " + argumentos + " 2>&1");
-}
-
-/// The text split at `separador`.
-inline std::vector<std::string> Partes(const std::string& texto, char separador) {
-    std::vector<std::string> p;
-    std::stringstream ss(texto);
-    for (std::string x; std::getline(ss, x, separador);) p.push_back(x);
-    return p;
 }
 
 /// The cells of the line of `texto` that starts with `inicio` and a tab; none when there is none.
