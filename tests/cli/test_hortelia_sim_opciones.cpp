@@ -78,7 +78,8 @@ TEST(Opciones, ARowIsTheSeasonOfTheFileWithTheChangedFields) {
         const Salida opcion =
             EjecutaSim("--opciones " + std::string(c.opcion) + "=100" + temporada + "1.1" + nuevo + " " + c.ejemplo);
         ASSERT_EQ(opcion.estado, 0) << opcion.texto;
-        const Salida archivo = EjecutaSim("--opciones " + cambiado + "=100" + temporada + "1.1" + nuevo + " " + c.ejemplo);
+        const Salida archivo =
+            EjecutaSim("--opciones " + cambiado + "=100" + temporada + "1.1" + nuevo + " " + c.ejemplo);
         const Salida resumen = EjecutaSim("--resumen" + temporada + (gas ? "0.9 " : "1.1 ") + cambiado);
         const std::vector<std::string> fila = Fila(opcion.texto, c.opcion), r = Fila(resumen.texto, cambiado);
         ASSERT_EQ(fila.size(), 11U) << opcion.texto;

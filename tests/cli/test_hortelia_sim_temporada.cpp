@@ -59,7 +59,8 @@ TEST(HorteliaSimTemporada, ComparesScenariosAndSkipsABadOne) {
 TEST(HorteliaSimTemporada, ARecordsDayRunsAndSavesAsTheScenariosDay) {
     const CarpetaTemporal carpeta;
     const std::string guardado = carpeta / "dia.hrt";
-    const Salida dia = EjecutaSim("--temporada anio_tipico.epw --dia 06-13 --guardar " + guardado + " tunel_simple.hrt");
+    const Salida dia =
+        EjecutaSim("--temporada anio_tipico.epw --dia 06-13 --guardar " + guardado + " tunel_simple.hrt");
     ASSERT_EQ(dia.estado, 0) << dia.texto;
     EXPECT_NE(dia.texto.find("Fecha:  13 de junio"), std::string::npos) << dia.texto;
     EXPECT_EQ(EjecutaSim(guardado).texto, dia.texto);

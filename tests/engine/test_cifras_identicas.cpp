@@ -323,6 +323,7 @@ TEST(Aspersion, BalancesOutsideTheArgumentGetThePlainLoop) {
     for (int i = 0; i < 2000; ++i) {
         HoraCalurosa x = Aleatoria(g);
         cambios[static_cast<std::size_t>(i) % cambios.size()](x.b);
-        EXPECT_EQ(BitsAspersion(Asperja(x.b, x.tCon, x.dpv)), BitsAspersion(AsperjaPasoAPaso(x.b, x.tCon, x.dpv))) << "hora " << i;
+        EXPECT_EQ(BitsAspersion(Asperja(x.b, x.tCon, x.dpv)), BitsAspersion(AsperjaPasoAPaso(x.b, x.tCon, x.dpv)))
+            << "hora " << i;
     }
 }

@@ -112,6 +112,17 @@ TEST_P(Conversiones, VerySmallDecimalsReadAsTheNearestDouble) {
     }
     for (const std::string& texto : {"1" + ceros, std::string("1e99999999999999999999"), std::string("0,1e9999")})
         EXPECT_EQ(LeeNumeroTecleado(texto), std::nullopt) << texto;
+    // Below the least subnormal every reader gives zero with the text's sign, none refuses it.
+    for (const auto& [texto, signo] :
+         {std::pair("-1e-400", true), std::pair("+1E-400", false), std::pair("1e-400", false)}) {
+        const std::optional<double> leidos[] = {LeeNumeroTecleado(texto), NumeroDeCelda(texto), LeeDecimal(texto),
+                                                Parse(texto)};
+        for (const std::optional<double>& v : leidos) {
+            ASSERT_TRUE(v) << texto;
+            EXPECT_EQ(*v, 0.0) << texto;
+            EXPECT_EQ(std::signbit(*v), signo) << texto;
+        }
+    }
 }
 
 // A table cell as number-to-text wrote it, blanks around it; no comma, no unit, no infinity.

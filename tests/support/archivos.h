@@ -24,7 +24,9 @@ inline std::string LeeArchivo(const std::string& ruta) {
 }
 
 /// A file of tests/data.
-inline std::string LeeDato(const std::string& nombre) { return LeeArchivo(std::string(HORTELIA_TEST_DATA) + "/" + nombre); }
+inline std::string LeeDato(const std::string& nombre) {
+    return LeeArchivo(std::string(HORTELIA_TEST_DATA) + "/" + nombre);
+}
 
 /// The text split at `separador`.
 inline std::vector<std::string> Partes(const std::string& texto, char separador) {

@@ -21,7 +21,8 @@ TEST(TablaClima, RefusesWithLineAndColumn) {
     for (const auto& caso : casos) {
         const ResultadoTablaClima r = LeeTablaClima(caso.at(0));
         EXPECT_FALSE(r.ok) << caso[0];
-        EXPECT_EQ(std::tuple(r.linea, r.columna), std::tuple(std::stoi(caso.at(1)), std::stoi(caso.at(2)))) << r.mensaje;
+        EXPECT_EQ(std::tuple(r.linea, r.columna), std::tuple(std::stoi(caso.at(1)), std::stoi(caso.at(2))))
+            << r.mensaje;
         EXPECT_NE(r.mensaje.find(caso.at(3)), std::string::npos) << r.mensaje;
         EXPECT_EQ(r.mensaje.find_first_of("\x01\xff\n"), std::string::npos) << r.mensaje;
         EXPECT_TRUE(r.tabla.filas.empty());
