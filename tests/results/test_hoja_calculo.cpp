@@ -161,9 +161,7 @@ TEST_F(HojaCalculo, TheDataSheetWorkbookHoldsTheExportAsNumbers) {
     // The columns' titles take three lines ("Humedad rel. (%)" wraps at its word), 15 points each.
     EXPECT_NE(prueba::Miembro(ruta.string(), "xl/worksheets/sheet1.xml")->find("ht=\"45\""), std::string::npos);
 
-    std::vector<std::string> lineas;
-    std::istringstream texto(TextoPlanilla(e, resumen));
-    for (std::string l; std::getline(texto, l);) lineas.push_back(l);
+    const std::vector<std::string> lineas = prueba::Partes(TextoPlanilla(e, resumen), '\n');
     ASSERT_EQ(lineas.size(), 48U);
     // Column A, top down: the title and the summary lines under their captions, as texts.
     std::vector<std::string> cabecera;
@@ -180,9 +178,7 @@ TEST_F(HojaCalculo, TheDataSheetWorkbookHoldsTheExportAsNumbers) {
     while (!celdas.count(Ref(0, fila)) || celdas.at(Ref(0, fila)).texto != "Hora") ASSERT_LT(++fila, 40U);
     EXPECT_EQ(celdas.at(Ref(1, fila - 1)).texto, "Ambiente externo");
     for (std::size_t h = 0; h <= 25; ++h) {
-        std::vector<std::string> export_;
-        std::istringstream linea(lineas[22 + h] + "\t");
-        for (std::string c; std::getline(linea, c, '\t');) export_.push_back(c);
+        const std::vector<std::string> export_ = prueba::Partes(lineas[22 + h] + "\t", '\t');
         ASSERT_EQ(export_.size(), 15U);
         for (std::size_t c = 0; c < 15; ++c) {
             const std::string ref = Ref(c, fila + h);

@@ -106,6 +106,24 @@ double DieciseisCifras(double x) {
     return std::stod(buf);
 }
 
+// Each figure of the text's rows against the workbook's number in the same place, from row
+// `desde` and column 1 on; an empty cell of the text is no cell.
+void CompruebaFiguras(const prueba::CeldasLeidas& celdas, const std::vector<std::vector<std::string>>& filas,
+                      std::size_t desde) {
+    for (std::size_t k = 0; k < filas.size(); ++k)
+        for (std::size_t c = 1; c < filas[k].size(); ++c) {
+            const std::string ref = prueba::Ref(c, desde + k);
+            SCOPED_TRACE(ref + " \"" + filas[k][c] + "\"");
+            if (filas[k][c].empty()) {
+                EXPECT_EQ(celdas.count(ref), 0U);
+                continue;
+            }
+            ASSERT_EQ(celdas.count(ref), 1U);
+            EXPECT_TRUE(celdas.at(ref).numero);
+            EXPECT_EQ(std::stod(celdas.at(ref).texto), DieciseisCifras(std::stod(filas[k][c])));
+        }
+}
+
 }  // namespace
 
 // The workbook holds every figure of the text's month and day tables as a number, in the same
@@ -144,13 +162,8 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
 
     // The text's tables, each line as its cells, the date or month first.
     std::vector<std::vector<std::string>> lineas;
-    std::istringstream entrada(TextoTemporada(r.temporada, "tunel_doble.hrt", "clima.csv"));
-    for (std::string l; std::getline(entrada, l);) {
-        std::vector<std::string> c;
-        std::istringstream campos(l + '\t');
-        for (std::string x; std::getline(campos, x, '\t');) c.push_back(x);
-        lineas.push_back(c);
-    }
+    for (const std::string& l : prueba::Partes(TextoTemporada(r.temporada, "tunel_doble.hrt", "clima.csv"), '\n'))
+        lineas.push_back(prueba::Partes(l + '\t', '\t'));
     const auto tabla_ = [&](const char* titulo) {
         auto i = std::find_if(lineas.begin(), lineas.end(), [&](const auto& l) { return l.front() == titulo; });
         std::vector<std::vector<std::string>> filas;
@@ -170,17 +183,6 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
         const auto filas = tabla_(t.tituloTexto);
         ASSERT_EQ(filas.size(), t.filas);
         EXPECT_EQ(texto(0, f + 1), t.primera);
-        for (std::size_t k = 0; k < filas.size(); ++k)
-            for (std::size_t c = 1; c < filas[k].size(); ++c) {
-                const std::string ref = prueba::Ref(c, f + 1 + k);
-                SCOPED_TRACE(ref + " \"" + filas[k][c] + "\"");
-                if (filas[k][c].empty()) {
-                    EXPECT_EQ(celdas.count(ref), 0U);
-                    continue;
-                }
-                ASSERT_EQ(celdas.count(ref), 1U);
-                EXPECT_TRUE(celdas.at(ref).numero);
-                EXPECT_EQ(std::stod(celdas.at(ref).texto), DieciseisCifras(std::stod(filas[k][c])));
-            }
+        CompruebaFiguras(celdas, filas, f + 1);
     }
 }
