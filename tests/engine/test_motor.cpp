@@ -31,8 +31,13 @@ protected:
 
 }  // namespace
 
-TEST_F(Motor, RepeatedRunsDoNotAccumulate) {
+// A run is no change of the scenario: its window floor of closed hours, the first and the last
+// among them, is taken back in the fingerprint that tells one.
+TEST_F(Motor, RepeatedRunsDoNotAccumulateAndARunIsNoChange) {
+    const std::string huella = HuellaEscenario(e);
     Corre();
+    ASSERT_EQ(std::tuple(e.AreaVentHora(1).valor(), e.AreaVentHora(24).valor()), std::tuple(0.001, 0.001));
+    EXPECT_EQ(HuellaEscenario(e), huella);
     const Escenario primera = e;
     Corre();
     EXPECT_EQ(std::tuple(e.AcumComb, e.AcumAgua, e.AcumEtr, e.AcumEtp),
