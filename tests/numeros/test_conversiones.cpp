@@ -148,6 +148,7 @@ TEST_P(Conversiones, HalvesToEvenAndCutsTowardMinusInfinity) {
     EXPECT_EQ(Cortar(12.345, 2), 12.34);
     EXPECT_EQ(Cortar(-0.25, 0), -1.0);
     EXPECT_EQ(NumeroATexto(Cortar(-4.88, 1)), "-4.9");
+    for (int d = 0; d <= 24; ++d) EXPECT_EQ(Cortar(2.5 / std::pow(10.0, d), d), 2 / std::pow(10.0, d)) << d;
     // In single precision 12.2 times 10 lands on 122, in double just below it.
     EXPECT_EQ(CortarSimple(12.2F, 1), 12.2F);
     EXPECT_EQ(Cortar(12.2F, 1), 12.1);

@@ -156,7 +156,9 @@ TEST_F(HojaCalculo, TheDataSheetWorkbookHoldsTheExportAsNumbers) {
     TextosResumen resumen;
     resumen.fecha = "Fecha: 3 de julio";
     const fs::path ruta = dir / "planilla.xlsx";
-    ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), HojaPlanilla(e, resumen)).ok);
+    const Hoja planilla = HojaPlanilla(e, resumen);
+    for (const double ancho : planilla.anchos) EXPECT_GE(ancho, 9);  // a word of seven letters and a margin
+    ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), planilla).ok);
     const auto celdas = Lee(ruta);
     // The columns' titles take three lines ("Humedad rel. (%)" wraps at its word), 15 points each.
     EXPECT_NE(prueba::Miembro(ruta.string(), "xl/worksheets/sheet1.xml")->find("ht=\"45\""), std::string::npos);

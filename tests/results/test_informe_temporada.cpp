@@ -72,6 +72,25 @@ TEST(InformeTemporada, KeysTablesAndEmptyCostCells) {
     EXPECT_EQ(TextoTemporada(t, "a\tb.hrt", "clima.csv"), prueba::LeeDato("temporada_claves.expected"));
     EXPECT_EQ(FilaResumenEscenario("b.hrt", t.total, "kg"), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\n");
     EXPECT_EQ(FilaResumenTemporada("b.hrt", t), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\t12.25\n");
+    // The workbook: the columns that lack, and the decimals each figure of a day and of a month
+    // is shown with (two for fuel, water, transpiration, power and costs, one for temperatures,
+    // cloud cover and wind, none for humidities, days and hours).
+    t.precios.combustible = 2;
+    for (PeriodoTemporada& m : t.meses) AplicaPrecios(m, t.precios);
+    const Hoja hoja = HojaTemporada(t, "b.hrt", "clima.csv");
+    const auto fila = [&](const std::string& titulo) {
+        std::size_t f = 0;
+        while (f < hoja.filas.size() && (hoja.filas[f].empty() || hoja.filas[f][0].texto != titulo)) ++f;
+        return f;
+    };
+    EXPECT_EQ(hoja.filas.at(fila("Faltan (valor inicial)")).at(1).texto, "nubosidad, viento");
+    for (const auto& [titulo, decimales] : {std::pair("Día", std::vector{1, 1, 0, 0, 1, 1, 2, 2, 2, 2, 0, 0, 1, 1, 2}),
+                                            std::pair("Mes", std::vector{0, 2, 2, 2, 2, 0, 0, 1, 2, 2, 2})})
+        for (std::size_t f = fila(titulo) + 1; f < fila(titulo) + 3; ++f)
+            for (std::size_t c = 1; c < hoja.filas.at(f).size(); ++c)
+                if (hoja.filas[f][c].tipo == CeldaHoja::Tipo::Numero) {
+                    EXPECT_EQ(hoja.filas[f][c].decimales, decimales.at(c - 1)) << titulo << " " << f << ", " << c;
+                }
 }
 
 // The days a season lacks: the first five named, the rest counted, in the head of the text (with
