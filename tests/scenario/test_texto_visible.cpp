@@ -24,6 +24,7 @@ TEST(TextoVisible, EscapesWhatATerminalWouldActOnAndKeepsSpanishLetters) {
          40, "Le\\xF1a"},                               // Latin-1, not UTF-8
         {"\xc0\xaf \xed\xa0\x80 \xf4\x90\x80\x80", 40,  // overlong, surrogate, past U+10FFFF
          "\\xC0\\xAF \\xED\\xA0\\x80 \\xF4\\x90\\x80\\x80"},
+        {"\xe0\x9f\xbf\xe0\xa0\x80", 40, "\\xE0\\x9F\\xBF\xe0\xa0\x80"},  // U+07FF written long; U+0800 kept
         {"\xe2\x80\xae"
          "abc",
          40, "\\xE2\\x80\\xAEabc"},                    // right-to-left override
