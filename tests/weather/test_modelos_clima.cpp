@@ -83,6 +83,9 @@ TEST_F(Clima, TemperatureButtonsStepByTenthsAndASingleExtremeStaysSingle) {
     EXPECT_EQ(NumeroATexto(e.TempHora(15)), " 35");
     TemperaturaMas(e, 15);
     EXPECT_EQ(e.TempHora(15), Variante::Entero(35));  // clamped: a copy of TMax
+    e.TempHora(1) = Variante::Doble(19.875);  // a file's figure of more decimals: a tenth more, cut
+    TemperaturaMas(e, 1);
+    EXPECT_EQ(NumeroATexto(e.TempHora(1)), " 19.9");
     e.TempHora(1) = Variante::Doble(19.9);
     TemperaturaMenos(e, 1);
     EXPECT_EQ(NumeroATexto(e.TempHora(1)), " 19.7");
