@@ -10,42 +10,18 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include <unistd.h>
-
 using namespace hortelia;
-using prueba::LeeArchivo;
-using prueba::Salida;
+using namespace hortelia::prueba;
 
 namespace {
 
-const std::string kDatos = HORTELIA_TEST_DATA;
-const std::string kEjemplos = kDatos + "/../../ejemplos";
-
-Salida Ejecuta(const std::string& argumentos) {
-    return prueba::Ejecuta("cd '" + kEjemplos + "' && " + HORTELIA_SIM + " " + argumentos + " 2>&1");
-}
-
-std::vector<std::string> Partes(const std::string& texto, char separador) {
-    std::vector<std::string> p;
-    std::stringstream ss(texto);
-    for (std::string x; std::getline(ss, x, separador);) p.push_back(x);
-    return p;
-}
-
-// The cells of the line of `texto` that starts with `inicio` and a tab.
-std::vector<std::string> Fila(const std::string& texto, const std::string& inicio) {
-    for (const std::string& l : Partes(texto, '\n'))
-        if (l.rfind(inicio + '\t', 0) == 0) return Partes(l, '\t');
-    return {};
-}
+const std::string kEjemplos = HORTELIA_TEST_DATA "/../../ejemplos";
 
 // An option on an example, and the lines (1-based) of its file as the option leaves them.
 struct Caso {
@@ -92,20 +68,19 @@ TEST(Opciones, EachOptionChangesExactlyItsFieldsOfACopy) {
 // Each option's row holds what a season of the changed file gives, as --resumen prints it, and
 // that file given as an option gives the same row.
 TEST(Opciones, ARowIsTheSeasonOfTheFileWithTheChangedFields) {
-    const std::filesystem::path carpeta =
-        std::filesystem::temp_directory_path() / ("hortelia-opciones-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(carpeta);
+    const CarpetaTemporal carpeta;
     const std::string temporada = " --temporada anio_tipico.epw --precio-agua 0.8 --precio-combustible ";
     for (const Caso& c : kCasos) {
         const bool gas = std::string(c.opcion).rfind("combustible-", 0) == 0;
-        const std::string cambiado = (carpeta / (std::string(c.opcion) + ".hrt")).string();
+        const std::string cambiado = carpeta / (std::string(c.opcion) + ".hrt");
         std::ofstream(cambiado, std::ios::binary) << TextoCambiado(c);
         const std::string nuevo = gas ? " --precio-combustible-nuevo 0.9" : "";
         const Salida opcion =
-            Ejecuta("--opciones " + std::string(c.opcion) + "=100" + temporada + "1.1" + nuevo + " " + c.ejemplo);
+            EjecutaSim("--opciones " + std::string(c.opcion) + "=100" + temporada + "1.1" + nuevo + " " + c.ejemplo);
         ASSERT_EQ(opcion.estado, 0) << opcion.texto;
-        const Salida archivo = Ejecuta("--opciones " + cambiado + "=100" + temporada + "1.1" + nuevo + " " + c.ejemplo);
-        const Salida resumen = Ejecuta("--resumen" + temporada + (gas ? "0.9 " : "1.1 ") + cambiado);
+        const Salida archivo =
+            EjecutaSim("--opciones " + cambiado + "=100" + temporada + "1.1" + nuevo + " " + c.ejemplo);
+        const Salida resumen = EjecutaSim("--resumen" + temporada + (gas ? "0.9 " : "1.1 ") + cambiado);
         const std::vector<std::string> fila = Fila(opcion.texto, c.opcion), r = Fila(resumen.texto, cambiado);
         ASSERT_EQ(fila.size(), 11U) << opcion.texto;
         ASSERT_EQ(r.size(), 13U) << resumen.texto;
@@ -119,52 +94,21 @@ TEST(Opciones, ARowIsTheSeasonOfTheFileWithTheChangedFields) {
         deArchivo[0] = c.opcion;
         EXPECT_EQ(deArchivo, fila);
     }
-    std::filesystem::remove_all(carpeta);
 }
 
 TEST(Opciones, TheReadmesExamplePrintsItsGoldenTable) {
-    const Salida s = Ejecuta(
+    const Salida s = EjecutaSim(
         "--opciones doble-techo=1500,minima-2,eficiencia-90=400 --temporada anio_tipico.epw --precio-combustible 1.1 "
         "tunel_simple.hrt");
     EXPECT_EQ(s.estado, 0);
-    EXPECT_EQ(s.texto, LeeArchivo(kDatos + "/opciones_epw.expected"));
+    EXPECT_EQ(s.texto, LeeDato("opciones_epw.expected"));
 }
 
-TEST(Opciones, WhatCannotRunSaysWhy) {
-    const std::string t = " --temporada anio_tipico.epw ";
-    const std::vector<std::tuple<std::string, int, std::string>> casos{
-        {"--opciones techo" + t + "tunel_simple.hrt", 2, "Las opciones son doble-techo, mantenimiento-bueno, minima-1"},
-        {"--opciones minima-4" + t + "tunel_simple.hrt", 2, "opción desconocida en --opciones: minima-4"},
-        {"--opciones combustible-gasoil" + t + "--precio-combustible 1 tunel_simple.hrt", 2,
-         "necesita --precio-combustible-nuevo"},
-        {"--opciones combustible-gasoil,combustible-nafta" + t + "tunel_simple.hrt", 2,
-         "una sola opción de combustible"},
-        {"--opciones minima-1 --precio-combustible-nuevo 2" + t + "tunel_simple.hrt", 2, "va con --precio-combustible"},
-        {"--opciones invernaculo.hrt" + t + "--precio-combustible 1 tunel_simple.hrt", 2,
-         "invernaculo.hrt quema GasOil y el escenario Propano"},
-        {"--opciones doble-techo,,minima-1" + t + "tunel_simple.hrt", 2, "una opción vacía"},
-        {"--opciones minima-1,minima-1" + t + "tunel_simple.hrt", 2, "minima-1 se dio más de una vez"},
-        {"--opciones minima-1 --opciones minima-2" + t + "tunel_simple.hrt", 2, "--opciones se dio más de una"},
-        {"--opciones minima-1=1e3" + t + "tunel_simple.hrt", 2, "debe ser un número de 0 a 1000000: 1e3"},
-        {"--opciones minima-1=2000000" + t + "tunel_simple.hrt", 2, "de 0 a 1000000: 2000000"},
-        {"--opciones minima-1 tunel_simple.hrt", 2, "--opciones va con --temporada"},
-        {"--opciones doble-techo" + t + "tunel_doble.hrt", 1, "doble-techo no se aplica: el escenario ya tiene doble"},
-        {"--opciones mantenimiento-bueno" + t + "tunel_simple.hrt", 1, "ya es de 2 por hora"},
-        {"--opciones eficiencia-80" + t + "tunel_simple.hrt", 1, "ya es de 80 %: la opción debe ser mayor"},
-        {"--opciones eficiencia-101" + t + "tunel_simple.hrt", 1, "no puede pasar de 100 %"},
-        {"--opciones combustible-propano --precio-combustible 1 --precio-combustible-nuevo 2" + t + "tunel_simple.hrt",
-         1, "el escenario ya quema Propano"},
-        {"--opciones no-existe.hrt=5" + t + "tunel_simple.hrt", 1, "no-existe.hrt: No se puede abrir"},
-    };
-    for (const auto& [args, estado, dice] : casos) {
-        const Salida s = Ejecuta(args);
-        EXPECT_EQ(s.estado, estado) << args << "\n" << s.texto;
-        EXPECT_NE(s.texto.find(dice), std::string::npos) << args << "\n" << s.texto;
-    }
-    // Without prices the table has no costs, and says so.
-    const Salida sinPrecios = Ejecuta("--opciones doble-techo=1500" + t + "tunel_simple.hrt");
+// What cannot run says why in test_hortelia_sim; without prices the table has no costs, and
+// says so.
+TEST(Opciones, WithoutPricesNoCosts) {
+    const Salida sinPrecios = EjecutaSim("--opciones doble-techo=1500 --temporada anio_tipico.epw tunel_simple.hrt");
     EXPECT_EQ(sinPrecios.estado, 0);
     EXPECT_NE(sinPrecios.texto.find("el ahorro y el retorno quedan vacíos"), std::string::npos);
     EXPECT_EQ(Fila(sinPrecios.texto, "doble-techo").at(7), "");
-    EXPECT_NE(Ejecuta("--help").texto.find("--opciones OPCION[=INVERSION],..."), std::string::npos);
 }

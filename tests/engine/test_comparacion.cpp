@@ -103,6 +103,20 @@ TEST(Comparacion, ALongerSeasonIsScaledToAYear) {
     // The base row: no saving, investment nor payback.
     const std::vector<std::string> base0 = CeldasComparacion(c.filas[0]);
     EXPECT_EQ(std::vector<std::string>(base0.begin() + 6, base0.begin() + 9), std::vector<std::string>(3, ""));
+    // Its workbook: the titles' row of two lines under rows of one, the figures with two decimals
+    // and the payback (column J) with one.
+    const Hoja hoja = HojaComparacion(c, "tunel_simple.hrt", "clima.csv");
+    std::vector<int> lineas(hoja.lineas.size() - 1, 0);
+    lineas.push_back(2);
+    EXPECT_EQ(hoja.lineas, lineas);
+    int numeros = 0;
+    for (std::size_t f = lineas.size(); f < hoja.filas.size(); ++f)
+        for (std::size_t k = 1; k < hoja.filas[f].size(); ++k)
+            if (hoja.filas[f][k].tipo == CeldaHoja::Tipo::Numero) {
+                EXPECT_EQ(hoja.filas[f][k].decimales, k == 9 ? 1 : 2) << f << ", " << k;
+                numeros += k == 9;
+            }
+    EXPECT_EQ(numeros, 2);
 }
 
 // A season that never heats: no option saves, and an investment never comes back.

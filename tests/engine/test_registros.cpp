@@ -1,14 +1,14 @@
 // Seasons on hourly records and the heater to install: a record's hours as stored, a typical
-// year's range across the new year, the design condition and its demand, the day sheet's cut
-// fuel against the demand's, and a record's day saved as a scenario.
+// year's range across the new year, the design condition and its demand. The demand of each
+// hour is compared bit for bit with the whole-hour model (test_cifras_identicas), the day
+// sheet's cut fuel against the demand's in test_temporada; a record's day saved as a scenario
+// is run again in test_hortelia_sim_temporada.
 
 #include "engine/carga_escenario.h"
 #include "engine/clima_del_dia.h"
 #include "engine/modelo_horario.h"
-#include "engine/simula_dia.h"
 #include "engine/temporada.h"
 #include "engine/valores_iniciales.h"
-#include "scenario/archivo_hrt.h"
 
 #include <gtest/gtest.h>
 
@@ -120,58 +120,4 @@ TEST(Registros, TheHeaterIsSizedAtTheFirstDesignConditionThereIs) {
     EXPECT_EQ(r.temporada.diseno.origen, OrigenDiseno::Falta);
     EXPECT_FALSE(r.temporada.potenciaDisenoKw);
     EXPECT_GT(r.temporada.total.potenciaPicoKw, 0);  // a peak, but no heater to install
-}
-
-// Over the example's typical year: the design demand at an hour's own stored values is that
-// hour's demand, bit for bit; and the day sheet's fuel, cut twice to thousandths, is never above
-// the demand's and within one step a heating hour of it.
-TEST(Registros, TheDesignDemandIsTheHourlyDemandAndTheSheetCutsBelowIt) {
-    const Escenario tunel = Ejemplo("tunel_simple.hrt");
-    const ResultadoTablaClima leida = CargaTablaClima(kEjemplos + "anio_tipico.epw");
-    ASSERT_TRUE(leida.ok) << leida.mensaje;
-    const double suelo = tunel.SueloCubierto.valor();
-    int horas = 0, cortadas = 0;
-    for (const DiaClima& d : leida.tabla.dias) {
-        if (!d.completo) continue;
-        Escenario e = EscenarioDelDia(tunel, leida.tabla, d);
-        ASSERT_TRUE(SimulaDia(e).ok);
-        for (int h = 1; h <= 24; ++h) {
-            if (e.DemandaCalor(h) == 0) continue;
-            ++horas;
-            EXPECT_EQ(DemandaCalefaccion(e, e.TempHora(h).valor(), e.VtoHora(h).valor(), e.NubHora(h)),
-                      e.DemandaCalor(h));
-        }
-        const DiaTemporada hoja = FigurasDelDia(e, d.fecha, CifrasCombustible::Planilla);
-        const DiaTemporada demanda = FigurasDelDia(e, d.fecha);
-        EXPECT_LE(hoja.combustible, demanda.combustible);
-        EXPECT_LE(demanda.combustible - hoja.combustible, demanda.horasCalefaccion * (0.001 * suelo + 0.001));
-        EXPECT_GE(demanda.horasCalefaccion, hoja.horasCalefaccion);
-        cortadas += demanda.horasCalefaccion - hoja.horasCalefaccion;
-    }
-    EXPECT_GT(horas, 200);
-    EXPECT_GT(cortadas, 0);  // hours needing less than a step of the sheet burn by the demand
-}
-
-// A record's day saved in a scenario file and opened again runs as the season's row of that day.
-TEST(Registros, ARecordsDaySavedAsAScenarioRunsAsItsSeasonRow) {
-    const Escenario tunel = Ejemplo("tunel_doble.hrt");
-    const ResultadoTablaClima leida = CargaTablaClima(kEjemplos + "clima_horario.csv");
-    ASSERT_TRUE(leida.ok) << leida.mensaje;
-    const DiaClima& dia = leida.tabla.dias.at(1);
-    OpcionesTemporada o;
-    o.desde = o.hasta = dia.fecha;
-    const ResultadoTemporada r = SimulaTemporada(tunel, leida.tabla, o);
-    ASSERT_TRUE(r.ok) << r.mensaje;
-
-    Escenario abierto;
-    PonValoresIniciales(abierto);
-    ASSERT_TRUE(CargaTextoEscenario(TextoEscenario(EscenarioDelDia(tunel, leida.tabla, dia)), abierto).ok);
-    EXPECT_EQ(std::tuple(abierto.Latitud, abierto.Hemisferio), std::tuple(Variante::Doble(31.5), Variante::Entero(-1)));
-    ASSERT_TRUE(SimulaDia(abierto).ok);
-    const DiaTemporada a = FigurasDelDia(abierto, dia.fecha);
-    const DiaTemporada& b = r.temporada.dias.at(0);
-    EXPECT_EQ(std::tuple(a.tmax, a.tmin, a.hrmax, a.hrmin, a.nubosidad, a.vientoKmh, a.combustible, a.agua, a.etr,
-                         a.etp, a.horasCalefaccion, a.tempMinInterior, a.potenciaPicoKw),
-              std::tuple(b.tmax, b.tmin, b.hrmax, b.hrmin, b.nubosidad, b.vientoKmh, b.combustible, b.agua, b.etr,
-                         b.etp, b.horasCalefaccion, b.tempMinInterior, b.potenciaPicoKw));
 }

@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -91,6 +93,25 @@ TEST(Temporada, NormalsAreInterpolatedRoundTheNewYearAndFiguresRounded) {
             << f.mes << "-" << f.dia;
     }
     EXPECT_DOUBLE_EQ(ClimaDelDia(n, {0, 1, 1})->hrmax, 80 + 10.0 * 17 / 31);
+    EXPECT_EQ(ClimaDelDia(n, {0, 1, 1})->fecha, (Fecha{0, 1, 1}));
+}
+
+// A day's weather made otherwise than by the reader must keep inside the limits too: any figure
+// or date outside them is refused, each alone.
+TEST(Temporada, ADaysWeatherOutsideTheLimitsIsRefused) {
+    Escenario e = Tunel();
+    const FilaClima bueno{{0, 1, 1}, 20, 10, 90, 40, 4, 10};
+    const std::function<void(FilaClima&)> cambios[] = {
+        [](FilaClima& c) { c.tmax = 71; },    [](FilaClima& c) { c.tmin = -91; },  [](FilaClima& c) { c.hrmax = 101; },
+        [](FilaClima& c) { c.hrmin = -1; },   [](FilaClima& c) { c.nubosidad = 9; },
+        [](FilaClima& c) { c.viento = 361; }, [](FilaClima& c) { c.fecha.dia = 0; },
+        [](FilaClima& c) { c.fecha.mes = 13; }};
+    EXPECT_NO_THROW(PonClimaDelDia(e, bueno.fecha, bueno));
+    for (std::size_t k = 0; k < std::size(cambios); ++k) {
+        FilaClima malo = bueno;
+        cambios[k](malo);
+        EXPECT_THROW(PonClimaDelDia(e, malo.fecha, malo), std::out_of_range) << k;
+    }
 }
 
 // The same day saved in a scenario file and rebuilt as `hortelia-sim --recalcular-clima` does.
@@ -191,22 +212,6 @@ TEST(Temporada, MonthsAndSeasonAddUpTheirDays) {
         EXPECT_EQ(Sumas(t.total), Sumas(total));
         EXPECT_GT(t.total.horasCalefaccion + t.total.horasRefrigeracion, 0);
     }
-}
-
-TEST(Temporada, PricesGiveCostsAndNoPriceNoCost) {
-    PeriodoTemporada p;
-    p.combustible = 10;
-    p.agua = 2500;
-    AplicaPrecios(p, {1.5, std::nullopt});
-    EXPECT_EQ(p.costoCombustible, 15);
-    EXPECT_FALSE(p.costoAgua);
-    AplicaPrecios(p, {std::nullopt, 0.8});
-    EXPECT_FALSE(p.costoCombustible);
-    EXPECT_DOUBLE_EQ(*p.costoAgua, 2);
-
-    OpcionesTemporada o;
-    o.precios.agua = -1;
-    EXPECT_NE(SimulaTemporada(Tunel(), Normales(), o).mensaje.find("precio del agua"), std::string::npos);
 }
 
 TEST(Temporada, RangesAndDaysThatCannotRun) {

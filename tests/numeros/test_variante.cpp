@@ -2,31 +2,44 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace hortelia;
 using Tipo = Variante::Tipo;
 
-TEST(Variante, EmptyCountsAsZero) {
-    const Variante v;
-    EXPECT_TRUE(v.vacia());
-    EXPECT_EQ(v.valor(), 0.0);
-    EXPECT_EQ((v + Variante::Entero(3)).tipo(), Tipo::Entero);
-    EXPECT_EQ((v + Variante::Entero(3)).valor(), 3.0);
-}
-
-TEST(Variante, ResultKindFollowsTheOperands) {
-    const auto i = Variante::Entero(7), s = Variante::Simple(0.5F), d = Variante::Doble(1.5);
-    EXPECT_EQ((i - i).tipo(), Tipo::Entero);
-    EXPECT_EQ((i - s).tipo(), Tipo::Simple);
-    EXPECT_EQ((s * d).tipo(), Tipo::Doble);
-    EXPECT_EQ((i / Variante::Entero(2)).tipo(), Tipo::Simple);
-    EXPECT_EQ((i / Variante::Entero(2)).valor(), 3.5);
-    EXPECT_EQ((d / i).tipo(), Tipo::Doble);
-    // An integer sum past 16 bits is kept, as a double, not wrapped.
-    EXPECT_EQ((Variante::Entero(32767) + Variante::Entero(1)).valor(), 32768.0);
-}
-
-TEST(Variante, SingleResultsAreRoundedToSingle) {
-    const auto r = Variante::Simple(0.1F) + Variante::Entero(0);
-    EXPECT_EQ(r.valor(), static_cast<double>(0.1F));
-    EXPECT_EQ((Variante::Entero(1) / Variante::Entero(3)).valor(), static_cast<double>(1.0F / 3.0F));
+// Each result's kind and value together: the kind follows the wider operand (an integer division
+// gives a single, an integer sum past 16 bits a double), a single result is rounded to a single,
+// and an empty variant counts as a whole zero.
+TEST(Variante, KindAndValueOfEachResult) {
+    const auto E = Variante::Entero;
+    const auto S = Variante::Simple;
+    const auto D = Variante::Doble;
+    const struct {
+        Variante a, b;
+        std::function<Variante(const Variante&, const Variante&)> op;
+        Tipo tipo;
+        double valor;
+    } casos[] = {
+        {Variante(), E(3), std::plus<>(), Tipo::Entero, 3},
+        {E(7), E(7), std::minus<>(), Tipo::Entero, 0},
+        {E(7), S(0.5F), std::minus<>(), Tipo::Simple, 6.5},
+        {S(0.5F), D(1.5), std::multiplies<>(), Tipo::Doble, 0.75},
+        {D(1.5), S(0.5F), std::multiplies<>(), Tipo::Doble, 0.75},
+        {S(0.1F), S(3), std::multiplies<>(), Tipo::Simple, static_cast<double>(0.1F * 3.0F)},
+        {E(7), E(2), std::divides<>(), Tipo::Simple, 3.5},
+        {E(1), E(3), std::divides<>(), Tipo::Simple, static_cast<double>(1.0F / 3.0F)},
+        {D(1.5), E(7), std::divides<>(), Tipo::Doble, 1.5 / 7},
+        {S(0.1F), E(0), std::plus<>(), Tipo::Simple, static_cast<double>(0.1F)},
+        {E(32767), E(1), std::plus<>(), Tipo::Doble, 32768},
+        {E(32766), E(1), std::plus<>(), Tipo::Entero, 32767},
+        {E(-32767), E(1), std::minus<>(), Tipo::Entero, -32768},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::to_string(c.a.valor()) + " y " + std::to_string(c.b.valor()));
+        const Variante r = c.op(c.a, c.b);
+        EXPECT_EQ(r.tipo(), c.tipo);
+        EXPECT_EQ(r.valor(), c.valor);
+    }
+    EXPECT_TRUE(Variante().vacia());
+    EXPECT_EQ(Variante().valor(), 0.0);
 }

@@ -3,6 +3,7 @@
 #include "engine/valores_iniciales.h"
 #include "results/exportacion.h"
 #include "results/temperaturas_tolerables.h"
+#include "results/textos_resumen.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,15 @@ TEST_F(Exportacion, ControlCellsFollowTheTemperatureWithoutControl) {
     EXPECT_EQ(celdas(4)[11], "");
     EXPECT_EQ(celdas(5)[10], "");
     EXPECT_EQ(celdas(5)[11], "0");
+}
+
+// A month no record holds names no date (and no month) in the summary.
+TEST_F(Exportacion, AMonthOutsideTheYearGivesNoDate) {
+    EXPECT_EQ(TextosDeCarga(e, true).fecha, "Fecha:  1 de enero");
+    for (const std::int16_t mes : {0, 13}) {
+        e.Mes = mes;
+        EXPECT_EQ(TextosDeCarga(e, true).fecha, "") << mes;
+    }
 }
 
 // The hours the controlled temperature spent strictly outside the tolerable range, said in one

@@ -5,6 +5,8 @@
 #include "engine/valores_iniciales.h"
 #include "results/exportacion.h"
 #include "results/hoja_planilla.h"
+#include "scenario/archivo_hrt.h"
+#include "scenario/archivo_texto.h"
 #include "support/archivos.h"
 #include "support/libro_xlsx.h"
 
@@ -14,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include <unistd.h>
@@ -30,15 +33,13 @@ namespace fs = std::filesystem;
 class HojaCalculo : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("hortelia-prueba-hoja-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
+        dir = carpeta.ruta();
         fs::create_directories(dir / "tmp");
         ::setenv("TMPDIR", (dir / "tmp").c_str(), 1);
     }
     void TearDown() override {
         std::setlocale(LC_ALL, "C");
         ::unsetenv("TMPDIR");
-        fs::remove_all(dir);
     }
     prueba::CeldasLeidas Lee(const fs::path& archivo) {
         std::string error;
@@ -46,6 +47,7 @@ protected:
         if (!celdas) ADD_FAILURE() << error;
         return celdas.value_or(prueba::CeldasLeidas{});
     }
+    const prueba::CarpetaTemporal carpeta;
     fs::path dir;
 };
 
@@ -61,7 +63,7 @@ TEST_F(HojaCalculo, NumbersAreNumberCellsWithAPointWhateverTheLocale) {
                 CeldaHoja::DeNumero(-1.5e-05)},
                {CeldaHoja::DeTexto("a\nb & c", CeldaHoja::Estilo::Titulo), CeldaHoja::DeNumero(3119.5)}},
               {12.5, 0, 9},
-              {0, 2}};
+              {0, 2, 3}};  // a height for a row the sheet does not have is left out
     const fs::path ruta = dir / "libro.xlsx";
     const ResultadoArchivo r = GuardaHojaCalculo(ruta.string(), hoja);
     ASSERT_TRUE(r.ok) << r.mensaje;
@@ -80,21 +82,42 @@ TEST_F(HojaCalculo, NumbersAreNumberCellsWithAPointWhateverTheLocale) {
     const std::string xml = *prueba::Miembro(ruta.string(), "xl/worksheets/sheet1.xml");
     EXPECT_NE(xml.find("width=\"13.28"), std::string::npos) << xml;
     EXPECT_NE(xml.find("ht=\"30\""), std::string::npos) << xml;
+    EXPECT_EQ(xml.find("ht=\"45\""), std::string::npos) << xml;
     EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }
 
-TEST_F(HojaCalculo, AFailedSaveSaysWhyAndKeepsTheOldFile) {
+// Every save that fails says why, in Spanish, and leaves the old file: a folder that is not
+// there, one that cannot be written (for root, who writes anywhere, a path under a file), a name
+// too long, a folder as the target, a sheet's name a workbook refuses, no temporary folder.
+TEST_F(HojaCalculo, EveryFailedSaveSaysWhyAndKeepsTheOldFile) {
     const fs::path ruta = dir / "libro.xlsx";
     std::ofstream(ruta) << "antes";
-    const std::tuple<std::string, std::string, std::string> casos[] = {
-        {ruta.string(), "a/b", "la hoja no puede llamarse \"a/b\""},
-        {(dir / "no" / "existe.xlsx").string(), "Hoja", "No se puede guardar en"},
-        {dir.string(), "Hoja", "no es un archivo común"}};
-    for (const auto& [destino, nombreHoja, mensaje] : casos) {
-        const ResultadoArchivo r = GuardaHojaCalculo(destino, Hoja{nombreHoja, {{CeldaHoja::DeNumero(1)}}, {}, {}});
-        EXPECT_FALSE(r.ok) << destino;
-        EXPECT_NE(r.mensaje.find(mensaje), std::string::npos) << r.mensaje;
+    fs::create_directory(dir / "solo_lectura");
+    fs::permissions(dir / "solo_lectura", fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string sinPermiso =
+        ::geteuid() == 0 ? "/etc/passwd/x.hrt" : (dir / "solo_lectura" / "x.hrt").string();
+    const Hoja hoja{"Hoja", {{CeldaHoja::DeNumero(1)}}, {}, {}};
+    Escenario e;
+    PonValoresIniciales(e);
+    const std::function<ResultadoArchivo(const std::string&)> guardados[] = {
+        [](const std::string& r) { return GuardaTexto(r, "x"); },
+        [&](const std::string& r) { return GuardaEscenario(r, e); },
+        [&](const std::string& r) { return GuardaHojaCalculo(r, hoja); }};
+    for (const std::string& destino : {(dir / "no" / "existe.xlsx").string(), sinPermiso,
+                                       (dir / std::string(300, 'n')).string(), dir.string()}) {
+        for (const auto& guarda : guardados) {
+            const ResultadoArchivo r = guarda(destino);
+            EXPECT_FALSE(r.ok) << destino;
+            EXPECT_NE(r.mensaje.find("No se puede guardar en \""), std::string::npos) << r.mensaje;
+            EXPECT_EQ(r.mensaje.back(), '.') << r.mensaje;
+        }
     }
+    const ResultadoArchivo nombre = GuardaHojaCalculo(ruta.string(), Hoja{"a/b", {{CeldaHoja::DeNumero(1)}}, {}, {}});
+    EXPECT_NE(nombre.mensaje.find("la hoja no puede llamarse \"a/b\""), std::string::npos) << nombre.mensaje;
+    ::setenv("TMPDIR", (dir / "no").c_str(), 1);
+    const ResultadoArchivo temporal = GuardaHojaCalculo(ruta.string(), hoja);
+    EXPECT_NE(temporal.mensaje.find(": no hay una carpeta para archivos temporales."), std::string::npos)
+        << temporal.mensaje;
     EXPECT_EQ(prueba::LeeArchivo(ruta.string()), "antes");
     EXPECT_TRUE(fs::is_empty(dir / "tmp"));
 }
@@ -107,7 +130,10 @@ TEST_F(HojaCalculo, WhatXmlCannotHoldBecomesAReplacementAndNumbersKeepTheirValue
     const std::pair<std::string, std::string> textos[] = {
         {"año\ttab\n", "año\ttab\n"},     {"a\xEF\xBF\xBF" "b", "a" + r + "b"},  {"\xEF\xBF\xBE", r},
         {"x\x01\x1B", "x" + r + r},       {"\xFF\xC3", r + r},                {"\xC0\x80", r + r},
-        {"\xED\xA0\x80", r + r + r},      {"\xF0\x9F\x8C\xB1", "\xF0\x9F\x8C\xB1"}};
+        {"\xED\xA0\x80", r + r + r},      {"\xF0\x9F\x8C\xB1", "\xF0\x9F\x8C\xB1"},
+        // The least code point of each length, and one below it written long.
+        {"\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80", "\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80"},
+        {"\xE0\x9F\xBF", r + r + r}};
     for (const auto& [texto, escrito] : textos) EXPECT_EQ(TextoParaXml(texto), escrito) << texto;
 
     const fs::path ruta = dir / "raro.xlsx";
@@ -130,12 +156,14 @@ TEST_F(HojaCalculo, TheDataSheetWorkbookHoldsTheExportAsNumbers) {
     TextosResumen resumen;
     resumen.fecha = "Fecha: 3 de julio";
     const fs::path ruta = dir / "planilla.xlsx";
-    ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), HojaPlanilla(e, resumen)).ok);
+    const Hoja planilla = HojaPlanilla(e, resumen);
+    for (const double ancho : planilla.anchos) EXPECT_GE(ancho, 9);  // a word of seven letters and a margin
+    ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), planilla).ok);
     const auto celdas = Lee(ruta);
+    // The columns' titles take three lines ("Humedad rel. (%)" wraps at its word), 15 points each.
+    EXPECT_NE(prueba::Miembro(ruta.string(), "xl/worksheets/sheet1.xml")->find("ht=\"45\""), std::string::npos);
 
-    std::vector<std::string> lineas;
-    std::istringstream texto(TextoPlanilla(e, resumen));
-    for (std::string l; std::getline(texto, l);) lineas.push_back(l);
+    const std::vector<std::string> lineas = prueba::Partes(TextoPlanilla(e, resumen), '\n');
     ASSERT_EQ(lineas.size(), 48U);
     // Column A, top down: the title and the summary lines under their captions, as texts.
     std::vector<std::string> cabecera;
@@ -152,9 +180,7 @@ TEST_F(HojaCalculo, TheDataSheetWorkbookHoldsTheExportAsNumbers) {
     while (!celdas.count(Ref(0, fila)) || celdas.at(Ref(0, fila)).texto != "Hora") ASSERT_LT(++fila, 40U);
     EXPECT_EQ(celdas.at(Ref(1, fila - 1)).texto, "Ambiente externo");
     for (std::size_t h = 0; h <= 25; ++h) {
-        std::vector<std::string> export_;
-        std::istringstream linea(lineas[22 + h] + "\t");
-        for (std::string c; std::getline(linea, c, '\t');) export_.push_back(c);
+        const std::vector<std::string> export_ = prueba::Partes(lineas[22 + h] + "\t", '\t');
         ASSERT_EQ(export_.size(), 15U);
         for (std::size_t c = 0; c < 15; ++c) {
             const std::string ref = Ref(c, fila + h);

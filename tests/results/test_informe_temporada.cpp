@@ -5,6 +5,7 @@
 
 #include "engine/carga_escenario.h"
 #include "engine/valores_iniciales.h"
+#include "support/archivos.h"
 #include "support/libro_xlsx.h"
 
 #include <gtest/gtest.h>
@@ -69,22 +70,28 @@ TEST(InformeTemporada, KeysTablesAndEmptyCostCells) {
     AplicaPrecios(t.total, t.precios);
     t.diseno = {OrigenDiseno::Indicada, -3.5, 6.7};
     t.potenciaDisenoKw = 12.25;
-    EXPECT_EQ(TextoTemporada(t, "a\tb.hrt", "clima.csv"),
-              "Escenario\ta\\x09b.hrt\nClima\tclima.csv\nCodificacion\tUTF-8\nTipo\tnormales\nDesde\t12-31\n"
-              "Hasta\t01-01\nDias\t2\nDiasSinDatos\t0\nDiasFaltantes\t\nUnidadCombustible\tkg\nPrecioAgua\t0."
-              "5\nFaltan\tnubosidad, viento\n"
-              "TemperaturaDiseno\t-3.5\nVientoDiseno_ms\t6.7\nPotenciaDiseno_kW\t12.25\nOrigenDiseno\tindicada\n\n"
-              "Fecha\tTMax\tTMin\tHRMax\tHRMin\tNubosidad\tViento\tCombustible\tAgua\tEtr\tEtp\tHorasCalefaccion\t"
-              "HorasRefrigeracion\tTempMinInterior\tTempMaxInterior\tPotenciaPico_kW\n"
-              "12-31\t22.5\t-0.5\t90\t40\t0\t0\t1.5\t20\t0\t0\t3\t0\t8\t25.1\t4.25\n"
-              "01-01\t22.5\t-0.5\t90\t40\t0\t0\t1.5\t20\t0\t0\t3\t0\t8\t25.1\t4.25\n\n"
-              "Mes\tDias\tCombustible\tAgua\tEtr\tEtp\tHorasCalefaccion\tHorasRefrigeracion\tTempMinInterior\t"
-              "PotenciaPico_kW\tCostoCombustible\tCostoAgua\tHorasFueraDeRango\n"
-              "12\t1\t1.5\t20\t0\t0\t3\t0\t8\t4.25\t\t0.01\t5\n"
-              "01\t1\t1.5\t20\t0\t0\t3\t0\t8\t4.25\t\t0.01\t5\n"
-              "Total\t2\t3\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\t10\n");
+    EXPECT_EQ(TextoTemporada(t, "a\tb.hrt", "clima.csv"), prueba::LeeDato("temporada_claves.expected"));
     EXPECT_EQ(FilaResumenEscenario("b.hrt", t.total, "kg"), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\n");
     EXPECT_EQ(FilaResumenTemporada("b.hrt", t), "b.hrt\t3\tkg\t40\t0\t0\t6\t0\t8\t4.25\t\t0.02\t12.25\n");
+    // The workbook: the columns that lack, and the decimals each figure of a day and of a month
+    // is shown with (two for fuel, water, transpiration, power and costs, one for temperatures,
+    // cloud cover and wind, none for humidities, days and hours).
+    t.precios.combustible = 2;
+    for (PeriodoTemporada& m : t.meses) AplicaPrecios(m, t.precios);
+    const Hoja hoja = HojaTemporada(t, "b.hrt", "clima.csv");
+    const auto fila = [&](const std::string& titulo) {
+        std::size_t f = 0;
+        while (f < hoja.filas.size() && (hoja.filas[f].empty() || hoja.filas[f][0].texto != titulo)) ++f;
+        return f;
+    };
+    EXPECT_EQ(hoja.filas.at(fila("Faltan (valor inicial)")).at(1).texto, "nubosidad, viento");
+    for (const auto& [titulo, decimales] : {std::pair("Día", std::vector{1, 1, 0, 0, 1, 1, 2, 2, 2, 2, 0, 0, 1, 1, 2}),
+                                            std::pair("Mes", std::vector{0, 2, 2, 2, 2, 0, 0, 1, 2, 2, 2, 0})})
+        for (std::size_t f = fila(titulo) + 1; f < fila(titulo) + 3; ++f)
+            for (std::size_t c = 1; c < hoja.filas.at(f).size(); ++c)
+                if (hoja.filas[f][c].tipo == CeldaHoja::Tipo::Numero) {
+                    EXPECT_EQ(hoja.filas[f][c].decimales, decimales.at(c - 1)) << titulo << " " << f << ", " << c;
+                }
 }
 
 // The days a season lacks: the first five named, the rest counted, in the head of the text (with
@@ -119,12 +126,29 @@ double DieciseisCifras(double x) {
     return std::stod(buf);
 }
 
+// Each figure of the text's rows against the workbook's number in the same place, from row
+// `desde` and column 1 on; an empty cell of the text is no cell.
+void CompruebaFiguras(const prueba::CeldasLeidas& celdas, const std::vector<std::vector<std::string>>& filas,
+                      std::size_t desde) {
+    for (std::size_t k = 0; k < filas.size(); ++k)
+        for (std::size_t c = 1; c < filas[k].size(); ++c) {
+            const std::string ref = prueba::Ref(c, desde + k);
+            SCOPED_TRACE(ref + " \"" + filas[k][c] + "\"");
+            if (filas[k][c].empty()) {
+                EXPECT_EQ(celdas.count(ref), 0U);
+                continue;
+            }
+            ASSERT_EQ(celdas.count(ref), 1U);
+            EXPECT_TRUE(celdas.at(ref).numero);
+            EXPECT_EQ(std::stod(celdas.at(ref).texto), DieciseisCifras(std::stod(filas[k][c])));
+        }
+}
+
 }  // namespace
 
 // The workbook holds every figure of the text's month and day tables as a number, in the same
 // order, under titles in words; a cost without a price is an empty cell.
 TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
-    namespace fs = std::filesystem;
     const std::string ejemplos = std::string(HORTELIA_TEST_DATA) + "/../../ejemplos/";
     Escenario e;
     PonValoresIniciales(e);
@@ -137,14 +161,11 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
     opciones.precios.combustible = 1.25;
     const ResultadoTemporada r = SimulaTemporada(e, tabla.tabla, opciones);
     ASSERT_TRUE(r.ok) << r.mensaje;
-    const fs::path ruta = fs::temp_directory_path() / ("hortelia-temporada-" + std::to_string(::getpid()) + ".xlsx");
-    ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), HojaTemporada(r.temporada, "tunel_doble.hrt", "clima.csv")).ok);
+    const prueba::CarpetaTemporal carpeta;
+    const std::string ruta = carpeta / "temporada.xlsx";
+    ASSERT_TRUE(GuardaHojaCalculo(ruta, HojaTemporada(r.temporada, "tunel_doble.hrt", "clima.csv")).ok);
     std::string error;
-    const auto leidas = prueba::LeeLibro(ruta.string(), error);
-    const struct Borra {
-        fs::path ruta;
-        ~Borra() { fs::remove(ruta); }
-    } borra{ruta};
+    const auto leidas = prueba::LeeLibro(ruta, error);
     ASSERT_TRUE(leidas) << error;
     const prueba::CeldasLeidas& celdas = *leidas;
     const auto texto = [&](std::size_t c, std::size_t f) {
@@ -153,7 +174,7 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
     };
     EXPECT_EQ(texto(1, 2), "tunel_doble.hrt");
     // Shown with two decimals (fuel, water, costs), one (temperatures) or none (hours).
-    const std::string estilos = *prueba::Miembro(ruta.string(), "xl/styles.xml");
+    const std::string estilos = *prueba::Miembro(ruta, "xl/styles.xml");
     for (const char* formato : {"formatCode=\"0.00\"", "formatCode=\"0.0\"", "formatCode=\"0\""})
         EXPECT_NE(estilos.find(formato), std::string::npos) << formato;
     EXPECT_EQ(texto(1, 4), "UTF-8");
@@ -161,13 +182,8 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
 
     // The text's tables, each line as its cells, the date or month first.
     std::vector<std::vector<std::string>> lineas;
-    std::istringstream entrada(TextoTemporada(r.temporada, "tunel_doble.hrt", "clima.csv"));
-    for (std::string l; std::getline(entrada, l);) {
-        std::vector<std::string> c;
-        std::istringstream campos(l + '\t');
-        for (std::string x; std::getline(campos, x, '\t');) c.push_back(x);
-        lineas.push_back(c);
-    }
+    for (const std::string& l : prueba::Partes(TextoTemporada(r.temporada, "tunel_doble.hrt", "clima.csv"), '\n'))
+        lineas.push_back(prueba::Partes(l + '\t', '\t'));
     const auto tabla_ = [&](const char* titulo) {
         auto i = std::find_if(lineas.begin(), lineas.end(), [&](const auto& l) { return l.front() == titulo; });
         std::vector<std::vector<std::string>> filas;
@@ -187,17 +203,6 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
         const auto filas = tabla_(t.tituloTexto);
         ASSERT_EQ(filas.size(), t.filas);
         EXPECT_EQ(texto(0, f + 1), t.primera);
-        for (std::size_t k = 0; k < filas.size(); ++k)
-            for (std::size_t c = 1; c < filas[k].size(); ++c) {
-                const std::string ref = prueba::Ref(c, f + 1 + k);
-                SCOPED_TRACE(ref + " \"" + filas[k][c] + "\"");
-                if (filas[k][c].empty()) {
-                    EXPECT_EQ(celdas.count(ref), 0U);
-                    continue;
-                }
-                ASSERT_EQ(celdas.count(ref), 1U);
-                EXPECT_TRUE(celdas.at(ref).numero);
-                EXPECT_EQ(std::stod(celdas.at(ref).texto), DieciseisCifras(std::stod(filas[k][c])));
-            }
+        CompruebaFiguras(celdas, filas, f + 1);
     }
 }

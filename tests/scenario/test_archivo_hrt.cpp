@@ -92,43 +92,21 @@ TEST_F(Archivo, StartFileLoadsEverythingButTheDimensions) {
     EXPECT_EQ(TextoEscenario(leido), TextoEscenario(inicio));
 }
 
+// Each bad file of tests/data/hrt_rechazos.tsv, made from a good one, is refused at its line
+// and field and leaves the record as it was.
 TEST_F(Archivo, BadFilesAreRefusedWithLineAndFieldAndChangeNothing) {
     const std::string bueno = TextoEscenario(e);
-    // One case of each refusal: the file ends early, an integer or a single too large, not a
-    // number, a quote left open or inside a name, a code outside its list, weather no day has
-    // (each limit once), fields out of their places, control characters.
-    const std::vector<std::tuple<std::string, int, int, std::string>> casos{
-        {bueno.substr(0, 500), 81, 1, "termina antes del campo 119 de 243 (línea 81, campo 1: latitud)"},
-        {"", 1, 1, "termina antes del campo 1 de 243"},
-        {Reemplaza(bueno, 2, "7.5,40,2,4.25,40000"), 2, 5, "fuera del rango de los enteros"},
-        {Reemplaza(bueno, 4, "1e39,1"), 4, 1, "demasiado grande"},
-        {Reemplaza(bueno, 4, "1e400,1"), 4, 1, "no es un número"},
-        {"\x01\x02garbage\xff", 1, 1, "el valor \"\\x01\\x02garbage\\xFF\" no es un número"},
-        {Reemplaza(bueno, 29, "\"GasOil,35570,65"), 0, 0, "comilla"},
-        {Reemplaza(bueno, 29, "Gas\"Oil\",35570,65"), 29, 1, "contiene comillas"},
-        {Reemplaza(bueno, 1, "7,0"), 1, 1, "no es un tipo de techo (de 1 a 4)"},
-        {Reemplaza(bueno, 3, "2,7,2.75"), 3, 2, "estado de mantenimiento"},
-        {Reemplaza(bueno, 81, "31.5,-1,1,13,1"), 81, 4, "no es un mes"},
-        {Reemplaza(bueno, 31, "75,-5"), 31, 1,
-         "(temperatura máxima), el valor \"75\" está fuera de rango (de -90 a 70 °C)"},
-        {Reemplaza(bueno, 70, "100.5"), 70, 1, "(humedad horaria), el valor \"100.5\" está fuera de rango"},
-        {Reemplaza(bueno, 93, "2000.1,0,0"), 93, 1,
-         "(radiación tope horaria), el valor \"2000.1\" está fuera de rango (de 0 a 2000 W/m²)"},
-        {Reemplaza(bueno, 93, "0,9,0"), 93, 2,
-         "(nubosidad horaria), el valor \"9\" está fuera de rango (de 0 a 8 octavos)"},
-        {Reemplaza(bueno, 110, "-1e39,1"), 110, 1,
-         "(viento horario (m/s)), el valor \"-1e39\" está fuera de rango (de 0 a 100 m/s)"},
-        {Reemplaza(bueno, 110, "1,361"), 110, 2,
-         "(viento horario (km/h)), el valor \"361\" está fuera de rango (de 0 a 360 km/h)"},
-        // A decimal comma, and anything after the last field.
-        {Reemplaza(bueno, 110, "0,5,1.8"), 129, 2,
-         "en la línea 129 hay datos después del último campo (el 243): \"1\". Los campos dejan de estar en su línea en "
-         "la línea 110"},
-        {bueno + "\r\n\x1b[2J", 131, 1, "después del último campo (el 243): \"\\x1B[2J\"."},
-        {Reemplaza(bueno, 29, "\"Gas\x1b]0;x\x07\",35570,65"), 29, 1,
-         "el valor \"Gas\\x1B]0;x\\x07\" contiene caracteres de control"},
-        {Reemplaza(bueno, 29, "\"Gas\tOil\",35570,65"), 29, 1, "contiene caracteres de control"},
-    };
+    const auto filas = prueba::LeeTablaDato("hrt_rechazos.tsv");
+    ASSERT_EQ(filas.size(), 21U);
+    std::vector<std::tuple<std::string, int, int, std::string>> casos;
+    for (const auto& f : filas) {
+        const std::string& forma = f.at(0);
+        const std::string texto = forma == "=" ? f.at(1)
+                                  : forma == "+" ? bueno + f.at(1)
+                                  : forma == "<" ? bueno.substr(0, std::stoul(f.at(1)))
+                                                 : Reemplaza(bueno, std::stoi(forma), f.at(1));
+        casos.emplace_back(texto, std::stoi(f.at(2)), std::stoi(f.at(3)), f.at(4));
+    }
     for (const auto& [texto, linea, campo, fragmento] : casos) {
         Escenario leido = e;
         const ResultadoCarga r = CargaTextoEscenario(texto, leido);
@@ -177,7 +155,8 @@ TEST_F(Archivo, DimensionsOutsideTheLimitsLoadAsNotAccepted) {
         EXPECT_FALSE(r.dimensionesValidas);
         EXPECT_EQ(r.motivoDimensiones, motivo);
         EXPECT_TRUE(leido.SueloCubierto.vacia());
-        EXPECT_EQ(leido.Volumen, 0.0F);
+        EXPECT_TRUE(leido.SupCobertura.vacia());
+        EXPECT_EQ(std::tuple(leido.Volumen, leido.Flecha), std::tuple(0.0F, 0.0F));
     }
     // A tunnel's derived height is not typed: 100 m wide on 50 m walls stands 100 m high.
     Escenario tunel = e;
@@ -191,9 +170,9 @@ TEST_F(Archivo, DimensionsOutsideTheLimitsLoadAsNotAccepted) {
 
 TEST_F(Archivo, SavingGoesThroughATemporaryFile) {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("hortelia_test_" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const std::string ruta = (dir / "invernaculo.hrt").string();
+    const prueba::CarpetaTemporal carpeta;
+    const fs::path& dir = carpeta.ruta();
+    const std::string ruta = carpeta / "invernaculo.hrt";
     ASSERT_TRUE(GuardaEscenario(ruta, e).ok);
     ASSERT_TRUE(GuardaEscenario(ruta, inicio).ok);  // replaces
     Escenario leido = e;
@@ -205,5 +184,4 @@ TEST_F(Archivo, SavingGoesThroughATemporaryFile) {
     EXPECT_FALSE(fallo.ok);
     EXPECT_NE(fallo.mensaje.find("No se puede guardar"), std::string::npos);
     EXPECT_FALSE(CargaEscenario((dir / "falta.hrt").string(), leido).ok);
-    fs::remove_all(dir);
 }

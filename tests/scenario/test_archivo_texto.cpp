@@ -42,13 +42,9 @@ mode_t Permisos(const fs::path& ruta) {
 class ArchivoTexto : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string plantilla = (fs::temp_directory_path() / "hortelia_archivo_XXXXXX").string();
-        ASSERT_NE(::mkdtemp(plantilla.data()), nullptr);
-        dir = plantilla;
-        viejo = dir / "invernaculo.hrt";
+        ASSERT_FALSE(dir.empty());
         Escribe(viejo, "contenido viejo\r\n");
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     /// The names in the folder, to see that no temporary file was left.
     std::vector<std::string> Nombres() const {
@@ -58,7 +54,8 @@ protected:
         return r;
     }
 
-    fs::path dir, viejo;
+    const prueba::CarpetaTemporal carpeta;
+    const fs::path dir = carpeta.ruta(), viejo = dir / "invernaculo.hrt";
 };
 
 }  // namespace

@@ -18,11 +18,13 @@ TEST(TextoVisible, EscapesWhatATerminalWouldActOnAndKeepsSpanishLetters) {
         {"\xc2\x9b"
          "31m",
          40, "\\xC2\\x9B31m"},  // C1 control CSI in UTF-8
+        {"\xc2\x9f\xc2\xa0", 40, "\\xC2\\x9F\xc2\xa0"},  // the last C1 control; a no-break space is kept
         {"Le\xf1"
          "a",
          40, "Le\\xF1a"},                               // Latin-1, not UTF-8
         {"\xc0\xaf \xed\xa0\x80 \xf4\x90\x80\x80", 40,  // overlong, surrogate, past U+10FFFF
          "\\xC0\\xAF \\xED\\xA0\\x80 \\xF4\\x90\\x80\\x80"},
+        {"\xe0\x9f\xbf\xe0\xa0\x80", 40, "\\xE0\\x9F\\xBF\xe0\xa0\x80"},  // U+07FF written long; U+0800 kept
         {"\xe2\x80\xae"
          "abc",
          40, "\\xE2\\x80\\xAEabc"},                    // right-to-left override

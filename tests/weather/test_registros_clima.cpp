@@ -4,6 +4,8 @@
 
 #include "weather/tabla_clima.h"
 
+#include "support/archivos.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -142,32 +144,12 @@ TEST(RegistrosClima, AnHourlyExportMapsMidnightToHour24AndDropsItsCutEnds) {
     EXPECT_DOUBLE_EQ(s.tabla.dias[0].horas[0].viento, 10 * 1852.0 / 3600);
 }
 
+// Each export of tests/data/exportacion_clima_rechazos.tsv is refused at its line and column.
 TEST(RegistrosClima, AnExportRefusesWithLineAndColumn) {
-    const std::string t = kTituloHorario;
-    const std::vector<std::tuple<std::string, int, int, std::string>> casos{
-        {"time,relative_humidity_2m (%)\n", 1, 0, "falta la columna temperature_2m (datos horarios)"},
-        {"time,temperature_2m (°C),relative_humidity_2m (%),shortwave_radiation (W/m²)\n", 1, 0,
-         "falta la columna wind_speed_10m"},
-        {"time,temperature_2m (K),relative_humidity_2m (%),shortwave_radiation (W/m²),wind_speed_10m (km/h)\n", 1, 2,
-         "la unidad \"K\" de temperature_2m no es conocida (°C o °F)"},
-        {"time,temperature_2m (°C),relative_humidity_2m (%),shortwave_radiation (W/m²),wind_speed_10m (nudos)\n", 1,
-         5, "(km/h, m/s, mp/h o kn)"},
-        {t + "2024-07-01T00:30,10,80,0,7,50\n", 2, 1, "no es una hora en punto"},
-        {t + "2024-07-01 00:00,10,80,0,7,50\n", 2, 1, "no es una hora AAAA-MM-DDTHH:MM"},
-        {t + HorasApi(1, 2) + "2024-07-01T01:00,10,80,0,7,50\n", 4, 1, "no va después de la de la línea 3"},
-        {t + "2024-07-01T00:00,10,80,0,7\n", 2, 0, "la línea tiene 5 columnas y el título 6"},
-        {t + "2024-07-01T00:00,10,80,0,siete,50\n", 2, 5, "(wind_speed_10m), el valor \"siete\" no es un número"},
-        {t + "2024-07-01T00:00,10,80,0,400,50\n", 2, 5, "velocidad del viento"},
-        {t + "2024-07-01T00:00,10,80,0,7,101\n", 2, 6, "(cloud_cover)"},
-        {t + "2024-07-01T00:00,\"10,80,0,7,50\n", 2, 2, "(temperature_2m), la comilla que abre la celda no se cierra"},
-        {t + "2024-07-01T00:00,10,\"8\"0,0,7,50\n", 2, 3, "hay texto después de la comilla que cierra"},
-        {"time,\"temperature_2m (°C)\n", 1, 2, "la comilla que abre la celda no se cierra"},
-        {t + HorasApi(1, 20), 0, 0, "no tiene ningún día completo"},
-        {"latitude,longitude\n", 0, 0, "después del bloque de latitude no hay línea de títulos"},
-        {"latitude,longitude\n-31,-60\n\n", 0, 0, "después del bloque de latitude no hay línea de títulos"},
-        {t + HorasApi(1, 2) + "2124-07-01T01:00,10,80,0,7,50\n", 4, 1, "a más de cien años de la primera del registro"},
-        {"time,temperature_2m_max (°C),temperature_2m_min (°C)\n2024-07-01,5,9\n", 2, 3, "mínima es mayor"},
-    };
+    const auto filas = prueba::LeeTablaDato("exportacion_clima_rechazos.tsv");
+    ASSERT_EQ(filas.size(), 20U);
+    std::vector<std::tuple<std::string, int, int, std::string>> casos;
+    for (const auto& f : filas) casos.emplace_back(f.at(0), std::stoi(f.at(1)), std::stoi(f.at(2)), f.at(3));
     for (const auto& [texto, linea, columna, dice] : casos) {
         const ResultadoTablaClima r = LeeTablaClima(texto);
         EXPECT_FALSE(r.ok) << dice;

@@ -3,6 +3,8 @@
 
 #include "weather/tabla_clima.h"
 
+#include "support/archivos.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,88 +13,20 @@
 
 using namespace hortelia;
 
-namespace {
-
-const std::string kDiaria = "fecha,tmax,tmin\n";
-const std::string kNormales = "mes;tmax;tmin\n";
-
-// The twelve months of normals, lines 2 to 13 under kNormales.
-std::string Meses() {
-    std::string meses;
-    for (int m = 1; m <= 12; ++m) meses += std::to_string(m) + ";20;10\n";
-    return meses;
-}
-
-// Each text is refused at its line and column, its message saying `dice` and showing no raw byte.
-void EsperaRechazos(const std::vector<std::tuple<std::string, int, int, std::string>>& casos) {
-    for (const auto& [texto, linea, columna, dice] : casos) {
-        const ResultadoTablaClima r = LeeTablaClima(texto);
-        EXPECT_FALSE(r.ok) << texto;
-        EXPECT_EQ(std::tuple(r.linea, r.columna), std::tuple(linea, columna)) << r.mensaje;
-        EXPECT_NE(r.mensaje.find(dice), std::string::npos) << r.mensaje;
+// Each table of tests/data/tabla_clima_rechazos.tsv is refused at its line and column, its
+// message saying what the row says and showing no raw byte.
+TEST(TablaClima, RefusesWithLineAndColumn) {
+    const auto casos = prueba::LeeTablaDato("tabla_clima_rechazos.tsv");
+    ASSERT_EQ(casos.size(), 45U);
+    for (const auto& caso : casos) {
+        const ResultadoTablaClima r = LeeTablaClima(caso.at(0));
+        EXPECT_FALSE(r.ok) << caso[0];
+        EXPECT_EQ(std::tuple(r.linea, r.columna), std::tuple(std::stoi(caso.at(1)), std::stoi(caso.at(2))))
+            << r.mensaje;
+        EXPECT_NE(r.mensaje.find(caso.at(3)), std::string::npos) << r.mensaje;
         EXPECT_EQ(r.mensaje.find_first_of("\x01\xff\n"), std::string::npos) << r.mensaje;
         EXPECT_TRUE(r.tabla.filas.empty());
     }
-}
-
-}  // namespace
-
-TEST(TablaClima, RefusesWithLineAndColumn) {
-    EsperaRechazos({
-        {"", 0, 0, "no tiene línea de títulos"},
-        {kDiaria, 0, 0, "no tiene filas"},
-        {"fecha,tmin\n2024-01-01,3\n", 1, 0, "falta la columna tmax"},
-        {"tmax,tmin\n20,5\n", 1, 0, "falta la columna fecha"},
-        {"fecha,mes,tmax,tmin\n", 1, 2, "fecha y mes"},
-        {"fecha,tmax,tmin,lluvia\n2024-01-01,20,5,0\n", 1, 4, "\"lluvia\" no es conocida"},
-        {"fecha,tmax,tmin,\n", 1, 4, "no tiene título"},
-        {"fecha,tmax,tmin,TMAX\n", 1, 4, "tmax está repetida"},
-        {kDiaria + "2024-01-01,20\n", 2, 0, "tiene 2 columnas y el título 3"},
-        {kDiaria + "2024-01-01\n", 2, 0, "tiene 1 columna y el título 3"},
-        {kDiaria + "2024-01-01,20,x\n", 2, 3, "(tmin), el valor \"x\" no es un número"},
-        {kDiaria + "2024-01-01,20,\n", 2, 3, "vacía"},
-        {kDiaria + "2024-01-01,20,21\n", 2, 3, "mínima es mayor que la máxima"},
-        {kDiaria + "2024-01-01,71,5\n", 2, 2, "fuera de los límites de la temperatura (de -90 a 70 °C)"},
-        {"fecha,tmax,tmin,hrmax,hrmin\n2024-01-01,20,5,40,60\n", 2, 5, "humedad mínima es mayor"},
-        {"fecha,tmax,tmin,hrmax\n2024-01-01,20,5,40\n", 2, 4, "falta la columna hrmin"},
-        {"fecha,tmax,tmin,hrmax\n2024-01-01,20,5,100.5\n", 2, 4, "humedad relativa (de 0 a 100 %)"},
-        {"fecha,tmax,tmin,viento\n2024-01-01,20,5,361\n", 2, 4, "velocidad del viento (de 0 a 360 km/h)"},
-        {kDiaria + "2024-01-01,20,5\n2024-01-01,20,5\n", 3, 1, "2024-01-01 está repetida (ya estaba en la línea 2)"},
-        {kDiaria + "2024-01-02,20,5\n# nota\n2024-01-01,20,5\n", 4, 1, "anterior a la de la línea 2"},
-        {kNormales + "1;20;10\n", 0, 1, "faltan los meses 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12"},
-        {kNormales + Meses() + "3;20;10\n", 14, 1, "el mes 3 está repetido (ya estaba en la línea 4)"},
-        {kNormales + "13;20;10\n", 2, 1, "no es un mes de 1 a 12"},
-        // CR CR LF is one line end, as a file converted twice to CR LF has them.
-        {"fecha,tmax,tmin\r\r\n2024-01-01,20,5\r\r\n2024-01-01,20,5\r\r\n", 3, 1, "(ya estaba en la línea 2)"},
-        {"fecha,tmax,tmin\r\r2024-01-01,20,x\r", 3, 3, "\"x\" no es"},
-        // Bytes of the file shown in a message never come raw; a file that is not UTF-8 is
-        // Windows-1252.
-        {kDiaria + "2024-01-01,2\x01\xff,3\n", 2, 2, "\"2\\x01ÿ\""},
-        {"fecha,tmax,tmin,\xc3\x28\n", 1, 4, "\"Ã(\""},
-        {"\xEF\xBB\xBF" + kDiaria + "2024-01-01,2\xff,3\n", 2, 2, "\"2\\xFF\""},
-        {kDiaria + std::string("\n2\0", 3), 3, 0, "tiene bytes nulos: no es texto, o es texto UTF-16 sin su marca"},
-    });
-}
-
-// What a spreadsheet may write that stays ambiguous or broken: quotes not closed right, numbers
-// with both separators or a decimal comma outside quotes, dates without their year or with two
-// digits of it.
-TEST(TablaClima, RefusesWhatASpreadsheetLeavesAmbiguous) {
-    EsperaRechazos({
-        {kDiaria + "2024-01-01,\"10,3\n", 2, 2, "(tmax), la comilla que abre la celda no se cierra en su línea"},
-        {kDiaria + "2024-01-01, \"2\"0 ,3\n", 2, 2, "hay texto después de la comilla que cierra la celda"},
-        {"fecha,\"tmax,tmin\n", 1, 2, "la comilla que abre la celda no se cierra"},
-        {"fecha;tmax;tmin\n2024-01-01;20;\"3\n", 2, 3, "(tmin), la comilla que abre"},
-        {kDiaria + "2024-01-01,13,9,5\n", 2, 0, "y el título 3 (entre comas, un decimal con coma va entre comillas"},
-        {kDiaria + "2024-01-01,20.5.1,3\n", 2, 2, "no es un número (decimales con punto, o con coma entre comillas)"},
-        {kNormales + Meses() + "1;1.234,5;3\n", 14, 2,
-         "\"1.234,5\" lleva punto y coma: escríbalo sin separador de miles"},
-        {kDiaria + "2023-02-29,20,5\n", 2, 1, "no es una fecha posible"},
-        {kDiaria + "2024/01/01,20,5\n", 2, 1, "no es una fecha AAAA-MM-DD ni dd/mm/aaaa"},
-        {kDiaria + "31/04/2024,20,5\n", 2, 1, "no es una fecha posible"},
-        {kDiaria + "17/06/24,20,5\n", 2, 1, "\"17/06/24\" tiene el año con dos cifras: escriba la fecha dd/mm/aaaa"},
-        {kDiaria + "03/04,20,5\n", 2, 1, "\"03/04\" no tiene año"},
-    });
 }
 
 TEST(TablaClima, ReadsTheFormsSpreadsheetsWrite) {
@@ -100,7 +34,8 @@ TEST(TablaClima, ReadsTheFormsSpreadsheetsWrite) {
     const std::string conComa =
         "\xEF\xBB\xBF# estación de ejemplo\r\n\r\n\"Fecha\",TMÍN,tmax,Viento\r\n"
         "2024-02-28,-2.5,12.25,7\r\n,,,\r\n2024-03-02,0,14,0\r\n";
-    const std::string conPuntoYComa = "fecha;tmin;tmax;viento\n2024-02-28;-2,5;12.25;7\n2024-03-02; 0 ;14;0\n";
+    // Blanks around a cell are no part of it, a date's too, quoted or not.
+    const std::string conPuntoYComa = "fecha;tmin;tmax;viento\n 2024-02-28 ;-2,5;12.25;7\n\" 2024-03-02 \"; 0 ;14;0\n";
     const std::string conTab = "FECHA\tTMin\tTMax\tViento\n2024-02-28\t-2,5\t12,25\t7\n2024-03-02\t0\t14\t0\n";
     for (const std::string& texto : {conComa, conPuntoYComa, conTab}) {
         const ResultadoTablaClima r = LeeTablaClima(texto);
@@ -206,7 +141,8 @@ TEST(TablaClima, FilesOnlyThroughTheBoundedReader) {
 TEST(TablaClima, DatesAsTypedAndCounted) {
     using T = TipoTablaClima;
     EXPECT_EQ(LeeFecha("2024-02-29", T::Diaria), (Fecha{2024, 2, 29}));
-    EXPECT_EQ(LeeFecha("12-31", T::Normales), (Fecha{0, 12, 31}));
+    EXPECT_EQ(LeeFecha(" 2024-01-05 ", T::Diaria), (Fecha{2024, 1, 5}));
+    EXPECT_EQ(LeeFecha("\t12-31 ", T::Normales), (Fecha{0, 12, 31}));
     for (const char* mala : {"2023-02-29", "2024-2-01", "2024-04-31", "0000-01-01", "24-01-01", "01-01"})
         EXPECT_FALSE(LeeFecha(mala, T::Diaria)) << mala;
     for (const char* mala : {"02-29", "13-01", "1-1", "2024-01-01"}) EXPECT_FALSE(LeeFecha(mala, T::Normales)) << mala;
