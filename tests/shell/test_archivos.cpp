@@ -41,15 +41,13 @@ private slots:
         QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — invernaculo.hrt[*]"));
 
         // Another file that exists: "No" shows the dialog again, then a new name is taken.
-        QFile otro(dir.filePath("otro.hrt"));
-        QVERIFY(otro.open(QIODevice::WriteOnly));
-        otro.write("no es mío");
-        otro.close();
+        const QString ajeno = QStringLiteral(HORTELIA_TEST_DATA "/roto.hrt");
+        QVERIFY(QFile::copy(ajeno, dir.filePath("otro.hrt")));
         v.guion.RespondeArchivo(dir.filePath("otro.hrt"));
         v.guion.RespondePregunta("otro.hrt ya existe", Respuesta::No);
         v.guion.RespondeArchivo(dir.filePath("nuevo.HRT"));
         v.w.GuardaArchivo();
-        QCOMPARE(Bytes(dir.filePath("otro.hrt")), QByteArray("no es mío"));
+        QCOMPARE(Bytes(dir.filePath("otro.hrt")), Bytes(ajeno));
         QVERIFY(QFile::exists(dir.filePath("nuevo.HRT")));
         QCOMPARE(v.guion.propuestos.at(1), dir.filePath("invernaculo.hrt"));  // the last name chosen
 
@@ -84,11 +82,10 @@ private slots:
     void salir_conCambios_pregunta_yCancelarNoPierdeNada() {
         QTemporaryDir dir;
         VentanaDePrueba v;
-        QVERIFY(!v.w.HayCambios());
+        QVERIFY(!v.w.isWindowModified());
         v.Click("BotCUltivo");
         v.Mueve("HScrIAF", 10);
         v.AceptaAbierto();
-        QVERIFY(v.w.HayCambios());
         QTRY_VERIFY(v.w.isWindowModified());
 
         v.guion.RespondePregunta("¿Guardar los cambios de este escenario?", Respuesta::Cancelar);

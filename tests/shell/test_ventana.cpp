@@ -178,25 +178,6 @@ private slots:
         QCOMPARE(boton.count() + menu.count(), 1);
     }
 
-    // What a disabled button waits for, in its tooltip and the status bar: ventilation's
-    // accept waits for the hourly schedules, which Alt+H loads.
-    void ventilacion_aceptarEsperaLosHorarios_queAltHCarga() {
-        VentanaDePrueba v;
-        v.Click("BotDimens");
-        v.AceptaAbierto();
-        v.Click("BotVentil");
-        QAbstractButton* acepta = v.Pulsador("&Acepta datos");
-        QVERIFY(!acepta->isEnabled());
-        QCOMPARE(acepta->toolTip(), QStringLiteral("Cargue primero los datos horarios de apertura"));
-        QCOMPARE(acepta->statusTip(), acepta->toolTip());
-        QTest::keyClick(&v.w, Qt::Key_H, Qt::AltModifier);
-        QTRY_VERIFY(v.Visible("MSCVentil"));
-        QVERIFY(acepta->isEnabled());
-        QVERIFY(!acepta->toolTip().contains("Cargue"));
-        QVERIFY(!v.Hijo<QScrollBar>("HScrEfic")->toolTip().isEmpty());
-        QVERIFY(v.Hijo<QLineEdit>("TDimens1")->toolTip().contains("hasta 100 m"));
-    }
-
     // Ventilation before the dimensions says so and does not open. A message the test did not
     // expect is caught: planted here on purpose the first time.
     void ventilacionSinDimensiones_loAdvierte_yLoInesperadoSeAtrapa() {
