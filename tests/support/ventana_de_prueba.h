@@ -206,12 +206,15 @@ struct VentanaDePrueba {
         if (!f.open(QIODevice::ReadOnly)) qFatal("no se pudo leer %s", qPrintable(archivo));
         QStringList r;
         bool dentro = false;
+        int leidas = 0;
         for (const QString& linea : QString::fromUtf8(f.readAll()).split('\n')) {
             if (linea.startsWith('[')) dentro = linea == '[' + seccion + ']';
             if (!dentro || linea.isEmpty() || linea.startsWith('[') || linea.startsWith('#')) continue;
             const QStringList c = linea.split('\t');
+            ++leidas;
             if (const QString visto = Muestra(c); visto != c.last()) r << linea + QStringLiteral("  -> ") + visto;
         }
+        if (leidas == 0) r << QStringLiteral("nada que comprobar en [%1] de %2").arg(seccion, archivo);
         return r.join('\n');
     }
 #endif
