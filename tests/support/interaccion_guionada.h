@@ -14,70 +14,54 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace hortelia {
 
 class InteraccionGuionada : public Interaccion {
 public:
-    struct Mensaje_ {
-        Gravedad gravedad;
-        QString fragmento;  ///< the message must contain it
-    };
-    struct Pregunta_ {
-        QString fragmento;
-        Respuesta respuesta;
-    };
-    struct Archivo_ {
-        QString ruta;  ///< "" cancels
-    };
-    struct Impresion_ {
-        std::function<bool(QPrinter&)> responde;
-    };
-    struct VistaPrevia_ {
-        std::function<void(QPrinter&)> prepara;  ///< the printer the preview's pages are drawn on
-    };
-    void EsperaMensaje(Gravedad g, const QString& fragmento) { mensajes_.push_back(Mensaje_{g, fragmento}); }
-    void RespondePregunta(const QString& fragmento, Respuesta r) { preguntas_.push_back(Pregunta_{fragmento, r}); }
-    void RespondeArchivo(const QString& ruta) { archivos_.push_back(Archivo_{ruta}); }
-    void RespondeImpresion(std::function<bool(QPrinter&)> f) { impresiones_.push_back(Impresion_{std::move(f)}); }
-    void RespondeVistaPrevia(std::function<void(QPrinter&)> f) { previas_.push_back(VistaPrevia_{std::move(f)}); }
+    void EsperaMensaje(Gravedad g, const QString& fragmento) { mensajes_.emplace_back(g, fragmento); }
+    void RespondePregunta(const QString& fragmento, Respuesta r) { preguntas_.emplace_back(fragmento, r); }
+    /// "" cancels.
+    void RespondeArchivo(const QString& ruta) { archivos_.push_back(ruta); }
+    void RespondeImpresion(std::function<bool(QPrinter&)> f) { impresiones_.push_back(std::move(f)); }
+    /// `f` prepares the printer the preview's pages are drawn on.
+    void RespondeVistaPrevia(std::function<void(QPrinter&)> f) { previas_.push_back(std::move(f)); }
 
     void Mensaje(Gravedad gravedad, const QString& texto) override {
         mensajes << texto;
         const auto paso = Siguiente(mensajes_, QStringLiteral("mensaje \"%1\"").arg(texto));
-        if (!paso) return;
-        if (paso->gravedad != gravedad || !texto.contains(paso->fragmento))
+        if (paso && (paso->first != gravedad || !texto.contains(paso->second)))
             Falla(QStringLiteral("mensaje \"%1\" (gravedad %2), se esperaba uno con \"%3\" (gravedad %4)")
                       .arg(texto)
                       .arg(static_cast<int>(gravedad))
-                      .arg(paso->fragmento)
-                      .arg(static_cast<int>(paso->gravedad)));
+                      .arg(paso->second)
+                      .arg(static_cast<int>(paso->first)));
     }
     Respuesta Pregunta(const QString& texto, const QString& si, const QString& no, bool conCancelar) override {
         opcionesUltimaPregunta = {si, no};
         if (conCancelar) opcionesUltimaPregunta << QStringLiteral("Cancelar");
         const auto paso = Siguiente(preguntas_, QStringLiteral("pregunta \"%1\"").arg(texto));
         if (!paso) return conCancelar ? Respuesta::Cancelar : Respuesta::No;
-        if (!texto.contains(paso->fragmento))
-            Falla(QStringLiteral("pregunta \"%1\", se esperaba una con \"%2\"").arg(texto, paso->fragmento));
-        return paso->respuesta;
+        if (!texto.contains(paso->first))
+            Falla(QStringLiteral("pregunta \"%1\", se esperaba una con \"%2\"").arg(texto, paso->first));
+        return paso->second;
     }
     QString Archivo(Modo, const QString& filtro, const QString& propuesto, const QString& nota = {}) override {
         filtros << filtro;
         propuestos << propuesto;
         notas << nota;
-        const auto paso = Siguiente(archivos_, QStringLiteral("diálogo de archivo (%1)").arg(filtro));
-        return paso ? paso->ruta : QString();
+        return Siguiente(archivos_, QStringLiteral("diálogo de archivo (%1)").arg(filtro)).value_or(QString());
     }
     bool Impresion(QPrinter& impresora) override {
         const auto paso = Siguiente(impresiones_, QStringLiteral("diálogo de impresión"));
-        return paso && paso->responde(impresora);
+        return paso && (*paso)(impresora);
     }
     /// The preview's pages drawn once, on the printer the script prepares.
     void VistaPrevia(QPrinter& impresora, const std::function<void(QPrinter&)>& pinta) override {
         const auto paso = Siguiente(previas_, QStringLiteral("vista previa"));
         if (!paso) return;
-        paso->prepara(impresora);
+        (*paso)(impresora);
         pinta(impresora);
     }
 
@@ -108,11 +92,11 @@ private:
         if (fallaEnLoInesperado) QTest::qFail(qPrintable(que), __FILE__, __LINE__);
     }
 
-    std::deque<Mensaje_> mensajes_;
-    std::deque<Pregunta_> preguntas_;
-    std::deque<Archivo_> archivos_;
-    std::deque<Impresion_> impresiones_;
-    std::deque<VistaPrevia_> previas_;
+    std::deque<std::pair<Gravedad, QString>> mensajes_;  // the message must contain the text
+    std::deque<std::pair<QString, Respuesta>> preguntas_;
+    std::deque<QString> archivos_;
+    std::deque<std::function<bool(QPrinter&)>> impresiones_;
+    std::deque<std::function<void(QPrinter&)>> previas_;
 };
 
 }  // namespace hortelia

@@ -12,12 +12,16 @@
 #include "ui/protocolo.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -77,6 +81,13 @@ inline void Pulsa(QAbstractButton* b) {
     const bool opcion = qobject_cast<QRadioButton*>(b) != nullptr;
     QTest::mouseClick(b, Qt::LeftButton, {}, opcion ? QPoint(8, b->height() / 2) : QPoint());
 }
+
+/// Fails the test with every difference between the window and a section of a data file.
+#define COMPRUEBA_PANTALLA(v, archivo, seccion)                                    \
+    do {                                                                           \
+        const QString diferencias_ = (v).Diferencias((archivo), (seccion));        \
+        QVERIFY2(diferencias_.isEmpty(), qPrintable('\n' + diferencias_));        \
+    } while (false)
 
 struct VentanaDePrueba {
     /// What the window finds kept from an earlier run: nothing, or what the test left there.
@@ -139,6 +150,27 @@ struct VentanaDePrueba {
         QTest::keyClick(t, Qt::Key_Delete);
         QTest::keyClicks(t, texto);
     }
+    /// One check of Diferencias: what the control shows now.
+    QString Muestra(const QStringList& c) const {
+        const auto siNo = [](bool b) { return b ? QStringLiteral("si") : QStringLiteral("no"); };
+        if (c.at(0) == "marcada") return siNo(Opcion(c.at(1), c.at(2))->isChecked());
+        if (c.at(0) == "dibujado") return QString::number(Dibujado(qPrintable(c.at(1)), c.at(2).toInt(), c.at(3).toInt()));
+        QObject* o = w.findChild<QObject*>(c.at(1));
+        if (!o) o = PorTexto<QWidget>(&w, c.at(1));
+        const auto* x = qobject_cast<QWidget*>(o);
+        if (c.at(0) == "texto") return qobject_cast<QLineEdit*>(o) ? x->property("text").toString() : TextoVisible(o);
+        if (c.at(0) == "visible") return siNo(x->isVisible());
+        if (c.at(0) == "activo") return siNo(x ? x->isEnabled() : qobject_cast<QAction*>(o)->isEnabled());
+        if (c.at(0) == "barra") return QString::number(qobject_cast<QScrollBar*>(o)->value());
+        if (c.at(0) == "lista") return qobject_cast<QListWidget*>(o)->selectedItems().value(0)->text();
+        if (c.at(0) == "color") return o->property("colorFondo").value<QColor>().name();
+        if (c.at(0) == "descripcion") return x->accessibleDescription();  // what a screen reader hears
+        if (c.at(0) == "valor") {  // a screen reader's text, and its number
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
+            return a->text(QAccessible::Value) + " = " + a->valueInterface()->currentValue().toString();
+        }
+        qFatal("no sé leer \"%s\"", qPrintable(c.at(0)));
+    }
     /// Clicks the "&Acepta datos" of the panel that is open.
     void AceptaAbierto() const {
         for (Panel* p : w.Paneles())
@@ -161,6 +193,31 @@ struct VentanaDePrueba {
         AceptaTodos();
         Pulsa("&Procesamiento datos");
     }
+#ifdef HORTELIA_TEST_DATA  // the screenshot program builds this window without the tests' data
+    /// How the window differs from what the section `[seccion]` of tests/data/`archivo` says it
+    /// shows: one line per difference, "" when it shows it all. Each line there is a check with
+    /// tab-separated fields: what to read, the control (its object name, or else the caption of
+    /// the button or label), and what it must show ("si"/"no" for a state):
+    ///   texto LTTecho Tipo de techo: Túnel | visible FrInicio si | activo Datos no | barra HScrEfic 80
+    ///   lista LiMes octubre | marcada Combustible Butano si | dibujado MSCTemp 3 1 7.7 | color BotTecho #ffc0c0
+    ///   descripcion BotTecho pendiente | valor HScrLat 31.5° = 31.5
+    QString Diferencias(const QString& archivo, const QString& seccion) const {
+        QFile f(QStringLiteral(HORTELIA_TEST_DATA "/") + archivo);
+        if (!f.open(QIODevice::ReadOnly)) qFatal("no se pudo leer %s", qPrintable(archivo));
+        QStringList r;
+        bool dentro = false;
+        int leidas = 0;
+        for (const QString& linea : QString::fromUtf8(f.readAll()).split('\n')) {
+            if (linea.startsWith('[')) dentro = linea == '[' + seccion + ']';
+            if (!dentro || linea.isEmpty() || linea.startsWith('[') || linea.startsWith('#')) continue;
+            const QStringList c = linea.split('\t');
+            ++leidas;
+            if (const QString visto = Muestra(c); visto != c.last()) r << linea + QStringLiteral("  -> ") + visto;
+        }
+        if (leidas == 0) r << QStringLiteral("nada que comprobar en [%1] de %2").arg(seccion, archivo);
+        return r.join('\n');
+    }
+#endif
     /// "&Abre" with the file dialog answering `ruta`.
     void Abre(const QString& ruta) {
         guion.RespondeArchivo(ruta);

@@ -7,14 +7,9 @@
 
 #include "ui/colores.h"
 
-#include <QAccessible>
 #include <QChart>
-#include <QGroupBox>
-#include <QLabel>
 #include <QValueAxis>
 
-#include <clocale>
-#include <cmath>
 
 using namespace hortelia;
 
@@ -71,33 +66,33 @@ private slots:
         }
     }
 
+    // The fuel's unit beside the captions of its hourly and daily amounts, explained in their
+    // tooltips and on the chart's axis; an hour without fuel shows no unit.
+    void laUnidadDelCombustibleAcompaniaSusLeyendas_data() {
+        QTest::addColumn<QString>("combustible");
+        QTest::addColumn<QString>("unidad");
+        QTest::newRow("GasOil") << QStringLiteral("GasOil") << QStringLiteral("litros");
+        QTest::newRow("Gas nat.pobre") << QStringLiteral("Gas nat.pobre") << QStringLiteral("m³");
+    }
     void laUnidadDelCombustibleAcompaniaSusLeyendas() {
+        QFETCH(QString, combustible);
+        QFETCH(QString, unidad);
         VentanaDePrueba v;
-        v.Procesa();
-        const std::tuple<const char*, QString, QString> casos[] = {
-            {nullptr, QStringLiteral("litros"), QStringLiteral("litros de GasOil")},
-            {"Gas nat.pobre", QStringLiteral("m³"), QStringLiteral("m³ de Gas nat.pobre")}};
-        for (const auto& [opcion, unidad, explicacion] : casos) {
-            if (opcion) {  // another fuel and a new run
-                v.Pulsa("&Cierra");
-                v.Click("BotCalef");
-                v.Elige(QStringLiteral("Combustible"), QString::fromUtf8(opcion));
-                v.AceptaAbierto();
-                v.Pulsa("&Procesamiento datos");
-            }
-            for (const char* etiqueta : {"UnidadAComb", "UnidadCal"}) {
-                QCOMPARE(v.Texto(etiqueta), unidad);
-                QVERIFY(v.Hijo(etiqueta)->toolTip().startsWith(explicacion));
-            }
-            QCOMPARE(Eje(v.Hijo<Grafico>("MSCResCtrl"), Qt::AlignLeft)->titleText(),
-                     QStringLiteral("Combustible (%1)").arg(unidad));
-            QVERIFY(v.Texto("ResAComb").startsWith(QStringLiteral("Combustible =  .")));
-            v.Mueve("HScrResHora", 5);  // heated: the hourly fuel has its unit beside it
-            QVERIFY(v.Visible("UnidadCal"));
-            v.Mueve("HScrResHora", 12);  // sprayed: no fuel, no unit
-            QCOMPARE(v.Texto("ResCal"), QStringLiteral("Calefacción =  - - -"));
-            QVERIFY(!v.Visible("UnidadCal"));
+        v.AceptaTodos();
+        v.Click("BotCalef");
+        v.Elige(QStringLiteral("Combustible"), combustible);
+        v.AceptaAbierto();
+        v.Pulsa("&Procesamiento datos");
+        for (const char* etiqueta : {"UnidadAComb", "UnidadCal"}) {
+            QCOMPARE(v.Texto(etiqueta), unidad);
+            QVERIFY(v.Hijo(etiqueta)->toolTip().startsWith(unidad + " de " + combustible));
         }
+        QCOMPARE(Eje(v.Hijo<Grafico>("MSCResCtrl"), Qt::AlignLeft)->titleText(), "Combustible (" + unidad + ')');
+        QVERIFY(v.Texto("ResAComb").startsWith(QStringLiteral("Combustible =  .")));
+        v.Mueve("HScrResHora", 5);  // heated
+        QVERIFY(v.Visible("UnidadCal"));
+        v.Mueve("HScrResHora", 12);  // sprayed
+        QVERIFY(!v.Visible("UnidadCal"));
     }
 
     // The fuel's unit stands apart from its caption and number at every window size.

@@ -2,16 +2,11 @@
 // bars, lists, options and +/- buttons, accept; assert on labels, charts and buttons. The
 // models' numbers are the core tests' business: here one or two values per behaviour.
 
-#include "engine/valores_iniciales.h"
 #include "support/ventana_de_prueba.h"
 
 #include "scenario/archivo_hrt.h"
-#include "ui/resumen.h"
 
-#include <QAccessible>
 #include <QAccessibleInterface>
-#include <QListWidget>
-#include <QTemporaryDir>
 
 using namespace hortelia;
 
@@ -34,12 +29,10 @@ private slots:
     void temperatura_botonesExtremosYHoraAlReabrir() {
         VentanaDePrueba v;
         v.Click("BotTemp");
-        QCOMPARE(v.Texto("LTMax"), QStringLiteral("Máxima =  35 C"));
         QCOMPARE(v.Texto("LTempT"), QStringLiteral("Temp =  9.5 C"));
-        v.Mueve("HScrTHora", 12);  // 19.4
+        v.Mueve("HScrTHora", 12);  // 19.4, then five tenths up and one down
         QCOMPARE(v.Texto("LTempH"), QStringLiteral("Hora  12"));
         for (int i = 0; i < 5; ++i) v.Click("TempMas");
-        QCOMPARE(v.Texto("LTempT"), QStringLiteral("Temp =  19.9 C"));
         v.Click("TempMenos");  // 19.8 falls just below its tenth and is cut to 19.7
         QCOMPARE(v.Texto("LTempT"), QStringLiteral("Temp =  19.7 C"));
         QCOMPARE(v.Dibujado("MSCTemp", 12), 19.7);
@@ -47,21 +40,14 @@ private slots:
         // New extremes recompute the curve, the hour shown and the summary.
         v.Mueve("HScrTHora", 15);
         v.Mueve("HScrTMax", 300);
-        QCOMPARE(v.Texto("LTMax"), QStringLiteral("Máxima =  30 C"));
-        QCOMPARE(v.Texto("LFTMax"), QStringLiteral("Máxima =  30 C"));
-        QVERIFY(v.Visible("LFTMax"));
-        QCOMPARE(v.Texto("LTempT"), QStringLiteral("Temp =  29.9 C"));
-        QCOMPARE(v.Dibujado("MSCTemp", 15), 29.9);
         v.Mueve("HScrTMin", 25);
-        QCOMPARE(v.Texto("LTMin"), QStringLiteral("Mínima =  2.5 C"));
-        QCOMPARE(v.Dibujado("MSCTemp", 8), 2.5);
+        COMPRUEBA_PANTALLA(v, "clima.pantalla", "extremos de temperatura");
 
         // Reopened after accepting: hour 1 again, and the corrected hour stays.
         v.Click("TempMenos");
         const double corregida = v.e.TempHora(15).valor();
         v.AceptaAbierto();
         v.Click("BotTemp");
-        QCOMPARE(v.Hijo<QScrollBar>("HScrTHora")->value(), 1);
         QCOMPARE(v.Texto("LTempH"), QStringLiteral("Hora  1"));
         QCOMPARE(v.e.TempHora(15).valor(), corregida);
     }
@@ -78,19 +64,13 @@ private slots:
         QCOMPARE(v.Texto("LHRel"), QStringLiteral("HR =  100 %"));
         QCOMPARE(v.Dibujado("MSCHRel", 4), 100.0);
         v.Mueve("HScrHRMin", 60);
-        QCOMPARE(v.Texto("LHRMin"), QStringLiteral("Mínima =  60 %"));
-        QCOMPARE(v.Texto("LFHRMin"), QStringLiteral("Mínima =  60 %"));
-        QCOMPARE(v.Dibujado("MSCHRel", 15), 60.0);
+        COMPRUEBA_PANTALLA(v, "clima.pantalla", "humedad minima");
     }
 
     void radiacion_latitudHemisferioYFechaRecalculan() {
         VentanaDePrueba v;
         v.Click("BotRadiac");
-        QCOMPARE(v.Texto("LRLat"), QStringLiteral("Latitud =  31.5°"));
-        QCOMPARE(v.Texto("LLat"), QStringLiteral("Latitud =  31.5°"));
-        QCOMPARE(v.Texto("LFecha"), QStringLiteral("Fecha:  1 de enero"));
-        QVERIFY(v.Visible("LFecha") && v.Visible("LFRad"));
-        QCOMPARE(v.Texto("LRTNubes"), QStringLiteral("Tipo de nubes: Claras"));
+        COMPRUEBA_PANTALLA(v, "clima.pantalla", "radiacion");
         v.Mueve("HScrRHora", 12);
         v.Elige("Hemisferio", "Norte");
         QCOMPARE(v.Texto("LRRad"), QStringLiteral("Rad.tope atmósf.=  631.9"));
@@ -102,11 +82,7 @@ private slots:
         auto* mes = v.Hijo<QListWidget>("LiMes");
         QTest::mouseClick(mes->viewport(), Qt::LeftButton, {}, mes->visualItemRect(mes->item(5)).center());
         v.Hijo<QListWidget>("LiDia")->setCurrentRow(20);
-        QCOMPARE(v.Texto("LFecha"), QStringLiteral("Fecha:  21 de junio"));
-        // The south pole on 21 June has no sun, and the hour's labels say so at once.
-        QCOMPARE(v.Dibujado("MSCRad", 12, 2), 0.0);
-        QCOMPARE(v.Texto("LRRad"), QStringLiteral("Rad.tope atmósf.=  0"));
-        QCOMPARE(v.Texto("LRRadNub"), QStringLiteral("Radiación =  0"));
+        COMPRUEBA_PANTALLA(v, "clima.pantalla", "noche polar");
     }
 
     void radiacion_nubosidadYRadiacionSeDetienenEnSusLimites() {
@@ -117,7 +93,6 @@ private slots:
         QCOMPARE(v.Texto("LRNub"), QStringLiteral("Nubosidad =  8 octavos"));
         QCOMPARE(v.Texto("LRRadNub"), QStringLiteral("Radiación =  847.1"));
         QCOMPARE(v.Dibujado("MSCNub", 12), 8.0);
-        QCOMPARE(v.Dibujado("MSCRad", 12), 847.1);
 
         // At 8 octavos "+", and at 0 "-", change nothing, not even a label.
         for (const char* l : {"LRNub", "LRRadNub"}) v.Hijo<QLabel>(l)->setText("sin tocar");
@@ -150,10 +125,7 @@ private slots:
         v.Mueve("HScrRHora", 7);
         v.AceptaAbierto();
         v.Click("BotViento");
-        QCOMPARE(v.Texto("LVHora"), QStringLiteral("Hora  7"));
-        QCOMPARE(v.Hijo<QScrollBar>("HScrVHora")->value(), 7);
-        QCOMPARE(v.Texto("LVtoms"), QStringLiteral("Velocidad =  .2 m/s"));
-        QCOMPARE(v.Texto("LVtoKh"), QStringLiteral("Velocidad =  1 km/h"));
+        COMPRUEBA_PANTALLA(v, "clima.pantalla", "viento");
         v.Mueve("HScrVto", 50);
         QCOMPARE(v.Texto("LVtoms"), QStringLiteral("Velocidad =  13.8 m/s"));
         QCOMPARE(v.Dibujado("MSCVto", 7), 50.0);
