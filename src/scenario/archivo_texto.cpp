@@ -260,6 +260,51 @@ ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& conteni
     return GuardaTexto(ruta, contenido, LlamadasGuardado::Reales());
 }
 
+namespace {
+
+// Why a followed path cannot take the text, or nothing: it could not be followed, or it ends at
+// something that is not a common file.
+std::string RechazoDelDestino(const Destino& destino) {
+    if (destino.error) return Razon(destino.error) + ".";
+    if (destino.existe && !S_ISREG(destino.estado.st_mode))
+        return std::string("no es un archivo común (es ") + Clase(destino.estado.st_mode) + ").";
+    return {};
+}
+
+// Writes the whole of `contenido` to `fd`, again after an interruption: 0, or why it stopped
+// (a write of nothing is a full disk).
+int EscribeTodo(int fd, const std::string& contenido, const LlamadasGuardado& llamadas) {
+    for (std::size_t escrito = 0; escrito < contenido.size();) {
+        errno = 0;
+        const ssize_t n = llamadas.escribe(fd, contenido.data() + escrito, contenido.size() - escrito);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return n < 0 ? errno : ENOSPC;
+        escrito += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// The old file's permission bits (and owner, where allowed); a new file's as open() with 0666
+// and the umask would give (`modo`). The owner first: a change of owner clears the set-id bits.
+bool PonDuenoYPermisos(int fd, const Destino& destino, mode_t modo) {
+    if (destino.existe && (destino.estado.st_uid != ::geteuid() || destino.estado.st_gid != ::getegid())) {
+        [[maybe_unused]] const int ignorado = ::fchown(fd, destino.estado.st_uid, destino.estado.st_gid);
+    }
+    return ::fchmod(fd, modo) == 0;
+}
+
+// A file with no name in `carpeta` or, where the file system has none, a named temporary there
+// (its name in `temporal`): its descriptor, or -1 with errno set.
+int AbreTemporal(const fs::path& carpeta, const fs::path& final, const LlamadasGuardado& llamadas,
+                 std::string& temporal) {
+    const int fd = llamadas.abreSinNombre(carpeta.empty() ? "." : carpeta.c_str(), 0600);
+    if (fd >= 0) return fd;
+    temporal = (carpeta / (PrefijoTemporal(final) + "XXXXXX")).string();
+    return ::mkostemp(temporal.data(), O_CLOEXEC);
+}
+
+}  // namespace
+
 ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& contenido, const LlamadasGuardado& llamadas) {
     ResultadoArchivo r;
     const std::string prefijo = "No se puede guardar en " + Entrecomillado(ruta) + ": ";
@@ -268,12 +313,8 @@ ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& conteni
         return r;
     }
     const Destino destino = SigueEnlaces(ruta);
-    if (destino.error) {
-        r.mensaje = prefijo + Razon(destino.error) + ".";
-        return r;
-    }
-    if (destino.existe && !S_ISREG(destino.estado.st_mode)) {
-        r.mensaje = prefijo + "no es un archivo común (es " + Clase(destino.estado.st_mode) + ").";
+    if (const std::string por = RechazoDelDestino(destino); !por.empty()) {
+        r.mensaje = prefijo + por;
         return r;
     }
 
@@ -285,16 +326,12 @@ ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& conteni
     BorraTemporalesViejos(carpeta);
     const mode_t modo = destino.existe ? (destino.estado.st_mode & 07777) : (0666 & ~Umask());
     std::string temporal;  // the temporary's name once it has one
-    int fd = llamadas.abreSinNombre(carpeta.empty() ? "." : carpeta.c_str(), 0600);
-    const bool sinNombre = fd >= 0;
-    if (!sinNombre) {
-        temporal = (carpeta / (PrefijoTemporal(final) + "XXXXXX")).string();
-        fd = ::mkostemp(temporal.data(), O_CLOEXEC);
-        if (fd < 0) {
-            const int error = errno;
-            r.mensaje = prefijo + "no se puede crear un archivo temporal en su carpeta (" + Razon(error) + ").";
-            return r;
-        }
+    int fd = AbreTemporal(carpeta, final, llamadas, temporal);
+    const bool sinNombre = temporal.empty();
+    if (fd < 0) {
+        const int error = errno;
+        r.mensaje = prefijo + "no se puede crear un archivo temporal en su carpeta (" + Razon(error) + ").";
+        return r;
     }
     bool abierto = true;
     bool nombrado = false;  // a new target already took its name
@@ -306,20 +343,9 @@ ResultadoArchivo GuardaTexto(const std::string& ruta, const std::string& conteni
         return r;
     };
 
-    // The old file's permission bits (and owner, where allowed); a new file's as open() with
-    // 0666 and the umask would give. The owner first: a change of owner clears the set-id bits.
-    if (destino.existe && (destino.estado.st_uid != ::geteuid() || destino.estado.st_gid != ::getegid())) {
-        [[maybe_unused]] const int ignorado = ::fchown(fd, destino.estado.st_uid, destino.estado.st_gid);
-    }
-    if (::fchmod(fd, modo) != 0) return falla("no se pueden fijar los permisos del archivo", errno);
+    if (!PonDuenoYPermisos(fd, destino, modo)) return falla("no se pueden fijar los permisos del archivo", errno);
 
-    for (std::size_t escrito = 0; escrito < contenido.size();) {
-        errno = 0;
-        const ssize_t n = llamadas.escribe(fd, contenido.data() + escrito, contenido.size() - escrito);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return falla("no se pudo escribir el archivo", n < 0 ? errno : ENOSPC);
-        escrito += static_cast<std::size_t>(n);
-    }
+    if (const int error = EscribeTodo(fd, contenido, llamadas)) return falla("no se pudo escribir el archivo", error);
     if (llamadas.sincroniza(fd) != 0) return falla("no se pudo asegurar el archivo en el disco", errno);
     if (sinNombre) {
         // A new target takes its name directly; one that exists (or appeared meanwhile) is
