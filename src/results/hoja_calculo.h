@@ -5,7 +5,7 @@
 // point that a Spanish spreadsheet would read as a thousands separator. The data sheet and
 // the season report describe their sheet as plain rows of cells; GuardaHojaCalculo writes it.
 
-#include "numeros/conversiones.h"  // NumeroDeCelda, with which the sheets' builders read their cells
+#include "numeros/conversiones.h"
 #include "scenario/archivo_texto.h"
 
 #include <string>

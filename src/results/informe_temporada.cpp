@@ -1,5 +1,6 @@
 #include "results/informe_temporada.h"
 
+#include "numeros/conversiones.h"
 #include "scenario/catalogo.h"
 #include "scenario/texto_visible.h"
 
@@ -179,19 +180,61 @@ std::string DiasFaltantesEnPalabras(const Temporada& t) {
     return (t.diasSinDatos == 1 ? "Es el " : "Son el ") + DiasFaltantesTemporada(t, true) + ".";
 }
 
+namespace {
+
+// A figure as the text writes it, as a number shown with `decimales` (its value whole); an empty
+// cost stays an empty cell.
+CeldaHoja Figura(const std::string& texto, CeldaHoja::Estilo estilo = CeldaHoja::Estilo::Normal, int decimales = -1) {
+    const auto x = NumeroDeCelda(texto);
+    return x ? CeldaHoja::DeNumero(*x, estilo, decimales) : CeldaHoja{};
+}
+
+CeldaHoja Texto(std::string s) { return CeldaHoja::DeTexto(std::move(s)); }
+
+// The head of the workbook: what was run, on which weather, and the heater to install.
+void PonCabezaHoja(std::vector<std::vector<CeldaHoja>>& filas, const Temporada& t, std::string_view escenario,
+                   std::string_view clima) {
+    using Estilo = CeldaHoja::Estilo;
+    filas.push_back({CeldaHoja::DeTexto("Temporada", Estilo::Destacada)});
+    filas.push_back({Texto("Escenario"), Texto(Nombre(escenario))});
+    filas.push_back({Texto("Tabla de clima"), Texto(Nombre(clima))});
+    filas.push_back({Texto("Codificación"), Texto(std::string(NombreCodificacion(t.codificacion)))});
+    filas.push_back({Texto("Tipo"), Texto(std::string(TipoEnPalabras(t.tipo)))});
+    if (!t.lugar.empty()) filas.push_back({Texto("Lugar"), Texto(Nombre(t.lugar))});
+    if (t.latitud) filas.push_back({Texto("Latitud (°)"), CeldaHoja::DeNumero(*t.latitud)});
+    filas.push_back({Texto("Desde"), Texto(NombreDiaTemporada(t.desde, t.tipo))});
+    filas.push_back({Texto("Hasta"), Texto(NombreDiaTemporada(t.hasta, t.tipo))});
+    filas.push_back({Texto("Días"), CeldaHoja::DeNumero(static_cast<double>(t.dias.size()))});
+    filas.push_back({Texto("Días sin datos"), CeldaHoja::DeNumero(t.diasSinDatos)});
+    filas.push_back({Texto("Días faltantes"), Texto(DiasFaltantesTemporada(t, true))});
+    filas.push_back({Texto("Unidad del combustible"), Texto(t.unidadCombustible)});
+    if (t.precios.combustible)
+        filas.push_back({Texto("Precio del combustible"), Figura(NumeroExacto(*t.precios.combustible))});
+    if (t.precios.agua) filas.push_back({Texto("Precio del agua (m³)"), Figura(NumeroExacto(*t.precios.agua))});
+    if (!t.faltan.empty()) {
+        std::string faltan;
+        for (std::size_t k = 0; k < t.faltan.size(); ++k) faltan += (k ? ", " : "") + t.faltan[k];
+        filas.push_back({Texto("Faltan (valor inicial)"), Texto(faltan)});
+    }
+    const bool conDiseno = t.diseno.origen != OrigenDiseno::Falta;
+    const auto cifra = [](const std::optional<double>& x) { return x ? CeldaHoja::DeNumero(*x) : CeldaHoja{}; };
+    filas.push_back({Texto("Temperatura de diseño (°C)"),
+                     cifra(conDiseno ? std::optional(t.diseno.temperatura) : std::nullopt)});
+    filas.push_back({Texto("Viento de diseño (m/s)"), cifra(conDiseno ? std::optional(t.diseno.viento) : std::nullopt)});
+    filas.push_back({Texto("Calefacción a instalar (kW)"), cifra(t.potenciaDisenoKw)});
+    filas.push_back({Texto("Condición de diseño"), Texto(std::string(NombreOrigenDiseno(t.diseno.origen)))});
+
+}
+
+}  // namespace
+
 Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_view clima) {
     using Estilo = CeldaHoja::Estilo;
-    // A figure as the text writes it, as a number shown with `decimales` (its value whole); an
-    // empty cost stays an empty cell.
-    const auto figura = [](const std::string& texto, Estilo estilo = Estilo::Normal, int decimales = -1) {
-        const auto x = NumeroDeCelda(texto);
-        return x ? CeldaHoja::DeNumero(*x, estilo, decimales) : CeldaHoja{};
-    };
     const auto fila = [&](std::string nombre, const std::vector<std::string>& celdas, Estilo estilo,
                           const std::vector<int>& decimales) {
         std::vector<CeldaHoja> f{CeldaHoja::DeTexto(std::move(nombre), estilo)};
         for (std::size_t k = 0; k < celdas.size(); ++k)
-            f.push_back(figura(celdas[k], estilo, k < decimales.size() ? decimales[k] : -1));
+            f.push_back(Figura(celdas[k], estilo, k < decimales.size() ? decimales[k] : -1));
         return f;
     };
     const auto titulos = [](const std::vector<std::string>& t) {
@@ -200,40 +243,10 @@ Hoja HojaTemporada(const Temporada& t, std::string_view escenario, std::string_v
         for (const std::string& c : t) f.push_back(CeldaHoja::DeTexto(c, Estilo::Titulo));
         return f;
     };
-    const auto texto = [](std::string s) { return CeldaHoja::DeTexto(std::move(s)); };
-
     Hoja hoja;
     hoja.nombre = "Temporada";
     auto& filas = hoja.filas;
-    filas.push_back({CeldaHoja::DeTexto("Temporada", Estilo::Destacada)});
-    filas.push_back({texto("Escenario"), texto(Nombre(escenario))});
-    filas.push_back({texto("Tabla de clima"), texto(Nombre(clima))});
-    filas.push_back({texto("Codificación"), texto(std::string(NombreCodificacion(t.codificacion)))});
-    filas.push_back({texto("Tipo"), texto(std::string(TipoEnPalabras(t.tipo)))});
-    if (!t.lugar.empty()) filas.push_back({texto("Lugar"), texto(Nombre(t.lugar))});
-    if (t.latitud) filas.push_back({texto("Latitud (°)"), CeldaHoja::DeNumero(*t.latitud)});
-    filas.push_back({texto("Desde"), texto(NombreDiaTemporada(t.desde, t.tipo))});
-    filas.push_back({texto("Hasta"), texto(NombreDiaTemporada(t.hasta, t.tipo))});
-    filas.push_back({texto("Días"), CeldaHoja::DeNumero(static_cast<double>(t.dias.size()))});
-    filas.push_back({texto("Días sin datos"), CeldaHoja::DeNumero(t.diasSinDatos)});
-    filas.push_back({texto("Días faltantes"), texto(DiasFaltantesTemporada(t, true))});
-    filas.push_back({texto("Unidad del combustible"), texto(t.unidadCombustible)});
-    if (t.precios.combustible)
-        filas.push_back({texto("Precio del combustible"), figura(NumeroExacto(*t.precios.combustible))});
-    if (t.precios.agua) filas.push_back({texto("Precio del agua (m³)"), figura(NumeroExacto(*t.precios.agua))});
-    if (!t.faltan.empty()) {
-        std::string faltan;
-        for (std::size_t k = 0; k < t.faltan.size(); ++k) faltan += (k ? ", " : "") + t.faltan[k];
-        filas.push_back({texto("Faltan (valor inicial)"), texto(faltan)});
-    }
-    const bool conDiseno = t.diseno.origen != OrigenDiseno::Falta;
-    const auto cifra = [](const std::optional<double>& x) { return x ? CeldaHoja::DeNumero(*x) : CeldaHoja{}; };
-    filas.push_back({texto("Temperatura de diseño (°C)"),
-                     cifra(conDiseno ? std::optional(t.diseno.temperatura) : std::nullopt)});
-    filas.push_back({texto("Viento de diseño (m/s)"), cifra(conDiseno ? std::optional(t.diseno.viento) : std::nullopt)});
-    filas.push_back({texto("Calefacción a instalar (kW)"), cifra(t.potenciaDisenoKw)});
-    filas.push_back({texto("Condición de diseño"), texto(std::string(NombreOrigenDiseno(t.diseno.origen)))});
-
+    PonCabezaHoja(filas, t, escenario, clima);
     filas.emplace_back();
     hoja.lineas.assign(filas.size(), 0);
     hoja.lineas.push_back(2);

@@ -24,10 +24,9 @@ struct Rango {
     const Limite* limite = nullptr;
 };
 
-// The 129 lines and 243 fields in their order; this order is the format. `f` is the writer or
-// the reader: f(field, name[, limits]) for each field, f.FinDeLinea() after each line.
+// The greenhouse and the crop: the first 34 lines of the file.
 template <class F, class E>
-void Formato(F& f, E& e) {
+void FormatoInvernaculo(F& f, E& e) {
     f(e.TipoTecho, "tipo de techo", Lista{&limites::kTipoTecho});
     f(e.DobleTecho, "doble techo", Lista{&limites::kDobleTecho});
     f.FinDeLinea();
@@ -58,6 +57,11 @@ void Formato(F& f, E& e) {
     f(e.TMinTol, "mínima tolerable");
     f(e.IAF, "índice de área foliar");
     f.FinDeLinea();
+}
+
+// The day's weather: the other 95 lines.
+template <class F, class E>
+void FormatoClima(F& f, E& e) {
     f(e.TMax, "temperatura máxima", Rango{&limites::kTemperatura});
     f(e.TMin, "temperatura mínima", Rango{&limites::kTemperatura});
     f.FinDeLinea();
@@ -89,6 +93,14 @@ void Formato(F& f, E& e) {
         f(e.VtoHoraKmh(h), "viento horario (km/h)", Rango{&limites::kVientoKmh});
         f.FinDeLinea();
     }
+}
+
+// The 129 lines and 243 fields in their order; this order is the format. `f` is the writer or
+// the reader: f(field, name[, limits]) for each field, f.FinDeLinea() after each line.
+template <class F, class E>
+void Formato(F& f, E& e) {
+    FormatoInvernaculo(f, e);
+    FormatoClima(f, e);
 }
 
 // ---- writing ----
