@@ -56,6 +56,12 @@ mkdir -p "$fuentes"
 for parte in CMakeLists.txt src tests ejemplos; do
   [ -e "$arbol/$parte" ] && cp -a "$arbol/$parte" "$fuentes/"
 done
+# Sources a stopped run restored after planting a fault but did not build again: their objects
+# may still hold the fault, and the tree's older times would not make the build redo them.
+sin_reconstruir=$trabajo/sin_reconstruir
+if [ -s "$sin_reconstruir" ]; then
+  while read -r archivo; do touch "$fuentes/src/$archivo"; done <"$sin_reconstruir"
+fi
 # Every place a fault can go, one a line: folder, file, line, operator, planted line, original.
 candidatos=$trabajo/candidatos
 for carpeta in "${carpetas[@]}"; do
@@ -186,7 +192,13 @@ fi
 
 resultados=$trabajo/resultados
 : >"$resultados"
-restaura() { [ -n "${actual:-}" ] && cp "$arbol/src/$actual" "$fuentes/src/$actual"; actual=""; }
+restaura() {
+  if [ -n "${actual:-}" ]; then
+    cp "$arbol/src/$actual" "$fuentes/src/$actual"
+    echo "$actual" >>"$sin_reconstruir"
+  fi
+  actual=""
+}
 trap restaura EXIT
 total=$(wc -l <"$elegidos")
 echo "mutantes: $total fallas (semilla $semilla, $por_carpeta por carpeta) de $(wc -l <"$candidatos") lugares posibles"
@@ -211,7 +223,8 @@ while IFS=$'\t' read -r carpeta archivo linea operador plantada original; do
   if [ -t 1 ]; then printf '\rmutantes: %d/%d' "$k" "$total"; fi
 done <"$elegidos"
 if [ -t 1 ]; then echo; fi
-construye || true  # the copy as it is again, for the next run
+# The copy as it is again, for the next run.
+if construye; then : >"$sin_reconstruir"; fi
 
 awk -F'\t' '
 { n[$2]++; r[$2, $1]++; N++; R[$1]++ }
