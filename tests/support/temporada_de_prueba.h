@@ -77,9 +77,10 @@ inline QString TextoImpreso(VentanaDePrueba& v, QWidget* ventana, const QString&
     return texto.simplified();
 }
 
-/// What hortelia-sim writes with `argumentos`; empty when it fails.
-inline QString SalidaDeHorteliaSim(const QStringList& argumentos) {
+/// What hortelia-sim writes with `argumentos`, run in `carpeta`; empty when it fails.
+inline QString SalidaDeHorteliaSim(const QStringList& argumentos, const QString& carpeta = {}) {
     QProcess sim;
+    sim.setWorkingDirectory(carpeta);
     sim.start(QStringLiteral(HORTELIA_SIM), argumentos);
     if (!sim.waitForFinished(30000) || sim.exitCode() != 0) return {};
     return QString::fromUtf8(sim.readAllStandardOutput());
