@@ -26,12 +26,7 @@ QList<QBarSet*> Conjuntos(const Grafico& g) {
     return static_cast<QBarSeries*>(series.front())->barSets();
 }
 
-QValueAxis* EjeY(const Grafico& g) {
-    const auto ejes = g.chart()->axes(Qt::Vertical);
-    return ejes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(ejes.front());
-}
-
-QValueAxis* Eje(const Grafico& g, Qt::Alignment lado) {
+QValueAxis* Eje(const Grafico& g, Qt::Alignment lado = Qt::AlignLeft) {
     for (QAbstractAxis* eje : g.chart()->axes(Qt::Vertical))
         if (eje->alignment() == lado) return qobject_cast<QValueAxis*>(eje);
     return nullptr;
@@ -62,7 +57,7 @@ private slots:
         QCOMPARE(antes.size(), 2);
         QCOMPARE(antes[1]->at(2), 40.0);
         QCOMPARE(Categorias(g), QStringList({" 1", " 2", " 3"}));
-        QVERIFY(EjeY(g)->max() >= 40);
+        QVERIFY(Eje(g)->max() >= 40);
 
         // Same shape: new value, label, colour and a wider range, on the same bar sets.
         g.PonValor(1, 1, 1200);
@@ -73,7 +68,7 @@ private slots:
         QCOMPARE(antes[0]->at(0), 1200.0);
         QCOMPARE(antes[0]->color(), QColor(0, 0, 250));
         QCOMPARE(Categorias(g), QStringList({"uno", " 2", " 3"}));
-        QVERIFY(EjeY(g)->max() >= 1200);
+        QVERIFY(Eje(g)->max() >= 1200);
 
         // Another number of rows and of series: built again, the old values kept, the old axes gone.
         g.PonFilas(4);
@@ -122,7 +117,7 @@ private slots:
         QCOMPARE(g.chart()->axes(Qt::Vertical).size(), 1);
         g.EjeDerecho(2, QStringLiteral("Agua (l)"));  // a new shape: the chart is built again
         g.Redibuja();
-        QValueAxis *izquierdo = Eje(g, Qt::AlignLeft), *derecho = Eje(g, Qt::AlignRight);
+        QValueAxis *izquierdo = Eje(g), *derecho = Eje(g, Qt::AlignRight);
         QVERIFY(izquierdo && derecho);
         QCOMPARE(derecho->titleText(), QStringLiteral("Agua (l)"));
         QVERIFY(izquierdo->max() >= 0.24 && izquierdo->max() < 1);  // not flattened by the water
@@ -160,7 +155,7 @@ private slots:
         auto* linea = static_cast<QLineSeries*>(series[2]);
         QCOMPARE(linea->at(2), QPointF(2, -0.3F));
         QCOMPARE(linea->pen().color(), QColor(200, 200, 0));
-        QVERIFY(EjeY(g)->min() <= -0.3);
+        QVERIFY(Eje(g)->min() <= -0.3);
         QCOMPARE(contorno->pen().color(), g.Contorno(2));
         QVERIFY(contorno->pen().widthF() >= linea->pen().widthF() + 2);  // a pixel or more each side
         QCOMPARE(contorno->points(), linea->points());
@@ -171,11 +166,9 @@ private slots:
         QCOMPARE(enLeyenda, 2);
 
         QCOMPARE(g.focusPolicy(), Qt::TabFocus);  // by the keyboard; a click leaves the focus where it was
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&g);
-        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Temperaturas"));
-        QCOMPARE(a->text(QAccessible::Description),
-                 QStringLiteral("Exterior, Temperatura (°C): hora 1: 9.5; hora 2: 0; hora 3: 0\n"
-                                "Con control, Temperatura (°C): hora 1: 0; hora 2: 7; hora 3: -.3"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&g)->text(QAccessible::Name), QStringLiteral("Temperaturas"));
+        QCOMPARE(Descripcion(g), QStringLiteral("Exterior, Temperatura (°C): hora 1: 9.5; hora 2: 0; hora 3: 0\n"
+                                                "Con control, Temperatura (°C): hora 1: 0; hora 2: 7; hora 3: -.3"));
     }
 
     void laMarcaQuedaSobreLaFilaAunqueCambieElTamanio() {
