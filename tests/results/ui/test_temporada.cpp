@@ -15,7 +15,6 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -164,10 +163,6 @@ private slots:
         v.Pulsa("&Procesamiento datos");
         igual(false);  // results shown
         v.Pulsa("&Cierra");
-        igual(true);
-        v.Click("BotTecho");
-        igual(false);  // a panel open
-        v.AceptaAbierto();
         igual(true);
 
         v.guion.RespondePregunta("¿Guardar los cambios", Interaccion::Respuesta::No);
