@@ -111,13 +111,10 @@ private slots:
         g.Redibuja();
         g.EjeDerecho(2, QStringLiteral("Agua (l)"));  // a new shape: the chart is built again
         g.Redibuja();
-        QValueAxis *izquierdo = Eje(g), *derecho = Eje(g, Qt::AlignRight);
-        QVERIFY(izquierdo && derecho);
-        QCOMPARE(derecho->titleText(), QStringLiteral("Agua (l)"));
-        // One bar series per axis (Qt Charts sets them side by side in each row).
-        const auto series = g.chart()->series();
-        QCOMPARE(series.size(), 2);
-        QCOMPARE(series[1]->attachedAxes().last(), derecho);
+        // One bar series per axis (Qt Charts sets them side by side in each row); the scales and
+        // titles as the results window shows them are checked in test_graficos_resultados.
+        QCOMPARE(g.chart()->series().size(), 2);
+        QCOMPARE(g.chart()->series()[1]->attachedAxes().last(), Eje(g, Qt::AlignRight));
         QCOMPARE(Descripcion(g), QStringLiteral("Combustible (litros): hora 1: .24; hora 2: 0; hora 3: 0\n"
                                                 "Agua (l): hora 1: 0; hora 2: 165; hora 3: 0"));
     }
