@@ -81,6 +81,15 @@ inline QString Lee(const QString& ruta) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
+/// What `programa` writes with `argumentos`, run in `carpeta`; empty when it fails.
+inline QString Salida(const QString& programa, const QStringList& argumentos, const QString& carpeta = {}) {
+    QProcess p;
+    p.setWorkingDirectory(carpeta);
+    p.start(programa, argumentos);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 /// What Ctrl+P on `ventana` puts on paper, as a PDF read back by pdftotext, blanks run together
 /// (a missing pdftotext fails the test).
 inline QString TextoImpreso(VentanaDePrueba& v, QWidget* ventana, const QString& pdf) {
@@ -90,22 +99,14 @@ inline QString TextoImpreso(VentanaDePrueba& v, QWidget* ventana, const QString&
         return true;
     });
     QTest::keySequence(ventana, QKeySequence::Print);
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
-        QTest::qFail("pdftotext (poppler-utils) no pudo leer el PDF", __FILE__, __LINE__);
-        return {};
-    }
-    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    const QString texto = Salida(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (texto.isEmpty()) QTest::qFail("pdftotext (poppler-utils) no pudo leer el PDF", __FILE__, __LINE__);
+    return texto.simplified();
 }
 
 /// What hortelia-sim writes with `argumentos`, run in `carpeta`; empty when it fails.
 inline QString SalidaDeHorteliaSim(const QStringList& argumentos, const QString& carpeta = {}) {
-    QProcess sim;
-    sim.setWorkingDirectory(carpeta);
-    sim.start(QStringLiteral(HORTELIA_SIM), argumentos);
-    if (!sim.waitForFinished(30000) || sim.exitCode() != 0) return {};
-    return QString::fromUtf8(sim.readAllStandardOutput());
+    return Salida(QStringLiteral(HORTELIA_SIM), argumentos, carpeta);
 }
 
 }  // namespace hortelia::prueba
