@@ -45,7 +45,7 @@ QStringList Categorias(const Grafico& g) {
 class TestGrafico : public QObject {
     Q_OBJECT
 private slots:
-    void barras_losValoresEtiquetasColoresYEscalaSiguenAlDato() {
+    void barras_losValoresEtiquetasColoresYEjesSiguenAlDato() {
         Grafico g("MSCPrueba", QStringLiteral("Prueba"), Grafico::Tipo::Barras);
         g.PonSeries(2);
         g.PonFilas(3);
@@ -79,6 +79,16 @@ private slots:
         QCOMPARE(c[2]->at(3), 9.0);
         QCOMPARE(Categorias(g).size(), 4);
         QCOMPARE(g.chart()->axes().size(), 2);
+
+        // A second value axis: one bar series per axis (Qt Charts sets them side by side in each
+        // row), each read with its unit; the scales as the results window shows them are checked
+        // in test_graficos_resultados.
+        g.TituloEjeY(QStringLiteral("Combustible (litros)"));
+        g.EjeDerecho(3, QStringLiteral("Agua (l)"));
+        g.Redibuja();
+        QCOMPARE(g.chart()->series().size(), 2);
+        QCOMPARE(g.chart()->series()[1]->attachedAxes().last(), Eje(g, Qt::AlignRight));
+        QVERIFY(Descripcion(g).endsWith(QStringLiteral("\nAgua (l): fila uno: 0; fila 2: 0; fila 3: 0; fila 4: 9")));
     }
 
     void lineasDeMuchasFilas_rotulanSoloLasElegidasYSeDicenTodas() {
@@ -98,25 +108,6 @@ private slots:
         QCOMPARE(x->min(), -0.5);
         QCOMPARE(x->max(), 39.5);
         QVERIFY(Descripcion(g).contains(QStringLiteral("día d40: 7")));
-    }
-
-    void dosEjes_cadaSerieSeMideEnElSuyoYSeDiceConSuUnidad() {
-        Grafico g("MSCPrueba", QStringLiteral("Control"), Grafico::Tipo::Barras);
-        g.PonSeries(2);
-        g.PonFilas(3);
-        g.TituloEjeX(QStringLiteral("Hora"));
-        g.TituloEjeY(QStringLiteral("Combustible (litros)"));
-        g.PonValor(1, 1, 0.24);
-        g.PonValor(2, 2, 165);
-        g.Redibuja();
-        g.EjeDerecho(2, QStringLiteral("Agua (l)"));  // a new shape: the chart is built again
-        g.Redibuja();
-        // One bar series per axis (Qt Charts sets them side by side in each row); the scales and
-        // titles as the results window shows them are checked in test_graficos_resultados.
-        QCOMPARE(g.chart()->series().size(), 2);
-        QCOMPARE(g.chart()->series()[1]->attachedAxes().last(), Eje(g, Qt::AlignRight));
-        QCOMPARE(Descripcion(g), QStringLiteral("Combustible (litros): hora 1: .24; hora 2: 0; hora 3: 0\n"
-                                                "Agua (l): hora 1: 0; hora 2: 165; hora 3: 0"));
     }
 
     // Lines: the points follow the values, changed in place too; the outline is drawn first, under
