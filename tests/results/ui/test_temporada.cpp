@@ -159,19 +159,16 @@ private slots:
 
     // The entry follows processing exactly.
     void laEntradaSeHabilitaComoElProcesamiento() {
-        VentanaDePrueba v(false);
-        const auto igual = [&](bool habilitada) {
-            QCOMPARE(v.Accion("Temporada")->isEnabled(), habilitada);
-            QCOMPARE(v.Accion("Proceso")->isEnabled(), habilitada);
-        };
-        v.Pulsa("&Inicio");
-        igual(false);  // panels pending
+        VentanaDePrueba v;
+        COMPRUEBA_PANTALLA(v, "temporada.pantalla", "entrada cerrada");  // panels pending
         v.AceptaTodos();
-        igual(true);
+        COMPRUEBA_PANTALLA(v, "temporada.pantalla", "entrada abierta");
         v.Pulsa("&Procesamiento datos");
-        igual(false);  // results shown
+        COMPRUEBA_PANTALLA(v, "temporada.pantalla", "entrada cerrada");
         v.Pulsa("&Cierra");
-        igual(true);
+        COMPRUEBA_PANTALLA(v, "temporada.pantalla", "entrada abierta");
+        v.Click("BotTecho");
+        COMPRUEBA_PANTALLA(v, "temporada.pantalla", "entrada cerrada");
     }
 
     // A season without one heating hour says so in words, not as "0 kW"; a heater sized for a

@@ -51,53 +51,50 @@ private slots:
 
     void registros_danLoMismoQueHorteliaSim_data() {
         QTest::addColumn<QString>("clima");
-        QTest::addColumn<QString>("temperatura");  // typed over the field; null: left as it is
-        QTest::addColumn<QString>("viento");
-        QTest::addColumn<QStringList>("opciones");  // hortelia-sim's for the same condition
-        QTest::addColumn<QString>("lugar");         // how the line of the days ends
-        QTest::addColumn<QString>("aviso");
-        QTest::addColumn<QString>("nota");  // the line of the heater to install contains it
+        QTest::addColumn<QStringList>("diseno");  // hortelia-sim's options, the same typed in the window
+        // How the line of the days ends, the days left out, a part of the line of the heater.
+        QTest::addColumn<QStringList>("textos");
         QTest::addColumn<bool>("abreDia");
-        const QString fueraEpw =
-            "Quedó fuera 1 día del lapso: le falta alguna hora o algún dato en el archivo. Es el 21/06.";
         QTest::newRow("EPW, su condición")
-            << kEpw << QString() << QString() << QStringList()
-            << "Lugar: Ejemplo 31.5 S (cifras inventadas), latitud -31.5°." << fueraEpw
-            << "para -4.5 °C y viento de 4.6 m/s, condición de diseño del archivo." << true;
-        QTest::newRow("CSV horario") << Ejemplo("clima_horario.csv") << QString() << QString() << QStringList()
-                                     << "5 días. Lugar: latitud -31.5°." << QString()
-                                     << "-4.3 °C y viento de 6.7 m/s, la hora más fría de la temporada con el viento "
-                                        "de diseño. Un año típico o un registro corto rara vez trae las noches más "
-                                        "frías del lugar: escriba la temperatura de diseño local si la conoce."
-                                     << true;
-        QTest::newRow("CSV diario") << diario_ << " -5 "
-                                    << "3,5" << QStringList{"--temperatura-diseno", "-5", "--viento-diseno", "3.5"}
-                                    << "4 días."
-                                    << "Quedó fuera 1 día del lapso: la tabla de clima no lo tiene. Es el 04/07/2024."
-                                    << "para -5.0 °C y viento de 3.5 m/s" << false;
+            << kEpw << QStringList()
+            << QStringList{"Lugar: Ejemplo 31.5 S (cifras inventadas), latitud -31.5°.",
+                           "Quedó fuera 1 día del lapso: le falta alguna hora o algún dato en el archivo. Es el 21/06.",
+                           "para -4.5 °C y viento de 4.6 m/s, condición de diseño del archivo."}
+            << true;
+        QTest::newRow("CSV horario")
+            << Ejemplo("clima_horario.csv") << QStringList()
+            << QStringList{"5 días. Lugar: latitud -31.5°.", "",
+                           "-4.3 °C y viento de 6.7 m/s, la hora más fría de la temporada con el viento de diseño. Un "
+                           "año típico o un registro corto rara vez trae las noches más frías del lugar: escriba la "
+                           "temperatura de diseño local si la conoce."}
+            << true;
+        QTest::newRow("CSV diario")
+            << diario_ << QStringList{"--temperatura-diseno", "-5", "--viento-diseno", "3.5"}
+            << QStringList{"4 días.", "Quedó fuera 1 día del lapso: la tabla de clima no lo tiene. Es el 04/07/2024.",
+                           "para -5.0 °C y viento de 3.5 m/s"}
+            << false;
     }
     void registros_danLoMismoQueHorteliaSim() {
         QFETCH(QString, clima);
-        QFETCH(QString, temperatura);
-        QFETCH(QString, viento);
+        QFETCH(QStringList, diseno);
+        QFETCH(QStringList, textos);
         VentanaDePrueba v;
         VentanaTemporada* t = AbreTemporadaCon(v, kTunel, clima);
-        if (!temperatura.isNull()) Escribe(t, "TemperaturaDiseno", temperatura);
-        if (!viento.isNull()) Escribe(t, "VientoDiseno", viento);
+        if (!diseno.isEmpty()) {
+            Escribe(t, "TemperaturaDiseno", diseno[1]);
+            Escribe(t, "VientoDiseno", diseno[3]);
+        }
         Pulsa(t, "CalculaTemporada");
-        QFETCH(QString, lugar);
-        QVERIFY2(Texto(t, "PeriodoTemporada").endsWith(lugar), qPrintable(Texto(t, "PeriodoTemporada")));
-        QTEST(Texto(t, "AvisoTemporada"), "aviso");
-        QFETCH(QString, nota);
-        QVERIFY2(Texto(t, "NotaDiseno").contains(nota), qPrintable(Texto(t, "NotaDiseno")));
+        QVERIFY2(Texto(t, "PeriodoTemporada").endsWith(textos[0]), qPrintable(Texto(t, "PeriodoTemporada")));
+        QCOMPARE(Texto(t, "AvisoTemporada"), textos[1]);
+        QVERIFY2(Texto(t, "NotaDiseno").contains(textos[2]), qPrintable(Texto(t, "NotaDiseno")));
         EligeDia(t, 0);
         QTEST(En<QPushButton>(t, "AbreDia")->isEnabled(), "abreDia");
 
         QTemporaryDir dir;
         v.guion.RespondeArchivo(dir.filePath("temporada.txt"));
         Pulsa(t, "GuardaTemporada");
-        QFETCH(QStringList, opciones);
-        const QString lote = SalidaDeHorteliaSim(QStringList{"--temporada", clima} + opciones + QStringList{kTunel});
+        const QString lote = SalidaDeHorteliaSim(QStringList{"--temporada", clima} + diseno + QStringList{kTunel});
         QVERIFY(!lote.isEmpty());
         QCOMPARE(Lee(dir.filePath("temporada.txt")), lote);
     }
