@@ -136,9 +136,8 @@ private slots:
         QCOMPARE(contorno->points(), linea->points());
         g.show();
         QVERIFY(QTest::qWaitForWindowExposed(&g));
-        int enLeyenda = 0;
-        for (QLegendMarker* m : g.chart()->legend()->markers()) enLeyenda += m->isVisible();
-        QCOMPARE(enLeyenda, 2);
+        const auto marcas = g.chart()->legend()->markers();
+        QCOMPARE(std::count_if(marcas.begin(), marcas.end(), [](QLegendMarker* m) { return m->isVisible(); }), 2);
 
         QCOMPARE(g.focusPolicy(), Qt::TabFocus);  // by the keyboard; a click leaves the focus where it was
         QCOMPARE(QAccessible::queryAccessibleInterface(&g)->text(QAccessible::Name), QStringLiteral("Temperaturas"));

@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QSpinBox>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -21,7 +20,6 @@ using namespace hortelia::prueba;
 
 namespace {
 
-const QString kEpw = Ejemplo("anio_tipico.epw");
 const QString kSimple = Ejemplo("tunel_simple.hrt");
 using Gravedad = Interaccion::Gravedad;
 
@@ -35,7 +33,7 @@ QLineEdit* Inversion(QWidget* t, const char* opcion) {
 // The example double tunnel's season window over the typical year, fuel at 1,1 and water at
 // 0,8, its "&Opciones" in front (by its accelerator).
 VentanaTemporada* AbreOpciones(VentanaDePrueba& v) {
-    VentanaTemporada* t = AbreTemporadaCon(v, Ejemplo("tunel_doble.hrt"), kEpw);
+    VentanaTemporada* t = AbreTemporadaCon(v, Ejemplo("tunel_doble.hrt"), Ejemplo("anio_tipico.epw"));
     Escribe(t, "PrecioCombustible", QStringLiteral("1,1"));
     Escribe(t, "PrecioAgua", QStringLiteral("0,8"));
     if (!QTest::qWaitForWindowExposed(t)) qWarning("la ventana de temporada no se mostró");

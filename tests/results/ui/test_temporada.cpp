@@ -29,9 +29,6 @@ const QString kNormales = Ejemplo("clima_normales.csv");
 const QString kTunel = Ejemplo("tunel_doble.hrt");
 using Gravedad = Interaccion::Gravedad;
 
-// The example tunnel loaded, its season window open and the normals chosen through the dialog.
-VentanaTemporada* AbreConNormales(VentanaDePrueba& v) { return AbreTemporadaCon(v, kTunel, kNormales); }
-
 }  // namespace
 
 class TestTemporada : public QObject {
@@ -45,7 +42,7 @@ private slots:
     // workbook of numbers, a print of text.
     void unaTemporadaDeNormales_guardaLoMismoQueHorteliaSim() {
         VentanaDePrueba v;
-        VentanaTemporada* t = AbreConNormales(v);
+        VentanaTemporada* t = AbreTemporadaCon(v, kTunel, kNormales);
         const std::string cargado = TextoEscenario(v.e);
         Escribe(t, "PrecioCombustible", QStringLiteral("1,2"));
         Escribe(t, "PrecioAgua", QStringLiteral(" 0.8 "));
@@ -125,7 +122,7 @@ private slots:
     // shows its own. Alt+C is "&Calcula", then "&Cancelar".
     void mientrasCorre_esperaYCancelarDejaLoAnterior() {
         VentanaDePrueba v;
-        VentanaTemporada* t = AbreConNormales(v);
+        VentanaTemporada* t = AbreTemporadaCon(v, kTunel, kNormales);
         Pulsa(t, "CalculaTemporada");
         const QString antes = En<QLabel>(t, "DetCombustible")->text();
         std::atomic<bool> suelta{false};
