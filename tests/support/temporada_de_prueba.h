@@ -81,13 +81,14 @@ inline QString Lee(const QString& ruta) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-/// What `programa` writes with `argumentos`, run in `carpeta`; empty when it fails.
+/// What `programa` writes with `argumentos`, run in `carpeta`; when it fails, the test fails.
 inline QString Salida(const QString& programa, const QStringList& argumentos, const QString& carpeta = {}) {
     QProcess p;
     p.setWorkingDirectory(carpeta);
     p.start(programa, argumentos);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
+    if (p.waitForFinished(30000) && p.exitCode() == 0) return QString::fromUtf8(p.readAllStandardOutput());
+    QTest::qFail(qPrintable(QStringLiteral("no se pudo correr ") + programa), __FILE__, __LINE__);
+    return {};
 }
 
 /// What Ctrl+P on `ventana` puts on paper, as a PDF read back by pdftotext, blanks run together
@@ -99,12 +100,10 @@ inline QString TextoImpreso(VentanaDePrueba& v, QWidget* ventana, const QString&
         return true;
     });
     QTest::keySequence(ventana, QKeySequence::Print);
-    const QString texto = Salida(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    if (texto.isEmpty()) QTest::qFail("pdftotext (poppler-utils) no pudo leer el PDF", __FILE__, __LINE__);
-    return texto.simplified();
+    return Salida(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();  // poppler-utils
 }
 
-/// What hortelia-sim writes with `argumentos`, run in `carpeta`; empty when it fails.
+/// What hortelia-sim writes with `argumentos`, run in `carpeta`.
 inline QString SalidaDeHorteliaSim(const QStringList& argumentos, const QString& carpeta = {}) {
     return Salida(QStringLiteral(HORTELIA_SIM), argumentos, carpeta);
 }

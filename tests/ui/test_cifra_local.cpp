@@ -12,7 +12,6 @@ class TestCifraLocal : public QObject {
     Q_OBJECT
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::Spanish)); }
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void redondeaElValorExacto_data() {
         QTest::addColumn<double>("x");
