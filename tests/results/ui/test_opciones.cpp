@@ -41,7 +41,7 @@ VentanaTemporada* AbreOpciones(VentanaDePrueba& v) {
     return t;
 }
 
-// On a 1024 x 768 screen the part shows whole, and every accelerator of the window is its own.
+// On a 1024 x 768 screen the options show whole, and every accelerator of the window is its own.
 void CabeConNombresYAceleradores(VentanaTemporada* t) {
     CabeEnPantallaChica(t, En(t, "VistaOpciones"));
     QStringList textos;

@@ -51,7 +51,7 @@ private slots:
     void registros_danLoMismoQueHorteliaSim_data() {
         QTest::addColumn<QString>("clima");
         QTest::addColumn<QStringList>("diseno");  // hortelia-sim's options, the same typed in the window
-        // How the line of the days ends, the days left out, a part of the line of the heater.
+        // How the line of the days ends, the days left out, some words of the line of the heater.
         QTest::addColumn<QStringList>("textos");
         QTest::addColumn<bool>("abreDia");
         QTest::newRow("EPW, su condición")
