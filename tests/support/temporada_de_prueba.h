@@ -8,10 +8,12 @@
 
 #include "results/ui/ventana_temporada.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QTableView>
 
 namespace hortelia::prueba {
 
@@ -52,37 +54,58 @@ inline VentanaTemporada* AbreTemporadaCon(VentanaDePrueba& v, const QString& esc
     return t;
 }
 
+/// On a 1024 x 740 window every control of `parte` on screen lies whole inside it, unclipped,
+/// with a name a screen reader says (a button its caption); every wrapped line shows whole.
+inline void CabeEnPantallaChica(QWidget* t, QWidget* parte) {
+    QVERIFY(t->minimumSizeHint().width() <= 1024 && t->minimumSizeHint().height() <= 740);
+    t->resize(1024, 740);
+    QApplication::processEvents();
+    for (QWidget* w : parte->findChildren<QWidget*>()) {
+        const auto* l = qobject_cast<QLabel*>(w);
+        if (l && l->isVisible() && l->wordWrap())
+            QVERIFY2(l->height() >= l->heightForWidth(l->width()), qPrintable(l->text()));
+        const auto* b = qobject_cast<QAbstractButton*>(w);
+        const bool control = b || qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                             qobject_cast<QComboBox*>(w) || qobject_cast<QTableView*>(w) || qobject_cast<Grafico*>(w);
+        // A spin box's own line edit is the spin box to a screen reader.
+        if (!w->isVisible() || !control || qobject_cast<QAbstractSpinBox*>(w->parentWidget())) continue;
+        QVERIFY2(!w->accessibleName().isEmpty() || (b && !b->text().isEmpty()), qPrintable(w->objectName()));
+        QVERIFY2(t->rect().contains(QRect(w->mapTo(t, QPoint()), w->size())) &&
+                     (!b || b->visibleRegion().boundingRect() == b->rect()),
+                 qPrintable(w->objectName()));
+    }
+}
+
 inline QString Lee(const QString& ruta) {
     QFile f(ruta);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
+/// What `programa` writes with `argumentos`, run in `carpeta`; when it fails, the test fails.
+inline QString Salida(const QString& programa, const QStringList& argumentos, const QString& carpeta = {}) {
+    QProcess p;
+    p.setWorkingDirectory(carpeta);
+    p.start(programa, argumentos);
+    if (p.waitForFinished(30000) && p.exitCode() == 0) return QString::fromUtf8(p.readAllStandardOutput());
+    QTest::qFail(qPrintable(QStringLiteral("no se pudo correr ") + programa), __FILE__, __LINE__);
+    return {};
+}
+
 /// What Ctrl+P on `ventana` puts on paper, as a PDF read back by pdftotext, blanks run together
-/// (a missing pdftotext fails the test); `paginas` gets how many pages it took.
-inline QString TextoImpreso(VentanaDePrueba& v, QWidget* ventana, const QString& pdf, int* paginas = nullptr) {
+/// (a missing pdftotext fails the test).
+inline QString TextoImpreso(VentanaDePrueba& v, QWidget* ventana, const QString& pdf) {
     v.guion.RespondeImpresion([&pdf](QPrinter& impresora) {
         impresora.setOutputFormat(QPrinter::PdfFormat);
         impresora.setOutputFileName(pdf);
         return true;
     });
     QTest::keySequence(ventana, QKeySequence::Print);
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
-        QTest::qFail("pdftotext (poppler-utils) no pudo leer el PDF", __FILE__, __LINE__);
-        return {};
-    }
-    const QString texto = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    if (paginas) *paginas = static_cast<int>(texto.count(QLatin1Char('\f')));
-    return texto.simplified();
+    return Salida(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();  // poppler-utils
 }
 
-/// What hortelia-sim writes with `argumentos`; empty when it fails.
-inline QString SalidaDeHorteliaSim(const QStringList& argumentos) {
-    QProcess sim;
-    sim.start(QStringLiteral(HORTELIA_SIM), argumentos);
-    if (!sim.waitForFinished(30000) || sim.exitCode() != 0) return {};
-    return QString::fromUtf8(sim.readAllStandardOutput());
+/// What hortelia-sim writes with `argumentos`, run in `carpeta`.
+inline QString SalidaDeHorteliaSim(const QStringList& argumentos, const QString& carpeta = {}) {
+    return Salida(QStringLiteral(HORTELIA_SIM), argumentos, carpeta);
 }
 
 }  // namespace hortelia::prueba

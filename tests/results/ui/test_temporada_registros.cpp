@@ -8,10 +8,8 @@
 #include "results/informe_temporada.h"
 #include "scenario/archivo_hrt.h"
 #include "scenario/archivo_texto.h"
-#include "support/libro_xlsx.h"
 
 #include <QTabWidget>
-#include <QTableView>
 #include <QTemporaryDir>
 
 using namespace hortelia;
@@ -21,7 +19,6 @@ namespace {
 
 const QString kTunel = Ejemplo("tunel_doble.hrt");
 const QString kEpw = Ejemplo("anio_tipico.epw");
-using Gravedad = Interaccion::Gravedad;
 using Respuesta = Interaccion::Respuesta;
 
 QString Texto(VentanaTemporada* t, const char* etiqueta) { return En<QLabel>(t, etiqueta)->text(); }
@@ -53,73 +50,51 @@ private slots:
 
     void registros_danLoMismoQueHorteliaSim_data() {
         QTest::addColumn<QString>("clima");
-        QTest::addColumn<QString>("temperatura");  // typed over the field; null: left as it is
-        QTest::addColumn<QString>("viento");
-        QTest::addColumn<QStringList>("opciones");  // hortelia-sim's for the same condition
-        QTest::addColumn<QString>("lugar");         // how the line of the days ends
-        QTest::addColumn<QString>("aviso");
-        QTest::addColumn<QString>("nota");  // the line of the heater to install contains it
+        QTest::addColumn<QStringList>("diseno");  // hortelia-sim's options, the same typed in the window
+        // How the line of the days ends, the days left out, some words of the line of the heater.
+        QTest::addColumn<QStringList>("textos");
         QTest::addColumn<bool>("abreDia");
-        const QString fueraEpw =
-            "Quedó fuera 1 día del lapso: le falta alguna hora o algún dato en el archivo. Es el 21/06.";
         QTest::newRow("EPW, su condición")
-            << kEpw << QString() << QString() << QStringList()
-            << "Lugar: Ejemplo 31.5 S (cifras inventadas), latitud -31.5°." << fueraEpw
-            << "para -4.5 °C y viento de 4.6 m/s, condición de diseño del archivo." << true;
-        QTest::newRow("EPW, temperatura escrita")
-            << kEpw << "-7,3" << QString() << QStringList{"--temperatura-diseno", "-7.3", "--viento-diseno", "4.6"}
-            << "latitud -31.5°." << fueraEpw << "para -7.3 °C y viento de 4.6 m/s, la condición de diseño indicada."
+            << kEpw << QStringList()
+            << QStringList{"Lugar: Ejemplo 31.5 S (cifras inventadas), latitud -31.5°.",
+                           "Quedó fuera 1 día del lapso: le falta alguna hora o algún dato en el archivo. Es el 21/06.",
+                           "para -4.5 °C y viento de 4.6 m/s, condición de diseño del archivo."}
             << true;
-        QTest::newRow("CSV horario") << Ejemplo("clima_horario.csv") << QString() << QString() << QStringList()
-                                     << "5 días. Lugar: latitud -31.5°." << QString()
-                                     << "-4.3 °C y viento de 6.7 m/s, la hora más fría de la temporada con el viento "
-                                        "de diseño. Un año típico o un registro corto rara vez trae las noches más "
-                                        "frías del lugar: escriba la temperatura de diseño local si la conoce."
-                                     << true;
-        QTest::newRow("CSV diario") << diario_ << " -5 "
-                                    << "3,5" << QStringList{"--temperatura-diseno", "-5", "--viento-diseno", "3.5"}
-                                    << "4 días."
-                                    << "Quedó fuera 1 día del lapso: la tabla de clima no lo tiene. Es el 04/07/2024."
-                                    << "para -5.0 °C y viento de 3.5 m/s" << false;
+        QTest::newRow("CSV horario")
+            << Ejemplo("clima_horario.csv") << QStringList()
+            << QStringList{"5 días. Lugar: latitud -31.5°.", "",
+                           "-4.3 °C y viento de 6.7 m/s, la hora más fría de la temporada con el viento de diseño. Un "
+                           "año típico o un registro corto rara vez trae las noches más frías del lugar: escriba la "
+                           "temperatura de diseño local si la conoce."}
+            << true;
+        QTest::newRow("CSV diario")
+            << diario_ << QStringList{"--temperatura-diseno", "-5", "--viento-diseno", "3.5"}
+            << QStringList{"4 días.", "Quedó fuera 1 día del lapso: la tabla de clima no lo tiene. Es el 04/07/2024.",
+                           "para -5.0 °C y viento de 3.5 m/s"}
+            << false;
     }
     void registros_danLoMismoQueHorteliaSim() {
         QFETCH(QString, clima);
-        QFETCH(QString, temperatura);
-        QFETCH(QString, viento);
+        QFETCH(QStringList, diseno);
+        QFETCH(QStringList, textos);
         VentanaDePrueba v;
         VentanaTemporada* t = AbreTemporadaCon(v, kTunel, clima);
-        if (!temperatura.isNull()) Escribe(t, "TemperaturaDiseno", temperatura);
-        if (!viento.isNull()) Escribe(t, "VientoDiseno", viento);
+        if (!diseno.isEmpty()) {
+            Escribe(t, "TemperaturaDiseno", diseno[1]);
+            Escribe(t, "VientoDiseno", diseno[3]);
+        }
         Pulsa(t, "CalculaTemporada");
-        QVERIFY(t->TemporadaMostrada());
-        QFETCH(QString, lugar);
-        QVERIFY2(Texto(t, "PeriodoTemporada").endsWith(lugar), qPrintable(Texto(t, "PeriodoTemporada")));
-        QTEST(Texto(t, "AvisoTemporada"), "aviso");
-        QFETCH(QString, nota);
-        QVERIFY2(Texto(t, "NotaDiseno").contains(nota), qPrintable(Texto(t, "NotaDiseno")));
-        QVERIFY(Texto(t, "TotInstalar").endsWith(" kW") && Texto(t, "DetInstalar").endsWith(" kcal/h"));
+        QVERIFY2(Texto(t, "PeriodoTemporada").endsWith(textos[0]), qPrintable(Texto(t, "PeriodoTemporada")));
+        QCOMPARE(Texto(t, "AvisoTemporada"), textos[1]);
+        QVERIFY2(Texto(t, "NotaDiseno").contains(textos[2]), qPrintable(Texto(t, "NotaDiseno")));
         EligeDia(t, 0);
         QTEST(En<QPushButton>(t, "AbreDia")->isEnabled(), "abreDia");
 
         QTemporaryDir dir;
         v.guion.RespondeArchivo(dir.filePath("temporada.txt"));
         Pulsa(t, "GuardaTemporada");
-        QFETCH(QStringList, opciones);
-        const QString lote = SalidaDeHorteliaSim(QStringList{"--temporada", clima} + opciones + QStringList{kTunel});
-        QVERIFY(lote.contains("\nOrigenDiseno\t"));
+        const QString lote = SalidaDeHorteliaSim(QStringList{"--temporada", clima} + diseno + QStringList{kTunel});
         QCOMPARE(Lee(dir.filePath("temporada.txt")), lote);
-        // The workbook's head says the same in words.
-        v.guion.RespondeArchivo(dir.filePath("temporada.xlsx"));
-        Pulsa(t, "GuardaHojaTemporada");
-        std::string error;
-        const auto celdas = LeeLibro(dir.filePath("temporada.xlsx").toStdString(), error);
-        QVERIFY2(celdas, error.c_str());
-        const Temporada& s = *t->TemporadaMostrada();
-        std::size_t fila = 1;
-        while (!celdas->count(Ref(0, fila)) || celdas->at(Ref(0, fila)).texto != "Condición de diseño")
-            QVERIFY(++fila < 30);
-        QCOMPARE(celdas->at(Ref(1, fila)).texto, std::string(NombreOrigenDiseno(s.diseno.origen)));
-        QCOMPARE(std::stod(celdas->at(Ref(1, fila - 1)).texto), *s.potenciaDisenoKw);
     }
 
     // Normals ask for a design temperature; a file's condition fills the fields it finds empty
@@ -131,7 +106,6 @@ private slots:
         auto* viento = En<QLineEdit>(t, "VientoDiseno");
         QVERIFY(
             Texto(t, "AyudaDiseno").contains("las normales mensuales son promedios y nunca traen la noche más fría"));
-        QCOMPARE(temperatura->accessibleName(), QStringLiteral("Temperatura de diseño en °C, vacío"));
         QVERIFY(En<QLabel>(t, "TotCombustible")->toolTip().contains("antes de los cortes a milésimas"));
         const auto elige = [&](const QString& clima) {
             v.guion.RespondeArchivo(clima);
@@ -145,62 +119,42 @@ private slots:
         elige(Ejemplo("clima_normales.csv"));
         QVERIFY(temperatura->text().isEmpty() && viento->text().isEmpty());
         Escribe(t, "TemperaturaDiseno", "-2");
-        QVERIFY(Texto(t, "AyudaDiseno").isEmpty());
         elige(kEpw);
         QCOMPARE(temperatura->text(), QStringLiteral("-2"));
         QCOMPARE(viento->text(), QStringLiteral("4.6"));
-        Pulsa(t, "CalculaTemporada");
-        const auto condicion = [t] {
-            const CondicionDiseno& c = t->TemporadaMostrada()->diseno;
-            return std::tuple{c.origen, c.temperatura, c.viento};
-        };
-        QCOMPARE(condicion(), std::tuple(OrigenDiseno::Indicada, -2.0, 4.6));
         Escribe(t, "VientoDiseno", "");
         Pulsa(t, "CalculaTemporada");
-        QCOMPARE(condicion(), std::tuple(OrigenDiseno::Indicada, -2.0, kVientoDiseno));
-        Escribe(t, "TemperaturaDiseno", "-4.5");
-        Escribe(t, "VientoDiseno", " 4.6");
-        Pulsa(t, "CalculaTemporada");
-        QCOMPARE(condicion(), std::tuple(OrigenDiseno::Archivo, -4.5, 4.6));
+        QCOMPARE(t->TemporadaMostrada()->diseno.viento, kVientoDiseno);
     }
 
-    void unaCifraDeDisenoRechazada_loDiceYNoCalcula_data() {
-        QTest::addColumn<QString>("temperatura");
-        QTest::addColumn<QString>("viento");
+    // A figure typed that is no number, or out of range, or a wind without its temperature.
+    void unaCifraRechazada_loDiceYNoCalcula_data() {
+        QTest::addColumn<QByteArray>("campo");
+        QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("viento solo") << ""
-                                     << "3"
+        QTest::newRow("precio con dos comas") << QByteArray("PrecioCombustible") << "1,2,3"
+                                              << "\"1,2,3\" no es un número";
+        QTest::newRow("viento solo") << QByteArray("VientoDiseno") << "3"
                                      << "Escriba también la «Temperatura de diseño»";
         QTest::newRow("temperatura en letras")
-            << "helada"
-            << ""
-            << "Escriba en «Temperatura de diseño» un número de -90 a 70 °C, con coma o punto "
-               "decimal: \"helada\" no lo es.";
-        QTest::newRow("temperatura bajo el límite") << "-90,5"
-                                                    << ""
+            << QByteArray("TemperaturaDiseno") << "helada"
+            << "Escriba en «Temperatura de diseño» un número de -90 a 70 °C, con coma o punto decimal: \"helada\" "
+               "no lo es.";
+        QTest::newRow("temperatura bajo el límite") << QByteArray("TemperaturaDiseno") << "-90,5"
                                                     << "«Temperatura de diseño» un número de -90 a 70 °C";
-        QTest::newRow("viento sobre el límite") << "-3"
-                                                << "100,1"
-                                                << "«Viento de diseño» un número de 0 a 100 m/s";
-        QTest::newRow("viento con dos comas") << "-3"
-                                              << "1,2,3"
-                                              << "\"1,2,3\" no lo es.";
     }
-    void unaCifraDeDisenoRechazada_loDiceYNoCalcula() {
-        QFETCH(QString, temperatura);
-        QFETCH(QString, viento);
+    void unaCifraRechazada_loDiceYNoCalcula() {
+        QFETCH(QByteArray, campo);
         QFETCH(QString, mensaje);
         VentanaDePrueba v;
         VentanaTemporada* t = AbreTemporadaCon(v, kTunel, Ejemplo("clima_normales.csv"));
         Pulsa(t, "CalculaTemporada");
         const Temporada* antes = t->TemporadaMostrada();
-        QCOMPARE(antes->diseno.origen, OrigenDiseno::Falta);
-        Escribe(t, "TemperaturaDiseno", temperatura);
-        Escribe(t, "VientoDiseno", viento);
-        v.guion.EsperaMensaje(Gravedad::Advertencia, mensaje);
+        QFETCH(QString, texto);
+        Escribe(t, campo.constData(), texto);
+        v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, mensaje);
         Pulsa(t, "CalculaTemporada");
         QCOMPARE(t->TemporadaMostrada(), antes);
-        QCOMPARE(antes->diseno.origen, OrigenDiseno::Falta);
     }
 
     // "Abrir este día" asks first about unsaved changes (cancel changes nothing), then makes the
@@ -213,7 +167,6 @@ private slots:
         v.Click("BotCUltivo");
         v.Mueve("HScrIAF", 10);
         v.AceptaAbierto();
-        QVERIFY(v.w.HayCambios());
         v.Accion("Temporada")->trigger();
         VentanaTemporada* t = v.w.TemporadaCreada();
         v.guion.RespondeArchivo(Ejemplo("clima_horario.csv"));
@@ -222,16 +175,12 @@ private slots:
         QVERIFY(!En<QPushButton>(t, "AbreDia")->isEnabled());  // no day chosen yet
         EligeDia(t, 2);
         auto* abre = En<QPushButton>(t, "AbreDia");
-        QVERIFY(abre->isEnabled());
         QCOMPARE(abre->accessibleName(), QStringLiteral("Abrir el día 03/07/2024 en la ventana principal"));
-        QVERIFY(En<QTableView>(t, "TablaDias")->actions().last()->isEnabled());
 
         const std::string antes = TextoEscenario(v.e);
-        const QString titulo = v.w.windowTitle();
         v.guion.RespondePregunta("¿Guardar los cambios de tunel_doble.hrt?", Respuesta::Cancelar);
         QTest::mouseClick(abre, Qt::LeftButton);
         QCOMPARE(TextoEscenario(v.e), antes);
-        QCOMPARE(v.w.windowTitle(), titulo);
         QVERIFY(t->isVisible());
 
         v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::Si);
@@ -240,9 +189,7 @@ private slots:
         QCOMPARE(Lee(dir.filePath("cambiado.hrt")).toStdString(), antes);
         QCOMPARE(std::tuple(v.e.Dia, v.e.Mes), std::tuple(std::int16_t{3}, std::int16_t{7}));
         QVERIFY(!t->isVisible() && t->TemporadaMostrada());
-        QVERIFY(v.w.HayCambios());
         QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — cambiado-2024-07-03 (sin guardar)[*]"));
-        QVERIFY(v.Texto("LFecha").contains("3"));
         for (const char* b : kBotones) QVERIFY2(v.Verde(b), b);
 
         v.Pulsa("&Procesamiento datos");
@@ -251,7 +198,6 @@ private slots:
         const auto temporada = CeldasDiaTemporada(fila);
         for (std::size_t c = 0; c < hoja.size(); ++c)
             if (c != 6 && c != 10 && c != 14) QCOMPARE(hoja[c], temporada[c]);
-        QVERIFY(v.e.AcumComb <= fila.combustible && fila.combustible > 0);
 
         v.guion.RespondeArchivo(QString());
         v.Accion("Guarda")->trigger();
