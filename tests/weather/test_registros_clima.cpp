@@ -84,35 +84,6 @@ TEST(RegistrosClima, AnEpwGivesPlaceDesignAndTheHoursOfEachDayInFileOrder) {
     EXPECT_FALSE(s.tabla.diseno);
 }
 
-TEST(RegistrosClima, AnEpwRefusesWithLineAndField) {
-    const std::vector<std::tuple<std::string, int, int, std::string>> casos{
-        {Epw(""), 0, 0, "no tiene filas de datos"},
-        {Epw("2005,1,1,1,60,x,10,5,80\n"), 9, 0, "la fila tiene 9 campos y una fila de datos lleva al menos 23"},
-        {Epw(FilaEpw(1, 1, 1, "diez")), 9, 7, "(temperatura de bulbo seco), el valor \"diez\" no es un número"},
-        {Epw(FilaEpw(13, 1, 1)), 9, 2, "no es un mes de 1 a 12"},
-        {Epw(FilaEpw(2, 30, 1)), 9, 3, "no es un día de 1 a 29"},
-        {Epw(FilaEpw(1, 1, 0)), 9, 4, "no es un hora de 1 a 24"},
-        {Epw(FilaEpw(1, 1, 1) + FilaEpw(1, 1, 1)), 10, 4, "la hora 1 del 01-01 está repetida"},
-        {Epw(FilaEpw(1, 1, 1) + FilaEpw(1, 2, 1) + FilaEpw(1, 1, 2)), 11, 3, "el día 01-01 ya estaba en la línea 9"},
-        {Epw(FilaEpw(1, 1, 1, "75")), 9, 7, "fuera de los límites de la temperatura (de -90 a 70 °C)"},
-        {Epw(FilaEpw(1, 1, 1, "10", "111")), 9, 9, "fuera de los límites de la humedad relativa"},
-        {Epw(FilaEpw(1, 1, 1, "10", "80", "2500")), 9, 14, "fuera de los límites de la radiación"},
-        {Epw(FilaEpw(1, 1, 1, "10", "80", "0", "150")), 9, 22, "velocidad del viento (de 0 a 100 m/s)"},
-        {Epw(FilaEpw(1, 1, 1, "10", "80", "0", "2", "-1")), 9, 23, "no es una nubosidad"},
-        {Epw(FilaEpw(1, 1, 1), "DESIGN CONDITIONS,1,x,,Heating,7,frio\n"), 2, 19, "faltan campos en las condiciones"},
-        {Epw(FilaEpw(1, 1, 1), "DESIGN CONDITIONS,1,x,,Heating,7,frio,1,1,1,1,1,1,1,1,1,1,1,4.6\n"), 2, 7,
-         "(temperatura de diseño de calefacción al 99,6 %), el valor \"frio\" no es un número"},
-        {"LOCATION,x,x,x,x,0,-95,0\n" + Epw(FilaEpw(1, 1, 1)).substr(34), 1, 7, "no es una latitud"},
-    };
-    for (const auto& [texto, linea, campo, dice] : casos) {
-        const ResultadoTablaClima r = LeeTablaClima(texto);
-        EXPECT_FALSE(r.ok) << dice;
-        EXPECT_EQ(std::tuple(r.linea, r.columna), std::tuple(linea, campo)) << r.mensaje;
-        EXPECT_NE(r.mensaje.find("El archivo EPW no es válido"), std::string::npos) << r.mensaje;
-        EXPECT_NE(r.mensaje.find(dice), std::string::npos) << r.mensaje;
-    }
-}
-
 TEST(RegistrosClima, AnHourlyExportMapsMidnightToHour24AndDropsItsCutEnds) {
     // From 07-01 00:00 to 07-04 23:00: 06-30 has only its hour 24 and 07-04 lacks it; both are
     // the export's cut ends, dropped without a word. 07-02 lacks a temperature at 10:00, and
@@ -142,20 +113,6 @@ TEST(RegistrosClima, AnHourlyExportMapsMidnightToHour24AndDropsItsCutEnds) {
     EXPECT_EQ(std::tuple(s.tabla.dias[1].fecha, s.tabla.dias[1].completo), std::tuple(Fecha{2024, 7, 2}, false));
     EXPECT_DOUBLE_EQ(s.tabla.dias[0].horas[0].temperatura, 10);
     EXPECT_DOUBLE_EQ(s.tabla.dias[0].horas[0].viento, 10 * 1852.0 / 3600);
-}
-
-// Each export of tests/data/exportacion_clima_rechazos.tsv is refused at its line and column.
-TEST(RegistrosClima, AnExportRefusesWithLineAndColumn) {
-    const auto filas = prueba::LeeTablaDato("exportacion_clima_rechazos.tsv");
-    ASSERT_EQ(filas.size(), 20U);
-    std::vector<std::tuple<std::string, int, int, std::string>> casos;
-    for (const auto& f : filas) casos.emplace_back(f.at(0), std::stoi(f.at(1)), std::stoi(f.at(2)), f.at(3));
-    for (const auto& [texto, linea, columna, dice] : casos) {
-        const ResultadoTablaClima r = LeeTablaClima(texto);
-        EXPECT_FALSE(r.ok) << dice;
-        EXPECT_EQ(std::tuple(r.linea, r.columna), std::tuple(linea, columna)) << r.mensaje;
-        EXPECT_NE(r.mensaje.find(dice), std::string::npos) << r.mensaje;
-    }
 }
 
 // The daily export runs as our own daily table: °F to °C, cloud cover in % to octavos, wind to

@@ -13,19 +13,27 @@
 
 using namespace hortelia;
 
-// Each table of tests/data/tabla_clima_rechazos.tsv is refused at its line and column, its
-// message saying what the row says and showing no raw byte.
+// Each file of the tables of refusals in tests/data (our own tables, a weather API's exports,
+// typical years in EPW) is refused at its line and column, its message saying what the row
+// says and showing no raw byte.
 TEST(TablaClima, RefusesWithLineAndColumn) {
-    const auto casos = prueba::LeeTablaDato("tabla_clima_rechazos.tsv");
-    ASSERT_EQ(casos.size(), 45U);
-    for (const auto& caso : casos) {
-        const ResultadoTablaClima r = LeeTablaClima(caso.at(0));
-        EXPECT_FALSE(r.ok) << caso[0];
-        EXPECT_EQ(std::tuple(r.linea, r.columna), std::tuple(std::stoi(caso.at(1)), std::stoi(caso.at(2))))
-            << r.mensaje;
-        EXPECT_NE(r.mensaje.find(caso.at(3)), std::string::npos) << r.mensaje;
-        EXPECT_EQ(r.mensaje.find_first_of("\x01\xff\n"), std::string::npos) << r.mensaje;
-        EXPECT_TRUE(r.tabla.filas.empty());
+    for (const auto& [tabla, filas] : {std::pair("tabla_clima_rechazos.tsv", 45U),
+                                       std::pair("exportacion_clima_rechazos.tsv", 20U),
+                                       std::pair("epw_rechazos.tsv", 16U)}) {
+        const auto casos = prueba::LeeTablaDato(tabla);
+        ASSERT_EQ(casos.size(), filas) << tabla;
+        for (const auto& caso : casos) {
+            const ResultadoTablaClima r = LeeTablaClima(caso.at(0));
+            EXPECT_FALSE(r.ok) << caso[0];
+            EXPECT_EQ(std::tuple(r.linea, r.columna), std::tuple(std::stoi(caso.at(1)), std::stoi(caso.at(2))))
+                << r.mensaje;
+            EXPECT_NE(r.mensaje.find(caso.at(3)), std::string::npos) << r.mensaje;
+            EXPECT_EQ(r.mensaje.find_first_of("\x01\xff\n"), std::string::npos) << r.mensaje;
+            EXPECT_TRUE(r.tabla.filas.empty());
+            if (caso[0].rfind("LOCATION", 0) == 0) {
+                EXPECT_EQ(r.mensaje.rfind("El archivo EPW no es válido", 0), 0U) << r.mensaje;
+            }
+        }
     }
 }
 
