@@ -3,7 +3,9 @@
 
 #include "weather/tabla_clima.h"
 
+#include "numeros/conversiones.h"
 #include "support/archivos.h"
+#include "weather/calendario.h"
 
 #include <gtest/gtest.h>
 
@@ -37,71 +39,25 @@ TEST(TablaClima, RefusesWithLineAndColumn) {
     }
 }
 
+// Each table of tests/data/tablas_clima_leidas.tsv, in a form a spreadsheet writes, read.
 TEST(TablaClima, ReadsTheFormsSpreadsheetsWrite) {
-    // BOM, CRLF, comments, blank and empty-cell lines, quotes, any order, any case, accents.
-    const std::string conComa =
-        "\xEF\xBB\xBF# estación de ejemplo\r\n\r\n\"Fecha\",TMÍN,tmax,Viento\r\n"
-        "2024-02-28,-2.5,12.25,7\r\n,,,\r\n2024-03-02,0,14,0\r\n";
-    // Blanks around a cell are no part of it, a date's too, quoted or not.
-    const std::string conPuntoYComa = "fecha;tmin;tmax;viento\n 2024-02-28 ;-2,5;12.25;7\n\" 2024-03-02 \"; 0 ;14;0\n";
-    const std::string conTab = "FECHA\tTMin\tTMax\tViento\n2024-02-28\t-2,5\t12,25\t7\n2024-03-02\t0\t14\t0\n";
-    for (const std::string& texto : {conComa, conPuntoYComa, conTab}) {
-        const ResultadoTablaClima r = LeeTablaClima(texto);
+    const auto casos = prueba::LeeTablaDato("tablas_clima_leidas.tsv");
+    ASSERT_EQ(casos.size(), 7U);
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.at(1) + " " + c.at(0).substr(0, 40));
+        const ResultadoTablaClima r = LeeTablaClima(c[0]);
         ASSERT_TRUE(r.ok) << r.mensaje;
         EXPECT_EQ(r.tabla.tipo, TipoTablaClima::Diaria);
-        EXPECT_EQ(r.tabla.faltan, (std::vector<std::string>{"hrmax", "hrmin", "nubosidad"}));
-        ASSERT_EQ(r.tabla.filas.size(), 2U);
-        const FilaClima& f = r.tabla.filas[0];
-        EXPECT_EQ(f.fecha, (Fecha{2024, 2, 28}));
-        EXPECT_EQ(f.tmax, 12.25);
-        EXPECT_EQ(f.tmin, -2.5);
-        EXPECT_EQ(f.viento, 7);
-        // Missing columns take the start values of a new scenario.
-        EXPECT_EQ(f.hrmax, 100);
-        EXPECT_EQ(f.hrmin, 50);
-        EXPECT_EQ(f.nubosidad, 0);
-        EXPECT_EQ(r.tabla.filas[1].fecha, (Fecha{2024, 3, 2}));  // gaps are allowed
-    }
-}
-
-namespace {
-
-// `latin1` as UTF-16 with its byte-order mark, little or big endian.
-std::string Utf16(std::string_view latin1, bool bigEndian) {
-    std::string r = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (const char c : latin1) r += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
-    return r;
-}
-
-}  // namespace
-
-// LibreOffice's "Guardar como CSV" on a Spanish desktop: commas between cells, decimal commas in
-// quotes, dd/mm/aaaa dates, titles with blanks in Windows-1252; and a spreadsheet's "Unicode
-// text", tab-separated UTF-16.
-TEST(TablaClima, ReadsWhatASpanishSpreadsheetSaves) {
-    const std::string calc =
-        "Fecha,T M\xe1x,T M\xedn , HR  m\xe1x,HR m\xedn,Nubosidad,Viento\r\n"
-        "17/06/2024,\"13,9\",\"-2,5\",90,48,1,7\r\n"
-        "1/7/2024,18,\"2,3\",\"90\",40,4,\"8,5\"\r\n";
-    const std::string unicode =
-        "Fecha\tT M\xe1x\tT M\xedn\tHR m\xe1x\tHR m\xedn\tNubosidad\tViento\r\n"
-        "17/06/2024\t13,9\t-2,5\t90\t48\t1\t7\r\n1/7/2024\t18\t2,3\t90\t40\t4\t8,5\r\n";
-    const std::tuple<std::string, Codificacion> casos[] = {{calc, Codificacion::Windows1252},
-                                                           {Utf16(unicode, false), Codificacion::Utf16LE},
-                                                           {Utf16(unicode, true), Codificacion::Utf16BE}};
-    for (const auto& [texto, codificacion] : casos) {
-        const ResultadoTablaClima r = LeeTablaClima(texto);
-        ASSERT_TRUE(r.ok) << r.mensaje;
-        EXPECT_EQ(r.tabla.codificacion, codificacion);
-        EXPECT_TRUE(r.tabla.faltan.empty());
+        EXPECT_EQ(NombreCodificacion(r.tabla.codificacion), c.at(1));
+        EXPECT_EQ(r.tabla.faltan, c.at(2).empty() ? std::vector<std::string>{} : prueba::Partes(c[2], ','));
         ASSERT_EQ(r.tabla.filas.size(), 2U);
         const FilaClima& a = r.tabla.filas[0];
         const FilaClima& b = r.tabla.filas[1];
-        EXPECT_EQ(std::tuple(a.fecha, a.tmax, a.tmin, a.hrmax, a.hrmin),
-                  std::tuple(Fecha{2024, 6, 17}, 13.9, -2.5, 90.0, 48.0));
-        EXPECT_EQ(std::tuple(b.fecha, b.tmin, b.viento), std::tuple(Fecha{2024, 7, 1}, 2.3, 8.5));
+        const auto n = [&](std::size_t k) { return LeeDecimal(c.at(k)); };
+        EXPECT_EQ(std::tuple(TextoFechaCompleta(a.fecha), a.tmax, a.tmin, a.hrmax, a.hrmin, a.nubosidad, a.viento),
+                  std::tuple(c.at(3), n(4), n(5), n(6), n(7), n(8), n(9)));
+        EXPECT_EQ(std::tuple(TextoFechaCompleta(b.fecha), b.tmin, b.viento), std::tuple(c.at(10), n(11), n(12)));
     }
-    EXPECT_EQ(LeeTablaClima("fecha,tmax,tmin\n2024-01-01,20,5\n").tabla.codificacion, Codificacion::Utf8);
 }
 
 // Bytes become UTF-8 as their encoding says; what UTF-16 or Windows-1252 leaves undefined is U+FFFD.
