@@ -104,18 +104,13 @@ TEST(TablaClima, FilesOnlyThroughTheBoundedReader) {
 
 TEST(TablaClima, DatesAsTypedAndCounted) {
     using T = TipoTablaClima;
-    EXPECT_EQ(LeeFecha("2024-02-29", T::Diaria), (Fecha{2024, 2, 29}));
-    EXPECT_EQ(LeeFecha(" 2024-01-05 ", T::Diaria), (Fecha{2024, 1, 5}));
-    EXPECT_EQ(LeeFecha("\t12-31 ", T::Normales), (Fecha{0, 12, 31}));
-    for (const char* mala : {"2023-02-29", "2024-2-01", "2024-04-31", "0000-01-01", "24-01-01", "01-01"})
-        EXPECT_FALSE(LeeFecha(mala, T::Diaria)) << mala;
-    for (const char* mala : {"02-29", "13-01", "1-1", "2024-01-01"}) EXPECT_FALSE(LeeFecha(mala, T::Normales)) << mala;
+    for (const auto& c : prueba::LeeTablaDato("fechas.tsv")) {
+        const std::optional<Fecha> f = c.at(0) == "Tabla"    ? LeeFechaDeTabla(c.at(1))
+                                       : c[0] == "Normales" ? LeeFecha(c[1], T::Normales)
+                                                            : LeeFecha(c[1], T::Diaria);
+        EXPECT_EQ(f ? TextoFechaCompleta(*f) : "-", c.at(2)) << c[0] << " \"" << c[1] << "\"";
+    }
     EXPECT_EQ(TextoFecha({0, 3, 7}, T::Normales), "03-07");
-    // A table's dates: AAAA-MM-DD, dd/mm/aaaa or d/m/aaaa.
-    for (const char* buena : {"2024-07-01", "01/07/2024", " 1/7/2024 "})
-        EXPECT_EQ(LeeFechaDeTabla(buena), (Fecha{2024, 7, 1}));
-    for (const char* mala : {"01/07/24", "01/07", "31/06/2024", "001/7/2024", "1/7/202", "1/7/2024/1", "2024/07/01"})
-        EXPECT_FALSE(LeeFechaDeTabla(mala)) << mala;
     // The next day across a leap February, a year's end, and round a year of normals.
     EXPECT_EQ(DiaSiguiente({2024, 2, 28}), (Fecha{2024, 2, 29}));
     EXPECT_EQ(DiaSiguiente({2100, 2, 28}), (Fecha{2100, 3, 1}));
