@@ -4,22 +4,16 @@
 #include "results/exportacion.h"
 #include "results/temperaturas_tolerables.h"
 #include "results/textos_resumen.h"
+#include "support/archivos.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
+#include <vector>
 
 using namespace hortelia;
 
 namespace {
-
-std::vector<std::string> Partes(const std::string& s, char sep) {
-    std::vector<std::string> r;
-    std::string x;
-    std::istringstream in(s);
-    while (std::getline(in, x, sep)) r.push_back(x);
-    return r;
-}
 
 class Exportacion : public ::testing::Test {
 protected:
@@ -42,8 +36,8 @@ TEST_F(Exportacion, ControlCellsFollowTheTemperatureWithoutControl) {
     e.TempSinControl(5) = 35.1;
     e.ControlHora(5) = 0;
     EXPECT_EQ(ControlMostrado(e, 3), ControlDeHora::Ninguno);
-    const auto l = Partes(TextoPlanilla(e, {}), '\n');
-    auto celdas = [&](int h) { return Partes(l[static_cast<std::size_t>(22 + h)] + "\t", '\t'); };
+    const auto l = prueba::Partes(TextoPlanilla(e, {}), '\n');
+    auto celdas = [&](int h) { return prueba::Partes(l[static_cast<std::size_t>(22 + h)] + "\t", '\t'); };
     EXPECT_EQ(celdas(3)[10], "");
     EXPECT_EQ(celdas(3)[11], "");
     EXPECT_EQ(celdas(4)[10], ".125");

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 using namespace hortelia;
 
@@ -166,22 +165,4 @@ TEST_F(Archivo, DimensionsOutsideTheLimitsLoadAsNotAccepted) {
     const ResultadoCarga r = CargaTextoEscenario(texto, tunel);
     EXPECT_TRUE(r.dimensionesValidas) << r.motivoDimensiones;
     EXPECT_EQ(tunel.AlturaMaxima.valor(), 100);
-}
-
-TEST_F(Archivo, SavingGoesThroughATemporaryFile) {
-    namespace fs = std::filesystem;
-    const prueba::CarpetaTemporal carpeta;
-    const fs::path& dir = carpeta.ruta();
-    const std::string ruta = carpeta / "invernaculo.hrt";
-    ASSERT_TRUE(GuardaEscenario(ruta, e).ok);
-    ASSERT_TRUE(GuardaEscenario(ruta, inicio).ok);  // replaces
-    Escenario leido = e;
-    ASSERT_TRUE(CargaEscenario(ruta, leido).ok);
-    EXPECT_EQ(TextoEscenario(leido), TextoEscenario(inicio));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);
-
-    const ResultadoArchivo fallo = GuardaEscenario((dir / "no" / "existe.hrt").string(), e);
-    EXPECT_FALSE(fallo.ok);
-    EXPECT_NE(fallo.mensaje.find("No se puede guardar"), std::string::npos);
-    EXPECT_FALSE(CargaEscenario((dir / "falta.hrt").string(), leido).ok);
 }
