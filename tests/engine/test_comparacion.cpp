@@ -7,6 +7,7 @@
 #include "numeros/conversiones.h"
 #include "results/informe_opciones.h"
 #include "scenario/opciones.h"
+#include "support/archivos.h"
 
 #include <gtest/gtest.h>
 
@@ -41,26 +42,19 @@ OpcionAComparar Pide(const Escenario& base, const std::string& nombre, std::opti
 
 }  // namespace
 
+// The cases of tests/data/ahorro_y_retorno.tsv.
 TEST(Comparacion, SavingOfAYearAndPaybackByHand) {
-    for (const auto& [base, opcion, dias, ahorro] :
-         std::vector<std::tuple<double, double, int, double>>{{1000, 900, 365, 100},
-                                                              {1000, 900, 366, 100},
-                                                              {1000, 900, 730, 50},
-                                                              {1000, 1100, 30, -100},
-                                                              {1000, 900, 367, 100.0 * 365 / 367}})
-        EXPECT_EQ(AhorroAnual(base, opcion, dias), ahorro) << dias;
-    // Half away from zero to one decimal; never paid back without a saving.
-    for (const auto& [inversion, ahorro, anios] :
-         std::vector<std::tuple<double, double, std::optional<double>>>{{1500, 100, 15.0},
-                                                                        {25, 100, 0.3},
-                                                                        {35, 100, 0.4},
-                                                                        {1, 3, 0.3},
-                                                                        {0, 50, 0.0},
-                                                                        {2, 0.8, 2.5},
-                                                                        {100, 0, std::nullopt},
-                                                                        {100, -5, std::nullopt},
-                                                                        {0, 0, std::nullopt}})
-        EXPECT_EQ(RetornoAnios(inversion, ahorro), anios) << inversion << " / " << ahorro;
+    const auto casos = prueba::LeeTablaDato("ahorro_y_retorno.tsv");
+    ASSERT_EQ(casos.size(), 14U);
+    for (const auto& c : casos) {
+        const auto n = [&](std::size_t k) { return LeeDecimal(c.at(k)); };
+        if (c.at(0) == "ahorro") {
+            EXPECT_EQ(AhorroAnual(n(1), n(2), std::stoi(c.at(3))), n(4)) << c[3];
+        } else {
+            EXPECT_EQ(RetornoAnios(n(1), n(2)), c.at(4) == "-" ? std::nullopt : std::optional(n(4)))
+                << c[1] << " / " << c[2];
+        }
+    }
 }
 
 // Two years of the same cold day: the savings are the season's halved, and the text says so
