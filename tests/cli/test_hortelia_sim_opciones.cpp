@@ -2,11 +2,10 @@
 // file with those fields changed by hand, the README's example prints its golden table, and
 // what cannot run says why.
 
-#include "engine/carga_escenario.h"
-#include "engine/valores_iniciales.h"
 #include "scenario/archivo_hrt.h"
 #include "scenario/opciones.h"
 #include "support/archivos.h"
+#include "support/ejemplos.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +19,6 @@ using namespace hortelia;
 using namespace hortelia::prueba;
 
 namespace {
-
-const std::string kEjemplos = HORTELIA_TEST_DATA "/../../ejemplos";
 
 // An option on an example, and the lines (1-based) of its file as the option leaves them.
 struct Caso {
@@ -39,7 +36,7 @@ const std::vector<Caso> kCasos{
 
 // The example's text with the case's lines changed by hand.
 std::string TextoCambiado(const Caso& c) {
-    std::vector<std::string> lineas = Partes(LeeArchivo(kEjemplos + "/" + c.ejemplo), '\n');
+    std::vector<std::string> lineas = Partes(LeeArchivo(kEjemplos + c.ejemplo), '\n');
     for (const auto& [n, texto] : c.lineas) lineas.at(static_cast<std::size_t>(n - 1)) = texto + '\r';
     std::string t;
     for (const std::string& l : lineas) t += l + '\n';
@@ -50,10 +47,8 @@ std::string TextoCambiado(const Caso& c) {
 
 TEST(Opciones, EachOptionChangesExactlyItsFieldsOfACopy) {
     for (const Caso& c : kCasos) {
-        Escenario base;
-        PonValoresIniciales(base);
-        ASSERT_TRUE(CargaEscenario(kEjemplos + "/" + c.ejemplo, base).ok);
-        ASSERT_EQ(TextoEscenario(base), LeeArchivo(kEjemplos + "/" + c.ejemplo));
+        const Escenario base = Ejemplo(c.ejemplo);
+        ASSERT_EQ(TextoEscenario(base), LeeArchivo(kEjemplos + c.ejemplo));
         const OpcionAplicada a = AplicaOpcion(base, *OpcionDeNombre(c.opcion));
         ASSERT_TRUE(a.ok) << c.opcion << ": " << a.motivo;
         EXPECT_EQ(TextoEscenario(a.escenario), TextoCambiado(c)) << c.opcion;

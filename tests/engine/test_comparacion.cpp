@@ -9,6 +9,8 @@
 #include "scenario/opciones.h"
 #include "support/archivos.h"
 
+#include "support/ejemplos.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,14 +19,6 @@
 using namespace hortelia;
 
 namespace {
-
-Escenario TunelSimple() {
-    Escenario e;
-    PonValoresIniciales(e);
-    const ResultadoCarga c = CargaEscenario(std::string(HORTELIA_TEST_DATA) + "/../../ejemplos/tunel_simple.hrt", e);
-    EXPECT_TRUE(c.ok && c.dimensionesValidas) << c.mensaje;
-    return e;
-}
 
 // `dias` days from 2023-01-01, each with the same figures.
 TablaClima Diaria(int dias, double tmax, double tmin) {
@@ -61,7 +55,7 @@ TEST(Comparacion, SavingOfAYearAndPaybackByHand) {
 // before its title; a fuel dearer than the saving never pays back, and a row without an
 // investment has no payback.
 TEST(Comparacion, ALongerSeasonIsScaledToAYear) {
-    const Escenario base = TunelSimple();
+    const Escenario base = prueba::Ejemplo("tunel_simple.hrt");
     OpcionesTemporada o;
     o.precios.combustible = 1.1;
     const ResultadoComparacion r =
@@ -115,7 +109,7 @@ TEST(Comparacion, ALongerSeasonIsScaledToAYear) {
 
 // A season that never heats: no option saves, and an investment never comes back.
 TEST(Comparacion, NoSavingNeverPaysBack) {
-    const Escenario base = TunelSimple();
+    const Escenario base = prueba::Ejemplo("tunel_simple.hrt");
     OpcionesTemporada o;
     o.precios.combustible = 1.1;
     const ResultadoComparacion r = ComparaOpciones(

@@ -4,11 +4,11 @@
 // sheet's cut fuel against the demand's in test_temporada; a record's day saved as a scenario
 // is run again in test_hortelia_sim_temporada.
 
-#include "engine/carga_escenario.h"
 #include "engine/clima_del_dia.h"
 #include "engine/modelo_horario.h"
 #include "engine/temporada.h"
-#include "engine/valores_iniciales.h"
+
+#include "support/ejemplos.h"
 
 #include <gtest/gtest.h>
 
@@ -16,23 +16,10 @@
 #include <tuple>
 
 using namespace hortelia;
+using prueba::Ejemplo;
+using prueba::Tabla;
 
 namespace {
-
-const std::string kEjemplos = std::string(HORTELIA_TEST_DATA) + "/../../ejemplos/";
-
-Escenario Ejemplo(const std::string& nombre) {
-    Escenario e;
-    PonValoresIniciales(e);
-    EXPECT_TRUE(CargaEscenario(kEjemplos + nombre, e).ok);
-    return e;
-}
-
-TablaClima Lee(const std::string& texto) {
-    ResultadoTablaClima r = LeeTablaClima(texto);
-    EXPECT_TRUE(r.ok) << r.mensaje;
-    return r.tabla;
-}
 
 // A typical year of whole days, each at one temperature; 99.9 marks the temperature missing.
 std::string Epw(const std::vector<std::tuple<int, int, double>>& dias, const std::string& diseno) {
@@ -67,7 +54,7 @@ TEST(Registros, AnHourIsStoredRoundedFromTheNumberRead) {
 // A typical year's season from 12-31 to 01-01 runs the end of the year, then its beginning; a
 // day with a missing value inside the range is left out and counted.
 TEST(Registros, ATypicalYearWrapsTheNewYearAndCountsDaysLeftOut) {
-    const TablaClima t = Lee(Epw({{1, 1, 2}, {1, 2, 3}, {12, 30, 4}, {12, 31, 99.9}}, "DESIGN CONDITIONS,0"));
+    const TablaClima t = Tabla(Epw({{1, 1, 2}, {1, 2, 3}, {12, 30, 4}, {12, 31, 99.9}}, "DESIGN CONDITIONS,0"));
     const std::tuple<Fecha, Fecha, std::vector<Fecha>, int> casos[] = {
         {{0, 12, 31}, {0, 1, 1}, {{0, 1, 1}}, 1},
         {{0, 12, 30}, {0, 1, 2}, {{0, 12, 30}, {0, 1, 1}, {0, 1, 2}}, 1},
@@ -91,11 +78,11 @@ TEST(Registros, ATypicalYearWrapsTheNewYearAndCountsDaysLeftOut) {
 TEST(Registros, TheHeaterIsSizedAtTheFirstDesignConditionThereIs) {
     const Escenario tunel = Ejemplo("tunel_simple.hrt");
     const std::string conDiseno = "DESIGN CONDITIONS,1,x,,Heating,7,-7.3,1,1,1,1,1,1,1,1,1,1,1,4.6";
-    const TablaClima archivo = Lee(Epw({{7, 1, 2}, {7, 2, -1.5}, {7, 3, -1.5}}, conDiseno));
-    const TablaClima sinDiseno = Lee(Epw({{7, 1, 2}, {7, 2, -1.5}}, "DESIGN CONDITIONS,0"));
+    const TablaClima archivo = Tabla(Epw({{7, 1, 2}, {7, 2, -1.5}, {7, 3, -1.5}}, conDiseno));
+    const TablaClima sinDiseno = Tabla(Epw({{7, 1, 2}, {7, 2, -1.5}}, "DESIGN CONDITIONS,0"));
     std::string normales = "mes,tmax,tmin\n";
     for (int m = 1; m <= 12; ++m) normales += std::to_string(m) + ",10,-5\n";
-    const TablaClima mensuales = Lee(normales);
+    const TablaClima mensuales = Tabla(normales);
     using O = std::optional<double>;
     const std::tuple<const TablaClima*, O, O, OrigenDiseno, double, double> casos[] = {
         {&archivo, -10, std::nullopt, OrigenDiseno::Indicada, -10, kVientoDiseno},

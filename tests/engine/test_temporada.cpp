@@ -11,6 +11,8 @@
 #include "weather/calendario.h"
 #include "weather/viento.h"
 
+#include "support/ejemplos.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,6 +23,7 @@
 #include <utility>
 
 using namespace hortelia;
+using prueba::Tabla;
 
 namespace {
 
@@ -37,12 +40,6 @@ Escenario Tunel() {
     e.TMinTol = Variante::Entero(8);
     e.TMaxTol = Variante::Entero(28);
     return e;
-}
-
-TablaClima Tabla(const std::string& texto) {
-    ResultadoTablaClima r = LeeTablaClima(texto);
-    EXPECT_TRUE(r.ok) << r.mensaje;
-    return r.tabla;
 }
 
 // What a day and a period give, for comparing them whole.

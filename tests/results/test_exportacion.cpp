@@ -35,7 +35,6 @@ TEST_F(Exportacion, ControlCellsFollowTheTemperatureWithoutControl) {
     e.ControlHora(4) = 0.125F;
     e.TempSinControl(5) = 35.1;
     e.ControlHora(5) = 0;
-    EXPECT_EQ(ControlMostrado(e, 3), ControlDeHora::Ninguno);
     const auto l = prueba::Partes(TextoPlanilla(e, {}), '\n');
     auto celdas = [&](int h) { return prueba::Partes(l[static_cast<std::size_t>(22 + h)] + "\t", '\t'); };
     EXPECT_EQ(celdas(3)[10], "");
@@ -56,7 +55,7 @@ TEST_F(Exportacion, AMonthOutsideTheYearGivesNoDate) {
 }
 
 // The hours the controlled temperature spent strictly outside the tolerable range, said in one
-// sentence; an hour exactly at a limit is inside.
+// sentence; an hour exactly at a limit is inside. (Hours above alone are the results panel's test.)
 TEST_F(Exportacion, HoursOutsideTheTolerableRangeAreCountedAndSaid) {
     e.TMaxTol = Variante::Entero(30);
     e.TMinTol = Variante::Entero(10);
@@ -69,10 +68,6 @@ TEST_F(Exportacion, HoursOutsideTheTolerableRangeAreCountedAndSaid) {
          0,
          0,
          "La temperatura con control quedó entre la mínima y la máxima tolerables las 24 horas."},
-        {{{12, 30.1F}, {13, 35}, {14, 31}},
-         3,
-         0,
-         "La temperatura superó la máxima tolerable en 3 horas: la refrigeración no alcanzó."},
         {{{5, 9.9F}}, 0, 1, "La temperatura bajó de la mínima tolerable en 1 hora: la calefacción no alcanzó."},
         {{{5, 2}, {6, 3}, {14, 31}},
          1,

@@ -6,6 +6,7 @@
 #include "engine/carga_escenario.h"
 #include "engine/valores_iniciales.h"
 #include "support/archivos.h"
+#include "support/ejemplos.h"
 
 #include <gtest/gtest.h>
 
@@ -115,11 +116,8 @@ TEST(InformeTemporada, NamesTheFirstFiveMissingDays) {
 // order, under titles in words; a cost without a price is an empty cell. How the writer keeps a
 // sheet's numbers and formats is test_hoja_calculo's.
 TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
-    Escenario e;
-    PonValoresIniciales(e);
-    ASSERT_TRUE(CargaEscenario(std::string(HORTELIA_TEST_DATA) + "/../../ejemplos/tunel_doble.hrt", e).ok);
-    const ResultadoTablaClima tabla =
-        CargaTablaClima(std::string(HORTELIA_TEST_DATA) + "/../../ejemplos/clima_normales.csv");
+    const Escenario e = prueba::Ejemplo("tunel_doble.hrt");
+    const ResultadoTablaClima tabla = CargaTablaClima(prueba::kEjemplos + "clima_normales.csv");
     ASSERT_TRUE(tabla.ok);
     OpcionesTemporada opciones;
     opciones.desde = Fecha{0, 11, 20};  // across the new year
