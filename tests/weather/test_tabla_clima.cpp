@@ -90,8 +90,6 @@ TEST(TablaClima, FilesOnlyThroughTheBoundedReader) {
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.mensaje.find("No se puede abrir"), std::string::npos);
     EXPECT_NE(CargaTablaClima("/dev/null").mensaje.find("no es un archivo común"), std::string::npos);
-    for (const char* ejemplo : {"/../../ejemplos/clima_normales.csv", "/../../ejemplos/clima_diario.csv"})
-        EXPECT_TRUE(CargaTablaClima(HORTELIA_TEST_DATA + std::string(ejemplo)).ok) << ejemplo;
 }
 
 TEST(TablaClima, DatesAsTypedAndCounted) {
