@@ -1,6 +1,6 @@
 // Hourly records a grower downloads: a typical year in EPW and the hourly and daily CSV exports
-// of a weather API. What each refuses (line and field), how hours map to days, and which days
-// are kept but left out.
+// of a weather API: how hours map to days, and which days are kept but left out. What each
+// refuses is in the tables of refusals (test_tabla_clima).
 
 #include "weather/tabla_clima.h"
 
@@ -15,31 +15,6 @@
 using namespace hortelia;
 
 namespace {
-
-// One EPW data row: 35 fields, the used ones given.
-std::string FilaEpw(int mes, int dia, int hora, const std::string& t = "10", const std::string& hr = "80",
-                    const std::string& rad = "0", const std::string& viento = "2", const std::string& cielo = "5") {
-    return "2005," + std::to_string(mes) + "," + std::to_string(dia) + "," + std::to_string(hora) + ",60,?9?9," + t +
-           ",5," + hr + ",101300,0,0,290," + rad + ",0,0,999999,999999,999999,9999,180," + viento + "," + cielo +
-           "," + cielo + ",9999,77777,9,999999999,12,0.1,0,88,999,0,1\n";
-}
-
-constexpr const char* kDiseno =
-    "DESIGN CONDITIONS,1,Cifras de prueba,,Heating,7,-7.3,-5.2,-9,1,2,-8,2,-1,12,10,11,9,4.6,200,Cooling,1\n";
-
-std::string Epw(const std::string& filas, const std::string& diseno = kDiseno) {
-    return "LOCATION,Lugar de prueba,BA,ARG,x,0,-34.5,-58.5,-3,20\n" + diseno +
-           "TYPICAL/EXTREME PERIODS,0\nGROUND TEMPERATURES,0\nHOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0\n"
-           "COMMENTS 1,prueba\nCOMMENTS 2,prueba\nDATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31\n" +
-           filas;
-}
-
-// The 24 rows of a day, hour `cambiada` with other fields.
-std::string DiaEpw(int mes, int dia, int cambiada = 0, const std::string& t = "10", const std::string& viento = "2") {
-    std::string s;
-    for (int h = 1; h <= 24; ++h) s += h == cambiada ? FilaEpw(mes, dia, h, t, "80", "0", viento) : FilaEpw(mes, dia, h);
-    return s;
-}
 
 constexpr const char* kTituloHorario =
     "time,temperature_2m (°C),relative_humidity_2m (%),shortwave_radiation (W/m²),wind_speed_10m (km/h),"
@@ -58,9 +33,10 @@ std::string HorasApi(int dia, int horas, const std::string& figuras = "10,80,0,7
 
 }  // namespace
 
+// tests/data/anio_tipico_corto.epw holds 12-31 (hour 24 at -3.5 °C), 01-01, 01-02 (hour 7 at 99.9,
+// the mark of a missing dry bulb) and hour 1 of 01-03, five tenths of sky cover throughout.
 TEST(RegistrosClima, AnEpwGivesPlaceDesignAndTheHoursOfEachDayInFileOrder) {
-    const ResultadoTablaClima r = LeeTablaClima(Epw(DiaEpw(12, 31, 24, "-3.5") + DiaEpw(1, 1) +
-                                                    DiaEpw(1, 2, 7, "99.9") + FilaEpw(1, 3, 1)));
+    const ResultadoTablaClima r = LeeTablaClima(prueba::LeeDato("anio_tipico_corto.epw"));
     ASSERT_TRUE(r.ok) << r.mensaje;
     const TablaClima& t = r.tabla;
     EXPECT_EQ(t.tipo, TipoTablaClima::AnioTipico);
@@ -78,7 +54,7 @@ TEST(RegistrosClima, AnEpwGivesPlaceDesignAndTheHoursOfEachDayInFileOrder) {
     EXPECT_EQ(UltimoDia(t), (Fecha{0, 1, 3}));
 
     // Sky cover 99 (missing) counts as clear; humidity up to 110 is taken; no design block is none.
-    const ResultadoTablaClima s = LeeTablaClima(Epw(FilaEpw(3, 1, 1, "10", "110", "0", "2", "99"), "DESIGN CONDITIONS,0\n"));
+    const ResultadoTablaClima s = LeeTablaClima(prueba::LeeDato("anio_tipico_sin_diseno.epw"));
     ASSERT_TRUE(s.ok) << s.mensaje;
     EXPECT_EQ(std::tuple(s.tabla.dias[0].horas[0].nubes, s.tabla.dias[0].horas[0].humedad), std::tuple(0.0, 110.0));
     EXPECT_FALSE(s.tabla.diseno);
