@@ -14,25 +14,6 @@
 
 using namespace hortelia;
 
-namespace {
-
-constexpr const char* kTituloHorario =
-    "time,temperature_2m (°C),relative_humidity_2m (%),shortwave_radiation (W/m²),wind_speed_10m (km/h),"
-    "cloud_cover (%)\n";
-
-// Hourly rows from `desde` (a date) at 00:00 for `horas` hours, with the same figures.
-std::string HorasApi(int dia, int horas, const std::string& figuras = "10,80,0,7.2,50") {
-    std::string s;
-    char sello[32];
-    for (int k = 0; k < horas; ++k) {
-        std::snprintf(sello, sizeof sello, "2024-07-%02dT%02d:00,", dia + k / 24, k % 24);
-        s += sello + figuras + "\n";
-    }
-    return s;
-}
-
-}  // namespace
-
 // tests/data/anio_tipico_corto.epw holds 12-31 (hour 24 at -3.5 °C), 01-01, 01-02 (hour 7 at 99.9,
 // the mark of a missing dry bulb) and hour 1 of 01-03, five tenths of sky cover throughout.
 TEST(RegistrosClima, AnEpwGivesPlaceDesignAndTheHoursOfEachDayInFileOrder) {
@@ -61,14 +42,10 @@ TEST(RegistrosClima, AnEpwGivesPlaceDesignAndTheHoursOfEachDayInFileOrder) {
 }
 
 TEST(RegistrosClima, AnHourlyExportMapsMidnightToHour24AndDropsItsCutEnds) {
-    // From 07-01 00:00 to 07-04 23:00: 06-30 has only its hour 24 and 07-04 lacks it; both are
-    // the export's cut ends, dropped without a word. 07-02 lacks a temperature at 10:00, and
-    // 07-03's empty cloud cover is clear sky.
-    std::string filas = HorasApi(1, 96);
-    filas.replace(filas.find("2024-07-02T10:00,10"), 19, "2024-07-02T10:00,");
-    filas.replace(filas.find("2024-07-03T05:00,10,80,0,7.2,50"), 31, "2024-07-03T05:00,10,80,0,7.2,");
-    const std::string bloque = "latitude,longitude,elevation\n-31.25,-60.5,20\n\n";
-    const ResultadoTablaClima r = LeeTablaClima(bloque + kTituloHorario + filas);
+    // tests/data/exportacion_horaria.csv runs from 07-01 00:00 to 07-04 23:00: 06-30 has only its
+    // hour 24 and 07-04 lacks it; both are the export's cut ends, dropped without a word. 07-02
+    // lacks a temperature at 10:00, and 07-03's empty cloud cover at 05:00 is clear sky.
+    const ResultadoTablaClima r = LeeTablaClima(prueba::LeeDato("exportacion_horaria.csv"));
     ASSERT_TRUE(r.ok) << r.mensaje;
     const TablaClima& t = r.tabla;
     EXPECT_EQ(t.tipo, TipoTablaClima::Horaria);
@@ -80,10 +57,9 @@ TEST(RegistrosClima, AnHourlyExportMapsMidnightToHour24AndDropsItsCutEnds) {
     EXPECT_EQ(t.dias[2].horas[4].nubes, 0);
     EXPECT_EQ(t.dias[2].horas[5].nubes, 0.5);
 
-    // A date with no row at all inside the file is a day left out; units are converted.
-    const std::string titulo = "time,temperature_2m (°F),relative_humidity_2m (%),shortwave_radiation (W/m²),"
-                               "wind_speed_10m (kn)\n";
-    const ResultadoTablaClima s = LeeTablaClima(titulo + HorasApi(1, 25, "50,80,0,10") + HorasApi(3, 25, "50,80,0,10"));
+    // A date with no row at all inside the file (07-02) is a day left out; units (°F, kn) are
+    // converted.
+    const ResultadoTablaClima s = LeeTablaClima(prueba::LeeDato("exportacion_horaria_con_hueco.csv"));
     ASSERT_TRUE(s.ok) << s.mensaje;
     ASSERT_EQ(s.tabla.dias.size(), 3U);
     EXPECT_EQ(std::tuple(s.tabla.dias[1].fecha, s.tabla.dias[1].completo), std::tuple(Fecha{2024, 7, 2}, false));
