@@ -11,6 +11,7 @@
 #include "weather/calendario.h"
 #include "weather/viento.h"
 
+#include "support/archivos.h"
 #include "support/ejemplos.h"
 
 #include <gtest/gtest.h>
@@ -52,21 +53,15 @@ auto Sumas(const PeriodoTemporada& p) {
                       p.tempMinInterior, p.potenciaPicoKw);
 }
 
-// Normals whose December and January are easy to interpolate by hand; the other months as January.
-TablaClima Normales() {
-    std::string t = "mes,tmax,tmin,hrmax,hrmin,nubosidad,viento\n12,20,10,80,40,2,10\n";
-    for (int m = 1; m <= 11; ++m) t += std::to_string(m) + ",26.2,13.1,90,50,6,20\n";
-    return Tabla(t);
-}
-
 }  // namespace
 
-// Mid-December is day 349, mid-January day 15: January 1 lies 17/31 of the way from one to the
+// tests/data/normales_diciembre.csv: December easy to interpolate by hand, the other months as
+// January. Mid-December is day 349, mid-January day 15: January 1 lies 17/31 of the way from one to the
 // other, December 31 16/31, December 16 1/31. By hand: 20 + 6.2 * 17/31 = 23.4, 10 + 3.1 * 17/31 =
 // 11.7, 80 + 10 * 17/31 = 85.48, 2 + 4 * 17/31 = 4.19, 10 + 10 * 17/31 = 15.48; and so on. A daily
 // table's figures are stored rounded half away from zero: 12.25 is 12.3, 90.5 is 91.
 TEST(Temporada, NormalsAreInterpolatedRoundTheNewYearAndFiguresRounded) {
-    const TablaClima n = Normales();
+    const TablaClima n = Tabla(prueba::LeeDato("normales_diciembre.csv"));
     const TablaClima diaria =
         Tabla("fecha;tmax;tmin;hrmax;hrmin;nubosidad;viento\n2024-07-01;12,25;-2,25;90,5;50,5;3,5;2,5\n");
     const auto S = Variante::Simple;
@@ -183,8 +178,18 @@ TEST(Temporada, MonthsAndSeasonAddUpTheirDays) {
     const TablaClima diaria =
         Tabla("fecha,tmax,tmin\n2023-12-30,31,3\n2023-12-31,31,3\n2024-01-01,31,3\n2024-01-03,31,3\n");
     const std::vector<std::tuple<TablaClima, std::optional<Fecha>, std::optional<Fecha>, std::size_t, Mes, Mes>> casos{
-        {Normales(), Fecha{0, 12, 20}, Fecha{0, 1, 10}, 2, {0, 12, 12}, {0, 1, 10}},
-        {Normales(), Fecha{0, 7, 15}, Fecha{0, 7, 14}, 12, {0, 7, 31}, {0, 8, 31}},
+        {Tabla(prueba::LeeDato("normales_diciembre.csv")),
+         Fecha{0, 12, 20},
+         Fecha{0, 1, 10},
+         2,
+         {0, 12, 12},
+         {0, 1, 10}},
+        {Tabla(prueba::LeeDato("normales_diciembre.csv")),
+         Fecha{0, 7, 15},
+         Fecha{0, 7, 14},
+         12,
+         {0, 7, 31},
+         {0, 8, 31}},
         {diaria, {}, {}, 2, {2023, 12, 2}, {2024, 1, 2}}};
     for (const auto& [tabla, desde, hasta, meses, primero, segundo] : casos) {
         OpcionesTemporada o;
@@ -211,7 +216,7 @@ TEST(Temporada, MonthsAndSeasonAddUpTheirDays) {
 
 TEST(Temporada, RangesAndDaysThatCannotRun) {
     const TablaClima diaria = Tabla("fecha,tmax,tmin\n2024-06-01,15,2\n2024-06-02,16,3\n2024-06-05,17,3\n");
-    const TablaClima normales = Normales();
+    const TablaClima normales = Tabla(prueba::LeeDato("normales_diciembre.csv"));
     const std::tuple<const TablaClima*, std::optional<Fecha>, std::optional<Fecha>, const char*> casos[] = {
         {&diaria, Fecha{2024, 5, 31}, std::nullopt, "inicio 2024-05-31 está fuera de la tabla"},
         {&diaria, std::nullopt, Fecha{2024, 6, 6}, "fin 2024-06-06 está fuera"},

@@ -71,10 +71,10 @@ TEST(TablaClima, DecodesEachEncoding) {
     }
 }
 
+// tests/data/normales_al_reves.csv: December first, each month's tmax 20 and a half more than its
+// number.
 TEST(TablaClima, NormalsComeInMonthOrder) {
-    std::string texto = "Mes;TMax;TMin;HRMax;HRMin;Nubosidad;Viento\n";
-    for (int m = 12; m >= 1; --m) texto += std::to_string(m) + ";" + std::to_string(20 + m) + ",5;3;90;40;2;10\n";
-    const ResultadoTablaClima r = LeeTablaClima(texto);
+    const ResultadoTablaClima r = LeeTablaClima(prueba::LeeDato("normales_al_reves.csv"));
     ASSERT_TRUE(r.ok) << r.mensaje;
     EXPECT_EQ(r.tabla.tipo, TipoTablaClima::Normales);
     EXPECT_TRUE(r.tabla.faltan.empty());
