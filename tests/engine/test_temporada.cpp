@@ -177,19 +177,10 @@ TEST(Temporada, MonthsAndSeasonAddUpTheirDays) {
     using Mes = std::tuple<int, int, int>;  // year, month, days
     const TablaClima diaria =
         Tabla("fecha,tmax,tmin\n2023-12-30,31,3\n2023-12-31,31,3\n2024-01-01,31,3\n2024-01-03,31,3\n");
+    const TablaClima normales = Tabla(prueba::LeeDato("normales_diciembre.csv"));
     const std::vector<std::tuple<TablaClima, std::optional<Fecha>, std::optional<Fecha>, std::size_t, Mes, Mes>> casos{
-        {Tabla(prueba::LeeDato("normales_diciembre.csv")),
-         Fecha{0, 12, 20},
-         Fecha{0, 1, 10},
-         2,
-         {0, 12, 12},
-         {0, 1, 10}},
-        {Tabla(prueba::LeeDato("normales_diciembre.csv")),
-         Fecha{0, 7, 15},
-         Fecha{0, 7, 14},
-         12,
-         {0, 7, 31},
-         {0, 8, 31}},
+        {normales, Fecha{0, 12, 20}, Fecha{0, 1, 10}, 2, {0, 12, 12}, {0, 1, 10}},
+        {normales, Fecha{0, 7, 15}, Fecha{0, 7, 14}, 12, {0, 7, 31}, {0, 8, 31}},
         {diaria, {}, {}, 2, {2023, 12, 2}, {2024, 1, 2}}};
     for (const auto& [tabla, desde, hasta, meses, primero, segundo] : casos) {
         OpcionesTemporada o;
