@@ -69,12 +69,10 @@ TEST(RegistrosClima, AnHourlyExportMapsMidnightToHour24AndDropsItsCutEnds) {
 
 // The daily export runs as our own daily table: °F to °C, cloud cover in % to octavos, wind to
 // km/h (a quoted cell may bring a decimal comma); columns it lacks take the start values, and a
-// row with an empty cell is a missing day.
+// row with an empty cell is a missing day: tests/data/exportacion_diaria.csv, whose second day lacks
+// its minimum.
 TEST(RegistrosClima, ADailyExportIsADailyTable) {
-    const ResultadoTablaClima r = LeeTablaClima(
-        "latitude,longitude\n-31.5,-60\n\ntime,temperature_2m_max (°F),temperature_2m_min (°F),"
-        "cloud_cover_mean (%),wind_speed_10m_mean (m/s)\n2024-07-01,68,32,50,\"2,5\"\n2024-07-02,68,,50,2\n"
-        "2024-07-03,50,41,100,0\n");
+    const ResultadoTablaClima r = LeeTablaClima(prueba::LeeDato("exportacion_diaria.csv"));
     ASSERT_TRUE(r.ok) << r.mensaje;
     const TablaClima& t = r.tabla;
     EXPECT_EQ(t.tipo, TipoTablaClima::Diaria);
