@@ -17,13 +17,12 @@
 using namespace hortelia;
 
 TEST(InformeTemporada, ShortestExactNumbersInPlainForm) {
-    EXPECT_EQ(NumeroExacto(12.0), "12");
-    EXPECT_EQ(NumeroExacto(0.24), "0.24");
-    EXPECT_EQ(NumeroExacto(-3.5), "-3.5");
-    EXPECT_EQ(NumeroExacto(-0.0), "0");
-    EXPECT_EQ(NumeroExacto(0.0001), "0.0001");  // never an exponent
-    EXPECT_EQ(NumeroExacto(1e21), "1000000000000000000000");
-    EXPECT_EQ(NumeroExacto(0.1 + 0.2), "0.30000000000000004");
+    // Never an exponent; 0.1 + 0.2 is the double just above 0.3.
+    for (const auto& [x, texto] :
+         {std::pair(12.0, "12"), std::pair(0.24, "0.24"), std::pair(-3.5, "-3.5"), std::pair(-0.0, "0"),
+          std::pair(0.0001, "0.0001"), std::pair(1e21, "1000000000000000000000"),
+          std::pair(0.1 + 0.2, "0.30000000000000004")})
+        EXPECT_EQ(NumeroExacto(x), texto);
     // A single prints as a single: its own shortest digits, not those of its widened double.
     EXPECT_EQ(NumeroExacto(12.3F), "12.3");
     EXPECT_EQ(NumeroExacto(static_cast<double>(12.3F)), "12.300000190734863");

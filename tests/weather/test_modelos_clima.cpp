@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace hortelia;
@@ -24,11 +25,9 @@ protected:
 }  // namespace
 
 TEST(DiaDelAnio, NonLeapCalendar) {
-    EXPECT_EQ(DiaDelAnio(1, 1), 1);
-    EXPECT_EQ(DiaDelAnio(1, 3), 60);
-    EXPECT_EQ(DiaDelAnio(15, 10), 288);
-    EXPECT_EQ(DiaDelAnio(31, 12), 365);
-    EXPECT_EQ(DiaDelAnio(31, 2), 62);
+    for (const auto& [dia, mes, n] : {std::tuple(1, 1, 1), std::tuple(1, 3, 60), std::tuple(15, 10, 288),
+                                      std::tuple(31, 12, 365), std::tuple(31, 2, 62)})
+        EXPECT_EQ(DiaDelAnio(dia, mes), n) << dia << "/" << mes;
 }
 
 // The northern winter is shorter; the southern polar night has no radiation.
@@ -71,7 +70,7 @@ TEST_F(Clima, TemperatureButtonsStepByTenthsAndASingleExtremeStaysSingle) {
     EXPECT_EQ(NumeroATexto(e.TempHora(15)), " 35");
     TemperaturaMas(e, 15);
     EXPECT_EQ(e.TempHora(15), Variante::Entero(35));  // clamped: a copy of TMax
-    e.TempHora(1) = Variante::Doble(19.875);  // a file's figure of more decimals: a tenth more, cut
+    e.TempHora(1) = Variante::Doble(19.875);          // a file's figure of more decimals: a tenth more, cut
     TemperaturaMas(e, 1);
     EXPECT_EQ(NumeroATexto(e.TempHora(1)), " 19.9");
     e.TempHora(1) = Variante::Doble(20.0);
