@@ -35,7 +35,7 @@ std::string TextoCambiado(const Caso& c) {
 }  // namespace
 
 TEST(Opciones, EachOptionChangesExactlyItsFieldsOfACopy) {
-    ASSERT_EQ(kCasos.size(), 5U);
+    ASSERT_EQ(kCasos.size(), 6U);
     for (const Caso& c : kCasos) {
         const Escenario base = Ejemplo(c[0]);
         ASSERT_EQ(TextoEscenario(base), LeeArchivo(kEjemplos + c[0]));

@@ -91,6 +91,7 @@ TEST(Comparacion, ALongerSeasonIsScaledToAYear) {
     // Its workbook: the titles' row of two lines under rows of one, the figures with two decimals
     // and the payback (column J) with one.
     const Hoja hoja = HojaComparacion(c, "tunel_simple.hrt", "clima.csv");
+    EXPECT_EQ(hoja.nombre, "Opciones");
     std::vector<int> lineas(hoja.lineas.size() - 1, 0);
     lineas.push_back(2);
     EXPECT_EQ(hoja.lineas, lineas);
