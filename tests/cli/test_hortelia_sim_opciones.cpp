@@ -2,16 +2,14 @@
 // file with those fields changed by hand, the README's example prints its golden table, and
 // what cannot run says why.
 
-#include "engine/carga_escenario.h"
-#include "engine/valores_iniciales.h"
 #include "scenario/archivo_hrt.h"
 #include "scenario/opciones.h"
 #include "support/archivos.h"
+#include "support/ejemplos.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <map>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -21,26 +19,14 @@ using namespace hortelia::prueba;
 
 namespace {
 
-const std::string kEjemplos = HORTELIA_TEST_DATA "/../../ejemplos";
+// The options of tests/data/opciones_campos.tsv: the example, the option, and a line it changes.
+using Caso = std::vector<std::string>;
+const std::vector<Caso> kCasos = LeeTablaDato("opciones_campos.tsv");
 
-// An option on an example, and the lines (1-based) of its file as the option leaves them.
-struct Caso {
-    const char* ejemplo;
-    const char* opcion;
-    std::map<int, std::string> lineas;
-};
-const std::vector<Caso> kCasos{
-    {"tunel_simple.hrt", "doble-techo", {{1, "3,1"}}},
-    {"tunel_viejo.hrt", "mantenimiento-bueno", {{3, "3,1,2"}}},
-    {"tunel_simple.hrt", "minima-2", {{30, "30,6,3"}}},
-    {"tunel_simple.hrt", "eficiencia-90", {{29, "\"Propano\",46060,90"}}},
-    {"tunel_simple.hrt", "combustible-gas-nat-rico", {{29, "\"Gas nat.rico\",36950,80"}}},
-};
-
-// The example's text with the case's lines changed by hand.
+// The example's text with the case's line changed by hand.
 std::string TextoCambiado(const Caso& c) {
-    std::vector<std::string> lineas = Partes(LeeArchivo(kEjemplos + "/" + c.ejemplo), '\n');
-    for (const auto& [n, texto] : c.lineas) lineas.at(static_cast<std::size_t>(n - 1)) = texto + '\r';
+    std::vector<std::string> lineas = Partes(LeeArchivo(kEjemplos + c.at(0)), '\n');
+    lineas.at(std::stoul(c.at(2)) - 1) = c.at(3) + '\r';
     std::string t;
     for (const std::string& l : lineas) t += l + '\n';
     return t;
@@ -49,19 +35,18 @@ std::string TextoCambiado(const Caso& c) {
 }  // namespace
 
 TEST(Opciones, EachOptionChangesExactlyItsFieldsOfACopy) {
+    ASSERT_EQ(kCasos.size(), 6U);
     for (const Caso& c : kCasos) {
-        Escenario base;
-        PonValoresIniciales(base);
-        ASSERT_TRUE(CargaEscenario(kEjemplos + "/" + c.ejemplo, base).ok);
-        ASSERT_EQ(TextoEscenario(base), LeeArchivo(kEjemplos + "/" + c.ejemplo));
-        const OpcionAplicada a = AplicaOpcion(base, *OpcionDeNombre(c.opcion));
-        ASSERT_TRUE(a.ok) << c.opcion << ": " << a.motivo;
-        EXPECT_EQ(TextoEscenario(a.escenario), TextoCambiado(c)) << c.opcion;
+        const Escenario base = Ejemplo(c[0]);
+        ASSERT_EQ(TextoEscenario(base), LeeArchivo(kEjemplos + c[0]));
+        const OpcionAplicada a = AplicaOpcion(base, *OpcionDeNombre(c[1]));
+        ASSERT_TRUE(a.ok) << c[1] << ": " << a.motivo;
+        EXPECT_EQ(TextoEscenario(a.escenario), TextoCambiado(c)) << c[1];
         // What the file does not hold stays too: the geometry and the model's constants.
         EXPECT_EQ(std::tie(a.escenario.SueloCubierto, a.escenario.SupCobertura, a.escenario.Volumen,
                            a.escenario.DensAire, a.escenario.CalorLatente),
                   std::tie(base.SueloCubierto, base.SupCobertura, base.Volumen, base.DensAire, base.CalorLatente));
-        EXPECT_EQ(NombreOpcion(*OpcionDeNombre(c.opcion)), c.opcion);
+        EXPECT_EQ(NombreOpcion(*OpcionDeNombre(c[1])), c[1]);
     }
 }
 
@@ -71,17 +56,15 @@ TEST(Opciones, ARowIsTheSeasonOfTheFileWithTheChangedFields) {
     const CarpetaTemporal carpeta;
     const std::string temporada = " --temporada anio_tipico.epw --precio-agua 0.8 --precio-combustible ";
     for (const Caso& c : kCasos) {
-        const bool gas = std::string(c.opcion).rfind("combustible-", 0) == 0;
-        const std::string cambiado = carpeta / (std::string(c.opcion) + ".hrt");
+        const bool gas = c[1].rfind("combustible-", 0) == 0;
+        const std::string cambiado = carpeta / (c[1] + ".hrt");
         std::ofstream(cambiado, std::ios::binary) << TextoCambiado(c);
         const std::string nuevo = gas ? " --precio-combustible-nuevo 0.9" : "";
-        const Salida opcion =
-            EjecutaSim("--opciones " + std::string(c.opcion) + "=100" + temporada + "1.1" + nuevo + " " + c.ejemplo);
+        const Salida opcion = EjecutaSim("--opciones " + c[1] + "=100" + temporada + "1.1" + nuevo + " " + c[0]);
         ASSERT_EQ(opcion.estado, 0) << opcion.texto;
-        const Salida archivo =
-            EjecutaSim("--opciones " + cambiado + "=100" + temporada + "1.1" + nuevo + " " + c.ejemplo);
+        const Salida archivo = EjecutaSim("--opciones " + cambiado + "=100" + temporada + "1.1" + nuevo + " " + c[0]);
         const Salida resumen = EjecutaSim("--resumen" + temporada + (gas ? "0.9 " : "1.1 ") + cambiado);
-        const std::vector<std::string> fila = Fila(opcion.texto, c.opcion), r = Fila(resumen.texto, cambiado);
+        const std::vector<std::string> fila = Fila(opcion.texto, c[1]), r = Fila(resumen.texto, cambiado);
         ASSERT_EQ(fila.size(), 11U) << opcion.texto;
         ASSERT_EQ(r.size(), 13U) << resumen.texto;
         EXPECT_EQ(std::vector<std::string>(fila.begin() + 1, fila.begin() + 4),
@@ -91,7 +74,7 @@ TEST(Opciones, ARowIsTheSeasonOfTheFileWithTheChangedFields) {
         EXPECT_EQ(fila[10], r[12]);  // heater to install
         std::vector<std::string> deArchivo = Fila(archivo.texto, cambiado);
         ASSERT_FALSE(deArchivo.empty()) << archivo.texto;
-        deArchivo[0] = c.opcion;
+        deArchivo[0] = c[1];
         EXPECT_EQ(deArchivo, fila);
     }
 }

@@ -4,11 +4,12 @@
 // sheet's cut fuel against the demand's in test_temporada; a record's day saved as a scenario
 // is run again in test_hortelia_sim_temporada.
 
-#include "engine/carga_escenario.h"
 #include "engine/clima_del_dia.h"
 #include "engine/modelo_horario.h"
 #include "engine/temporada.h"
-#include "engine/valores_iniciales.h"
+
+#include "support/archivos.h"
+#include "support/ejemplos.h"
 
 #include <gtest/gtest.h>
 
@@ -16,35 +17,8 @@
 #include <tuple>
 
 using namespace hortelia;
-
-namespace {
-
-const std::string kEjemplos = std::string(HORTELIA_TEST_DATA) + "/../../ejemplos/";
-
-Escenario Ejemplo(const std::string& nombre) {
-    Escenario e;
-    PonValoresIniciales(e);
-    EXPECT_TRUE(CargaEscenario(kEjemplos + nombre, e).ok);
-    return e;
-}
-
-TablaClima Lee(const std::string& texto) {
-    ResultadoTablaClima r = LeeTablaClima(texto);
-    EXPECT_TRUE(r.ok) << r.mensaje;
-    return r.tabla;
-}
-
-// A typical year of whole days, each at one temperature; 99.9 marks the temperature missing.
-std::string Epw(const std::vector<std::tuple<int, int, double>>& dias, const std::string& diseno) {
-    std::string s = "LOCATION,x,x,x,x,0,-31.5,0\n" + diseno + "\nx\nx\nx\nx\nx\nx\n";
-    for (const auto& [mes, dia, t] : dias)
-        for (int h = 1; h <= 24; ++h)
-            s += "2005," + std::to_string(mes) + "," + std::to_string(dia) + "," + std::to_string(h) + ",60,x," +
-                 std::to_string(t) + ",0,80,0,0,0,0,0,0,0,0,0,0,0,0," + (t == 99.9 ? "2" : "3") + ",0\n";
-    return s;
-}
-
-}  // namespace
+using prueba::Ejemplo;
+using prueba::Tabla;
 
 // Each hour rounded half away from zero from the number read; the day's extremes from the
 // stored hours.
@@ -65,9 +39,10 @@ TEST(Registros, AnHourIsStoredRoundedFromTheNumberRead) {
 }
 
 // A typical year's season from 12-31 to 01-01 runs the end of the year, then its beginning; a
-// day with a missing value inside the range is left out and counted.
+// day with a missing value inside the range is left out and counted. The typical years of
+// tests/data (anio_tipico_*.epw) are whole days, each at one temperature (99.9 when missing).
 TEST(Registros, ATypicalYearWrapsTheNewYearAndCountsDaysLeftOut) {
-    const TablaClima t = Lee(Epw({{1, 1, 2}, {1, 2, 3}, {12, 30, 4}, {12, 31, 99.9}}, "DESIGN CONDITIONS,0"));
+    const TablaClima t = Tabla(prueba::LeeDato("anio_tipico_fin_de_anio.epw"));
     const std::tuple<Fecha, Fecha, std::vector<Fecha>, int> casos[] = {
         {{0, 12, 31}, {0, 1, 1}, {{0, 1, 1}}, 1},
         {{0, 12, 30}, {0, 1, 2}, {{0, 12, 30}, {0, 1, 1}, {0, 1, 2}}, 1},
@@ -87,15 +62,13 @@ TEST(Registros, ATypicalYearWrapsTheNewYearAndCountsDaysLeftOut) {
     }
 }
 
-// Typed, else the file's, else the coldest hour with the design wind; normals alone give none.
+// Typed, else the file's (-7.3 °C, 4.6 m/s), else the coldest hour with the design wind; normals
+// alone give none.
 TEST(Registros, TheHeaterIsSizedAtTheFirstDesignConditionThereIs) {
     const Escenario tunel = Ejemplo("tunel_simple.hrt");
-    const std::string conDiseno = "DESIGN CONDITIONS,1,x,,Heating,7,-7.3,1,1,1,1,1,1,1,1,1,1,1,4.6";
-    const TablaClima archivo = Lee(Epw({{7, 1, 2}, {7, 2, -1.5}, {7, 3, -1.5}}, conDiseno));
-    const TablaClima sinDiseno = Lee(Epw({{7, 1, 2}, {7, 2, -1.5}}, "DESIGN CONDITIONS,0"));
-    std::string normales = "mes,tmax,tmin\n";
-    for (int m = 1; m <= 12; ++m) normales += std::to_string(m) + ",10,-5\n";
-    const TablaClima mensuales = Lee(normales);
+    const TablaClima archivo = Tabla(prueba::LeeDato("anio_tipico_julio.epw"));
+    const TablaClima sinDiseno = Tabla(prueba::LeeDato("anio_tipico_julio_sin_diseno.epw"));
+    const TablaClima mensuales = Tabla(prueba::LeeDato("normales_frias.csv"));
     using O = std::optional<double>;
     const std::tuple<const TablaClima*, O, O, OrigenDiseno, double, double> casos[] = {
         {&archivo, -10, std::nullopt, OrigenDiseno::Indicada, -10, kVientoDiseno},

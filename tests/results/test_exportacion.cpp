@@ -4,22 +4,16 @@
 #include "results/exportacion.h"
 #include "results/temperaturas_tolerables.h"
 #include "results/textos_resumen.h"
+#include "support/archivos.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
+#include <vector>
 
 using namespace hortelia;
 
 namespace {
-
-std::vector<std::string> Partes(const std::string& s, char sep) {
-    std::vector<std::string> r;
-    std::string x;
-    std::istringstream in(s);
-    while (std::getline(in, x, sep)) r.push_back(x);
-    return r;
-}
 
 class Exportacion : public ::testing::Test {
 protected:
@@ -41,9 +35,8 @@ TEST_F(Exportacion, ControlCellsFollowTheTemperatureWithoutControl) {
     e.ControlHora(4) = 0.125F;
     e.TempSinControl(5) = 35.1;
     e.ControlHora(5) = 0;
-    EXPECT_EQ(ControlMostrado(e, 3), ControlDeHora::Ninguno);
-    const auto l = Partes(TextoPlanilla(e, {}), '\n');
-    auto celdas = [&](int h) { return Partes(l[static_cast<std::size_t>(22 + h)] + "\t", '\t'); };
+    const auto l = prueba::Partes(TextoPlanilla(e, {}), '\n');
+    auto celdas = [&](int h) { return prueba::Partes(l[static_cast<std::size_t>(22 + h)] + "\t", '\t'); };
     EXPECT_EQ(celdas(3)[10], "");
     EXPECT_EQ(celdas(3)[11], "");
     EXPECT_EQ(celdas(4)[10], ".125");
@@ -62,36 +55,20 @@ TEST_F(Exportacion, AMonthOutsideTheYearGivesNoDate) {
 }
 
 // The hours the controlled temperature spent strictly outside the tolerable range, said in one
-// sentence; an hour exactly at a limit is inside.
+// sentence; an hour exactly at a limit is inside: the days of tests/data/fuera_de_rango.tsv.
+// (Hours above alone are the results panel's test.)
 TEST_F(Exportacion, HoursOutsideTheTolerableRangeAreCountedAndSaid) {
     e.TMaxTol = Variante::Entero(30);
     e.TMinTol = Variante::Entero(10);
-    const struct {
-        std::vector<std::pair<int, float>> horas;  // hour, controlled temperature; the rest 20
-        int sobre, bajo;
-        std::string texto;
-    } casos[] = {
-        {{{3, 30}, {4, 10}},
-         0,
-         0,
-         "La temperatura con control quedó entre la mínima y la máxima tolerables las 24 horas."},
-        {{{12, 30.1F}, {13, 35}, {14, 31}},
-         3,
-         0,
-         "La temperatura superó la máxima tolerable en 3 horas: la refrigeración no alcanzó."},
-        {{{5, 9.9F}}, 0, 1, "La temperatura bajó de la mínima tolerable en 1 hora: la calefacción no alcanzó."},
-        {{{5, 2}, {6, 3}, {14, 31}},
-         1,
-         2,
-         "La temperatura superó la máxima tolerable en 1 hora: la refrigeración no alcanzó. Bajó de la mínima "
-         "tolerable en 2 horas: la calefacción no alcanzó."},
-    };
+    const auto casos = prueba::LeeTablaDato("fuera_de_rango.tsv");
+    ASSERT_EQ(casos.size(), 3U);
     for (const auto& c : casos) {
         for (int h = 1; h <= 24; ++h) e.TempConControl(h) = 20;
-        for (const auto& [h, t] : c.horas) e.TempConControl(h) = t;
+        for (const std::string& hora : prueba::Partes(c.at(0), ' '))
+            e.TempConControl(std::stoi(hora)) = std::stof(hora.substr(hora.find('=') + 1));
         const HorasFueraDeRango horas = CuentaHorasFueraDeRango(e);
-        EXPECT_EQ(horas.sobreMaxima, c.sobre) << c.texto;
-        EXPECT_EQ(horas.bajoMinima, c.bajo) << c.texto;
-        EXPECT_EQ(TextoFueraDeRango(horas), c.texto);
+        EXPECT_EQ(std::pair(horas.sobreMaxima, horas.bajoMinima), std::pair(std::stoi(c.at(1)), std::stoi(c.at(2))))
+            << c[0];
+        EXPECT_EQ(TextoFueraDeRango(horas), c.at(3));
     }
 }

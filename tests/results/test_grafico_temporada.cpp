@@ -40,6 +40,7 @@ TEST(GraficoTemporada, YearsAddTheirMonthsWhereverTheYearChanges) {
         p.tempMinInterior = minima;
         p.potenciaPicoKw = combustible / 2;
         p.costoCombustible = combustible;
+        if (m == 2) p.costoAgua = combustible;  // a water price from February on
         return p;
     };
     const std::vector<PeriodoTemporada> anios =
@@ -47,9 +48,12 @@ TEST(GraficoTemporada, YearsAddTheirMonthsWhereverTheYearChanges) {
     ASSERT_EQ(anios.size(), 3U);
     const auto cifras = [](const PeriodoTemporada& p) {
         return std::tuple(p.anio, p.mes, p.dias, p.combustible, p.agua, p.horasCalefaccion, p.tempMinInterior,
-                          p.potenciaPicoKw, p.costoCombustible);
+                          p.potenciaPicoKw, p.costoCombustible, p.costoAgua);
     };
-    EXPECT_EQ(cifras(anios[0]), std::tuple(2023, 0, 30, 1.0, 10.0, 2, 5.0F, 0.5, std::optional(1.0)));
-    EXPECT_EQ(cifras(anios[1]), std::tuple(2024, 0, 60, 6.0, 60.0, 4, 3.0F, 2.0, std::optional(6.0)));
-    EXPECT_EQ(cifras(anios[2]), std::tuple(2025, 0, 30, 8.0, 80.0, 2, 6.0F, 4.0, std::optional(8.0)));
+    EXPECT_EQ(cifras(anios[0]),
+              std::tuple(2023, 0, 30, 1.0, 10.0, 2, 5.0F, 0.5, std::optional(1.0), std::optional<double>()));
+    EXPECT_EQ(cifras(anios[1]),
+              std::tuple(2024, 0, 60, 6.0, 60.0, 4, 3.0F, 2.0, std::optional(6.0), std::optional(4.0)));
+    EXPECT_EQ(cifras(anios[2]),
+              std::tuple(2025, 0, 30, 8.0, 80.0, 2, 6.0F, 4.0, std::optional(8.0), std::optional<double>()));
 }

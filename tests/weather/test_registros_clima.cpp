@@ -1,6 +1,6 @@
 // Hourly records a grower downloads: a typical year in EPW and the hourly and daily CSV exports
-// of a weather API. What each refuses (line and field), how hours map to days, and which days
-// are kept but left out.
+// of a weather API: how hours map to days, and which days are kept but left out. What each
+// refuses is in the tables of refusals (test_tabla_clima).
 
 #include "weather/tabla_clima.h"
 
@@ -14,53 +14,10 @@
 
 using namespace hortelia;
 
-namespace {
-
-// One EPW data row: 35 fields, the used ones given.
-std::string FilaEpw(int mes, int dia, int hora, const std::string& t = "10", const std::string& hr = "80",
-                    const std::string& rad = "0", const std::string& viento = "2", const std::string& cielo = "5") {
-    return "2005," + std::to_string(mes) + "," + std::to_string(dia) + "," + std::to_string(hora) + ",60,?9?9," + t +
-           ",5," + hr + ",101300,0,0,290," + rad + ",0,0,999999,999999,999999,9999,180," + viento + "," + cielo +
-           "," + cielo + ",9999,77777,9,999999999,12,0.1,0,88,999,0,1\n";
-}
-
-constexpr const char* kDiseno =
-    "DESIGN CONDITIONS,1,Cifras de prueba,,Heating,7,-7.3,-5.2,-9,1,2,-8,2,-1,12,10,11,9,4.6,200,Cooling,1\n";
-
-std::string Epw(const std::string& filas, const std::string& diseno = kDiseno) {
-    return "LOCATION,Lugar de prueba,BA,ARG,x,0,-34.5,-58.5,-3,20\n" + diseno +
-           "TYPICAL/EXTREME PERIODS,0\nGROUND TEMPERATURES,0\nHOLIDAYS/DAYLIGHT SAVINGS,No,0,0,0\n"
-           "COMMENTS 1,prueba\nCOMMENTS 2,prueba\nDATA PERIODS,1,1,Data,Sunday, 1/ 1,12/31\n" +
-           filas;
-}
-
-// The 24 rows of a day, hour `cambiada` with other fields.
-std::string DiaEpw(int mes, int dia, int cambiada = 0, const std::string& t = "10", const std::string& viento = "2") {
-    std::string s;
-    for (int h = 1; h <= 24; ++h) s += h == cambiada ? FilaEpw(mes, dia, h, t, "80", "0", viento) : FilaEpw(mes, dia, h);
-    return s;
-}
-
-constexpr const char* kTituloHorario =
-    "time,temperature_2m (°C),relative_humidity_2m (%),shortwave_radiation (W/m²),wind_speed_10m (km/h),"
-    "cloud_cover (%)\n";
-
-// Hourly rows from `desde` (a date) at 00:00 for `horas` hours, with the same figures.
-std::string HorasApi(int dia, int horas, const std::string& figuras = "10,80,0,7.2,50") {
-    std::string s;
-    char sello[32];
-    for (int k = 0; k < horas; ++k) {
-        std::snprintf(sello, sizeof sello, "2024-07-%02dT%02d:00,", dia + k / 24, k % 24);
-        s += sello + figuras + "\n";
-    }
-    return s;
-}
-
-}  // namespace
-
+// tests/data/anio_tipico_corto.epw holds 12-31 (hour 24 at -3.5 °C), 01-01, 01-02 (hour 7 at 99.9,
+// the mark of a missing dry bulb) and hour 1 of 01-03, five tenths of sky cover throughout.
 TEST(RegistrosClima, AnEpwGivesPlaceDesignAndTheHoursOfEachDayInFileOrder) {
-    const ResultadoTablaClima r = LeeTablaClima(Epw(DiaEpw(12, 31, 24, "-3.5") + DiaEpw(1, 1) +
-                                                    DiaEpw(1, 2, 7, "99.9") + FilaEpw(1, 3, 1)));
+    const ResultadoTablaClima r = LeeTablaClima(prueba::LeeDato("anio_tipico_corto.epw"));
     ASSERT_TRUE(r.ok) << r.mensaje;
     const TablaClima& t = r.tabla;
     EXPECT_EQ(t.tipo, TipoTablaClima::AnioTipico);
@@ -78,50 +35,17 @@ TEST(RegistrosClima, AnEpwGivesPlaceDesignAndTheHoursOfEachDayInFileOrder) {
     EXPECT_EQ(UltimoDia(t), (Fecha{0, 1, 3}));
 
     // Sky cover 99 (missing) counts as clear; humidity up to 110 is taken; no design block is none.
-    const ResultadoTablaClima s = LeeTablaClima(Epw(FilaEpw(3, 1, 1, "10", "110", "0", "2", "99"), "DESIGN CONDITIONS,0\n"));
+    const ResultadoTablaClima s = LeeTablaClima(prueba::LeeDato("anio_tipico_sin_diseno.epw"));
     ASSERT_TRUE(s.ok) << s.mensaje;
     EXPECT_EQ(std::tuple(s.tabla.dias[0].horas[0].nubes, s.tabla.dias[0].horas[0].humedad), std::tuple(0.0, 110.0));
     EXPECT_FALSE(s.tabla.diseno);
 }
 
-TEST(RegistrosClima, AnEpwRefusesWithLineAndField) {
-    const std::vector<std::tuple<std::string, int, int, std::string>> casos{
-        {Epw(""), 0, 0, "no tiene filas de datos"},
-        {Epw("2005,1,1,1,60,x,10,5,80\n"), 9, 0, "la fila tiene 9 campos y una fila de datos lleva al menos 23"},
-        {Epw(FilaEpw(1, 1, 1, "diez")), 9, 7, "(temperatura de bulbo seco), el valor \"diez\" no es un número"},
-        {Epw(FilaEpw(13, 1, 1)), 9, 2, "no es un mes de 1 a 12"},
-        {Epw(FilaEpw(2, 30, 1)), 9, 3, "no es un día de 1 a 29"},
-        {Epw(FilaEpw(1, 1, 0)), 9, 4, "no es un hora de 1 a 24"},
-        {Epw(FilaEpw(1, 1, 1) + FilaEpw(1, 1, 1)), 10, 4, "la hora 1 del 01-01 está repetida"},
-        {Epw(FilaEpw(1, 1, 1) + FilaEpw(1, 2, 1) + FilaEpw(1, 1, 2)), 11, 3, "el día 01-01 ya estaba en la línea 9"},
-        {Epw(FilaEpw(1, 1, 1, "75")), 9, 7, "fuera de los límites de la temperatura (de -90 a 70 °C)"},
-        {Epw(FilaEpw(1, 1, 1, "10", "111")), 9, 9, "fuera de los límites de la humedad relativa"},
-        {Epw(FilaEpw(1, 1, 1, "10", "80", "2500")), 9, 14, "fuera de los límites de la radiación"},
-        {Epw(FilaEpw(1, 1, 1, "10", "80", "0", "150")), 9, 22, "velocidad del viento (de 0 a 100 m/s)"},
-        {Epw(FilaEpw(1, 1, 1, "10", "80", "0", "2", "-1")), 9, 23, "no es una nubosidad"},
-        {Epw(FilaEpw(1, 1, 1), "DESIGN CONDITIONS,1,x,,Heating,7,frio\n"), 2, 19, "faltan campos en las condiciones"},
-        {Epw(FilaEpw(1, 1, 1), "DESIGN CONDITIONS,1,x,,Heating,7,frio,1,1,1,1,1,1,1,1,1,1,1,4.6\n"), 2, 7,
-         "(temperatura de diseño de calefacción al 99,6 %), el valor \"frio\" no es un número"},
-        {"LOCATION,x,x,x,x,0,-95,0\n" + Epw(FilaEpw(1, 1, 1)).substr(34), 1, 7, "no es una latitud"},
-    };
-    for (const auto& [texto, linea, campo, dice] : casos) {
-        const ResultadoTablaClima r = LeeTablaClima(texto);
-        EXPECT_FALSE(r.ok) << dice;
-        EXPECT_EQ(std::tuple(r.linea, r.columna), std::tuple(linea, campo)) << r.mensaje;
-        EXPECT_NE(r.mensaje.find("El archivo EPW no es válido"), std::string::npos) << r.mensaje;
-        EXPECT_NE(r.mensaje.find(dice), std::string::npos) << r.mensaje;
-    }
-}
-
 TEST(RegistrosClima, AnHourlyExportMapsMidnightToHour24AndDropsItsCutEnds) {
-    // From 07-01 00:00 to 07-04 23:00: 06-30 has only its hour 24 and 07-04 lacks it; both are
-    // the export's cut ends, dropped without a word. 07-02 lacks a temperature at 10:00, and
-    // 07-03's empty cloud cover is clear sky.
-    std::string filas = HorasApi(1, 96);
-    filas.replace(filas.find("2024-07-02T10:00,10"), 19, "2024-07-02T10:00,");
-    filas.replace(filas.find("2024-07-03T05:00,10,80,0,7.2,50"), 31, "2024-07-03T05:00,10,80,0,7.2,");
-    const std::string bloque = "latitude,longitude,elevation\n-31.25,-60.5,20\n\n";
-    const ResultadoTablaClima r = LeeTablaClima(bloque + kTituloHorario + filas);
+    // tests/data/exportacion_horaria.csv runs from 07-01 00:00 to 07-04 23:00: 06-30 has only its
+    // hour 24 and 07-04 lacks it; both are the export's cut ends, dropped without a word. 07-02
+    // lacks a temperature at 10:00, and 07-03's empty cloud cover at 05:00 is clear sky.
+    const ResultadoTablaClima r = LeeTablaClima(prueba::LeeDato("exportacion_horaria.csv"));
     ASSERT_TRUE(r.ok) << r.mensaje;
     const TablaClima& t = r.tabla;
     EXPECT_EQ(t.tipo, TipoTablaClima::Horaria);
@@ -133,10 +57,9 @@ TEST(RegistrosClima, AnHourlyExportMapsMidnightToHour24AndDropsItsCutEnds) {
     EXPECT_EQ(t.dias[2].horas[4].nubes, 0);
     EXPECT_EQ(t.dias[2].horas[5].nubes, 0.5);
 
-    // A date with no row at all inside the file is a day left out; units are converted.
-    const std::string titulo = "time,temperature_2m (°F),relative_humidity_2m (%),shortwave_radiation (W/m²),"
-                               "wind_speed_10m (kn)\n";
-    const ResultadoTablaClima s = LeeTablaClima(titulo + HorasApi(1, 25, "50,80,0,10") + HorasApi(3, 25, "50,80,0,10"));
+    // A date with no row at all inside the file (07-02) is a day left out; units (°F, kn) are
+    // converted.
+    const ResultadoTablaClima s = LeeTablaClima(prueba::LeeDato("exportacion_horaria_con_hueco.csv"));
     ASSERT_TRUE(s.ok) << s.mensaje;
     ASSERT_EQ(s.tabla.dias.size(), 3U);
     EXPECT_EQ(std::tuple(s.tabla.dias[1].fecha, s.tabla.dias[1].completo), std::tuple(Fecha{2024, 7, 2}, false));
@@ -144,28 +67,12 @@ TEST(RegistrosClima, AnHourlyExportMapsMidnightToHour24AndDropsItsCutEnds) {
     EXPECT_DOUBLE_EQ(s.tabla.dias[0].horas[0].viento, 10 * 1852.0 / 3600);
 }
 
-// Each export of tests/data/exportacion_clima_rechazos.tsv is refused at its line and column.
-TEST(RegistrosClima, AnExportRefusesWithLineAndColumn) {
-    const auto filas = prueba::LeeTablaDato("exportacion_clima_rechazos.tsv");
-    ASSERT_EQ(filas.size(), 20U);
-    std::vector<std::tuple<std::string, int, int, std::string>> casos;
-    for (const auto& f : filas) casos.emplace_back(f.at(0), std::stoi(f.at(1)), std::stoi(f.at(2)), f.at(3));
-    for (const auto& [texto, linea, columna, dice] : casos) {
-        const ResultadoTablaClima r = LeeTablaClima(texto);
-        EXPECT_FALSE(r.ok) << dice;
-        EXPECT_EQ(std::tuple(r.linea, r.columna), std::tuple(linea, columna)) << r.mensaje;
-        EXPECT_NE(r.mensaje.find(dice), std::string::npos) << r.mensaje;
-    }
-}
-
 // The daily export runs as our own daily table: °F to °C, cloud cover in % to octavos, wind to
 // km/h (a quoted cell may bring a decimal comma); columns it lacks take the start values, and a
-// row with an empty cell is a missing day.
+// row with an empty cell is a missing day: tests/data/exportacion_diaria.csv, whose second day lacks
+// its minimum.
 TEST(RegistrosClima, ADailyExportIsADailyTable) {
-    const ResultadoTablaClima r = LeeTablaClima(
-        "latitude,longitude\n-31.5,-60\n\ntime,temperature_2m_max (°F),temperature_2m_min (°F),"
-        "cloud_cover_mean (%),wind_speed_10m_mean (m/s)\n2024-07-01,68,32,50,\"2,5\"\n2024-07-02,68,,50,2\n"
-        "2024-07-03,50,41,100,0\n");
+    const ResultadoTablaClima r = LeeTablaClima(prueba::LeeDato("exportacion_diaria.csv"));
     ASSERT_TRUE(r.ok) << r.mensaje;
     const TablaClima& t = r.tabla;
     EXPECT_EQ(t.tipo, TipoTablaClima::Diaria);
