@@ -309,6 +309,19 @@ HoraCalurosa Aleatoria(std::mt19937& g) {
 
 }  // namespace
 
+TEST(Aspersion, BisectionStopsWhereThePlainLoopStopsOnRandomHotHours) {
+    std::mt19937 g(7);
+    std::array<int, kPasosAspersionMaximos + 1> porPasos{};
+    for (int i = 0; i < 20000; ++i) {
+        const HoraCalurosa x = Aleatoria(g);
+        const Aspersion paso = AsperjaPasoAPaso(x.b, x.tCon, x.dpv);
+        ASSERT_EQ(BitsAspersion(Asperja(x.b, x.tCon, x.dpv)), BitsAspersion(paso)) << "hora " << i;
+        ++porPasos[static_cast<std::size_t>(paso.pasos)];
+    }
+    // Every stopping step is reached, from the first to the cap.
+    for (std::size_t k = 1; k < porPasos.size(); ++k) EXPECT_GT(porPasos[k], 0) << k << " pasos";
+}
+
 TEST(Aspersion, BalancesOutsideTheArgumentGetThePlainLoop) {
     std::mt19937 g(11);
     const auto cambios = std::to_array<void (*)(BalanceAspersion&)>({
