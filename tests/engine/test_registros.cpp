@@ -1,11 +1,11 @@
 // Seasons on hourly records and the heater to install: a record's hours as stored, a typical
 // year's range across the new year, the design condition and its demand. The demand of each
-// hour is compared bit for bit with the whole-hour model (test_cifras_identicas), the day
-// sheet's cut fuel against the demand's in test_temporada; a record's day saved as a scenario
-// is run again in test_hortelia_sim_temporada.
+// hour is compared bit for bit with the whole-hour model (test_cifras_identicas); a record's
+// day saved as a scenario is run again in test_hortelia_sim_temporada.
 
 #include "engine/clima_del_dia.h"
 #include "engine/modelo_horario.h"
+#include "engine/simula_dia.h"
 #include "engine/temporada.h"
 
 #include "support/archivos.h"
@@ -93,4 +93,27 @@ TEST(Registros, TheHeaterIsSizedAtTheFirstDesignConditionThereIs) {
     EXPECT_EQ(r.temporada.diseno.origen, OrigenDiseno::Falta);
     EXPECT_FALSE(r.temporada.potenciaDisenoKw);
     EXPECT_GT(r.temporada.total.potenciaPicoKw, 0);  // a peak, but no heater to install
+}
+
+// Over the example's typical year, the day sheet's fuel, cut twice to thousandths, is never above
+// the demand's and within one step a heating hour of it; hours needing less than a step of the
+// sheet burn by the demand only.
+TEST(Registros, TheSheetCutsItsFuelBelowTheDemandsByLessThanAStepAnHour) {
+    const Escenario tunel = Ejemplo("tunel_simple.hrt");
+    const ResultadoTablaClima leida = CargaTablaClima(prueba::kEjemplos + "anio_tipico.epw");
+    ASSERT_TRUE(leida.ok) << leida.mensaje;
+    const double suelo = tunel.SueloCubierto.valor();
+    int cortadas = 0;
+    for (const DiaClima& d : leida.tabla.dias) {
+        if (!d.completo) continue;
+        Escenario e = EscenarioDelDia(tunel, leida.tabla, d);
+        ASSERT_TRUE(SimulaDia(e).ok);
+        const DiaTemporada hoja = FigurasDelDia(e, d.fecha, CifrasCombustible::Planilla);
+        const DiaTemporada demanda = FigurasDelDia(e, d.fecha);
+        EXPECT_LE(hoja.combustible, demanda.combustible);
+        EXPECT_LE(demanda.combustible - hoja.combustible, demanda.horasCalefaccion * (0.001 * suelo + 0.001));
+        EXPECT_GE(demanda.horasCalefaccion, hoja.horasCalefaccion);
+        cortadas += demanda.horasCalefaccion - hoja.horasCalefaccion;
+    }
+    EXPECT_GT(cortadas, 0);
 }
