@@ -85,19 +85,24 @@ std::optional<std::string> PreparaTemporada(const Orden& o, TablaClima& tabla, O
     return std::nullopt;
 }
 
-/// The data sheet of the day the record holds, as the plain run prints it.
-int ImprimePlanilla(const Escenario& e, const ResultadoCarga& carga) {
+/// Runs the day `e` holds, saves the scenario when asked and prints its data sheet; the exit
+/// status.
+int CorreGuardaEImprime(const Orden& o, Escenario& e, const ResultadoCarga& carga) {
+    const ResultadoDia dia = SimulaDia(e);
+    if (!dia.ok) {
+        Avisa(dia.mensaje);
+        return 1;
+    }
+    if (!o.guardar.empty()) {
+        const ResultadoArchivo g = GuardaEscenario(o.guardar, e);
+        if (!g.ok) {
+            Avisa(g.mensaje);
+            return 1;
+        }
+    }
     TextosResumen resumen;
     AplicaCarga(resumen, e, carga.dimensionesValidas);
     return Escribe(TextoPlanilla(e, resumen), "la planilla");
-}
-
-/// Saves the scenario after its run, when asked.
-bool Guarda(const Orden& o, const Escenario& e) {
-    if (o.guardar.empty()) return true;
-    const ResultadoArchivo g = GuardaEscenario(o.guardar, e);
-    if (!g.ok) Avisa(g.mensaje);
-    return g.ok;
 }
 
 /// One scenario's row of a comparison, or why it has none.
@@ -182,13 +187,7 @@ int CorreDia(const Orden& o) {
         return 1;
     }
     if (o.recalcular) RecalculaClima(e);
-    const ResultadoDia dia = SimulaDia(e);
-    if (!dia.ok) {
-        Avisa(dia.mensaje);
-        return 1;
-    }
-    if (!Guarda(o, e)) return 1;
-    return ImprimePlanilla(e, carga);
+    return CorreGuardaEImprime(o, e, carga);
 }
 
 int CorreTemporada(const Orden& o) {
@@ -242,13 +241,7 @@ int CorreDiaDelRegistro(const Orden& o) {
         return 1;
     }
     Escenario e = EscenarioDelDia(base, tabla, *dia);
-    const ResultadoDia corrida = SimulaDia(e);
-    if (!corrida.ok) {
-        Avisa(corrida.mensaje);
-        return 1;
-    }
-    if (!Guarda(o, e)) return 1;
-    return ImprimePlanilla(e, carga);
+    return CorreGuardaEImprime(o, e, carga);
 }
 
 int CorreResumen(const Orden& o) {

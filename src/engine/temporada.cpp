@@ -278,6 +278,21 @@ void SumaDia(PeriodoTemporada& p, const DiaTemporada& d) {
     p.horasFueraDeRango += d.horasFueraDeRango;
 }
 
+void SumaPeriodo(PeriodoTemporada& p, const PeriodoTemporada& m) {
+    p.tempMinInterior = p.dias == 0 ? m.tempMinInterior : std::min(p.tempMinInterior, m.tempMinInterior);
+    p.potenciaPicoKw = std::max(p.potenciaPicoKw, m.potenciaPicoKw);
+    p.dias += m.dias;
+    p.combustible += m.combustible;
+    p.agua += m.agua;
+    p.etr += m.etr;
+    p.etp += m.etp;
+    p.horasCalefaccion += m.horasCalefaccion;
+    p.horasRefrigeracion += m.horasRefrigeracion;
+    p.horasFueraDeRango += m.horasFueraDeRango;
+    if (m.costoCombustible) p.costoCombustible = p.costoCombustible.value_or(0) + *m.costoCombustible;
+    if (m.costoAgua) p.costoAgua = p.costoAgua.value_or(0) + *m.costoAgua;
+}
+
 void AplicaPrecios(PeriodoTemporada& p, const PreciosTemporada& precios) {
     p.costoCombustible.reset();
     p.costoAgua.reset();

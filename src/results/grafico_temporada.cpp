@@ -20,23 +20,8 @@ std::vector<Tramo> MinimoMaximoPorTramos(const std::vector<double>& valores, std
 std::vector<PeriodoTemporada> SumaPorAnio(const std::vector<PeriodoTemporada>& meses) {
     std::vector<PeriodoTemporada> anios;
     for (const PeriodoTemporada& m : meses) {
-        if (anios.empty() || anios.back().anio != m.anio) {
-            anios.push_back(m);
-            anios.back().mes = 0;
-            continue;
-        }
-        PeriodoTemporada& a = anios.back();
-        a.tempMinInterior = std::min(a.tempMinInterior, m.tempMinInterior);
-        a.potenciaPicoKw = std::max(a.potenciaPicoKw, m.potenciaPicoKw);
-        a.dias += m.dias;
-        a.combustible += m.combustible;
-        a.agua += m.agua;
-        a.etr += m.etr;
-        a.etp += m.etp;
-        a.horasCalefaccion += m.horasCalefaccion;
-        a.horasRefrigeracion += m.horasRefrigeracion;
-        if (m.costoCombustible) a.costoCombustible = a.costoCombustible.value_or(0) + *m.costoCombustible;
-        if (m.costoAgua) a.costoAgua = a.costoAgua.value_or(0) + *m.costoAgua;
+        if (anios.empty() || anios.back().anio != m.anio) anios.emplace_back().anio = m.anio;
+        SumaPeriodo(anios.back(), m);
     }
     return anios;
 }

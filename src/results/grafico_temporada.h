@@ -32,7 +32,7 @@ struct Tramo {
 std::vector<Tramo> MinimoMaximoPorTramos(const std::vector<double>& valores, std::size_t largo);
 
 /// The months of a season added up by year in order (a year's months need not be adjacent: a
-/// new year starts wherever the year changes); the sums as SumaDia adds days.
+/// new year starts wherever the year changes), each as SumaPeriodo adds them.
 std::vector<PeriodoTemporada> SumaPorAnio(const std::vector<PeriodoTemporada>& meses);
 
 }  // namespace hortelia
