@@ -69,8 +69,9 @@ std::string NumeroSinBlanco(const Variante& v);
 std::optional<std::int16_t> AEntero16(double x);
 
 /// x rounded half away from zero to n decimals, in double precision: for the figures the program
-/// adds beyond the day (an hour of a weather record as stored, a season figure as shown), never
-/// for a figure of the day, which is cut.
+/// adds beyond the day and keeps (an hour of a weather record as stored, a payback), never for a
+/// figure of the day, which is cut. A figure only shown to a person is rounded as written, on its
+/// exact value (ui/cifra_local).
 double Redondea(double x, int decimales);
 
 /// Int(x * 10^n) / 10^n in double precision: the cut toward minus infinity.
