@@ -192,9 +192,12 @@ fi
 
 resultados=$trabajo/resultados
 : >"$resultados"
+# The copy's file as it was before a fault went in: planting and restoring read it, never the
+# tree, which may change while the check runs.
+original=$trabajo/original
 restaura() {
   if [ -n "${actual:-}" ]; then
-    cp "$arbol/src/$actual" "$fuentes/src/$actual"
+    cp "$original" "$fuentes/src/$actual"
     echo "$actual" >>"$sin_reconstruir"
   fi
   actual=""
@@ -209,9 +212,10 @@ while IFS=$'\t' read -r carpeta archivo linea operador plantada original; do
   if [ -n "${equivalente[$clave]:-}" ]; then
     resultado=equivalente
   else
+    cp "$fuentes/src/$archivo" "$original"
     actual=$archivo
     NUEVA=$plantada awk -v n="$linea" 'NR == n { print ENVIRON["NUEVA"]; next } { print }' \
-      "$arbol/src/$archivo" >"$fuentes/src/$archivo"
+      "$original" >"$fuentes/src/$archivo"
     if ! construye; then resultado=no_compila
     elif prueba; then resultado=sobrevive
     elif [ $? -eq 124 ]; then resultado=tiempo
