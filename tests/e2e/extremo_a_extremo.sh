@@ -41,6 +41,8 @@ termina() {
   if [ "$estado" -ne 0 ]; then
     echo "--- salida del programa ---"
     cat "$trabajo/programa.log" 2>/dev/null || true
+    echo "--- salida de Xvfb ---"
+    cat "$trabajo/xvfb.log" 2>/dev/null || true
     echo "(archivos de trabajo en $trabajo)"
   else
     rm -rf "$trabajo"
@@ -71,9 +73,11 @@ espera() {
   done
 }
 
-# A private display: the server picks a free number and writes it to a descriptor.
+# A private display: the server picks a free number and writes it to a descriptor. With
+# -noreset it does not start over when its last client leaves: the program started a second
+# time would otherwise find no server while it resets.
 mkfifo "$trabajo/pantalla"
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$trabajo/pantalla" >"$trabajo/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp -noreset 3>"$trabajo/pantalla" >"$trabajo/xvfb.log" 2>&1 &
 xvfb_pid=$!
 numero=""
 read -r -t "$limite" numero <"$trabajo/pantalla" || true
