@@ -92,6 +92,10 @@ TEST(Comparacion, ALongerSeasonIsScaledToAYear) {
     // and the payback (column J) with one.
     const Hoja hoja = HojaComparacion(c, "tunel_simple.hrt", "clima.csv");
     EXPECT_EQ(hoja.nombre, "Opciones");
+    std::string cabeza;  // the head's captions: the fuel's price, given, and no water price
+    for (std::size_t f = 0; f < 10; ++f) cabeza += hoja.filas.at(f).empty() ? "\n" : hoja.filas[f][0].texto + "\n";
+    EXPECT_NE(cabeza.find("\nPrecio del combustible\n"), std::string::npos) << cabeza;
+    EXPECT_EQ(cabeza.find("Precio del agua"), std::string::npos) << cabeza;
     std::vector<int> lineas(hoja.lineas.size() - 1, 0);
     lineas.push_back(2);
     EXPECT_EQ(hoja.lineas, lineas);

@@ -70,10 +70,12 @@ TEST_F(Motor, RefusesWhatItCannotRunAndChangesNothing) {
          "Los datos de la hora 12 " + noFinito + "la radiación 1E+300 está fuera de rango (de 0 a 2000 W/m²)."},
         {[](Escenario& x) {
              x.IAF = -1;
+             x.PoderCalorico = 200000.5;
              x.CalorLatente = 0;
          },
          "Los datos de la hora 1 " + noFinito +
-             "el índice de área foliar -1 está fuera de rango (de 0 a 20); el calor latente 0 debe ser mayor que 0."},
+             "el índice de área foliar -1 está fuera de rango (de 0 a 20); el poder calórico del combustible 200000.5 "
+             "está fuera de rango (de 1 a 200000); el calor latente 0 debe ser mayor que 0."},
     };
     for (const auto& [cambia, mensaje] : casos) {
         Escenario x = e;

@@ -226,6 +226,10 @@ TEST(Temporada, RangesAndDaysThatCannotRun) {
     ASSERT_TRUE(conHueco.ok);
     EXPECT_EQ(conHueco.temporada.dias.size(), 3U);
     EXPECT_EQ(conHueco.temporada.diasSinDatos, 2);
+    EXPECT_FALSE(ClimaDelDia(diaria, Fecha{2024, 6, 3}));
+    OpcionesTemporada caro;
+    caro.precios.agua = HUGE_VAL;
+    EXPECT_EQ(SimulaTemporada(Tunel(), diaria, caro).mensaje, "El precio del agua debe ser un número de 0 o más.");
     // The days a daily table lacks are named, the first five of them, wherever they fall in the range.
     const TablaClima larga = Tabla("fecha,tmax,tmin\n2024-06-03,15,2\n2024-06-20,16,3\n");
     const std::tuple<Fecha, Fecha, int, std::vector<Fecha>> faltan[] = {

@@ -123,7 +123,7 @@ TEST_F(HojaCalculo, EveryFailedSaveSaysWhyAndKeepsTheOldFile) {
 // keeps its whole value under a format of its decimals.
 TEST_F(HojaCalculo, WhatXmlCannotHoldBecomesAReplacementAndNumbersKeepTheirValue) {
     const auto textos = prueba::LeeTablaDato("texto_para_xml.tsv");
-    ASSERT_EQ(textos.size(), 10U);
+    ASSERT_EQ(textos.size(), 11U);
     for (const auto& t : textos) EXPECT_EQ(TextoParaXml(t.at(0)), t.at(1)) << t[0];
     const std::string r = "\xEF\xBF\xBD";
 
@@ -148,7 +148,8 @@ TEST_F(HojaCalculo, TheDataSheetWorkbookHoldsTheExportAsNumbers) {
     resumen.fecha = "Fecha: 3 de julio";
     const fs::path ruta = dir / "planilla.xlsx";
     const Hoja planilla = HojaPlanilla(e, resumen);
-    for (const double ancho : planilla.anchos) EXPECT_GE(ancho, 9);  // a word of seven letters and a margin
+    // As wide as the longest word of the title, at least seven letters, and a margin.
+    EXPECT_EQ(planilla.anchos, (std::vector<double>{9, 11, 9, 9, 9, 11, 11, 11, 10, 10, 19, 19, 11, 9, 9}));
     ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), planilla).ok);
     const auto celdas = Lee(ruta);
     // The columns' titles take three lines ("Humedad rel. (%)" wraps at its word), 15 points each.

@@ -135,6 +135,10 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
     EXPECT_EQ(texto(1, 1), "tunel_doble.hrt");
     EXPECT_EQ(texto(3, 1), "UTF-8");
     EXPECT_EQ(texto(5, 1), "20/11");
+    // Both tables' title rows take two lines; the figures' columns fit "refrigeración" and a margin.
+    EXPECT_EQ(std::count(hoja.lineas.begin(), hoja.lineas.end(), 2), 2);
+    EXPECT_EQ(std::count(hoja.lineas.begin(), hoja.lineas.end(), 0), static_cast<long>(hoja.lineas.size()) - 2);
+    EXPECT_EQ(std::vector<double>(hoja.anchos.begin() + 1, hoja.anchos.end()), std::vector<double>(hoja.anchos.size() - 1, 15));
 
     // The text's tables, each line as its cells, the date or month first.
     std::vector<std::vector<std::string>> lineas;

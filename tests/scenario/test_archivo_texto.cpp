@@ -182,11 +182,15 @@ TEST_F(ArchivoTexto, AFailedSaveLeavesTheOldFileAndNoTemporary) {
 }
 
 // A save killed at any moment leaves the target whole and at most one temporary of ours, which
-// the next save into the folder removes once it is an hour old; other programs' look-alikes stay.
+// the next save into the folder removes once it is an hour old; other programs' look-alikes and
+// a link named like ours stay, however old.
 TEST_F(ArchivoTexto, AKilledSaveLeavesAtMostOneTemporaryThatTheNextSaveRemoves) {
     const std::string a(300000, 'a'), b(300000, 'b');
+    const auto hace2Horas = fs::file_time_type::clock::now() - std::chrono::hours(2);
     Escribe(viejo, a);
     Escribe(dir / ".otro.hrt.hortelia-abc", "de otro programa");
+    fs::last_write_time(dir / ".otro.hrt.hortelia-abc", hace2Horas);
+    fs::create_symlink(".otro.hrt.hortelia-abc", dir / ".enlace.hrt.hortelia-ABC123");
     for (int vez = 0; vez < 20; ++vez) {
         const pid_t hijo = ::fork();
         ASSERT_GE(hijo, 0);
@@ -204,12 +208,11 @@ TEST_F(ArchivoTexto, AKilledSaveLeavesAtMostOneTemporaryThatTheNextSaveRemoves) 
         for (const std::string& n : Nombres())
             if (n.rfind(".invernaculo.hrt.hortelia-", 0) == 0) temporales.push_back(n);
         EXPECT_LE(temporales.size(), 1U) << vez;
-        for (const std::string& t : temporales) {
-            const auto hace2Horas = fs::file_time_type::clock::now() - std::chrono::hours(2);
-            fs::last_write_time(dir / t, hace2Horas);
-        }
+        for (const std::string& t : temporales) fs::last_write_time(dir / t, hace2Horas);
         ASSERT_TRUE(GuardaTexto(viejo.string(), a).ok);
-        EXPECT_EQ(Nombres(), (std::vector<std::string>{".otro.hrt.hortelia-abc", "invernaculo.hrt"})) << vez;
+        EXPECT_EQ(Nombres(), (std::vector<std::string>{".enlace.hrt.hortelia-ABC123", ".otro.hrt.hortelia-abc",
+                                                       "invernaculo.hrt"}))
+            << vez;
     }
 }
 

@@ -14,7 +14,7 @@
 
 using namespace hortelia;
 
-// tests/data/anio_tipico_corto.epw holds 12-31 (hour 24 at -3.5 °C), 01-01, 01-02 (hour 7 at 99.9,
+// tests/data/anio_tipico_corto.epw holds 12-31 (hour 24 at -3.5 °C), 01-01, 01-02 (hour 1 at 99.9,
 // the mark of a missing dry bulb) and hour 1 of 01-03, five tenths of sky cover throughout.
 TEST(RegistrosClima, AnEpwGivesPlaceDesignAndTheHoursOfEachDayInFileOrder) {
     const ResultadoTablaClima r = LeeTablaClima(prueba::LeeDato("anio_tipico_corto.epw"));
@@ -70,7 +70,7 @@ TEST(RegistrosClima, AnHourlyExportMapsMidnightToHour24AndDropsItsCutEnds) {
 // The daily export runs as our own daily table: °F to °C, cloud cover in % to octavos, wind to
 // km/h (a quoted cell may bring a decimal comma); columns it lacks take the start values, and a
 // row with an empty cell is a missing day: tests/data/exportacion_diaria.csv, whose second day lacks
-// its minimum.
+// its minimum (and whose latitude block runs into the titles without a blank line).
 TEST(RegistrosClima, ADailyExportIsADailyTable) {
     const ResultadoTablaClima r = LeeTablaClima(prueba::LeeDato("exportacion_diaria.csv"));
     ASSERT_TRUE(r.ok) << r.mensaje;
