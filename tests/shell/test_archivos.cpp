@@ -123,9 +123,8 @@ private slots:
             v.Pulsa("&Planilla de datos");
             QVERIFY(v.w.PlanillaCreada()->isVisible());
             v.Abre(ruta);
-            QVERIFY(!v.Visible("FrResultados"));
+            COMPRUEBA_PANTALLA(v, "archivos.pantalla", "resultados cerrados");
             QVERIFY(!v.w.PlanillaCreada()->isVisible());
-            QVERIFY(v.Pulsador("&Procesamiento datos")->isEnabled());
 
             v.Click("BotTemp");
             v.Abre(ruta);

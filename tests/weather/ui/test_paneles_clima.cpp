@@ -150,10 +150,9 @@ private slots:
         QCOMPARE(v.Hijo<QListWidget>("LiDia")->currentRow(), 0);
         QCOMPARE(v.e.Dia, std::int16_t(5));
         QCOMPARE(v.e.Mes, std::int16_t(6));
-        QCOMPARE(v.Texto("LFecha"), QStringLiteral("Fecha:  5 de junio"));
         v.AceptaAbierto();
         QVERIFY(ocultas("LiDia") && ocultas("LiMes"));
-        QCOMPARE(v.Hijo<QListWidget>("LiMes")->selectedItems().at(0)->text(), QStringLiteral("junio"));
+        COMPRUEBA_PANTALLA(v, "clima.pantalla", "5 de junio");
     }
 };
 
