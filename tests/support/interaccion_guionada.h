@@ -33,10 +33,7 @@ public:
         const auto paso = Siguiente(mensajes_, QStringLiteral("mensaje \"%1\"").arg(texto));
         if (paso && (paso->first != gravedad || !texto.contains(paso->second)))
             Falla(QStringLiteral("mensaje \"%1\" (gravedad %2), se esperaba uno con \"%3\" (gravedad %4)")
-                      .arg(texto)
-                      .arg(static_cast<int>(gravedad))
-                      .arg(paso->second)
-                      .arg(static_cast<int>(paso->first)));
+                      .arg(texto, QString::number(int(gravedad)), paso->second, QString::number(int(paso->first))));
     }
     Respuesta Pregunta(const QString& texto, const QString& si, const QString& no, bool conCancelar) override {
         opcionesUltimaPregunta = {si, no};

@@ -26,16 +26,20 @@ inline std::string Ref(std::size_t columna, std::size_t fila) {
     return std::string(1, static_cast<char>('A' + columna)) + std::to_string(fila);
 }
 
-/// The whole output of `unzip -p archivo miembro`, or nullopt when unzip fails or is missing.
-inline std::optional<std::string> Miembro(const std::string& archivo, const std::string& miembro) {
-    if (std::system("command -v unzip >/dev/null 2>&1") != 0) return std::nullopt;
-    const std::string orden = "unzip -p '" + archivo + "' '" + miembro + "' 2>/dev/null";
+/// What `orden` writes, run by /bin/sh; nullopt when it cannot run or fails.
+inline std::optional<std::string> SalidaDeOrden(const std::string& orden) {
     FILE* tubo = ::popen(orden.c_str(), "r");
     if (!tubo) return std::nullopt;
     std::string salida;
     char buf[4096];
     for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, tubo)) > 0;) salida.append(buf, n);
     return ::pclose(tubo) == 0 ? std::optional(salida) : std::nullopt;
+}
+
+/// The whole output of `unzip -p archivo miembro`, or nullopt when unzip fails or is missing.
+inline std::optional<std::string> Miembro(const std::string& archivo, const std::string& miembro) {
+    if (std::system("command -v unzip >/dev/null 2>&1") != 0) return std::nullopt;
+    return SalidaDeOrden("unzip -p '" + archivo + "' '" + miembro + "' 2>/dev/null");
 }
 
 inline std::string SinEntidades(std::string s) {
@@ -52,13 +56,7 @@ inline std::string XmlMalFormado(const std::string& archivo) {
                               "for m in $(unzip -Z1 '" + archivo + "' | grep -E '[.](xml|rels)$'); do "
                               "unzip -p '" + archivo + "' \"$(printf %s \"$m\" | sed 's/\\[/[[]/g')\" | "
                               "xmllint --noout - 2>/dev/null || echo \"$m\"; done";
-    FILE* tubo = ::popen(orden.c_str(), "r");
-    if (!tubo) return "no se pudo revisar el XML";
-    std::string salida;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, tubo)) > 0;) salida.append(buf, n);
-    ::pclose(tubo);
-    return salida;
+    return SalidaDeOrden(orden).value_or("no se pudo revisar el XML");
 }
 
 /// The cells of xl/worksheets/sheet1.xml; `error` says what failed (unzip or xmllint missing,

@@ -36,12 +36,7 @@ inline void Pulsa(QWidget* t, const char* boton) {
     if (auto* ventana = qobject_cast<VentanaTemporada*>(t)) EsperaFin(ventana);
 }
 
-/// Replaces a text box's text by typing, as a user selecting all and typing over it.
-inline void Escribe(QLineEdit* c, const QString& texto) {
-    c->selectAll();
-    QTest::keyClick(c, Qt::Key_Delete);
-    QTest::keyClicks(c, texto);
-}
+/// Escribe(QLineEdit*, texto) is in ventana_de_prueba.h; this one finds the box by name.
 inline void Escribe(QWidget* t, const char* campo, const QString& texto) { Escribe(En<QLineEdit>(t, campo), texto); }
 
 /// The scenario `escenario` opened, its season window shown and `clima` chosen through the dialog.

@@ -82,6 +82,15 @@ inline void Pulsa(QAbstractButton* b) {
     QTest::mouseClick(b, Qt::LeftButton, {}, opcion ? QPoint(8, b->height() / 2) : QPoint());
 }
 
+namespace prueba {
+/// Replaces a text box's text by typing, as a user selecting all and typing over it.
+inline void Escribe(QLineEdit* c, const QString& texto) {
+    c->selectAll();
+    QTest::keyClick(c, Qt::Key_Delete);
+    QTest::keyClicks(c, texto);
+}
+}  // namespace prueba
+
 /// Fails the test with every difference between the window and a section of a data file.
 #define COMPRUEBA_PANTALLA(v, archivo, seccion)                                    \
     do {                                                                           \
@@ -141,15 +150,7 @@ struct VentanaDePrueba {
         return PorTexto<QRadioButton>(PorTexto<QGroupBox>(&w, grupo), texto);
     }
     void Elige(const QString& grupo, const QString& texto) const { hortelia::Pulsa(Opcion(grupo, texto)); }
-    /// The text of the label on screen that starts with `comienzo` ("Hora =").
-    QString Lee(const QString& comienzo) const { return PorTexto<QLabel>(&w, comienzo, true)->text(); }
-    /// Replaces a text box's text by typing, as a user selecting all and typing over it.
-    void Escribe(const char* caja, const QString& texto) const {
-        QLineEdit* t = Hijo<QLineEdit>(caja);
-        t->selectAll();
-        QTest::keyClick(t, Qt::Key_Delete);
-        QTest::keyClicks(t, texto);
-    }
+    void Escribe(const char* caja, const QString& texto) const { prueba::Escribe(Hijo<QLineEdit>(caja), texto); }
     /// One check of Diferencias: what the control shows now.
     QString Muestra(const QStringList& c) const {
         const auto siNo = [](bool b) { return b ? QStringLiteral("si") : QStringLiteral("no"); };
