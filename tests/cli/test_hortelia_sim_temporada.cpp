@@ -1,4 +1,5 @@
-// The batch tool's season and comparison of scenarios, end to end on the shipped examples.
+// The batch tool's season, comparison of scenarios and of options, end to end on the shipped
+// examples.
 
 #include "support/archivos.h"
 
@@ -9,18 +10,16 @@
 
 using namespace hortelia::prueba;
 
-TEST(HorteliaSimTemporada, PrintsTheSeasonOfTheShippedExamples) {
-    for (const auto& [args, esperado] : std::vector<std::pair<std::string, std::string>>{
-             {"--temporada clima_normales.csv --precio-combustible 1.2 --precio-agua 0.8 tunel_doble.hrt",
-              "temporada_normales.expected"},
-             {"--temporada clima_diario.csv tunel_doble.hrt", "temporada_diaria.expected"},
-             {"--temporada anio_tipico.epw --precio-combustible 1.1 tunel_simple.hrt", "temporada_epw.expected"},
-             {"--temporada clima_horario.csv tunel_doble.hrt", "temporada_horaria.expected"}}) {
-        const Salida s = EjecutaSim(args);
+// Each command line of tests/data/hortelia_sim_salidas.tsv prints its golden output. A season
+// rebuilds each day's weather itself: asking for it changes nothing.
+TEST(HorteliaSimTemporada, PrintsTheGoldenOutputsOfTheShippedExamples) {
+    const auto casos = LeeTablaDato("hortelia_sim_salidas.tsv");
+    ASSERT_EQ(casos.size(), 6U);
+    for (const auto& caso : casos) {
+        const Salida s = EjecutaSim(caso.at(0));
         EXPECT_EQ(s.estado, 0) << s.texto;
-        EXPECT_EQ(s.texto, LeeDato(esperado)) << args;
-        // The season rebuilds each day's weather itself: asking for it changes nothing.
-        EXPECT_EQ(EjecutaSim("--recalcular-clima " + args).texto, s.texto);
+        EXPECT_EQ(s.texto, LeeDato(caso.at(1))) << caso[0];
+        EXPECT_EQ(EjecutaSim("--recalcular-clima " + caso[0]).texto, s.texto);
     }
 }
 
