@@ -1,6 +1,6 @@
 // Does it pay: each option changes exactly its fields, its row holds the season of a scenario
-// file with those fields changed by hand, the README's example prints its golden table, and
-// what cannot run says why.
+// file with those fields changed by hand. The README's example and a table without prices are
+// golden outputs of test_hortelia_sim_temporada; what cannot run says why in test_hortelia_sim.
 
 #include "scenario/archivo_hrt.h"
 #include "scenario/opciones.h"
@@ -77,21 +77,4 @@ TEST(Opciones, ARowIsTheSeasonOfTheFileWithTheChangedFields) {
         deArchivo[0] = c[1];
         EXPECT_EQ(deArchivo, fila);
     }
-}
-
-TEST(Opciones, TheReadmesExamplePrintsItsGoldenTable) {
-    const Salida s = EjecutaSim(
-        "--opciones doble-techo=1500,minima-2,eficiencia-90=400 --temporada anio_tipico.epw --precio-combustible 1.1 "
-        "tunel_simple.hrt");
-    EXPECT_EQ(s.estado, 0);
-    EXPECT_EQ(s.texto, LeeDato("opciones_epw.expected"));
-}
-
-// What cannot run says why in test_hortelia_sim; without prices the table has no costs, and
-// says so.
-TEST(Opciones, WithoutPricesNoCosts) {
-    const Salida sinPrecios = EjecutaSim("--opciones doble-techo=1500 --temporada anio_tipico.epw tunel_simple.hrt");
-    EXPECT_EQ(sinPrecios.estado, 0);
-    EXPECT_NE(sinPrecios.texto.find("el ahorro y el retorno quedan vacíos"), std::string::npos);
-    EXPECT_EQ(Fila(sinPrecios.texto, "doble-techo").at(7), "");
 }

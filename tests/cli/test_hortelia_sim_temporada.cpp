@@ -1,4 +1,5 @@
-// The batch tool's season and comparison of scenarios, end to end on the shipped examples.
+// The batch tool's season, comparison of scenarios and of options, end to end on the shipped
+// examples.
 
 #include "support/archivos.h"
 
@@ -9,18 +10,17 @@
 
 using namespace hortelia::prueba;
 
-TEST(HorteliaSimTemporada, PrintsTheSeasonOfTheShippedExamples) {
-    for (const auto& [args, esperado] : std::vector<std::pair<std::string, std::string>>{
-             {"--temporada clima_normales.csv --precio-combustible 1.2 --precio-agua 0.8 tunel_doble.hrt",
-              "temporada_normales.expected"},
-             {"--temporada clima_diario.csv tunel_doble.hrt", "temporada_diaria.expected"},
-             {"--temporada anio_tipico.epw --precio-combustible 1.1 tunel_simple.hrt", "temporada_epw.expected"},
-             {"--temporada clima_horario.csv tunel_doble.hrt", "temporada_horaria.expected"}}) {
-        const Salida s = EjecutaSim(args);
+// Each command line of tests/data/hortelia_sim_salidas.tsv prints its golden output. A season
+// rebuilds each day's weather itself, and the examples' days hold the weather a rebuild gives:
+// asking for it changes nothing.
+TEST(HorteliaSimTemporada, PrintsTheGoldenOutputsOfTheShippedExamples) {
+    const auto casos = LeeTablaDato("hortelia_sim_salidas.tsv");
+    ASSERT_EQ(casos.size(), 7U);
+    for (const auto& caso : casos) {
+        const Salida s = EjecutaSim(caso.at(0));
         EXPECT_EQ(s.estado, 0) << s.texto;
-        EXPECT_EQ(s.texto, LeeDato(esperado)) << args;
-        // The season rebuilds each day's weather itself: asking for it changes nothing.
-        EXPECT_EQ(EjecutaSim("--recalcular-clima " + args).texto, s.texto);
+        EXPECT_EQ(s.texto, LeeDato(caso.at(1))) << caso[0];
+        EXPECT_EQ(EjecutaSim("--recalcular-clima " + caso[0]).texto, s.texto);
     }
 }
 
@@ -45,14 +45,6 @@ TEST(HorteliaSimTemporada, ComparesScenariosAndSkipsABadOne) {
     EXPECT_EQ(std::vector<std::string>(fila.begin() + 3, fila.end() - 1),
               std::vector<std::string>(total.begin() + 3, total.end() - 1));
     EXPECT_EQ(fila.back(), "");
-
-    // Without a climate table: each file's day as it is, no prices, no cost.
-    const Salida dia = EjecutaSim("--resumen invernaculo.hrt tunel_doble.hrt");
-    EXPECT_EQ(dia.estado, 0) << dia.texto;
-    const std::vector<std::string> invernaculo = Fila(dia.texto, "invernaculo.hrt");
-    ASSERT_EQ(invernaculo.size(), 12U);
-    EXPECT_EQ(invernaculo.at(2), "litros");
-    EXPECT_EQ(invernaculo[10] + invernaculo[11], "");  // two empty cost cells
 }
 
 // A record's day as the scenario's day: its data sheet, and the scenario saved with it, whose

@@ -1,7 +1,6 @@
 // The results frame's charts and captions as a user meets them in the real window: fuel and
-// water each on its own axis, the chosen hour marked on both charts, the pale "Con control"
-// line outlined to a readable contrast, the fuel's unit beside its captions, and the groups
-// announced by their own titles.
+// water each on its own axis, the pale "Con control" line outlined to a readable contrast, the
+// fuel's unit beside its captions, and the groups announced by their own titles.
 
 #include "support/ventana_de_prueba.h"
 
@@ -28,9 +27,9 @@ class TestGraficosResultados : public QObject {
 private slots:
     void initTestCase() { std::setlocale(LC_ALL, "C"); }
 
-    // Each chart read with its unit, the pale line with a WCAG contrast, the chosen hour marked
-    // on both charts, each group announced by its title. The values the charts draw are checked
-    // in test_resultados, the text a screen reader hears of them in test_grafico.
+    // Each chart read with its unit, the pale line with a WCAG contrast, each group announced by
+    // its title. The values the charts draw and the hour they mark are checked in
+    // test_resultados, the text a screen reader hears of them in test_grafico.
     void losGraficosSeLeenConSuUnidadSuContrasteYLaHoraMarcada() {
         VentanaDePrueba v;
         v.Procesa();
@@ -52,13 +51,6 @@ private slots:
         QVERIFY(!temperaturas->chart()->isPlotAreaBackgroundVisible());
         QVERIFY(ContrasteWcag(temperaturas->Contorno(3), fondo) >= 3);
 
-        for (const int h : {1, 12, 24}) {
-            if (h > 1) v.Mueve("HScrResHora", h);  // a run shows hour 1
-            for (const char* grafico : {"MSCResTemp", "MSCResCtrl"}) {
-                QCOMPARE(v.Hijo<Grafico>(grafico)->FilaMarcada(), h);
-                QVERIFY(v.Hijo<Grafico>(grafico)->Marca()->isVisible());
-            }
-        }
         for (const char* g :
              {"Ambiente externo", "Interior invernáculo", "Control Temperatura", "Transpiración", "Acumulados diarios"}) {
             QGroupBox* grupo = PorTexto<QGroupBox>(&v.w, QString::fromUtf8(g));

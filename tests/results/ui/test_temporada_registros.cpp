@@ -7,7 +7,6 @@
 
 #include "results/informe_temporada.h"
 #include "scenario/archivo_hrt.h"
-#include "scenario/archivo_texto.h"
 
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -31,69 +30,55 @@ void EligeDia(VentanaTemporada* t, int fila) {
     QTest::mouseClick(dias->viewport(), Qt::LeftButton, {}, celda.center());
 }
 
+// The rows of tests/data/`archivo` as the test's data: the first field names a row, the others
+// fill the text columns `columnas`.
+void Filas(const char* archivo, std::initializer_list<const char*> columnas) {
+    for (const char* c : columnas) QTest::addColumn<QString>(c);
+    for (const QString& linea : Lee(QStringLiteral(HORTELIA_TEST_DATA "/") + archivo).split('\n')) {
+        if (linea.isEmpty() || linea.startsWith('#')) continue;
+        const QStringList campos = linea.split('\t');
+        QTestData& fila = QTest::newRow(qPrintable(campos[0]));
+        for (qsizetype k = 1; k < campos.size(); ++k) fila << campos[k];
+    }
+}
+
 }  // namespace
 
 class TestTemporadaRegistros : public QObject {
     Q_OBJECT
-    QTemporaryDir dir_;
-    QString diario_;  // a weather API's daily export, 4 July lacking
-
 private slots:
-    void initTestCase() {
-        std::setlocale(LC_ALL, "C");
-        diario_ = dir_.filePath("diario.csv");
-        QVERIFY(GuardaTexto(diario_.toStdString(),
-                            "time,temperature_2m_max (°C),temperature_2m_min (°C)\n2024-07-01,14.2,2.1\n"
-                            "2024-07-02,12.8,-1.4\n2024-07-03,9.5,-3.2\n2024-07-05,16,4.3\n")
-                    .ok);
-    }
+    void initTestCase() { std::setlocale(LC_ALL, "C"); }
 
+    // Each record of tests/data/temporada_registros.tsv: its days, what it left out, the heater's
+    // line, whether a day opens, and a saved text equal to hortelia-sim's on the same files.
     void registros_danLoMismoQueHorteliaSim_data() {
-        QTest::addColumn<QString>("clima");
-        QTest::addColumn<QStringList>("diseno");  // hortelia-sim's options, the same typed in the window
-        // How the line of the days ends, the days left out, some words of the line of the heater.
-        QTest::addColumn<QStringList>("textos");
-        QTest::addColumn<bool>("abreDia");
-        QTest::newRow("EPW, su condición")
-            << kEpw << QStringList()
-            << QStringList{"Lugar: Ejemplo 31.5 S (cifras inventadas), latitud -31.5°.",
-                           "Quedó fuera 1 día del lapso: le falta alguna hora o algún dato en el archivo. Es el 21/06.",
-                           "para -4.5 °C y viento de 4.6 m/s, condición de diseño del archivo."}
-            << true;
-        QTest::newRow("CSV horario")
-            << Ejemplo("clima_horario.csv") << QStringList()
-            << QStringList{"5 días. Lugar: latitud -31.5°.", "",
-                           "-4.3 °C y viento de 6.7 m/s, la hora más fría de la temporada con el viento de diseño. Un "
-                           "año típico o un registro corto rara vez trae las noches más frías del lugar: escriba la "
-                           "temperatura de diseño local si la conoce."}
-            << true;
-        QTest::newRow("CSV diario")
-            << diario_ << QStringList{"--temperatura-diseno", "-5", "--viento-diseno", "3.5"}
-            << QStringList{"4 días.", "Quedó fuera 1 día del lapso: la tabla de clima no lo tiene. Es el 04/07/2024.",
-                           "para -5.0 °C y viento de 3.5 m/s"}
-            << false;
+        Filas("temporada_registros.tsv", {"clima", "diseno", "finDias", "aviso", "nota", "abreDia"});
     }
     void registros_danLoMismoQueHorteliaSim() {
         QFETCH(QString, clima);
-        QFETCH(QStringList, diseno);
-        QFETCH(QStringList, textos);
+        QFETCH(QString, diseno);
+        const QStringList opciones = diseno.split(' ', Qt::SkipEmptyParts);
         VentanaDePrueba v;
-        VentanaTemporada* t = AbreTemporadaCon(v, kTunel, clima);
-        if (!diseno.isEmpty()) {
-            Escribe(t, "TemperaturaDiseno", diseno[1]);
-            Escribe(t, "VientoDiseno", diseno[3]);
+        VentanaTemporada* t = AbreTemporadaCon(v, kTunel, kEjemplos.filePath(clima));
+        if (!opciones.isEmpty()) {
+            Escribe(t, "TemperaturaDiseno", opciones[1]);
+            Escribe(t, "VientoDiseno", opciones[3]);
         }
         Pulsa(t, "CalculaTemporada");
-        QVERIFY2(Texto(t, "PeriodoTemporada").endsWith(textos[0]), qPrintable(Texto(t, "PeriodoTemporada")));
-        QCOMPARE(Texto(t, "AvisoTemporada"), textos[1]);
-        QVERIFY2(Texto(t, "NotaDiseno").contains(textos[2]), qPrintable(Texto(t, "NotaDiseno")));
+        QFETCH(QString, finDias);
+        QVERIFY2(Texto(t, "PeriodoTemporada").endsWith(finDias), qPrintable(Texto(t, "PeriodoTemporada")));
+        QTEST(Texto(t, "AvisoTemporada"), "aviso");
+        QFETCH(QString, nota);
+        QVERIFY2(Texto(t, "NotaDiseno").contains(nota), qPrintable(Texto(t, "NotaDiseno")));
         EligeDia(t, 0);
-        QTEST(En<QPushButton>(t, "AbreDia")->isEnabled(), "abreDia");
+        QFETCH(QString, abreDia);
+        QCOMPARE(En<QPushButton>(t, "AbreDia")->isEnabled(), abreDia == "si");
 
         QTemporaryDir dir;
         v.guion.RespondeArchivo(dir.filePath("temporada.txt"));
         Pulsa(t, "GuardaTemporada");
-        const QString lote = SalidaDeHorteliaSim(QStringList{"--temporada", clima} + diseno + QStringList{kTunel});
+        const QString lote =
+            SalidaDeHorteliaSim(QStringList{"--temporada", kEjemplos.filePath(clima)} + opciones + QStringList{kTunel});
         QCOMPARE(Lee(dir.filePath("temporada.txt")), lote);
     }
 
@@ -102,56 +87,40 @@ private slots:
     void laCondicionDeDiseno_delArchivoOEscrita() {
         VentanaDePrueba v;
         VentanaTemporada* t = AbreTemporadaCon(v, kTunel, Ejemplo("clima_normales.csv"));
-        auto* temperatura = En<QLineEdit>(t, "TemperaturaDiseno");
-        auto* viento = En<QLineEdit>(t, "VientoDiseno");
-        QVERIFY(
-            Texto(t, "AyudaDiseno").contains("las normales mensuales son promedios y nunca traen la noche más fría"));
+        COMPRUEBA_PANTALLA(v, "temporada.pantalla", "diseño de las normales");
         QVERIFY(En<QLabel>(t, "TotCombustible")->toolTip().contains("antes de los cortes a milésimas"));
         const auto elige = [&](const QString& clima) {
             v.guion.RespondeArchivo(clima);
             Pulsa(t, "EligeClima");
         };
         elige(kEpw);
-        QCOMPARE(temperatura->text(), QStringLiteral("-4.5"));
-        QCOMPARE(viento->text(), QStringLiteral("4.6"));
-        QCOMPARE(temperatura->accessibleName(), QStringLiteral("Temperatura de diseño: -4.5 °C, del archivo"));
-        QVERIFY(Texto(t, "AyudaDiseno").isEmpty());
+        COMPRUEBA_PANTALLA(v, "temporada.pantalla", "diseño del EPW");
+        QCOMPARE(En(t, "TemperaturaDiseno")->accessibleName(),
+                 QStringLiteral("Temperatura de diseño: -4.5 °C, del archivo"));
         elige(Ejemplo("clima_normales.csv"));
-        QVERIFY(temperatura->text().isEmpty() && viento->text().isEmpty());
+        COMPRUEBA_PANTALLA(v, "temporada.pantalla", "diseño de las normales");
         Escribe(t, "TemperaturaDiseno", "-2");
         elige(kEpw);
-        QCOMPARE(temperatura->text(), QStringLiteral("-2"));
-        QCOMPARE(viento->text(), QStringLiteral("4.6"));
+        COMPRUEBA_PANTALLA(v, "temporada.pantalla", "diseño escrito");
         Escribe(t, "VientoDiseno", "");
         Pulsa(t, "CalculaTemporada");
         QCOMPARE(t->TemporadaMostrada()->diseno.viento, kVientoDiseno);
     }
 
-    // A figure typed that is no number, or out of range, or a wind without its temperature.
+    // A figure typed that is no number, or out of range, or a wind without its temperature
+    // (tests/data/temporada_cifras_rechazadas.tsv).
     void unaCifraRechazada_loDiceYNoCalcula_data() {
-        QTest::addColumn<QByteArray>("campo");
-        QTest::addColumn<QString>("texto");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("precio con dos comas") << QByteArray("PrecioCombustible") << "1,2,3"
-                                              << "\"1,2,3\" no es un número";
-        QTest::newRow("viento solo") << QByteArray("VientoDiseno") << "3"
-                                     << "Escriba también la «Temperatura de diseño»";
-        QTest::newRow("temperatura en letras")
-            << QByteArray("TemperaturaDiseno") << "helada"
-            << "Escriba en «Temperatura de diseño» un número de -90 a 70 °C, con coma o punto decimal: \"helada\" "
-               "no lo es.";
-        QTest::newRow("temperatura bajo el límite") << QByteArray("TemperaturaDiseno") << "-90,5"
-                                                    << "«Temperatura de diseño» un número de -90 a 70 °C";
+        Filas("temporada_cifras_rechazadas.tsv", {"campo", "texto", "mensaje"});
     }
     void unaCifraRechazada_loDiceYNoCalcula() {
-        QFETCH(QByteArray, campo);
+        QFETCH(QString, campo);
+        QFETCH(QString, texto);
         QFETCH(QString, mensaje);
         VentanaDePrueba v;
         VentanaTemporada* t = AbreTemporadaCon(v, kTunel, Ejemplo("clima_normales.csv"));
         Pulsa(t, "CalculaTemporada");
         const Temporada* antes = t->TemporadaMostrada();
-        QFETCH(QString, texto);
-        Escribe(t, campo.constData(), texto);
+        Escribe(t, qPrintable(campo), texto);
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, mensaje);
         Pulsa(t, "CalculaTemporada");
         QCOMPARE(t->TemporadaMostrada(), antes);
