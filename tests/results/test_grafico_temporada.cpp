@@ -29,19 +29,12 @@ TEST(GraficoTemporada, WeeksAsLowestAndHighestWithAShortLastWeek) {
 }
 
 TEST(GraficoTemporada, YearsAddTheirMonthsWhereverTheYearChanges) {
-    const auto mes = [](int anio, int m, double combustible, float minima) {
-        PeriodoTemporada p;
-        p.anio = anio;
-        p.mes = m;
-        p.dias = 30;
-        p.combustible = combustible;
-        p.agua = 10 * combustible;
-        p.horasCalefaccion = 2;
-        p.tempMinInterior = minima;
-        p.potenciaPicoKw = combustible / 2;
-        p.costoCombustible = combustible;
-        if (m == 2) p.costoAgua = combustible;  // a water price from February on
-        return p;
+    // A water price from February on.
+    const auto mes = [](int anio, int m, double c, float minima) {
+        return PeriodoTemporada{.anio = anio, .mes = m, .dias = 30, .combustible = c, .agua = 10 * c, .etr = 0,
+                                .etp = 0, .horasCalefaccion = 2, .horasRefrigeracion = 0, .horasFueraDeRango = 0,
+                                .tempMinInterior = minima, .potenciaPicoKw = c / 2, .costoCombustible = c,
+                                .costoAgua = m == 2 ? std::optional(c) : std::nullopt};
     };
     const std::vector<PeriodoTemporada> anios =
         SumaPorAnio({mes(2023, 12, 1, 5), mes(2024, 1, 2, 3), mes(2024, 2, 4, 4), mes(2025, 1, 8, 6)});

@@ -17,20 +17,19 @@
 using namespace hortelia;
 
 TEST(InformeTemporada, ShortestExactNumbersInPlainForm) {
-    // Never an exponent; 0.1 + 0.2 is the double just above 0.3.
-    for (const auto& [x, texto] :
-         {std::pair(12.0, "12"), std::pair(0.24, "0.24"), std::pair(-3.5, "-3.5"), std::pair(-0.0, "0"),
-          std::pair(0.0001, "0.0001"), std::pair(1e21, "1000000000000000000000"),
-          std::pair(0.1 + 0.2, "0.30000000000000004")})
-        EXPECT_EQ(NumeroExacto(x), texto);
-    // A single prints as a single: its own shortest digits, not those of its widened double.
-    EXPECT_EQ(NumeroExacto(12.3F), "12.3");
-    EXPECT_EQ(NumeroExacto(static_cast<double>(12.3F)), "12.300000190734863");
-    EXPECT_EQ(NumeroExacto(Variante::Entero(10) / Variante::Entero(4)), "2.5");
-    EXPECT_EQ(NumeroExacto(Variante::Entero(123) / Variante::Entero(10)), "12.3");
-    EXPECT_EQ(NumeroExacto(Variante::Entero(-7)), "-7");
-    EXPECT_EQ(NumeroExacto(Variante::Doble(31.5)), "31.5");
-    EXPECT_EQ(NumeroExacto(Variante()), "");
+    // Never an exponent; 0.1 + 0.2 is the double just above 0.3. A single prints as a single: its
+    // own shortest digits, not those of its widened double.
+    const auto E = Variante::Entero;
+    for (const auto& [hecho, texto] :
+         {std::pair(NumeroExacto(12.0), "12"), std::pair(NumeroExacto(0.24), "0.24"),
+          std::pair(NumeroExacto(-3.5), "-3.5"), std::pair(NumeroExacto(-0.0), "0"),
+          std::pair(NumeroExacto(0.0001), "0.0001"), std::pair(NumeroExacto(1e21), "1000000000000000000000"),
+          std::pair(NumeroExacto(0.1 + 0.2), "0.30000000000000004"), std::pair(NumeroExacto(12.3F), "12.3"),
+          std::pair(NumeroExacto(static_cast<double>(12.3F)), "12.300000190734863"),
+          std::pair(NumeroExacto(E(10) / E(4)), "2.5"), std::pair(NumeroExacto(E(123) / E(10)), "12.3"),
+          std::pair(NumeroExacto(E(-7)), "-7"), std::pair(NumeroExacto(Variante::Doble(31.5)), "31.5"),
+          std::pair(NumeroExacto(Variante()), "")})
+        EXPECT_EQ(hecho, texto);
 }
 
 TEST(InformeTemporada, KeysTablesAndEmptyCostCells) {
@@ -41,18 +40,11 @@ TEST(InformeTemporada, KeysTablesAndEmptyCostCells) {
     t.unidadCombustible = "kg";
     t.faltan = {"nubosidad", "viento"};
     t.precios.agua = 0.5;
-    DiaTemporada d;
-    d.tmax = Variante::Entero(225) / Variante::Entero(10);
-    d.tmin = Variante::Entero(-5) / Variante::Entero(10);
-    d.hrmax = Variante::Entero(90);
-    d.hrmin = Variante::Entero(40);
-    d.combustible = 1.5;
-    d.agua = 20;
-    d.horasCalefaccion = 3;
-    d.tempMinInterior = 8;
-    d.tempMaxInterior = 25.1F;
-    d.potenciaPicoKw = 4.25;
-    d.horasFueraDeRango = 5;
+    const auto E = Variante::Entero;
+    DiaTemporada d{.fecha = {}, .tmax = E(225) / E(10), .tmin = E(-5) / E(10), .hrmax = E(90), .hrmin = E(40),
+                   .nubosidad = 0, .vientoKmh = 0, .combustible = 1.5, .agua = 20, .etr = 0, .etp = 0,
+                   .horasCalefaccion = 3, .horasRefrigeracion = 0, .tempMinInterior = 8, .tempMaxInterior = 25.1F,
+                   .potenciaPicoKw = 4.25, .horasFueraDeRango = 5};
     for (const Fecha& f : {Fecha{0, 12, 31}, Fecha{0, 1, 1}}) {
         d.fecha = f;
         t.dias.push_back(d);

@@ -121,15 +121,10 @@ TEST_F(ArchivoTexto, WhatIsNotARegularFileIsRefusedAndLeftAsItWas) {
 TEST_F(ArchivoTexto, AFailedSaveLeavesTheOldFileAndNoTemporary) {
     const std::string viejoTexto = Lee(viejo);
     const std::string nuevo(100000, 'n');
-    auto falla = [](int error) {
-        errno = error;
-        return -1;
-    };
+    const auto falla = [](int error) { return errno = error, -1; };
     const std::vector<std::pair<const char*, std::function<void(LlamadasGuardado&)>>> casos{
         {"no se pudo escribir el archivo (no queda espacio en el disco)",
-         [&](LlamadasGuardado& l) {
-             l.escribe = [&](int, const void*, std::size_t) -> ssize_t { return falla(ENOSPC); };
-         }},
+         [&](LlamadasGuardado& l) { l.escribe = [&](int, const void*, std::size_t) { return falla(ENOSPC); }; }},
         {"no se pudo escribir el archivo (se agotó la cuota de disco del usuario)",  // partial, then the quota
          [&](LlamadasGuardado& l) {
              l.escribe = [&, veces = 0](int fd, const void* p, std::size_t n) mutable -> ssize_t {
@@ -139,12 +134,7 @@ TEST_F(ArchivoTexto, AFailedSaveLeavesTheOldFileAndNoTemporary) {
         {"no se pudo asegurar el archivo en el disco (error de entrada o salida del disco)",
          [&](LlamadasGuardado& l) { l.sincroniza = [&](int) { return falla(EIO); }; }},
         {"no se pudo cerrar el archivo (error de entrada o salida del disco)",
-         [&](LlamadasGuardado& l) {
-             l.cierra = [&](int fd) {
-                 ::close(fd);
-                 return falla(EIO);
-             };
-         }},
+         [&](LlamadasGuardado& l) { l.cierra = [&](int fd) { return ::close(fd), falla(EIO); }; }},
         {"no se pudo reemplazar el archivo anterior (no tiene permiso)",
          [&](LlamadasGuardado& l) { l.renombra = [&](const char*, const char*) { return falla(EACCES); }; }},
         {"no se pudo dar nombre al archivo (el disco es de solo lectura)",
@@ -169,10 +159,7 @@ TEST_F(ArchivoTexto, AFailedSaveLeavesTheOldFileAndNoTemporary) {
         // A new file that fails after taking its name is removed again.
         LlamadasGuardado llamadas = LlamadasGuardado::Reales();
         if (!sinNombre) llamadas.abreSinNombre = [&](const char*, mode_t) { return falla(EOPNOTSUPP); };
-        llamadas.cierra = [&](int fd) {
-            ::close(fd);
-            return falla(EIO);
-        };
+        llamadas.cierra = [&](int fd) { return ::close(fd), falla(EIO); };
         EXPECT_FALSE(GuardaTexto((dir / "nuevo.hrt").string(), "x", llamadas).ok);
         EXPECT_EQ(Nombres(), std::vector<std::string>{"invernaculo.hrt"}) << sinNombre;
     }
@@ -223,11 +210,7 @@ TEST_F(ArchivoTexto, PartialAndInterruptedWritesWriteEverything) {
     LlamadasGuardado llamadas = LlamadasGuardado::Reales();
     int veces = 0;
     llamadas.escribe = [&](int fd, const void* p, std::size_t n) -> ssize_t {
-        if (++veces % 2 == 0) {
-            errno = EINTR;
-            return -1;
-        }
-        return ::write(fd, p, std::min<std::size_t>(n, 7));
+        return ++veces % 2 == 0 ? (errno = EINTR, -1) : ::write(fd, p, std::min<std::size_t>(n, 7));
     };
     ASSERT_TRUE(GuardaTexto(viejo.string(), nuevo, llamadas).ok);
     EXPECT_EQ(Lee(viejo), nuevo);
