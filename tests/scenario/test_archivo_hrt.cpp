@@ -98,10 +98,7 @@ TEST_F(Archivo, BadFilesAreRefusedWithLineAndFieldAndChangeNothing) {
         const ResultadoCarga r = CargaTextoEscenario(texto, leido);
         EXPECT_FALSE(r.ok) << fragmento;
         EXPECT_NE(r.mensaje.find(fragmento), std::string::npos) << r.mensaje;
-        if (linea) {
-            EXPECT_EQ(r.linea, linea) << r.mensaje;
-            EXPECT_EQ(r.campo, campo) << r.mensaje;
-        }
+        EXPECT_EQ(std::pair(r.linea, r.campo), std::pair(linea, campo)) << r.mensaje;
         EXPECT_EQ(TextoEscenario(leido), bueno);
     }
 }
