@@ -58,9 +58,8 @@ TEST_F(Archivo, SaveThenLoadGivesBackEveryField) {
     ASSERT_TRUE(r.ok) << r.mensaje;
     EXPECT_TRUE(r.dimensionesValidas);
     EXPECT_EQ(TextoEscenario(leido), TextoEscenario(e));
-    EXPECT_EQ(leido.SueloCubierto, e.SueloCubierto);
-    EXPECT_EQ(leido.SupCobertura, e.SupCobertura);
-    EXPECT_EQ(leido.Volumen, e.Volumen);
+    EXPECT_EQ(std::tie(leido.SueloCubierto, leido.SupCobertura, leido.Volumen),
+              std::tie(e.SueloCubierto, e.SupCobertura, e.Volumen));
     // A number reads back as the text shows it: 28.3 and a whole 7 lose their kind, not their text.
     EXPECT_EQ(leido.TMax, Variante::Doble(28.3));
 }
@@ -73,9 +72,7 @@ TEST_F(Archivo, ReaderTakesLineEndsAsSeparatorsAndBothDecimalForms) {
     Escenario leido = inicio;
     const ResultadoCarga r = CargaTextoEscenario(texto, leido);
     ASSERT_TRUE(r.ok) << r.mensaje;
-    EXPECT_EQ(leido.IAF, 0.5F);
-    EXPECT_EQ(leido.TMaxTol, Variante::Entero(35));
-    EXPECT_EQ(leido.Modulos, 3);
+    EXPECT_EQ(std::tuple(leido.IAF, leido.TMaxTol, leido.Modulos), std::tuple(0.5F, Variante::Entero(35), 3));
 }
 
 // Each bad file of tests/data/hrt_rechazos.tsv, made from a good one, is refused at its line
@@ -135,11 +132,9 @@ TEST_F(Archivo, DimensionsOutsideTheLimitsLoadAsNotAccepted) {
         Escenario leido = e;
         const ResultadoCarga r = CargaTextoEscenario(texto, leido);
         ASSERT_TRUE(r.ok) << r.mensaje;
-        EXPECT_FALSE(r.dimensionesValidas);
-        EXPECT_EQ(r.motivoDimensiones, motivo);
-        EXPECT_TRUE(leido.SueloCubierto.vacia());
-        EXPECT_TRUE(leido.SupCobertura.vacia());
-        EXPECT_EQ(std::tuple(leido.Volumen, leido.Flecha), std::tuple(0.0F, 0.0F));
+        EXPECT_EQ(std::pair(r.dimensionesValidas, r.motivoDimensiones), std::pair(false, motivo));
+        EXPECT_EQ(std::tuple(leido.SueloCubierto.vacia(), leido.SupCobertura.vacia(), leido.Volumen, leido.Flecha),
+                  std::tuple(true, true, 0.0F, 0.0F));
     }
     // A tunnel's derived height is not typed: 100 m wide on 50 m walls stands 100 m high.
     Escenario tunel = e;

@@ -20,19 +20,16 @@ TEST(RegistrosClima, AnEpwGivesPlaceDesignAndTheHoursOfEachDayInFileOrder) {
     const ResultadoTablaClima r = LeeTablaClima(prueba::LeeDato("anio_tipico_corto.epw"));
     ASSERT_TRUE(r.ok) << r.mensaje;
     const TablaClima& t = r.tabla;
-    EXPECT_EQ(t.tipo, TipoTablaClima::AnioTipico);
-    EXPECT_EQ(t.lugar, "Lugar de prueba");
-    EXPECT_EQ(t.latitud, -34.5);
+    EXPECT_EQ(std::tuple(t.tipo, t.lugar, t.latitud), std::tuple(TipoTablaClima::AnioTipico, "Lugar de prueba", -34.5));
     ASSERT_TRUE(t.diseno);
     EXPECT_EQ(std::tuple(t.diseno->temperatura, t.diseno->viento), std::tuple(-7.3, 4.6));
     ASSERT_EQ(t.dias.size(), 4U);
-    EXPECT_EQ(t.dias[0].fecha, (Fecha{0, 12, 31}));  // file order, not calendar order
-    EXPECT_EQ(t.dias[0].horas[23].temperatura, -3.5);  // the row of hour 24 is hour 24
-    EXPECT_EQ(t.dias[0].horas[0].nubes, 0.5);          // five tenths
+    // File order, not calendar order; the row of hour 24 is hour 24; five tenths of sky.
+    EXPECT_EQ(std::tuple(t.dias[0].fecha, t.dias[0].horas[23].temperatura, t.dias[0].horas[0].nubes),
+              std::tuple(Fecha{0, 12, 31}, -3.5, 0.5));
     EXPECT_EQ(std::tuple(t.dias[0].completo, t.dias[1].completo, t.dias[2].completo, t.dias[3].completo),
               std::tuple(true, true, false, false));  // 99.9 marks a missing dry bulb; one hour is not a day
-    EXPECT_EQ(PrimerDia(t), (Fecha{0, 12, 31}));
-    EXPECT_EQ(UltimoDia(t), (Fecha{0, 1, 3}));
+    EXPECT_EQ(std::tuple(PrimerDia(t), UltimoDia(t)), std::tuple(Fecha{0, 12, 31}, Fecha{0, 1, 3}));
 
     // Sky cover 99 (missing) counts as clear; humidity up to 110 is taken; no design block is none.
     const ResultadoTablaClima s = LeeTablaClima(prueba::LeeDato("anio_tipico_sin_diseno.epw"));
@@ -48,14 +45,13 @@ TEST(RegistrosClima, AnHourlyExportMapsMidnightToHour24AndDropsItsCutEnds) {
     const ResultadoTablaClima r = LeeTablaClima(prueba::LeeDato("exportacion_horaria.csv"));
     ASSERT_TRUE(r.ok) << r.mensaje;
     const TablaClima& t = r.tabla;
-    EXPECT_EQ(t.tipo, TipoTablaClima::Horaria);
-    EXPECT_EQ(t.latitud, -31.25);
+    EXPECT_EQ(std::tuple(t.tipo, t.latitud), std::tuple(TipoTablaClima::Horaria, -31.25));
     ASSERT_EQ(t.dias.size(), 3U);
     EXPECT_EQ(t.dias.front().fecha, (Fecha{2024, 7, 1}));
     EXPECT_EQ(std::tuple(t.dias[0].completo, t.dias[1].completo, t.dias[2].completo), std::tuple(true, false, true));
-    EXPECT_EQ(t.dias[0].horas[23].viento, 2);  // 7.2 km/h, hour 24 from 07-02 00:00
-    EXPECT_EQ(t.dias[2].horas[4].nubes, 0);
-    EXPECT_EQ(t.dias[2].horas[5].nubes, 0.5);
+    // 7.2 km/h at hour 24 from 07-02 00:00; 07-03's clear 05:00 and cloudy 06:00.
+    EXPECT_EQ(std::tuple(t.dias[0].horas[23].viento, t.dias[2].horas[4].nubes, t.dias[2].horas[5].nubes),
+              std::tuple(2.0, 0.0, 0.5));
 
     // A date with no row at all inside the file (07-02) is a day left out; units (°F, kn) are
     // converted.
@@ -78,9 +74,7 @@ TEST(RegistrosClima, ADailyExportIsADailyTable) {
     EXPECT_EQ(t.tipo, TipoTablaClima::Diaria);
     ASSERT_EQ(t.filas.size(), 2U);
     const FilaClima& f = t.filas[0];
-    EXPECT_EQ(std::tuple(f.fecha, f.hrmax, f.hrmin, f.nubosidad, f.viento),
-              std::tuple(Fecha{2024, 7, 1}, kHRMaxInicial, kHRMinInicial, 4.0, 9.0));
-    EXPECT_DOUBLE_EQ(f.tmax, 20);
-    EXPECT_DOUBLE_EQ(f.tmin, 0);
+    EXPECT_EQ(std::tuple(f.fecha, f.tmax, f.tmin, f.hrmax, f.hrmin, f.nubosidad, f.viento),
+              std::tuple(Fecha{2024, 7, 1}, 20.0, 0.0, kHRMaxInicial, kHRMinInicial, 4.0, 9.0));
     EXPECT_EQ(t.faltan, (std::vector<std::string>{"hrmax", "hrmin"}));
 }
