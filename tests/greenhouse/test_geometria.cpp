@@ -100,12 +100,10 @@ TEST(Ventilacion, OneMoreSquareMetreOpensEveryOpenHourMore) {
     e.SupVentanas += 1;
     e.AperturaHora(1) = e.AperturaHora(24) = -50;
     RecalculaAreasVent(e);
-    EXPECT_EQ(NumeroATexto(e.AreaVentHora(1)), " 25.5");
-    EXPECT_EQ(NumeroATexto(e.AreaVentHora(24)), " 25.5");
-    EXPECT_EQ(NumeroATexto(e.AreaVentHora(12)), " 20.4");
-    EXPECT_EQ(e.AreaVentHora(12).tipo(), Variante::Tipo::Simple);
-    EXPECT_EQ(NumeroATexto(e.AreaVentHora(3)), " 0");
+    const auto area = [&](int h) { return NumeroATexto(e.AreaVentHora(h)); };
+    EXPECT_EQ(std::tuple(area(1), area(24), area(12), e.AreaVentHora(12).tipo(), area(3)),
+              std::tuple(" 25.5", " 25.5", " 20.4", Variante::Tipo::Simple, " 0"));
     e.AperturaHora(3) = -100;
     RecalculaAreaVent(e, 3);
-    EXPECT_EQ(NumeroATexto(e.AreaVentHora(3)), " 51");
+    EXPECT_EQ(area(3), " 51");
 }

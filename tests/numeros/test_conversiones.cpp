@@ -51,15 +51,14 @@ TEST_P(Conversiones, NumberToText) {
         else std::from_chars(v.data(), v.data() + v.size(), doble);
         EXPECT_EQ(c[0] == "simple" ? NumeroATexto(simple) : NumeroATexto(doble), c.at(2)) << v;
     }
-    EXPECT_EQ(NumeroATexto(static_cast<std::int16_t>(-10)), "-10");
-    EXPECT_EQ(NumeroATexto(32767), " 32767");
-    EXPECT_EQ(NumeroATexto(0), " 0");
-    EXPECT_EQ(NumeroATexto(Variante::Entero(35)), " 35");
-    EXPECT_EQ(NumeroATexto(Variante::Simple(0.1F)), " .1");
-    EXPECT_EQ(NumeroATexto(Variante::Doble(0.1F)), " .100000001490116");
-    EXPECT_EQ(NumeroATexto(Variante()), " 0");
-    EXPECT_EQ(NumeroSinBlanco(Variante()), "");
-    EXPECT_EQ(NumeroSinBlanco(Variante::Doble(-0.2)), "-.2");
+    using V = Variante;
+    for (const auto& [hecho, texto] :
+         {std::pair(NumeroATexto(static_cast<std::int16_t>(-10)), "-10"), std::pair(NumeroATexto(32767), " 32767"),
+          std::pair(NumeroATexto(0), " 0"), std::pair(NumeroATexto(V::Entero(35)), " 35"),
+          std::pair(NumeroATexto(V::Simple(0.1F)), " .1"), std::pair(NumeroATexto(V::Doble(0.1F)), " .100000001490116"),
+          std::pair(NumeroATexto(V()), " 0"), std::pair(NumeroSinBlanco(V()), ""),
+          std::pair(NumeroSinBlanco(V::Doble(-0.2)), "-.2")})
+        EXPECT_EQ(hecho, texto);
 }
 
 // Each reader on the texts of tests/data/texto_a_numero.tsv, the sign of a zero too.
@@ -99,12 +98,9 @@ TEST_P(Conversiones, HalvesToEvenAndCutsTowardMinusInfinity) {
         {32767.5, std::nullopt},
         {std::numeric_limits<double>::quiet_NaN(), std::nullopt}};
     for (const auto& [x, entero] : enteros) EXPECT_EQ(AEntero16(x), entero) << x;
-    EXPECT_EQ(Cortar(-2.37, 1), -2.4);
-    EXPECT_EQ(Cortar(12.345, 2), 12.34);
-    EXPECT_EQ(Cortar(-0.25, 0), -1.0);
+    EXPECT_EQ(std::tuple(Cortar(-2.37, 1), Cortar(12.345, 2), Cortar(-0.25, 0)), std::tuple(-2.4, 12.34, -1.0));
     EXPECT_EQ(NumeroATexto(Cortar(-4.88, 1)), "-4.9");
     for (int d = 0; d <= 24; ++d) EXPECT_EQ(Cortar(2.5 / std::pow(10.0, d), d), 2 / std::pow(10.0, d)) << d;
     // In single precision 12.2 times 10 lands on 122, in double just below it.
-    EXPECT_EQ(CortarSimple(12.2F, 1), 12.2F);
-    EXPECT_EQ(Cortar(12.2F, 1), 12.1);
+    EXPECT_EQ(std::tuple(CortarSimple(12.2F, 1), Cortar(12.2F, 1)), std::tuple(12.2F, 12.1));
 }

@@ -37,12 +37,8 @@ TEST_F(Exportacion, ControlCellsFollowTheTemperatureWithoutControl) {
     e.ControlHora(5) = 0;
     const auto l = prueba::Partes(TextoPlanilla(e, {}), '\n');
     auto celdas = [&](int h) { return prueba::Partes(l[static_cast<std::size_t>(22 + h)] + "\t", '\t'); };
-    EXPECT_EQ(celdas(3)[10], "");
-    EXPECT_EQ(celdas(3)[11], "");
-    EXPECT_EQ(celdas(4)[10], ".125");
-    EXPECT_EQ(celdas(4)[11], "");
-    EXPECT_EQ(celdas(5)[10], "");
-    EXPECT_EQ(celdas(5)[11], "0");
+    EXPECT_EQ(std::vector({celdas(3)[10], celdas(3)[11], celdas(4)[10], celdas(4)[11], celdas(5)[10], celdas(5)[11]}),
+              std::vector<std::string>({"", "", ".125", "", "", "0"}));
 }
 
 // A month no record holds names no date (and no month) in the summary.

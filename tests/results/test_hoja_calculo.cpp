@@ -68,10 +68,9 @@ TEST_F(HojaCalculo, NumbersAreNumberCellsWithAPointWhateverTheLocale) {
     std::setlocale(LC_ALL, "C");
     const auto celdas = Lee(ruta);
     EXPECT_EQ(celdas.size(), 5U);
-    EXPECT_FALSE(celdas.at("A1").numero);
-    EXPECT_EQ(celdas.at("A1").texto, "Título «1»");
-    EXPECT_TRUE(celdas.at("B1").numero);
-    EXPECT_EQ(celdas.at("B1").texto, "0.24");
+    const auto celda = [&](const char* ref) { return std::pair(celdas.at(ref).numero, celdas.at(ref).texto); };
+    EXPECT_EQ(celda("A1"), std::pair(false, std::string("Título «1»")));
+    EXPECT_EQ(celda("B1"), std::pair(true, std::string("0.24")));
     EXPECT_EQ(celdas.count("C1"), 0U);
     EXPECT_EQ(std::stod(celdas.at("D1").texto), -1.5e-05);
     EXPECT_EQ(celdas.at("A2").texto, "a\nb & c");

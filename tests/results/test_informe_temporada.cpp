@@ -150,9 +150,9 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
             for (std::size_t c = 1; c < filas[k].size(); ++c) {
                 SCOPED_TRACE(std::to_string(k) + ", " + std::to_string(c) + " \"" + filas[k][c] + "\"");
                 const CeldaHoja& x = celda(f + 1 + k, c);
-                EXPECT_EQ(std::pair(x.tipo, x.numero), filas[k][c].empty()
-                                                           ? std::pair(CeldaHoja::Tipo::Vacia, 0.0)
-                                                           : std::pair(CeldaHoja::Tipo::Numero, std::stod(filas[k][c])));
+                const std::string& t = filas[k][c];
+                EXPECT_EQ(std::pair(x.tipo, x.numero), t.empty() ? std::pair(CeldaHoja::Tipo::Vacia, 0.0)
+                                                                 : std::pair(CeldaHoja::Tipo::Numero, std::stod(t)));
             }
     }
 }

@@ -89,12 +89,11 @@ TEST_F(Clima, TemperatureButtonsStepByTenthsAndASingleExtremeStaysSingle) {
 }
 
 TEST_F(Clima, HumidityButtonsClampAndKeepTheTenth) {
-    HumedadMas(e, 3);  // 99.9
-    EXPECT_EQ(NumeroATexto(e.HRHora(3)), " 100");
+    HumedadMas(e, 3);     // 99.9
     HumedadMenos(e, 15);  // 50
-    EXPECT_EQ(NumeroATexto(e.HRHora(15)), " 50");
-    HumedadMas(e, 11);  // 98.8
-    EXPECT_EQ(NumeroATexto(e.HRHora(11)), " 99.3");
+    HumedadMas(e, 11);    // 98.8
+    EXPECT_EQ(std::tuple(NumeroATexto(e.HRHora(3)), NumeroATexto(e.HRHora(15)), NumeroATexto(e.HRHora(11))),
+              std::tuple(" 100", " 50", " 99.3"));
 }
 
 TEST_F(Clima, WindInMetresPerSecondIsCutDown) {

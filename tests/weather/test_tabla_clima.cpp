@@ -99,11 +99,9 @@ TEST(TablaClima, DatesAsTypedAndCounted) {
     }
     EXPECT_EQ(TextoFecha({0, 3, 7}, T::Normales), "03-07");
     // The next day across a leap February, a year's end, and round a year of normals.
-    EXPECT_EQ(DiaSiguiente({2024, 2, 28}), (Fecha{2024, 2, 29}));
-    EXPECT_EQ(DiaSiguiente({2100, 2, 28}), (Fecha{2100, 3, 1}));
-    EXPECT_EQ(DiaSiguiente({2023, 12, 31}), (Fecha{2024, 1, 1}));
-    EXPECT_EQ(DiaSiguiente({0, 2, 28}), (Fecha{0, 3, 1}));
-    EXPECT_EQ(DiaSiguiente({0, 12, 31}), (Fecha{0, 1, 1}));
+    EXPECT_EQ(std::vector({DiaSiguiente({2024, 2, 28}), DiaSiguiente({2100, 2, 28}), DiaSiguiente({2023, 12, 31}),
+                           DiaSiguiente({0, 2, 28}), DiaSiguiente({0, 12, 31})}),
+              std::vector<Fecha>({{2024, 2, 29}, {2100, 3, 1}, {2024, 1, 1}, {0, 3, 1}, {0, 1, 1}}));
     EXPECT_EQ(NumeroDeDia({2000, 3, 1}) - NumeroDeDia({2000, 2, 28}), 2);
     EXPECT_EQ(NumeroDeDia({2025, 1, 1}) - NumeroDeDia({2024, 1, 1}), 366);
 }
