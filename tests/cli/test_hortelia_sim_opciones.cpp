@@ -67,11 +67,9 @@ TEST(Opciones, ARowIsTheSeasonOfTheFileWithTheChangedFields) {
         const std::vector<std::string> fila = Fila(opcion.texto, c[1]), r = Fila(resumen.texto, cambiado);
         ASSERT_EQ(fila.size(), 11U) << opcion.texto;
         ASSERT_EQ(r.size(), 13U) << resumen.texto;
-        EXPECT_EQ(std::vector<std::string>(fila.begin() + 1, fila.begin() + 4),
-                  std::vector<std::string>(r.begin() + 1, r.begin() + 4));  // fuel, unit, water
-        EXPECT_EQ(fila[4], r[10]);                                          // costs
-        EXPECT_EQ(fila[5], r[11]);
-        EXPECT_EQ(fila[10], r[12]);  // heater to install
+        // Fuel, unit, water, the two costs and the heater to install.
+        EXPECT_EQ(std::vector({fila[1], fila[2], fila[3], fila[4], fila[5], fila[10]}),
+                  std::vector({r[1], r[2], r[3], r[10], r[11], r[12]}));
         std::vector<std::string> deArchivo = Fila(archivo.texto, cambiado);
         ASSERT_FALSE(deArchivo.empty()) << archivo.texto;
         deArchivo[0] = c[1];

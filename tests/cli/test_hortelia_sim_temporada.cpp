@@ -38,13 +38,10 @@ TEST(HorteliaSimTemporada, ComparesScenariosAndSkipsABadOne) {
     const std::vector<std::string> fila = Fila(s.texto, "tunel_doble.hrt");
     const std::vector<std::string> total =
         Fila(EjecutaSim("--temporada clima_normales.csv" + precios + "tunel_doble.hrt").texto, "Total");
-    ASSERT_EQ(fila.size(), 13U);
-    ASSERT_EQ(total.size(), 13U);
-    EXPECT_EQ(fila[1], total[2]);
-    EXPECT_EQ(fila[2], "kg");
+    ASSERT_EQ(std::tuple(fila.size(), total.size()), std::tuple(13U, 13U));
+    EXPECT_EQ(std::tuple(fila[1], fila[2], fila.back()), std::tuple(total[2], "kg", ""));
     EXPECT_EQ(std::vector<std::string>(fila.begin() + 3, fila.end() - 1),
               std::vector<std::string>(total.begin() + 3, total.end() - 1));
-    EXPECT_EQ(fila.back(), "");
 }
 
 // A record's day as the scenario's day: its data sheet, and the scenario saved with it, whose

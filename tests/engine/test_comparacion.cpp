@@ -120,7 +120,6 @@ TEST(Comparacion, NoSavingNeverPaysBack) {
     EXPECT_FALSE(r.comparacion.escalada);
     EXPECT_EQ(TextoComparacion(r.comparacion).rfind("Opcion\t", 0), 0U);
     const std::vector<std::string> doble = CeldasComparacion(r.comparacion.filas[1]);
-    EXPECT_EQ(doble[6], "0");
-    EXPECT_EQ(doble[8], kNoSeRecupera);
-    EXPECT_EQ(CeldasComparacion(r.comparacion.filas[2])[8], "");
+    EXPECT_EQ(std::tuple(doble[6], doble[8], CeldasComparacion(r.comparacion.filas[2])[8]),
+              std::tuple("0", kNoSeRecupera, ""));
 }
