@@ -117,8 +117,7 @@ TEST(Comparacion, NoSavingNeverPaysBack) {
     const ResultadoComparacion r = ComparaOpciones(
         base, {Pide(base, "doble-techo", 1500), Pide(base, "eficiencia-95", std::nullopt)}, Diaria(10, 30, 20), o);
     ASSERT_TRUE(r.ok) << r.mensaje;
-    EXPECT_FALSE(r.comparacion.escalada);
-    EXPECT_EQ(TextoComparacion(r.comparacion).rfind("Opcion\t", 0), 0U);
+    EXPECT_EQ(TextoComparacion(r.comparacion).rfind("Opcion\t", 0), 0U);  // not scaled
     const std::vector<std::string> doble = CeldasComparacion(r.comparacion.filas[1]);
     EXPECT_EQ(std::tuple(doble[6], doble[8], CeldasComparacion(r.comparacion.filas[2])[8]),
               std::tuple("0", kNoSeRecupera, ""));

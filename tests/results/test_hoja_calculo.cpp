@@ -71,9 +71,8 @@ TEST_F(HojaCalculo, NumbersAreNumberCellsWithAPointWhateverTheLocale) {
     const auto celda = [&](const char* ref) { return std::pair(celdas.at(ref).numero, celdas.at(ref).texto); };
     EXPECT_EQ(celda("A1"), std::pair(false, std::string("Título «1»")));
     EXPECT_EQ(celda("B1"), std::pair(true, std::string("0.24")));
-    EXPECT_EQ(std::stod(celdas.at("D1").texto), -1.5e-05);
-    EXPECT_EQ(celdas.at("A2").texto, "a\nb & c");
-    EXPECT_EQ(celdas.at("B2").texto, "3119.5");
+    EXPECT_EQ(std::tuple(std::stod(celdas.at("D1").texto), celdas.at("A2").texto, celdas.at("B2").texto),
+              std::tuple(-1.5e-05, "a\nb & c", "3119.5"));
     // Widths and heights are numbers too.
     const std::string xml = *prueba::Miembro(ruta.string(), "xl/worksheets/sheet1.xml");
     EXPECT_NE(xml.find("width=\"13.28"), std::string::npos) << xml;

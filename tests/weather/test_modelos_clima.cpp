@@ -72,10 +72,9 @@ TEST_F(Clima, TemperatureButtonsStepByTenthsAndASingleExtremeStaysSingle) {
     EXPECT_EQ(e.TempHora(15), Variante::Entero(35));  // clamped: a copy of TMax
     e.TempHora(1) = Variante::Doble(19.875);          // a file's figure of more decimals: a tenth more, cut
     TemperaturaMas(e, 1);
-    EXPECT_EQ(NumeroATexto(e.TempHora(1)), " 19.9");
-    e.TempHora(1) = Variante::Doble(20.0);
-    TemperaturaMenos(e, 1);
-    EXPECT_EQ(NumeroATexto(e.TempHora(1)), " 19.9");
+    e.TempHora(2) = Variante::Doble(20.0);
+    TemperaturaMenos(e, 2);
+    EXPECT_EQ(std::tuple(NumeroATexto(e.TempHora(1)), NumeroATexto(e.TempHora(2))), std::tuple(" 19.9", " 19.9"));
     TemperaturaMas(e, 8);  // -5
     EXPECT_EQ(NumeroATexto(e.TempHora(8)), "-4.9");
     TemperaturaMenos(e, 8);
