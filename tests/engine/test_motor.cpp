@@ -82,9 +82,7 @@ TEST_F(Motor, RefusesWhatItCannotRunAndChangesNothing) {
         cambia(x);
         const Escenario antes = x;
         const ResultadoDia r = SimulaDia(x);
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.mensaje, mensaje);
-        EXPECT_EQ(x.AreaVentHora, antes.AreaVentHora);
-        EXPECT_EQ(x.TempSinControl, antes.TempSinControl);
+        EXPECT_EQ(std::pair(r.ok, r.mensaje), std::pair(false, mensaje));
+        EXPECT_EQ(std::tie(x.AreaVentHora, x.TempSinControl), std::tie(antes.AreaVentHora, antes.TempSinControl));
     }
 }

@@ -61,8 +61,7 @@ protected:
 TEST_F(ArchivoTexto, ASaveKeepsThePermissionsAndANewFileFollowsTheUmask) {
     ::chmod(viejo.c_str(), 0600);
     ASSERT_TRUE(GuardaTexto(viejo.string(), "nuevo").ok);
-    EXPECT_EQ(Lee(viejo), "nuevo");
-    EXPECT_EQ(Permisos(viejo), 0600U);
+    EXPECT_EQ(std::tuple(Lee(viejo), Permisos(viejo)), std::tuple("nuevo", 0600U));
 
     const mode_t antes = ::umask(027);
     const ResultadoArchivo r = GuardaTexto((dir / "nuevo.hrt").string(), "x");
