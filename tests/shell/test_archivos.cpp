@@ -58,24 +58,17 @@ private slots:
     }
 
     // The command line: one scenario at a time, a name that starts with "-" after "--".
-    void laLineaDeOrdenes_unEscenarioALaVez_data() {
-        QTest::addColumn<QStringList>("argumentos");
-        QTest::addColumn<int>("estado");
-        QTest::addColumn<QString>("dice");
-        QTest::newRow("ayuda") << QStringList{"--help"} << 0 << "hortelia -- -guion.hrt";
-        QTest::newRow("dos escenarios") << QStringList{"--", "a.hrt", "-b.hrt"} << 2
-                                        << "se abre un escenario a la vez; sobra \"-b.hrt\"";
-    }
     void laLineaDeOrdenes_unEscenarioALaVez() {
-        QFETCH(QStringList, argumentos);
-        QFETCH(int, estado);
-        QFETCH(QString, dice);
-        QProcess programa;
-        programa.setProcessChannelMode(QProcess::MergedChannels);
-        programa.start(QStringLiteral(HORTELIA_PROGRAMA), argumentos);
-        QVERIFY(programa.waitForFinished(20000));
-        QCOMPARE(programa.exitCode(), estado);
-        QVERIFY2(QString::fromUtf8(programa.readAll()).contains(dice), qPrintable(dice));
+        for (const auto& [argumentos, estado, dice] :
+             {std::tuple{QStringList{"--help"}, 0, "hortelia -- -guion.hrt"},
+              std::tuple{QStringList{"--", "a.hrt", "-b.hrt"}, 2, "se abre un escenario a la vez; sobra \"-b.hrt\""}}) {
+            QProcess programa;
+            programa.setProcessChannelMode(QProcess::MergedChannels);
+            programa.start(QStringLiteral(HORTELIA_PROGRAMA), argumentos);
+            QVERIFY(programa.waitForFinished(20000));
+            QCOMPARE(programa.exitCode(), estado);
+            QVERIFY2(QString::fromUtf8(programa.readAll()).contains(QString::fromUtf8(dice)), dice);
+        }
     }
 
     // Leaving with unsaved changes asks ("Descartar" leaving is seen in test_ventana).
@@ -182,41 +175,35 @@ private slots:
 
     // A scenario file dropped on the window opens as "&Abre" would, asking first about unsaved
     // changes; the window takes nothing before "&Inicio", nor two files, nor another kind.
-    void soltarUnEscenario_loAbreComoAbre_data() {
-        QTest::addColumn<bool>("iniciada");
-        QTest::addColumn<QStringList>("archivos");
-        QTest::addColumn<bool>("abre");
-        QTest::newRow("un escenario") << true << QStringList{"dia.hrt"} << true;
-        QTest::newRow("antes de Inicio") << false << QStringList{"dia.hrt"} << false;
-        QTest::newRow("dos escenarios") << true << QStringList{"dia.hrt", "otro.hrt"} << false;
-        QTest::newRow("otra clase") << true << QStringList{"dia.txt"} << false;
-    }
     void soltarUnEscenario_loAbreComoAbre() {
-        QFETCH(bool, iniciada);
-        QFETCH(QStringList, archivos);
-        QFETCH(bool, abre);
-        QTemporaryDir dir;
-        QList<QUrl> urls;
-        for (const QString& a : archivos) {
-            QVERIFY(QFile::copy(QStringLiteral(HORTELIA_EJEMPLOS "/invernaculo.hrt"), dir.filePath(a)));
-            urls << QUrl::fromLocalFile(dir.filePath(a));
+        // One scenario; one before "&Inicio", two scenarios, another kind: refused.
+        for (const auto& [iniciada, archivos, abre] : {std::tuple{true, QStringList{"dia.hrt"}, true},
+                                                       std::tuple{false, QStringList{"dia.hrt"}, false},
+                                                       std::tuple{true, QStringList{"dia.hrt", "otro.hrt"}, false},
+                                                       std::tuple{true, QStringList{"dia.txt"}, false}}) {
+            QTemporaryDir dir;
+            QList<QUrl> urls;
+            for (const QString& a : archivos) {
+                QVERIFY(QFile::copy(QStringLiteral(HORTELIA_EJEMPLOS "/invernaculo.hrt"), dir.filePath(a)));
+                urls << QUrl::fromLocalFile(dir.filePath(a));
+            }
+            VentanaDePrueba v(iniciada);
+            if (iniciada) {
+                v.Click("BotCUltivo");
+                v.Mueve("HScrIAF", 10);
+                v.AceptaAbierto();
+            }
+            QMimeData datos;
+            datos.setUrls(urls);
+            QDragEnterEvent entra(QPoint(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&v.w, &entra);
+            QVERIFY2(entra.isAccepted() == abre, qPrintable(archivos.join(' ') + (iniciada ? "" : " sin Inicio")));
+            if (!abre) continue;
+            QDropEvent suelta(QPointF(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&v.w, &suelta);
+            v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::No);
+            QTRY_COMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — dia.hrt[*]"));
         }
-        VentanaDePrueba v(iniciada);
-        if (iniciada) {
-            v.Click("BotCUltivo");
-            v.Mueve("HScrIAF", 10);
-            v.AceptaAbierto();
-        }
-        QMimeData datos;
-        datos.setUrls(urls);
-        QDragEnterEvent entra(QPoint(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&v.w, &entra);
-        QCOMPARE(entra.isAccepted(), abre);
-        if (!abre) return;
-        QDropEvent suelta(QPointF(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&v.w, &suelta);
-        v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::No);
-        QTRY_COMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — dia.hrt[*]"));
     }
 
     // The scenarios opened or saved lately, newest first, in "&Archivos", as the last file
