@@ -174,43 +174,39 @@ private slots:
     // Normals run from any day to any other, across the new year when the first is later
     // (February 29 cannot be chosen); the next run of the program opens the season window as
     // this one left it; a table that is no longer there is left out without a word.
-    void laProximaVezAbreComoQuedo_data() {
-        QTest::addColumn<bool>("borrada");
-        QTest::newRow("la tabla sigue ahí") << false;
-        QTest::newRow("la tabla ya no está") << true;
-    }
     void laProximaVezAbreComoQuedo() {
-        QFETCH(bool, borrada);
-        QTemporaryDir dir;
-        const QString copia = dir.filePath("clima.csv");
-        QVERIFY(QFile::copy(kNormales, copia));
-        {
-            VentanaDePrueba v;
-            VentanaTemporada* t = AbreTemporadaCon(v, kTunel, copia);
-            auto* desde = En<QDateEdit>(t, "DesdeTemporada");
-            auto* hasta = En<QDateEdit>(t, "HastaTemporada");
-            desde->setDate(QDate(desde->date().year(), 12, 1));
-            hasta->setDate(QDate(hasta->date().year(), 2, 28));
-            hasta->setCurrentSection(QDateTimeEdit::DaySection);
-            hasta->stepUp();
-            QCOMPARE(hasta->text(), QStringLiteral("28/02"));
-            Escribe(t, "PrecioAgua", QStringLiteral("0,8"));
-            Escribe(t, "TemperaturaDiseno", QStringLiteral("-3"));
-            Pulsa(t, "CalculaTemporada");
-            const QAbstractItemModel* meses = En<QTableView>(t, "TablaMeses")->model();
-            QStringList nombres;
-            for (int f = 0; f < meses->rowCount(); ++f) nombres << meses->index(f, 0).data().toString();
-            QCOMPARE(nombres, QStringList({"diciembre", "enero", "febrero", "Total"}));
+        for (const bool borrada : {false, true}) {  // the table still there, then gone
+            QTemporaryDir dir;
+            const QString copia = dir.filePath("clima.csv");
+            QVERIFY(QFile::copy(kNormales, copia));
+            {
+                VentanaDePrueba v;
+                VentanaTemporada* t = AbreTemporadaCon(v, kTunel, copia);
+                auto* desde = En<QDateEdit>(t, "DesdeTemporada");
+                auto* hasta = En<QDateEdit>(t, "HastaTemporada");
+                desde->setDate(QDate(desde->date().year(), 12, 1));
+                hasta->setDate(QDate(hasta->date().year(), 2, 28));
+                hasta->setCurrentSection(QDateTimeEdit::DaySection);
+                hasta->stepUp();
+                QCOMPARE(hasta->text(), QStringLiteral("28/02"));
+                Escribe(t, "PrecioAgua", QStringLiteral("0,8"));
+                Escribe(t, "TemperaturaDiseno", QStringLiteral("-3"));
+                Pulsa(t, "CalculaTemporada");
+                const QAbstractItemModel* meses = En<QTableView>(t, "TablaMeses")->model();
+                QStringList nombres;
+                for (int f = 0; f < meses->rowCount(); ++f) nombres << meses->index(f, 0).data().toString();
+                QCOMPARE(nombres, QStringList({"diciembre", "enero", "febrero", "Total"}));
+            }
+            if (borrada) QVERIFY(QFile::remove(copia));
+            VentanaDePrueba v(true, VentanaDePrueba::Preferencias::Conservadas);
+            v.Abre(kTunel);
+            v.Accion("Temporada")->trigger();
+            VentanaTemporada* t = v.w.TemporadaCreada();
+            QCOMPARE(En<QLineEdit>(t, "RutaClima")->text(), borrada ? QString() : QDir::toNativeSeparators(copia));
+            QCOMPARE(En<QPushButton>(t, "CalculaTemporada")->isEnabled(), !borrada);
+            if (!borrada) QCOMPARE(En<QDateEdit>(t, "DesdeTemporada")->text(), QStringLiteral("01/12"));
+            COMPRUEBA_PANTALLA(v, "temporada.pantalla", "como quedó");
         }
-        if (borrada) QVERIFY(QFile::remove(copia));
-        VentanaDePrueba v(true, VentanaDePrueba::Preferencias::Conservadas);
-        v.Abre(kTunel);
-        v.Accion("Temporada")->trigger();
-        VentanaTemporada* t = v.w.TemporadaCreada();
-        QCOMPARE(En<QLineEdit>(t, "RutaClima")->text(), borrada ? QString() : QDir::toNativeSeparators(copia));
-        QCOMPARE(En<QPushButton>(t, "CalculaTemporada")->isEnabled(), !borrada);
-        if (!borrada) QCOMPARE(En<QDateEdit>(t, "DesdeTemporada")->text(), QStringLiteral("01/12"));
-        COMPRUEBA_PANTALLA(v, "temporada.pantalla", "como quedó");
     }
 
     // On a 1024 x 768 screen every control and every line shows whole with a record (which names
