@@ -15,16 +15,7 @@
 
 using namespace hortelia;
 
-namespace {
-
 using Respuesta = Interaccion::Respuesta;
-
-QByteArray Bytes(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-}  // namespace
 
 class TestArchivos : public QObject {
     Q_OBJECT
@@ -47,7 +38,7 @@ private slots:
         v.guion.RespondePregunta("otro.hrt ya existe", Respuesta::No);
         v.guion.RespondeArchivo(dir.filePath("nuevo.HRT"));
         v.w.GuardaArchivo();
-        QCOMPARE(Bytes(dir.filePath("otro.hrt")), Bytes(ajeno));
+        QCOMPARE(Lee(dir.filePath("otro.hrt")), Lee(ajeno));
         QVERIFY(QFile::exists(dir.filePath("nuevo.HRT")));
         QCOMPARE(v.guion.propuestos.at(1), dir.filePath("invernaculo.hrt"));  // the last name chosen
 
@@ -94,7 +85,7 @@ private slots:
         v.Accion("Sale")->trigger();
         QVERIFY(!v.w.isVisible());
         Escenario leido = v.e;
-        QVERIFY(LeeEscenario(Bytes(dir.filePath("cultivo.hrt")).toStdString(), leido).ok);
+        QVERIFY(LeeEscenario(Lee(dir.filePath("cultivo.hrt")).toStdString(), leido).ok);
         QCOMPARE(leido.IAF, 2.5F);
     }
 

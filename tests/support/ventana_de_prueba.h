@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -90,6 +91,29 @@ inline void Escribe(QLineEdit* c, const QString& texto) {
     QTest::keyClicks(c, texto);
 }
 }  // namespace prueba
+
+/// The text of a file, "" when it cannot be read.
+inline QString Lee(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+/// What `programa` writes with `argumentos`, run in `carpeta`; when it fails, the test fails.
+inline QString Salida(const QString& programa, const QStringList& argumentos, const QString& carpeta = {}) {
+    QProcess p;
+    p.setWorkingDirectory(carpeta);
+    p.start(programa, argumentos);
+    if (p.waitForFinished(30000) && p.exitCode() == 0) return QString::fromUtf8(p.readAllStandardOutput());
+    QTest::qFail(qPrintable(QStringLiteral("no se pudo correr ") + programa), __FILE__, __LINE__);
+    return {};
+}
+
+/// The scripted print dialog's answer: a PDF file at `ruta`, printed or cancelled.
+inline bool AlPdf(QPrinter& impresora, const QString& ruta, bool imprime = true) {
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(ruta);
+    return imprime;
+}
 
 /// Fails the test with every difference between the window and a section of a data file.
 #define COMPRUEBA_PANTALLA(v, archivo, seccion)                                    \
