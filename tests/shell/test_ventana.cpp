@@ -124,7 +124,7 @@ private slots:
     // accepts an open panel, and without one opens "&Archivos".
     void teclado_elFocoEntraAlPanel_yAltAAceptaOAbreArchivos() {
         VentanaDePrueba v;
-        QPushButton* techo = v.Boton("BotTecho");
+        QWidget* techo = v.Hijo("BotTecho");
         QCOMPARE(QApplication::focusWidget(), techo);
         QTest::keyClick(techo, Qt::Key_Space);
         QVERIFY(v.Hijo("FrTecho")->isAncestorOf(QApplication::focusWidget()));
@@ -156,7 +156,7 @@ private slots:
         VentanaDePrueba v;
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "Especifique Dimensiones antes de continuar");
         v.Click("BotVentil");
-        QVERIFY(!v.Visible("FrVentil") && v.Boton("BotTecho")->isEnabled() && v.Accion("Datos")->isEnabled());
+        QVERIFY(!v.Visible("FrVentil") && v.Hijo("BotTecho")->isEnabled() && v.Accion("Datos")->isEnabled());
     }
 
     // Qt's message box over the window, titled with the program's name and the icon of its severity.

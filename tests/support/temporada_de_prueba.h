@@ -78,9 +78,7 @@ inline QString TextoImpreso(VentanaDePrueba& v, QWidget* ventana, const QString&
     return Salida(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();  // poppler-utils
 }
 
-/// What hortelia-sim writes with `argumentos`, run in `carpeta`.
-inline QString SalidaDeHorteliaSim(const QStringList& argumentos, const QString& carpeta = {}) {
-    return Salida(QStringLiteral(HORTELIA_SIM), argumentos, carpeta);
-}
+/// The batch tool, whose output the window's saved texts must equal.
+inline const QString kHorteliaSim = QStringLiteral(HORTELIA_SIM);
 
 }  // namespace hortelia::prueba

@@ -30,9 +30,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include <algorithm>
 #include <clocale>
-#include <iterator>
 
 namespace hortelia {
 
@@ -148,17 +146,11 @@ struct VentanaDePrueba {
         if (!x) qFatal("no existe el control %s", nombre);
         return x;
     }
-    QPushButton* Boton(const char* nombre) const { return Hijo<QPushButton>(nombre); }
     QAction* Accion(const char* nombre) const { return Hijo<QAction>(nombre); }
     QString Texto(const char* etiqueta) const { return Hijo<QLabel>(etiqueta)->text(); }
     bool Visible(const char* nombre) const { return Hijo(nombre)->isVisible(); }
     bool Verde(const char* boton) const {
-        return Boton(boton)->property("colorFondo").value<QColor>() == Protocolo::kVerde;
-    }
-    /// How many side buttons show their panel accepted.
-    int Verdes() const {
-        return static_cast<int>(
-            std::count_if(std::begin(kBotones), std::end(kBotones), [this](const char* b) { return Verde(b); }));
+        return Hijo(boton)->property("colorFondo").value<QColor>() == Protocolo::kVerde;
     }
     void Mueve(const char* barra, int valor) const { Hijo<QScrollBar>(barra)->setValue(valor); }
     double Dibujado(const char* grafico, int fila, int serie = 1) const {

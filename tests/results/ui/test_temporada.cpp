@@ -57,7 +57,7 @@ private slots:
         v.guion.RespondeArchivo(dir.filePath("temporada.txt"));
         Pulsa(t, "GuardaTemporada");
         QCOMPARE(v.guion.propuestos.last(), kEjemplos.filePath(QStringLiteral("tunel_doble-temporada.txt")));
-        const QString lote = SalidaDeHorteliaSim(
+        const QString lote = Salida(kHorteliaSim,
             {"--temporada", kNormales, "--precio-combustible", "1,2", "--precio-agua", "0.8", kTunel});
         QCOMPARE(Lee(dir.filePath("temporada.txt")), lote);
 
