@@ -15,16 +15,7 @@
 
 using namespace hortelia;
 
-namespace {
-
 using Respuesta = Interaccion::Respuesta;
-
-QByteArray Bytes(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-}  // namespace
 
 class TestArchivos : public QObject {
     Q_OBJECT
@@ -47,7 +38,7 @@ private slots:
         v.guion.RespondePregunta("otro.hrt ya existe", Respuesta::No);
         v.guion.RespondeArchivo(dir.filePath("nuevo.HRT"));
         v.w.GuardaArchivo();
-        QCOMPARE(Bytes(dir.filePath("otro.hrt")), Bytes(ajeno));
+        QCOMPARE(Lee(dir.filePath("otro.hrt")), Lee(ajeno));
         QVERIFY(QFile::exists(dir.filePath("nuevo.HRT")));
         QCOMPARE(v.guion.propuestos.at(1), dir.filePath("invernaculo.hrt"));  // the last name chosen
 
@@ -58,24 +49,17 @@ private slots:
     }
 
     // The command line: one scenario at a time, a name that starts with "-" after "--".
-    void laLineaDeOrdenes_unEscenarioALaVez_data() {
-        QTest::addColumn<QStringList>("argumentos");
-        QTest::addColumn<int>("estado");
-        QTest::addColumn<QString>("dice");
-        QTest::newRow("ayuda") << QStringList{"--help"} << 0 << "hortelia -- -guion.hrt";
-        QTest::newRow("dos escenarios") << QStringList{"--", "a.hrt", "-b.hrt"} << 2
-                                        << "se abre un escenario a la vez; sobra \"-b.hrt\"";
-    }
     void laLineaDeOrdenes_unEscenarioALaVez() {
-        QFETCH(QStringList, argumentos);
-        QFETCH(int, estado);
-        QFETCH(QString, dice);
-        QProcess programa;
-        programa.setProcessChannelMode(QProcess::MergedChannels);
-        programa.start(QStringLiteral(HORTELIA_PROGRAMA), argumentos);
-        QVERIFY(programa.waitForFinished(20000));
-        QCOMPARE(programa.exitCode(), estado);
-        QVERIFY2(QString::fromUtf8(programa.readAll()).contains(dice), qPrintable(dice));
+        for (const auto& [argumentos, estado, dice] :
+             {std::tuple{QStringList{"--help"}, 0, "hortelia -- -guion.hrt"},
+              std::tuple{QStringList{"--", "a.hrt", "-b.hrt"}, 2, "se abre un escenario a la vez; sobra \"-b.hrt\""}}) {
+            QProcess programa;
+            programa.setProcessChannelMode(QProcess::MergedChannels);
+            programa.start(QStringLiteral(HORTELIA_PROGRAMA), argumentos);
+            QVERIFY(programa.waitForFinished(20000));
+            QCOMPARE(programa.exitCode(), estado);
+            QVERIFY2(QString::fromUtf8(programa.readAll()).contains(QString::fromUtf8(dice)), dice);
+        }
     }
 
     // Leaving with unsaved changes asks ("Descartar" leaving is seen in test_ventana).
@@ -101,7 +85,7 @@ private slots:
         v.Accion("Sale")->trigger();
         QVERIFY(!v.w.isVisible());
         Escenario leido = v.e;
-        QVERIFY(LeeEscenario(Bytes(dir.filePath("cultivo.hrt")).toStdString(), leido).ok);
+        QVERIFY(LeeEscenario(Lee(dir.filePath("cultivo.hrt")).toStdString(), leido).ok);
         QCOMPARE(leido.IAF, 2.5F);
     }
 
@@ -128,9 +112,9 @@ private slots:
 
             v.Click("BotTemp");
             v.Abre(ruta);
-            QVERIFY(v.Visible("FrTemp") && !v.Boton("BotTecho")->isEnabled());
+            QVERIFY(v.Visible("FrTemp") && !v.Hijo("BotTecho")->isEnabled());
             v.AceptaAbierto();
-            QVERIFY(v.Boton("BotTecho")->isEnabled());
+            QVERIFY(v.Hijo("BotTecho")->isEnabled());
 
             v.Click("BotViento");
             v.Mueve("HScrVto", 20);
@@ -144,7 +128,7 @@ private slots:
         QVERIFY(v.Visible("FrInicio"));
         QCOMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — dia.hrt[*]"));
         v.Pulsa("&Inicio");
-        QCOMPARE(v.Verdes(), 10);
+        COMPRUEBA_PANTALLA(v, "ventana.pantalla", "todos aceptados");
         // A file that cannot be read says so in a message, as "&Abre" would.
         v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "Elija un archivo guardado por Hortelia");
         v.w.CargaArchivo(dir.filePath("no-existe.hrt"));
@@ -158,8 +142,6 @@ private slots:
     void cargar_muestraCadaPanelSinQueLosManejadoresLoCambien() {
         VentanaDePrueba v;
         v.Abre(QStringLiteral(HORTELIA_TEST_DATA "/cargado_a_mano.hrt"));
-
-        QCOMPARE(v.Verdes(), 10);
         COMPRUEBA_PANTALLA(v, "archivos.pantalla", "cargado");
 
         // Opening the weather panels afterwards, and noon on the radiation's, keeps the loaded hours.
@@ -182,41 +164,35 @@ private slots:
 
     // A scenario file dropped on the window opens as "&Abre" would, asking first about unsaved
     // changes; the window takes nothing before "&Inicio", nor two files, nor another kind.
-    void soltarUnEscenario_loAbreComoAbre_data() {
-        QTest::addColumn<bool>("iniciada");
-        QTest::addColumn<QStringList>("archivos");
-        QTest::addColumn<bool>("abre");
-        QTest::newRow("un escenario") << true << QStringList{"dia.hrt"} << true;
-        QTest::newRow("antes de Inicio") << false << QStringList{"dia.hrt"} << false;
-        QTest::newRow("dos escenarios") << true << QStringList{"dia.hrt", "otro.hrt"} << false;
-        QTest::newRow("otra clase") << true << QStringList{"dia.txt"} << false;
-    }
     void soltarUnEscenario_loAbreComoAbre() {
-        QFETCH(bool, iniciada);
-        QFETCH(QStringList, archivos);
-        QFETCH(bool, abre);
-        QTemporaryDir dir;
-        QList<QUrl> urls;
-        for (const QString& a : archivos) {
-            QVERIFY(QFile::copy(QStringLiteral(HORTELIA_EJEMPLOS "/invernaculo.hrt"), dir.filePath(a)));
-            urls << QUrl::fromLocalFile(dir.filePath(a));
+        // One scenario; one before "&Inicio", two scenarios, another kind: refused.
+        for (const auto& [iniciada, archivos, abre] : {std::tuple{true, QStringList{"dia.hrt"}, true},
+                                                       std::tuple{false, QStringList{"dia.hrt"}, false},
+                                                       std::tuple{true, QStringList{"dia.hrt", "otro.hrt"}, false},
+                                                       std::tuple{true, QStringList{"dia.txt"}, false}}) {
+            QTemporaryDir dir;
+            QList<QUrl> urls;
+            for (const QString& a : archivos) {
+                QVERIFY(QFile::copy(QStringLiteral(HORTELIA_EJEMPLOS "/invernaculo.hrt"), dir.filePath(a)));
+                urls << QUrl::fromLocalFile(dir.filePath(a));
+            }
+            VentanaDePrueba v(iniciada);
+            if (iniciada) {
+                v.Click("BotCUltivo");
+                v.Mueve("HScrIAF", 10);
+                v.AceptaAbierto();
+            }
+            QMimeData datos;
+            datos.setUrls(urls);
+            QDragEnterEvent entra(QPoint(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&v.w, &entra);
+            QVERIFY2(entra.isAccepted() == abre, qPrintable(archivos.join(' ') + (iniciada ? "" : " sin Inicio")));
+            if (!abre) continue;
+            QDropEvent suelta(QPointF(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&v.w, &suelta);
+            v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::No);
+            QTRY_COMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — dia.hrt[*]"));
         }
-        VentanaDePrueba v(iniciada);
-        if (iniciada) {
-            v.Click("BotCUltivo");
-            v.Mueve("HScrIAF", 10);
-            v.AceptaAbierto();
-        }
-        QMimeData datos;
-        datos.setUrls(urls);
-        QDragEnterEvent entra(QPoint(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&v.w, &entra);
-        QCOMPARE(entra.isAccepted(), abre);
-        if (!abre) return;
-        QDropEvent suelta(QPointF(50, 50), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&v.w, &suelta);
-        v.guion.RespondePregunta("¿Guardar los cambios", Respuesta::No);
-        QTRY_COMPARE(v.w.windowTitle(), QStringLiteral("Hortelia — dia.hrt[*]"));
     }
 
     // The scenarios opened or saved lately, newest first, in "&Archivos", as the last file

@@ -1,8 +1,8 @@
 #pragma once
 
 // For the season window's tests: the shipped examples, the window reached from the main window
-// with a climate file chosen through the dialog, its controls found by name, and the text of a
-// file or of hortelia-sim's output.
+// with a climate file chosen through the dialog, its controls found by name, and hortelia-sim's
+// output.
 
 #include "support/ventana_de_prueba.h"
 
@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
 #include <QTableView>
 
 namespace hortelia::prueba {
@@ -71,36 +70,15 @@ inline void CabeEnPantallaChica(QWidget* t, QWidget* parte) {
     }
 }
 
-inline QString Lee(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-/// What `programa` writes with `argumentos`, run in `carpeta`; when it fails, the test fails.
-inline QString Salida(const QString& programa, const QStringList& argumentos, const QString& carpeta = {}) {
-    QProcess p;
-    p.setWorkingDirectory(carpeta);
-    p.start(programa, argumentos);
-    if (p.waitForFinished(30000) && p.exitCode() == 0) return QString::fromUtf8(p.readAllStandardOutput());
-    QTest::qFail(qPrintable(QStringLiteral("no se pudo correr ") + programa), __FILE__, __LINE__);
-    return {};
-}
-
 /// What Ctrl+P on `ventana` puts on paper, as a PDF read back by pdftotext, blanks run together
 /// (a missing pdftotext fails the test).
 inline QString TextoImpreso(VentanaDePrueba& v, QWidget* ventana, const QString& pdf) {
-    v.guion.RespondeImpresion([&pdf](QPrinter& impresora) {
-        impresora.setOutputFormat(QPrinter::PdfFormat);
-        impresora.setOutputFileName(pdf);
-        return true;
-    });
+    v.guion.RespondeImpresion([&pdf](QPrinter& impresora) { return AlPdf(impresora, pdf); });
     QTest::keySequence(ventana, QKeySequence::Print);
     return Salida(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();  // poppler-utils
 }
 
-/// What hortelia-sim writes with `argumentos`, run in `carpeta`.
-inline QString SalidaDeHorteliaSim(const QStringList& argumentos, const QString& carpeta = {}) {
-    return Salida(QStringLiteral(HORTELIA_SIM), argumentos, carpeta);
-}
+/// The batch tool, whose output the window's saved texts must equal.
+inline const QString kHorteliaSim = QStringLiteral(HORTELIA_SIM);
 
 }  // namespace hortelia::prueba

