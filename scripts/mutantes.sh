@@ -194,10 +194,10 @@ resultados=$trabajo/resultados
 : >"$resultados"
 # The copy's file as it was before a fault went in: planting and restoring read it, never the
 # tree, which may change while the check runs.
-original=$trabajo/original
+antes=$trabajo/antes
 restaura() {
   if [ -n "${actual:-}" ]; then
-    cp "$original" "$fuentes/src/$actual"
+    cp "$antes" "$fuentes/src/$actual"
     echo "$actual" >>"$sin_reconstruir"
   fi
   actual=""
@@ -212,10 +212,10 @@ while IFS=$'\t' read -r carpeta archivo linea operador plantada original; do
   if [ -n "${equivalente[$clave]:-}" ]; then
     resultado=equivalente
   else
-    cp "$fuentes/src/$archivo" "$original"
+    cp "$fuentes/src/$archivo" "$antes"
     actual=$archivo
     NUEVA=$plantada awk -v n="$linea" 'NR == n { print ENVIRON["NUEVA"]; next } { print }' \
-      "$original" >"$fuentes/src/$archivo"
+      "$antes" >"$fuentes/src/$archivo"
     if ! construye; then resultado=no_compila
     elif prueba; then resultado=sobrevive
     elif [ $? -eq 124 ]; then resultado=tiempo
