@@ -30,16 +30,18 @@ private slots:
     void initTestCase() { std::setlocale(LC_ALL, "C"); }
 
     // The start frame with the menus disabled; "&Inicio" by the keyboard opens the working view:
-    // pink side buttons, the summary hidden, processing off, and headings whose text reads on
-    // their colour at 4.5:1 or better (WCAG AA: white on grey and on cyan would not).
+    // pink side buttons, the summary hidden, processing off, and the headings in their colours
+    // with a text that reads at 4.5:1 or better (WCAG AA: white on grey and on cyan would not).
     void inicio_yVistaDeTrabajo() {
         VentanaDePrueba v(false);
         QCOMPARE(v.w.windowTitle(), QString("Hortelia[*]"));
         COMPRUEBA_PANTALLA(v, "ventana.pantalla", "inicio");
         const QList<Dibujo*> dibujos = v.w.findChildren<Dibujo*>();
         QCOMPARE(std::count_if(dibujos.begin(), dibujos.end(), [](const Dibujo* d) { return d->isVisible(); }), 2);
-        const char* const titulos[] = {"Estructura invernáculo", "Cultivo", "Condiciones meteorológicas"};
-        for (const char* t : titulos) QVERIFY2(!PorTexto<QLabel>(&v.w, QString::fromUtf8(t))->isVisible(), t);
+        const std::pair<const char*, QColor> titulos[] = {{"Estructura invernáculo", QColor(0x80, 0x80, 0x80)},
+                                                          {"Cultivo", QColor(0x00, 0x80, 0x00)},
+                                                          {"Condiciones meteorológicas", QColor(0x00, 0xC0, 0xC0)}};
+        for (const auto& [t, fondo] : titulos) QVERIFY2(!PorTexto<QLabel>(&v.w, QString::fromUtf8(t))->isVisible(), t);
 
         QTest::keyClick(&v.w, Qt::Key_I, Qt::AltModifier);
         QTRY_VERIFY(!v.Visible("FrInicio"));
@@ -47,9 +49,10 @@ private slots:
         for (QLabel* l : v.Hijo<Resumen>("Resumen")->findChildren<QLabel*>())
             QVERIFY2(!l->isVisible(), qPrintable(l->objectName()));
         QVERIFY(v.Hijo<Resumen>("Resumen")->Textos() == TextosResumen{});
-        for (const char* t : titulos) {
+        for (const auto& [t, fondo] : titulos) {
             const QPalette p = PorTexto<QLabel>(&v.w, QString::fromUtf8(t))->palette();
-            QVERIFY2(ContrasteWcag(p.color(QPalette::WindowText), p.color(QPalette::Window)) >= 4.5, t);
+            QCOMPARE(p.color(QPalette::Window), fondo);
+            QVERIFY2(ContrasteWcag(p.color(QPalette::WindowText), fondo) >= 4.5, t);
         }
     }
 

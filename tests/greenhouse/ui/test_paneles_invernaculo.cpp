@@ -141,6 +141,7 @@ private slots:
         QTRY_VERIFY(v.Visible("MSCVentil"));
         QVERIFY(acepta->isEnabled() && !acepta->toolTip().contains("Cargue"));
         COMPRUEBA_PANTALLA(v, "invernaculo.pantalla", "horarios cargados");
+        QCOMPARE(v.Hijo<Grafico>("MSCVentil")->Color(1), QColor(0, 128, 128));
 
         v.Mueve("HScrVent", 12);
         COMPRUEBA_PANTALLA(v, "invernaculo.pantalla", "ventilacion a las 12");
