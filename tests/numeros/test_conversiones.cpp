@@ -83,8 +83,14 @@ TEST_P(Conversiones, TextToNumber) {
         EXPECT_EQ(*leido, valor);
         EXPECT_EQ(std::signbit(*leido), std::signbit(valor));
     }
-    // A cell is a view inside its line: it ends where the view ends, whatever follows.
+    // A cell is a view inside its line: it ends where the view ends, whatever follows (1e310
+    // followed by a 9 is not read as 1e-59). A "D" exponent where the form allows it.
+    const std::string grande = "1" + std::string(350, '0') + "e-40", linea = grande + "9";
     EXPECT_EQ(LeeNumeroCompleto(std::string_view("1e55").substr(0, 3), {}), 1e5);
+    EXPECT_EQ(LeeNumeroCompleto(std::string_view(linea).substr(0, grande.size()), {}), std::nullopt);
+    FormaNumero conD;
+    conD.exponente = FormaNumero::Exponente::EoD;
+    EXPECT_EQ(LeeNumeroCompleto("1d2", conD), 100);
 }
 
 // 16-bit integers round halves to even and report an overflow; cuts go toward minus infinity.
