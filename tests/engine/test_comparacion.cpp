@@ -121,4 +121,6 @@ TEST(Comparacion, NoSavingNeverPaysBack) {
     const std::vector<std::string> doble = CeldasComparacion(r.comparacion.filas[1]);
     EXPECT_EQ(std::tuple(doble[6], doble[8], CeldasComparacion(r.comparacion.filas[2])[8]),
               std::tuple("0", kNoSeRecupera, ""));
+    // A minimum lowered by more than the catalogue's steps, as a window could ask for it.
+    EXPECT_EQ(MotivoOpcion(base, {TipoOpcion::Minima, 4}), "la mínima se baja de 1 a 3 °C");
 }

@@ -67,4 +67,8 @@ TEST_F(Exportacion, HoursOutsideTheTolerableRangeAreCountedAndSaid) {
             << c[0];
         EXPECT_EQ(TextoFueraDeRango(horas), c.at(3));
     }
+    // Without control, a temperature at a limit asks for neither heating nor spraying.
+    e.TempSinControl(3) = 30, e.TempSinControl(4) = 10;
+    EXPECT_EQ(std::pair(ControlMostrado(e, 3), ControlMostrado(e, 4)),
+              std::pair(ControlDeHora::Ninguno, ControlDeHora::Ninguno));
 }
