@@ -266,16 +266,19 @@ DiaTemporada FigurasDelDia(const Escenario& e, const Fecha& f, CifrasCombustible
 }
 
 void SumaDia(PeriodoTemporada& p, const DiaTemporada& d) {
-    p.tempMinInterior = p.dias == 0 ? d.tempMinInterior : std::min(p.tempMinInterior, d.tempMinInterior);
-    p.potenciaPicoKw = std::max(p.potenciaPicoKw, d.potenciaPicoKw);
-    ++p.dias;
-    p.combustible += d.combustible;
-    p.agua += d.agua;
-    p.etr += d.etr;
-    p.etp += d.etp;
-    p.horasCalefaccion += d.horasCalefaccion;
-    p.horasRefrigeracion += d.horasRefrigeracion;
-    p.horasFueraDeRango += d.horasFueraDeRango;
+    // A day is a period of one day without costs; its figures added as a period's.
+    PeriodoTemporada dia;
+    dia.dias = 1;
+    dia.combustible = d.combustible;
+    dia.agua = d.agua;
+    dia.etr = d.etr;
+    dia.etp = d.etp;
+    dia.horasCalefaccion = d.horasCalefaccion;
+    dia.horasRefrigeracion = d.horasRefrigeracion;
+    dia.horasFueraDeRango = d.horasFueraDeRango;
+    dia.tempMinInterior = d.tempMinInterior;
+    dia.potenciaPicoKw = d.potenciaPicoKw;
+    SumaPeriodo(p, dia);
 }
 
 void SumaPeriodo(PeriodoTemporada& p, const PeriodoTemporada& m) {

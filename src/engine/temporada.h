@@ -143,7 +143,7 @@ double CombustibleDeDemanda(const Escenario& e, double q);
 
 /// Adds a day into a month or a season.
 void SumaDia(PeriodoTemporada& p, const DiaTemporada& d);
-/// Adds the period `m` (its days, sums, extremes and costs) to `p`, as SumaDia adds its days.
+/// Adds the period `m` (its days, sums, extremes and costs) to `p`; SumaDia adds a day this way.
 void SumaPeriodo(PeriodoTemporada& p, const PeriodoTemporada& m);
 /// Sets the costs from the sums and the prices given (a price not given leaves its cost empty).
 void AplicaPrecios(PeriodoTemporada& p, const PreciosTemporada& precios);

@@ -58,6 +58,13 @@ std::string_view TipoEnPalabras(TipoTablaClima tipo) {
 
 std::string Opcional(const std::optional<double>& x) { return x ? NumeroExacto(*x) : std::string(); }
 
+// The columns a table lacked, which took their start values: "hrmax, hrmin".
+std::string Faltan(const Temporada& t) {
+    std::string s;
+    for (std::size_t k = 0; k < t.faltan.size(); ++k) s += (k ? ", " : "") + t.faltan[k];
+    return s;
+}
+
 }  // namespace
 
 // Two decimals for fuel, water, transpiration, power and costs, one for temperatures, cloud
@@ -211,11 +218,7 @@ void PonCabezaHoja(std::vector<std::vector<CeldaHoja>>& filas, const Temporada& 
     if (t.precios.combustible)
         filas.push_back({Texto("Precio del combustible"), Figura(NumeroExacto(*t.precios.combustible))});
     if (t.precios.agua) filas.push_back({Texto("Precio del agua (m³)"), Figura(NumeroExacto(*t.precios.agua))});
-    if (!t.faltan.empty()) {
-        std::string faltan;
-        for (std::size_t k = 0; k < t.faltan.size(); ++k) faltan += (k ? ", " : "") + t.faltan[k];
-        filas.push_back({Texto("Faltan (valor inicial)"), Texto(faltan)});
-    }
+    if (!t.faltan.empty()) filas.push_back({Texto("Faltan (valor inicial)"), Texto(Faltan(t))});
     const bool conDiseno = t.diseno.origen != OrigenDiseno::Falta;
     const auto cifra = [](const std::optional<double>& x) { return x ? CeldaHoja::DeNumero(*x) : CeldaHoja{}; };
     filas.push_back({Texto("Temperatura de diseño (°C)"),
@@ -288,11 +291,7 @@ std::string TextoTemporada(const Temporada& t, std::string_view escenario, std::
     s += "UnidadCombustible\t" + t.unidadCombustible + '\n';
     if (t.precios.combustible) s += "PrecioCombustible\t" + NumeroExacto(*t.precios.combustible) + '\n';
     if (t.precios.agua) s += "PrecioAgua\t" + NumeroExacto(*t.precios.agua) + '\n';
-    if (!t.faltan.empty()) {
-        s += "Faltan\t";
-        for (std::size_t k = 0; k < t.faltan.size(); ++k) s += (k ? ", " : "") + t.faltan[k];
-        s += '\n';
-    }
+    if (!t.faltan.empty()) s += "Faltan\t" + Faltan(t) + '\n';
     const bool conDiseno = t.diseno.origen != OrigenDiseno::Falta;
     s += "TemperaturaDiseno\t" + (conDiseno ? NumeroExacto(t.diseno.temperatura) : std::string()) + '\n';
     s += "VientoDiseno_ms\t" + (conDiseno ? NumeroExacto(t.diseno.viento) : std::string()) + '\n';

@@ -66,9 +66,7 @@ void MuestraComparacion(const Comparacion* c, Grafico* grafico, ModeloTemporada*
         }
     }
     grafico->Redibuja();
-    QList<int> decimales{-1};
-    for (int d : DecimalesComparacion()) decimales << d;
-    modelo->Llena(titulos, filas, decimales, c ? 0 : -1);
+    modelo->Llena(titulos, filas, DecimalesTrasNombre(DecimalesComparacion()), c ? 0 : -1);
 }
 
 QString NotaComparacion(const Comparacion& c) {

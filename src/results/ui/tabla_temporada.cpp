@@ -89,6 +89,12 @@ QString TextoSeleccionado(const QTableView* tabla) {
     return copiable ? copiable->TextoSeleccionado() : QString();
 }
 
+QList<int> DecimalesTrasNombre(const std::vector<int>& deLasCeldas) {
+    QList<int> d{-1};
+    for (const int k : deLasCeldas) d << k;
+    return d;
+}
+
 QTableView* CreaTablaTemporada(QWidget* padre, const char* nombre, const QString& accesible, ModeloTemporada* modelo) {
     auto* t = new TablaCopiable([modelo](const QModelIndex& i) { return modelo->Exacto(i.row(), i.column()); }, padre);
     t->setObjectName(nombre);

@@ -9,6 +9,7 @@
 #include <QVector>
 
 #include <functional>
+#include <vector>
 
 class QTableView;
 class QWidget;
@@ -49,6 +50,10 @@ private:
     mutable int filaEscrita_ = -1;  ///< the last row written, kept for its other cells
     mutable QStringList escrita_;
 };
+
+/// The decimals of a table's columns whose first holds the row's name (no decimals: shown as
+/// written), then `deLasCeldas` of the figures.
+QList<int> DecimalesTrasNombre(const std::vector<int>& deLasCeldas);
 
 /// A read-only table of `modelo`, rows of one line, with "&Copia" in its context menu.
 QTableView* CreaTablaTemporada(QWidget* padre, const char* nombre, const QString& accesible, ModeloTemporada* modelo);

@@ -35,13 +35,6 @@ QStringList Fila(const std::string& nombre, const std::vector<std::string>& celd
     return f;
 }
 
-// The decimals a grower reads of each column, after the name's.
-QList<int> Decimales(const std::vector<int>& deLasCeldas) {
-    QList<int> d{-1};
-    for (int k : deLasCeldas) d << k;
-    return d;
-}
-
 QStringList Titulos(const std::vector<std::string>& titulos) {
     QStringList t;
     for (const std::string& s : titulos) t << Q(s);
@@ -226,7 +219,7 @@ void VistaTemporada::LlenaTablas(const Temporada* temporada) {
     for (const PeriodoTemporada& p : t.meses) meses << Fila(NombreMesTemporada(p, t.tipo), CeldasPeriodoTemporada(p));
     meses << Fila("Total", CeldasPeriodoTemporada(t.total));
     modeloMeses_->Llena(Titulos(TitulosMesesTemporada(t.unidadCombustible)), meses,
-                        Decimales(DecimalesPeriodoTemporada()), static_cast<int>(meses.size()) - 1);
+                        DecimalesTrasNombre(DecimalesPeriodoTemporada()), static_cast<int>(meses.size()) - 1);
     // The days written as the view asks for them: a long season's would not fit in memory as texts.
     modeloDias_->LlenaPorFila(
         Titulos(TitulosDiasTemporada(t.unidadCombustible)), static_cast<int>(t.dias.size()),
@@ -234,7 +227,7 @@ void VistaTemporada::LlenaTablas(const Temporada* temporada) {
             const DiaTemporada& d = t.dias[static_cast<std::size_t>(i)];
             return Fila(NombreDiaTemporada(d.fecha, t.tipo), CeldasDiaTemporada(d));
         },
-        Decimales(DecimalesDiaTemporada()));
+        DecimalesTrasNombre(DecimalesDiaTemporada()));
 }
 
 void VistaTemporada::MuestraTotales(const Temporada* temporada) {
