@@ -41,12 +41,13 @@ TEST_F(Exportacion, ControlCellsFollowTheTemperatureWithoutControl) {
               std::vector<std::string>({"", "", ".125", "", "", "0"}));
 }
 
-// A month no record holds names no date (and no month) in the summary.
+// The first and last months name their date; a month no record holds names no date (and no
+// month) in the summary.
 TEST_F(Exportacion, AMonthOutsideTheYearGivesNoDate) {
-    EXPECT_EQ(TextosDeCarga(e, true).fecha, "Fecha:  1 de enero");
-    for (const std::int16_t mes : {0, 13}) {
+    for (const auto& [mes, fecha] : {std::pair<std::int16_t, std::string>{1, "Fecha:  1 de enero"},
+                                     {12, "Fecha:  1 de diciembre"}, {0, ""}, {13, ""}}) {
         e.Mes = mes;
-        EXPECT_EQ(TextosDeCarga(e, true).fecha, "") << mes;
+        EXPECT_EQ(TextosDeCarga(e, true).fecha, fecha) << mes;
     }
 }
 

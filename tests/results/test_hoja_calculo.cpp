@@ -117,7 +117,7 @@ TEST_F(HojaCalculo, EveryFailedSaveSaysWhyAndKeepsTheOldFile) {
 
 // What XML 1.0 cannot hold (U+FFFE, U+FFFF, control characters, invalid UTF-8) is written as
 // U+FFFD, in cells and in the sheet's name, so that the workbook stays well formed; a number
-// keeps its whole value under a format of its decimals.
+// keeps its whole value under a format of its decimals ("0.00", and "0" for none).
 TEST_F(HojaCalculo, WhatXmlCannotHoldBecomesAReplacementAndNumbersKeepTheirValue) {
     const auto textos = prueba::LeeTablaDato("texto_para_xml.tsv");
     ASSERT_EQ(textos.size(), 11U);
@@ -125,12 +125,14 @@ TEST_F(HojaCalculo, WhatXmlCannotHoldBecomesAReplacementAndNumbersKeepTheirValue
     const std::string r = "\xEF\xBF\xBD";
 
     const fs::path ruta = dir / "raro.xlsx";
-    Hoja hoja{"Hoja\x01", {{CeldaHoja::DeTexto("tunel\xEF\xBF\xBF" ".hrt\x02"), CeldaHoja::DeNumero(244.1599, {}, 2)}}, {}, {}};
+    Hoja hoja{"Hoja\x01", {{CeldaHoja::DeTexto("tunel\xEF\xBF\xBF" ".hrt\x02"), CeldaHoja::DeNumero(244.1599, {}, 2),
+                           CeldaHoja::DeNumero(7.4, {}, 0)}}, {}, {}};
     ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), hoja).ok);
     const auto celdas = Lee(ruta);  // every XML part parsed
     EXPECT_EQ(celdas.at("A1").texto, "tunel" + r + ".hrt" + r);
     EXPECT_EQ(celdas.at("B1").texto, "244.1599");
     EXPECT_NE(prueba::Miembro(ruta.string(), "xl/styles.xml")->find("formatCode=\"0.00\""), std::string::npos);
+    EXPECT_NE(prueba::Miembro(ruta.string(), "xl/styles.xml")->find("formatCode=\"0\""), std::string::npos);
 }
 
 // Every figure of the workbook is the number the text export shows, in the same place: the

@@ -14,7 +14,9 @@ TEST(Catalogo, FuelUnitsAndFiguresTyped) {
     ASSERT_EQ(casos.size(), 19U);
     for (const auto& c : casos) {
         if (c.at(0) == "unidad") {
-            EXPECT_EQ(UnidadCombustible(c.at(1)), c.at(2)) << c[1];
+            EXPECT_EQ(std::pair(UnidadCombustible(c.at(1)), UnidadPoderCalorico(c[1])),
+                      (std::pair<std::string_view, std::string_view>(c.at(2), c.at(3))))
+                << c[1];
         } else {
             const auto cifra = LeeCifra(c.at(1), limites::kPrecio);
             EXPECT_EQ(cifra, c.at(2) == "-" ? std::nullopt : std::optional(LeeDecimal(c[2]))) << c[1];

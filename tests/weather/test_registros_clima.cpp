@@ -54,7 +54,7 @@ TEST(RegistrosClima, AnHourlyExportMapsMidnightToHour24AndDropsItsCutEnds) {
               std::tuple(2.0, 0.0, 0.5));
 
     // A date with no row at all inside the file (07-02) is a day left out; units (°F, kn) are
-    // converted.
+    // converted; its first title is capitalised ("Time").
     const ResultadoTablaClima s = LeeTablaClima(prueba::LeeDato("exportacion_horaria_con_hueco.csv"));
     ASSERT_TRUE(s.ok) << s.mensaje;
     ASSERT_EQ(s.tabla.dias.size(), 3U);
