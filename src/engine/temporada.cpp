@@ -174,13 +174,13 @@ struct Preparada {
 // Adds up the days run (from `corridos[desde]` on, in season order) into their months and the
 // season, as one after the other would, up to the first day that cannot run; then the heater and
 // the costs.
-void Cierra(Preparada& p, const std::vector<std::optional<DiaCorrido>>& corridos, std::size_t desde,
-            const Escenario& escenario, const TablaClima& tabla, const OpcionesTemporada& opciones) {
+void Cierra(Preparada& p, const std::vector<DiaCorrido>& corridos, std::size_t desde, const Escenario& escenario,
+            const TablaClima& tabla, const OpcionesTemporada& opciones) {
     Temporada& t = p.r.temporada;
     std::optional<double> horaMasFria;  // the first coldest stored hour in season order
     t.dias.reserve(p.dias.size());
     for (std::size_t i = 0; i < p.dias.size(); ++i) {
-        const DiaCorrido& d = *corridos[desde + i];
+        const DiaCorrido& d = corridos[desde + i];
         if (d.horaMasFria && (!horaMasFria || *d.horaMasFria < *horaMasFria)) horaMasFria = d.horaMasFria;
         if (d.error) std::rethrow_exception(d.error);
         if (!d.figuras) {
@@ -360,21 +360,32 @@ std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<TemporadaPedi
     }
     // A season's days after one that cannot run are not needed: each season keeps its first such.
     std::vector<std::atomic<std::size_t>> primeraFalla(temporadas.size());
-    for (auto& f : primeraFalla) f = std::numeric_limits<std::size_t>::max();
+    // The days of each season not yet run: the thread that runs a season's last one adds the
+    // season up, while the other threads go on with the next season's days.
+    std::vector<std::atomic<std::size_t>> pendientes(temporadas.size());
+    std::vector<std::size_t> primerTrabajo(temporadas.size());
+    for (std::size_t k = 0, j = 0; k < temporadas.size(); j += temporadas[k].dias.size(), ++k) {
+        primeraFalla[k] = std::numeric_limits<std::size_t>::max();
+        pendientes[k] = temporadas[k].dias.size();
+        primerTrabajo[k] = j;
+    }
     if (avance) avance->total = trabajos.size();
-    const auto corridos = EnParalelo(
+    std::vector<DiaCorrido> corridos(trabajos.size());
+    ParaCada(
         trabajos.size(),
         [&](std::size_t j) {
             const auto [k, i] = trabajos[j];
-            if (i > primeraFalla[k]) return DiaCorrido{};  // never read
-            DiaCorrido d = CorreDia(*pedidas[k].escenario, tabla, temporadas[k].dias[i]);
-            if (!d.figuras) {
-                std::size_t f = primeraFalla[k];
-                while (i < f && !primeraFalla[k].compare_exchange_weak(f, i)) {
+            if (i <= primeraFalla[k]) {  // a day after the first that cannot run is never read
+                corridos[j] = CorreDia(*pedidas[k].escenario, tabla, temporadas[k].dias[i]);
+                if (!corridos[j].figuras) {
+                    std::size_t f = primeraFalla[k];
+                    while (i < f && !primeraFalla[k].compare_exchange_weak(f, i)) {
+                    }
                 }
             }
             if (avance) avance->hechos.fetch_add(1, std::memory_order_relaxed);
-            return d;
+            if (pendientes[k].fetch_sub(1) == 1)
+                Cierra(temporadas[k], corridos, primerTrabajo[k], *pedidas[k].escenario, tabla, pedidas[k].opciones);
         },
         trabajos.size() > kDiasParaRepartir ? hilos : 1, avance ? &avance->cancela : nullptr);
     std::vector<ResultadoTemporada> r;
@@ -383,11 +394,7 @@ std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<TemporadaPedi
         for (Preparada& t : temporadas) r.push_back({false, "La temporada se canceló.", std::move(t.r.temporada)});
         return r;
     }
-    for (std::size_t k = 0, j = 0; k < temporadas.size(); j += temporadas[k].dias.size(), ++k) {
-        if (!temporadas[k].dias.empty())
-            Cierra(temporadas[k], corridos, j, *pedidas[k].escenario, tabla, pedidas[k].opciones);
-        r.push_back(std::move(temporadas[k].r));
-    }
+    for (Preparada& t : temporadas) r.push_back(std::move(t.r));
     return r;
 }
 
