@@ -23,8 +23,8 @@ unsigned HilosDisponibles();
 /// those the caller may use. Left to the scheduler, a new thread is often queued behind the one
 /// that made it, on the same core, until the next balance up to a tick (4 ms) later, while the
 /// other core idles; held, it starts at once. Jobs are taken, not handed out, so a held thread
-/// whose core is busy with other work only takes fewer of them. A core it cannot have leaves it
-/// where it is. `hilo` must not have ended.
+/// whose core is busy with other work only takes fewer of them, and a job's own ParaCada runs on
+/// its thread alone. A core it cannot have leaves it where it is. `hilo` must not have ended.
 void PonEnSuNucleo(std::thread& hilo, unsigned k);
 
 /// Runs trabajo(i) for i = 0..n-1 on up to `hilos` threads (the calling one among them; 0 means
