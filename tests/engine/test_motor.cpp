@@ -85,4 +85,7 @@ TEST_F(Motor, RefusesWhatItCannotRunAndChangesNothing) {
         EXPECT_EQ(std::pair(r.ok, r.mensaje), std::pair(false, mensaje));
         EXPECT_EQ(std::tie(x.AreaVentHora, x.TempSinControl), std::tie(antes.AreaVentHora, antes.TempSinControl));
     }
+    Escenario marco = e;  // a cold frame of 0.4 m³ is small, not empty
+    ASSERT_EQ(AceptaDimensiones(marco, {1, 1, 0.3, 0.5, 1}), "");
+    EXPECT_EQ(SimulaDia(marco).mensaje, "");
 }

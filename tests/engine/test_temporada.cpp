@@ -156,7 +156,7 @@ TEST(Temporada, HoursAndPeakOfADay) {
     pon(6, 7.9, 8, 0, 0);      // cold, outdoor air warm enough: no demand
     pon(14, 31, 28, 40, 0);    // sprays
     pon(15, 33, 29.5F, 0, 0);  // hot and saturated: no water, not counted
-    pon(16, 29, 28, 55, 0);    // sprays
+    pon(16, 29, 28, 0.5F, 0);  // sprays, under a litre
     const auto figuras = [](const DiaTemporada& d) {
         return std::tuple(d.horasCalefaccion, d.horasRefrigeracion, d.potenciaPicoKw, d.tempMinInterior,
                           d.tempMaxInterior, d.horasFueraDeRango, d.combustible);

@@ -133,6 +133,7 @@ TEST_F(HojaCalculo, WhatXmlCannotHoldBecomesAReplacementAndNumbersKeepTheirValue
     EXPECT_EQ(celdas.at("B1").texto, "244.1599");
     EXPECT_NE(prueba::Miembro(ruta.string(), "xl/styles.xml")->find("formatCode=\"0.00\""), std::string::npos);
     EXPECT_NE(prueba::Miembro(ruta.string(), "xl/styles.xml")->find("formatCode=\"0\""), std::string::npos);
+    EXPECT_EQ(prueba::Miembro(ruta.string(), "xl/styles.xml")->find("wrapText"), std::string::npos);  // titles only
 }
 
 // Every figure of the workbook is the number the text export shows, in the same place: the
@@ -151,8 +152,11 @@ TEST_F(HojaCalculo, TheDataSheetWorkbookHoldsTheExportAsNumbers) {
     EXPECT_EQ(planilla.anchos, (std::vector<double>{9, 11, 9, 9, 9, 11, 11, 11, 10, 10, 19, 19, 11, 9, 9}));
     ASSERT_TRUE(GuardaHojaCalculo(ruta.string(), planilla).ok);
     const auto celdas = Lee(ruta);
-    // The columns' titles take three lines ("Humedad rel. (%)" wraps at its word), 15 points each.
+    // The columns' titles take three lines ("Humedad rel. (%)" wraps at its word), 15 points each,
+    // centred.
     EXPECT_NE(prueba::Miembro(ruta.string(), "xl/worksheets/sheet1.xml")->find("ht=\"45\""), std::string::npos);
+    EXPECT_NE(prueba::Miembro(ruta.string(), "xl/styles.xml")->find("<alignment horizontal=\"center\" wrapText=\"1\"/>"),
+              std::string::npos);
 
     const std::vector<std::string> lineas = prueba::Partes(TextoPlanilla(e, resumen), '\n');
     ASSERT_EQ(lineas.size(), 48U);

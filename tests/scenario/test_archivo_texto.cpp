@@ -21,6 +21,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace hortelia;
@@ -115,11 +116,15 @@ TEST_F(ArchivoTexto, WhatIsNotARegularFileIsRefusedAndLeftAsItWas) {
 
 // Each step of a save made to fail, with and without files that have no name yet: the message
 // names the step and the reason in Spanish, the old file is byte for byte what it was, and no
-// temporary file is left.
+// temporary file is left, nor a file left open; a close that failed is not tried again on a
+// number another file may have taken since.
 TEST_F(ArchivoTexto, AFailedSaveLeavesTheOldFileAndNoTemporary) {
     const std::string viejoTexto = Lee(viejo);
     const std::string nuevo(100000, 'n');
     const auto falla = [](int error) { return errno = error, -1; };
+    const auto abiertos = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+    const auto antes = abiertos();
+    int otro = -1;
     const std::vector<std::pair<const char*, std::function<void(LlamadasGuardado&)>>> casos{
         {"no se pudo escribir el archivo (no queda espacio en el disco)",
          [&](LlamadasGuardado& l) { l.escribe = [&](int, const void*, std::size_t) { return falla(ENOSPC); }; }},
@@ -132,7 +137,9 @@ TEST_F(ArchivoTexto, AFailedSaveLeavesTheOldFileAndNoTemporary) {
         {"no se pudo asegurar el archivo en el disco (error de entrada o salida del disco)",
          [&](LlamadasGuardado& l) { l.sincroniza = [&](int) { return falla(EIO); }; }},
         {"no se pudo cerrar el archivo (error de entrada o salida del disco)",
-         [&](LlamadasGuardado& l) { l.cierra = [&](int fd) { return ::close(fd), falla(EIO); }; }},
+         [&](LlamadasGuardado& l) {
+             l.cierra = [&](int fd) { return ::close(fd), otro = ::open("/dev/null", O_RDONLY), falla(EIO); };
+         }},
         {"no se pudo reemplazar el archivo anterior (no tiene permiso)",
          [&](LlamadasGuardado& l) { l.renombra = [&](const char*, const char*) { return falla(EACCES); }; }},
         {"no se pudo dar nombre al archivo (el disco es de solo lectura)",
@@ -153,6 +160,10 @@ TEST_F(ArchivoTexto, AFailedSaveLeavesTheOldFileAndNoTemporary) {
             EXPECT_EQ(r.mensaje, "No se puede guardar en \"" + viejo.string() + "\": " + fragmento + ".");
             EXPECT_EQ(Lee(viejo), viejoTexto) << fragmento;
             EXPECT_EQ(Nombres(), std::vector<std::string>{"invernaculo.hrt"}) << fragmento << sinNombre;
+            if (otro >= 0) {
+                EXPECT_EQ(::close(std::exchange(otro, -1)), 0) << "cerrado dos veces";
+            }
+            EXPECT_EQ(abiertos(), antes) << fragmento;
         }
         // A new file that fails after taking its name is removed again.
         LlamadasGuardado llamadas = LlamadasGuardado::Reales();
