@@ -363,11 +363,9 @@ std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<TemporadaPedi
     // The days of each season not yet run: the thread that runs a season's last one adds the
     // season up, while the other threads go on with the next season's days.
     std::vector<std::atomic<std::size_t>> pendientes(temporadas.size());
-    std::vector<std::size_t> primerTrabajo(temporadas.size());
-    for (std::size_t k = 0, j = 0; k < temporadas.size(); j += temporadas[k].dias.size(), ++k) {
+    for (std::size_t k = 0; k < temporadas.size(); ++k) {
         primeraFalla[k] = std::numeric_limits<std::size_t>::max();
         pendientes[k] = temporadas[k].dias.size();
-        primerTrabajo[k] = j;
     }
     if (avance) avance->total = trabajos.size();
     std::vector<DiaCorrido> corridos(trabajos.size());
@@ -384,8 +382,8 @@ std::vector<ResultadoTemporada> SimulaTemporadas(const std::vector<TemporadaPedi
                 }
             }
             if (avance) avance->hechos.fetch_add(1, std::memory_order_relaxed);
-            if (pendientes[k].fetch_sub(1) == 1)
-                Cierra(temporadas[k], corridos, primerTrabajo[k], *pedidas[k].escenario, tabla, pedidas[k].opciones);
+            if (pendientes[k].fetch_sub(1) == 1)  // its first day is job j - i
+                Cierra(temporadas[k], corridos, j - i, *pedidas[k].escenario, tabla, pedidas[k].opciones);
         },
         trabajos.size() > kDiasParaRepartir ? hilos : 1, avance ? &avance->cancela : nullptr);
     std::vector<ResultadoTemporada> r;
