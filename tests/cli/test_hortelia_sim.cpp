@@ -47,7 +47,7 @@ TEST(HorteliaSim, PrintsTheDataSheetOfTheDayAndSavesTheScenarioAfterTheRun) {
 // status and what the tool says.
 TEST(HorteliaSim, ExitStatusesTellWhatWentWrong) {
     const auto casos = LeeTablaDato("hortelia_sim_errores.tsv");
-    ASSERT_EQ(casos.size(), 52U);
+    ASSERT_EQ(casos.size(), 53U);
     for (const auto& caso : casos) {
         const Salida s = EjecutaSim(caso.at(0));
         EXPECT_EQ(s.estado, std::stoi(caso.at(1))) << caso[0] << "\n" << s.texto;

@@ -15,7 +15,7 @@ using namespace hortelia::prueba;
 // asking for it changes nothing.
 TEST(HorteliaSimTemporada, PrintsTheGoldenOutputsOfTheShippedExamples) {
     const auto casos = LeeTablaDato("hortelia_sim_salidas.tsv");
-    ASSERT_EQ(casos.size(), 7U);
+    ASSERT_EQ(casos.size(), 8U);
     for (const auto& caso : casos) {
         const Salida s = EjecutaSim(caso.at(0));
         EXPECT_EQ(s.estado, 0) << s.texto;

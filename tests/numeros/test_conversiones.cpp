@@ -84,11 +84,12 @@ TEST_P(Conversiones, TextToNumber) {
         EXPECT_EQ(std::signbit(*leido), std::signbit(valor));
     }
     // A cell is a view inside its line: it ends where the view ends, whatever follows (1e310
-    // followed by a 9 is not read as 1e-59, 1 followed by e5 is 1). A "D" exponent where the form
+    // followed by a 9 is not read as 1e-59, 1 followed by e5 is 1, nor 1e2 followed by 5 1e25). A "D" exponent where the form
     // allows it.
     const std::string grande = "1" + std::string(350, '0') + "e-40", linea = grande + "9";
     EXPECT_EQ(LeeNumeroCompleto(std::string_view("1e55").substr(0, 3), {}), 1e5);
     EXPECT_EQ(LeeNumeroCompleto(std::string_view("1e5").substr(0, 1), {}), 1);
+    EXPECT_EQ(Parse(std::string_view("1e25").substr(0, 3)), 100);
     EXPECT_EQ(LeeNumeroCompleto(std::string_view(linea).substr(0, grande.size()), {}), std::nullopt);
     FormaNumero conD;
     conD.exponente = FormaNumero::Exponente::EoD;

@@ -127,6 +127,14 @@ TEST(InformeTemporada, TheWorkbookHoldsTheTextTablesAsNumbers) {
     EXPECT_EQ(texto(1, 1), "tunel_doble.hrt");
     EXPECT_EQ(texto(3, 1), "UTF-8");
     EXPECT_EQ(texto(5, 1), "20/11");
+    // The price given heads the sheet; the one not given has no row.
+    const auto fila = [&](const char* t) {
+        std::size_t f = 0;
+        while (f < 40 && texto(f, 0) != t) ++f;
+        return f;
+    };
+    EXPECT_EQ(celda(fila("Precio del combustible"), 1).numero, 1.25);
+    EXPECT_EQ(fila("Precio del agua (m³)"), 40U);
     // Both tables' title rows take two lines; the figures' columns fit "refrigeración" and a margin.
     EXPECT_EQ(std::count(hoja.lineas.begin(), hoja.lineas.end(), 2), 2);
     EXPECT_EQ(std::count(hoja.lineas.begin(), hoja.lineas.end(), 0), static_cast<long>(hoja.lineas.size()) - 2);

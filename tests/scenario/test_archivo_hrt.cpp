@@ -72,7 +72,8 @@ TEST_F(Archivo, ReaderTakesLineEndsAsSeparatorsAndBothDecimalForms) {
     Escenario leido = inicio;
     const ResultadoCarga r = CargaTextoEscenario(texto, leido);
     ASSERT_TRUE(r.ok) << r.mensaje;
-    EXPECT_EQ(std::tuple(leido.IAF, leido.TMaxTol, leido.Modulos), std::tuple(0.5F, Variante::Entero(35), 3));
+    EXPECT_EQ(std::tuple(leido.IAF, leido.TMaxTol, leido.TMinTol, leido.Modulos),
+              std::tuple(0.5F, Variante::Entero(35), Variante::Entero(-1), 3));
 }
 
 // Each bad file of tests/data/hrt_rechazos.tsv, made from a good one, is refused at its line
